@@ -1,0 +1,95 @@
+#include "app/Settings.h"
+
+#include "grid/GridLimits.h"
+#include "text/SequentialText.h"
+
+#include <QFile>
+
+#include <optional>
+
+namespace {
+
+// "True"/"False" in any case, or a number (zero is false); anything else is no Boolean.
+std::optional<bool> booleanOf(const QByteArray& field) {
+    const QByteArray lower = field.trimmed().toLower();
+    if (lower == "true")
+        return true;
+    if (lower == "false")
+        return false;
+    bool ok = false;
+    const double v = lower.toDouble(&ok);
+    if (ok)
+        return v != 0;
+    return std::nullopt;
+}
+
+void readBoolean(seqtext::SequentialReader& in, bool& target) {
+    if (const auto field = in.readTextField())
+        if (const auto b = booleanOf(*field))
+            target = *b;
+}
+
+void readInt(seqtext::SequentialReader& in, int& target) {
+    if (const auto v = in.readInt32Field())
+        target = *v;
+}
+
+} // namespace
+
+void readSettings(QIODevice& device, Settings& settings) {
+    seqtext::SequentialReader in(device, 4096);
+    const auto version = in.readTextField();
+    if (!version || *version != Settings::kVersion)
+        return;
+
+    const Settings defaults;
+    Settings s = settings;
+    if (const auto f = in.readTextField())
+        s.LanguageFileName = *f;
+    if (const auto f = in.readTextField())
+        s.LetterFontName = *f;
+    readInt(in, s.LetterFontSize);
+    readBoolean(in, s.LetterFontBold);
+    readBoolean(in, s.LetterFontItalic);
+    readBoolean(in, s.LetterFontUnderline);
+    readInt(in, s.LetterColor);
+    readInt(in, s.CellSize);
+    readInt(in, s.NumberSize);
+    readInt(in, s.ChosenStyle);
+
+    // A hand-edited file must not give the drawing code values it cannot use.
+    if (!gridlimits::cellSizeAllowed(s.CellSize))
+        s.CellSize = defaults.CellSize;
+    if (s.NumberSize < 1 || s.NumberSize > 3)
+        s.NumberSize = defaults.NumberSize;
+    if (s.ChosenStyle != 0 && s.ChosenStyle != 1)
+        s.ChosenStyle = defaults.ChosenStyle;
+    if (s.LetterFontSize < 1 || s.LetterFontSize > 400)
+        s.LetterFontSize = defaults.LetterFontSize;
+    if (s.LetterColor < 0 || s.LetterColor > 0xFFFFFF)
+        s.LetterColor = defaults.LetterColor;
+    settings = s;
+}
+
+void readSettingsFile(const QString& programFolder, Settings& settings) {
+    QFile file(programFolder + QLatin1String(Settings::kFileName));
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    readSettings(file, settings);
+}
+
+bool writeSettings(QIODevice& device, const Settings& s) {
+    seqtext::SequentialWriter out(device);
+    out.writeTextLine(Settings::kVersion);
+    out.writeTextLine(s.LanguageFileName);
+    out.writeTextLine(s.LetterFontName);
+    out.writeNumberLine(s.LetterFontSize);
+    out.writeBooleanLine(s.LetterFontBold);
+    out.writeBooleanLine(s.LetterFontItalic);
+    out.writeBooleanLine(s.LetterFontUnderline);
+    out.writeNumberLine(s.LetterColor);
+    out.writeNumberLine(s.CellSize);
+    out.writeNumberLine(s.NumberSize);
+    out.writeNumberLine(s.ChosenStyle);
+    return out.ok();
+}

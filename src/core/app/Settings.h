@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+class QIODevice;
+
+// The user's choices that survive from one run to the next, in "Clueforge.ini".
+struct Settings {
+    static constexpr const char* kFileName = "Clueforge.ini";
+    static constexpr const char* kVersion = "6.3";
+
+    QByteArray LanguageFileName;
+    QByteArray LetterFontName = "MS Sans Serif";
+    int LetterFontSize = 10;
+    bool LetterFontBold = true;
+    bool LetterFontItalic = false;
+    bool LetterFontUnderline = false;
+    int LetterColor = 0; // RGB, red in the low byte
+    int CellSize = 20;
+    int NumberSize = 1;
+    int ChosenStyle = 0;
+
+    bool operator==(const Settings&) const = default;
+};
+
+// Reads the settings over the defaults in `settings`. A file of another version is ignored as a
+// whole; a value that cannot be read keeps what it would replace; values the program cannot use
+// (a cell size below 1, a number size outside 1 to 3, a style other than 0 or 1) fall back to
+// the defaults.
+void readSettings(QIODevice& device, Settings& settings);
+
+// Reads ProgramFolder + "Clueforge.ini" when it can be opened; otherwise keeps the defaults.
+void readSettingsFile(const QString& programFolder, Settings& settings);
+
+// Writes the eleven lines. Returns false when a write failed.
+bool writeSettings(QIODevice& device, const Settings& settings);

@@ -1,0 +1,266 @@
+#include "text/SequentialText.h"
+
+#include <QIODevice>
+
+#include <cmath>
+#include <limits>
+
+namespace seqtext {
+namespace {
+
+bool isBlank(int c) { return c == ' ' || c == '\t'; }
+bool isLineEnd(int c) { return c == '\r' || c == '\n'; }
+bool isDigit(int c) { return c >= '0' && c <= '9'; }
+
+} // namespace
+
+double numericValue(QByteArrayView text) {
+    QByteArray s;
+    s.reserve(text.size());
+    for (char c : text)
+        if (c != ' ' && c != '\t' && c != '\n' && c != '\r')
+            s.append(c);
+
+    qsizetype i = 0;
+    if (s.size() >= 2 && s[0] == '&') {
+        const char kind = static_cast<char>(s[1] | 0x20);
+        const int base = kind == 'h' ? 16 : kind == 'o' ? 8 : 0;
+        if (base) {
+            double v = 0;
+            for (i = 2; i < s.size(); ++i) {
+                const char c = s[i];
+                int d = -1;
+                if (isDigit(c))
+                    d = c - '0';
+                else if (base == 16 && (c | 0x20) >= 'a' && (c | 0x20) <= 'f')
+                    d = (c | 0x20) - 'a' + 10;
+                if (d < 0 || d >= base)
+                    break;
+                v = v * base + d;
+            }
+            return v;
+        }
+    }
+
+    double sign = 1;
+    if (i < s.size() && (s[i] == '-' || s[i] == '+')) {
+        sign = s[i] == '-' ? -1 : 1;
+        ++i;
+    }
+    QByteArray digits;
+    bool any = false;
+    while (i < s.size() && isDigit(s[i])) {
+        digits.append(s[i++]);
+        any = true;
+    }
+    if (i < s.size() && s[i] == '.') {
+        digits.append(s[i++]);
+        while (i < s.size() && isDigit(s[i])) {
+            digits.append(s[i++]);
+            any = true;
+        }
+    }
+    if (!any)
+        return 0;
+    if (i < s.size() && ((s[i] | 0x20) == 'e' || (s[i] | 0x20) == 'd')) {
+        qsizetype j = i + 1;
+        QByteArray exp("e");
+        if (j < s.size() && (s[j] == '-' || s[j] == '+'))
+            exp.append(s[j++]);
+        bool expDigits = false;
+        while (j < s.size() && isDigit(s[j])) {
+            exp.append(s[j++]);
+            expDigits = true;
+        }
+        if (expDigits)
+            digits.append(exp);
+    }
+    bool ok = false;
+    const double v = digits.toDouble(&ok);
+    if (!ok)
+        return sign * std::numeric_limits<double>::infinity();
+    return sign * v;
+}
+
+double roundHalfEven(double value) {
+    if (!std::isfinite(value))
+        return value;
+    const double lower = std::floor(value);
+    const double diff = value - lower;
+    if (diff < 0.5)
+        return lower;
+    if (diff > 0.5)
+        return lower + 1;
+    return std::fmod(lower, 2.0) == 0 ? lower : lower + 1;
+}
+
+std::optional<std::int32_t> toInt32(double value) {
+    const double r = roundHalfEven(value);
+    if (!std::isfinite(r) || r < std::numeric_limits<std::int32_t>::min() ||
+        r > std::numeric_limits<std::int32_t>::max())
+        return std::nullopt;
+    return static_cast<std::int32_t>(r);
+}
+
+QByteArray strNumber(std::int64_t value) {
+    if (value < 0)
+        return QByteArray::number(static_cast<qlonglong>(value));
+    return ' ' + QByteArray::number(static_cast<qlonglong>(value));
+}
+
+SequentialReader::SequentialReader(QIODevice& device, qsizetype maxFieldBytes)
+    : device_(device), maxField_(maxFieldBytes) {}
+
+int SequentialReader::peek() {
+    if (pos_ >= buffer_.size()) {
+        if (eof_)
+            return -1;
+        buffer_ = device_.read(64 * 1024);
+        pos_ = 0;
+        if (buffer_.isEmpty()) {
+            eof_ = true;
+            return -1;
+        }
+    }
+    return static_cast<unsigned char>(buffer_[pos_]);
+}
+
+int SequentialReader::get() {
+    const int c = peek();
+    if (c >= 0)
+        ++pos_;
+    return c;
+}
+
+bool SequentialReader::atEnd() { return peek() < 0; }
+
+bool SequentialReader::atLineEnd() { return isLineEnd(peek()); }
+
+void SequentialReader::consumeLineEnd() {
+    const int c = get();
+    if (c == '\r' && peek() == '\n')
+        get();
+}
+
+void SequentialReader::skipBlanks() {
+    while (isBlank(peek()))
+        get();
+}
+
+void SequentialReader::append(QByteArray& out, char c) {
+    if (out.size() < maxField_)
+        out.append(c);
+    else
+        truncated_ = true;
+}
+
+std::optional<QByteArray> SequentialReader::readLine() {
+    if (atEnd())
+        return std::nullopt;
+    QByteArray out;
+    for (;;) {
+        // Copy the run up to the next line end in one piece: word lists are single huge lines.
+        if (peek() < 0)
+            break;
+        qsizetype end = pos_;
+        while (end < buffer_.size() && !isLineEnd(static_cast<unsigned char>(buffer_[end])))
+            ++end;
+        const qsizetype room = maxField_ - out.size();
+        const qsizetype take = std::min(end - pos_, room);
+        out.append(buffer_.constData() + pos_, take);
+        if (take < end - pos_)
+            truncated_ = true;
+        pos_ = end;
+        if (end < buffer_.size())
+            break;
+    }
+    if (atLineEnd())
+        consumeLineEnd();
+    return out;
+}
+
+std::optional<QByteArray> SequentialReader::readTextField() {
+    skipBlanks();
+    if (atEnd())
+        return std::nullopt;
+    QByteArray out;
+    if (peek() == '"') {
+        get();
+        for (int c = peek(); c >= 0 && c != '"' && !isLineEnd(c); c = peek())
+            append(out, static_cast<char>(get()));
+        if (peek() == '"')
+            get();
+        skipBlanks();
+        if (peek() == ',')
+            get();
+        else if (atLineEnd())
+            consumeLineEnd();
+        return out;
+    }
+    for (;;) {
+        if (peek() < 0 || peek() == ',' || atLineEnd())
+            break;
+        qsizetype end = pos_;
+        while (end < buffer_.size()) {
+            const int c = static_cast<unsigned char>(buffer_[end]);
+            if (c == ',' || isLineEnd(c))
+                break;
+            ++end;
+        }
+        const qsizetype room = maxField_ - out.size();
+        const qsizetype take = std::min(end - pos_, room);
+        out.append(buffer_.constData() + pos_, take);
+        if (take < end - pos_)
+            truncated_ = true;
+        pos_ = end;
+    }
+    if (peek() == ',')
+        get();
+    else if (atLineEnd())
+        consumeLineEnd();
+    while (!out.isEmpty() && isBlank(static_cast<unsigned char>(out.back())))
+        out.chop(1);
+    return out;
+}
+
+std::optional<double> SequentialReader::readNumberField() {
+    skipBlanks();
+    if (atEnd())
+        return std::nullopt;
+    QByteArray token;
+    for (int c = peek(); c >= 0 && !isBlank(c) && c != ',' && !isLineEnd(c); c = peek())
+        append(token, static_cast<char>(get()));
+    skipBlanks();
+    if (peek() == ',')
+        get();
+    else if (atLineEnd())
+        consumeLineEnd();
+    return numericValue(token);
+}
+
+std::optional<std::int32_t> SequentialReader::readInt32Field() {
+    const std::optional<double> v = readNumberField();
+    if (!v)
+        return std::nullopt;
+    return toInt32(*v);
+}
+
+SequentialWriter::SequentialWriter(QIODevice& device) : device_(device) {}
+
+void SequentialWriter::put(QByteArrayView bytes) {
+    if (device_.write(bytes.data(), bytes.size()) != bytes.size())
+        ok_ = false;
+}
+
+void SequentialWriter::writeTextLine(QByteArrayView text) {
+    put(text);
+    put("\r\n");
+}
+
+void SequentialWriter::writeNumberLine(std::int64_t value) {
+    put(strNumber(value) + " \r\n");
+}
+
+void SequentialWriter::writeBooleanLine(bool value) { writeTextLine(value ? "True" : "False"); }
+
+} // namespace seqtext

@@ -1,0 +1,92 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+
+#include <cstdint>
+#include <optional>
+
+class QIODevice;
+
+// The one reader and writer of the line and field formats shared by every text file of the
+// program: crossword, answers, settings, language and word-list files.
+namespace seqtext {
+
+// The numeric reading of a text: blanks anywhere are skipped, then an optional sign, digits,
+// a decimal fraction and an exponent (or &H / &O for hexadecimal and octal) are taken up to the
+// first character that cannot continue a number. A text without a number reads as 0.
+double numericValue(QByteArrayView text);
+
+// Rounding to a whole number with halves going to the even neighbour.
+double roundHalfEven(double value);
+
+// A rounded value that fits a 32-bit integer, or nothing when it overflows (or is not finite).
+std::optional<std::int32_t> toInt32(double value);
+
+// A number the way the runtime's Str writes it: a blank (or the minus sign) before the digits.
+QByteArray strNumber(std::int64_t value);
+
+class SequentialReader {
+public:
+    // Fields and lines longer than maxFieldBytes are cut there; the rest up to their end is
+    // skipped and truncated() reports it, so a hostile file cannot exhaust memory.
+    static constexpr qsizetype kDefaultMaxField = qsizetype(64) * 1024 * 1024;
+
+    explicit SequentialReader(QIODevice& device, qsizetype maxFieldBytes = kDefaultMaxField);
+
+    bool atEnd();
+
+    // A whole line up to its end (CR LF, CR or LF), blanks kept; nothing at the end of the file.
+    std::optional<QByteArray> readLine();
+
+    // A text field: leading blanks skipped; a quoted field runs to its closing quote, any other
+    // ends at a comma or the line end (trailing blanks dropped). The delimiter is consumed.
+    std::optional<QByteArray> readTextField();
+
+    // A number field: leading blanks skipped; the number ends at a blank, a comma or the line
+    // end; blanks after it and then one comma or line end are consumed. A field without a
+    // number reads as 0; nothing at the end of the file.
+    std::optional<double> readNumberField();
+    // The same, as a 32-bit integer rounded halves to even; nothing also on overflow.
+    std::optional<std::int32_t> readInt32Field();
+
+    bool truncated() const { return truncated_; }
+
+private:
+    int peek();
+    int get();
+    bool atLineEnd();
+    void consumeLineEnd();
+    void skipBlanks();
+    void append(QByteArray& out, char c);
+
+    QIODevice& device_;
+    qsizetype maxField_;
+    QByteArray buffer_;
+    qsizetype pos_ = 0;
+    bool eof_ = false;
+    bool truncated_ = false;
+};
+
+class SequentialWriter {
+public:
+    explicit SequentialWriter(QIODevice& device);
+
+    // The text unchanged, then CR LF.
+    void writeTextLine(QByteArrayView text);
+    // A blank (or the minus sign), the digits, a blank, then CR LF: 5 is written " 5 ".
+    void writeNumberLine(std::int64_t value);
+    // "True" or "False", never translated.
+    void writeBooleanLine(bool value);
+
+    // False once any write failed; later writes are still attempted.
+    bool ok() const { return ok_; }
+
+private:
+    void put(QByteArrayView bytes);
+
+    QIODevice& device_;
+    bool ok_ = true;
+};
+
+} // namespace seqtext

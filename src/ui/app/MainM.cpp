@@ -1,0 +1,20 @@
+#include "app/MainM.h"
+
+#include "app/frmForma.h"
+
+#include <QAction>
+#include <QCoreApplication>
+
+std::unique_ptr<frmForma> startUp(AppState& state, platform::Platform& platform) {
+    state.loadSettings();
+    auto form = std::make_unique<frmForma>(state, platform);
+    form->NewFont();
+    if (state.settings.LanguageFileName.isEmpty())
+        state.settings.LanguageFileName = "Russian.txt";
+    QCoreApplication::processEvents();
+    form->show();
+    const int style = state.settings.ChosenStyle == 1 ? 1 : 0;
+    form->OptionsStyle[static_cast<std::size_t>(style)]->setChecked(true);
+    state.ShownStyle = style;
+    return form;
+}

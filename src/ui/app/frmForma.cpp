@@ -1,0 +1,313 @@
+#include "app/frmForma.h"
+
+#include "app/WrapCheckBox.h"
+#include "grid/frmRazmer.h"
+#include "platform/PictureBox.h"
+#include "text/CodePage.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScrollBar>
+
+namespace {
+
+// Gives a watched widget's focus-in to a callback.
+class FocusForwarder : public QObject {
+public:
+    FocusForwarder(QObject* parent, std::function<void()> onFocus)
+        : QObject(parent), onFocus_(std::move(onFocus)) {}
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::FocusIn)
+            onFocus_();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> onFocus_;
+};
+
+template <typename W> W* named(W* widget, const char* name) {
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
+
+QAction* namedAction(QMenu* menu, const char* name) {
+    QAction* a = menu->addAction(QString());
+    a->setObjectName(QLatin1String(name));
+    return a;
+}
+
+} // namespace
+
+frmForma::frmForma(AppState& state, platform::Platform& platform, QWidget* parent)
+    : QMainWindow(parent), state_(state), platform_(platform) {
+    setObjectName(QStringLiteral("frmForma"));
+    auto* central = new QWidget(this);
+    central->setObjectName(QStringLiteral("frmFormaClient"));
+    setCentralWidget(central);
+    createMenus();
+    createPanel(central);
+    createViewport(central);
+    applyBuiltInCaptions();
+    setMinimumWidth(kMinInnerWidth);
+    resize(800, 600);
+    UpdateControlsForMode();
+}
+
+frmForma::~frmForma() = default;
+
+void frmForma::createMenus() {
+    File = named(menuBar()->addMenu(QString()), "File");
+    FileOpenOtvet = namedAction(File, "FileOpenOtvet");
+    FileSave = namedAction(File, "FileSave");
+    FileSaveAs = namedAction(File, "FileSaveAs");
+    FileSep = named(File->addSeparator(), "FileSep");
+    FileExit = namedAction(File, "FileExit");
+
+    Kross = named(menuBar()->addMenu(QString()), "Kross");
+    KrossNew = namedAction(Kross, "KrossNew");
+    KrossOpen = namedAction(Kross, "KrossOpen");
+    KrossChange = namedAction(Kross, "KrossChange");
+    KrossAbout = namedAction(Kross, "KrossAbout");
+    KrossFoundWord = namedAction(Kross, "KrossFoundWord");
+    KrossDelOtwet = namedAction(Kross, "KrossDelOtwet");
+    KrossCopyWord = namedAction(Kross, "KrossCopyWord");
+
+    Options = named(menuBar()->addMenu(QString()), "Options");
+    OptionsRazmerKF = namedAction(Options, "OptionsRazmerKF");
+    OptionsLanguage = namedAction(Options, "OptionsLanguage");
+    OptionsSep = named(Options->addSeparator(), "OptionsSep");
+    OptionsStyle[0] = namedAction(Options, "OptionsStyle_0");
+    OptionsStyle[1] = namedAction(Options, "OptionsStyle_1");
+    for (QAction* a : OptionsStyle)
+        a->setCheckable(true);
+
+    Help = named(menuBar()->addMenu(QString()), "Help");
+    HelpCallHelp = namedAction(Help, "HelpCallHelp");
+    HelpAbout = namedAction(Help, "HelpAbout");
+
+    connect(KrossNew, &QAction::triggered, this, &frmForma::KrossNew_Click);
+    connect(FileExit, &QAction::triggered, this, &frmForma::FileExit_Click);
+}
+
+void frmForma::createPanel(QWidget* central) {
+    // Drawing controls (ModeDrawGrid).
+    ChSimmetrija = named(new WrapCheckBox(central), "ChSimmetrija");
+    ChSimmetrija->setGeometry(6, 8, 145, 44);
+    lblKoordinaty = named(new QLabel(central), "lblKoordinaty");
+    lblKoordinaty->setGeometry(6, 58, 145, 20);
+    kReshotkaGotova = named(new QPushButton(central), "kReshotkaGotova");
+    kReshotkaGotova->setGeometry(6, 86, 143, 28);
+    kClearPole = named(new QPushButton(central), "kClearPole");
+    kClearPole->setGeometry(6, 122, 143, 28);
+
+    // Words and clues (modes 3 to 8).
+    lblStatistika = named(new QLabel(central), "lblStatistika");
+    lblStatistika->setGeometry(6, 6, 145, 18);
+    lblSlov = named(new QLabel(central), "lblSlov");
+    lblSlov->setGeometry(6, 24, 145, 18);
+    lblGorizont = named(new QLabel(central), "lblGorizont");
+    lblGorizont->setGeometry(6, 48, 145, 18);
+    lblVopros[0] = named(new QLabel(central), "lblVopros_0");
+    lblVopros[0]->setGeometry(6, 66, 145, 100);
+    lblVertikal = named(new QLabel(central), "lblVertikal");
+    lblVertikal->setGeometry(6, 172, 145, 18);
+    lblVopros[1] = named(new QLabel(central), "lblVopros_1");
+    lblVopros[1]->setGeometry(6, 190, 145, 100);
+    for (QLabel* l : lblVopros) {
+        l->setWordWrap(true);
+        l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    }
+    lblVoprosOtvet = named(new QLabel(central), "lblVoprosOtvet");
+    lblVoprosOtvet->setGeometry(6, 296, 145, 34);
+    lblVoprosOtvet->setWordWrap(true);
+    lblVoprosOtvet->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+    txtVoprosOtvet = named(new QLineEdit(central), "txtVoprosOtvet");
+    txtVoprosOtvet->setGeometry(6, 332, 145, 24);
+    lblOtvet = named(new QLabel(central), "lblOtvet");
+    lblOtvet->setGeometry(6, 360, 145, 18);
+    txtOtvet = named(new QLineEdit(central), "txtOtvet");
+    txtOtvet->setGeometry(6, 346, 145, 24);
+    lblVoprosOtvet->setBuddy(txtVoprosOtvet);
+    lblOtvet->setBuddy(txtOtvet);
+
+    // Digit strips of the slot numbers, never shown.
+    for (int i = 0; i < 3; ++i) {
+        picNomera[static_cast<std::size_t>(i)] = new PictureBox(central);
+        picNomera[static_cast<std::size_t>(i)]->setObjectName(
+            QStringLiteral("picNomera_%1").arg(i));
+        picNomera[static_cast<std::size_t>(i)]->hide();
+    }
+}
+
+void frmForma::createViewport(QWidget* central) {
+    const QColor menuColor = QApplication::palette().color(QPalette::Window);
+    picControl = named(new QWidget(central), "picControl");
+    picControl->setFocusPolicy(Qt::ClickFocus);
+    picControl->setAccessibleName(QStringLiteral("Grid"));
+    picPole = named(new PictureBox(picControl), "picPole");
+    picPole->setBackColor(menuColor);
+    picPole->setAccessibleName(QStringLiteral("Grid"));
+    picPole->clear();
+    picPole->hide();
+    HScroll1 = named(new QScrollBar(Qt::Horizontal, picControl), "HScroll1");
+    VScroll1 = named(new QScrollBar(Qt::Vertical, picControl), "VScroll1");
+    PctrUgol = named(new QWidget(picControl), "PctrUgol");
+    PctrUgol->setAutoFillBackground(true);
+    HScroll1->hide();
+    VScroll1->hide();
+    PctrUgol->hide();
+
+    picCopyKross = named(new PictureBox(central), "picCopyKross");
+    picCopyKross->setBackColor(Qt::black);
+    picCopyKross->hide();
+
+    auto moveH = [this](int v) { picPole->move(-v, picPole->y()); };
+    auto moveV = [this](int v) { picPole->move(picPole->x(), -v); };
+    connect(HScroll1, &QScrollBar::valueChanged, this, moveH);
+    connect(HScroll1, &QScrollBar::sliderMoved, this, moveH);
+    connect(VScroll1, &QScrollBar::valueChanged, this, moveV);
+    connect(VScroll1, &QScrollBar::sliderMoved, this, moveV);
+
+    // The bars never keep the focus: it goes to the grid, which routes it on.
+    auto toGrid = [this] { picPole->setFocus(Qt::OtherFocusReason); };
+    HScroll1->installEventFilter(new FocusForwarder(HScroll1, toGrid));
+    VScroll1->installEventFilter(new FocusForwarder(VScroll1, toGrid));
+    picControl->installEventFilter(new FocusForwarder(picControl, [this] { picControl_GotFocus(); }));
+    connect(picPole, &PictureBox::gotFocus, this, &frmForma::picPole_GotFocus);
+}
+
+void frmForma::applyBuiltInCaptions() {
+    auto u = [](const char* utf8) { return QString::fromUtf8(utf8); };
+    File->setTitle(u("Файл"));
+    FileOpenOtvet->setText(u("Открыть ответы"));
+    FileSave->setText(u("Сохранить"));
+    FileSaveAs->setText(u("Сохранить как..."));
+    FileExit->setText(u("Выход"));
+    Kross->setTitle(u("Кроссворд"));
+    KrossNew->setText(u("Создать"));
+    KrossOpen->setText(u("Открыть"));
+    KrossChange->setText(u("Изменить"));
+    kReshotkaGotova->setText(u("Решётка готова"));
+    KrossAbout->setText(u("О кроссворде"));
+    KrossFoundWord->setText(u("Поиск слов"));
+    KrossDelOtwet->setText(u("Удалить ответ"));
+    KrossCopyWord->setText(u("Копировать в HTML Document"));
+    Options->setTitle(u("Опции"));
+    OptionsRazmerKF->setText(u("Размер клеток и шрифта"));
+    OptionsStyle[0]->setText(u("Классический стиль"));
+    OptionsStyle[1]->setText(u("Арабский стиль"));
+    Help->setTitle(u("Справка"));
+    HelpCallHelp->setText(u("Вызов справки"));
+    HelpAbout->setText(u("О программе"));
+    OptionsLanguage->setText(u("Language"));
+    lblOtvet->setText(u("Введите ответ:"));
+    lblStatistika->setText(u("Статистика:"));
+    ChSimmetrija->setCaption(u("Симметричное выделение клеток"));
+    lblGorizont->setText(u("По горизонтали:"));
+    lblVertikal->setText(u("По вертикали:"));
+    lblKoordinaty->setText(u("Координаты"));
+    kClearPole->setText(u("Очистить"));
+}
+
+void frmForma::UpdateControlsForMode() {
+    const int mode = modeValue(state_.doc.Mode);
+    const bool authorOrSolve = mode == 3 || mode == 5;
+    ChSimmetrija->setVisible(mode == 2);
+    lblKoordinaty->setVisible(mode == 2);
+    kReshotkaGotova->setVisible(mode == 2);
+    kClearPole->setVisible(mode == 2);
+    lblSlov->setVisible(mode > 2);
+    lblStatistika->setVisible(mode > 2);
+    lblGorizont->setVisible(authorOrSolve);
+    lblVopros[0]->clear();
+    lblVopros[0]->setVisible(authorOrSolve);
+    lblVertikal->setVisible(authorOrSolve);
+    lblVopros[1]->clear();
+    lblVopros[1]->setVisible(authorOrSolve);
+    lblVoprosOtvet->setVisible(mode == 3 || mode == 4 || mode == 5);
+    txtVoprosOtvet->clear();
+    txtVoprosOtvet->setVisible(mode == 3);
+    lblOtvet->setVisible(mode == 3);
+    txtOtvet->clear();
+    txtOtvet->setVisible(mode == 3 || mode == 4 || mode == 5);
+    txtOtvet->move(txtOtvet->x(), mode == 3 ? 378 : 346);
+    FileSave->setEnabled(mode > 2);
+    FileSaveAs->setEnabled(mode > 2);
+    KrossChange->setEnabled(mode == 5 || mode == 6);
+    KrossAbout->setEnabled(mode == 3);
+    KrossFoundWord->setEnabled(mode == 3);
+    KrossDelOtwet->setEnabled(false);
+    KrossCopyWord->setEnabled(mode == 3);
+    OptionsRazmerKF->setEnabled(mode > 0);
+}
+
+void frmForma::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    Form_Resize();
+}
+
+void frmForma::Form_Resize() {
+    if (isMinimized())
+        return;
+    QWidget* client = centralWidget();
+    if (client->width() < kMinInnerWidth) {
+        resize(width() + kMinInnerWidth - client->width(), height());
+        return; // the resize comes back here with the new width
+    }
+    picControl->setGeometry(kPanelWidth, 0, client->width() - kPanelWidth, client->height());
+    const int bar = 17;
+    const int w = picControl->width();
+    const int h = picControl->height();
+    VScroll1->move(w - bar, VScroll1->y());
+    HScroll1->move(HScroll1->x(), h - bar);
+    PctrUgol->setGeometry(w - bar, h - bar, bar, bar);
+    UpdateScrollBars();
+}
+
+void frmForma::picPole_GotFocus() { routeFocus(false); }
+
+void frmForma::picControl_GotFocus() { routeFocus(true); }
+
+void frmForma::routeFocus(bool onlyIfVisible) {
+    QWidget* target = nullptr;
+    const EditMode mode = state_.doc.Mode;
+    if (mode == EditMode::ModeAuthor && state_.doc.NoAnswers == 0)
+        target = txtVoprosOtvet;
+    else if (mode == EditMode::ModeSolveNoAnswers || mode == EditMode::ModeSolve)
+        target = txtOtvet;
+    if (!target || (onlyIfVisible && !target->isVisible()))
+        return;
+    target->setFocus(Qt::OtherFocusReason);
+}
+
+void frmForma::setCaptionBytes(const QByteArray& caption) {
+    setWindowTitle(cp1251::toUnicode(caption));
+}
+
+platform::Answer frmForma::message(const QByteArray& text, platform::Icon icon,
+                                   platform::Buttons buttons, platform::Answer defaultButton) {
+    return platform_.messageBox(this, cp1251::toUnicode(text),
+                                cp1251::toUnicode(state_.MessageTitle), icon, buttons,
+                                defaultButton);
+}
+
+void frmForma::KrossNew_Click() {
+    frmRazmer dialog(*this);
+    dialog.exec();
+}
+
+void frmForma::FileExit_Click() { close(); }
+
+void frmForma::closeEvent(QCloseEvent* event) {
+    // Form_Unload: the unsaved-changes question and the settings file come with the
+    // language and settings work; until then the window simply closes.
+    event->accept();
+}

@@ -1,0 +1,115 @@
+#pragma once
+
+#include "app/AppState.h"
+#include "platform/Platform.h"
+
+#include <QMainWindow>
+
+#include <array>
+
+class PictureBox;
+class WrapCheckBox;
+class QAction;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QScrollBar;
+
+// The main window: a 155-pixel control panel on the left and the grid viewport beside it.
+// Which controls show and which menu items are enabled follows EditMode alone.
+class frmForma : public QMainWindow {
+    Q_OBJECT
+public:
+    static constexpr int kPanelWidth = 155;
+    static constexpr int kMinInnerWidth = 300;
+
+    frmForma(AppState& state, platform::Platform& platform, QWidget* parent = nullptr);
+    ~frmForma() override;
+
+    AppState& state() { return state_; }
+    platform::Platform& platformServices() { return platform_; }
+
+    // Panel controls.
+    QPushButton* kClearPole = nullptr;
+    QPushButton* kReshotkaGotova = nullptr;
+    WrapCheckBox* ChSimmetrija = nullptr;
+    QLabel* lblKoordinaty = nullptr;
+    std::array<PictureBox*, 3> picNomera{};
+    QLineEdit* txtOtvet = nullptr;
+    QLineEdit* txtVoprosOtvet = nullptr;
+    std::array<QLabel*, 2> lblVopros{};
+    QLabel* lblOtvet = nullptr;
+    QLabel* lblVoprosOtvet = nullptr;
+    QLabel* lblGorizont = nullptr;
+    QLabel* lblVertikal = nullptr;
+    QLabel* lblSlov = nullptr;
+    QLabel* lblStatistika = nullptr;
+
+    // The grid viewport.
+    QWidget* picControl = nullptr;
+    PictureBox* picPole = nullptr;
+    QScrollBar* VScroll1 = nullptr;
+    QScrollBar* HScroll1 = nullptr;
+    QWidget* PctrUgol = nullptr;
+    PictureBox* picCopyKross = nullptr; // hidden: the export pictures
+
+    // Menus.
+    QMenu* File = nullptr;
+    QAction* FileOpenOtvet = nullptr;
+    QAction* FileSave = nullptr;
+    QAction* FileSaveAs = nullptr;
+    QAction* FileSep = nullptr;
+    QAction* FileExit = nullptr;
+    QMenu* Kross = nullptr;
+    QAction* KrossNew = nullptr;
+    QAction* KrossOpen = nullptr;
+    QAction* KrossChange = nullptr;
+    QAction* KrossAbout = nullptr;
+    QAction* KrossFoundWord = nullptr;
+    QAction* KrossDelOtwet = nullptr;
+    QAction* KrossCopyWord = nullptr;
+    QMenu* Options = nullptr;
+    QAction* OptionsRazmerKF = nullptr;
+    QAction* OptionsLanguage = nullptr;
+    QAction* OptionsSep = nullptr;
+    std::array<QAction*, 2> OptionsStyle{};
+    QMenu* Help = nullptr;
+    QAction* HelpCallHelp = nullptr;
+    QAction* HelpAbout = nullptr;
+
+    // Shared helpers.
+    void UpdateControlsForMode();
+    void UpdateScrollBars();
+    void DrawEmptyField();
+    void NewFont();
+    // Runs the resize layout, as the commands that replace the crossword ask for.
+    void Form_Resize();
+
+    // The window's caption and message texts come in Windows-1251; these convert for Qt.
+    void setCaptionBytes(const QByteArray& caption);
+    // A message box titled MessageTitle; text in Windows-1251.
+    platform::Answer message(const QByteArray& text, platform::Icon icon,
+                             platform::Buttons buttons = platform::Buttons::Ok,
+                             platform::Answer defaultButton = platform::Answer::Ok);
+
+    // Menu and button handlers.
+    void KrossNew_Click();
+    void FileExit_Click();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createPanel(QWidget* central);
+    void createViewport(QWidget* central);
+    void createMenus();
+    void applyBuiltInCaptions();
+    void picPole_GotFocus();
+    void picControl_GotFocus();
+    void routeFocus(bool onlyIfVisible);
+
+    AppState& state_;
+    platform::Platform& platform_;
+};

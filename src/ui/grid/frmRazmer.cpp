@@ -1,0 +1,124 @@
+#include "grid/frmRazmer.h"
+
+#include "app/frmForma.h"
+#include "grid/GridLimits.h"
+#include "text/CodePage.h"
+#include "text/SequentialText.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+double numericValueOf(const QLineEdit* box) {
+    return seqtext::numericValue(cp1251::fromUnicode(box->text()));
+}
+
+} // namespace
+
+frmRazmer::frmRazmer(frmForma& form) : QDialog(&form), form_(form) {
+    setObjectName(QStringLiteral("frmRazmer"));
+    auto make = [this](auto* w, const char* name) {
+        w->setObjectName(QLatin1String(name));
+        return w;
+    };
+    txtNameKross = make(new QLineEdit(this), "txtNameKross");
+    txtX = make(new QLineEdit(this), "txtX");
+    txtY = make(new QLineEdit(this), "txtY");
+    chNoOtvet = make(new QCheckBox(this), "chNoOtvet");
+    kOK = make(new QPushButton(QStringLiteral("OK"), this), "kOK");
+    kNO = make(new QPushButton(this), "kNO");
+    Label1 = make(new QLabel(this), "Label1");
+    Label2 = make(new QLabel(this), "Label2");
+    Label3 = make(new QLabel(this), "Label3");
+    Label4 = make(new QLabel(this), "Label4");
+    Label1->setBuddy(txtNameKross);
+    Label2->setBuddy(txtX);
+    Label3->setBuddy(txtY);
+    for (QLabel* l : {Label1, Label2, Label3, Label4})
+        l->setWordWrap(true);
+
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(Label1, 0, 0, 1, 2);
+    grid->addWidget(txtNameKross, 1, 0, 1, 2);
+    grid->addWidget(Label4, 2, 0, 1, 2);
+    grid->addWidget(Label2, 3, 0);
+    grid->addWidget(txtX, 3, 1);
+    grid->addWidget(Label3, 4, 0);
+    grid->addWidget(txtY, 4, 1);
+    grid->addWidget(chNoOtvet, 5, 0, 1, 2);
+    grid->addWidget(kOK, 6, 0);
+    grid->addWidget(kNO, 6, 1);
+
+    const Language& lang = form_.state().language;
+    auto text = [&lang](int n) { return cp1251::toUnicode(lang.entry(n)); };
+    setWindowTitle(text(25));
+    Label1->setText(text(26));
+    Label2->setText(text(27));
+    Label3->setText(text(28));
+    Label4->setText(text(35));
+    chNoOtvet->setText(text(29));
+    kNO->setText(text(30));
+    kOK->setDefault(true);
+    kOK->setEnabled(false);
+
+    for (QLineEdit* box : {txtX, txtY})
+        box->installEventFilter(this);
+    for (QLineEdit* box : {txtNameKross, txtX, txtY})
+        connect(box, &QLineEdit::textChanged, this, &frmRazmer::updateOk);
+    connect(kOK, &QPushButton::clicked, this, &frmRazmer::kOK_Click);
+    connect(kNO, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+bool frmRazmer::eventFilter(QObject* watched, QEvent* event) {
+    auto* box = qobject_cast<QLineEdit*>(watched);
+    if (box && (box == txtX || box == txtY)) {
+        if (event->type() == QEvent::KeyPress) {
+            auto* key = static_cast<QKeyEvent*>(event);
+            if (key->key() == Qt::Key_Escape) {
+                reject();
+                return true;
+            }
+            const QString text = key->text();
+            // Digits and control characters (Backspace) only; everything else is dropped.
+            if (!text.isEmpty()) {
+                const char16_t c = text.at(0).unicode();
+                if (!(c <= 8 || (c >= u'0' && c <= u'9')))
+                    return true;
+            }
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void frmRazmer::updateOk() {
+    kOK->setEnabled(numericValueOf(txtX) > 0 && numericValueOf(txtY) > 0 &&
+                    !txtNameKross->text().isEmpty());
+}
+
+void frmRazmer::kOK_Click() {
+    const auto w = seqtext::toInt32(numericValueOf(txtX));
+    const auto h = seqtext::toInt32(numericValueOf(txtY));
+    AppState& s = form_.state();
+    if (!w || !h || !gridlimits::gridSizeAllowed(*w, *h)) {
+        form_.message(s.ownText(OwnText::GridTooLarge), platform::Icon::Critical);
+        return;
+    }
+    if (!gridlimits::pictureFits(*w, *h, s.settings.CellSize)) {
+        form_.message(s.ownText(OwnText::PictureTooLarge), platform::Icon::Critical);
+        return;
+    }
+    s.ShownStyle = 0;
+    CrosswordDocument& doc = s.doc;
+    doc.startNewGrid(*w, *h, cp1251::fromUnicode(txtNameKross->text()),
+                     chNoOtvet->isChecked() ? 1 : 0);
+    form_.setCaptionBytes(s.language.entry(48) + ' ' + s.language.entry(49));
+    form_.DrawEmptyField();
+    form_.UpdateControlsForMode();
+    form_.Form_Resize();
+    accept();
+}

@@ -1,0 +1,49 @@
+#include "support/FakePlatform.h"
+
+platform::Answer FakePlatform::messageBox(QWidget*, const QString& text, const QString& title,
+                                          platform::Icon icon, platform::Buttons buttons,
+                                          platform::Answer defaultButton) {
+    messages.append({text, title, icon, buttons, defaultButton});
+    if (answers.empty())
+        return defaultButton;
+    const platform::Answer a = answers.front();
+    answers.pop_front();
+    return a;
+}
+
+QString FakePlatform::getOpenFileName(QWidget*, const QString& title,
+                                      const QString& initialFolder, const QString& filter) {
+    fileDialogs.append({false, title, initialFolder, QString(), filter});
+    if (paths.empty())
+        return {};
+    const QString p = paths.front();
+    paths.pop_front();
+    return p;
+}
+
+QString FakePlatform::getSaveFileName(QWidget*, const QString& title,
+                                      const QString& initialFolder, const QString& defaultName,
+                                      const QString& filter) {
+    fileDialogs.append({true, title, initialFolder, defaultName, filter});
+    if (paths.empty())
+        return {};
+    const QString p = paths.front();
+    paths.pop_front();
+    return p;
+}
+
+bool FakePlatform::chooseFont(QWidget*, platform::FontChoice& font) {
+    fontDialogs.append(font);
+    if (fonts.empty())
+        return false;
+    const std::optional<platform::FontChoice> f = fonts.front();
+    fonts.pop_front();
+    if (!f)
+        return false;
+    font = *f;
+    return true;
+}
+
+void FakePlatform::openDocument(const QString& target, const QString& workingFolder) {
+    opened.append({target, workingFolder});
+}
