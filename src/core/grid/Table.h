@@ -60,7 +60,8 @@ private:
     Table(int rank, std::array<long long, 3> extent) : rank_(rank) {
         long long total = 1;
         for (long long& e : extent) {
-            e = std::clamp(e, 0LL, kMaxElements);
+            if (e < 0 || e > kMaxElements)
+                e = 0;
             total *= e;
             if (total > kMaxElements)
                 total = 0;

@@ -1,0 +1,195 @@
+#include "app/AppState.h"
+#include "app/MainM.h"
+#include "app/WrapCheckBox.h"
+#include "app/frmForma.h"
+#include "platform/PictureBox.h"
+
+#include "support/FakePlatform.h"
+#include "support/ProgramFolder.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Window {
+    TempProgramFolder folder;
+    AppState state{folder.path()};
+    FakePlatform fake;
+    std::unique_ptr<frmForma> form;
+
+    Window() { form = startUp(state, fake); }
+
+    void enter(EditMode mode) {
+        state.doc.Mode = mode;
+        form->UpdateControlsForMode();
+    }
+    bool shown(const char* name) const {
+        auto* w = form->findChild<QWidget*>(QLatin1String(name));
+        EXPECT_NE(w, nullptr) << name;
+        return w && !w->isHidden();
+    }
+    bool enabled(const char* name) const {
+        auto* a = form->findChild<QAction*>(QLatin1String(name));
+        EXPECT_NE(a, nullptr) << name;
+        return a && a->isEnabled();
+    }
+};
+
+} // namespace
+
+TEST(MainWindow, StartsEmptyWithTheDefaults) {
+    Window w;
+    EXPECT_EQ(w.state.doc.Mode, EditMode::ModeEmpty);
+    EXPECT_EQ(w.state.settings.CellSize, 20);
+    EXPECT_EQ(w.state.settings.LetterFontName, "MS Sans Serif");
+    EXPECT_EQ(w.state.settings.LanguageFileName, "Russian.txt");
+    EXPECT_TRUE(w.form->OptionsStyle[0]->isChecked());
+    EXPECT_FALSE(w.form->OptionsStyle[1]->isChecked());
+    EXPECT_EQ(w.state.ShownStyle, 0);
+    EXPECT_TRUE(w.form->isVisible());
+    EXPECT_EQ(w.form->Kross->title(), QStringLiteral(u"Кроссворд"));
+}
+
+TEST(MainWindow, StyleOneFromTheSettingsIsCheckedAndShown) {
+    TempProgramFolder folder;
+    folder.write(QStringLiteral("Clueforge.ini"),
+                 "6.3\r\nRussian.txt\r\nMS Sans Serif\r\n 10 \r\nTrue\r\nFalse\r\nFalse\r\n"
+                 " 0 \r\n 20 \r\n 1 \r\n 1 \r\n");
+    AppState state(folder.path());
+    FakePlatform fake;
+    const auto form = startUp(state, fake);
+    EXPECT_TRUE(form->OptionsStyle[1]->isChecked());
+    EXPECT_FALSE(form->OptionsStyle[0]->isChecked());
+    EXPECT_EQ(state.ShownStyle, 1);
+}
+
+TEST(MainWindow, ControlsFollowTheModeTable) {
+    // Panel controls visible and menu items enabled in each mode.
+    const char* panel[] = {"ChSimmetrija",  "lblKoordinaty", "kReshotkaGotova", "kClearPole",
+                           "lblSlov",       "lblStatistika", "lblGorizont",     "lblVopros_0",
+                           "lblVertikal",   "lblVopros_1",   "lblVoprosOtvet",  "txtVoprosOtvet",
+                           "lblOtvet",      "txtOtvet"};
+    const char* items[] = {"FileSave",       "FileSaveAs",    "KrossChange",   "KrossAbout",
+                           "KrossFoundWord", "KrossDelOtwet", "KrossCopyWord", "OptionsRazmerKF"};
+    const struct {
+        EditMode mode;
+        const char* panel;
+        const char* items;
+    } table[] = {
+        // Columns in the order of the arrays above.
+        {EditMode::ModeEmpty, "00000000000000", "00000000"},
+        {EditMode::ModeDrawGrid, "11110000000000", "00000001"},
+        {EditMode::ModeAuthor, "00001111111111", "11011011"},
+        {EditMode::ModeSolveNoAnswers, "00001100001001", "11000001"},
+        {EditMode::ModeSolve, "00001111111001", "11100001"},
+        {EditMode::ModeIncomplete, "00001100000000", "11100001"},
+        {EditMode::ModeOpenFailed, "00001100000000", "11000001"},
+        {EditMode::ModeAuthorNoAnswers, "00001100000000", "11000001"},
+    };
+    Window w;
+    for (const auto& row : table) {
+        w.enter(row.mode);
+        for (std::size_t i = 0; i < std::size(panel); ++i)
+            EXPECT_EQ(w.shown(panel[i]), row.panel[i] == '1')
+                << panel[i] << " in mode " << modeValue(row.mode);
+        for (std::size_t i = 0; i < std::size(items); ++i)
+            EXPECT_EQ(w.enabled(items[i]), row.items[i] == '1')
+                << items[i] << " in mode " << modeValue(row.mode);
+        // Items the mode never touches stay enabled.
+        for (const char* always : {"FileOpenOtvet", "FileExit", "KrossNew", "KrossOpen",
+                                   "OptionsLanguage", "OptionsStyle_0", "OptionsStyle_1",
+                                   "HelpCallHelp", "HelpAbout"})
+            EXPECT_TRUE(w.enabled(always)) << always;
+        EXPECT_EQ(w.form->txtOtvet->y(), row.mode == EditMode::ModeAuthor ? 378 : 346);
+    }
+}
+
+TEST(MainWindow, ModeChangeEmptiesTheTypingBoxesAndClueLabels) {
+    Window w;
+    w.enter(EditMode::ModeAuthor);
+    w.form->txtOtvet->setText(QStringLiteral("WORD"));
+    w.form->txtVoprosOtvet->setText(QStringLiteral("clue"));
+    w.form->lblVopros[0]->setText(QStringLiteral("across"));
+    w.form->lblVopros[1]->setText(QStringLiteral("down"));
+    w.enter(EditMode::ModeSolve);
+    EXPECT_TRUE(w.form->txtOtvet->text().isEmpty());
+    EXPECT_TRUE(w.form->txtVoprosOtvet->text().isEmpty());
+    EXPECT_TRUE(w.form->lblVopros[0]->text().isEmpty());
+    EXPECT_TRUE(w.form->lblVopros[1]->text().isEmpty());
+}
+
+TEST(MainWindow, TheViewportFillsTheRestOfTheWindow) {
+    Window w;
+    w.form->resize(700, 500);
+    QApplication::processEvents();
+    const QWidget* client = w.form->centralWidget();
+    EXPECT_EQ(w.form->picControl->geometry(),
+              QRect(155, 0, client->width() - 155, client->height()));
+    EXPECT_EQ(w.form->PctrUgol->geometry(),
+              QRect(w.form->picControl->width() - 17, w.form->picControl->height() - 17, 17, 17));
+}
+
+TEST(MainWindow, NeverNarrowerThanTheMinimum) {
+    Window w;
+    w.form->resize(120, 400);
+    QApplication::processEvents();
+    EXPECT_GE(w.form->centralWidget()->width(), 300);
+    EXPECT_GE(w.form->picControl->x(), 155);
+}
+
+TEST(MainWindow, FocusOnTheGridGoesToTheTypingBox) {
+    Window w;
+    w.form->activateWindow();
+    const struct {
+        EditMode mode;
+        int noAnswers;
+        const char* target; // nullptr: the grid keeps the focus
+    } cases[] = {
+        {EditMode::ModeAuthor, 0, "txtVoprosOtvet"},
+        {EditMode::ModeSolve, 0, "txtOtvet"},
+        {EditMode::ModeSolveNoAnswers, 1, "txtOtvet"},
+        {EditMode::ModeDrawGrid, 0, nullptr},
+    };
+    for (const auto& c : cases) {
+        w.state.doc.NoAnswers = c.noAnswers;
+        w.enter(c.mode);
+        w.form->picPole->show();
+        w.form->KrossNew->setEnabled(true);
+        w.form->picPole->setFocus(Qt::MouseFocusReason);
+        QApplication::processEvents();
+        QWidget* focus = QApplication::focusWidget();
+        if (c.target)
+            EXPECT_EQ(focus ? focus->objectName() : QString(), QLatin1String(c.target));
+        else
+            EXPECT_EQ(focus, w.form->picPole);
+    }
+}
+
+TEST(MainWindow, ExitClosesTheWindow) {
+    Window w;
+    w.form->FileExit->trigger();
+    QApplication::processEvents();
+    EXPECT_FALSE(w.form->isVisible());
+}
+
+TEST(MainWindow, InputControlsHaveAccessibleNames) {
+    Window w;
+    w.enter(EditMode::ModeAuthor);
+    for (QLineEdit* box : {w.form->txtOtvet, w.form->txtVoprosOtvet}) {
+        auto* label = w.form->findChild<QLabel*>(box == w.form->txtOtvet
+                                                     ? QStringLiteral("lblOtvet")
+                                                     : QStringLiteral("lblVoprosOtvet"));
+        ASSERT_NE(label, nullptr);
+        EXPECT_EQ(label->buddy(), box);
+    }
+    EXPECT_FALSE(w.form->ChSimmetrija->accessibleName().isEmpty());
+}
