@@ -11,8 +11,8 @@ platform::Answer FakePlatform::messageBox(QWidget*, const QString& text, const Q
     return a;
 }
 
-QString FakePlatform::getOpenFileName(QWidget*, const QString& title,
-                                      const QString& initialFolder, const QString& filter) {
+QString FakePlatform::getOpenFileName(QWidget*, const QString& title, const QString& initialFolder,
+                                      const QString& filter) {
     fileDialogs.append({false, title, initialFolder, QString(), filter});
     if (paths.empty())
         return {};
@@ -21,9 +21,8 @@ QString FakePlatform::getOpenFileName(QWidget*, const QString& title,
     return p;
 }
 
-QString FakePlatform::getSaveFileName(QWidget*, const QString& title,
-                                      const QString& initialFolder, const QString& defaultName,
-                                      const QString& filter) {
+QString FakePlatform::getSaveFileName(QWidget*, const QString& title, const QString& initialFolder,
+                                      const QString& defaultName, const QString& filter) {
     fileDialogs.append({true, title, initialFolder, defaultName, filter});
     if (paths.empty())
         return {};

@@ -10,7 +10,9 @@ TempProgramFolder::TempProgramFolder() {
         root.mkpath(QLatin1String(sub));
 }
 
-QString TempProgramFolder::path() const { return dir_.path() + QLatin1Char('/'); }
+QString TempProgramFolder::path() const {
+    return dir_.path() + QLatin1Char('/');
+}
 
 void TempProgramFolder::write(const QString& relativePath, const QByteArray& bytes) const {
     const QString full = path() + relativePath;

@@ -13,4 +13,6 @@ enum class EditMode : int {
     ModeAuthorNoAnswers = 8,
 };
 
-constexpr int modeValue(EditMode m) { return static_cast<int>(m); }
+constexpr int modeValue(EditMode m) {
+    return static_cast<int>(m);
+}

@@ -3,9 +3,9 @@
 // Bounds that keep every table and picture of a crossword allocatable and quick to draw.
 namespace gridlimits {
 
-constexpr int kMaxGridSide = 250;  // columns or rows of a crossword
-constexpr int kMaxCellSize = 100;  // pixels per cell side
-constexpr int kMargin = 15;        // the field picture is W·C + 15 by H·C + 15
+constexpr int kMaxGridSide = 250; // columns or rows of a crossword
+constexpr int kMaxCellSize = 100; // pixels per cell side
+constexpr int kMargin = 15;       // the field picture is W·C + 15 by H·C + 15
 constexpr long long kMaxPictureSide = 32000;
 constexpr long long kMaxPictureArea = 36'000'000; // about 144 MB at four bytes a pixel
 
@@ -13,7 +13,9 @@ constexpr bool gridSizeAllowed(long long w, long long h) {
     return w >= 1 && h >= 1 && w <= kMaxGridSide && h <= kMaxGridSide;
 }
 
-constexpr bool cellSizeAllowed(long long c) { return c >= 1 && c <= kMaxCellSize; }
+constexpr bool cellSizeAllowed(long long c) {
+    return c >= 1 && c <= kMaxCellSize;
+}
 
 // Whether the field picture of a W × H grid at cell size C can be held and drawn.
 constexpr bool pictureFits(long long w, long long h, long long c) {

@@ -8,9 +8,15 @@
 namespace seqtext {
 namespace {
 
-bool isBlank(int c) { return c == ' ' || c == '\t'; }
-bool isLineEnd(int c) { return c == '\r' || c == '\n'; }
-bool isDigit(int c) { return c >= '0' && c <= '9'; }
+bool isBlank(int c) {
+    return c == ' ' || c == '\t';
+}
+bool isLineEnd(int c) {
+    return c == '\r' || c == '\n';
+}
+bool isDigit(int c) {
+    return c >= '0' && c <= '9';
+}
 
 } // namespace
 
@@ -132,9 +138,13 @@ int SequentialReader::get() {
     return c;
 }
 
-bool SequentialReader::atEnd() { return peek() < 0; }
+bool SequentialReader::atEnd() {
+    return peek() < 0;
+}
 
-bool SequentialReader::atLineEnd() { return isLineEnd(peek()); }
+bool SequentialReader::atLineEnd() {
+    return isLineEnd(peek());
+}
 
 void SequentialReader::consumeLineEnd() {
     const int c = get();
@@ -261,6 +271,8 @@ void SequentialWriter::writeNumberLine(std::int64_t value) {
     put(strNumber(value) + " \r\n");
 }
 
-void SequentialWriter::writeBooleanLine(bool value) { writeTextLine(value ? "True" : "False"); }
+void SequentialWriter::writeBooleanLine(bool value) {
+    writeTextLine(value ? "True" : "False");
+}
 
 } // namespace seqtext

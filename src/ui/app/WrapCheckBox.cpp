@@ -15,9 +15,13 @@ void WrapCheckBox::setCaption(const QString& caption) {
     setAccessibleName(QString(caption).remove(QLatin1Char('&')));
 }
 
-QString WrapCheckBox::caption() const { return label_->text(); }
+QString WrapCheckBox::caption() const {
+    return label_->text();
+}
 
-bool WrapCheckBox::hitButton(const QPoint& pos) const { return rect().contains(pos); }
+bool WrapCheckBox::hitButton(const QPoint& pos) const {
+    return rect().contains(pos);
+}
 
 void WrapCheckBox::resizeEvent(QResizeEvent* event) {
     QCheckBox::resizeEvent(event);

@@ -180,7 +180,8 @@ void frmForma::createViewport(QWidget* central) {
     auto toGrid = [this] { picPole->setFocus(Qt::OtherFocusReason); };
     HScroll1->installEventFilter(new FocusForwarder(HScroll1, toGrid));
     VScroll1->installEventFilter(new FocusForwarder(VScroll1, toGrid));
-    picControl->installEventFilter(new FocusForwarder(picControl, [this] { picControl_GotFocus(); }));
+    picControl->installEventFilter(
+        new FocusForwarder(picControl, [this] { picControl_GotFocus(); }));
     connect(picPole, &PictureBox::gotFocus, this, &frmForma::picPole_GotFocus);
 }
 
@@ -272,9 +273,13 @@ void frmForma::Form_Resize() {
     UpdateScrollBars();
 }
 
-void frmForma::picPole_GotFocus() { routeFocus(false); }
+void frmForma::picPole_GotFocus() {
+    routeFocus(false);
+}
 
-void frmForma::picControl_GotFocus() { routeFocus(true); }
+void frmForma::picControl_GotFocus() {
+    routeFocus(true);
+}
 
 void frmForma::routeFocus(bool onlyIfVisible) {
     QWidget* target = nullptr;
@@ -304,7 +309,9 @@ void frmForma::KrossNew_Click() {
     dialog.exec();
 }
 
-void frmForma::FileExit_Click() { close(); }
+void frmForma::FileExit_Click() {
+    close();
+}
 
 void frmForma::closeEvent(QCloseEvent* event) {
     // Form_Unload: the unsaved-changes question and the settings file come with the

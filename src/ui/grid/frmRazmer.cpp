@@ -84,10 +84,12 @@ bool frmRazmer::eventFilter(QObject* watched, QEvent* event) {
                 return true;
             }
             const QString text = key->text();
-            // Digits and control characters (Backspace) only; everything else is dropped.
+            // Typed characters other than digits are dropped; Backspace, Tab and Enter keep
+            // their work.
             if (!text.isEmpty()) {
                 const char16_t c = text.at(0).unicode();
-                if (!(c <= 8 || (c >= u'0' && c <= u'9')))
+                const bool control = c < 32 || c == 127;
+                if (!control && !(c >= u'0' && c <= u'9'))
                     return true;
             }
         }

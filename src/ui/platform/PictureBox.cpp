@@ -85,7 +85,8 @@ int PictureBox::textWidth(const QString& text) const {
 
 int PictureBox::textHeight(const QString& text) const {
     const QFontMetrics fm(font_, &image_);
-    return fm.height() * static_cast<int>(std::max<qsizetype>(1, text.count(QLatin1Char('\n')) + 1));
+    return fm.height() *
+           static_cast<int>(std::max<qsizetype>(1, text.count(QLatin1Char('\n')) + 1));
 }
 
 void PictureBox::copyBand(const PictureBox& source, int sx, int sy, int w, int h, int dx, int dy) {

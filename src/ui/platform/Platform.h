@@ -30,8 +30,8 @@ public:
 
     // A modal message box; returns the button pressed (Escape or the close box answer Cancel
     // with Yes/No/Cancel, No with Yes/No and Ok with Ok).
-    virtual Answer messageBox(QWidget* parent, const QString& text, const QString& title,
-                              Icon icon, Buttons buttons, Answer defaultButton) = 0;
+    virtual Answer messageBox(QWidget* parent, const QString& text, const QString& title, Icon icon,
+                              Buttons buttons, Answer defaultButton) = 0;
 
     // The Open and Save dialogs. filter is NUL-separated pairs of description and patterns,
     // "Crossword (*.cfw)\0*.cfw\0All Files (*.*)\0*.*". Returns the chosen path or "".

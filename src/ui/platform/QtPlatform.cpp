@@ -35,8 +35,8 @@ QString qtFileFilter(const QString& nulSeparated) {
     return filters.join(QStringLiteral(";;"));
 }
 
-Answer QtPlatform::messageBox(QWidget* parent, const QString& text, const QString& title,
-                              Icon icon, Buttons buttons, Answer defaultButton) {
+Answer QtPlatform::messageBox(QWidget* parent, const QString& text, const QString& title, Icon icon,
+                              Buttons buttons, Answer defaultButton) {
     QMessageBox box(parent);
     box.setText(text);
     box.setWindowTitle(title);
@@ -99,8 +99,8 @@ QString QtPlatform::getSaveFileName(QWidget* parent, const QString& title,
                                     const QString& initialFolder, const QString& defaultName,
                                     const QString& filter) {
     // The program asks its own overwrite question, so the dialog must not ask a second one.
-    const QString start = defaultName.isEmpty() ? initialFolder
-                                                : QDir(initialFolder).filePath(defaultName);
+    const QString start =
+        defaultName.isEmpty() ? initialFolder : QDir(initialFolder).filePath(defaultName);
     return QFileDialog::getSaveFileName(parent, title, start, qtFileFilter(filter), nullptr,
                                         QFileDialog::DontConfirmOverwrite);
 }

@@ -1,5 +1,5 @@
-#include "app/AppState.h"
 #include "app/Settings.h"
+#include "app/AppState.h"
 
 #include "support/ProgramFolder.h"
 
@@ -82,9 +82,8 @@ TEST(Settings, BooleansAcceptWordsInAnyCaseAndNumbers) {
     const struct {
         const char* field;
         bool bold; // default is true
-    } cases[] = {{"True", true}, {"FALSE", false}, {"false", false}, {"tRUE", true},
-                 {"0", false},   {"-1", true},     {" 2 ", true},    {"yes", true},
-                 {"", true}};
+    } cases[] = {{"True", true}, {"FALSE", false}, {"false", false}, {"tRUE", true}, {"0", false},
+                 {"-1", true},   {" 2 ", true},    {"yes", true},    {"", true}};
     for (const auto& c : cases) {
         const Settings s = read(QByteArray("6.3\r\nx\r\nf\r\n 10 \r\n") + c.field + "\r\n");
         EXPECT_EQ(s.LetterFontBold, c.bold) << c.field;
@@ -110,9 +109,9 @@ TEST(Settings, UnusableValuesFallBackToTheDefaults) {
     EXPECT_EQ(s.CellSize, d.CellSize);
     EXPECT_EQ(s.NumberSize, d.NumberSize);
     EXPECT_EQ(s.ChosenStyle, d.ChosenStyle);
-    EXPECT_EQ(read("6.3\r\nx\r\nf\r\n 10 \r\nTrue\r\nFalse\r\nFalse\r\n 0 \r\n -4 \r\n 0 \r\n")
-                  .CellSize,
-              d.CellSize);
+    EXPECT_EQ(
+        read("6.3\r\nx\r\nf\r\n 10 \r\nTrue\r\nFalse\r\nFalse\r\n 0 \r\n -4 \r\n 0 \r\n").CellSize,
+        d.CellSize);
 }
 
 TEST(Settings, BinaryGarbageNeverStopsStartUp) {

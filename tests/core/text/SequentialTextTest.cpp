@@ -25,11 +25,10 @@ TEST(NumericValue, ReadsTheLeadingNumberLikeTheRuntime) {
         const char* text;
         double value;
     } cases[] = {
-        {"", 0},         {"abc", 0},        {"  42", 42},     {"42abc", 42},
-        {"1 2 3", 123},  {"-7", -7},        {"+7", 7},        {"- 7", -7},
-        {"2.5", 2.5},    {".5", 0.5},       {"1e3", 1000},    {"1d2", 100},
-        {"1e", 1},       {"&H1F", 31},      {"&o17", 15},     {"3,5", 3},
-        {"12-3", 12},    {" 5 ", 5},        {"1.2.3", 1.2},   {"\t9", 9},
+        {"", 0},       {"abc", 0},   {"  42", 42}, {"42abc", 42},  {"1 2 3", 123},
+        {"-7", -7},    {"+7", 7},    {"- 7", -7},  {"2.5", 2.5},   {".5", 0.5},
+        {"1e3", 1000}, {"1d2", 100}, {"1e", 1},    {"&H1F", 31},   {"&o17", 15},
+        {"3,5", 3},    {"12-3", 12}, {" 5 ", 5},   {"1.2.3", 1.2}, {"\t9", 9},
     };
     for (const auto& c : cases)
         EXPECT_DOUBLE_EQ(numericValue(c.text), c.value) << c.text;
@@ -39,8 +38,8 @@ TEST(NumericValue, ReadsTheLeadingNumberLikeTheRuntime) {
 TEST(NumericValue, RoundsHalvesToEven) {
     const struct {
         double in, out;
-    } cases[] = {{0.5, 0}, {1.5, 2}, {2.5, 2}, {3.5, 4}, {-0.5, 0}, {-1.5, -2},
-                 {-2.5, -2}, {2.4999, 2}, {2.5001, 3}, {7, 7}};
+    } cases[] = {{0.5, 0},   {1.5, 2},   {2.5, 2},    {3.5, 4},    {-0.5, 0},
+                 {-1.5, -2}, {-2.5, -2}, {2.4999, 2}, {2.5001, 3}, {7, 7}};
     for (const auto& c : cases)
         EXPECT_EQ(roundHalfEven(c.in), c.out) << c.in;
     EXPECT_EQ(toInt32(2147483647.4), 2147483647);

@@ -74,10 +74,10 @@ TEST(MainWindow, StyleOneFromTheSettingsIsCheckedAndShown) {
 
 TEST(MainWindow, ControlsFollowTheModeTable) {
     // Panel controls visible and menu items enabled in each mode.
-    const char* panel[] = {"ChSimmetrija",  "lblKoordinaty", "kReshotkaGotova", "kClearPole",
-                           "lblSlov",       "lblStatistika", "lblGorizont",     "lblVopros_0",
-                           "lblVertikal",   "lblVopros_1",   "lblVoprosOtvet",  "txtVoprosOtvet",
-                           "lblOtvet",      "txtOtvet"};
+    const char* panel[] = {"ChSimmetrija", "lblKoordinaty", "kReshotkaGotova", "kClearPole",
+                           "lblSlov",      "lblStatistika", "lblGorizont",     "lblVopros_0",
+                           "lblVertikal",  "lblVopros_1",   "lblVoprosOtvet",  "txtVoprosOtvet",
+                           "lblOtvet",     "txtOtvet"};
     const char* items[] = {"FileSave",       "FileSaveAs",    "KrossChange",   "KrossAbout",
                            "KrossFoundWord", "KrossDelOtwet", "KrossCopyWord", "OptionsRazmerKF"};
     const struct {
@@ -105,9 +105,9 @@ TEST(MainWindow, ControlsFollowTheModeTable) {
             EXPECT_EQ(w.enabled(items[i]), row.items[i] == '1')
                 << items[i] << " in mode " << modeValue(row.mode);
         // Items the mode never touches stay enabled.
-        for (const char* always : {"FileOpenOtvet", "FileExit", "KrossNew", "KrossOpen",
-                                   "OptionsLanguage", "OptionsStyle_0", "OptionsStyle_1",
-                                   "HelpCallHelp", "HelpAbout"})
+        for (const char* always :
+             {"FileOpenOtvet", "FileExit", "KrossNew", "KrossOpen", "OptionsLanguage",
+              "OptionsStyle_0", "OptionsStyle_1", "HelpCallHelp", "HelpAbout"})
             EXPECT_TRUE(w.enabled(always)) << always;
         EXPECT_EQ(w.form->txtOtvet->y(), row.mode == EditMode::ModeAuthor ? 378 : 346);
     }
@@ -185,9 +185,9 @@ TEST(MainWindow, InputControlsHaveAccessibleNames) {
     Window w;
     w.enter(EditMode::ModeAuthor);
     for (QLineEdit* box : {w.form->txtOtvet, w.form->txtVoprosOtvet}) {
-        auto* label = w.form->findChild<QLabel*>(box == w.form->txtOtvet
-                                                     ? QStringLiteral("lblOtvet")
-                                                     : QStringLiteral("lblVoprosOtvet"));
+        auto* label =
+            w.form->findChild<QLabel*>(box == w.form->txtOtvet ? QStringLiteral("lblOtvet")
+                                                               : QStringLiteral("lblVoprosOtvet"));
         ASSERT_NE(label, nullptr);
         EXPECT_EQ(label->buddy(), box);
     }

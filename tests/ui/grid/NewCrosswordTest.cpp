@@ -49,6 +49,23 @@ TEST(NewCrossword, SizeBoxesTakeOnlyDigitsAndBackspace) {
     EXPECT_EQ(dialog.txtNameKross->text(), QStringLiteral(u"Кот, 1-й"));
 }
 
+TEST(NewCrossword, TabAndEnterStillWorkInTheSizeBoxes) {
+    Fixture f;
+    frmRazmer dialog(f.form);
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    dialog.txtNameKross->setText(QStringLiteral("T"));
+    dialog.txtX->setFocus();
+    type(dialog.txtX, QStringLiteral("6"));
+    QTest::keyClick(dialog.txtX, Qt::Key_Tab);
+    EXPECT_TRUE(dialog.txtY->hasFocus());
+    type(dialog.txtY, QStringLiteral("3"));
+    QTest::keyClick(dialog.txtY, Qt::Key_Return);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(f.state.doc.GridWidth, 6);
+    EXPECT_EQ(f.state.doc.GridHeight, 3);
+}
+
 TEST(NewCrossword, OkNeedsATitleAndTwoSizesAboveZero) {
     const struct {
         const char* title;
@@ -56,9 +73,9 @@ TEST(NewCrossword, OkNeedsATitleAndTwoSizesAboveZero) {
         const char* y;
         bool ok;
     } cases[] = {
-        {"", "", "", false},       {"T", "", "", false},   {"", "5", "5", false},
-        {"T", "0", "5", false},    {"T", "5", "0", false}, {"T", "5", "5", true},
-        {"T", "00", "1", false},   {"T", "1", "1", true},
+        {"", "", "", false},     {"T", "", "", false},   {"", "5", "5", false},
+        {"T", "0", "5", false},  {"T", "5", "0", false}, {"T", "5", "5", true},
+        {"T", "00", "1", false}, {"T", "1", "1", true},
     };
     Fixture f;
     for (const auto& c : cases) {

@@ -1,5 +1,5 @@
-#include "platform/PictureBox.h"
 #include "platform/Platform.h"
+#include "platform/PictureBox.h"
 
 #include <QTemporaryDir>
 
