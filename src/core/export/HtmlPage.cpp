@@ -1,0 +1,107 @@
+#include "export/HtmlPage.h"
+
+#include "grid/CrosswordDocument.h"
+#include "text/CodePage.h"
+
+namespace {
+
+qsizetype fileNameStart(const QString& path) {
+    return std::max(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\'))) + 1;
+}
+
+// A picture name in the page: Windows-1251 when it can be, otherwise percent-encoded UTF-8,
+// which browsers resolve to the same file.
+QByteArray pictureReference(const QString& name) {
+    const QByteArray bytes = cp1251::canEncode(name) ? cp1251::fromUnicode(name)
+                                                     : name.toUtf8().toPercentEncoding("/.-_~ ()");
+    return htmlEscape(bytes);
+}
+
+} // namespace
+
+ExportNames exportNames(const QString& chosenPath) {
+    const qsizetype start = fileNameStart(chosenPath);
+    const qsizetype dot = chosenPath.indexOf(QLatin1Char('.'), start);
+    ExportNames names;
+    QString base;
+    if (dot < 0) {
+        names.page = chosenPath + QStringLiteral(".htm");
+        base = chosenPath;
+    } else {
+        names.page = chosenPath;
+        base = chosenPath.left(dot);
+    }
+    names.gridPicture = base + QStringLiteral(".bmp");
+    names.answersPicture = base + QStringLiteral(u" (ответы).bmp");
+    return names;
+}
+
+QString suggestedExportName(const QString& crosswordPath) {
+    const QString name = crosswordPath.mid(fileNameStart(crosswordPath));
+    return name.size() > 4 ? name.left(name.size() - 4) : QString();
+}
+
+QByteArray htmlEscape(const QByteArray& text) {
+    QByteArray out;
+    out.reserve(text.size());
+    for (char c : text) {
+        switch (c) {
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        case '"':
+            out += "&quot;";
+            break;
+        case '\'':
+            out += "&#39;";
+            break;
+        default:
+            out += c;
+        }
+    }
+    return out;
+}
+
+QByteArray buildHtmlPage(const CrosswordDocument& doc, const PageCaptions& captions,
+                         const QString& gridPictureName, const QString& answersPictureName) {
+    const QByteArray title = htmlEscape(doc.CrosswordTitle);
+    const QByteArray author = htmlEscape(doc.CrosswordAuthor);
+    QByteArray clues[2], answers[2];
+    for (int d = 0; d < 2; ++d) {
+        const QByteArray heading =
+            "<br><b>" + (d == 0 ? captions.across : captions.down) + "</b>" + " ";
+        clues[d] = heading;
+        answers[d] = heading;
+    }
+    for (int n = 1; n <= doc.NumberedCount; ++n) {
+        const QByteArray prefix = ' ' + QByteArray::number(n) + ". ";
+        for (int d = 0; d < 2; ++d) {
+            if (doc.SlotTable.at(n, 2, d) < 1)
+                continue;
+            const QByteArray answer = doc.SlotTexts.at(n, 1, d);
+            clues[d] += prefix + htmlEscape(doc.SlotTexts.at(n, 0, d));
+            answers[d] += prefix + htmlEscape(answer.left(1) + cp1251::toLower(answer.mid(1)));
+        }
+    }
+
+    QByteArray page;
+    page += "<html><head><meta http-equiv='Content-Type' content='text/html; "
+            "charset=windows-1251'><title>";
+    page += captions.kross + ": \"" + title + "\" " + captions.byWord + ' ' + author;
+    page += "</title></head><body topmargin=0 leftmargin=0><center>";
+    page += "<br><font size=5>" + captions.byWord + ' ' + author + "</font>";
+    page += "<br><font size=6>" + title + "</font>";
+    page += "<br><img src='" + pictureReference(gridPictureName) + "'></center><br><br>";
+    page += clues[0] + clues[1];
+    page += "<center><font size=5>" + cp1251::fromUnicode(u"Ответы") + "</font><br><img src='" +
+            pictureReference(answersPictureName) + "'></center>";
+    page += "<br>" + answers[0] + answers[1];
+    page += "</body></html>\r\n";
+    return page;
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+struct CrosswordDocument;
+
+// Where an exported crossword's page and its two pictures go.
+struct ExportNames {
+    QString page;
+    QString gridPicture;
+    QString answersPicture;
+};
+
+// The page is the chosen path, with ".htm" added when its file name has no dot; the pictures
+// take the part of the file name before its first dot, so they always lie beside the page.
+ExportNames exportNames(const QString& chosenPath);
+
+// The file name of the crossword without folder and without its four-character extension.
+QString suggestedExportName(const QString& crosswordPath);
+
+// Captions the page borrows from the window, in Windows-1251.
+struct PageCaptions {
+    QByteArray kross;  // the crossword menu
+    QByteArray across; // the across heading
+    QByteArray down;   // the down heading
+    QByteArray byWord; // the word before the author's name
+};
+
+// Texts of the crossword are escaped, so a clue such as "a < b" cannot break the page.
+QByteArray htmlEscape(const QByteArray& text);
+
+// The whole page, one line in Windows-1251 ended by CR LF. Picture names are file names
+// without folders.
+QByteArray buildHtmlPage(const CrosswordDocument& doc, const PageCaptions& captions,
+                         const QString& gridPictureName, const QString& answersPictureName);

@@ -1,0 +1,91 @@
+#include "export/HtmlPage.h"
+
+#include "support/Crosswords.h"
+
+#include <gtest/gtest.h>
+
+using fixtures::cp;
+
+TEST(ExportNames, PicturesLieBesideThePage) {
+    const struct {
+        const char16_t* chosen;
+        const char16_t* page;
+        const char16_t* base;
+    } cases[] = {
+        {u"/home/u/cross", u"/home/u/cross.htm", u"/home/u/cross"},
+        {u"/home/u/cross.html", u"/home/u/cross.html", u"/home/u/cross"},
+        {u"/home/u/cross.v2.htm", u"/home/u/cross.v2.htm", u"/home/u/cross"},
+        {u"/home/my.folder/cross", u"/home/my.folder/cross.htm", u"/home/my.folder/cross"},
+        {u"C:\\My.Docs\\Зима.htm", u"C:\\My.Docs\\Зима.htm", u"C:\\My.Docs\\Зима"},
+    };
+    for (const auto& c : cases) {
+        const ExportNames n = exportNames(QString::fromUtf16(c.chosen));
+        const QString base = QString::fromUtf16(c.base);
+        EXPECT_EQ(n.page, QString::fromUtf16(c.page));
+        EXPECT_EQ(n.gridPicture, base + QStringLiteral(".bmp"));
+        EXPECT_EQ(n.answersPicture, base + QStringLiteral(u" (ответы).bmp"));
+    }
+}
+
+TEST(ExportNames, SuggestsTheCrosswordFileNameWithoutExtension) {
+    EXPECT_EQ(suggestedExportName(QStringLiteral("/a/b/Winter.cfw")), QStringLiteral("Winter"));
+    EXPECT_EQ(suggestedExportName(QStringLiteral("C:\\x\\Зима.cfw")), QStringLiteral(u"Зима"));
+    EXPECT_EQ(suggestedExportName(QString()), QString());
+    EXPECT_EQ(suggestedExportName(QStringLiteral("/a/.cfw")), QString());
+}
+
+TEST(HtmlPage, IsBuiltInTheDocumentedOrder) {
+    CrosswordDocument doc;
+    fixtures::ring3x3(doc, EditMode::ModeAuthor);
+    doc.CrosswordTitle = cp(u"Зима");
+    doc.CrosswordAuthor = cp(u"Иванов");
+    doc.SlotTexts.set(1, 0, 0, cp(u"Зверь"));
+    doc.SlotTexts.set(1, 1, 0, cp(u"КОТ"));
+    doc.SlotTexts.set(1, 0, 1, cp(u"Кит?"));
+    doc.SlotTexts.set(1, 1, 1, cp(u"КИТ"));
+    doc.SlotTexts.set(2, 0, 1, "Tone");
+    doc.SlotTexts.set(2, 1, 1, cp(u"ТОН"));
+    doc.SlotTexts.set(3, 0, 0, "Clue 3"); // no answer yet
+    const PageCaptions captions{cp(u"Кроссворд"), cp(u"По горизонтали:"), cp(u"По вертикали:"),
+                                cp(u"Автор")};
+
+    const QByteArray expected =
+        cp(u"<html><head><meta http-equiv='Content-Type' content='text/html; "
+           u"charset=windows-1251'><title>Кроссворд: \"Зима\" Автор Иванов</title></head>"
+           u"<body topmargin=0 leftmargin=0><center><br><font size=5>Автор Иванов</font>"
+           u"<br><font size=6>Зима</font><br><img src='Зима.bmp'></center><br><br>"
+           u"<br><b>По горизонтали:</b>  1. Зверь 3. Clue 3"
+           u"<br><b>По вертикали:</b>  1. Кит? 2. Tone"
+           u"<center><font size=5>Ответы</font><br><img src='Зима (ответы).bmp'></center>"
+           u"<br><br><b>По горизонтали:</b>  1. Кот 3. "
+           u"<br><b>По вертикали:</b>  1. Кит 2. Тон"
+           u"</body></html>\r\n");
+    EXPECT_EQ(buildHtmlPage(doc, captions, QStringLiteral(u"Зима.bmp"),
+                            QStringLiteral(u"Зима (ответы).bmp")),
+              expected);
+}
+
+TEST(HtmlPage, CrosswordTextsCannotInjectMarkup) {
+    CrosswordDocument doc;
+    fixtures::setSlots(doc, 2, 1, {{1, 0, 0, 0, 2}}, EditMode::ModeAuthor);
+    doc.CrosswordTitle = "<script>";
+    doc.CrosswordAuthor = "A&B";
+    doc.SlotTexts.set(1, 0, 0, "<b>&\"'");
+    doc.SlotTexts.set(1, 1, 0, "<I");
+    const QByteArray page = buildHtmlPage(doc, {"K", "A", "D", "by"}, QStringLiteral("x'.bmp"),
+                                          QStringLiteral("x (a).bmp"));
+    EXPECT_TRUE(page.contains(" 1. &lt;b&gt;&amp;&quot;&#39;"));
+    EXPECT_TRUE(page.contains(" 1. &lt;i"));
+    EXPECT_TRUE(page.contains("<font size=6>&lt;script&gt;</font>"));
+    EXPECT_TRUE(page.contains("by A&amp;B"));
+    EXPECT_TRUE(page.contains("<img src='x&#39;.bmp'>"));
+    EXPECT_FALSE(page.contains("<script>"));
+    EXPECT_FALSE(page.contains("<b>&"));
+}
+
+TEST(HtmlPage, NamesOutsideTheCodePageArePercentEncoded) {
+    CrosswordDocument doc;
+    const QByteArray page =
+        buildHtmlPage(doc, {}, QStringLiteral(u"日.bmp"), QStringLiteral("a.bmp"));
+    EXPECT_TRUE(page.contains("<img src='%E6%97%A5.bmp'>"));
+}
