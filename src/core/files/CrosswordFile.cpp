@@ -1,5 +1,6 @@
 #include "files/CrosswordFile.h"
 
+#include "files/ValueReader.h"
 #include "grid/CrosswordDocument.h"
 #include "grid/GridLimits.h"
 #include "text/SequentialText.h"
@@ -13,27 +14,6 @@ namespace {
 bool hasWord(const CrosswordDocument& doc, int n, int d) {
     return doc.SlotTable.at(n, 2, d) > 0;
 }
-
-// Reads value by value; a value past the end of the file is not there, and reading stops being
-// attempted from then on.
-class ValueReader {
-public:
-    explicit ValueReader(QIODevice& device) : in_(device) {}
-
-    std::optional<double> number() { return noteEnd(in_.readNumberField()); }
-    std::optional<QByteArray> line() { return noteEnd(in_.readLine()); }
-    bool ended() const { return ended_; }
-
-private:
-    template <typename T> std::optional<T> noteEnd(std::optional<T> v) {
-        if (!v)
-            ended_ = true;
-        return v;
-    }
-
-    seqtext::SequentialReader in_;
-    bool ended_ = false;
-};
 
 // A value read into target when it lies in lo..hi; false when it does not, which makes the
 // whole file unusable. A value past the end leaves target as it was.
@@ -60,11 +40,8 @@ struct WordRecord {
 // inside the grid.
 std::optional<WordRecord> readWordRecord(ValueReader& in, const CrosswordDocument& doc) {
     std::optional<std::int32_t> v[5];
-    for (auto& value : v) {
-        const std::optional<double> read = in.number();
-        if (read)
-            value = seqtext::toInt32(*read);
-    }
+    for (auto& value : v)
+        value = in.int32();
     for (const auto& value : v)
         if (!value)
             return std::nullopt;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "files/FileStatus.h"
+#include "files/FileCommon.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "files/FileStatus.h"
+#include "files/FileCommon.h"
 
 #include <QFile>
 #include <QFileInfo>
