@@ -9,6 +9,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace {
 
 // Every slot of the largest crossword solved: no sound file holds more records.
@@ -16,10 +18,6 @@ constexpr long long kMaxRecords = 2LL * gridlimits::kMaxGridSide * gridlimits::k
 
 bool isSolved(const CrosswordDocument& doc, int k, int d) {
     return doc.SolvedFlags.at(k, d) == 1;
-}
-
-bool hasWord(const CrosswordDocument& doc, int k, int d) {
-    return k >= 1 && k <= doc.NumberedCount && doc.SlotTable.at(k, 2, d) >= 1;
 }
 
 } // namespace
@@ -33,21 +31,13 @@ bool WriteAnswersFile(QIODevice& device, const CrosswordDocument& doc) {
     out.writeNumberLine(doc.NumberedCount);
 
     // The count of the records actually written, so that a reader never gets out of step.
-    int solved = 0;
-    for (int k = 1; k <= doc.NumberedCount; ++k)
-        for (int d = 0; d <= 1; ++d)
-            solved += isSolved(doc, k, d) ? 1 : 0;
-    out.writeNumberLine(solved);
-
-    for (int k = 1; k <= doc.NumberedCount; ++k) {
-        for (int d = 0; d <= 1; ++d) {
-            if (!isSolved(doc, k, d))
-                continue;
-            out.writeNumberLine(k);
-            out.writeNumberLine(d);
-            if (withWords)
-                out.writeTextLine(doc.SlotTexts.at(k, d));
-        }
+    const auto solved = wordsWhere(doc, [&doc](int k, int d) { return isSolved(doc, k, d); });
+    out.writeNumberLine(static_cast<std::int64_t>(solved.size()));
+    for (const auto& [k, d] : solved) {
+        out.writeNumberLine(k);
+        out.writeNumberLine(d);
+        if (withWords)
+            out.writeTextLine(doc.SlotTexts.at(k, d));
     }
     return out.ok();
 }
@@ -124,20 +114,18 @@ FileStatus ApplyAnswers(const AnswersFileContent& content, const QString& answer
         if (content.NoAnswers)
             doc.SlotTexts.set(r.Slot, r.Direction, r.Word);
     }
-    doc.SolvedCount = 0;
-    for (int k = 1; k <= n; ++k)
-        for (int d = 0; d <= 1; ++d)
-            doc.SolvedCount += isSolved(doc, k, d) ? 1 : 0;
+    doc.SolvedCount = static_cast<int>(
+        wordsWhere(doc, [&doc](int k, int d) { return isSolved(doc, k, d); }).size());
     doc.AnswersPath = answersPath;
     return FileStatus::Ok;
 }
 
 std::optional<std::pair<int, int>> firstUnsolvedWord(const CrosswordDocument& doc) {
-    for (int k = 1; k <= doc.NumberedCount; ++k)
-        for (int d = 0; d <= 1; ++d)
-            if (hasWord(doc, k, d) && !isSolved(doc, k, d))
-                return std::pair{k, d};
-    return std::nullopt;
+    const auto unsolved = wordsWhere(
+        doc, [&doc](int k, int d) { return hasWord(doc, k, d) && !isSolved(doc, k, d); });
+    if (unsolved.empty())
+        return std::nullopt;
+    return unsolved.front();
 }
 
 QString defaultAnswersName(const CrosswordDocument& doc) {

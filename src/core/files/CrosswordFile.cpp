@@ -11,10 +11,6 @@
 
 namespace {
 
-bool hasWord(const CrosswordDocument& doc, int n, int d) {
-    return doc.SlotTable.at(n, 2, d) > 0;
-}
-
 // A value read into target when it lies in lo..hi; false when it does not, which makes the
 // whole file unusable. A value past the end leaves target as it was.
 bool readBounded(ValueReader& in, int& target, long long lo, long long hi) {
@@ -72,24 +68,16 @@ bool WriteCrosswordFile(QIODevice& device, const CrosswordDocument& doc) {
     out.writeNumberLine(doc.NumberedCount);
 
     // The count of the records actually written, so that a reader never gets out of step.
-    int records = 0;
-    for (int n = 1; n <= doc.NumberedCount; ++n)
-        for (int d = 0; d <= 1; ++d)
-            records += hasWord(doc, n, d) ? 1 : 0;
-    out.writeNumberLine(records);
-
-    for (int n = 1; n <= doc.NumberedCount; ++n) {
-        for (int d = 0; d <= 1; ++d) {
-            if (!hasWord(doc, n, d))
-                continue;
-            out.writeNumberLine(n);
-            out.writeNumberLine(d);
-            for (int f = 0; f <= 2; ++f)
-                out.writeNumberLine(doc.SlotTable.at(n, f, d));
-            if (withAnswers) {
-                out.writeTextLine(doc.SlotTexts.at(n, 0, d));
-                out.writeTextLine(ScrambleText(doc.Scramble, doc.SlotTexts.at(n, 1, d)));
-            }
+    const auto words = wordsWhere(doc, [&doc](int n, int d) { return hasWord(doc, n, d); });
+    out.writeNumberLine(static_cast<std::int64_t>(words.size()));
+    for (const auto& [n, d] : words) {
+        out.writeNumberLine(n);
+        out.writeNumberLine(d);
+        for (int f = 0; f <= 2; ++f)
+            out.writeNumberLine(doc.SlotTable.at(n, f, d));
+        if (withAnswers) {
+            out.writeTextLine(doc.SlotTexts.at(n, 0, d));
+            out.writeTextLine(ScrambleText(doc.Scramble, doc.SlotTexts.at(n, 1, d)));
         }
     }
     return out.ok();

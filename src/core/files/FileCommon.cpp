@@ -1,8 +1,12 @@
 #include "files/FileCommon.h"
 
+#include "grid/CrosswordDocument.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+
+#include <algorithm>
 
 int fileMessageEntry(FileStatus status) {
     switch (status) {
@@ -54,4 +58,18 @@ QString fileNameWithoutFolder(const QString& path) {
 QByteArray fileNameWithoutFolder(const QByteArray& path) {
     const qsizetype cut = std::max(path.lastIndexOf('\\'), path.lastIndexOf('/'));
     return path.mid(cut + 1);
+}
+
+bool hasWord(const CrosswordDocument& doc, int n, int d) {
+    return n >= 1 && n <= doc.NumberedCount && doc.SlotTable.at(n, 2, d) >= 1;
+}
+
+std::vector<std::pair<int, int>> wordsWhere(const CrosswordDocument& doc,
+                                            const std::function<bool(int, int)>& pred) {
+    std::vector<std::pair<int, int>> words;
+    for (int n = 1; n <= doc.NumberedCount; ++n)
+        for (int d = 0; d <= 1; ++d)
+            if (pred(n, d))
+                words.emplace_back(n, d);
+    return words;
 }

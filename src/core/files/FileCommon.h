@@ -4,9 +4,12 @@
 #include <QString>
 
 #include <functional>
+#include <utility>
+#include <vector>
 
 class QFile;
 class QIODevice;
+struct CrosswordDocument;
 
 // How opening, reading or saving a crossword or answers file ended. The UI shows a failure as
 // the caption of the File menu, a blank and the language entry of fileMessageEntry.
@@ -37,3 +40,11 @@ bool overwriteQuestionNeeded(const QString& path, const QString& currentPath);
 // The part after the last "\" or "/": file paths stored in files may use either.
 QString fileNameWithoutFolder(const QString& path);
 QByteArray fileNameWithoutFolder(const QByteArray& path);
+
+// Whether number n (1..NumberedCount) has a word in direction d.
+bool hasWord(const CrosswordDocument& doc, int n, int d);
+
+// The words (number 1..NumberedCount, direction across before down) for which pred holds, in
+// the order the files list them.
+std::vector<std::pair<int, int>> wordsWhere(const CrosswordDocument& doc,
+                                            const std::function<bool(int, int)>& pred);

@@ -1,9 +1,8 @@
-#include "SampleCrossword.h"
+#include "FileFixtures.h"
 
 #include "files/AnswersFile.h"
 #include "files/CrosswordFile.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -12,25 +11,12 @@
 
 namespace {
 
-QByteArray num(int v) {
-    return (v < 0 ? QByteArray() : " ") + QByteArray::number(v) + " \r\n";
-}
-QByteArray line(const QByteArray& text) {
-    return text + "\r\n";
-}
-
 QByteArray written(const CrosswordDocument& doc) {
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    EXPECT_TRUE(WriteAnswersFile(buffer, doc));
-    return buffer.data();
+    return bytesWrittenBy([&doc](QIODevice& d) { return WriteAnswersFile(d, doc); });
 }
 
 FileStatus readBytes(const QByteArray& bytes, AnswersFileContent& content) {
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    return ReadAnswersFile(buffer, content);
+    return readFrom(bytes, [&content](QIODevice& d) { return ReadAnswersFile(d, content); });
 }
 
 // The sample crossword being solved, as the crossword reader leaves it.

@@ -1,8 +1,7 @@
-#include "SampleCrossword.h"
+#include "FileFixtures.h"
 
 #include "files/CrosswordFile.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -15,24 +14,11 @@
 namespace {
 
 QByteArray written(const CrosswordDocument& doc) {
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    EXPECT_TRUE(WriteCrosswordFile(buffer, doc));
-    return buffer.data();
+    return bytesWrittenBy([&doc](QIODevice& d) { return WriteCrosswordFile(d, doc); });
 }
 
 CrosswordReadResult readBytes(const QByteArray& bytes, CrosswordDocument& doc) {
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    return ReadCrosswordFile(buffer, doc);
-}
-
-QByteArray num(int v) {
-    return (v < 0 ? QByteArray() : " ") + QByteArray::number(v) + " \r\n";
-}
-QByteArray line(const QByteArray& text) {
-    return text + "\r\n";
+    return readFrom(bytes, [&doc](QIODevice& d) { return ReadCrosswordFile(d, doc); });
 }
 
 QByteArray readAll(const QString& path) {

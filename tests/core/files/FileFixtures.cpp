@@ -1,6 +1,8 @@
-#include "SampleCrossword.h"
+#include "FileFixtures.h"
 
 #include "text/CodePage.h"
+
+#include <gtest/gtest.h>
 
 QByteArray cp(QStringView text) {
     return cp1251::fromUnicode(text);
@@ -45,4 +47,19 @@ CrosswordDocument sampleCrossword(bool withAnswers) {
     doc.Mode = withAnswers ? EditMode::ModeAuthor : EditMode::ModeAuthorNoAnswers;
     doc.Modified = true;
     return doc;
+}
+
+QByteArray num(int v) {
+    return (v < 0 ? QByteArray() : " ") + QByteArray::number(v) + " \r\n";
+}
+
+QByteArray line(const QByteArray& text) {
+    return text + "\r\n";
+}
+
+QByteArray bytesWrittenBy(const std::function<bool(QIODevice&)>& write) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    EXPECT_TRUE(write(buffer));
+    return buffer.data();
 }

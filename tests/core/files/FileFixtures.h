@@ -2,8 +2,11 @@
 
 #include "grid/CrosswordDocument.h"
 
+#include <QBuffer>
 #include <QByteArray>
 #include <QStringView>
+
+#include <functional>
 
 // Windows-1251 bytes of a literal, for readable Cyrillic fixtures.
 QByteArray cp(QStringView text);
@@ -15,3 +18,18 @@ QByteArray cp(QStringView text);
 // With answers it has clues, author "Иванов" and the password "Секрет" (held scrambled);
 // without answers it has grid and numbers only.
 CrosswordDocument sampleCrossword(bool withAnswers = true);
+
+// Lines as the files hold them: a number " 5 " (a negative one "-5 ") or a text, then CR LF.
+QByteArray num(int v);
+QByteArray line(const QByteArray& text);
+
+// The bytes a writer puts on a device; its result is expected to be true.
+QByteArray bytesWrittenBy(const std::function<bool(QIODevice&)>& write);
+
+// A reader run over bytes.
+template <typename Read> auto readFrom(const QByteArray& bytes, Read read) {
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return read(buffer);
+}
