@@ -11,5 +11,6 @@ void CrosswordDocument::startNewGrid(int width, int height, const QByteArray& ti
     NoAnswers = noAnswers ? 1 : 0;
     CrosswordPassword.clear();
     CrosswordTitle = title;
+    Scramble = BuildScrambleTables(title);
     Modified = false;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "files/ScrambleTables.h"
 #include "grid/EditMode.h"
 #include "grid/Table.h"
 
@@ -26,6 +27,9 @@ struct CrosswordDocument {
     QByteArray CrosswordTitle;
     QByteArray CrosswordAuthor;
     QByteArray CrosswordPassword; // held scrambled
+    // Always those of CrosswordTitle: whoever sets the title rebuilds them (a crossword read
+    // without answers keeps the previous ones, as it holds nothing scrambled).
+    ScrambleTables Scramble = BuildScrambleTables({});
     int NoAnswers = 0;
     QString CrosswordPath;
     QString AnswersPath;

@@ -1,0 +1,75 @@
+#include "files/FileCommon.h"
+
+#include "grid/CrosswordDocument.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <algorithm>
+
+int fileMessageEntry(FileStatus status) {
+    switch (status) {
+    case FileStatus::Ok:
+        return 0;
+    case FileStatus::NotFound:
+        return 62;
+    case FileStatus::OpenFailed:
+    case FileStatus::Unusable:
+        return 63;
+    case FileStatus::AccessDenied:
+        return 60;
+    case FileStatus::WriteFailed:
+        return 61;
+    }
+    return 0;
+}
+
+FileStatus saveFileSafely(const QString& path, const std::function<bool(QIODevice&)>& write) {
+    if (path.isEmpty())
+        return FileStatus::AccessDenied;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.error() == QFileDevice::ResourceError ? FileStatus::WriteFailed
+                                                          : FileStatus::AccessDenied;
+    if (!write(file)) {
+        file.cancelWriting();
+        return FileStatus::WriteFailed;
+    }
+    return file.commit() ? FileStatus::Ok : FileStatus::WriteFailed;
+}
+
+FileStatus openForReading(QFile& file) {
+    if (file.open(QIODevice::ReadOnly))
+        return FileStatus::Ok;
+    return QFileInfo::exists(file.fileName()) ? FileStatus::OpenFailed : FileStatus::NotFound;
+}
+
+bool overwriteQuestionNeeded(const QString& path, const QString& currentPath) {
+    return path != currentPath && QFileInfo(path).isFile();
+}
+
+QString fileNameWithoutFolder(const QString& path) {
+    const qsizetype cut =
+        std::max(path.lastIndexOf(QLatin1Char('\\')), path.lastIndexOf(QLatin1Char('/')));
+    return path.mid(cut + 1);
+}
+
+QByteArray fileNameWithoutFolder(const QByteArray& path) {
+    const qsizetype cut = std::max(path.lastIndexOf('\\'), path.lastIndexOf('/'));
+    return path.mid(cut + 1);
+}
+
+bool hasWord(const CrosswordDocument& doc, int n, int d) {
+    return n >= 1 && n <= doc.NumberedCount && doc.SlotTable.at(n, 2, d) >= 1;
+}
+
+std::vector<std::pair<int, int>> wordsWhere(const CrosswordDocument& doc,
+                                            const std::function<bool(int, int)>& pred) {
+    std::vector<std::pair<int, int>> words;
+    for (int n = 1; n <= doc.NumberedCount; ++n)
+        for (int d = 0; d <= 1; ++d)
+            if (pred(n, d))
+                words.emplace_back(n, d);
+    return words;
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <functional>
+#include <utility>
+#include <vector>
+
+class QFile;
+class QIODevice;
+struct CrosswordDocument;
+
+// How opening, reading or saving a crossword or answers file ended. The UI shows a failure as
+// the caption of the File menu, a blank and the language entry of fileMessageEntry.
+enum class FileStatus {
+    Ok,
+    NotFound,     // opening: there is no such file
+    OpenFailed,   // opening: any other reason
+    Unusable,     // opening: the content cannot be a file of this kind (sizes out of range ...)
+    AccessDenied, // saving: the file cannot be created there (folder missing, a folder in its
+                  // place, no permission)
+    WriteFailed,  // saving: anything else, the writing itself included (disk full ...)
+};
+
+// The language entry that explains a failure: 62, 63, 60 or 61; 0 for Ok.
+int fileMessageEntry(FileStatus status);
+
+// Saves through a temporary file that replaces path only when every byte has been written: a
+// failure at any point leaves the previous file as it was.
+FileStatus saveFileSafely(const QString& path, const std::function<bool(QIODevice&)>& write);
+
+// Opens path for reading; NotFound or OpenFailed when that fails.
+FileStatus openForReading(QFile& file);
+
+// Whether saving to path must ask before replacing a file: it is not the document's own file
+// (currentPath, compared exactly) and a file is already there.
+bool overwriteQuestionNeeded(const QString& path, const QString& currentPath);
+
+// The part after the last "\" or "/": file paths stored in files may use either.
+QString fileNameWithoutFolder(const QString& path);
+QByteArray fileNameWithoutFolder(const QByteArray& path);
+
+// Whether number n (1..NumberedCount) has a word in direction d.
+bool hasWord(const CrosswordDocument& doc, int n, int d);
+
+// The words (number 1..NumberedCount, direction across before down) for which pred holds, in
+// the order the files list them.
+std::vector<std::pair<int, int>> wordsWhere(const CrosswordDocument& doc,
+                                            const std::function<bool(int, int)>& pred);

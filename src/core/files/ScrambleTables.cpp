@@ -1,0 +1,57 @@
+#include "files/ScrambleTables.h"
+
+#include "files/RuntimeRandom.h"
+#include "text/SequentialText.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// "Разное" in Windows-1251: collections of that name were numbered and got a seed of their own.
+constexpr char kMiscPrefix[] = "\xD0\xE0\xE7\xED\xEE\xE5";
+
+QByteArray mapThrough(const std::array<int, 256>& table, QByteArrayView text) {
+    QByteArray out(text.size(), '\0');
+    for (qsizetype i = 0; i < text.size(); ++i)
+        out[i] = static_cast<char>(table[static_cast<unsigned char>(text[i])]);
+    return out;
+}
+
+} // namespace
+
+std::int64_t scrambleSeed(QByteArrayView title) {
+    std::int64_t seed = -20731;
+    if (title.startsWith(QByteArrayView(kMiscPrefix)) &&
+        seqtext::numericValue(title.last(std::min<qsizetype>(2, title.size()))) > 2)
+        seed -= 1;
+    for (char c : title)
+        seed -= static_cast<unsigned char>(c);
+    return seed;
+}
+
+ScrambleTables BuildScrambleTables(QByteArrayView title) {
+    RuntimeRandom rnd;
+    rnd.restart(static_cast<float>(scrambleSeed(title)));
+    ScrambleTables t;
+    for (int j = 32; j <= 255; ++j) {
+        int c = 0;
+        do {
+            // The product is a single, as the runtime computes it; the generator's full period
+            // guarantees that every free code turns up.
+            const float product = rnd.next() * 224.0f;
+            c = static_cast<int>(std::floor(product)) + 32;
+        } while (t.ScrambleTable[static_cast<std::size_t>(c)] != 0);
+        t.ScrambleTable[static_cast<std::size_t>(c)] = j;
+        t.UnscrambleTable[static_cast<std::size_t>(j)] = c;
+    }
+    return t;
+}
+
+QByteArray ScrambleText(const ScrambleTables& tables, QByteArrayView text) {
+    return mapThrough(tables.ScrambleTable, text);
+}
+
+QByteArray UnscrambleText(const ScrambleTables& tables, QByteArrayView text) {
+    return mapThrough(tables.UnscrambleTable, text);
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+
+#include <array>
+#include <cstdint>
+
+// The character substitution that hides answers, author and password in a crossword file. The
+// tables follow from the title alone, which the file keeps in plain text, so a reader rebuilds
+// them from there.
+struct ScrambleTables {
+    // Code 32..255 -> scrambled code; 0..31 hold 0.
+    std::array<int, 256> ScrambleTable{};
+    // Scrambled code 32..255 -> plain code; 0..31 hold 0. The inverse of ScrambleTable.
+    std::array<int, 256> UnscrambleTable{};
+
+    bool operator==(const ScrambleTables&) const = default;
+};
+
+// The generator seed that a title gives (exposed for its tests).
+std::int64_t scrambleSeed(QByteArrayView title);
+
+ScrambleTables BuildScrambleTables(QByteArrayView title);
+
+// Byte by byte through the tables; the length is kept and codes below 32 become 0.
+QByteArray ScrambleText(const ScrambleTables& tables, QByteArrayView text);
+QByteArray UnscrambleText(const ScrambleTables& tables, QByteArrayView text);

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "text/SequentialText.h"
+
+#include <QByteArray>
+
+#include <cstdint>
+#include <optional>
+
+// The values of a crossword or answers file one by one, noting when one was past the end.
+class ValueReader {
+public:
+    explicit ValueReader(QIODevice& device) : in_(device) {}
+
+    // A number line; nothing past the end.
+    std::optional<double> number() { return noteEnd(in_.readNumberField()); }
+    // The same as a 32-bit integer; nothing also when it does not fit.
+    std::optional<std::int32_t> int32() {
+        const std::optional<double> v = number();
+        return v ? seqtext::toInt32(*v) : std::nullopt;
+    }
+    // A text line read whole; nothing past the end.
+    std::optional<QByteArray> line() { return noteEnd(in_.readLine()); }
+
+    bool ended() const { return ended_; }
+
+private:
+    template <typename T> std::optional<T> noteEnd(std::optional<T> v) {
+        if (!v)
+            ended_ = true;
+        return v;
+    }
+
+    seqtext::SequentialReader in_;
+    bool ended_ = false;
+};

@@ -1,0 +1,236 @@
+#include "FileFixtures.h"
+
+#include "files/AnswersFile.h"
+#include "files/CrosswordFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QByteArray written(const CrosswordDocument& doc) {
+    return bytesWrittenBy([&doc](QIODevice& d) { return WriteAnswersFile(d, doc); });
+}
+
+FileStatus readBytes(const QByteArray& bytes, AnswersFileContent& content) {
+    return readFrom(bytes, [&content](QIODevice& d) { return ReadAnswersFile(d, content); });
+}
+
+// The sample crossword being solved, as the crossword reader leaves it.
+CrosswordDocument solving(bool withAnswers) {
+    CrosswordDocument doc = sampleCrossword(withAnswers);
+    doc.Mode = withAnswers ? EditMode::ModeSolve : EditMode::ModeSolveNoAnswers;
+    if (!withAnswers)
+        doc.SlotTexts = Table<QByteArray>::withBounds(3, 1);
+    doc.CrosswordPath = QStringLiteral("/home/u/Кроссворды/Дом, копия.cfw");
+    doc.Modified = false;
+    return doc;
+}
+
+void solve(CrosswordDocument& doc, int k, int d, const QByteArray& word = {}) {
+    doc.SolvedFlags.set(k, d, 1);
+    ++doc.SolvedCount;
+    if (doc.NoAnswers)
+        doc.SlotTexts.set(k, d, word);
+}
+
+TEST(AnswersFile, WithAnswersRecordsHoldNumbersOnly) {
+    CrosswordDocument doc = solving(true);
+    solve(doc, 1, 1);
+    solve(doc, 3, 0);
+    EXPECT_EQ(written(doc), line(cp(u"Дом, копия.cfw")) + line(doc.CrosswordTitle) + num(0) +
+                                num(3) + num(2) + num(1) + num(1) + num(3) + num(0));
+}
+
+TEST(AnswersFile, WithoutAnswersRecordsHoldTheSolversWords) {
+    CrosswordDocument doc = solving(false);
+    doc.CrosswordPath = QStringLiteral("C:\\Кроссворды\\Дом.cfw");
+    solve(doc, 2, 1, cp(u"ТОН"));
+    solve(doc, 1, 0, cp(u"КОТ"));
+    EXPECT_EQ(written(doc), line(cp(u"Дом.cfw")) + line(doc.CrosswordTitle) + num(1) + num(3) +
+                                num(2) + num(1) + num(0) + line(cp(u"КОТ")) + num(2) + num(1) +
+                                line(cp(u"ТОН")));
+}
+
+TEST(AnswersFile, ReadingBackRestoresTheSolvedWords) {
+    for (const bool withAnswers : {true, false}) {
+        CrosswordDocument doc = solving(withAnswers);
+        solve(doc, 1, 0, cp(u"КОТ"));
+        solve(doc, 2, 1, cp(u"ТОН"));
+        AnswersFileContent content;
+        ASSERT_EQ(readBytes(written(doc), content), FileStatus::Ok);
+        EXPECT_EQ(content.CrosswordFileName, cp(u"Дом, копия.cfw"));
+        EXPECT_EQ(content.CrosswordTitle, doc.CrosswordTitle);
+        EXPECT_EQ(content.NoAnswers, withAnswers ? 0 : 1);
+        EXPECT_EQ(content.NumberedCount, 3);
+        ASSERT_EQ(content.Records.size(), 2u);
+
+        CrosswordDocument fresh = solving(withAnswers);
+        fresh.Modified = true;
+        ASSERT_EQ(ApplyAnswers(content, QStringLiteral("/a/b.otv"), fresh), FileStatus::Ok);
+        EXPECT_EQ(fresh.SolvedFlags, doc.SolvedFlags);
+        EXPECT_EQ(fresh.SolvedCount, 2);
+        EXPECT_EQ(fresh.AnswersPath, QStringLiteral("/a/b.otv"));
+        EXPECT_TRUE(fresh.Modified);
+        if (!withAnswers)
+            EXPECT_EQ(fresh.SlotTexts, doc.SlotTexts);
+        else
+            EXPECT_EQ(fresh.SlotTexts, sampleCrossword().SlotTexts);
+        EXPECT_EQ(firstUnsolvedWord(fresh), std::pair(1, 1));
+    }
+}
+
+TEST(AnswersFile, MarksAlreadySetStayForACrosswordWithAnswers) {
+    CrosswordDocument doc = solving(true);
+    solve(doc, 1, 1);
+    AnswersFileContent content;
+    content.CrosswordTitle = doc.CrosswordTitle;
+    content.Records = {{3, 0, {}}, {3, 0, {}}};
+    ASSERT_EQ(ApplyAnswers(content, QStringLiteral("x.otv"), doc), FileStatus::Ok);
+    EXPECT_EQ(doc.SolvedFlags.at(1, 1), 1);
+    EXPECT_EQ(doc.SolvedFlags.at(3, 0), 1);
+    EXPECT_EQ(doc.SolvedCount, 2);
+}
+
+TEST(AnswersFile, FirstLineNamesTheCrosswordWithoutFolder) {
+    const struct {
+        QByteArray firstLine;
+        QByteArray name;
+    } cases[] = {{"Дом.cfw", "Дом.cfw"},
+                 {"C:\\Кроссворды\\Дом.cfw", "Дом.cfw"},
+                 {"dir/sub\\x.cfw", "x.cfw"},
+                 {" a, b.cfw", " a, b.cfw"}};
+    for (const auto& c : cases) {
+        AnswersFileContent content;
+        ASSERT_EQ(readBytes(line(c.firstLine) + line("T") + num(0) + num(0) + num(0), content),
+                  FileStatus::Ok);
+        EXPECT_EQ(content.CrosswordFileName, c.name);
+    }
+    EXPECT_EQ(crosswordPathBesideAnswers(QStringLiteral("/a/b/answers.otv"), cp(u"Дом.cfw")),
+              QStringLiteral("/a/b/Дом.cfw"));
+    EXPECT_EQ(crosswordPathBesideAnswers(QStringLiteral("/a/b/answers.otv"), "..\\x.cfw"),
+              QStringLiteral("/a/b/x.cfw"));
+}
+
+TEST(AnswersFile, DamagedFilesAreReadSafely) {
+    const QByteArray header = line("x.cfw") + line("T") + num(0) + num(3);
+    // Ending before the count of solved words leaves nothing to apply.
+    const QByteArray whole = header + num(1);
+    for (qsizetype cut = 0; cut <= header.size() + 1; ++cut) {
+        AnswersFileContent content;
+        content.CrosswordTitle = "kept";
+        EXPECT_EQ(readBytes(whole.left(cut), content), FileStatus::Unusable) << cut;
+        EXPECT_EQ(content.CrosswordTitle, "kept");
+    }
+
+    // A count far beyond the records: as many as the file holds.
+    AnswersFileContent content;
+    ASSERT_EQ(readBytes(header + num(1'000'000'000) + num(1) + num(0) + num(2), content),
+              FileStatus::Ok);
+    ASSERT_EQ(content.Records.size(), 1u);
+
+    // No more records than the largest crossword has words, however many the file holds.
+    QByteArray many = header + num(1'000'000'000);
+    for (int i = 0; i < 130'000; ++i)
+        many += "1\r\n0\r\n";
+    ASSERT_EQ(readBytes(many, content), FileStatus::Ok);
+    EXPECT_EQ(content.Records.size(), 125'000u);
+
+    // Words the crossword does not have are skipped.
+    CrosswordDocument doc = solving(true);
+    content.Records = {{0, 0, {}}, {4, 0, {}},  {-1, 1, {}}, {1, 2, {}},
+                       {2, 0, {}}, {1, -1, {}}, {2, 1, {}}};
+    ASSERT_EQ(ApplyAnswers(content, QStringLiteral("x.otv"), doc), FileStatus::Ok);
+    Table<int> expected = Table<int>::withBounds(3, 1);
+    expected.set(2, 1, 1);
+    EXPECT_EQ(doc.SolvedFlags, expected);
+    EXPECT_EQ(doc.SolvedCount, 1);
+}
+
+TEST(AnswersFile, FileOfTheOtherKindIsNotApplied) {
+    for (const bool withAnswers : {true, false}) {
+        CrosswordDocument doc = solving(withAnswers);
+        const CrosswordDocument before = doc;
+        AnswersFileContent content;
+        content.NoAnswers = withAnswers ? 1 : 0;
+        content.Records = {{1, 0, "KOT"}};
+        EXPECT_EQ(ApplyAnswers(content, QStringLiteral("x.otv"), doc), FileStatus::Unusable);
+        EXPECT_EQ(doc.SolvedFlags, before.SolvedFlags);
+        EXPECT_EQ(doc.SlotTexts, before.SlotTexts);
+        EXPECT_EQ(doc.AnswersPath, before.AnswersPath);
+    }
+}
+
+TEST(AnswersFile, SaveThenOpenTheNamedCrosswordFromAnotherFolder) {
+    QTemporaryDir dir;
+    const QString folder = dir.filePath(QStringLiteral("elsewhere"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    CrosswordDocument author = sampleCrossword(false);
+    ASSERT_EQ(WriteCrosswordFile(folder + QStringLiteral("/Дом.cfw"), author), FileStatus::Ok);
+
+    CrosswordDocument doc;
+    ASSERT_EQ(ReadCrosswordFile(author.CrosswordPath, doc).status, FileStatus::Ok);
+    doc.SlotTexts = Table<QByteArray>::withBounds(3, 1);
+    solve(doc, 3, 0, cp(u"ТОК"));
+    const QString answers = folder + QStringLiteral("/мои.otv");
+    ASSERT_EQ(WriteAnswersFile(answers, doc), FileStatus::Ok);
+    EXPECT_EQ(doc.AnswersPath, answers);
+    EXPECT_FALSE(doc.Modified);
+
+    // Another crossword is on screen: the answers file names the one to read first.
+    CrosswordDocument other = solving(true);
+    other.CrosswordTitle = "Other";
+    AnswersFileContent content;
+    ASSERT_EQ(ReadAnswersFile(answers, content), FileStatus::Ok);
+    ASSERT_NE(content.CrosswordTitle, other.CrosswordTitle);
+    const QString crossword = crosswordPathBesideAnswers(answers, content.CrosswordFileName);
+    EXPECT_EQ(crossword, author.CrosswordPath);
+    ASSERT_EQ(ReadCrosswordFile(crossword, other).status, FileStatus::Ok);
+    ASSERT_EQ(ApplyAnswers(content, answers, other), FileStatus::Ok);
+    EXPECT_EQ(other.SlotTexts.at(3, 0), cp(u"ТОК"));
+    EXPECT_EQ(other.SolvedCount, 1);
+    EXPECT_EQ(other.AnswersPath, answers);
+    EXPECT_EQ(firstUnsolvedWord(other), std::pair(1, 0));
+}
+
+TEST(AnswersFile, PathFailures) {
+    QTemporaryDir dir;
+    AnswersFileContent content;
+    EXPECT_EQ(ReadAnswersFile(dir.filePath(QStringLiteral("none.otv")), content),
+              FileStatus::NotFound);
+
+    CrosswordDocument doc = solving(true);
+    doc.Modified = true;
+    EXPECT_EQ(WriteAnswersFile(dir.filePath(QStringLiteral("no/such.otv")), doc),
+              FileStatus::AccessDenied);
+    EXPECT_TRUE(doc.AnswersPath.isEmpty());
+    EXPECT_TRUE(doc.Modified);
+}
+
+TEST(AnswersFile, SolvedAndDefaultName) {
+    CrosswordDocument doc = solving(true);
+    for (const auto& [k, d] : {std::pair(1, 0), std::pair(1, 1), std::pair(2, 1)})
+        solve(doc, k, d);
+    EXPECT_EQ(firstUnsolvedWord(doc), std::pair(3, 0));
+    solve(doc, 3, 0);
+    EXPECT_EQ(firstUnsolvedWord(doc), std::nullopt);
+
+    const struct {
+        QString answersPath;
+        QString crosswordPath;
+        QString name;
+    } cases[] = {
+        {{}, QStringLiteral("/a/Дом.cfw"), QStringLiteral("Дом")},
+        {QStringLiteral("C:\\x\\мои.otv"), QStringLiteral("/a/Дом.cfw"), QStringLiteral("мои")},
+        {{}, QStringLiteral("/a/.cfw"), QStringLiteral(".cfw")}};
+    for (const auto& c : cases) {
+        doc.AnswersPath = c.answersPath;
+        doc.CrosswordPath = c.crosswordPath;
+        EXPECT_EQ(defaultAnswersName(doc), c.name);
+    }
+}
+
+} // namespace
