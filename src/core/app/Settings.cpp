@@ -4,6 +4,8 @@
 #include "text/SequentialText.h"
 
 #include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
 
 #include <optional>
 
@@ -92,4 +94,20 @@ bool writeSettings(QIODevice& device, const Settings& s) {
     out.writeNumberLine(s.NumberSize);
     out.writeNumberLine(s.ChosenStyle);
     return out.ok();
+}
+
+SettingsWriteResult writeSettingsFile(const QString& programFolder, const Settings& settings) {
+    const QString path = programFolder + QLatin1String(Settings::kFileName);
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly)) {
+        if (writeSettings(file, settings) && file.commit())
+            return SettingsWriteResult::Ok;
+        file.cancelWriting();
+        return SettingsWriteResult::Failed;
+    }
+    const QFileInfo target(path);
+    const QFileInfo folder(programFolder);
+    const bool denied = target.isDir() || (target.exists() && !target.isWritable()) ||
+                        (folder.isDir() && !folder.isWritable());
+    return denied ? SettingsWriteResult::AccessDenied : SettingsWriteResult::Failed;
 }

@@ -35,3 +35,10 @@ void readSettingsFile(const QString& programFolder, Settings& settings);
 
 // Writes the eleven lines. Returns false when a write failed.
 bool writeSettings(QIODevice& device, const Settings& settings);
+
+enum class SettingsWriteResult { Ok, AccessDenied, Failed };
+
+// Writes ProgramFolder + "Clueforge.ini" through a temporary file that replaces it only when
+// complete, so a failed write leaves the previous file as it was. AccessDenied when the file or
+// the folder may not be written (a read-only file, a folder in its place, a read-only folder).
+SettingsWriteResult writeSettingsFile(const QString& programFolder, const Settings& settings);

@@ -11,6 +11,7 @@ std::unique_ptr<frmForma> startUp(AppState& state, platform::Platform& platform)
     form->NewFont();
     if (state.settings.LanguageFileName.isEmpty())
         state.settings.LanguageFileName = "Russian.txt";
+    form->LoadJazik(state.settings.LanguageFileName);
     QCoreApplication::processEvents();
     form->show();
     const int style = state.settings.ChosenStyle == 1 ? 1 : 0;

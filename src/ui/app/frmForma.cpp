@@ -95,6 +95,8 @@ void frmForma::createMenus() {
 
     connect(KrossNew, &QAction::triggered, this, &frmForma::KrossNew_Click);
     connect(FileExit, &QAction::triggered, this, &frmForma::FileExit_Click);
+    connect(FileSave, &QAction::triggered, this, &frmForma::FileSave_Click);
+    connect(OptionsLanguage, &QAction::triggered, this, &frmForma::OptionsLanguage_Click);
 }
 
 void frmForma::createPanel(QWidget* central) {
@@ -183,39 +185,6 @@ void frmForma::createViewport(QWidget* central) {
     picControl->installEventFilter(
         new FocusForwarder(picControl, [this] { picControl_GotFocus(); }));
     connect(picPole, &PictureBox::gotFocus, this, &frmForma::picPole_GotFocus);
-}
-
-void frmForma::applyBuiltInCaptions() {
-    auto u = [](const char* utf8) { return QString::fromUtf8(utf8); };
-    File->setTitle(u("Файл"));
-    FileOpenOtvet->setText(u("Открыть ответы"));
-    FileSave->setText(u("Сохранить"));
-    FileSaveAs->setText(u("Сохранить как..."));
-    FileExit->setText(u("Выход"));
-    Kross->setTitle(u("Кроссворд"));
-    KrossNew->setText(u("Создать"));
-    KrossOpen->setText(u("Открыть"));
-    KrossChange->setText(u("Изменить"));
-    kReshotkaGotova->setText(u("Решётка готова"));
-    KrossAbout->setText(u("О кроссворде"));
-    KrossFoundWord->setText(u("Поиск слов"));
-    KrossDelOtwet->setText(u("Удалить ответ"));
-    KrossCopyWord->setText(u("Копировать в HTML Document"));
-    Options->setTitle(u("Опции"));
-    OptionsRazmerKF->setText(u("Размер клеток и шрифта"));
-    OptionsStyle[0]->setText(u("Классический стиль"));
-    OptionsStyle[1]->setText(u("Арабский стиль"));
-    Help->setTitle(u("Справка"));
-    HelpCallHelp->setText(u("Вызов справки"));
-    HelpAbout->setText(u("О программе"));
-    OptionsLanguage->setText(u("Language"));
-    lblOtvet->setText(u("Введите ответ:"));
-    lblStatistika->setText(u("Статистика:"));
-    ChSimmetrija->setCaption(u("Симметричное выделение клеток"));
-    lblGorizont->setText(u("По горизонтали:"));
-    lblVertikal->setText(u("По вертикали:"));
-    lblKoordinaty->setText(u("Координаты"));
-    kClearPole->setText(u("Очистить"));
 }
 
 void frmForma::UpdateControlsForMode() {
@@ -313,8 +282,4 @@ void frmForma::FileExit_Click() {
     close();
 }
 
-void frmForma::closeEvent(QCloseEvent* event) {
-    // Form_Unload: the unsaved-changes question and the settings file come with the
-    // language and settings work; until then the window simply closes.
-    event->accept();
-}
+void frmForma::closeEvent(QCloseEvent* event) { Form_Unload(*event); }

@@ -112,4 +112,22 @@ private:
 
     AppState& state_;
     platform::Platform& platform_;
+
+    // Language files, the settings file and the unsaved-changes question.
+public:
+    // Loads ProgramFolder + "Language/" + fileName (Windows-1251) and applies it to the menus,
+    // the panel and the caption; a file that cannot be opened is reported and changes nothing.
+    void LoadJazik(const QByteArray& fileName);
+    // Caption, word count and box label of the current mode, in the loaded language.
+    void ShowModeTexts();
+    void OptionsLanguage_Click();
+    void FileSave_Click();
+    // Writes the settings file; a failure is reported and the program goes on.
+    void SaveFileINI();
+    // 1 when the calling command must be abandoned, 0 when it may go on.
+    int ConfirmDiscardChanges();
+
+private:
+    void applyCaption(int entry, const QByteArray& text);
+    void Form_Unload(QCloseEvent& event);
 };

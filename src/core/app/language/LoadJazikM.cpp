@@ -1,0 +1,111 @@
+#include "app/language/LoadJazikM.h"
+
+#include "app/AppState.h"
+#include "app/language/Language.h"
+#include "text/CodePage.h"
+#include "text/SequentialText.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+// No caption or message comes near this; a longer line is cut rather than held whole.
+constexpr qsizetype kMaxText = 64 * 1024;
+
+bool replacedByEveryLoad(int n) {
+    return n < Language::kFirstKept || n > Language::kLastKept;
+}
+
+} // namespace
+
+QString languageFilePath(const QString& programFolder, const QByteArray& fileName) {
+    QString name = cp1251::toUnicode(fileName);
+    name.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    return programFolder + QStringLiteral("Language/") + name;
+}
+
+void readLanguage(QIODevice& device, Language& language) {
+    seqtext::SequentialReader in(device, kMaxText);
+    Language next = language;
+    next.name = in.readTextField().value_or(QByteArray());
+    for (int n = 1; n <= Language::kLastEntry; ++n)
+        if (replacedByEveryLoad(n))
+            next.entries[static_cast<std::size_t>(n)].clear();
+    next.own.fill(QByteArray());
+
+    while (const std::optional<double> number = in.readNumberField()) {
+        const std::optional<QByteArray> text = in.readLine();
+        if (!text)
+            break; // a number on the last line has no text to go with it
+        const int n = seqtext::toInt32(*number).value_or(0);
+        if (n >= 1 && n <= Language::kLastEntry)
+            next.entries[static_cast<std::size_t>(n)] = *text;
+        else if (n >= Language::kFirstOwn && n <= Language::kLastOwn)
+            next.own[static_cast<std::size_t>(n - Language::kFirstOwn)] = *text;
+    }
+    next.loaded = true;
+    language = std::move(next);
+}
+
+LanguageOpenError loadLanguageFile(AppState& state, const QByteArray& fileName) {
+    const QString path = languageFilePath(state.ProgramFolder, fileName);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QFileInfo::exists(path) ? LanguageOpenError::Other : LanguageOpenError::NotFound;
+    readLanguage(file, state.language);
+    state.settings.LanguageFileName = fileName;
+    state.MessageTitle = state.language.entry(2);
+    return LanguageOpenError::None;
+}
+
+std::optional<QByteArray> readLanguageName(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    seqtext::SequentialReader in(file, kMaxText);
+    return in.readTextField().value_or(QByteArray());
+}
+
+QByteArray fileFailureText(const Language& language, const QByteArray& pathOrName, int entry) {
+    return language.caption(3) + ' ' + pathOrName + ' ' + language.entry(entry);
+}
+
+ModeTexts modeTexts(const AppState& state) {
+    const Language& l = state.language;
+    const CrosswordDocument& doc = state.doc;
+    const QByteArray titled = l.caption(8) + ": \"" + doc.CrosswordTitle + '"';
+    const QByteArray open = l.entry(54) + seqtext::strNumber(doc.WordCount - doc.SolvedCount);
+    ModeTexts t;
+    switch (doc.Mode) {
+    case EditMode::ModeEmpty:
+        t.caption = l.entry(2);
+        break;
+    case EditMode::ModeDrawGrid:
+        t.caption = l.entry(48) + ' ' + l.entry(49);
+        break;
+    case EditMode::ModeAuthor:
+        t.caption = l.entry(48) + ' ' + l.entry(50);
+        t.lblSlov = l.entry(54) + seqtext::strNumber(doc.WordCount);
+        t.lblVoprosOtvet = l.entry(52);
+        break;
+    case EditMode::ModeAuthorNoAnswers:
+        t.caption = titled;
+        t.lblSlov = open;
+        break;
+    case EditMode::ModeSolveNoAnswers:
+        t.caption = titled + " (" + l.entry(29) + ')';
+        t.lblSlov = open;
+        t.lblVoprosOtvet = l.entry(51);
+        break;
+    case EditMode::ModeSolve:
+        t.caption = titled + ' ' + l.entry(55) + ' ' + doc.CrosswordAuthor;
+        t.lblSlov = open;
+        t.lblVoprosOtvet = l.entry(51);
+        break;
+    case EditMode::ModeIncomplete:
+    case EditMode::ModeOpenFailed:
+        break;
+    }
+    return t;
+}

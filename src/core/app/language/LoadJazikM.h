@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+class AppState;
+class QIODevice;
+struct Language;
+
+// Why a language file could not be opened; the failure message ends in entry 62 or 63.
+enum class LanguageOpenError { None, NotFound, Other };
+
+constexpr int failureEntry(LanguageOpenError e) {
+    return e == LanguageOpenError::NotFound ? 62 : 63;
+}
+
+// ProgramFolder + "Language/" + the file name; a "\" in the name counts as a separator.
+QString languageFilePath(const QString& programFolder, const QByteArray& fileName);
+
+// Reads a language file into `language`: the language's name as a text field, then entries,
+// each a number field followed by the rest of its line (or the whole next line when the number
+// stands alone). Numbers outside 1 to 75 and 101 to 199 are read and dropped; a later entry
+// replaces an earlier one with the same number. See Language for which entries survive a load.
+void readLanguage(QIODevice& device, Language& language);
+
+// Loads ProgramFolder + "Language/" + fileName into state.language and sets MessageTitle
+// (entry 2) and the settings' LanguageFileName. When the file cannot be opened nothing changes.
+LanguageOpenError loadLanguageFile(AppState& state, const QByteArray& fileName);
+
+// The language name a file starts with, or nothing when it cannot be opened.
+std::optional<QByteArray> readLanguageName(const QString& path);
+
+// File failures as the user sees them: the File menu's caption, a blank, the path or file name,
+// a blank and the language entry that tells what went wrong.
+QByteArray fileFailureText(const Language& language, const QByteArray& pathOrName, int entry);
+
+// What the main window shows for the current mode after a load: its caption, the word count
+// and the caption of the box label. A member left empty is not changed in that mode.
+struct ModeTexts {
+    std::optional<QByteArray> caption;
+    std::optional<QByteArray> lblSlov;
+    std::optional<QByteArray> lblVoprosOtvet;
+};
+ModeTexts modeTexts(const AppState& state);

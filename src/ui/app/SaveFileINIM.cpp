@@ -1,0 +1,55 @@
+#include "app/frmForma.h"
+#include "app/language/LoadJazikM.h"
+
+#include <QCloseEvent>
+
+void frmForma::SaveFileINI() {
+    const SettingsWriteResult result = writeSettingsFile(state_.ProgramFolder, state_.settings);
+    if (result == SettingsWriteResult::Ok)
+        return;
+    const int entry = result == SettingsWriteResult::AccessDenied ? 60 : 61;
+    message(fileFailureText(state_.language, Settings::kFileName, entry), platform::Icon::Critical);
+}
+
+int frmForma::ConfirmDiscardChanges() {
+    const CrosswordDocument& doc = state_.doc;
+    if (!doc.Modified)
+        return 0;
+    int entry = 0;
+    switch (doc.Mode) {
+    case EditMode::ModeAuthor:
+    case EditMode::ModeAuthorNoAnswers:
+        entry = 70;
+        break;
+    case EditMode::ModeSolveNoAnswers:
+    case EditMode::ModeSolve:
+        entry = 71;
+        break;
+    default:
+        return 0;
+    }
+    const QByteArray question = state_.language.entry(entry);
+    if (question.isEmpty())
+        return 0;
+    switch (message(question, platform::Icon::Warning, platform::Buttons::YesNoCancel,
+                    platform::Answer::Yes)) {
+    case platform::Answer::Yes:
+        FileSave_Click();
+        // A save that was cancelled or failed leaves the changes unsaved: going on would lose
+        // them, so the command is abandoned instead.
+        return doc.Modified ? 1 : 0;
+    case platform::Answer::No:
+        return 0;
+    default:
+        return 1;
+    }
+}
+
+void frmForma::Form_Unload(QCloseEvent& event) {
+    if (ConfirmDiscardChanges() == 1) {
+        event.ignore();
+        return;
+    }
+    SaveFileINI();
+    event.accept();
+}

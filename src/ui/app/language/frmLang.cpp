@@ -1,0 +1,105 @@
+#include "app/language/frmLang.h"
+
+#include "app/frmForma.h"
+#include "app/language/LoadJazikM.h"
+#include "text/CodePage.h"
+
+#include <QDir>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+template <typename W> W* named(W* widget, const char* name) {
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
+
+} // namespace
+
+frmLang::frmLang(frmForma& form) : QDialog(&form), form_(form) {
+    setObjectName(QStringLiteral("frmLang"));
+    setWindowTitle(QStringLiteral("Select of language"));
+    Label1 = named(new QLabel(QStringLiteral("List:"), this), "Label1");
+    DirT = named(new QListWidget(this), "DirT");
+    Label1->setBuddy(DirT);
+    File = named(new QListWidget(this), "File");
+    File->setAccessibleName(QStringLiteral("Language files"));
+    File->hide();
+    Inform = named(new QLabel(this), "Inform");
+    OK = named(new QPushButton(QStringLiteral("OK"), this), "OK");
+    OK->setDefault(true);
+    NO = named(new QPushButton(QStringLiteral("Cancel"), this), "NO");
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Label1);
+    layout->addWidget(DirT);
+    layout->addWidget(File);
+    layout->addWidget(Inform);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(OK);
+    buttons->addWidget(NO);
+    layout->addLayout(buttons);
+
+    fillLists();
+
+    connect(DirT, &QListWidget::itemSelectionChanged, this, &frmLang::DirT_Click);
+    connect(DirT, &QListWidget::itemDoubleClicked, this, [this] { OK_Click(); });
+    connect(OK, &QPushButton::clicked, this, &frmLang::OK_Click);
+    connect(NO, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void frmLang::fillLists() {
+    const AppState& state = form_.state();
+    const QDir folder(state.ProgramFolder + QStringLiteral("Language"));
+    if (!folder.exists() || !QFileInfo(folder.path()).isReadable())
+        return;
+    // System brings in dangling links, which stay unreadable like any file that cannot be
+    // opened; pipes and devices are left out, since opening one may never return.
+    const QFileInfoList files = folder.entryInfoList(
+        {QStringLiteral("*.txt")}, QDir::Files | QDir::System, QDir::Name | QDir::IgnoreCase);
+    for (const QFileInfo& info : files) {
+        if (!info.isFile() && !(info.isSymLink() && !info.exists()))
+            continue;
+        // The settings file keeps the name in Windows-1251; another name could not be reloaded.
+        if (!cp1251::canEncode(info.fileName()))
+            continue;
+        File->addItem(info.fileName());
+        if (const std::optional<QByteArray> name = readLanguageName(info.filePath())) {
+            DirT->addItem(cp1251::toUnicode(*name));
+            rowFile_.append(File->count() - 1);
+        }
+    }
+    // Before any file has been loaded the entries are empty; the built-in captions stay.
+    if (state.language.loaded) {
+        setWindowTitle(cp1251::toUnicode(state.language.entry(46)));
+        Label1->setText(cp1251::toUnicode(state.language.entry(47)));
+        NO->setText(cp1251::toUnicode(state.language.entry(30)));
+    }
+}
+
+int frmLang::selectedRow() const {
+    const QList<QListWidgetItem*> selected = DirT->selectedItems();
+    return selected.isEmpty() ? -1 : DirT->row(selected.first());
+}
+
+void frmLang::DirT_Click() {
+    const int row = selectedRow();
+    if (row < 0) {
+        Inform->clear();
+        return;
+    }
+    File->setCurrentRow(rowFile_[row]);
+    Inform->setText(File->currentItem()->text());
+}
+
+void frmLang::OK_Click() {
+    const int row = selectedRow();
+    if (row >= 0)
+        form_.LoadJazik(cp1251::fromUnicode(File->item(rowFile_[row])->text()));
+    accept();
+}

@@ -1,0 +1,239 @@
+#include "app/WrapCheckBox.h"
+#include "app/language/frmLang.h"
+#include "grid/frmRazmer.h"
+#include "support/RunningProgram.h"
+#include "text/CodePage.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QString u(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+// The window started on a program folder that holds the shipped Russian file.
+struct Program : RunningProgram {
+    explicit Program(bool withRussian = true) {
+        if (withRussian)
+            installLanguage("Russian.txt");
+    }
+    QString languagePath(const char* file) const {
+        return QDir::toNativeSeparators(folder.path() + QStringLiteral("Language/") +
+                                        QLatin1String(file));
+    }
+};
+
+} // namespace
+
+TEST(LanguageWindow, StartUpLoadsTheRussianFile) {
+    Program p;
+    frmForma& f = p.start();
+    EXPECT_TRUE(p.fake.messages.isEmpty());
+    EXPECT_EQ(f.windowTitle(), u("Clueforge"));
+    EXPECT_EQ(p.state.MessageTitle, "Clueforge");
+    EXPECT_EQ(f.File->title(), u("Файл"));
+    EXPECT_EQ(f.OptionsLanguage->text(), u("Language: Русский"));
+    EXPECT_EQ(f.kReshotkaGotova->text(), u("Решётка готова"));
+    EXPECT_EQ(f.lblKoordinaty->text(), u("Координаты:"));
+}
+
+TEST(LanguageWindow, MissingFileAtStartUpKeepsTheBuiltInCaptions) {
+    Program p(false);
+    frmForma& f = p.start();
+    ASSERT_EQ(p.fake.messages.size(), 1);
+    const FakePlatform::Message& m = p.fake.messages.front();
+    EXPECT_EQ(m.icon, platform::Icon::Critical);
+    EXPECT_EQ(m.buttons, platform::Buttons::Ok);
+    EXPECT_EQ(m.text, u("Файл ") + p.languagePath("Russian.txt") + u(" "));
+    EXPECT_EQ(m.title, QString());
+    EXPECT_EQ(f.File->title(), u("Файл"));
+    EXPECT_EQ(f.OptionsLanguage->text(), u("Language"));
+    EXPECT_EQ(f.kClearPole->text(), u("Очистить"));
+    EXPECT_EQ(p.state.settings.LanguageFileName, "Russian.txt");
+    EXPECT_TRUE(f.isVisible());
+}
+
+TEST(LanguageWindow, LoadAppliesMenusLabelsAndTheCaptionOfTheMode) {
+    Program p;
+    p.folder.write(QStringLiteral("Language/Test.txt"),
+                   "Testish\r\n2 Title\r\n3 F&ile\r\n5 Save one\r\n5 Save two\r\n8 &Cross\r\n"
+                   "12\r\nGrid done\r\n20 Mirrored\r\n24 About\r\n51 Number or answer:\r\n"
+                   "53 Answer:\r\n54 Left:\r\n55 by\r\n66 Symmetric\r\n69 Cell\r\n73 Clear\r\n");
+    frmForma& f = p.start();
+    CrosswordDocument& doc = p.state.doc;
+    doc.Mode = EditMode::ModeSolve;
+    doc.CrosswordTitle = "Birds";
+    doc.CrosswordAuthor = "Ann";
+    doc.WordCount = 12;
+    doc.SolvedCount = 2;
+
+    f.LoadJazik("Test.txt");
+    EXPECT_TRUE(p.fake.messages.isEmpty());
+    EXPECT_EQ(p.state.settings.LanguageFileName, "Test.txt");
+    EXPECT_EQ(f.OptionsLanguage->text(), u("Language: Testish"));
+    EXPECT_EQ(f.windowTitle(), u("&Cross: \"Birds\" by Ann"));
+    EXPECT_EQ(f.lblSlov->text(), u("Left: 10"));
+    EXPECT_EQ(f.lblVoprosOtvet->text(), u("Number or answer:"));
+    const std::pair<QString, QString> captions[] = {
+        {f.File->title(), u("F&ile")},
+        {f.FileSave->text(), u("Save two")},
+        {f.Kross->title(), u("&Cross")},
+        {f.kReshotkaGotova->text(), u("Grid done")},
+        {f.OptionsStyle[1]->text(), u("Mirrored")},
+        {f.HelpAbout->text(), u("About")},
+        {f.lblOtvet->text(), u("Answer:")},
+        {f.ChSimmetrija->caption(), u("Symmetric")},
+        {f.lblKoordinaty->text(), u("Cell")},
+        {f.kClearPole->text(), u("Clear")},
+        {f.KrossNew->text(), QString()}, // not in the file
+        {f.lblGorizont->text(), QString()},
+    };
+    for (const auto& [shown, expected] : captions)
+        EXPECT_EQ(shown, expected);
+}
+
+TEST(LanguageWindow, MissingEntryBlanksItsButtonButDialogsKeepTheEarlierText) {
+    Program p;
+    p.folder.write(QStringLiteral("Language/Bare.txt"), "Bare\r\n3 File\r\n");
+    frmForma& f = p.start();
+    f.LoadJazik("Bare.txt");
+    EXPECT_EQ(f.kReshotkaGotova->text(), QString());
+    frmRazmer dialog(f);
+    EXPECT_EQ(dialog.kNO->text(), u("Отмена"));
+}
+
+TEST(LanguageWindow, FileThatCannotBeOpenedIsReportedAndChangesNothing) {
+    Program p;
+    QDir(p.folder.path()).mkpath(QStringLiteral("Language/Folder.txt"));
+    frmForma& f = p.start();
+    const QString title = f.windowTitle();
+    const QString options = f.OptionsLanguage->text();
+
+    struct Case {
+        const char* file;
+        const char* tail;
+    };
+    for (const Case& c :
+         {Case{"Missing.txt", " не найден."}, Case{"Folder.txt", " не удаётся открыть."}}) {
+        p.fake.messages.clear();
+        f.LoadJazik(c.file);
+        ASSERT_EQ(p.fake.messages.size(), 1) << c.file;
+        const FakePlatform::Message& m = p.fake.messages.front();
+        EXPECT_EQ(m.icon, platform::Icon::Critical);
+        EXPECT_EQ(m.title, u("Clueforge"));
+        EXPECT_EQ(m.text, u("Файл ") + p.languagePath(c.file) + u(c.tail));
+    }
+    EXPECT_EQ(p.state.settings.LanguageFileName, "Russian.txt");
+    EXPECT_EQ(f.windowTitle(), title);
+    EXPECT_EQ(f.OptionsLanguage->text(), options);
+    EXPECT_EQ(f.File->title(), u("Файл"));
+}
+
+TEST(LanguageDialog, OneLanguage) {
+    Program p;
+    frmForma& f = p.start();
+    frmLang dialog(f);
+    ASSERT_EQ(dialog.DirT->count(), 1);
+    EXPECT_EQ(dialog.DirT->item(0)->text(), u("Русский"));
+    EXPECT_EQ(dialog.windowTitle(), u("Выбор языка"));
+    EXPECT_EQ(dialog.Label1->text(), u("Доступные языки:"));
+    EXPECT_EQ(dialog.NO->text(), u("Отмена"));
+    EXPECT_EQ(dialog.OK->text(), u("OK"));
+    EXPECT_EQ(dialog.Inform->text(), QString());
+    dialog.DirT->setCurrentRow(0);
+    EXPECT_EQ(dialog.Inform->text(), u("Russian.txt"));
+}
+
+TEST(LanguageDialog, ThreeFilesOneUnreadable) {
+    Program p;
+    p.installLanguage("English.txt");
+    p.folder.write(QStringLiteral("Language/notes.md"), "Not a language\r\n");
+    ASSERT_TRUE(QFile::link(p.folder.path() + QStringLiteral("gone.txt"),
+                            p.folder.path() + QStringLiteral("Language/Broken.txt")));
+    frmForma& f = p.start();
+
+    {
+        frmLang dialog(f);
+        EXPECT_EQ(dialog.File->count(), 3);
+        ASSERT_EQ(dialog.DirT->count(), 2);
+        EXPECT_EQ(dialog.DirT->item(0)->text(), u("English"));
+        EXPECT_EQ(dialog.DirT->item(1)->text(), u("Русский"));
+        dialog.DirT->setCurrentRow(0);
+        EXPECT_EQ(dialog.Inform->text(), u("English.txt"));
+        dialog.OK_Click();
+        EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    }
+    EXPECT_EQ(p.state.settings.LanguageFileName, "English.txt");
+    EXPECT_EQ(f.OptionsLanguage->text(), u("Language: English"));
+    EXPECT_EQ(f.File->title(), u("File"));
+
+    {
+        frmLang dialog(f); // now in English
+        EXPECT_EQ(dialog.windowTitle(), u("Choose Language"));
+        dialog.DirT->setCurrentRow(1);
+        EXPECT_EQ(dialog.Inform->text(), u("Russian.txt"));
+        emit dialog.DirT->itemDoubleClicked(dialog.DirT->item(1));
+        EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    }
+    EXPECT_EQ(p.state.settings.LanguageFileName, "Russian.txt");
+    EXPECT_EQ(f.File->title(), u("Файл"));
+    EXPECT_TRUE(p.fake.messages.isEmpty());
+}
+
+TEST(LanguageDialog, CancelOrNoSelectionLoadsNothing) {
+    Program p;
+    p.installLanguage("English.txt");
+    frmForma& f = p.start();
+    {
+        frmLang dialog(f);
+        dialog.OK_Click(); // nothing selected
+        EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    }
+    {
+        frmLang dialog(f);
+        dialog.DirT->setCurrentRow(0);
+        dialog.NO->click();
+        EXPECT_EQ(dialog.result(), QDialog::Rejected);
+    }
+    EXPECT_EQ(p.state.settings.LanguageFileName, "Russian.txt");
+    EXPECT_EQ(f.File->title(), u("Файл"));
+}
+
+TEST(LanguageDialog, EmptyOrMissingFolder) {
+    struct Case {
+        const char* what;
+        bool loadedFirst;
+        bool removeFolder;
+        const char* title;
+        const char* label;
+        const char* cancel;
+    };
+    const Case cases[] = {
+        {"no language files", true, false, "Выбор языка", "Доступные языки:", "Отмена"},
+        {"no Language folder", true, true, "Select of language", "List:", "Cancel"},
+        {"nothing loaded yet", false, false, "Select of language", "List:", "Cancel"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Program p(c.loadedFirst);
+        frmForma& f = p.start();
+        QFile::remove(p.folder.path() + QStringLiteral("Language/Russian.txt"));
+        if (c.removeFolder)
+            QDir(p.folder.path()).rmdir(QStringLiteral("Language"));
+        frmLang dialog(f);
+        EXPECT_EQ(dialog.DirT->count(), 0);
+        EXPECT_EQ(dialog.File->count(), 0);
+        EXPECT_EQ(dialog.windowTitle(), u(c.title));
+        EXPECT_EQ(dialog.Label1->text(), u(c.label));
+        EXPECT_EQ(dialog.NO->text(), u(c.cancel));
+    }
+}
