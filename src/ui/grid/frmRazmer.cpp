@@ -36,16 +36,17 @@ frmRazmer::frmRazmer(frmForma& form) : QDialog(&form), form_(form) {
     Label2 = make(new QLabel(this), "Label2");
     Label3 = make(new QLabel(this), "Label3");
     Label4 = make(new QLabel(this), "Label4");
-    Label1->setBuddy(txtNameKross);
+    Label4->setBuddy(txtNameKross);
     Label2->setBuddy(txtX);
     Label3->setBuddy(txtY);
     for (QLabel* l : {Label1, Label2, Label3, Label4})
         l->setWordWrap(true);
 
     auto* grid = new QGridLayout(this);
+    // Label1 explains the dialog; Label4 names the title box below it.
     grid->addWidget(Label1, 0, 0, 1, 2);
-    grid->addWidget(txtNameKross, 1, 0, 1, 2);
-    grid->addWidget(Label4, 2, 0, 1, 2);
+    grid->addWidget(Label4, 1, 0, 1, 2);
+    grid->addWidget(txtNameKross, 2, 0, 1, 2);
     grid->addWidget(Label2, 3, 0);
     grid->addWidget(txtX, 3, 1);
     grid->addWidget(Label3, 4, 0);
@@ -118,7 +119,7 @@ void frmRazmer::kOK_Click() {
     CrosswordDocument& doc = s.doc;
     doc.startNewGrid(*w, *h, cp1251::fromUnicode(txtNameKross->text()),
                      chNoOtvet->isChecked() ? 1 : 0);
-    form_.setCaptionBytes(s.language.entry(48) + ' ' + s.language.entry(49));
+    form_.ShowModeTexts();
     form_.DrawEmptyField();
     form_.UpdateControlsForMode();
     form_.Form_Resize();
