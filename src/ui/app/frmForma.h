@@ -133,6 +133,7 @@ private:
     void connectGridHandlers();
     void drawDigitStrips();
     void paintDrawnCell(int cx, int cy, int value);
+    void paintSlotCell(int c, int r, const QColor& color);
     void scrollSlotIntoView(int left, int top, int right, int bottom, bool afterDrawing);
 
     AppState& state_;

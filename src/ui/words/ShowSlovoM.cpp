@@ -41,6 +41,26 @@ void frmForma::scrollSlotIntoView(int left, int top, int right, int bottom, bool
     }
 }
 
+void frmForma::paintSlotCell(int c, int r, const QColor& color) {
+    const int size = state_.settings.CellSize;
+    const int left = size * c + 5;
+    const int top = size * r + 5;
+    const int right = left + size;
+    const int bottom = top + size;
+    // The black square, then the background inside it: the cell with its outline.
+    picPole->fillBox(left, top, right, bottom, slotcolor::kBorder);
+    if (size >= 2)
+        picPole->fillBox(left + 1, top + 1, right - 1, bottom - 1, color);
+    const CrosswordDocument& doc = state_.doc;
+    if (const int n = doc.CellMap.at(c, r, layer::kNumber); n > 0)
+        DrawSlotNumber(left, top, n, *picPole);
+    if (const int code = doc.CellMap.at(c, r, layer::kLetter); code > 0) {
+        const QString letter(cp1251::toUnicode(static_cast<unsigned char>(code)));
+        picPole->printText(right - picPole->textWidth(letter) - 2, top + state_.LetterOffset,
+                           letter);
+    }
+}
+
 void frmForma::DrawSlot(int number, int direction, const QColor& color) {
     if (number < 1 || (direction != 0 && direction != 1))
         return;
@@ -57,18 +77,11 @@ void frmForma::DrawSlot(int number, int direction, const QColor& color) {
 
     int right = left;
     int bottom = top;
+    const PictureBox::Batch batch(*picPole);
     for (int k = 0; k < len; ++k) {
         right = left + size;
         bottom = top + size;
-        picPole->fillBox(left, top, right, bottom, color);
-        picPole->box(left, top, right, bottom, slotcolor::kBorder);
-        if (const int n = doc.CellMap.at(c, r, layer::kNumber); n > 0)
-            DrawSlotNumber(left, top, n, *picPole);
-        if (const int code = doc.CellMap.at(c, r, layer::kLetter); code > 0) {
-            const QString letter(cp1251::toUnicode(static_cast<unsigned char>(code)));
-            picPole->printText(right - picPole->textWidth(letter) - 2, top + state_.LetterOffset,
-                               letter);
-        }
+        paintSlotCell(c, r, color);
         if (direction == 0) {
             ++c;
             left += size;

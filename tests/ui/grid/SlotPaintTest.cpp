@@ -209,3 +209,26 @@ TEST_F(SlotPaintWindow, ScrollBarsFollowThePictureSize) {
 }
 
 } // namespace
+
+namespace {
+
+// The full repaint paints each cell once; it must look exactly like painting every slot.
+TEST_F(SlotPaintWindow, RedrawLooksLikeEverySlotPaintedWhite) {
+    for (const int style : {0, 1}) {
+        startAuthoring(blockPattern(9, 7));
+        for (int n = 1; n <= doc().NumberedCount; ++n)
+            for (int d = 0; d <= 1; ++d)
+                doc().SlotTexts.set(n, 1, d, QByteArray(doc().SlotTable.at(n, 2, d), 'W'));
+        state.ShownStyle = style;
+        form->BuildShownGrid();
+        const QImage whole = pic().image();
+        pic().clear();
+        for (int n = 1; n <= doc().NumberedCount; ++n)
+            for (int d = 0; d <= 1; ++d)
+                if (doc().ShownSlotTable.at(n, 2, d) > 0)
+                    form->DrawSlot(n, d, kWhite);
+        EXPECT_EQ(pic().image(), whole) << style;
+    }
+}
+
+} // namespace
