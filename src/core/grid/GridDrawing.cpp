@@ -3,6 +3,7 @@
 #include "text/SequentialText.h"
 
 #include <algorithm>
+#include <array>
 
 using fieldgeometry::kMargin;
 
@@ -19,17 +20,20 @@ std::optional<QPoint> cellAt(int x, int y, int cellSize, int gridWidth, int grid
 std::vector<QPoint> drawnCells(int cx, int cy, int gridWidth, int gridHeight, bool symmetric) {
     const int w = gridWidth;
     const int h = gridHeight;
-    std::vector<QPoint> all{{cx, cy}};
-    if (symmetric) {
-        all.insert(all.end(), {{cx, h - 1 - cy}, {w - 1 - cx, h - 1 - cy}, {w - 1 - cx, cy}});
-        if (cx != cy && w == h)
-            all.insert(all.end(),
-                       {{cy, w - 1 - cx}, {h - 1 - cy, w - 1 - cx}, {h - 1 - cy, cx}, {cy, cx}});
-    }
+    const std::array<QPoint, 8> images{{{cx, cy},
+                                        {cx, h - 1 - cy},
+                                        {w - 1 - cx, h - 1 - cy},
+                                        {w - 1 - cx, cy},
+                                        {cy, w - 1 - cx},
+                                        {h - 1 - cy, w - 1 - cx},
+                                        {h - 1 - cy, cx},
+                                        {cy, cx}}};
+    const std::size_t count = !symmetric ? 1 : (cx != cy && w == h) ? 8 : 4;
     std::vector<QPoint> cells;
-    for (const QPoint& p : all)
-        if (std::find(cells.begin(), cells.end(), p) == cells.end())
-            cells.push_back(p);
+    cells.reserve(count);
+    for (std::size_t i = 0; i < count; ++i)
+        if (std::find(cells.begin(), cells.end(), images[i]) == cells.end())
+            cells.push_back(images[i]);
     return cells;
 }
 
