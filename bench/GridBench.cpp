@@ -68,36 +68,38 @@ void BM_BuildShownGrid(benchmark::State& state) {
     setCells(state, side);
 }
 
+// The main window with the default settings, never shown.
+struct Window {
+    QTemporaryDir folder;
+    AppState app{folder.path()};
+    platform::QtPlatform platform;
+    frmForma form{app, platform};
+    Window() { form.NewFont(); }
+};
+
 // The whole "grid ready" path in the window: analysis, shown grid, full repaint of every slot
 // at the default cell size, scroll bars, and the first slot selected.
 void BM_GridReadyInWindow(benchmark::State& state) {
     const int side = static_cast<int>(state.range(0));
-    QTemporaryDir folder;
-    AppState app(folder.path());
-    platform::QtPlatform platform;
-    frmForma form(app, platform);
-    form.NewFont();
+    Window w;
     const CrosswordDocument drawn = drawnPattern(side);
     for (auto _ : state) {
         state.PauseTiming();
-        app.doc = drawn;
+        w.app.doc = drawn;
         state.ResumeTiming();
-        form.AnalyseGrid();
+        w.form.AnalyseGrid();
     }
     setCells(state, side);
 }
 
+// A full repaint with a letter in every cell, as after a change of cell size or font.
 void BM_RedrawGrid(benchmark::State& state) {
     const int side = static_cast<int>(state.range(0));
-    QTemporaryDir folder;
-    AppState app(folder.path());
-    platform::QtPlatform platform;
-    frmForma form(app, platform);
-    form.NewFont();
-    app.doc = answeredPattern(side);
-    form.BuildShownGrid();
+    Window w;
+    w.app.doc = answeredPattern(side);
+    w.form.BuildShownGrid();
     for (auto _ : state)
-        form.RedrawGrid();
+        w.form.RedrawGrid();
     setCells(state, side);
 }
 

@@ -9,6 +9,8 @@
 #include <QPushButton>
 
 void frmForma::kReshotkaGotova_Click() {
+    if (state_.doc.Mode != EditMode::ModeDrawGrid)
+        return;
     const QByteArray question = cp1251::fromUnicode(kReshotkaGotova->text()) + '?';
     if (message(question, platform::Icon::Warning, platform::Buttons::YesNo,
                 platform::Answer::Yes) == platform::Answer::Yes)
