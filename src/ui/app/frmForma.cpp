@@ -56,6 +56,7 @@ frmForma::frmForma(AppState& state, platform::Platform& platform, QWidget* paren
     createPanel(central);
     createViewport(central);
     applyBuiltInCaptions();
+    connectGridHandlers();
     setMinimumWidth(kMinInnerWidth);
     resize(800, 600);
     UpdateControlsForMode();

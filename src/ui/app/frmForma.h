@@ -97,6 +97,25 @@ public:
     void KrossNew_Click();
     void FileExit_Click();
 
+    // --- Grid drawing, slot painting and selection, rendering (grid and words areas) ---
+    bool PolePressed = false; // a mouse button went down on picPole
+    void picPole_MouseDown(Qt::MouseButton button, int x, int y);
+    void picPole_MouseUp(Qt::MouseButton button, int x, int y);
+    void picPole_MouseMove(Qt::MouseButtons buttons, int x, int y);
+    void HandleGridClick(int x, int y);
+    void kClearPole_Click();
+    void kReshotkaGotova_Click();
+    void AnalyseGrid();
+    void BuildShownGrid();
+    void RedrawGrid();
+    void OptionsStyle_Click(int index);
+    void DrawSlot(int number, int direction, const QColor& color);
+    void DrawSlotNumber(int x, int y, int number, PictureBox& target);
+    void ShowCurrentSlot();
+    void SelectNextUnanswered();
+    void ShowSolverSelection(int across, int down);
+    void SelectByNumber(int number);
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -109,6 +128,13 @@ private:
     void picPole_GotFocus();
     void picControl_GotFocus();
     void routeFocus(bool onlyIfVisible);
+
+    // Grid and words areas.
+    void connectGridHandlers();
+    void drawDigitStrips();
+    void paintDrawnCell(int cx, int cy, int value);
+    void paintSlotCell(int c, int r, const QColor& color);
+    void scrollSlotIntoView(int left, int top, int right, int bottom, bool afterDrawing);
 
     AppState& state_;
     platform::Platform& platform_;

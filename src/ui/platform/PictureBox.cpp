@@ -15,7 +15,35 @@ PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
     resize(1, 1);
 }
 
+PictureBox::~PictureBox() = default;
+
+PictureBox::Batch::Batch(PictureBox& picture) : picture_(picture), outer_(!picture.batch_) {
+    if (outer_) {
+        picture_.batch_ = std::make_unique<QPainter>(&picture_.image_);
+        picture_.batchTextReady_ = false;
+    }
+}
+
+PictureBox::Batch::~Batch() {
+    if (!outer_)
+        return;
+    picture_.batch_.reset();
+    picture_.update();
+}
+
+template <typename Draw> void PictureBox::paint(Draw&& draw) {
+    if (batch_) {
+        draw(*batch_);
+        return;
+    }
+    QPainter p(&image_);
+    draw(p);
+    p.end();
+    update();
+}
+
 void PictureBox::setPictureSize(int width, int height) {
+    Q_ASSERT(!batch_);
     width = std::max(width, 1);
     height = std::max(height, 1);
     if (width != image_.width() || height != image_.height()) {
@@ -31,6 +59,7 @@ void PictureBox::setPictureSize(int width, int height) {
 }
 
 void PictureBox::clear() {
+    Q_ASSERT(!batch_);
     image_.fill(backColor_);
     update();
 }
@@ -38,26 +67,23 @@ void PictureBox::clear() {
 void PictureBox::line(int x1, int y1, int x2, int y2, const QColor& color) {
     if (x1 == x2 && y1 == y2)
         return;
-    QPainter p(&image_);
-    p.setPen(QPen(color, 0));
     // The end point is not drawn: draw to it, then restore the pixel that was there.
     const QPoint end(x2, y2);
     const bool endInside = image_.rect().contains(end);
     const QRgb saved = endInside ? image_.pixel(end) : 0;
-    p.drawLine(x1, y1, x2, y2);
-    p.end();
+    paint([&](QPainter& p) {
+        p.setPen(QPen(color, 0));
+        p.drawLine(x1, y1, x2, y2);
+    });
+    batchTextReady_ = false;
     if (endInside)
         image_.setPixel(end, saved);
-    update();
 }
 
 void PictureBox::fillBox(int x1, int y1, int x2, int y2, const QColor& color) {
     const QRect r = QRect(QPoint(std::min(x1, x2), std::min(y1, y2)),
                           QPoint(std::max(x1, x2), std::max(y1, y2)));
-    QPainter p(&image_);
-    p.fillRect(r, color);
-    p.end();
-    update();
+    paint([&](QPainter& p) { p.fillRect(r, color); });
 }
 
 void PictureBox::box(int x1, int y1, int x2, int y2, const QColor& color) {
@@ -69,22 +95,65 @@ void PictureBox::box(int x1, int y1, int x2, int y2, const QColor& color) {
     fillBox(r, t, r, b, color);
 }
 
+void PictureBox::setPictureFont(const QFont& font) {
+    font_ = font;
+    metrics_.reset();
+    letters_.clear();
+    letterWidths_.clear();
+    batchTextReady_ = false;
+}
+
+const QFontMetrics& PictureBox::metrics() const {
+    if (!metrics_)
+        metrics_.emplace(font_, &image_);
+    return *metrics_;
+}
+
 void PictureBox::printText(int x, int y, const QString& text) {
-    QPainter p(&image_);
-    p.setFont(font_);
-    p.setPen(foreColor_);
-    const QFontMetrics fm(font_, &image_);
-    p.drawText(QPoint(x, y + fm.ascent()), text);
-    p.end();
-    update();
+    if (text.size() == 1) {
+        auto it = letters_.find(text.at(0).unicode());
+        if (it == letters_.end()) {
+            it = letters_.insert(text.at(0).unicode(), QStaticText(text));
+            it->setTextFormat(Qt::PlainText);
+        }
+        const QStaticText& letter = *it;
+        if (batch_) {
+            // Setting the font again for every letter of a repaint costs as much as drawing.
+            if (!batchTextReady_) {
+                batch_->setFont(font_);
+                batch_->setPen(foreColor_);
+                batchTextReady_ = true;
+            }
+            batch_->drawStaticText(QPoint(x, y), letter);
+            return;
+        }
+        paint([&](QPainter& p) {
+            p.setFont(font_);
+            p.setPen(foreColor_);
+            p.drawStaticText(QPoint(x, y), letter);
+        });
+        return;
+    }
+    const int ascent = metrics().ascent();
+    paint([&](QPainter& p) {
+        p.setFont(font_);
+        p.setPen(foreColor_);
+        p.drawText(QPoint(x, y + ascent), text);
+    });
+    batchTextReady_ = batch_ != nullptr;
 }
 
 int PictureBox::textWidth(const QString& text) const {
-    return QFontMetrics(font_, &image_).horizontalAdvance(text);
+    if (text.size() != 1)
+        return metrics().horizontalAdvance(text);
+    auto it = letterWidths_.constFind(text.at(0).unicode());
+    if (it == letterWidths_.constEnd())
+        it = letterWidths_.insert(text.at(0).unicode(), metrics().horizontalAdvance(text));
+    return *it;
 }
 
 int PictureBox::textHeight(const QString& text) const {
-    const QFontMetrics fm(font_, &image_);
+    const QFontMetrics& fm = metrics();
     return fm.height() *
            static_cast<int>(std::max<qsizetype>(1, text.count(QLatin1Char('\n')) + 1));
 }
@@ -92,11 +161,11 @@ int PictureBox::textHeight(const QString& text) const {
 void PictureBox::copyBand(const PictureBox& source, int sx, int sy, int w, int h, int dx, int dy) {
     if (w <= 0 || h <= 0)
         return;
-    QPainter p(&image_);
-    p.setCompositionMode(QPainter::CompositionMode_Source);
-    p.drawImage(QPoint(dx, dy), source.image_, QRect(sx, sy, w, h));
-    p.end();
-    update();
+    paint([&](QPainter& p) {
+        p.setCompositionMode(QPainter::CompositionMode_Source);
+        p.drawImage(QPoint(dx, dy), source.image_, QRect(sx, sy, w, h));
+        p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    });
 }
 
 QColor PictureBox::pixel(int x, int y) const {

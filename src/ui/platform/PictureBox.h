@@ -2,8 +2,16 @@
 
 #include <QColor>
 #include <QFont>
+#include <QFontMetrics>
+#include <QHash>
 #include <QImage>
+#include <QStaticText>
 #include <QWidget>
+
+#include <memory>
+#include <optional>
+
+class QPainter;
 
 // A picture that keeps what is drawn on it: the drawing code paints on a persistent image and
 // the widget shows that image unscaled at its own size and position inside its parent.
@@ -12,13 +20,17 @@ class PictureBox : public QWidget {
     Q_OBJECT
 public:
     explicit PictureBox(QWidget* parent = nullptr);
+    ~PictureBox() override;
 
     QColor backColor() const { return backColor_; }
     void setBackColor(const QColor& color) { backColor_ = color; }
     QColor foreColor() const { return foreColor_; }
-    void setForeColor(const QColor& color) { foreColor_ = color; }
+    void setForeColor(const QColor& color) {
+        foreColor_ = color;
+        batchTextReady_ = false;
+    }
     QFont pictureFont() const { return font_; }
-    void setPictureFont(const QFont& font) { font_ = font; }
+    void setPictureFont(const QFont& font);
 
     // Resizes widget and image together; what fits is kept, new area takes the background.
     void setPictureSize(int width, int height);
@@ -41,6 +53,21 @@ public:
 
     const QImage& image() const { return image_; }
 
+    // Keeps one painter open for every drawing call while it lives, for repaints of many cells
+    // (opening a painter per call costs more than the drawing). Nested batches share the
+    // outer one. The picture must not be resized or cleared while a batch is open.
+    class Batch {
+    public:
+        explicit Batch(PictureBox& picture);
+        ~Batch();
+        Batch(const Batch&) = delete;
+        Batch& operator=(const Batch&) = delete;
+
+    private:
+        PictureBox& picture_;
+        bool outer_;
+    };
+
 signals:
     void mouseDown(Qt::MouseButton button, int x, int y);
     void mouseUp(Qt::MouseButton button, int x, int y);
@@ -55,8 +82,18 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
 
 private:
+    template <typename Draw> void paint(Draw&& draw);
+
     QImage image_;
+    std::unique_ptr<QPainter> batch_;
     QColor backColor_ = Qt::white;
     QColor foreColor_ = Qt::black;
     QFont font_;
+    // Layouts of single characters (the grid's letters) and the font's metrics, kept because
+    // laying text out again for every cell costs more than drawing it.
+    mutable std::optional<QFontMetrics> metrics_;
+    QHash<char16_t, QStaticText> letters_;
+    mutable QHash<char16_t, int> letterWidths_;
+    bool batchTextReady_ = false; // the batch painter holds our font and fore colour
+    const QFontMetrics& metrics() const;
 };

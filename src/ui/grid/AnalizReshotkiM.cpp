@@ -1,0 +1,40 @@
+#include "app/frmForma.h"
+#include "grid/GridAnalysis.h"
+#include "text/CodePage.h"
+#include "text/SequentialText.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+
+void frmForma::kReshotkaGotova_Click() {
+    if (state_.doc.Mode != EditMode::ModeDrawGrid)
+        return;
+    const QByteArray question = cp1251::fromUnicode(kReshotkaGotova->text()) + '?';
+    if (message(question, platform::Icon::Warning, platform::Buttons::YesNo,
+                platform::Answer::Yes) == platform::Answer::Yes)
+        AnalyseGrid();
+}
+
+void frmForma::AnalyseGrid() {
+    CrosswordDocument& doc = state_.doc;
+    const Language& lang = state_.language;
+    if (!analyseGrid(doc)) {
+        message(lang.entry(64), platform::Icon::Critical);
+        return;
+    }
+    BuildShownGrid();
+    UpdateControlsForMode();
+    lblSlov->setText(cp1251::toUnicode(lang.entry(54) + seqtext::strNumber(doc.WordCount)));
+    if (doc.NoAnswers == 1) {
+        setCaptionBytes(cp1251::fromUnicode(Kross->title()) + ": \"" + doc.CrosswordTitle + "\" (" +
+                        lang.entry(29) + ')');
+    } else {
+        setCaptionBytes(lang.entry(48) + ' ' + lang.entry(50));
+        txtVoprosOtvet->setFocus(Qt::OtherFocusReason);
+        lblVoprosOtvet->setText(cp1251::toUnicode(lang.entry(52)));
+        SelectNextUnanswered();
+    }
+    doc.Modified = true;
+}

@@ -1,0 +1,17 @@
+#include "app/frmForma.h"
+#include "grid/ShownGrid.h"
+#include "platform/PictureBox.h"
+
+#include <QCoreApplication>
+
+void frmForma::BuildShownGrid() {
+    CrosswordDocument& doc = state_.doc;
+    const int c = state_.settings.CellSize;
+    picPole->clear();
+    picPole->setPictureSize(doc.GridWidth * c + 10, doc.GridHeight * c + 10);
+    picPole->show();
+    buildShownGrid(doc, state_.ShownStyle);
+    // Lets the resized picture settle; a click must not arrive before the grid is drawn.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    RedrawGrid();
+}

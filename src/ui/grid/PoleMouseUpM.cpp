@@ -1,0 +1,112 @@
+#include "app/WrapCheckBox.h"
+#include "app/frmForma.h"
+#include "grid/GridDrawing.h"
+#include "platform/PictureBox.h"
+#include "text/CodePage.h"
+#include "words/SlotColors.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QPushButton>
+
+void frmForma::connectGridHandlers() {
+    connect(picPole, &PictureBox::mouseDown, this, &frmForma::picPole_MouseDown);
+    connect(picPole, &PictureBox::mouseUp, this, &frmForma::picPole_MouseUp);
+    connect(picPole, &PictureBox::mouseMove, this, &frmForma::picPole_MouseMove);
+    connect(kClearPole, &QPushButton::clicked, this, &frmForma::kClearPole_Click);
+    connect(kReshotkaGotova, &QPushButton::clicked, this, &frmForma::kReshotkaGotova_Click);
+    for (int i = 0; i < 2; ++i)
+        connect(OptionsStyle[static_cast<std::size_t>(i)], &QAction::triggered, this,
+                [this, i] { OptionsStyle_Click(i); });
+    // Clues are the author's text, never markup.
+    for (QLabel* l : lblVopros)
+        l->setTextFormat(Qt::PlainText);
+    drawDigitStrips();
+}
+
+void frmForma::picPole_MouseDown(Qt::MouseButton, int, int) {
+    PolePressed = true;
+}
+
+void frmForma::picPole_MouseUp(Qt::MouseButton, int x, int y) {
+    const int mode = modeValue(state_.doc.Mode);
+    if (PolePressed && mode >= 2 && mode <= 5)
+        HandleGridClick(x, y);
+    PolePressed = false;
+}
+
+void frmForma::picPole_MouseMove(Qt::MouseButtons, int x, int y) {
+    if (state_.doc.Mode != EditMode::ModeDrawGrid)
+        return;
+    const CrosswordDocument& doc = state_.doc;
+    lblKoordinaty->setText(cp1251::toUnicode(coordinatesText(
+        state_.language.entry(69), x, y, state_.settings.CellSize, doc.GridWidth, doc.GridHeight)));
+}
+
+void frmForma::paintDrawnCell(int cx, int cy, int value) {
+    const int c = state_.settings.CellSize;
+    // Inside the grid lines, which stay untouched; a one-pixel cell has no inside.
+    if (c < 2)
+        return;
+    picPole->fillBox(cx * c + 6, cy * c + 6, cx * c + 6 + c - 2, cy * c + 6 + c - 2,
+                     value ? slotcolor::kDrawnBlack : slotcolor::kWhite);
+}
+
+void frmForma::HandleGridClick(int x, int y) {
+    CrosswordDocument& doc = state_.doc;
+    const auto cell = cellAt(x, y, state_.settings.CellSize, doc.GridWidth, doc.GridHeight);
+    if (!cell)
+        return;
+    const int cx = cell->x();
+    const int cy = cell->y();
+
+    switch (doc.Mode) {
+    case EditMode::ModeDrawGrid: {
+        const int value = doc.CellMap.at(cx, cy) == 0 ? 1 : 0;
+        for (const QPoint& p :
+             drawnCells(cx, cy, doc.GridWidth, doc.GridHeight, ChSimmetrija->isChecked())) {
+            doc.CellMap.set(p.x(), p.y(), value);
+            paintDrawnCell(p.x(), p.y(), value);
+        }
+        break;
+    }
+    case EditMode::ModeAuthor:
+    case EditMode::ModeSolveNoAnswers: {
+        const int cur = doc.CellMap.at(cx, cy, doc.CurrentDirection);
+        const int other = doc.CellMap.at(cx, cy, 1 - doc.CurrentDirection);
+        if (cur + other == 0)
+            return;
+        if (doc.CurrentSlot > 0)
+            DrawSlot(doc.CurrentSlot, doc.CurrentDirection, slotcolor::kWhite);
+        if (other > 0)
+            doc.CurrentDirection = 1 - doc.CurrentDirection;
+        doc.CurrentSlot = doc.CellMap.at(cx, cy, doc.CurrentDirection);
+        if (doc.Mode == EditMode::ModeAuthor)
+            ShowCurrentSlot();
+        else
+            DrawSlot(doc.CurrentSlot, doc.CurrentDirection, slotcolor::kYellow);
+        break;
+    }
+    case EditMode::ModeSolve: {
+        const int across = doc.CellMap.at(cx, cy, 0);
+        const int down = doc.CellMap.at(cx, cy, 1);
+        if (across + down >= 1)
+            ShowSolverSelection(across, down);
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+void frmForma::kClearPole_Click() {
+    if (state_.doc.Mode != EditMode::ModeDrawGrid)
+        return;
+    const QByteArray question = cp1251::fromUnicode(kClearPole->text()) + '?';
+    if (message(question, platform::Icon::Warning, platform::Buttons::YesNo,
+                platform::Answer::Yes) != platform::Answer::Yes)
+        return;
+    // The map is cleared with the picture, so that what is shown is what analysis will see.
+    state_.doc.CellMap.fill(0);
+    DrawEmptyField();
+}

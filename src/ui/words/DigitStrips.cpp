@@ -1,0 +1,48 @@
+#include "app/frmForma.h"
+#include "platform/PictureBox.h"
+#include "words/SlotColors.h"
+
+#include <array>
+
+namespace {
+
+// Slot-number digits, 4 × 7 dots each, drawn with one blank column after them so that each
+// digit takes 5 dots across. Every size scales the dots, so digits stay sharp.
+constexpr int kDotsWide = 4;
+constexpr int kDotsHigh = 7;
+constexpr std::array<std::array<const char*, kDotsHigh>, 10> kGlyphs{{
+    {".##.", "#..#", "#..#", "#..#", "#..#", "#..#", ".##."},
+    {"..#.", ".##.", "..#.", "..#.", "..#.", "..#.", ".###"},
+    {".##.", "#..#", "...#", "..#.", ".#..", "#...", "####"},
+    {".##.", "#..#", "...#", "..#.", "...#", "#..#", ".##."},
+    {"...#", "..##", ".#.#", "#..#", "####", "...#", "...#"},
+    {"####", "#...", "###.", "...#", "...#", "#..#", ".##."},
+    {".##.", "#...", "#...", "###.", "#..#", "#..#", ".##."},
+    {"####", "...#", "...#", "..#.", "..#.", ".#..", ".#.."},
+    {".##.", "#..#", "#..#", ".##.", "#..#", "#..#", ".##."},
+    {".##.", "#..#", "#..#", ".###", "...#", "...#", ".##."},
+}};
+
+} // namespace
+
+void frmForma::drawDigitStrips() {
+    for (int s = 1; s <= 3; ++s) {
+        PictureBox& strip = *picNomera[static_cast<std::size_t>(s - 1)];
+        const int digitWidth = 5 * s;
+        strip.setPictureSize(100 * s, kDotsHigh * s);
+        // The ten digits on white from x = 0, then the ten on yellow from x = 50 × size.
+        strip.fillBox(0, 0, 50 * s - 1, kDotsHigh * s - 1, slotcolor::kWhite);
+        strip.fillBox(50 * s, 0, 100 * s - 1, kDotsHigh * s - 1, slotcolor::kYellow);
+        for (int set = 0; set < 2; ++set) {
+            for (int digit = 0; digit < 10; ++digit) {
+                const int x0 = set * 50 * s + digit * digitWidth;
+                for (int row = 0; row < kDotsHigh; ++row)
+                    for (int col = 0; col < kDotsWide; ++col)
+                        if (kGlyphs[static_cast<std::size_t>(digit)][static_cast<std::size_t>(row)]
+                                   [col] == '#')
+                            strip.fillBox(x0 + col * s, row * s, x0 + col * s + s - 1,
+                                          row * s + s - 1, slotcolor::kBorder);
+            }
+        }
+    }
+}

@@ -1,0 +1,234 @@
+#include "GridWindow.h"
+
+#include <QScrollBar>
+
+namespace {
+
+const QColor kYellow(255, 255, 0);
+const QColor kWhite(255, 255, 255);
+
+using SlotPaintWindow = GridWindow;
+
+// Whether the w × h band of `target` at (tx, ty) is a copy of the band of `source` at (sx, sy).
+bool sameBand(const PictureBox& target, int tx, int ty, const PictureBox& source, int sx, int sy,
+              int w, int h) {
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            if (target.pixel(tx + x, ty + y) != source.pixel(sx + x, sy + y))
+                return false;
+    return true;
+}
+
+// Dark dots of one digit of a strip: a legible digit has some, and not everywhere.
+int darkDots(const PictureBox& strip, int x0, int w) {
+    int n = 0;
+    for (int y = 0; y < strip.pictureHeight(); ++y)
+        for (int x = x0; x < x0 + w; ++x)
+            n += strip.pixel(x, y) == QColor(Qt::black);
+    return n;
+}
+
+TEST_F(SlotPaintWindow, DigitStripsHoldTenDistinctDigitsOnWhiteAndOnYellow) {
+    for (int s = 1; s <= 3; ++s) {
+        const PictureBox& strip = *form->picNomera[static_cast<std::size_t>(s - 1)];
+        EXPECT_EQ(strip.pictureWidth(), 100 * s);
+        EXPECT_EQ(strip.pixel(5 * s - 1, 0), kWhite) << s; // the blank column of digit 0
+        EXPECT_EQ(strip.pixel(50 * s + 5 * s - 1, 0), kYellow) << s;
+        QList<QImage> seen;
+        for (int k = 0; k < 10; ++k) {
+            const int dots = darkDots(strip, k * 5 * s, 5 * s);
+            EXPECT_GT(dots, 6 * s * s) << s << ":" << k;
+            EXPECT_EQ(darkDots(strip, 50 * s + k * 5 * s, 5 * s), dots) << s << ":" << k;
+            const QImage digit = strip.image().copy(k * 5 * s, 0, 5 * s, strip.pictureHeight());
+            EXPECT_FALSE(seen.contains(digit)) << s << ":" << k;
+            seen << digit;
+        }
+    }
+}
+
+TEST_F(SlotPaintWindow, NumberTwelveFromTheYellowThenTheWhiteDigits) {
+    // Row 0 starts 1 across and twelve down words: number 12 sits in cell (11, 0).
+    startAuthoring({"............", "............"});
+    ASSERT_EQ(numberAt(11, 0), 12);
+    const PictureBox& strip = *form->picNomera[0];
+    const int h = strip.pictureHeight();
+    const int x = 11 * C + 5;
+    const int y = 5;
+    struct Case {
+        QColor background;
+        int offset;
+    };
+    for (const Case& c : {Case{kYellow, 50}, Case{kWhite, 0}}) {
+        form->DrawSlot(1, 0, c.background); // 1 across covers cell (11, 0)
+        EXPECT_TRUE(sameBand(pic(), x + 2, y + 2, strip, 5 + c.offset, 0, 5, h));
+        EXPECT_TRUE(sameBand(pic(), x + 7, y + 2, strip, 10 + c.offset, 0, 5, h));
+        EXPECT_EQ(pic().pixel(x + 12, y + 2), c.background); // nothing after the "2"
+    }
+}
+
+TEST_F(SlotPaintWindow, LargerNumberSizesUseTheirStrip) {
+    for (const int size : {2, 3}) {
+        state.settings.NumberSize = size;
+        startAuthoring({"..", ".."});
+        const PictureBox& strip = *form->picNomera[static_cast<std::size_t>(size - 1)];
+        // Cell (0, 0) of the highlighted 1 across: the yellow "1".
+        EXPECT_TRUE(
+            sameBand(pic(), 7, 7, strip, 50 * size + 5 * size, 0, 5 * size, strip.pictureHeight()))
+            << size;
+    }
+}
+
+TEST_F(SlotPaintWindow, HighlightedSlotIsYellowInsideBlackBorders) {
+    startAuthoring({"....", "#..#"});
+    for (int x = 0; x < 4; ++x) {
+        const int left = x * C + 5;
+        EXPECT_EQ(cellColor(x, 0), kYellow);
+        EXPECT_EQ(pic().pixel(left + C / 2, 5 + C / 2), kYellow);
+        for (const auto& [px, py] : {std::pair{left, 15}, std::pair{left + C, 15},
+                                     std::pair{left + 10, 5}, std::pair{left + 10, 5 + C}})
+            EXPECT_EQ(pic().pixel(px, py), QColor(Qt::black)) << px << "," << py;
+    }
+    EXPECT_EQ(cellColor(1, 1), kWhite);
+}
+
+TEST_F(SlotPaintWindow, LettersAreRightAlignedInTheirCells) {
+    startAuthoring({"..", "##"});
+    doc().SlotTexts.set(1, 1, 0, "\xc4\xc0"); // ДА
+    form->BuildShownGrid();
+    // Something dark in the right half of each cell, nothing in the 2-pixel gap.
+    for (int x = 0; x < 2; ++x) {
+        const int right = x * C + 5 + C;
+        bool ink = false;
+        for (int py = 5 + state.LetterOffset; py < 5 + C; ++py) {
+            EXPECT_EQ(pic().pixel(right - 1, py), kWhite);
+            for (int px = right - C / 2; px < right - 2; ++px)
+                ink = ink || pic().pixel(px, py).lightness() < 128;
+        }
+        EXPECT_TRUE(ink) << x;
+    }
+}
+
+// Scrolling a newly highlighted slot into view, on a grid far larger than the viewport.
+class ScrollingWindow : public GridWindow {
+protected:
+    void SetUp() override {
+        GridWindow::SetUp();
+        form->resize(600, 450);
+        startAuthoring(blockPattern(60, 60));
+        ASSERT_FALSE(form->HScroll1->isHidden());
+        ASSERT_FALSE(form->VScroll1->isHidden());
+    }
+    // The visible part of the picture, in picture pixels.
+    QRect visible() {
+        return QRect(form->HScroll1->value(), form->VScroll1->value(), form->HScroll1->width(),
+                     form->VScroll1->height());
+    }
+    QRect slotRect(int n, int d) {
+        const Table<int>& t = doc().ShownSlotTable;
+        const int len = t.at(n, 2, d);
+        return QRect(t.at(n, 0, d) * C + 5, t.at(n, 1, d) * C + 5, (d == 0 ? len : 1) * C + 1,
+                     (d == 1 ? len : 1) * C + 1);
+    }
+};
+
+TEST_F(ScrollingWindow, SlotAboveOrLeftOfTheViewShowsItsFirstCell) {
+    struct Case {
+        int cx, cy, d;
+    };
+    for (const Case& c : {Case{0, 20, 0}, Case{20, 0, 1}, Case{32, 36, 0}}) {
+        form->HScroll1->setValue(form->HScroll1->maximum());
+        form->VScroll1->setValue(form->VScroll1->maximum());
+        const int n = numberAt(c.cx, c.cy);
+        ASSERT_GT(n, 0);
+        form->DrawSlot(n, c.d, kYellow);
+        EXPECT_EQ(form->HScroll1->value(), C * c.cx);
+        EXPECT_EQ(form->VScroll1->value(), C * c.cy);
+        EXPECT_EQ(-pic().x(), form->HScroll1->value());
+        EXPECT_EQ(-pic().y(), form->VScroll1->value());
+    }
+}
+
+TEST_F(ScrollingWindow, SlotBelowOrRightOfTheViewComesIntoIt) {
+    struct Case {
+        int cx, cy, d;
+    };
+    for (const Case& c : {Case{56, 58, 0}, Case{58, 56, 1}, Case{4, 40, 1}, Case{40, 1, 0}}) {
+        form->HScroll1->setValue(0);
+        form->VScroll1->setValue(0);
+        const int n = numberAt(c.cx, c.cy);
+        ASSERT_GT(n, 0);
+        form->DrawSlot(n, c.d, kYellow);
+        EXPECT_TRUE(visible().contains(slotRect(n, c.d)))
+            << c.cx << "," << c.cy << " in " << visible().x() << "," << visible().y();
+        EXPECT_LE(form->HScroll1->value(), form->HScroll1->maximum());
+        EXPECT_LE(form->VScroll1->value(), form->VScroll1->maximum());
+    }
+}
+
+TEST_F(SlotPaintWindow, TallNarrowGridScrollsDownWithoutAHorizontalBar) {
+    form->resize(600, 450);
+    startAuthoring(blockPattern(3, 60));
+    ASSERT_TRUE(form->HScroll1->isHidden());
+    ASSERT_FALSE(form->VScroll1->isHidden());
+    const int n = numberAt(0, 56);
+    form->DrawSlot(n, 1, kYellow);
+    const int bottom = 59 * C + 5;
+    EXPECT_LE(bottom - form->VScroll1->value(), form->picControl->height());
+    EXPECT_EQ(form->HScroll1->value(), 0);
+    EXPECT_EQ(pic().x(), 0);
+}
+
+TEST_F(SlotPaintWindow, ScrollBarsFollowThePictureSize) {
+    struct Case {
+        const char* name;
+        int extraWidth, extraHeight;
+        bool h, v;
+    };
+    for (const Case& c :
+         {Case{"smaller", -40, -40, false, false}, Case{"slightly wider only", 5, -40, true, false},
+          Case{"slightly wider but taller", 5, 30, true, true},
+          Case{"taller only", -40, 30, false, true},
+          Case{"taller and just narrow enough", -17, 30, false, true}}) {
+        form->HScroll1->setMaximum(100);
+        form->HScroll1->setValue(50);
+        form->VScroll1->setMaximum(100);
+        form->VScroll1->setValue(50);
+        const QWidget* view = form->picControl;
+        pic().setPictureSize(view->width() + c.extraWidth, view->height() + c.extraHeight);
+        form->UpdateScrollBars();
+        EXPECT_EQ(!form->HScroll1->isHidden(), c.h) << c.name;
+        EXPECT_EQ(!form->VScroll1->isHidden(), c.v) << c.name;
+        EXPECT_EQ(!form->PctrUgol->isHidden(), c.h && c.v) << c.name;
+        if (!c.h) {
+            EXPECT_EQ(form->HScroll1->value(), 0) << c.name;
+        }
+        if (!c.v) {
+            EXPECT_EQ(form->VScroll1->value(), 0) << c.name;
+        }
+    }
+}
+
+} // namespace
+
+namespace {
+
+// The full repaint paints each cell once; it must look exactly like painting every slot.
+TEST_F(SlotPaintWindow, RedrawLooksLikeEverySlotPaintedWhite) {
+    for (const int style : {0, 1}) {
+        startAuthoring(blockPattern(9, 7));
+        for (int n = 1; n <= doc().NumberedCount; ++n)
+            for (int d = 0; d <= 1; ++d)
+                doc().SlotTexts.set(n, 1, d, QByteArray(doc().SlotTable.at(n, 2, d), 'W'));
+        state.ShownStyle = style;
+        form->BuildShownGrid();
+        const QImage whole = pic().image();
+        pic().clear();
+        for (int n = 1; n <= doc().NumberedCount; ++n)
+            for (int d = 0; d <= 1; ++d)
+                if (doc().ShownSlotTable.at(n, 2, d) > 0)
+                    form->DrawSlot(n, d, kWhite);
+        EXPECT_EQ(pic().image(), whole) << style;
+    }
+}
+
+} // namespace
