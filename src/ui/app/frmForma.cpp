@@ -95,6 +95,9 @@ void frmForma::createMenus() {
 
     connect(KrossNew, &QAction::triggered, this, &frmForma::KrossNew_Click);
     connect(FileExit, &QAction::triggered, this, &frmForma::FileExit_Click);
+    connect(KrossFoundWord, &QAction::triggered, this, &frmForma::KrossFoundWord_Click);
+    connect(HelpCallHelp, &QAction::triggered, this, &frmForma::HelpCallHelp_Click);
+    connect(HelpAbout, &QAction::triggered, this, &frmForma::HelpAbout_Click);
 }
 
 void frmForma::createPanel(QWidget* central) {
