@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -59,15 +60,20 @@ QList<QByteArray> matchingWords(const WordList& list, QByteArrayView pattern) {
             known.emplace_back(i, pattern[i]);
 
     const char* word = list.letters.constData();
-    const qsizetype count = list.count();
-    for (qsizetype w = 0; w < count; ++w, word += length) {
-        bool agrees = true;
-        for (const auto& [position, letter] : known) {
-            if (word[position] != letter) {
-                agrees = false;
-                break;
-            }
-        }
+    const char* const end = word + list.count() * length;
+    if (known.empty()) {
+        for (; word < end; word += length)
+            found.append(QByteArray(word, length));
+        return found;
+    }
+    // Most words fail on the first known letter, so it is tested apart from the rest.
+    const auto [firstPosition, firstLetter] = known.front();
+    for (; word < end; word += length) {
+        if (word[firstPosition] != firstLetter)
+            continue;
+        const bool agrees = std::all_of(known.begin() + 1, known.end(), [word](const auto& k) {
+            return word[k.first] == k.second;
+        });
         if (agrees)
             found.append(QByteArray(word, length));
     }
