@@ -83,6 +83,7 @@ frmOprog::frmOprog(frmForma& form) : QDialog(&form), form_(form) {
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setBackColor(Qt::white);
     Picture1->setPictureSize(80, 45);
+    Picture1->setFixedSize(80, 45); // the layout must not squeeze it
     Picture1->clear();
 
     OK = new QPushButton(QStringLiteral("OK"), this);

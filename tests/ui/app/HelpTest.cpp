@@ -106,6 +106,7 @@ TEST(ProgramInformation, TheLinkOpensTheSiteAndOkCloses) {
     Fixture f;
     frmOprog dialog(f.form);
     dialog.show();
+    EXPECT_EQ(dialog.Picture1->size(), QSize(80, 45)); // the layout keeps the emblem whole
     f.fake.watched = &dialog;
     QTest::mouseClick(dialog.Label1, Qt::LeftButton);
     ASSERT_EQ(f.fake.opened.size(), 1);
