@@ -37,8 +37,8 @@ int main(int argc, char** argv) {
             return 1;
         }
         total += list.size();
-        std::printf("%2d letters: %lld words\n", length, static_cast<long long>(list.size()));
     }
-    std::printf("%lld words in all\n", static_cast<long long>(total));
+    std::printf("%lld words of %d to %d letters\n", static_cast<long long>(total),
+                words::kMinPatternLength, words::kMaxPatternLength);
     return 0;
 }
