@@ -6,7 +6,6 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -66,15 +65,19 @@ QList<QByteArray> matchingWords(const WordList& list, QByteArrayView pattern) {
             found.append(QByteArray(word, length));
         return found;
     }
-    // Most words fail on the first known letter, so it is tested apart from the rest.
-    const auto [firstPosition, firstLetter] = known.front();
+    // Most words fail on the first known letter, so it is tested apart from the rest. Plain
+    // locals keep the loop in registers across the calls that store a match.
+    const qsizetype firstPosition = known.front().first;
+    const char firstLetter = known.front().second;
+    const auto* const restBegin = known.data() + 1;
+    const auto* const restEnd = known.data() + known.size();
     for (; word < end; word += length) {
         if (word[firstPosition] != firstLetter)
             continue;
-        const bool agrees = std::all_of(known.begin() + 1, known.end(), [word](const auto& k) {
-            return word[k.first] == k.second;
-        });
-        if (agrees)
+        const auto* k = restBegin;
+        while (k != restEnd && word[k->first] == k->second)
+            ++k;
+        if (k == restEnd)
             found.append(QByteArray(word, length));
     }
     return found;
