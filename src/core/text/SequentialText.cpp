@@ -3,6 +3,7 @@
 #include <QIODevice>
 
 #include <cmath>
+#include <cstring>
 #include <limits>
 
 namespace seqtext {
@@ -164,26 +165,31 @@ void SequentialReader::append(QByteArray& out, char c) {
         truncated_ = true;
 }
 
+void SequentialReader::copyUntil(QByteArray& out, QByteArrayView stops) {
+    // Whole runs of the buffer are copied in one piece and searched with memchr: word lists
+    // are single fields of megabytes.
+    while (peek() >= 0) {
+        const char* const begin = buffer_.constData() + pos_;
+        const char* end = buffer_.constData() + buffer_.size();
+        for (char stop : stops)
+            if (const void* hit = std::memchr(begin, stop, static_cast<std::size_t>(end - begin)))
+                end = static_cast<const char*>(hit);
+        const qsizetype run = end - begin;
+        const qsizetype take = std::min(run, maxField_ - out.size());
+        out.append(begin, take);
+        if (take < run)
+            truncated_ = true;
+        pos_ += run;
+        if (pos_ < buffer_.size())
+            break;
+    }
+}
+
 std::optional<QByteArray> SequentialReader::readLine() {
     if (atEnd())
         return std::nullopt;
     QByteArray out;
-    for (;;) {
-        // Copy the run up to the next line end in one piece: word lists are single huge lines.
-        if (peek() < 0)
-            break;
-        qsizetype end = pos_;
-        while (end < buffer_.size() && !isLineEnd(static_cast<unsigned char>(buffer_[end])))
-            ++end;
-        const qsizetype room = maxField_ - out.size();
-        const qsizetype take = std::min(end - pos_, room);
-        out.append(buffer_.constData() + pos_, take);
-        if (take < end - pos_)
-            truncated_ = true;
-        pos_ = end;
-        if (end < buffer_.size())
-            break;
-    }
+    copyUntil(out, "\r\n");
     if (atLineEnd())
         consumeLineEnd();
     return out;
@@ -196,8 +202,7 @@ std::optional<QByteArray> SequentialReader::readTextField() {
     QByteArray out;
     if (peek() == '"') {
         get();
-        for (int c = peek(); c >= 0 && c != '"' && !isLineEnd(c); c = peek())
-            append(out, static_cast<char>(get()));
+        copyUntil(out, "\"\r\n");
         if (peek() == '"')
             get();
         skipBlanks();
@@ -207,23 +212,7 @@ std::optional<QByteArray> SequentialReader::readTextField() {
             consumeLineEnd();
         return out;
     }
-    for (;;) {
-        if (peek() < 0 || peek() == ',' || atLineEnd())
-            break;
-        qsizetype end = pos_;
-        while (end < buffer_.size()) {
-            const int c = static_cast<unsigned char>(buffer_[end]);
-            if (c == ',' || isLineEnd(c))
-                break;
-            ++end;
-        }
-        const qsizetype room = maxField_ - out.size();
-        const qsizetype take = std::min(end - pos_, room);
-        out.append(buffer_.constData() + pos_, take);
-        if (take < end - pos_)
-            truncated_ = true;
-        pos_ = end;
-    }
+    copyUntil(out, ",\r\n");
     if (peek() == ',')
         get();
     else if (atLineEnd())

@@ -59,6 +59,8 @@ private:
     void consumeLineEnd();
     void skipBlanks();
     void append(QByteArray& out, char c);
+    // Copies bytes to out up to the first of `stops` (left unread) or the file end.
+    void copyUntil(QByteArray& out, QByteArrayView stops);
 
     QIODevice& device_;
     qsizetype maxField_;

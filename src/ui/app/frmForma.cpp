@@ -98,6 +98,9 @@ void frmForma::createMenus() {
     connect(FileExit, &QAction::triggered, this, &frmForma::FileExit_Click);
     connect(FileSave, &QAction::triggered, this, &frmForma::FileSave_Click);
     connect(OptionsLanguage, &QAction::triggered, this, &frmForma::OptionsLanguage_Click);
+    connect(KrossFoundWord, &QAction::triggered, this, &frmForma::KrossFoundWord_Click);
+    connect(HelpCallHelp, &QAction::triggered, this, &frmForma::HelpCallHelp_Click);
+    connect(HelpAbout, &QAction::triggered, this, &frmForma::HelpAbout_Click);
 }
 
 void frmForma::createPanel(QWidget* central) {

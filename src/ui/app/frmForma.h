@@ -2,13 +2,16 @@
 
 #include "app/AppState.h"
 #include "platform/Platform.h"
+#include "words/WordList.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <array>
 
 class PictureBox;
 class WrapCheckBox;
+class frmFindWord;
 class QAction;
 class QLabel;
 class QLineEdit;
@@ -115,6 +118,12 @@ public:
     void SelectNextUnanswered();
     void ShowSolverSelection(int across, int down);
     void SelectByNumber(int number);
+    // Word search, online lookup and help (words/FindWordM.cpp, app/HelpM.cpp).
+    void KrossFoundWord_Click();
+    void HelpCallHelp_Click();
+    void HelpAbout_Click();
+    QPointer<frmFindWord> findWord; // the open search window, if any
+    words::WordListCache wordListCache;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

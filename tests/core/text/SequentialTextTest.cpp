@@ -129,7 +129,7 @@ TEST(SequentialReader, IntegerFieldsRefuseOverflow) {
 
 TEST(SequentialReader, HugeFieldsAreCutAtTheLimit) {
     const QByteArray big(100000, 'x');
-    Reader r(big + "\r\nnext\r\n" + big + ",after", 1000);
+    Reader r(big + "\r\nnext\r\n" + big + ",after\r\n\"" + big + "\",quoted", 1000);
     const auto line = r.in.readLine();
     ASSERT_TRUE(line);
     EXPECT_EQ(line->size(), 1000);
@@ -137,6 +137,8 @@ TEST(SequentialReader, HugeFieldsAreCutAtTheLimit) {
     EXPECT_EQ(r.in.readLine(), QByteArray("next"));
     EXPECT_EQ(r.in.readTextField()->size(), 1000);
     EXPECT_EQ(r.in.readTextField(), QByteArray("after"));
+    EXPECT_EQ(r.in.readTextField()->size(), 1000);
+    EXPECT_EQ(r.in.readTextField(), QByteArray("quoted"));
 }
 
 TEST(SequentialReader, ReadsAcrossBufferBoundaries) {

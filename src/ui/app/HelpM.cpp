@@ -1,0 +1,19 @@
+// The Help menu: the help document of the loaded language and the program information window.
+#include "app/frmForma.h"
+#include "app/frmOprog.h"
+#include "text/CodePage.h"
+#include "words/OpURL.h"
+
+void frmForma::HelpCallHelp_Click() {
+    setCursor(Qt::WaitCursor);
+    // Entry 1 names the document inside the program folder; language files may write "\".
+    QString name = cp1251::toUnicode(state().language.entry(1));
+    name.replace(u'\\', u'/');
+    OpenDocument(*this, state().ProgramFolder + name);
+    unsetCursor();
+}
+
+void frmForma::HelpAbout_Click() {
+    frmOprog dialog(*this);
+    dialog.exec();
+}

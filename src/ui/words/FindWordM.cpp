@@ -1,0 +1,16 @@
+// The pattern-search command of the Kross menu.
+#include "app/frmForma.h"
+#include "words/frmFindWord.h"
+
+void frmForma::KrossFoundWord_Click() {
+    // One search window at a time: the command brings an open one to the front.
+    if (findWord) {
+        findWord->show();
+        findWord->raise();
+        findWord->activateWindow();
+        return;
+    }
+    findWord = new frmFindWord(*this);
+    findWord->show();
+    findWord->Form_Load();
+}

@@ -1,0 +1,187 @@
+#include "words/frmFindWord.h"
+
+#include "app/frmForma.h"
+#include "text/CodePage.h"
+#include "text/SequentialText.h"
+#include "words/SlotPattern.h"
+#include "words/SlovarM.h"
+#include "words/WordList.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+bool isEnter(int key) {
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+} // namespace
+
+frmFindWord::frmFindWord(frmForma& form) : QWidget(&form, Qt::Dialog), form_(form) {
+    setObjectName(QStringLiteral("frmFindWord"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    auto make = [this](auto* w, const char* name) {
+        w->setObjectName(QLatin1String(name));
+        return w;
+    };
+    Label1 = make(new QLabel(this), "Label1");
+    txtWord = make(new QLineEdit(this), "txtWord");
+    Label3 = make(new QLabel(this), "Label3");
+    Label2 = make(new QLabel(this), "Label2");
+    List1 = make(new QListWidget(this), "List1");
+    Label4 = make(new QLabel(this), "Label4");
+    for (QLabel* l : {Label1, Label2, Label3, Label4})
+        l->setWordWrap(true);
+    Label1->setBuddy(txtWord);
+    Label2->setBuddy(List1);
+    List1->setSelectionMode(QAbstractItemView::SingleSelection);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Label1);
+    layout->addWidget(txtWord);
+    layout->addWidget(Label3);
+    layout->addWidget(Label2);
+    layout->addWidget(List1, 1);
+    layout->addWidget(Label4);
+    resize(300, 420);
+
+    txtWord->installEventFilter(this);
+    List1->installEventFilter(this);
+    connect(txtWord, &QLineEdit::textChanged, this, &frmFindWord::txtWord_Change);
+    connect(List1, &QListWidget::itemDoubleClicked, this, &frmFindWord::List1_DblClick);
+}
+
+void frmFindWord::Form_Load() {
+    const Language& lang = form_.state().language;
+    auto text = [&lang](int n) { return cp1251::toUnicode(lang.entry(n)); };
+    showCount(0);
+    Label3->setText(text(74) + cp1251::toUnicode(seqtext::strNumber(0)));
+    Label1->setText(text(39));
+    Label2->setText(text(40));
+    Label4->setText(text(75));
+    if (form_.state().doc.CurrentSlot <= 0)
+        return;
+    txtWord->setText(cp1251::toUnicode(words::prefilledPattern(form_.state().doc)));
+    txtWord->setCursorPosition(static_cast<int>(txtWord->text().size()));
+    QCoreApplication::processEvents();
+    Search();
+}
+
+void frmFindWord::showCount(qsizetype count) {
+    setWindowTitle(form_.KrossFoundWord->text() + QStringLiteral(": ") +
+                   cp1251::toUnicode(form_.state().language.entry(38)) + QString::number(count));
+}
+
+void frmFindWord::txtWord_Change() {
+    Label3->setText(cp1251::toUnicode(form_.state().language.entry(74) +
+                                      seqtext::strNumber(txtWord->text().size())));
+}
+
+void frmFindWord::Search() {
+    const QString pattern = txtWord->text();
+    if (pattern.size() < words::kMinPatternLength)
+        return;
+    if (pattern.size() > words::kMaxPatternLength) {
+        form_.platformServices().messageBox(
+            this, cp1251::toUnicode(form_.state().language.entry(41)),
+            cp1251::toUnicode(form_.state().MessageTitle), platform::Icon::Critical,
+            platform::Buttons::Ok, platform::Answer::Ok);
+        return;
+    }
+    setCursor(Qt::WaitCursor);
+    // A character the code page cannot hold is in no word of the lists.
+    found_ = cp1251::canEncode(pattern)
+                 ? words::findWords(form_.wordListCache, form_.state().ProgramFolder,
+                                    cp1251::fromUnicode(pattern))
+                 : QList<QByteArray>();
+    QStringList rows;
+    rows.reserve(found_.size());
+    for (const QByteArray& w : found_)
+        rows.append(cp1251::toUnicode(w));
+    List1->clear();
+    List1->addItems(rows);
+    showCount(found_.size());
+    unsetCursor();
+}
+
+void frmFindWord::List1_DblClick() {
+    const int row = List1->currentRow();
+    if (row >= 0 && row < found_.size())
+        LookUpOnline(form_, found_[row]);
+}
+
+bool frmFindWord::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
+        if (watched == txtWord)
+            return txtWord_Key(event);
+        if (watched == List1)
+            return List1_Key(event);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+bool frmFindWord::txtWord_Key(QEvent* event) {
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (event->type() == QEvent::KeyRelease) {
+        if (isEnter(key->key()) && !key->isAutoRepeat() && wordEnterDown_) {
+            wordEnterDown_ = false;
+            Search();
+            return true;
+        }
+        return false;
+    }
+    switch (key->key()) {
+    case Qt::Key_Escape:
+        close();
+        return true;
+    case Qt::Key_Down: {
+        const int row = List1->currentRow();
+        if (List1->count() > 0 && row < List1->count() - 1)
+            List1->setCurrentRow(row < 0 ? 0 : row + 1);
+        return true;
+    }
+    case Qt::Key_Up: {
+        const int row = List1->currentRow();
+        if (row > 0)
+            List1->setCurrentRow(row - 1);
+        return true;
+    }
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        wordEnterDown_ = true;
+        return true;
+    default:
+        break;
+    }
+    if (key->text() == QStringLiteral(" ")) {
+        txtWord->insert(QStringLiteral("?"));
+        return true;
+    }
+    return false;
+}
+
+bool frmFindWord::List1_Key(QEvent* event) {
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (event->type() == QEvent::KeyPress) {
+        listKeyDown_ = true;
+        return false;
+    }
+    if (key->isAutoRepeat() || !listKeyDown_)
+        return false;
+    listKeyDown_ = false;
+    if (key->key() == Qt::Key_Escape) {
+        close();
+        return true;
+    }
+    if (isEnter(key->key())) {
+        List1_DblClick();
+        return true;
+    }
+    return false;
+}

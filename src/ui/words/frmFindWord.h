@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QWidget>
+
+class frmForma;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+
+// The pattern search: a pattern of known letters and '?' in txtWord, the fitting words of the
+// Data word list in List1. Modeless, owned by the main window, deleted when closed.
+class frmFindWord : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmFindWord(frmForma& form);
+
+    QLineEdit* txtWord = nullptr;
+    QListWidget* List1 = nullptr;
+    QLabel* Label1 = nullptr; // hint on the pattern
+    QLabel* Label2 = nullptr; // heading of the list
+    QLabel* Label3 = nullptr; // letter count
+    QLabel* Label4 = nullptr; // hint on the online lookup
+
+    // Captions; with a current slot, its pattern from the crossing words, searched at once.
+    void Form_Load();
+    // Enter released in txtWord.
+    void Search();
+    // A double click (or Enter) on the list: the selected word in the online dictionary.
+    void List1_DblClick();
+
+    // The words listed, as read (Windows-1251), one per row of List1.
+    const QList<QByteArray>& foundWords() const { return found_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    bool txtWord_Key(QEvent* event);
+    bool List1_Key(QEvent* event);
+    void txtWord_Change();
+    void showCount(qsizetype count);
+
+    frmForma& form_;
+    QList<QByteArray> found_;
+    // A key went down inside the list; its key-up may act. Enter or Escape pressed elsewhere
+    // (in txtWord, in a message box) must not act on the list when released over it.
+    bool listKeyDown_ = false;
+    // The same for Enter in txtWord: the key-up of the Enter that closed a message box must
+    // not start the search (and the message) again.
+    bool wordEnterDown_ = false;
+};

@@ -1,0 +1,282 @@
+#include "app/AppState.h"
+#include "app/MainM.h"
+#include "app/frmForma.h"
+#include "text/CodePage.h"
+#include "words/OnlineLookup.h"
+#include "words/WordList.h"
+#include "words/frmFindWord.h"
+
+#include "support/FakePlatform.h"
+#include "support/ProgramFolder.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QBuffer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QByteArray cp(const char16_t* text) {
+    return cp1251::fromUnicode(QStringView(text));
+}
+
+QByteArray datFile(std::initializer_list<const char16_t*> list, int length) {
+    QList<QByteArray> words;
+    for (const char16_t* w : list)
+        words.append(cp(w));
+    QByteArray data;
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::WriteOnly);
+    words::writeWordList(buffer, length, words);
+    return data;
+}
+
+void type(QWidget* w, const QString& text) {
+    for (QChar c : text)
+        QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
+}
+
+QStringList rows(const QListWidget* list) {
+    QStringList out;
+    for (int i = 0; i < list->count(); ++i)
+        out.append(list->item(i)->text());
+    return out;
+}
+
+struct Window {
+    TempProgramFolder folder;
+    AppState state{folder.path()};
+    FakePlatform fake;
+    std::unique_ptr<frmForma> form;
+
+    Window() {
+        state.MessageTitle = "Clueforge";
+        state.language.entries[38] = cp(u"найдено ");
+        state.language.entries[39] = cp(u"Образец, ? — неизвестная буква:");
+        state.language.entries[40] = cp(u"Слова:");
+        state.language.entries[41] = cp(u"Не больше 24 букв");
+        state.language.entries[74] = cp(u"Букв:");
+        state.language.entries[75] = cp(u"Двойной щелчок — словарь");
+        folder.write(QStringLiteral("Data/3.dat"),
+                     datFile({u"КОТ", u"ДОМ", u"КИТ", u"СОК", u"КАТ", u"ТОК"}, 3));
+        folder.write(QStringLiteral("Data/2.dat"), datFile({u"ЯД", u"УМ", u"АД"}, 2));
+        folder.write(QStringLiteral("Data/5.dat"),
+                     datFile({u"ВОРОН", u"ВАГОН", u"ВЫГОН", u"КОЛОС", u"ВАЛУН"}, 5));
+        form = startUp(state, fake);
+        fake.messages.clear(); // the folder has no language file: start-up reports it
+    }
+
+    frmFindWord* open() {
+        form->KrossFoundWord_Click();
+        return form->findWord.data();
+    }
+    // Types a pattern and releases Enter in the pattern box.
+    void search(frmFindWord* w, const QString& pattern) {
+        w->txtWord->clear();
+        type(w->txtWord, pattern);
+        QTest::keyClick(w->txtWord, Qt::Key_Return);
+    }
+
+    // A 5 × 3 grid: slot 1 across at (0, 1), 5 cells; the down words crossing it have written
+    // В in column 0 and О in column 3; the slot's own across letters must not count.
+    void halfFilledSlot() {
+        CrosswordDocument& doc = state.doc;
+        doc.GridWidth = 5;
+        doc.GridHeight = 3;
+        doc.Mode = EditMode::ModeAuthor;
+        doc.NumberedCount = 1;
+        doc.CellMap = Table<int>::withBounds(5, 3, 5);
+        doc.SlotTable = Table<int>::withBounds(1, 2, 1);
+        doc.SlotTable.set(1, 0, 0, 0);
+        doc.SlotTable.set(1, 1, 0, 1);
+        doc.SlotTable.set(1, 2, 0, 5);
+        doc.CellMap.set(0, 1, 5, static_cast<unsigned char>(cp(u"В")[0]));
+        doc.CellMap.set(3, 1, 5, static_cast<unsigned char>(cp(u"О")[0]));
+        doc.CellMap.set(4, 1, 4, static_cast<unsigned char>(cp(u"Я")[0]));
+        doc.CurrentSlot = 1;
+        doc.CurrentDirection = 0;
+        form->UpdateControlsForMode();
+    }
+};
+
+} // namespace
+
+TEST(FindWord, OpensWithItsCaptionsAndNoSearchWithoutACurrentSlot) {
+    Window w;
+    frmFindWord* f = w.open();
+    ASSERT_NE(f, nullptr);
+    EXPECT_TRUE(f->isVisible());
+    EXPECT_EQ(f->parentWidget(), w.form.get());
+    EXPECT_FALSE(f->isModal());
+    EXPECT_EQ(f->windowTitle(), QStringLiteral(u"Поиск слов: найдено 0"));
+    EXPECT_EQ(f->Label1->text(), QStringLiteral(u"Образец, ? — неизвестная буква:"));
+    EXPECT_EQ(f->Label2->text(), QStringLiteral(u"Слова:"));
+    EXPECT_EQ(f->Label3->text(), QStringLiteral(u"Букв: 0"));
+    EXPECT_EQ(f->Label4->text(), QStringLiteral(u"Двойной щелчок — словарь"));
+    EXPECT_TRUE(f->txtWord->text().isEmpty());
+    EXPECT_EQ(f->List1->count(), 0);
+
+    // One window at a time.
+    EXPECT_EQ(w.open(), f);
+    EXPECT_EQ(w.form->findChildren<frmFindWord*>().size(), 1);
+}
+
+TEST(FindWord, ListsTheWordsThatFitAndCountsThemInTheCaption) {
+    const struct {
+        const char16_t* pattern;
+        QStringList words;
+    } cases[] = {
+        {u"К?Т", {QStringLiteral(u"КОТ"), QStringLiteral(u"КИТ"), QStringLiteral(u"КАТ")}},
+        {u"к?т", {QStringLiteral(u"КОТ"), QStringLiteral(u"КИТ"), QStringLiteral(u"КАТ")}},
+        {u"??", {QStringLiteral(u"ЯД"), QStringLiteral(u"УМ"), QStringLiteral(u"АД")}},
+        {u"???????", {}}, // no Data/7.dat
+        {u"ǅ??", {}},     // a letter no list can hold
+    };
+    Window w;
+    frmFindWord* f = w.open();
+    for (const auto& c : cases) {
+        w.search(f, QString::fromUtf16(c.pattern));
+        EXPECT_EQ(rows(f->List1), c.words) << QString::fromUtf16(c.pattern).toStdString();
+        EXPECT_EQ(f->windowTitle(), QStringLiteral(u"Поиск слов: найдено %1").arg(c.words.size()));
+    }
+    EXPECT_TRUE(w.fake.messages.isEmpty());
+}
+
+TEST(FindWord, TooShortDoesNothingAndTooLongIsRefused) {
+    Window w;
+    frmFindWord* f = w.open();
+    w.search(f, QStringLiteral(u"К?Т"));
+    w.search(f, QStringLiteral(u"К"));
+    EXPECT_EQ(f->List1->count(), 3);
+    EXPECT_TRUE(w.fake.messages.isEmpty());
+
+    w.search(f, QString(25, u'А'));
+    ASSERT_EQ(w.fake.messages.size(), 1);
+    EXPECT_EQ(w.fake.messages[0].text, QStringLiteral(u"Не больше 24 букв"));
+    EXPECT_EQ(w.fake.messages[0].title, QStringLiteral("Clueforge"));
+    EXPECT_EQ(w.fake.messages[0].icon, platform::Icon::Critical);
+    EXPECT_EQ(w.fake.messages[0].buttons, platform::Buttons::Ok);
+    EXPECT_EQ(f->List1->count(), 3);
+
+    w.search(f, QString(24, u'?'));
+    EXPECT_EQ(w.fake.messages.size(), 1);
+    EXPECT_EQ(f->List1->count(), 0);
+}
+
+TEST(FindWord, BlankTypesAQuestionMarkAndTheLabelCountsLetters) {
+    Window w;
+    frmFindWord* f = w.open();
+    type(f->txtWord, QStringLiteral(u"К Т"));
+    EXPECT_EQ(f->txtWord->text(), QStringLiteral(u"К?Т"));
+    EXPECT_EQ(f->Label3->text(), QStringLiteral(u"Букв: 3"));
+}
+
+TEST(FindWord, OnlyAnEnterThatWentDownInThePatternBoxSearches) {
+    Window w;
+    frmFindWord* f = w.open();
+    type(f->txtWord, QStringLiteral(u"К?Т"));
+    // The key-up of an Enter pressed elsewhere, such as on a message box.
+    QTest::sendKeyEvent(QTest::Release, f->txtWord, Qt::Key_Return, QString(), Qt::NoModifier);
+    EXPECT_EQ(f->List1->count(), 0);
+    QTest::keyClick(f->txtWord, Qt::Key_Return);
+    EXPECT_EQ(f->List1->count(), 3);
+}
+
+TEST(FindWord, ASlotWithCrossingLettersIsSearchedAtOnce) {
+    Window w;
+    w.halfFilledSlot();
+    frmFindWord* f = w.open();
+    EXPECT_EQ(f->txtWord->text(), QStringLiteral(u"В??О?"));
+    EXPECT_EQ(f->txtWord->cursorPosition(), 5);
+    EXPECT_EQ(rows(f->List1), (QStringList{QStringLiteral(u"ВОРОН"), QStringLiteral(u"ВАГОН"),
+                                           QStringLiteral(u"ВЫГОН")}));
+    EXPECT_EQ(f->windowTitle(), QStringLiteral(u"Поиск слов: найдено 3"));
+    EXPECT_EQ(f->Label3->text(), QStringLiteral(u"Букв: 5"));
+}
+
+TEST(FindWord, UpAndDownInThePatternBoxMoveTheListSelection) {
+    Window w;
+    frmFindWord* f = w.open();
+    // On an empty list nothing can be selected.
+    QTest::keyClick(f->txtWord, Qt::Key_Down);
+    EXPECT_EQ(f->List1->currentRow(), -1);
+
+    w.search(f, QStringLiteral(u"К?Т"));
+    f->txtWord->setCursorPosition(1);
+    const struct {
+        Qt::Key key;
+        int row;
+    } steps[] = {{Qt::Key_Up, -1},  {Qt::Key_Down, 0}, {Qt::Key_Up, 0}, {Qt::Key_Down, 1},
+                 {Qt::Key_Down, 2}, {Qt::Key_Down, 2}, {Qt::Key_Up, 1}, {Qt::Key_Up, 0}};
+    for (const auto& s : steps) {
+        QTest::keyClick(f->txtWord, s.key);
+        EXPECT_EQ(f->List1->currentRow(), s.row);
+    }
+    // The keys never reach the box.
+    EXPECT_EQ(f->txtWord->cursorPosition(), 1);
+    EXPECT_EQ(f->txtWord->text(), QStringLiteral(u"К?Т"));
+}
+
+TEST(FindWord, DoubleClickLooksTheWordUpOnline) {
+    Window w;
+    frmFindWord* f = w.open();
+    w.search(f, QStringLiteral(u"Д??"));
+    f->List1_DblClick(); // nothing selected
+    EXPECT_TRUE(w.fake.opened.isEmpty());
+
+    f->List1->setCurrentRow(0);
+    emit f->List1->itemDoubleClicked(f->List1->item(0));
+    ASSERT_EQ(w.fake.opened.size(), 1);
+    EXPECT_EQ(w.fake.opened[0].target,
+              QLatin1String(words::kLookupAddress) + QStringLiteral("%C4%CE%CC"));
+    QString folder = w.state.ProgramFolder;
+    folder.chop(1);
+    EXPECT_EQ(w.fake.opened[0].workingFolder, folder);
+}
+
+TEST(FindWord, EnterAndEscapeActOnTheListOnlyAfterAKeyWentDownInIt) {
+    Window w;
+    frmFindWord* f = w.open();
+    w.search(f, QStringLiteral(u"К?Т"));
+    f->List1->setCurrentRow(1);
+
+    QTest::sendKeyEvent(QTest::Release, f->List1, Qt::Key_Return, QString(), Qt::NoModifier);
+    EXPECT_TRUE(w.fake.opened.isEmpty());
+    QTest::keyClick(f->List1, Qt::Key_Return);
+    ASSERT_EQ(w.fake.opened.size(), 1);
+    EXPECT_TRUE(w.fake.opened[0].target.endsWith(QStringLiteral("%CA%C8%D2")));
+
+    QTest::sendKeyEvent(QTest::Release, f->List1, Qt::Key_Escape, QString(), Qt::NoModifier);
+    EXPECT_TRUE(f->isVisible());
+    QTest::keyClick(f->List1, Qt::Key_Escape);
+    EXPECT_FALSE(f->isVisible());
+}
+
+TEST(FindWord, EscapeInThePatternBoxClosesAndTheNextOpeningStartsAfresh) {
+    Window w;
+    frmFindWord* f = w.open();
+    w.search(f, QStringLiteral(u"К?Т"));
+    QTest::keyClick(f->txtWord, Qt::Key_Escape);
+    EXPECT_FALSE(f->isVisible());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(w.form->findWord.isNull());
+
+    frmFindWord* again = w.open();
+    ASSERT_NE(again, nullptr);
+    EXPECT_TRUE(again->txtWord->text().isEmpty());
+    EXPECT_EQ(again->List1->count(), 0);
+}
+
+TEST(FindWord, TheMenuCommandOpensTheWindow) {
+    Window w;
+    w.halfFilledSlot();
+    ASSERT_TRUE(w.form->KrossFoundWord->isEnabled());
+    w.form->KrossFoundWord->trigger();
+    ASSERT_FALSE(w.form->findWord.isNull());
+    EXPECT_EQ(w.form->findWord->List1->count(), 3);
+}
