@@ -22,7 +22,7 @@ double numericValueOf(const QLineEdit* box) {
 
 frmRazmer::frmRazmer(frmForma& form) : QDialog(&form), form_(form) {
     setObjectName(QStringLiteral("frmRazmer"));
-    auto make = [this](auto* w, const char* name) {
+    auto make = [](auto* w, const char* name) {
         w->setObjectName(QLatin1String(name));
         return w;
     };

@@ -26,7 +26,7 @@ bool isEnter(int key) {
 frmFindWord::frmFindWord(frmForma& form) : QWidget(&form, Qt::Dialog), form_(form) {
     setObjectName(QStringLiteral("frmFindWord"));
     setAttribute(Qt::WA_DeleteOnClose);
-    auto make = [this](auto* w, const char* name) {
+    auto make = [](auto* w, const char* name) {
         w->setObjectName(QLatin1String(name));
         return w;
     };

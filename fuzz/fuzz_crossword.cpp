@@ -1,0 +1,53 @@
+// A crossword file read into the real window: shown in both styles, redrawn, written back and
+// read again.
+#include "FuzzSupport.h"
+
+#include "app/AppState.h"
+#include "app/frmForma.h"
+#include "files/CrosswordFile.h"
+
+#include <memory>
+
+namespace {
+
+struct Window {
+    SilentPlatform platform;
+    AppState state{QStringLiteral("/nonexistent/")};
+    std::unique_ptr<frmForma> form;
+    Window() {
+        ensureApplication();
+        state.settings.CellSize = 3; // keep the largest grids quick to redraw
+        form = std::make_unique<frmForma>(state, platform);
+    }
+};
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    static Window w;
+    CrosswordDocument& doc = w.state.doc;
+    doc = CrosswordDocument();
+    FuzzInput in(data, size);
+    if (ReadCrosswordFile(in, doc).status != FileStatus::Ok)
+        return 0;
+    if (doc.Mode == EditMode::ModeSolveNoAnswers)
+        doc.SlotTexts = Table<QByteArray>::withBounds(doc.NumberedCount, 1);
+    for (int style : {1, 0}) {
+        w.state.ShownStyle = style;
+        w.form->BuildShownGrid();
+    }
+
+    FuzzOutput out;
+    if (!WriteCrosswordFile(out, doc))
+        fuzzFailure("writing to memory failed");
+    QByteArray written = out.bytes();
+    QBuffer back(&written);
+    back.open(QIODevice::ReadOnly);
+    CrosswordDocument again;
+    if (ReadCrosswordFile(back, again).status != FileStatus::Ok)
+        fuzzFailure("a file the program wrote cannot be read back");
+    if (again.GridWidth != doc.GridWidth || again.GridHeight != doc.GridHeight ||
+        again.NumberedCount != doc.NumberedCount)
+        fuzzFailure("sizes changed on the way through the file");
+    return 0;
+}
