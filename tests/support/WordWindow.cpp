@@ -7,9 +7,11 @@
 #include "support/GridPattern.h"
 #include "text/CodePage.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QTest>
 
@@ -107,6 +109,15 @@ void WordWindow::paste(QLineEdit* box, const QString& text) {
 QString WordWindow::focusedName() const {
     const QWidget* w = QApplication::focusWidget();
     return w ? w->objectName() : QString();
+}
+
+bool WordWindow::deleteAnswerOffered() {
+    form->Kross->popup(QPoint(0, 0));
+    QApplication::processEvents();
+    const bool enabled = form->KrossDelOtwet->isEnabled();
+    form->Kross->hide();
+    QApplication::processEvents();
+    return enabled;
 }
 
 QStringList WordWindow::messageTexts() const {

@@ -55,6 +55,8 @@ protected:
     void pressEnter();
     void paste(QLineEdit* box, const QString& text);
     QString focusedName() const;
+    // Opens the Kross menu and tells whether its delete-answer item is enabled.
+    bool deleteAnswerOffered();
 
     // What the user sees.
     QStringList messageTexts() const;
