@@ -28,12 +28,13 @@ inline void PrintTo(const QStringList& list, std::ostream* os) {
 // authored through the window, or written to a crossword file and opened for solving the way
 // the open command does it.
 class WordWindow : public testing::Test {
-protected:
+public:
     struct Word {
         int n, d;
         const char16_t* answer;
     };
 
+protected:
     RunningProgram program;
     frmForma* form = nullptr;
 
