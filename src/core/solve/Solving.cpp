@@ -107,6 +107,7 @@ EntryOutcome EnterSolverAnswer(CrosswordDocument& doc, const QByteArray& word, i
     doc.SlotTexts.set(n, d, upper);
     doc.SolvedFlags.set(n, d, 1);
     doc.Modified = true;
+    out.entered = true;
 
     out.open = doc.WordCount - doc.SolvedCount;
     if (out.open > 0) {

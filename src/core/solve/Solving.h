@@ -30,6 +30,7 @@ CheckOutcome CheckSolverAnswer(CrosswordDocument& doc, const QByteArray& word, i
 
 // The solver's own word written into the current slot of a crossword without answers.
 struct EntryOutcome {
+    bool entered = false; // the word is in the grid
     bool conflict = false;
     int position = 0;           // conflict: 1-based position of the offending character
     unsigned char crossing = 0; // conflict: the crossing word's letter

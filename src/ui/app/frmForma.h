@@ -125,6 +125,19 @@ public:
     QPointer<frmFindWord> findWord; // the open search window, if any
     words::WordListCache wordListCache;
 
+    // --- Word placement, clue editing, answer entry and answer checking (words and solve) ---
+    // Key handlers of the two boxes; only Enter acts.
+    void txtOtvet_KeyDown(int key);
+    void txtVoprosOtvet_KeyDown(int key);
+    void txtVoprosOtvet_Change();
+    void Kross_Click(); // the Kross menu opens
+    void KrossDelOtwet_Click();
+    void PlaceAnswer();
+    void EnterSolverAnswer(const QByteArray& word);
+    void CheckSolverAnswer(const QByteArray& word);
+    // The solver without answers typed slot number v.
+    void JumpToNumber(int v);
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -144,6 +157,11 @@ private:
     void paintDrawnCell(int cx, int cy, int value);
     void paintSlotCell(int c, int r, const QColor& color);
     void scrollSlotIntoView(int left, int top, int right, int bottom, bool afterDrawing);
+
+    // Word placement, answer entry and checking.
+    void connectWordHandlers();
+    void showLetterConflict(int position, unsigned char crossing, unsigned char typed);
+    void showWordsOpen(int open);
 
     AppState& state_;
     platform::Platform& platform_;

@@ -130,6 +130,7 @@ struct Entry : ::testing::Test {
 
 TEST_F(Entry, AWordIsWrittenCountedAndTheFirstOpenSlotFollows) {
     const EntryOutcome out = EnterSolverAnswer(doc, cp(u"кот"), 0);
+    EXPECT_TRUE(out.entered);
     EXPECT_FALSE(out.conflict);
     EXPECT_EQ(doc.SlotTexts.at(1, 0), cp(u"КОТ"));
     EXPECT_EQ(doc.SolvedFlags.at(1, 0), 1);
@@ -188,6 +189,7 @@ TEST_F(Entry, RightToLeftStoresTheWordInReadingOrder) {
 
 TEST_F(Entry, WordsOfAnotherLengthAreIgnored) {
     const EntryOutcome out = EnterSolverAnswer(doc, cp(u"КОТЫ"), 0);
+    EXPECT_FALSE(out.entered);
     EXPECT_FALSE(out.conflict);
     EXPECT_EQ(doc.SolvedCount, 0);
     EXPECT_FALSE(doc.Modified);

@@ -1,0 +1,139 @@
+#include "app/frmForma.h"
+#include "text/CodePage.h"
+#include "text/SequentialText.h"
+#include "words/Cp1251Validator.h"
+#include "words/Placement.h"
+#include "words/SlotColors.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+
+#include <functional>
+
+namespace {
+
+// Hands Enter in a box to its key handler; in the answer box a typed blank is dropped.
+class BoxKeys : public QObject {
+public:
+    BoxKeys(QLineEdit* box, bool dropBlanks, std::function<void(int)> keyDown)
+        : QObject(box), dropBlanks_(dropBlanks), keyDown_(std::move(keyDown)) {}
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress)
+            return QObject::eventFilter(watched, event);
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            keyDown_(Qt::Key_Return);
+            return true;
+        }
+        return dropBlanks_ && key->text() == u" ";
+    }
+
+private:
+    bool dropBlanks_;
+    std::function<void(int)> keyDown_;
+};
+
+bool isEnter(int key) {
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+// The number a typed text begins with, rounded halves to even; -1 when it does not fit.
+int typedNumber(const QByteArray& text) {
+    return seqtext::toInt32(seqtext::numericValue(text)).value_or(-1);
+}
+
+} // namespace
+
+void frmForma::connectWordHandlers() {
+    for (QLineEdit* box : {txtOtvet, txtVoprosOtvet})
+        box->setValidator(new Cp1251Validator(box));
+    txtOtvet->installEventFilter(
+        new BoxKeys(txtOtvet, true, [this](int key) { txtOtvet_KeyDown(key); }));
+    txtVoprosOtvet->installEventFilter(
+        new BoxKeys(txtVoprosOtvet, false, [this](int key) { txtVoprosOtvet_KeyDown(key); }));
+    connect(txtVoprosOtvet, &QLineEdit::textChanged, this, &frmForma::txtVoprosOtvet_Change);
+    connect(Kross, &QMenu::aboutToShow, this, &frmForma::Kross_Click);
+    connect(KrossDelOtwet, &QAction::triggered, this, &frmForma::KrossDelOtwet_Click);
+}
+
+void frmForma::txtOtvet_KeyDown(int key) {
+    if (!isEnter(key))
+        return;
+    CrosswordDocument& doc = state_.doc;
+    const QByteArray text = cp1251::fromUnicode(txtOtvet->text());
+    const int v = typedNumber(text);
+    switch (doc.Mode) {
+    case EditMode::ModeAuthor:
+        if (doc.CurrentSlot == 0)
+            return;
+        if (!txtVoprosOtvet->text().isEmpty())
+            PlaceAnswer();
+        else
+            txtVoprosOtvet->setFocus(Qt::OtherFocusReason);
+        break;
+    case EditMode::ModeSolveNoAnswers:
+        if (text.isEmpty())
+            return;
+        if (v == 0) {
+            if (text.size() == doc.SlotTable.at(doc.CurrentSlot, 2, doc.CurrentDirection))
+                EnterSolverAnswer(text);
+        } else if (v >= 1 && v <= doc.NumberedCount) {
+            JumpToNumber(v);
+        }
+        break;
+    case EditMode::ModeSolve:
+        if (text.isEmpty())
+            return;
+        if (v == 0)
+            CheckSolverAnswer(text);
+        else if (v >= 1 && v <= doc.NumberedCount)
+            SelectByNumber(v);
+        break;
+    default:
+        break;
+    }
+}
+
+void frmForma::PlaceAnswer() {
+    CrosswordDocument& doc = state_.doc;
+    const int n = doc.CurrentSlot;
+    const int d = doc.CurrentDirection;
+    const PlacementOutcome out = ::PlaceAnswer(doc, n, d, cp1251::fromUnicode(txtOtvet->text()),
+                                               cp1251::fromUnicode(txtVoprosOtvet->text()));
+    switch (out.kind) {
+    case PlacementOutcome::Kind::Ignored:
+        return;
+    case PlacementOutcome::Kind::Conflict:
+        showLetterConflict(out.position, out.crossing, out.typed);
+        return;
+    case PlacementOutcome::Kind::Placed:
+    case PlacementOutcome::Kind::Removed:
+        break;
+    }
+    txtOtvet->clear();
+    DrawSlot(n, d, slotcolor::kWhite);
+
+    // On to the other word of the same number while it lacks an answer, else the first slot
+    // without one.
+    txtVoprosOtvet->clear();
+    doc.CurrentDirection = 1 - d;
+    if (doc.SlotTable.at(n, 2, 1 - d) > 0 && doc.SlotTexts.at(n, 1, 1 - d).isEmpty())
+        ShowCurrentSlot();
+    else
+        SelectNextUnanswered();
+}
+
+void frmForma::showLetterConflict(int position, unsigned char crossing, unsigned char typed) {
+    const QByteArray text = state_.language.entry(72) + ' ' + static_cast<char>(crossing) + ", " +
+                            static_cast<char>(typed);
+    message(text, platform::Icon::Critical);
+    // The author overtypes the offending letter, so the box takes the focus to show it.
+    txtOtvet->setFocus(Qt::OtherFocusReason);
+    txtOtvet->setSelection(position - 1, 1);
+}
+
+void frmForma::showWordsOpen(int open) {
+    lblSlov->setText(cp1251::toUnicode(state_.language.entry(54) + seqtext::strNumber(open)));
+}

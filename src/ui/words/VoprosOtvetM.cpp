@@ -1,0 +1,54 @@
+#include "app/frmForma.h"
+#include "text/CodePage.h"
+#include "words/Placement.h"
+#include "words/SlotColors.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+
+void frmForma::txtVoprosOtvet_Change() {
+    const CrosswordDocument& doc = state_.doc;
+    if (doc.Mode != EditMode::ModeAuthor)
+        return;
+    lblVopros[doc.CurrentDirection == 1 ? 1 : 0]->setText(txtVoprosOtvet->text());
+}
+
+void frmForma::txtVoprosOtvet_KeyDown(int key) {
+    const CrosswordDocument& doc = state_.doc;
+    if ((key != Qt::Key_Return && key != Qt::Key_Enter) || txtVoprosOtvet->text().isEmpty() ||
+        doc.CurrentSlot == 0 || doc.Mode != EditMode::ModeAuthor)
+        return;
+    if (!txtOtvet->text().isEmpty())
+        PlaceAnswer();
+    else
+        txtOtvet->setFocus(Qt::OtherFocusReason);
+}
+
+void frmForma::Kross_Click() {
+    const EditMode mode = state_.doc.Mode;
+    if (mode == EditMode::ModeAuthor || mode == EditMode::ModeSolveNoAnswers)
+        KrossDelOtwet->setEnabled(CanDeleteAnswer(state_.doc));
+}
+
+void frmForma::KrossDelOtwet_Click() {
+    CrosswordDocument& doc = state_.doc;
+    // The item is only enabled with something to delete; a stale trigger must not ask.
+    if (!CanDeleteAnswer(doc))
+        return;
+    const QByteArray question = cp1251::fromUnicode(KrossDelOtwet->text()) + '?';
+    if (message(question, platform::Icon::Warning, platform::Buttons::YesNo,
+                platform::Answer::Yes) != platform::Answer::Yes)
+        return;
+    const int n = doc.CurrentSlot;
+    const int d = doc.CurrentDirection;
+    DeleteAnswer(doc);
+    DrawSlot(n, d, slotcolor::kYellow);
+    if (doc.Mode == EditMode::ModeAuthor) {
+        lblVopros[d == 1 ? 1 : 0]->clear();
+        txtOtvet->clear();
+        txtVoprosOtvet->clear();
+    } else {
+        showWordsOpen(doc.WordCount - doc.SolvedCount);
+    }
+}

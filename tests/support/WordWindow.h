@@ -1,0 +1,67 @@
+#pragma once
+
+#include "support/RunningProgram.h"
+
+#include <QByteArrayList>
+#include <QString>
+#include <QStringList>
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <vector>
+
+class QLineEdit;
+
+// Readable Qt texts in test failures.
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
+inline void PrintTo(const QStringList& list, std::ostream* os) {
+    *os << '{';
+    for (const QString& text : list)
+        *os << " \"" << text.toStdString() << '"';
+    *os << " }";
+}
+
+// The started program in English with the grid and the two typing boxes at hand: a crossword
+// authored through the window, or written to a crossword file and opened for solving the way
+// the open command does it.
+class WordWindow : public testing::Test {
+public:
+    struct Word {
+        int n, d;
+        const char16_t* answer;
+    };
+
+protected:
+    RunningProgram program;
+    frmForma* form = nullptr;
+
+    void SetUp() override;
+
+    CrosswordDocument& doc() { return program.state.doc; }
+    FakePlatform& fake() { return program.fake; }
+
+    // Rows of '.' (white) and '#' (black), drawn and declared ready.
+    void startAuthoring(const QByteArrayList& rows);
+    // The grid with these answers (clue "clue <n>/<d>"), or without answers when `words` is
+    // empty, saved as a crossword file and opened for solving in the given style.
+    QString saveCrossword(const QByteArrayList& rows, const std::vector<Word>& words);
+    void openCrossword(const QString& path, int style);
+
+    // Mouse and keyboard, as the user gives them.
+    void clickCell(int x, int y);   // a shown cell
+    void type(const QString& text); // key by key into the focused widget
+    void pressEnter();
+    void paste(QLineEdit* box, const QString& text);
+    QString focusedName() const;
+    // Opens the Kross menu and tells whether its delete-answer item is enabled.
+    bool deleteAnswerOffered();
+
+    // What the user sees.
+    QStringList messageTexts() const;
+    bool anythingHighlighted() const;
+    bool highlighted(int x, int y) const;   // a shown cell's background is yellow
+    QByteArray letters(int n, int d) const; // layer 3 along a shown slot ('.' = none)
+};

@@ -1,0 +1,105 @@
+#include "platform/PictureBox.h"
+#include "support/Crosswords.h"
+#include "support/WordWindow.h"
+
+#include <QAction>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+
+using fixtures::cp;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// 1 across and down from (0, 0), 2 down from (2, 0), 3 across from (0, 2).
+const QByteArrayList kRing{"...", ".#.", "..."};
+
+class Deletion : public WordWindow {
+protected:
+    // Authored 1 across КОТ and 2 down ТУР (sharing the Т at (2, 0)), then 1 across selected.
+    void authorTwoWords() {
+        for (const auto& [n, d, word] : {std::tuple{1, 0, u"КОТ"}, std::tuple{2, 1, u"ТУР"}}) {
+            doc().CurrentSlot = n;
+            doc().CurrentDirection = d;
+            form->ShowCurrentSlot();
+            form->txtVoprosOtvet->setText(u"clue"_s);
+            form->txtOtvet->setText(QString::fromUtf16(word));
+            form->PlaceAnswer();
+        }
+        doc().CurrentSlot = 1;
+        doc().CurrentDirection = 0;
+        form->ShowCurrentSlot();
+    }
+};
+
+} // namespace
+
+TEST_F(Deletion, TheSharedLetterSurvivesAndTheItemIsDisabledAgain) {
+    startAuthoring(kRing);
+    EXPECT_FALSE(deleteAnswerOffered()); // 1 across has no answer yet
+    authorTwoWords();
+    ASSERT_EQ(form->txtOtvet->text(), u"КОТ");
+    ASSERT_TRUE(deleteAnswerOffered());
+    fake().answers.push_back(platform::Answer::Yes);
+    form->KrossDelOtwet->trigger();
+
+    ASSERT_EQ(fake().messages.size(), 1);
+    EXPECT_EQ(fake().messages[0].text, u"Delete Answer?");
+    EXPECT_EQ(fake().messages[0].icon, platform::Icon::Warning);
+    EXPECT_EQ(fake().messages[0].buttons, platform::Buttons::YesNo);
+    EXPECT_EQ(letters(1, 0), QByteArray("..") + cp(u"Т"));
+    EXPECT_EQ(letters(2, 1), cp(u"ТУР"));
+    EXPECT_TRUE(doc().SlotTexts.at(1, 0, 0).isEmpty());
+    EXPECT_TRUE(doc().SlotTexts.at(1, 1, 0).isEmpty());
+    EXPECT_TRUE(form->txtOtvet->text().isEmpty());
+    EXPECT_TRUE(form->txtVoprosOtvet->text().isEmpty());
+    EXPECT_TRUE(form->lblVopros[0]->text().isEmpty());
+    // The emptied slot stays current and highlighted.
+    EXPECT_EQ(doc().CurrentSlot, 1);
+    EXPECT_TRUE(highlighted(1, 0));
+    EXPECT_FALSE(deleteAnswerOffered());
+}
+
+TEST_F(Deletion, NoChangesNothing) {
+    startAuthoring(kRing);
+    authorTwoWords();
+    doc().Modified = false;
+    const CrosswordDocument before = doc();
+    const QImage picture = form->picPole->image();
+    ASSERT_TRUE(deleteAnswerOffered());
+    fake().answers.push_back(platform::Answer::No);
+    form->KrossDelOtwet->trigger();
+    EXPECT_EQ(fake().messages.size(), 1);
+    EXPECT_EQ(doc().CellMap, before.CellMap);
+    EXPECT_EQ(doc().SlotTexts, before.SlotTexts);
+    EXPECT_FALSE(doc().Modified);
+    EXPECT_EQ(form->txtOtvet->text(), u"КОТ");
+    EXPECT_EQ(form->txtVoprosOtvet->text(), u"clue");
+    EXPECT_EQ(form->lblVopros[0]->text(), u"clue");
+    EXPECT_EQ(form->picPole->image(), picture);
+}
+
+TEST_F(Deletion, EachDeletedEntryReopensAWordWhenSolvingWithoutAnswers) {
+    openCrossword(saveCrossword(kRing, {}), 0);
+    ASSERT_EQ(doc().Mode, EditMode::ModeSolveNoAnswers);
+    EXPECT_FALSE(deleteAnswerOffered());
+    for (const QString& word : {u"КОТ"_s, u"КИТ"_s}) { // 1 across, then 1 down
+        type(word);
+        pressEnter();
+    }
+    ASSERT_EQ(form->lblSlov->text(), u"Words: 2");
+    for (const auto& [number, open] : {std::pair{u"1"_s, u"Words: 3"}, {u"1"_s, u"Words: 4"}}) {
+        type(number); // the current number toggles across and down
+        pressEnter();
+        ASSERT_TRUE(deleteAnswerOffered());
+        fake().answers.push_back(platform::Answer::Yes);
+        form->KrossDelOtwet->trigger();
+        EXPECT_EQ(form->lblSlov->text(), open);
+        EXPECT_TRUE(doc().Modified);
+        EXPECT_FALSE(deleteAnswerOffered());
+    }
+    EXPECT_EQ(letters(1, 0), "...");
+    EXPECT_EQ(letters(1, 1), "...");
+    EXPECT_EQ(doc().SolvedCount, 0);
+}
