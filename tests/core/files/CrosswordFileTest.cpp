@@ -1,15 +1,13 @@
 #include "FileFixtures.h"
 
 #include "files/CrosswordFile.h"
+#include "support/FileSizeLimit.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
-
-#include <csignal>
-#include <sys/resource.h>
 
 namespace {
 
@@ -379,15 +377,12 @@ TEST(CrosswordFile, FailedSaveKeepsThePreviousFile) {
     CrosswordDocument big = sampleCrossword();
     big.SlotTexts.set(1, 0, 0, QByteArray(200'000, 'x'));
     big.CrosswordPath = path;
-    rlimit saved{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    rlimit limited = saved;
-    limited.rlim_cur = 64 * 1024;
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
-    const FileStatus s = WriteCrosswordFile(path, big);
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, oldHandler);
+    FileStatus s = FileStatus::Ok;
+    {
+        const FileSizeLimit limit(64 * 1024);
+        ASSERT_TRUE(limit.active());
+        s = WriteCrosswordFile(path, big);
+    }
 
     EXPECT_EQ(s, FileStatus::WriteFailed);
     EXPECT_EQ(fileMessageEntry(s), 61);
