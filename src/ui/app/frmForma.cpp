@@ -57,6 +57,7 @@ frmForma::frmForma(AppState& state, platform::Platform& platform, QWidget* paren
     createViewport(central);
     applyBuiltInCaptions();
     connectGridHandlers();
+    connectFileHandlers();
     setMinimumWidth(kMinInnerWidth);
     resize(800, 600);
     UpdateControlsForMode();
