@@ -2,6 +2,7 @@
 
 #include "files/CrosswordFile.h"
 #include "support/FileSizeLimit.h"
+#include "support/SameCrossword.h"
 
 #include <QDir>
 #include <QFile>
@@ -28,20 +29,6 @@ void writeRaw(const QString& path, const QByteArray& bytes) {
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write(bytes);
-}
-
-void expectSameCrossword(const CrosswordDocument& a, const CrosswordDocument& b) {
-    EXPECT_EQ(a.CrosswordTitle, b.CrosswordTitle);
-    EXPECT_EQ(a.CrosswordAuthor, b.CrosswordAuthor);
-    EXPECT_EQ(a.CrosswordPassword, b.CrosswordPassword);
-    EXPECT_EQ(a.Scramble, b.Scramble);
-    EXPECT_EQ(a.NoAnswers, b.NoAnswers);
-    EXPECT_EQ(a.GridWidth, b.GridWidth);
-    EXPECT_EQ(a.GridHeight, b.GridHeight);
-    EXPECT_EQ(a.NumberedCount, b.NumberedCount);
-    EXPECT_EQ(a.WordCount, b.WordCount);
-    EXPECT_EQ(a.SlotTable, b.SlotTable);
-    EXPECT_EQ(a.SlotTexts, b.SlotTexts);
 }
 
 // A document that is not empty, to show what a read replaces and what it keeps.

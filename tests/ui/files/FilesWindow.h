@@ -4,17 +4,15 @@
 #include "platform/PictureBox.h"
 #include "support/Crosswords.h"
 #include "support/FilledCrossword.h"
+#include "support/ModalDialog.h"
 #include "support/RunningProgram.h"
 #include "text/CodePage.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
-#include <QTimer>
 
 #include <gtest/gtest.h>
-
-#include <functional>
 
 // The started program in English, with a folder of its own for the files the tests save.
 class FilesWindow : public testing::Test {
@@ -94,18 +92,3 @@ protected:
         return p.fake.messages.isEmpty() ? QString() : p.fake.messages.back().text;
     }
 };
-
-// Runs `act` on the modal dialog D as soon as it is shown; `act` must close it. Pending
-// timers also run inside the commands' own event processing, so it waits for the dialog.
-template <typename D> void whenShown(std::function<void(D&)> act, int tries = 400) {
-    QTimer::singleShot(5, [act, tries] {
-        if (auto* dialog = qobject_cast<D*>(QApplication::activeModalWidget())) {
-            act(*dialog);
-            return;
-        }
-        if (tries > 0)
-            whenShown<D>(act, tries - 1);
-        else
-            ADD_FAILURE() << "the dialog was not shown";
-    });
-}
