@@ -1,6 +1,7 @@
 #include "files/frmAbout.h"
 
 #include "app/frmForma.h"
+#include "files/PasswordBox.h"
 #include "text/CodePage.h"
 
 #include <QAction>
@@ -28,7 +29,7 @@ frmAbout::frmAbout(frmForma& form) : QDialog(&form), form_(form) {
     labelled(Label3, "Label3", txtPW, "txtPW", 31);
     labelled(Label4, "Label4", txtPW2, "txtPW2", 37);
     for (QLineEdit* box : {txtPW, txtPW2})
-        box->setEchoMode(QLineEdit::Password);
+        maskAsPassword(box);
     kOK = new QPushButton(QStringLiteral("OK"), this);
     kOK->setObjectName(QStringLiteral("kOK"));
     kNO = new QPushButton(cp1251::toUnicode(lang.entry(30)), this);

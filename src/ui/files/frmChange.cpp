@@ -1,6 +1,7 @@
 #include "files/frmChange.h"
 
 #include "app/frmForma.h"
+#include "files/PasswordBox.h"
 #include "text/CodePage.h"
 
 #include <QAction>
@@ -17,7 +18,7 @@ frmChange::frmChange(frmForma& form) : QDialog(&form), form_(form) {
     Label1->setObjectName(QStringLiteral("Label1"));
     txtPassword = new QLineEdit(this);
     txtPassword->setObjectName(QStringLiteral("txtPassword"));
-    txtPassword->setEchoMode(QLineEdit::Password);
+    maskAsPassword(txtPassword);
     Label1->setBuddy(txtPassword);
     kOK = new QPushButton(QStringLiteral("OK"), this);
     kOK->setObjectName(QStringLiteral("kOK"));

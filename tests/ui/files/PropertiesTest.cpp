@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QTest>
 
 namespace {
@@ -51,8 +52,12 @@ TEST_F(Properties, ShowsTheCrosswordWithItsPasswordMasked) {
     EXPECT_EQ(dialog.txtPW2->text(), u("Секрет"));
     EXPECT_TRUE(dialog.kOK->isEnabled());
     EXPECT_TRUE(dialog.kOK->isDefault());
-    EXPECT_EQ(dialog.txtPW->echoMode(), QLineEdit::Password);
-    EXPECT_EQ(dialog.txtPW2->echoMode(), QLineEdit::Password);
+    for (QLineEdit* box : {dialog.txtPW, dialog.txtPW2}) {
+        EXPECT_EQ(box->echoMode(), QLineEdit::Password);
+        box->ensurePolished();
+        EXPECT_EQ(box->style()->styleHint(QStyle::SH_LineEdit_PasswordCharacter, nullptr, box),
+                  '*');
+    }
     EXPECT_EQ(dialog.txtNameKross->echoMode(), QLineEdit::Normal);
     EXPECT_EQ(dialog.Label3->text(), u("Password:"));
     EXPECT_EQ(dialog.Label3->buddy(), dialog.txtPW);
