@@ -7,6 +7,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <functional>
 
 class PictureBox;
 class WrapCheckBox;
@@ -180,13 +181,15 @@ public:
     void KrossChange_Click();
     void FileOpenOtvet_Click();
 
-    // "File: " failures and questions: the File menu's caption, a blank and the rest.
+    // A failure or question about a file: the File menu's caption, a blank and the rest.
     QByteArray fileMenuText(const QByteArray& rest) const;
 
 private:
     void connectFileHandlers();
     void saveDocument(bool askForName);
     void showFileFailure(FileStatus status);
-    // Asks before replacing a file other than the document's own; true to go on.
-    bool confirmOverwrite(const QString& path, const QString& ownPath);
+    // Runs save unless the user declines to replace a file other than the document's own
+    // (ownPath); a failure is reported. True when the file was written.
+    bool saveAsked(const QString& path, const QString& ownPath,
+                   const std::function<FileStatus()>& save);
 };

@@ -4,24 +4,25 @@
 
 #include <QDir>
 
-bool frmForma::confirmOverwrite(const QString& path, const QString& ownPath) {
-    if (!overwriteQuestionNeeded(path, ownPath))
-        return true;
-    const QByteArray question = fileMenuText(cp1251::fromUnicode(QDir::toNativeSeparators(path)) +
-                                             state_.language.OverwriteQuestion());
-    return message(question, platform::Icon::Warning, platform::Buttons::YesNo,
-                   platform::Answer::No) == platform::Answer::Yes;
+bool frmForma::saveAsked(const QString& path, const QString& ownPath,
+                         const std::function<FileStatus()>& save) {
+    if (overwriteQuestionNeeded(path, ownPath)) {
+        const QByteArray question =
+            fileMenuText(cp1251::fromUnicode(QDir::toNativeSeparators(path)) +
+                         state_.language.OverwriteQuestion());
+        if (message(question, platform::Icon::Warning, platform::Buttons::YesNo,
+                    platform::Answer::No) != platform::Answer::Yes)
+            return false;
+    }
+    const FileStatus status = save();
+    if (status != FileStatus::Ok)
+        showFileFailure(status);
+    return status == FileStatus::Ok;
 }
 
 bool frmForma::WriteCrosswordFile(const QString& path) {
-    if (!confirmOverwrite(path, state_.doc.CrosswordPath))
-        return false;
-    const FileStatus status = ::WriteCrosswordFile(path, state_.doc);
-    if (status != FileStatus::Ok) {
-        showFileFailure(status);
-        return false;
-    }
-    return true;
+    return saveAsked(path, state_.doc.CrosswordPath,
+                     [&] { return ::WriteCrosswordFile(path, state_.doc); });
 }
 
 void frmForma::SaveCrosswordAs() {

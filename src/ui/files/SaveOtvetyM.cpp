@@ -2,14 +2,8 @@
 #include "files/AnswersFile.h"
 
 bool frmForma::WriteAnswersFile(const QString& path) {
-    if (!confirmOverwrite(path, state_.doc.AnswersPath))
-        return false;
-    const FileStatus status = ::WriteAnswersFile(path, state_.doc);
-    if (status != FileStatus::Ok) {
-        showFileFailure(status);
-        return false;
-    }
-    return true;
+    return saveAsked(path, state_.doc.AnswersPath,
+                     [&] { return ::WriteAnswersFile(path, state_.doc); });
 }
 
 void frmForma::SaveAnswersAs() {
