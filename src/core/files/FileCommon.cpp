@@ -60,6 +60,10 @@ QByteArray fileNameWithoutFolder(const QByteArray& path) {
     return path.mid(cut + 1);
 }
 
+QString withExtensionWhenNoDot(const QString& path, const QString& extension) {
+    return path.contains(QLatin1Char('.')) ? path : path + extension;
+}
+
 bool hasWord(const CrosswordDocument& doc, int n, int d) {
     return n >= 1 && n <= doc.NumberedCount && doc.SlotTable.at(n, 2, d) >= 1;
 }

@@ -41,6 +41,10 @@ bool overwriteQuestionNeeded(const QString& path, const QString& currentPath);
 QString fileNameWithoutFolder(const QString& path);
 QByteArray fileNameWithoutFolder(const QByteArray& path);
 
+// A chosen path with extension (".cfw") appended when it has no dot anywhere, its folders
+// included: a dot in a folder's name counts as one.
+QString withExtensionWhenNoDot(const QString& path, const QString& extension);
+
 // Whether number n (1..NumberedCount) has a word in direction d.
 bool hasWord(const CrosswordDocument& doc, int n, int d);
 

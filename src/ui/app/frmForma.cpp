@@ -58,6 +58,7 @@ frmForma::frmForma(AppState& state, platform::Platform& platform, QWidget* paren
     applyBuiltInCaptions();
     connectGridHandlers();
     connectWordHandlers();
+    connectFileHandlers();
     setMinimumWidth(kMinInnerWidth);
     resize(800, 600);
     UpdateControlsForMode();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/AppState.h"
+#include "files/FileCommon.h"
 #include "platform/Platform.h"
 #include "words/WordList.h"
 
@@ -8,6 +9,7 @@
 #include <QPointer>
 
 #include <array>
+#include <functional>
 
 class PictureBox;
 class WrapCheckBox;
@@ -183,4 +185,38 @@ public:
 private:
     void applyCaption(int entry, const QByteArray& text);
     void Form_Unload(QCloseEvent& event);
+
+    // --- Crossword files: open and save, properties and password, the answers file ---
+public:
+    // The Open (isSave false) or Save dialog in SamplesFolder; filter is NUL-separated
+    // Windows-1251. Returns the chosen path, "" on cancel; a chosen path moves SamplesFolder.
+    QString ShowFileDialog(bool isSave, const QString& defaultName, const QByteArray& filter);
+    void SaveCrosswordAs();
+    // False when the dialog was cancelled; otherwise doc.Mode tells how the reading went.
+    bool ChooseAndOpenCrossword();
+    // Save with the overwrite question and the failure messages; true when the file was written.
+    bool WriteCrosswordFile(const QString& path);
+    bool WriteAnswersFile(const QString& path);
+    // Reads the crossword and shows it; a failure is reported and leaves ModeOpenFailed.
+    void ReadCrosswordFile(const QString& path);
+    void SaveAnswersAs();
+    void OpenAnswersFile();
+
+    void FileSaveAs_Click();
+    void KrossOpen_Click();
+    void KrossAbout_Click();
+    void KrossChange_Click();
+    void FileOpenOtvet_Click();
+
+    // A failure or question about a file: the File menu's caption, a blank and the rest.
+    QByteArray fileMenuText(const QByteArray& rest) const;
+
+private:
+    void connectFileHandlers();
+    void saveDocument(bool askForName);
+    void showFileFailure(FileStatus status);
+    // Runs save unless the user declines to replace a file other than the document's own
+    // (ownPath); a failure is reported. True when the file was written.
+    bool saveAsked(const QString& path, const QString& ownPath,
+                   const std::function<FileStatus()>& save);
 };

@@ -1,5 +1,37 @@
 #include "app/frmForma.h"
 
-// The File menu's Save command. Saving crossword and answers files arrives with the file
-// formats; until then there is nothing it can write.
-void frmForma::FileSave_Click() {}
+void frmForma::FileSave_Click() {
+    saveDocument(false);
+}
+
+void frmForma::FileSaveAs_Click() {
+    saveDocument(true);
+}
+
+void frmForma::saveDocument(bool askForName) {
+    CrosswordDocument& doc = state_.doc;
+    switch (doc.Mode) {
+    case EditMode::ModeAuthor:
+    case EditMode::ModeAuthorNoAnswers:
+        // A crossword with answers is not saved without its title and author.
+        if (doc.NoAnswers == 0 && (doc.CrosswordAuthor.isEmpty() || doc.CrosswordTitle.isEmpty())) {
+            KrossAbout_Click();
+            if (doc.CrosswordAuthor.isEmpty() || doc.CrosswordTitle.isEmpty())
+                return;
+        }
+        if (askForName || doc.CrosswordPath.isEmpty())
+            SaveCrosswordAs();
+        else
+            WriteCrosswordFile(doc.CrosswordPath);
+        break;
+    case EditMode::ModeSolveNoAnswers:
+    case EditMode::ModeSolve:
+        if (askForName || doc.AnswersPath.isEmpty())
+            SaveAnswersAs();
+        else
+            WriteAnswersFile(doc.AnswersPath);
+        break;
+    default:
+        break;
+    }
+}

@@ -1,15 +1,14 @@
 #include "FileFixtures.h"
 
 #include "files/CrosswordFile.h"
+#include "support/FileSizeLimit.h"
+#include "support/SameCrossword.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
-
-#include <csignal>
-#include <sys/resource.h>
 
 namespace {
 
@@ -30,20 +29,6 @@ void writeRaw(const QString& path, const QByteArray& bytes) {
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write(bytes);
-}
-
-void expectSameCrossword(const CrosswordDocument& a, const CrosswordDocument& b) {
-    EXPECT_EQ(a.CrosswordTitle, b.CrosswordTitle);
-    EXPECT_EQ(a.CrosswordAuthor, b.CrosswordAuthor);
-    EXPECT_EQ(a.CrosswordPassword, b.CrosswordPassword);
-    EXPECT_EQ(a.Scramble, b.Scramble);
-    EXPECT_EQ(a.NoAnswers, b.NoAnswers);
-    EXPECT_EQ(a.GridWidth, b.GridWidth);
-    EXPECT_EQ(a.GridHeight, b.GridHeight);
-    EXPECT_EQ(a.NumberedCount, b.NumberedCount);
-    EXPECT_EQ(a.WordCount, b.WordCount);
-    EXPECT_EQ(a.SlotTable, b.SlotTable);
-    EXPECT_EQ(a.SlotTexts, b.SlotTexts);
 }
 
 // A document that is not empty, to show what a read replaces and what it keeps.
@@ -379,15 +364,12 @@ TEST(CrosswordFile, FailedSaveKeepsThePreviousFile) {
     CrosswordDocument big = sampleCrossword();
     big.SlotTexts.set(1, 0, 0, QByteArray(200'000, 'x'));
     big.CrosswordPath = path;
-    rlimit saved{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    rlimit limited = saved;
-    limited.rlim_cur = 64 * 1024;
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
-    const FileStatus s = WriteCrosswordFile(path, big);
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, oldHandler);
+    FileStatus s = FileStatus::Ok;
+    {
+        const FileSizeLimit limit(64 * 1024);
+        ASSERT_TRUE(limit.active());
+        s = WriteCrosswordFile(path, big);
+    }
 
     EXPECT_EQ(s, FileStatus::WriteFailed);
     EXPECT_EQ(fileMessageEntry(s), 61);

@@ -1,0 +1,52 @@
+#include "app/frmForma.h"
+#include "files/CrosswordFile.h"
+
+#include <QLineEdit>
+
+void frmForma::ReadCrosswordFile(const QString& path) {
+    CrosswordDocument& doc = state_.doc;
+    const CrosswordReadResult result = ::ReadCrosswordFile(path, doc);
+    if (result.status != FileStatus::Ok) {
+        showFileFailure(result.status);
+        // The previous crossword stays on screen, but nothing of it can be typed or saved.
+        UpdateControlsForMode();
+        return;
+    }
+    Form_Resize();
+    // A crossword that lacks an answer is captioned as one being solved.
+    const EditMode mode = doc.Mode;
+    if (mode == EditMode::ModeIncomplete)
+        doc.Mode = EditMode::ModeSolve;
+    ShowModeTexts();
+    doc.Mode = mode;
+
+    state_.ShownStyle = state_.settings.ChosenStyle;
+    if (mode == EditMode::ModeSolveNoAnswers) {
+        // The solver's words, and number 1 selected before the grid is drawn, so that no
+        // text or selection of the previous crossword shows through.
+        doc.SlotTexts = Table<QByteArray>::withBounds(doc.NumberedCount, 1);
+        doc.CurrentSlot = doc.NumberedCount >= 1 ? 1 : 0;
+        doc.CurrentDirection = doc.SlotTable.at(1, 2, 0) == 0 ? 1 : 0;
+    }
+    UpdateControlsForMode();
+    BuildShownGrid();
+    txtOtvet->setFocus(Qt::OtherFocusReason);
+    if (mode == EditMode::ModeIncomplete)
+        message(state_.language.entry(33), platform::Icon::Information);
+}
+
+bool frmForma::ChooseAndOpenCrossword() {
+    const QString path = ShowFileDialog(false, QString(), state_.language.KrossFileFilter());
+    if (path.isEmpty())
+        return false;
+    ReadCrosswordFile(withExtensionWhenNoDot(path, QStringLiteral(".cfw")));
+    return true;
+}
+
+void frmForma::KrossOpen_Click() {
+    if (ConfirmDiscardChanges() == 1 || !ChooseAndOpenCrossword())
+        return;
+    // The author completes the missing answers after the password.
+    if (state_.doc.Mode == EditMode::ModeIncomplete)
+        KrossChange_Click();
+}

@@ -1,0 +1,37 @@
+#include "app/frmForma.h"
+#include "files/CrosswordFile.h"
+#include "text/CodePage.h"
+
+#include <QDir>
+
+bool frmForma::saveAsked(const QString& path, const QString& ownPath,
+                         const std::function<FileStatus()>& save) {
+    if (overwriteQuestionNeeded(path, ownPath)) {
+        const QByteArray question =
+            fileMenuText(cp1251::fromUnicode(QDir::toNativeSeparators(path)) +
+                         state_.language.OverwriteQuestion());
+        if (message(question, platform::Icon::Warning, platform::Buttons::YesNo,
+                    platform::Answer::No) != platform::Answer::Yes)
+            return false;
+    }
+    const FileStatus status = save();
+    if (status != FileStatus::Ok)
+        showFileFailure(status);
+    return status == FileStatus::Ok;
+}
+
+bool frmForma::WriteCrosswordFile(const QString& path) {
+    return saveAsked(path, state_.doc.CrosswordPath,
+                     [&] { return ::WriteCrosswordFile(path, state_.doc); });
+}
+
+void frmForma::SaveCrosswordAs() {
+    const CrosswordDocument& doc = state_.doc;
+    // A crossword never saved offers its title.
+    const QString name = fileNameWithoutFolder(
+        doc.CrosswordPath.isEmpty() ? cp1251::toUnicode(doc.CrosswordTitle) : doc.CrosswordPath);
+    const QString path = ShowFileDialog(true, name, state_.language.KrossFileFilter());
+    if (path.isEmpty())
+        return;
+    WriteCrosswordFile(withExtensionWhenNoDot(path, QStringLiteral(".cfw")));
+}

@@ -1,0 +1,15 @@
+#include "app/frmForma.h"
+#include "files/AnswersFile.h"
+
+bool frmForma::WriteAnswersFile(const QString& path) {
+    return saveAsked(path, state_.doc.AnswersPath,
+                     [&] { return ::WriteAnswersFile(path, state_.doc); });
+}
+
+void frmForma::SaveAnswersAs() {
+    const QString path =
+        ShowFileDialog(true, defaultAnswersName(state_.doc), state_.language.AnswersFileFilter());
+    if (path.isEmpty())
+        return;
+    WriteAnswersFile(withExtensionWhenNoDot(path, QStringLiteral(".otv")));
+}

@@ -1,0 +1,118 @@
+#include "files/frmAbout.h"
+
+#include "app/frmForma.h"
+#include "files/PasswordBox.h"
+#include "text/CodePage.h"
+
+#include <QAction>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <tuple>
+
+frmAbout::frmAbout(frmForma& form) : QDialog(&form), form_(form) {
+    setObjectName(QStringLiteral("frmAbout"));
+    const Language& lang = form_.state().language;
+    auto labelled = [this, &lang](QLabel*& label, const char* labelName, QLineEdit*& box,
+                                  const char* boxName, int entry) {
+        label = new QLabel(cp1251::toUnicode(lang.entry(entry)), this);
+        label->setObjectName(QLatin1String(labelName));
+        box = new QLineEdit(this);
+        box->setObjectName(QLatin1String(boxName));
+        label->setBuddy(box);
+    };
+    labelled(Label1, "Label1", txtNameKross, "txtNameKross", 35);
+    labelled(Label2, "Label2", txtNameAutor, "txtNameAutor", 36);
+    labelled(Label3, "Label3", txtPW, "txtPW", 31);
+    labelled(Label4, "Label4", txtPW2, "txtPW2", 37);
+    for (QLineEdit* box : {txtPW, txtPW2})
+        maskAsPassword(box);
+    kOK = new QPushButton(QStringLiteral("OK"), this);
+    kOK->setObjectName(QStringLiteral("kOK"));
+    kNO = new QPushButton(cp1251::toUnicode(lang.entry(30)), this);
+    kNO->setObjectName(QStringLiteral("kNO"));
+    kOK->setDefault(true);
+    kOK->setEnabled(false);
+
+    auto* layout = new QVBoxLayout(this);
+    for (QWidget* w : std::initializer_list<QWidget*>{Label1, txtNameKross, Label2, txtNameAutor,
+                                                      Label3, txtPW, Label4, txtPW2})
+        layout->addWidget(w);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(kOK);
+    buttons->addWidget(kNO);
+    layout->addLayout(buttons);
+    setWindowTitle(form_.KrossAbout->text());
+    setMinimumWidth(300);
+
+    for (QLineEdit* box : {txtNameKross, txtNameAutor, txtPW, txtPW2})
+        connect(box, &QLineEdit::textChanged, this, &frmAbout::updateOk);
+    for (QLineEdit* box : {txtNameKross, txtNameAutor})
+        box->installEventFilter(this);
+    connect(kOK, &QPushButton::clicked, this, &frmAbout::kOK_Click);
+    connect(kNO, &QPushButton::clicked, this, &QDialog::reject);
+
+    const CrosswordDocument& doc = form_.state().doc;
+    txtNameAutor->setText(cp1251::toUnicode(doc.CrosswordAuthor));
+    txtNameKross->setText(cp1251::toUnicode(doc.CrosswordTitle));
+    if (!doc.CrosswordTitle.isEmpty()) {
+        const QString password =
+            cp1251::toUnicode(UnscrambleText(doc.Scramble, doc.CrosswordPassword));
+        txtPW->setText(password);
+        txtPW2->setText(password);
+    }
+}
+
+bool frmAbout::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+        reject();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void frmAbout::keyPressEvent(QKeyEvent* event) {
+    // Escape cancels only from the two name boxes (see eventFilter), never from a password box.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void frmAbout::updateOk() {
+    kOK->setEnabled(txtPW2->text() == txtPW->text() && !txtPW->text().isEmpty() &&
+                    !txtNameAutor->text().isEmpty() && !txtNameKross->text().isEmpty());
+}
+
+void frmAbout::kOK_Click() {
+    if (!kOK->isEnabled())
+        return;
+    CrosswordDocument& doc = form_.state().doc;
+    const QByteArray author = cp1251::fromUnicode(txtNameAutor->text());
+    const QByteArray title = cp1251::fromUnicode(txtNameKross->text());
+    const auto properties = [&doc] {
+        return std::tuple(doc.CrosswordTitle, doc.CrosswordAuthor, doc.CrosswordPassword);
+    };
+    const auto before = properties();
+    doc.CrosswordAuthor = author;
+    if (title != doc.CrosswordTitle) {
+        doc.CrosswordTitle = title;
+        // The tables always follow the title.
+        doc.Scramble = BuildScrambleTables(doc.CrosswordTitle);
+    }
+    doc.CrosswordPassword = ScrambleText(doc.Scramble, cp1251::fromUnicode(txtPW2->text()));
+    // New properties are a change that must not be lost by closing without saving.
+    if (properties() != before)
+        doc.Modified = true;
+    accept();
+}
+
+void frmForma::KrossAbout_Click() {
+    frmAbout dialog(*this);
+    dialog.exec();
+}

@@ -1,0 +1,69 @@
+#include "files/frmChange.h"
+
+#include "app/frmForma.h"
+#include "files/PasswordBox.h"
+#include "text/CodePage.h"
+
+#include <QAction>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+frmChange::frmChange(frmForma& form) : QDialog(&form), form_(form) {
+    setObjectName(QStringLiteral("frmChange"));
+    const Language& lang = form_.state().language;
+    Label1 = new QLabel(cp1251::toUnicode(lang.entry(31)), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    txtPassword = new QLineEdit(this);
+    txtPassword->setObjectName(QStringLiteral("txtPassword"));
+    maskAsPassword(txtPassword);
+    Label1->setBuddy(txtPassword);
+    kOK = new QPushButton(QStringLiteral("OK"), this);
+    kOK->setObjectName(QStringLiteral("kOK"));
+    kOK->setDefault(true);
+    kNO = new QPushButton(cp1251::toUnicode(lang.entry(30)), this);
+    kNO->setObjectName(QStringLiteral("kNO"));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Label1);
+    layout->addWidget(txtPassword);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(kOK);
+    buttons->addWidget(kNO);
+    layout->addLayout(buttons);
+    setWindowTitle(form_.KrossChange->text());
+    setMinimumWidth(260);
+
+    connect(kOK, &QPushButton::clicked, this, &frmChange::kOK_Click);
+    connect(kNO, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void frmChange::kOK_Click() {
+    AppState& s = form_.state();
+    CrosswordDocument& doc = s.doc;
+    if (UnscrambleText(doc.Scramble, doc.CrosswordPassword) !=
+        cp1251::fromUnicode(txtPassword->text())) {
+        form_.message(s.language.entry(32), platform::Icon::Information);
+        return;
+    }
+    hide();
+    s.ShownStyle = 0; // editing always shows the classic style
+    doc.Mode = EditMode::ModeAuthor;
+    doc.SolvedFlags = Table<int>::withBounds(doc.NumberedCount, 1);
+    doc.SolvedCount = 0;
+    form_.BuildShownGrid();
+    form_.UpdateControlsForMode();
+    form_.SelectNextUnanswered();
+    form_.ShowModeTexts();
+    doc.Modified = false;
+    accept();
+}
+
+void frmForma::KrossChange_Click() {
+    if (ConfirmDiscardChanges() == 1)
+        return;
+    frmChange dialog(*this);
+    dialog.exec();
+}

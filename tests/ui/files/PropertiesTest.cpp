@@ -1,0 +1,218 @@
+#include "FilesWindow.h"
+
+#include "files/frmAbout.h"
+#include "files/frmChange.h"
+#include "solve/Solving.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QTest>
+
+namespace {
+
+using Properties = FilesWindow;
+
+TEST_F(Properties, OkNeedsTitleAuthorAndTheSamePasswordTwice) {
+    CrosswordDocument untitled = house().build();
+    untitled.CrosswordTitle.clear();
+    untitled.CrosswordAuthor.clear();
+    author(untitled);
+    struct Case {
+        const char* title;
+        const char* author;
+        const char* pw;
+        const char* pw2;
+        bool ok;
+    };
+    for (const Case& c :
+         {Case{"Дом", "Иванов", "пароль", "пароль", true},
+          Case{"", "Иванов", "пароль", "пароль", false}, Case{"Дом", "", "пароль", "пароль", false},
+          Case{"Дом", "Иванов", "", "", false}, Case{"Дом", "Иванов", "пароль", "Пароль", false},
+          Case{"Дом", "Иванов", "пароль", "", false}}) {
+        frmAbout dialog(*form);
+        EXPECT_FALSE(dialog.kOK->isEnabled());
+        dialog.txtNameKross->setText(u(c.title));
+        dialog.txtNameAutor->setText(u(c.author));
+        dialog.txtPW->setText(u(c.pw));
+        dialog.txtPW2->setText(u(c.pw2));
+        EXPECT_EQ(dialog.kOK->isEnabled(), c.ok)
+            << c.title << '|' << c.author << '|' << c.pw << '|' << c.pw2;
+    }
+}
+
+TEST_F(Properties, ShowsTheCrosswordWithItsPasswordMasked) {
+    author(house().build());
+    frmAbout dialog(*form);
+    EXPECT_EQ(dialog.windowTitle(), form->KrossAbout->text());
+    EXPECT_EQ(dialog.txtNameKross->text(), u("Дом"));
+    EXPECT_EQ(dialog.txtNameAutor->text(), u("Иванов"));
+    EXPECT_EQ(dialog.txtPW->text(), u("Секрет"));
+    EXPECT_EQ(dialog.txtPW2->text(), u("Секрет"));
+    EXPECT_TRUE(dialog.kOK->isEnabled());
+    EXPECT_TRUE(dialog.kOK->isDefault());
+    for (QLineEdit* box : {dialog.txtPW, dialog.txtPW2}) {
+        EXPECT_EQ(box->echoMode(), QLineEdit::Password);
+        box->ensurePolished();
+        EXPECT_EQ(box->style()->styleHint(QStyle::SH_LineEdit_PasswordCharacter, nullptr, box),
+                  '*');
+    }
+    EXPECT_EQ(dialog.txtNameKross->echoMode(), QLineEdit::Normal);
+    EXPECT_EQ(dialog.Label3->text(), u("Password:"));
+    EXPECT_EQ(dialog.Label3->buddy(), dialog.txtPW);
+    EXPECT_EQ(dialog.kNO->text(), u("Cancel"));
+}
+
+TEST_F(Properties, OkStoresTheScrambledPasswordUnderTheTitlesTables) {
+    struct Case {
+        const char* title;
+        const char* author;
+        const char* password;
+        bool changed;
+    };
+    for (const Case& c :
+         {Case{"Дом", "Иванов", "Секрет", false}, Case{"Дом", "Петров", "Секрет", true},
+          Case{"Дом", "Иванов", "другой", true}, Case{"Дом 2", "Иванов", "Секрет", true}}) {
+        author(house().build());
+        doc().Modified = false;
+        const ScrambleTables before = doc().Scramble;
+        frmAbout dialog(*form);
+        dialog.txtNameKross->setText(u(c.title));
+        dialog.txtNameAutor->setText(u(c.author));
+        dialog.txtPW->setText(u(c.password));
+        dialog.txtPW2->setText(u(c.password));
+        dialog.kOK->click();
+        EXPECT_EQ(dialog.result(), QDialog::Accepted);
+        const QByteArray title = cp1251::fromUnicode(u(c.title));
+        EXPECT_EQ(doc().CrosswordTitle, title);
+        EXPECT_EQ(doc().CrosswordAuthor, cp1251::fromUnicode(u(c.author)));
+        EXPECT_EQ(doc().Scramble, BuildScrambleTables(title));
+        EXPECT_EQ(doc().Scramble == before, title == cp(u"Дом")) << c.title;
+        EXPECT_EQ(doc().CrosswordPassword,
+                  ScrambleText(doc().Scramble, cp1251::fromUnicode(u(c.password))));
+        EXPECT_EQ(doc().Modified, c.changed) << c.title << ' ' << c.author << ' ' << c.password;
+        EXPECT_EQ(doc().Mode, EditMode::ModeAuthor);
+    }
+}
+
+TEST_F(Properties, EscapeCancelsOnlyFromTheNameBoxes) {
+    for (auto box : {&frmAbout::txtNameKross, &frmAbout::txtNameAutor}) {
+        author(house().build());
+        bool stayedOpen = false;
+        whenShown<frmAbout>([&](frmAbout& d) {
+            d.txtNameAutor->setText(u("Петров"));
+            d.txtPW2->setText(u("другой"));
+            QTest::keyClick(d.txtPW, Qt::Key_Escape);
+            QTest::keyClick(d.txtPW2, Qt::Key_Escape);
+            stayedOpen = d.isVisible();
+            QTest::keyClick(d.*box, Qt::Key_Escape);
+            if (d.isVisible()) {
+                ADD_FAILURE() << "Escape did not close the dialog";
+                d.reject();
+            }
+        });
+        form->KrossAbout_Click();
+        EXPECT_TRUE(stayedOpen);
+        EXPECT_EQ(doc().CrosswordAuthor, cp(u"Иванов"));
+        EXPECT_EQ(doc().CrosswordPassword, ScrambleText(doc().Scramble, cp(u"Секрет")));
+    }
+}
+
+TEST_F(Properties, SavingWithoutTitleOrAuthorAsksForThemFirst) {
+    for (bool confirm : {false, true}) {
+        CrosswordDocument anonymous = house().build();
+        anonymous.CrosswordAuthor.clear();
+        author(anonymous);
+        fake().fileDialogs.clear();
+        whenShown<frmAbout>([&](frmAbout& d) {
+            if (!confirm) {
+                d.kNO->click();
+                return;
+            }
+            d.txtNameAutor->setText(u("Петров"));
+            d.kOK->click();
+        });
+        fake().paths.push_back(at(u("saved.cfw")));
+        form->FileSave_Click();
+        EXPECT_EQ(fake().fileDialogs.size(), confirm ? 1 : 0);
+        EXPECT_EQ(doc().CrosswordPath.isEmpty(), !confirm);
+        fake().paths.clear();
+    }
+    CrosswordDocument saved;
+    ASSERT_EQ(ReadCrosswordFile(at(u("saved.cfw")), saved).status, FileStatus::Ok);
+    EXPECT_EQ(saved.CrosswordAuthor, cp(u"Петров"));
+}
+
+class PasswordPromptTest : public FilesWindow {
+protected:
+    // The house crossword being solved in the right-to-left style, one word found, unsaved.
+    void SetUp() override {
+        FilesWindow::SetUp();
+        writeCrossword(at(u("Дом.cfw")), house().build());
+        p.state.settings.ChosenStyle = 1;
+        open(at(u("Дом.cfw")));
+        ASSERT_EQ(p.state.ShownStyle, 1);
+        // Typed as it reads from right to left.
+        ASSERT_TRUE(CheckSolverAnswer(doc(), cp(u"ток"), 1).hit);
+        ASSERT_EQ(doc().SolvedFlags.at(1, 0), 1);
+        doc().Modified = true;
+        fake().answers.push_back(platform::Answer::No); // leave the answers unsaved
+    }
+};
+
+TEST_F(PasswordPromptTest, WrongPasswordIsRefusedAndTheRightOneSwitchesToEditing) {
+    bool stayedOpen = false;
+    whenShown<frmChange>([&](frmChange& d) {
+        EXPECT_EQ(d.txtPassword->echoMode(), QLineEdit::Password);
+        EXPECT_EQ(d.windowTitle(), form->KrossChange->text());
+        for (const char* wrong : {"секрет", "", "Секрет "}) {
+            d.txtPassword->setText(u(wrong));
+            d.kOK->click();
+        }
+        stayedOpen = d.isVisible() && doc().Mode == EditMode::ModeSolve;
+        d.txtPassword->setText(u("Секрет"));
+        d.kOK->click();
+        if (d.isVisible()) {
+            ADD_FAILURE() << "the right password did not close the dialog";
+            d.reject();
+        }
+    });
+    form->KrossChange_Click();
+    EXPECT_TRUE(stayedOpen);
+    ASSERT_EQ(fake().messages.size(), 4); // the unsaved-answers question, three refusals
+    for (int i = 1; i < 4; ++i) {
+        EXPECT_EQ(fake().messages[i].text, u("Wrong password."));
+        EXPECT_EQ(fake().messages[i].icon, platform::Icon::Information);
+    }
+    EXPECT_EQ(doc().Mode, EditMode::ModeAuthor);
+    EXPECT_EQ(p.state.ShownStyle, 0);
+    EXPECT_EQ(doc().SolvedCount, 0);
+    EXPECT_EQ(doc().SolvedFlags.at(1, 0), 0);
+    EXPECT_FALSE(doc().Modified);
+    EXPECT_EQ(form->windowTitle(), u("Clueforge — entering words and clues"));
+    EXPECT_EQ(form->lblVoprosOtvet->text(), u("Clue:"));
+    EXPECT_EQ(form->lblSlov->text(), u("Words: 4"));
+    EXPECT_TRUE(form->txtVoprosOtvet->isVisible());
+    // The classic style again, with every answer of the author shown.
+    EXPECT_EQ(doc().ShownSlotTable.at(3, 1, 0), 2);
+    EXPECT_EQ(fixtures::shownLetters(doc(), 3, 0), cp(u"ТОК"));
+}
+
+TEST_F(PasswordPromptTest, CancelKeepsSolving) {
+    whenShown<frmChange>([](frmChange& d) {
+        d.txtPassword->setText(QStringLiteral("x"));
+        QTest::keyClick(d.txtPassword, Qt::Key_Escape);
+        if (d.isVisible()) {
+            ADD_FAILURE() << "Escape did not close the dialog";
+            d.reject();
+        }
+    });
+    form->KrossChange_Click();
+    EXPECT_EQ(doc().Mode, EditMode::ModeSolve);
+    EXPECT_EQ(doc().SolvedFlags.at(1, 0), 1);
+    EXPECT_EQ(p.state.ShownStyle, 1);
+    EXPECT_EQ(fake().messages.size(), 1);
+}
+
+} // namespace

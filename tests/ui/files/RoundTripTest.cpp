@@ -1,0 +1,99 @@
+#include "FilesWindow.h"
+
+#include "files/frmAbout.h"
+#include "files/frmChange.h"
+#include "grid/frmRazmer.h"
+#include "support/SameCrossword.h"
+#include "words/Placement.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+using WholeProgram = FilesWindow;
+
+TEST_F(WholeProgram, CrosswordAuthoredInTheWindowOpensForSolving) {
+    whenShown<frmRazmer>([](frmRazmer& d) {
+        d.txtNameKross->setText(QString::fromUtf8("Дом"));
+        d.txtX->setText(QStringLiteral("3"));
+        d.txtY->setText(QStringLiteral("3"));
+        d.kOK->click();
+    });
+    form->KrossNew_Click();
+    ASSERT_EQ(doc().Mode, EditMode::ModeDrawGrid);
+    // The black centre, clicked as the author would.
+    const int middle = 5 + 20 + 10;
+    form->picPole_MouseDown(Qt::LeftButton, middle, middle);
+    form->picPole_MouseUp(Qt::LeftButton, middle, middle);
+    fake().answers.push_back(platform::Answer::Yes);
+    form->kReshotkaGotova_Click();
+    ASSERT_EQ(doc().Mode, EditMode::ModeAuthor);
+    ASSERT_EQ(doc().WordCount, 4);
+
+    struct Word {
+        int n, d;
+        const char16_t* answer;
+        const char16_t* clue;
+    };
+    for (const Word& w : {Word{1, 0, u"кот", u"Домашний зверь"}, Word{1, 1, u"кит", u"Великан"},
+                          Word{2, 1, u"ток", u"Электрический ..."}, Word{3, 0, u"ток", u"То же"}})
+        ASSERT_EQ(PlaceAnswer(doc(), w.n, w.d, cp(w.answer), cp(w.clue)).kind,
+                  PlacementOutcome::Kind::Placed);
+    form->BuildShownGrid();
+
+    // Saving asks for the missing author and password first.
+    whenShown<frmAbout>([](frmAbout& d) {
+        d.txtNameAutor->setText(QString::fromUtf8("Иванов"));
+        d.txtPW->setText(QString::fromUtf8("Секрет"));
+        d.txtPW2->setText(QString::fromUtf8("Секрет"));
+        d.kOK->click();
+    });
+    fake().paths.push_back(at(u("Дом")));
+    form->FileSave_Click();
+    ASSERT_EQ(doc().CrosswordPath, at(u("Дом.cfw")));
+    ASSERT_FALSE(doc().Modified);
+    const CrosswordDocument authored = doc();
+
+    fake().messages.clear();
+    open(at(u("Дом.cfw")));
+    EXPECT_TRUE(fake().messages.isEmpty());
+    EXPECT_EQ(doc().Mode, EditMode::ModeSolve);
+    expectSameCrossword(doc(), authored);
+    EXPECT_EQ(UnscrambleText(doc().Scramble, doc().CrosswordPassword), cp(u"Секрет"));
+    EXPECT_EQ(form->windowTitle(), u("Crossword: \"Дом\" by Иванов"));
+    // The same grid: every cell numbered and covered as before.
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 3; ++x)
+            for (int layer = 0; layer <= 2; ++layer)
+                EXPECT_EQ(doc().CellMap.at(x, y, layer), authored.CellMap.at(x, y, layer))
+                    << x << ' ' << y << ' ' << layer;
+}
+
+TEST_F(WholeProgram, SamplesOpenAtOnce) {
+    struct Case {
+        const char* file;
+        EditMode mode;
+        int words;
+    };
+    for (const Case& c : {Case{"Sample-ru.cfw", EditMode::ModeSolve, 6},
+                          Case{"Sample-ru-grid.cfw", EditMode::ModeSolveNoAnswers, 4},
+                          Case{"Sample-en.cfw", EditMode::ModeSolve, 5}}) {
+        open(QStringLiteral(CLUEFORGE_RESOURCES "/Samples/") + QLatin1String(c.file));
+        EXPECT_TRUE(fake().messages.isEmpty()) << c.file;
+        EXPECT_EQ(doc().Mode, c.mode) << c.file;
+        EXPECT_EQ(doc().WordCount, c.words) << c.file;
+        if (c.mode == EditMode::ModeSolve) {
+            EXPECT_FALSE(doc().SlotTexts.at(1, 0, 0).isEmpty()) << c.file;
+        }
+    }
+
+    // A sample has no password: it turns into an editable crossword for anyone.
+    open(QStringLiteral(CLUEFORGE_RESOURCES "/Samples/Sample-ru.cfw"));
+    whenShown<frmChange>([](frmChange& d) { d.kOK->click(); });
+    form->KrossChange_Click();
+    EXPECT_EQ(doc().Mode, EditMode::ModeAuthor);
+}
+
+} // namespace
