@@ -98,6 +98,7 @@ void frmForma::createMenus() {
     connect(FileExit, &QAction::triggered, this, &frmForma::FileExit_Click);
     connect(FileSave, &QAction::triggered, this, &frmForma::FileSave_Click);
     connect(OptionsLanguage, &QAction::triggered, this, &frmForma::OptionsLanguage_Click);
+    connect(KrossCopyWord, &QAction::triggered, this, &frmForma::KrossCopyWord_Click);
 }
 
 void frmForma::createPanel(QWidget* central) {
