@@ -99,6 +99,7 @@ void frmForma::createMenus() {
     connect(FileSave, &QAction::triggered, this, &frmForma::FileSave_Click);
     connect(OptionsLanguage, &QAction::triggered, this, &frmForma::OptionsLanguage_Click);
     connect(KrossCopyWord, &QAction::triggered, this, &frmForma::KrossCopyWord_Click);
+    connect(OptionsRazmerKF, &QAction::triggered, this, &frmForma::OptionsRazmerKF_Click);
 }
 
 void frmForma::createPanel(QWidget* central) {
