@@ -27,11 +27,8 @@ QString askSavePath(frmForma& form, const QString& defaultName, const QString& f
     AppState& state = form.state();
     const QString path = form.platformServices().getSaveFileName(
         &form, QString(), state.SamplesFolder, defaultName, filter);
-    if (!path.isEmpty()) {
-        const qsizetype cut =
-            std::max(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\')));
-        state.SamplesFolder = path.left(cut + 1);
-    }
+    if (!path.isEmpty())
+        state.SamplesFolder = path.chopped(fileNameWithoutFolder(path).size());
     return path;
 }
 

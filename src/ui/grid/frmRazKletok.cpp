@@ -71,7 +71,7 @@ frmRazKletok::frmRazKletok(frmForma& form) : QDialog(&form), form_(form) {
     grid->addWidget(SzNomer, 1, 1);
     grid->addWidget(kFont, 2, 0, 1, 2);
     grid->addWidget(Label3, 3, 0, 1, 2);
-    grid->addWidget(picKletka, 4, 0, 1, 2, Qt::AlignHCenter);
+    grid->addWidget(picKletka, 4, 0, 1, 2, Qt::AlignLeft | Qt::AlignTop);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(kOK);
