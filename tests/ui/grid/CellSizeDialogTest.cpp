@@ -62,13 +62,19 @@ TEST_F(CellSizeDialog, OpensWithTheCurrentValuesAndCaptions) {
     EXPECT_EQ(dialog.kNO->text(), QStringLiteral("Cancel"));
 }
 
-TEST_F(CellSizeDialog, SizeBoxTakesDigitsOnly) {
+TEST_F(CellSizeDialog, SizeBoxTakesDigitsOnlyAndEnterConfirms) {
     startDrawing({"..."});
     frmRazKletok dialog(*form);
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    dialog.txtSzKletok->setFocus();
     typeSize(dialog, "1a2-.3");
     EXPECT_EQ(dialog.txtSzKletok->text(), QStringLiteral("123"));
     QTest::keyClick(dialog.txtSzKletok, Qt::Key_Backspace);
     EXPECT_EQ(dialog.txtSzKletok->text(), QStringLiteral("12"));
+    QTest::keyClick(dialog.txtSzKletok, Qt::Key_Return);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(state.settings.CellSize, 12);
 }
 
 TEST_F(CellSizeDialog, PreviewFollowsSizesAboveTen) {
