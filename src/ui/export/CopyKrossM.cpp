@@ -52,7 +52,58 @@ struct PictureGeometry {
         }
         return {x * cell, y * cell};
     }
+    void square(PictureBox& pic, int x, int y, const QColor& color, bool filled) const {
+        const QPoint p = corner(x, y);
+        if (filled)
+            pic.fillBox(p.x(), p.y(), p.x() + cell, p.y() + cell, color);
+        else
+            pic.box(p.x(), p.y(), p.x() + cell, p.y() + cell, color);
+    }
 };
+
+int letterAt(const CrosswordDocument& doc, int x, int y) {
+    return doc.CellMap.at(x, y, layer::kLetter);
+}
+
+// The grid picture on the black background: the outside of the filled grid white, column by
+// column from both ends (letterless cells enclosed by letters of their column stay black),
+// then the lettered cells with their outlines and numbers.
+void drawGridPicture(frmForma& form, PictureBox& pic, const PictureGeometry& g) {
+    const CrosswordDocument& doc = form.state().doc;
+    const PictureBox::Batch batch(pic);
+    for (int x = 0; x < g.width; ++x) {
+        for (int y = 0; y < g.height && letterAt(doc, x, y) <= 0; ++y)
+            g.square(pic, x, y, slotcolor::kWhite, true);
+        for (int y = g.height - 1; y >= 0 && letterAt(doc, x, y) <= 0; --y)
+            g.square(pic, x, y, slotcolor::kWhite, true);
+    }
+    for (int y = 0; y < g.height; ++y)
+        for (int x = 0; x < g.width; ++x) {
+            if (letterAt(doc, x, y) <= 0)
+                continue;
+            g.square(pic, x, y, slotcolor::kWhite, true);
+            g.square(pic, x, y, slotcolor::kBorder, false);
+            if (const int n = doc.CellMap.at(x, y, layer::kNumber); n > 0) {
+                const QPoint p = g.corner(x, y);
+                form.DrawSlotNumber(p.x(), p.y(), n, pic);
+            }
+        }
+}
+
+// The letters, right-aligned with a 2-pixel gap as on screen, in the picture's font and colour.
+void drawLetters(const CrosswordDocument& doc, int letterOffset, PictureBox& pic,
+                 const PictureGeometry& g) {
+    const PictureBox::Batch batch(pic);
+    for (int y = 0; y < g.height; ++y)
+        for (int x = 0; x < g.width; ++x) {
+            const int code = letterAt(doc, x, y);
+            if (code <= 0)
+                continue;
+            const QPoint p = g.corner(x, y);
+            const QString letter(cp1251::toUnicode(static_cast<unsigned char>(code)));
+            pic.printText(p.x() + g.cell - pic.textWidth(letter) - 2, p.y() + letterOffset, letter);
+        }
+}
 
 } // namespace
 
@@ -106,52 +157,13 @@ void frmForma::CopyKross() {
     pic.setPictureSize(w * c + 1, h * c + 1);
     letEventsRun();
     pic.clear();
-
-    auto lettered = [&doc](int x, int y) { return doc.CellMap.at(x, y, layer::kLetter) != 0; };
-    auto whiten = [&](int x, int y) {
-        const QPoint p = geometry.corner(x, y);
-        pic.fillBox(p.x(), p.y(), p.x() + c, p.y() + c, slotcolor::kWhite);
-    };
-    {
-        // The outside of the filled grid is white; letterless cells enclosed by letters of
-        // their column stay black.
-        const PictureBox::Batch batch(pic);
-        for (int x = 0; x < w; ++x) {
-            for (int y = 0; y < h && !lettered(x, y); ++y)
-                whiten(x, y);
-            for (int y = h - 1; y >= 0 && !lettered(x, y); --y)
-                whiten(x, y);
-        }
-        for (int y = 0; y < h; ++y)
-            for (int x = 0; x < w; ++x) {
-                if (doc.CellMap.at(x, y, layer::kLetter) <= 0)
-                    continue;
-                const QPoint p = geometry.corner(x, y);
-                pic.fillBox(p.x(), p.y(), p.x() + c, p.y() + c, slotcolor::kWhite);
-                pic.box(p.x(), p.y(), p.x() + c, p.y() + c, slotcolor::kBorder);
-                if (const int n = doc.CellMap.at(x, y, layer::kNumber); n > 0)
-                    DrawSlotNumber(p.x(), p.y(), n, pic);
-            }
-    }
+    drawGridPicture(*this, pic, geometry);
     if (failed(names.gridPicture, savePicture(names.gridPicture))) {
         pic.clear();
         return;
     }
     letEventsRun();
-
-    {
-        const PictureBox::Batch batch(pic);
-        for (int y = 0; y < h; ++y)
-            for (int x = 0; x < w; ++x) {
-                const int code = doc.CellMap.at(x, y, layer::kLetter);
-                if (code <= 0)
-                    continue;
-                const QPoint p = geometry.corner(x, y);
-                const QString letter(cp1251::toUnicode(static_cast<unsigned char>(code)));
-                pic.printText(p.x() + c - pic.textWidth(letter) - 2, p.y() + state_.LetterOffset,
-                              letter);
-            }
-    }
+    drawLetters(doc, state_.LetterOffset, pic, geometry);
     const FileStatus answers = savePicture(names.answersPicture);
     letEventsRun();
     pic.clear();
