@@ -33,6 +33,10 @@ ExportNames exportNames(const QString& chosenPath) {
     }
     names.gridPicture = base + QStringLiteral(".bmp");
     names.answersPicture = base + QStringLiteral(u" (ответы).bmp");
+    // A page named like one of its pictures ("cross.bmp") would be written over it.
+    for (const QString& picture : {names.gridPicture, names.answersPicture})
+        if (names.page.compare(picture, Qt::CaseInsensitive) == 0)
+            names.page += QStringLiteral(".htm");
     return names;
 }
 

@@ -13,7 +13,8 @@ struct ExportNames {
 };
 
 // The page is the chosen path, with ".htm" added when its file name has no dot; the pictures
-// take the part of the file name before its first dot, so they always lie beside the page.
+// take the part of the file name before its first dot, so they always lie beside the page. A
+// page that would carry a picture's name gets ".htm" added.
 ExportNames exportNames(const QString& chosenPath);
 
 // The file name of the crossword without folder and without its four-character extension.

@@ -103,6 +103,8 @@ void frmForma::createMenus() {
     connect(KrossFoundWord, &QAction::triggered, this, &frmForma::KrossFoundWord_Click);
     connect(HelpCallHelp, &QAction::triggered, this, &frmForma::HelpCallHelp_Click);
     connect(HelpAbout, &QAction::triggered, this, &frmForma::HelpAbout_Click);
+    connect(KrossCopyWord, &QAction::triggered, this, &frmForma::KrossCopyWord_Click);
+    connect(OptionsRazmerKF, &QAction::triggered, this, &frmForma::OptionsRazmerKF_Click);
 }
 
 void frmForma::createPanel(QWidget* central) {

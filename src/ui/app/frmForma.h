@@ -219,4 +219,18 @@ private:
     // (ownPath); a failure is reported. True when the file was written.
     bool saveAsked(const QString& path, const QString& ownPath,
                    const std::function<FileStatus()>& save);
+    // HTML export, cell size and fonts.
+public:
+    void KrossCopyWord_Click();
+    // Writes the crossword as an HTML page with its grid picture and its answers picture.
+    void CopyKross();
+    void OptionsRazmerKF_Click();
+    // The font dialog preset to the letter-font settings: above 0 when a font was chosen (the
+    // settings then hold it), 0 when the dialog was cancelled.
+    int ChooseLetterFont(QWidget* parent);
+    // Shows the grid at the current cell size, number size and letter font: the drawn pattern
+    // while drawing, otherwise the slots with the selection.
+    void RedrawForNewCellSize();
+    // Handed back to the font dialog only: never applied to a picture, never stored.
+    bool LetterFontStrikethrough = false;
 };

@@ -1,5 +1,6 @@
 #include "platform/PictureBox.h"
 
+#include <QFile>
 #include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
@@ -175,7 +176,12 @@ QColor PictureBox::pixel(int x, int y) const {
 }
 
 bool PictureBox::saveBmp(const QString& path) const {
-    return image_.convertToFormat(QImage::Format_RGB888).save(path, "BMP");
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && saveBmp(file);
+}
+
+bool PictureBox::saveBmp(QIODevice& device) const {
+    return image_.convertToFormat(QImage::Format_RGB888).save(&device, "BMP");
 }
 
 void PictureBox::paintEvent(QPaintEvent* event) {

@@ -11,6 +11,7 @@
 #include <memory>
 #include <optional>
 
+class QIODevice;
 class QPainter;
 
 // A picture that keeps what is drawn on it: the drawing code paints on a persistent image and
@@ -50,6 +51,8 @@ public:
     // The colour at (x, y); an invalid colour outside the picture.
     QColor pixel(int x, int y) const;
     bool saveBmp(const QString& path) const;
+    // A 24-bit Windows bitmap of the image, written to an open device.
+    bool saveBmp(QIODevice& device) const;
 
     const QImage& image() const { return image_; }
 

@@ -17,6 +17,10 @@ TEST(ExportNames, PicturesLieBesideThePage) {
         {u"/home/u/cross.v2.htm", u"/home/u/cross.v2.htm", u"/home/u/cross"},
         {u"/home/my.folder/cross", u"/home/my.folder/cross.htm", u"/home/my.folder/cross"},
         {u"C:\\My.Docs\\Зима.htm", u"C:\\My.Docs\\Зима.htm", u"C:\\My.Docs\\Зима"},
+        // Never the name of a picture, which the page would replace.
+        {u"/home/u/cross.BMP", u"/home/u/cross.BMP.htm", u"/home/u/cross"},
+        {u"/home/u/cross (ответы).bmp", u"/home/u/cross (ответы).bmp.htm",
+         u"/home/u/cross (ответы)"},
     };
     for (const auto& c : cases) {
         const ExportNames n = exportNames(QString::fromUtf16(c.chosen));

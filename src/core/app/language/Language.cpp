@@ -1,5 +1,6 @@
 #include "app/language/Language.h"
 
+#include "grid/GridLimits.h"
 #include "text/CodePage.h"
 
 namespace {
@@ -99,6 +100,12 @@ QByteArray builtInOwnText(OwnText which) {
     case OwnText::PictureTooLarge:
         return "The grid would be too large to draw at this cell size. Choose fewer columns "
                "or rows, or a smaller cell size.";
+    case OwnText::CellSizeOutOfRange:
+        static_assert(gridlimits::kMaxCellSize == 100, "the texts name the largest cell size");
+        return "The cell size must be a whole number of pixels from 1 to 100.";
+    case OwnText::CellSizeTooLarge:
+        return "At this cell size the grid would be too large to draw. Choose a smaller cell "
+               "size.";
     }
     return {};
 }

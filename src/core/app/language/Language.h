@@ -9,6 +9,8 @@
 enum class OwnText : int {
     GridTooLarge = 101,
     PictureTooLarge = 102,
+    CellSizeOutOfRange = 103,
+    CellSizeTooLarge = 104,
 };
 
 // The user-interface texts of the loaded language file, in Windows-1251.

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+
+class PictureBox;
+struct Settings;
+
+// The letter font and colour of the settings, as the grid pictures carry them.
+namespace letterfont {
+
+QFont fontOf(const Settings& settings);
+// Settings keep colours as RGB numbers with red in the low byte.
+QColor colorOf(int rgb);
+int rgbOf(const QColor& color);
+
+// Gives the picture the settings' letter font and colour.
+void apply(PictureBox& picture, const Settings& settings);
+
+} // namespace letterfont

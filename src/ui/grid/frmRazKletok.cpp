@@ -1,0 +1,189 @@
+#include "grid/frmRazKletok.h"
+
+#include "app/frmForma.h"
+#include "grid/GridLimits.h"
+#include "grid/LetterFont.h"
+#include "platform/PictureBox.h"
+#include "text/CodePage.h"
+#include "text/SequentialText.h"
+#include "words/SlotColors.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+
+#include <algorithm>
+
+namespace {
+
+// The whole number in the size box, halves to even; nothing when it cannot be one.
+std::optional<int> sizeIn(const QLineEdit* box) {
+    return seqtext::toInt32(
+        seqtext::roundHalfEven(seqtext::numericValue(cp1251::fromUnicode(box->text()))));
+}
+
+bool previewable(std::optional<int> size) {
+    return size && *size >= 1 && *size <= gridlimits::kMaxCellSize;
+}
+
+} // namespace
+
+frmRazKletok::frmRazKletok(frmForma& form) : QDialog(&form), form_(form) {
+    setObjectName(QStringLiteral("frmRazKletok"));
+    auto make = [this](auto* w, const char* name) {
+        w->setObjectName(QLatin1String(name));
+        return w;
+    };
+    txtSzKletok = make(new QLineEdit(this), "txtSzKletok");
+    SzNomer = make(new QComboBox(this), "SzNomer");
+    kFont = make(new QPushButton(this), "kFont");
+    picKletka = make(new PictureBox(this), "picKletka");
+    kOK = make(new QPushButton(QStringLiteral("OK"), this), "kOK");
+    kNO = make(new QPushButton(this), "kNO");
+    Label1 = make(new QLabel(this), "Label1");
+    Label2 = make(new QLabel(this), "Label2");
+    Label3 = make(new QLabel(this), "Label3");
+    Label1->setBuddy(txtSzKletok);
+    Label2->setBuddy(SzNomer);
+    Label3->setBuddy(picKletka);
+
+    // Digits only, typed or pasted; control keys keep their work.
+    txtSzKletok->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), this));
+    SzNomer->addItems({QStringLiteral("x1"), QStringLiteral("x2"), QStringLiteral("x3")});
+    picKletka->setBackColor(QApplication::palette().color(QPalette::Window));
+    // Room for the largest cell with its 5-pixel margin on each side.
+    const int side = gridlimits::kMaxCellSize + 10 + 1;
+    picKletka->setPictureSize(side, side);
+    picKletka->setMinimumSize(side, side);
+    picKletka->setFocusPolicy(Qt::NoFocus);
+
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(Label1, 0, 0);
+    grid->addWidget(txtSzKletok, 0, 1);
+    grid->addWidget(Label2, 1, 0);
+    grid->addWidget(SzNomer, 1, 1);
+    grid->addWidget(kFont, 2, 0, 1, 2);
+    grid->addWidget(Label3, 3, 0, 1, 2);
+    grid->addWidget(picKletka, 4, 0, 1, 2, Qt::AlignLeft | Qt::AlignTop);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(kOK);
+    buttons->addWidget(kNO);
+    grid->addLayout(buttons, 5, 0, 1, 2);
+    grid->setSizeConstraint(QLayout::SetFixedSize);
+
+    const Language& lang = form_.state().language;
+    auto text = [&lang](int n) { return cp1251::toUnicode(lang.entry(n)); };
+    setWindowTitle(form_.OptionsRazmerKF->text());
+    Label1->setText(text(42));
+    Label2->setText(text(43));
+    kFont->setText(text(44));
+    Label3->setText(text(45));
+    kNO->setText(text(30));
+    kOK->setDefault(true);
+
+    const Settings& s = form_.state().settings;
+    strikethroughAtStart_ = form_.LetterFontStrikethrough;
+    SzNomer->setCurrentIndex(std::clamp(s.NumberSize, 1, 3) - 1);
+    txtSzKletok->setText(QString::number(s.CellSize));
+
+    connect(txtSzKletok, &QLineEdit::textChanged, this, &frmRazKletok::txtSzKletok_Change);
+    connect(SzNomer, &QComboBox::currentIndexChanged, this, &frmRazKletok::ShowKletka);
+    connect(kFont, &QPushButton::clicked, this, &frmRazKletok::kFont_Click);
+    connect(kOK, &QPushButton::clicked, this, &frmRazKletok::kOK_Click);
+    connect(kNO, &QPushButton::clicked, this, &QDialog::reject);
+    NewFontK();
+}
+
+void frmRazKletok::NewFontK() {
+    const Settings& s = form_.state().settings;
+    letterfont::apply(*picKletka, s);
+    letterfont::apply(*form_.picCopyKross, s);
+    ShowKletka();
+}
+
+void frmRazKletok::ShowKletka() {
+    const std::optional<int> size = sizeIn(txtSzKletok);
+    if (!previewable(size))
+        return;
+    const int s = *size;
+    const int k = std::clamp(SzNomer->currentIndex(), 0, 2);
+    PictureBox& pic = *picKletka;
+    pic.clear();
+    pic.fillBox(5, 5, s + 5, s + 5, slotcolor::kWhite);
+    pic.box(5, 5, s + 5, s + 5, slotcolor::kBorder);
+    const PictureBox& strip = *form_.picNomera[static_cast<std::size_t>(k)];
+    pic.copyBand(strip, 0, 0, 5 * (k + 1), strip.pictureHeight(), 7, 7);
+    const QString letter = QStringLiteral("A");
+    const int offset = static_cast<int>(seqtext::roundHalfEven(s - pic.textHeight(letter)));
+    pic.printText(s + 5 - pic.textWidth(letter) - 2, offset + 5, letter);
+}
+
+void frmRazKletok::txtSzKletok_Change() {
+    // Small values are passing states of typing ("1" on the way to "14").
+    const std::optional<int> size = sizeIn(txtSzKletok);
+    if (size && *size > 10)
+        ShowKletka();
+}
+
+void frmRazKletok::kFont_Click() {
+    if (form_.ChooseLetterFont(this) > 0)
+        NewFontK();
+}
+
+void frmRazKletok::refuse(const QByteArray& text) {
+    const AppState& state = form_.state();
+    form_.platformServices().messageBox(
+        this, cp1251::toUnicode(text), cp1251::toUnicode(state.MessageTitle),
+        platform::Icon::Critical, platform::Buttons::Ok, platform::Answer::Ok);
+    txtSzKletok->setFocus(Qt::OtherFocusReason);
+    txtSzKletok->selectAll();
+}
+
+void frmRazKletok::kOK_Click() {
+    AppState& state = form_.state();
+    const std::optional<int> size = sizeIn(txtSzKletok);
+    if (!size || !gridlimits::cellSizeAllowed(*size)) {
+        refuse(state.ownText(OwnText::CellSizeOutOfRange));
+        return;
+    }
+    const CrosswordDocument& doc = state.doc;
+    if (doc.GridWidth > 0 && doc.GridHeight > 0 &&
+        !gridlimits::pictureFits(doc.GridWidth, doc.GridHeight, *size)) {
+        refuse(state.ownText(OwnText::CellSizeTooLarge));
+        return;
+    }
+    hide();
+    state.settings.CellSize = *size;
+    state.settings.NumberSize = SzNomer->currentIndex() + 1;
+    form_.RedrawForNewCellSize();
+    confirmed_ = true;
+    accept();
+}
+
+void frmRazKletok::done(int result) {
+    if (!confirmed_) {
+        // A font chosen here counts only with OK: take back what the grid carries.
+        Settings& s = form_.state().settings;
+        const PictureBox& pole = *form_.picPole;
+        const QFont font = pole.pictureFont();
+        s.LetterFontName = cp1251::fromUnicode(font.family());
+        if (font.pointSizeF() > 0)
+            s.LetterFontSize = static_cast<int>(seqtext::roundHalfEven(font.pointSizeF()));
+        s.LetterFontBold = font.bold();
+        s.LetterFontItalic = font.italic();
+        s.LetterFontUnderline = font.underline();
+        s.LetterColor = letterfont::rgbOf(pole.foreColor());
+        form_.LetterFontStrikethrough = strikethroughAtStart_;
+        // The export picture follows, or it would draw in the font just cancelled.
+        letterfont::apply(*form_.picCopyKross, s);
+    }
+    QDialog::done(result);
+}
