@@ -15,23 +15,12 @@
 
 namespace {
 
-QString htmlFilter() {
-    return QStringList{QStringLiteral("HTML Document (*.htm; *.html)"),
-                       QStringLiteral("*.htm;*.html"), QStringLiteral("All Files (*.*)"),
-                       QStringLiteral("*.*")}
-        .join(QChar(0));
+QByteArray htmlFilter() {
+    return QByteArrayList{"HTML Document (*.htm; *.html)", "*.htm;*.html", "All Files (*.*)", "*.*"}
+        .join(char(0));
 }
 
 // The Save dialog, opening in SamplesFolder; a chosen path makes its folder the next start.
-QString askSavePath(frmForma& form, const QString& defaultName, const QString& filter) {
-    AppState& state = form.state();
-    const QString path = form.platformServices().getSaveFileName(
-        &form, QString(), state.SamplesFolder, defaultName, filter);
-    if (!path.isEmpty())
-        state.SamplesFolder = path.chopped(fileNameWithoutFolder(path).size());
-    return path;
-}
-
 // Lets the window repaint between the long steps; typing and clicks wait until the end.
 void letEventsRun() {
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
@@ -124,7 +113,8 @@ void frmForma::CopyKross() {
         return;
     }
 
-    const QString chosen = askSavePath(*this, suggestedExportName(doc.CrosswordPath), htmlFilter());
+    const QString chosen =
+        ShowFileDialog(true, suggestedExportName(doc.CrosswordPath), htmlFilter());
     if (chosen.isEmpty())
         return;
     const ExportNames names = exportNames(chosen);
