@@ -36,7 +36,7 @@ bool previewable(std::optional<int> size) {
 
 frmRazKletok::frmRazKletok(frmForma& form) : QDialog(&form), form_(form) {
     setObjectName(QStringLiteral("frmRazKletok"));
-    auto make = [this](auto* w, const char* name) {
+    auto make = [](auto* w, const char* name) {
         w->setObjectName(QLatin1String(name));
         return w;
     };
