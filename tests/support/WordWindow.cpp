@@ -56,19 +56,14 @@ QString WordWindow::saveCrossword(const QByteArrayList& rows, const std::vector<
 void WordWindow::openCrossword(const QString& path, int style) {
     AppState& s = program.state;
     form->OptionsStyle_Click(style);
-    ASSERT_EQ(ReadCrosswordFile(path, s.doc).status, FileStatus::Ok);
-    s.ShownStyle = s.settings.ChosenStyle;
-    CrosswordDocument& d = s.doc;
-    if (d.Mode == EditMode::ModeSolveNoAnswers) {
-        d.SlotTexts = Table<QByteArray>::withBounds(d.NumberedCount, 1);
-        d.CurrentSlot = 1;
-        d.CurrentDirection = d.SlotTable.at(1, 2, 0) == 0 ? 1 : 0;
-    }
-    form->UpdateControlsForMode();
-    form->ShowModeTexts();
-    form->BuildShownGrid();
-    form->txtOtvet->setFocus(Qt::OtherFocusReason);
+    // Through the menu, as a solver opens it: unsaved work is dropped, the dialog names path.
+    if (s.doc.Modified)
+        program.fake.answers.push_back(platform::Answer::No);
+    program.fake.paths.push_back(path);
+    form->KrossOpen_Click();
+    const CrosswordDocument& d = s.doc;
     ASSERT_TRUE(d.Mode == EditMode::ModeSolve || d.Mode == EditMode::ModeSolveNoAnswers);
+    ASSERT_EQ(d.CrosswordPath, path);
 }
 
 void WordWindow::clickCell(int x, int y) {

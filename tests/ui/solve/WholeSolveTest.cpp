@@ -55,8 +55,7 @@ protected:
 
 } // namespace
 
-// The open and save commands are not in the window yet: the test opens and saves through the
-// file functions, as those commands will.
+// Everything through the window: open, click, type, save the answers, reopen them, finish.
 TEST_F(WholeSolve, SolveSaveReopenAndFinish) {
     const std::vector<Move> firstHalf{
         {3, 0, 1, 0, u"КОТ"_s}, {3, 1, 2, 1, u"ОКО"_s}, {1, 3, 4, 1, u"ПСА"_s}};
@@ -74,19 +73,19 @@ TEST_F(WholeSolve, SolveSaveReopenAndFinish) {
         EXPECT_EQ(halfway.join('|'), cp(u"..КОТ|.П.К.|.С.О.|.А..."));
         EXPECT_EQ(form->lblSlov->text(), u"Words: 4");
 
-        const QString answersPath = program.folder.path() + u"Samples/progress.otv"_s;
-        ASSERT_EQ(WriteAnswersFile(answersPath, doc()), FileStatus::Ok);
+        const QString answersPath = program.folder.path() + (withAnswers ? u"Samples/checked.otv"_s
+                                                                         : u"Samples/typed.otv"_s);
+        fake().paths.push_back(answersPath);
+        form->FileSave_Click();
+        ASSERT_EQ(doc().AnswersPath, answersPath);
         EXPECT_FALSE(doc().Modified);
 
-        // Reopened from the answers file into an empty window.
+        // Reopened from the answers file into an empty window: the crossword is read first.
         doc() = CrosswordDocument{};
         form->UpdateControlsForMode();
-        AnswersFileContent content;
-        ASSERT_EQ(ReadAnswersFile(answersPath, content), FileStatus::Ok);
-        openCrossword(crosswordPathBesideAnswers(answersPath, content.CrosswordFileName), 0);
-        ASSERT_EQ(ApplyAnswers(content, answersPath, doc()), FileStatus::Ok);
-        form->BuildShownGrid();
-        form->ShowModeTexts();
+        fake().paths.push_back(answersPath);
+        form->FileOpenOtvet_Click();
+        ASSERT_EQ(doc().AnswersPath, answersPath);
         EXPECT_EQ(grid(), halfway);
         EXPECT_EQ(doc().SolvedCount, 3);
         EXPECT_EQ(form->lblSlov->text(), u"Words: 4");
