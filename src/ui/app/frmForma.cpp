@@ -1,5 +1,6 @@
 #include "app/frmForma.h"
 
+#include "app/Named.h"
 #include "app/WrapCheckBox.h"
 #include "grid/frmRazmer.h"
 #include "platform/PictureBox.h"
@@ -32,11 +33,6 @@ public:
 private:
     std::function<void()> onFocus_;
 };
-
-template <typename W> W* named(W* widget, const char* name) {
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
 
 QAction* namedAction(QMenu* menu, const char* name) {
     QAction* a = menu->addAction(QString());
@@ -290,4 +286,6 @@ void frmForma::FileExit_Click() {
     close();
 }
 
-void frmForma::closeEvent(QCloseEvent* event) { Form_Unload(*event); }
+void frmForma::closeEvent(QCloseEvent* event) {
+    Form_Unload(*event);
+}

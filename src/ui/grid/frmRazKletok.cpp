@@ -1,5 +1,6 @@
 #include "grid/frmRazKletok.h"
 
+#include "app/Named.h"
 #include "app/frmForma.h"
 #include "grid/GridLimits.h"
 #include "grid/LetterFont.h"
@@ -36,19 +37,15 @@ bool previewable(std::optional<int> size) {
 
 frmRazKletok::frmRazKletok(frmForma& form) : QDialog(&form), form_(form) {
     setObjectName(QStringLiteral("frmRazKletok"));
-    auto make = [](auto* w, const char* name) {
-        w->setObjectName(QLatin1String(name));
-        return w;
-    };
-    txtSzKletok = make(new QLineEdit(this), "txtSzKletok");
-    SzNomer = make(new QComboBox(this), "SzNomer");
-    kFont = make(new QPushButton(this), "kFont");
-    picKletka = make(new PictureBox(this), "picKletka");
-    kOK = make(new QPushButton(QStringLiteral("OK"), this), "kOK");
-    kNO = make(new QPushButton(this), "kNO");
-    Label1 = make(new QLabel(this), "Label1");
-    Label2 = make(new QLabel(this), "Label2");
-    Label3 = make(new QLabel(this), "Label3");
+    txtSzKletok = named(new QLineEdit(this), "txtSzKletok");
+    SzNomer = named(new QComboBox(this), "SzNomer");
+    kFont = named(new QPushButton(this), "kFont");
+    picKletka = named(new PictureBox(this), "picKletka");
+    kOK = named(new QPushButton(QStringLiteral("OK"), this), "kOK");
+    kNO = named(new QPushButton(this), "kNO");
+    Label1 = named(new QLabel(this), "Label1");
+    Label2 = named(new QLabel(this), "Label2");
+    Label3 = named(new QLabel(this), "Label3");
     Label1->setBuddy(txtSzKletok);
     Label2->setBuddy(SzNomer);
     Label3->setBuddy(picKletka);

@@ -1,5 +1,6 @@
 #include "grid/frmRazmer.h"
 
+#include "app/Named.h"
 #include "app/frmForma.h"
 #include "grid/GridLimits.h"
 #include "text/CodePage.h"
@@ -22,20 +23,16 @@ double numericValueOf(const QLineEdit* box) {
 
 frmRazmer::frmRazmer(frmForma& form) : QDialog(&form), form_(form) {
     setObjectName(QStringLiteral("frmRazmer"));
-    auto make = [](auto* w, const char* name) {
-        w->setObjectName(QLatin1String(name));
-        return w;
-    };
-    txtNameKross = make(new QLineEdit(this), "txtNameKross");
-    txtX = make(new QLineEdit(this), "txtX");
-    txtY = make(new QLineEdit(this), "txtY");
-    chNoOtvet = make(new QCheckBox(this), "chNoOtvet");
-    kOK = make(new QPushButton(QStringLiteral("OK"), this), "kOK");
-    kNO = make(new QPushButton(this), "kNO");
-    Label1 = make(new QLabel(this), "Label1");
-    Label2 = make(new QLabel(this), "Label2");
-    Label3 = make(new QLabel(this), "Label3");
-    Label4 = make(new QLabel(this), "Label4");
+    txtNameKross = named(new QLineEdit(this), "txtNameKross");
+    txtX = named(new QLineEdit(this), "txtX");
+    txtY = named(new QLineEdit(this), "txtY");
+    chNoOtvet = named(new QCheckBox(this), "chNoOtvet");
+    kOK = named(new QPushButton(QStringLiteral("OK"), this), "kOK");
+    kNO = named(new QPushButton(this), "kNO");
+    Label1 = named(new QLabel(this), "Label1");
+    Label2 = named(new QLabel(this), "Label2");
+    Label3 = named(new QLabel(this), "Label3");
+    Label4 = named(new QLabel(this), "Label4");
     Label4->setBuddy(txtNameKross);
     Label2->setBuddy(txtX);
     Label3->setBuddy(txtY);

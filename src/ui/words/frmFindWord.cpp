@@ -1,5 +1,6 @@
 #include "words/frmFindWord.h"
 
+#include "app/Named.h"
 #include "app/frmForma.h"
 #include "text/CodePage.h"
 #include "text/SequentialText.h"
@@ -26,16 +27,12 @@ bool isEnter(int key) {
 frmFindWord::frmFindWord(frmForma& form) : QWidget(&form, Qt::Dialog), form_(form) {
     setObjectName(QStringLiteral("frmFindWord"));
     setAttribute(Qt::WA_DeleteOnClose);
-    auto make = [](auto* w, const char* name) {
-        w->setObjectName(QLatin1String(name));
-        return w;
-    };
-    Label1 = make(new QLabel(this), "Label1");
-    txtWord = make(new QLineEdit(this), "txtWord");
-    Label3 = make(new QLabel(this), "Label3");
-    Label2 = make(new QLabel(this), "Label2");
-    List1 = make(new QListWidget(this), "List1");
-    Label4 = make(new QLabel(this), "Label4");
+    Label1 = named(new QLabel(this), "Label1");
+    txtWord = named(new QLineEdit(this), "txtWord");
+    Label3 = named(new QLabel(this), "Label3");
+    Label2 = named(new QLabel(this), "Label2");
+    List1 = named(new QListWidget(this), "List1");
+    Label4 = named(new QLabel(this), "Label4");
     for (QLabel* l : {Label1, Label2, Label3, Label4})
         l->setWordWrap(true);
     Label1->setBuddy(txtWord);

@@ -1,5 +1,6 @@
 #include "app/language/frmLang.h"
 
+#include "app/Named.h"
 #include "app/frmForma.h"
 #include "app/language/LoadJazikM.h"
 #include "text/CodePage.h"
@@ -11,14 +12,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace {
-
-template <typename W> W* named(W* widget, const char* name) {
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
-
-} // namespace
+namespace {} // namespace
 
 frmLang::frmLang(frmForma& form) : QDialog(&form), form_(form) {
     setObjectName(QStringLiteral("frmLang"));
