@@ -123,10 +123,15 @@ CrosswordReadResult ReadCrosswordFile(QIODevice& device, CrosswordDocument& doc)
         !readBounded(in, next.GridHeight, 1, kMaxGridSide) ||
         !readBounded(in, next.NumberedCount, 0, 1LL * next.GridWidth * next.GridHeight))
         return refuse();
+    // Without its own sizes the file would show a mix of itself and the crossword held before,
+    // one that cannot be saved and read back.
+    if (in.ended())
+        return refuse();
     const int n = next.NumberedCount;
     if (withAnswers)
         next.SlotTexts = Table<QByteArray>::withBounds(n, 1, 1);
     next.SlotTable = Table<int>::withBounds(n, 2, 1);
+    next.WordCount = 0;
     if (!readBounded(in, next.WordCount, 0, 2LL * n))
         return refuse();
 

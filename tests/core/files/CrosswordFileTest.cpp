@@ -188,21 +188,36 @@ TEST(CrosswordFile, FileEndingEarlyGivesAPartlyFilledCrossword) {
     EXPECT_EQ(read.SlotTable.at(2, 2, 1), 3);
     EXPECT_EQ(read.SlotTexts.at(2, 0, 1), cp(u"Электрический ..."));
 
-    // Ending before the sizes keeps the sizes held before.
+    // Ending after the numbered count: no words, but a crossword that can be saved again.
     read = previousDocument();
-    read.GridWidth = 7;
-    r = readBytes(firstLines(4), read);
-    EXPECT_EQ(read.CrosswordTitle, doc.CrosswordTitle);
-    EXPECT_EQ(read.CrosswordAuthor, doc.CrosswordAuthor);
-    EXPECT_EQ(read.GridWidth, 7);
+    r = readBytes(firstLines(7), read);
+    EXPECT_EQ(r.status, FileStatus::Ok);
+    EXPECT_EQ(read.WordCount, 0);
+    EXPECT_EQ(read.SlotTable.at(1, 2, 0), 0);
 
-    // Whatever the cut, even inside a line, the read ends normally.
+    // Whatever the cut, even inside a line, the read ends normally once the sizes are there;
+    // before them the file is refused and the crossword held before stays as it was.
+    const qsizetype countLine = firstLines(6).size();
     for (qsizetype cut = 0; cut < bytes.size(); ++cut) {
         CrosswordDocument part = previousDocument();
         r = readBytes(bytes.left(cut), part);
+        ASSERT_EQ(r.status == FileStatus::Ok, cut > countLine + 1) << cut;
+        if (r.status != FileStatus::Ok) {
+            ASSERT_EQ(r.status, FileStatus::Unusable) << cut;
+            ASSERT_EQ(part.Mode, EditMode::ModeOpenFailed) << cut;
+            ASSERT_EQ(part.CrosswordTitle, "Old") << cut;
+            continue;
+        }
         ASSERT_EQ(r.status, FileStatus::Ok) << cut;
         ASSERT_TRUE(part.Mode == EditMode::ModeSolve || part.Mode == EditMode::ModeIncomplete)
             << cut;
+    }
+
+    // The smallest files that hold nothing usable, the empty one among them.
+    for (const QByteArray& bytes : {QByteArray(), QByteArray(" 1 \r\n"),
+                                    QByteArray(" 1 \r\nT\r\n 3 \r\n 3 \r\n")}) {
+        CrosswordDocument empty;
+        EXPECT_EQ(readBytes(bytes, empty).status, FileStatus::Unusable);
     }
 }
 
