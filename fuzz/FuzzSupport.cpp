@@ -1,6 +1,8 @@
 #include "FuzzSupport.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 
 #include <cstdio>
 #include <cstdlib>
@@ -29,4 +31,17 @@ void ensureApplication() {
 void fuzzFailure(const char* what) {
     std::fprintf(stderr, "fuzz target check failed: %s\n", what);
     std::abort();
+}
+
+FuzzWindow::FuzzWindow() : state((ensureApplication(), folder.path() + QLatin1Char('/'))) {
+    if (!folder.isValid())
+        fuzzFailure("no temporary folder");
+    state.settings.CellSize = 3;
+    form = std::make_unique<frmForma>(state, platform);
+}
+
+void FuzzWindow::put(const char* name, QByteArrayView bytes) const {
+    QFile file(path(name));
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes.data(), bytes.size()) != bytes.size())
+        fuzzFailure("cannot write to the temporary folder");
 }

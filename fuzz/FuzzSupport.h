@@ -41,7 +41,7 @@ public:
         return defaultButton;
     }
     QString getOpenFileName(QWidget*, const QString&, const QString&, const QString&) override {
-        return {};
+        return openAnswer;
     }
     QString getSaveFileName(QWidget*, const QString&, const QString&, const QString&,
                             const QString&) override {
@@ -49,4 +49,27 @@ public:
     }
     bool chooseFont(QWidget*, platform::FontChoice&) override { return false; }
     void openDocument(const QString&, const QString&) override {}
+
+    QString openAnswer; // what the Open dialog "chooses"
+};
+
+#include "app/AppState.h"
+#include "app/frmForma.h"
+
+#include <QTemporaryDir>
+
+#include <memory>
+
+// The real main window in a program folder of its own, its grid drawn small so that the
+// largest crosswords redraw quickly.
+struct FuzzWindow {
+    QTemporaryDir folder;
+    SilentPlatform platform;
+    AppState state;
+    std::unique_ptr<frmForma> form;
+
+    FuzzWindow();
+    QString path(const char* name) const { return folder.filePath(QLatin1String(name)); }
+    // Writes bytes to the file name in the program folder.
+    void put(const char* name, QByteArrayView bytes) const;
 };

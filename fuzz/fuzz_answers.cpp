@@ -1,38 +1,41 @@
-// An answers file applied to the crossword it names. The input holds both: the crossword file
-// up to the first NUL byte, the answers file after it.
+// An answers file opened in the real window, with the crossword it names in its folder. The
+// input holds both: the crossword file "c.cfw" up to the first NUL byte, the answers file after
+// it. Each input is opened twice: into an empty window, which reads the crossword from the
+// folder, and again over the crossword that is then on screen.
 #include "FuzzSupport.h"
 
 #include "files/AnswersFile.h"
-#include "files/CrosswordFile.h"
-#include "grid/CrosswordDocument.h"
-#include "grid/ShownGrid.h"
 
 #include <algorithm>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const std::uint8_t* end = data + size;
-    const std::uint8_t* split = std::find(data, end, std::uint8_t(0));
-    FuzzInput crossword(data, static_cast<std::size_t>(split - data));
-    const std::uint8_t* answersStart = split == end ? end : split + 1;
-    FuzzInput answers(answersStart, static_cast<std::size_t>(end - answersStart));
+    static FuzzWindow w;
+    const auto* bytes = reinterpret_cast<const char*>(data);
+    const char* end = bytes + size;
+    const char* split = std::find(bytes, end, '\0');
+    w.put("c.cfw", QByteArrayView(bytes, split - bytes));
+    const char* answers = split == end ? end : split + 1;
+    w.put("a.otv", QByteArrayView(answers, end - answers));
+    w.platform.openAnswer = w.path("a.otv");
 
-    CrosswordDocument doc;
-    if (ReadCrosswordFile(crossword, doc).status != FileStatus::Ok)
-        return 0;
-    AnswersFileContent content;
-    if (ReadAnswersFile(answers, content) != FileStatus::Ok)
-        return 0;
-    (void)crosswordPathBesideAnswers(QStringLiteral("/x/y.otv"), content.CrosswordFileName);
-    if (doc.NoAnswers == 1)
-        doc.SlotTexts = Table<QByteArray>::withBounds(doc.NumberedCount, 1);
-    if (ApplyAnswers(content, QStringLiteral("/x/y.otv"), doc) != FileStatus::Ok)
-        return 0;
-    if (doc.SolvedCount < 0 || doc.SolvedCount > doc.WordCount)
-        fuzzFailure("solved count outside the crossword");
-    doc.Mode = doc.NoAnswers ? EditMode::ModeSolveNoAnswers : EditMode::ModeSolve;
-    buildShownGrid(doc, 1);
-    (void)firstUnsolvedWord(doc);
-    FuzzOutput out;
-    WriteAnswersFile(out, doc);
+    CrosswordDocument& doc = w.state.doc;
+    doc = CrosswordDocument();
+    w.form->UpdateControlsForMode();
+    for (int pass = 0; pass < 2; ++pass) {
+        w.form->OpenAnswersFile();
+        if (doc.SolvedCount < 0 || doc.SolvedCount > 2 * doc.NumberedCount)
+            fuzzFailure("solved count outside the crossword");
+        if (doc.Mode != EditMode::ModeSolve && doc.Mode != EditMode::ModeSolveNoAnswers)
+            continue;
+        FuzzOutput out;
+        if (!WriteAnswersFile(out, doc))
+            fuzzFailure("writing to memory failed");
+        QByteArray written = out.bytes();
+        QBuffer back(&written);
+        back.open(QIODevice::ReadOnly);
+        AnswersFileContent again;
+        if (ReadAnswersFile(back, again) != FileStatus::Ok)
+            fuzzFailure("an answers file the program wrote cannot be read back");
+    }
     return 0;
 }

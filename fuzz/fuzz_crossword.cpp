@@ -2,29 +2,10 @@
 // read again.
 #include "FuzzSupport.h"
 
-#include "app/AppState.h"
-#include "app/frmForma.h"
 #include "files/CrosswordFile.h"
 
-#include <memory>
-
-namespace {
-
-struct Window {
-    SilentPlatform platform;
-    AppState state{QStringLiteral("/nonexistent/")};
-    std::unique_ptr<frmForma> form;
-    Window() {
-        ensureApplication();
-        state.settings.CellSize = 3; // keep the largest grids quick to redraw
-        form = std::make_unique<frmForma>(state, platform);
-    }
-};
-
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static Window w;
+    static FuzzWindow w;
     CrosswordDocument& doc = w.state.doc;
     doc = CrosswordDocument();
     FuzzInput in(data, size);

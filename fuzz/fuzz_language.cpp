@@ -1,20 +1,25 @@
-// A language file, then what the window builds from it in every mode.
+// A language file loaded into the real window, which captions its controls from it, in every
+// mode.
 #include "FuzzSupport.h"
 
-#include "app/AppState.h"
-#include "app/language/Language.h"
-#include "app/language/LoadJazikM.h"
+#include <QDir>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static AppState state(QStringLiteral("/nonexistent/"));
-    FuzzInput in(data, size);
-    readLanguage(in, state.language);
-    (void)state.language.KrossFileFilter();
-    (void)state.language.AnswersFileFilter();
-    (void)state.language.OverwriteQuestion();
+    static FuzzWindow w;
+    static const bool folder = QDir(w.folder.path()).mkpath(QStringLiteral("Language"));
+    if (!folder)
+        fuzzFailure("cannot make the language folder");
+    w.put("Language/L.txt", QByteArrayView(reinterpret_cast<const char*>(data),
+                                           static_cast<qsizetype>(size)));
     for (int mode = 0; mode <= 8; ++mode) {
-        state.doc.Mode = static_cast<EditMode>(mode);
-        (void)modeTexts(state);
+        w.state.doc.Mode = static_cast<EditMode>(mode);
+        if (mode == 0)
+            w.form->LoadJazik("L.txt");
+        else
+            w.form->ShowModeTexts();
+        (void)w.state.language.KrossFileFilter();
+        (void)w.state.language.AnswersFileFilter();
+        (void)w.state.language.OverwriteQuestion();
     }
     return 0;
 }
