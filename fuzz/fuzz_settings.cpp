@@ -19,11 +19,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     back.open(QIODevice::ReadOnly);
     Settings again;
     readSettings(back, again);
-    // Names with a comma or line break cannot come back whole; everything else must.
-    if (!s.LanguageFileName.contains(',') && !s.LetterFontName.contains(',') &&
-        !s.LanguageFileName.contains('"') && !s.LetterFontName.contains('"') && again != s &&
-        !s.LanguageFileName.contains('\r') && !s.LetterFontName.contains('\r') &&
-        !s.LanguageFileName.contains('\n') && !s.LetterFontName.contains('\n'))
+    // A name is written as a plain line and read as a field: a comma, a quote, a line break
+    // or blanks at either end cannot come back as they were. Everything else must.
+    const auto survives = [](const QByteArray& name) {
+        const QByteArray blanks(" \t");
+        return !name.contains(',') && !name.contains('"') && !name.contains('\r') &&
+               !name.contains('\n') &&
+               (name.isEmpty() || (!blanks.contains(name.front()) && !blanks.contains(name.back())));
+    };
+    if (survives(s.LanguageFileName) && survives(s.LetterFontName) && again != s)
         fuzzFailure("settings changed on the way through the file");
     return 0;
 }

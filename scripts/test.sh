@@ -13,6 +13,10 @@ cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug
 cmake --build build/test -j "$jobs"
 ctest --test-dir build/test --output-on-failure -j "$jobs"
 
-cmake -S . -B build/sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCLUEFORGE_SANITIZE=ON
+# The sanitizer build uses clang, which also builds the fuzz targets: each gets a short run on
+# its seed corpus before the tests.
+cmake -S . -B build/sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCLUEFORGE_SANITIZE=ON \
+    -DCLUEFORGE_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++
 cmake --build build/sanitize -j "$jobs"
+scripts/fuzz.sh build/sanitize 10
 ctest --test-dir build/sanitize --output-on-failure -j "$jobs"
