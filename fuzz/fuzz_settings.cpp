@@ -1,8 +1,10 @@
-// The settings file: whatever it holds, the values must be usable and survive writing.
+// The settings file: whatever it holds, the values must be usable, survive writing, and the
+// program must start with them and draw a grid.
 #include "FuzzSupport.h"
 
 #include "app/Settings.h"
 #include "grid/GridLimits.h"
+
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzInput in(data, size);
@@ -29,5 +31,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     };
     if (survives(s.LanguageFileName) && survives(s.LetterFontName) && again != s)
         fuzzFailure("settings changed on the way through the file");
+
+    // The window the program starts with takes these settings: its letter font, cell size and
+    // style.
+    static FuzzWindow w;
+    w.state.settings = s;
+    frmForma& form = *w.form;
+    AppState& state = w.state;
+    form.NewFont();
+    // A crossword with letters, drawn in the font and colour the file chose.
+    form.ReadCrosswordFile(QStringLiteral(CLUEFORGE_SAMPLES "/Sample-en.cfw"));
+    if (state.doc.Mode != EditMode::ModeSolve)
+        fuzzFailure("the sample crossword did not open");
+    for (int style : {0, 1}) {
+        state.ShownStyle = style == 0 ? s.ChosenStyle : 1 - s.ChosenStyle;
+        form.BuildShownGrid();
+    }
     return 0;
 }
