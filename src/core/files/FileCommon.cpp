@@ -40,8 +40,12 @@ FileStatus saveFileSafely(const QString& path, const std::function<bool(QIODevic
 }
 
 FileStatus openForReading(QFile& file) {
-    if (file.open(QIODevice::ReadOnly))
-        return FileStatus::Ok;
+    if (file.open(QIODevice::ReadOnly)) {
+        if (file.size() <= kMaxFileBytes)
+            return FileStatus::Ok;
+        file.close();
+        return FileStatus::Unusable;
+    }
     return QFileInfo::exists(file.fileName()) ? FileStatus::OpenFailed : FileStatus::NotFound;
 }
 
