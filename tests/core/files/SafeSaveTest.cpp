@@ -106,7 +106,7 @@ TEST_F(SafeSaveFolder, FailuresKeepThePreviousFileAndLeaveNothingBehind) {
         std::function<bool(QIODevice&)> write;
         FileStatus status;
         QString previousIn; // where the previous file is afterwards
-        bool sizeLimit = false;
+        rlim_t sizeLimit = 0;
     };
     const Case cases[] = {
         {"writer fails part way",
@@ -116,7 +116,16 @@ TEST_F(SafeSaveFolder, FailuresKeepThePreviousFileAndLeaveNothingBehind) {
          },
          FileStatus::WriteFailed, folder},
         {"file-size limit", [&large](QIODevice& d) { return d.write(large) == large.size(); },
-         FileStatus::WriteFailed, folder, true},
+         FileStatus::WriteFailed, folder, 64 * 1024},
+        // Each write only fills the buffer: the failure shows when it is emptied.
+        {"file-size limit with small writes",
+         [](QIODevice& d) {
+             bool ok = true;
+             for (int i = 0; i < 200; ++i)
+                 ok = d.write("0123456789\r\n") == 12 && ok;
+             return ok;
+         },
+         FileStatus::WriteFailed, folder, 1024},
         // The folder goes away while the file is written: the new file has nowhere to go.
         {"folder moved away before the commit",
          [&](QIODevice& d) {
@@ -129,7 +138,7 @@ TEST_F(SafeSaveFolder, FailuresKeepThePreviousFileAndLeaveNothingBehind) {
         SCOPED_TRACE(c.what);
         FileStatus status = FileStatus::Ok;
         if (c.sizeLimit) {
-            const FileSizeLimit limit(64 * 1024);
+            const FileSizeLimit limit(c.sizeLimit);
             ASSERT_TRUE(limit.active());
             status = saveFileSafely(path, c.write);
         } else {
