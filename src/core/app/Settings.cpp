@@ -1,11 +1,11 @@
 #include "app/Settings.h"
 
+#include "files/FileCommon.h"
 #include "grid/GridLimits.h"
 #include "text/SequentialText.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <optional>
 
@@ -39,7 +39,8 @@ void readInt(seqtext::SequentialReader& in, int& target) {
 } // namespace
 
 void readSettings(QIODevice& device, Settings& settings) {
-    seqtext::SequentialReader in(device, 4096);
+    // Eleven fields of at most 4096 bytes; nothing further is read.
+    seqtext::SequentialReader in(device, 4096, 64 * 1024);
     const auto version = in.readTextField();
     if (!version || *version != Settings::kVersion)
         return;
@@ -98,13 +99,14 @@ bool writeSettings(QIODevice& device, const Settings& s) {
 
 SettingsWriteResult writeSettingsFile(const QString& programFolder, const Settings& settings) {
     const QString path = programFolder + QLatin1String(Settings::kFileName);
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly)) {
-        if (writeSettings(file, settings) && file.commit())
-            return SettingsWriteResult::Ok;
-        file.cancelWriting();
+    const FileStatus status = saveFileSafely(
+        path, [&settings](QIODevice& device) { return writeSettings(device, settings); });
+    if (status == FileStatus::Ok)
+        return SettingsWriteResult::Ok;
+    if (status != FileStatus::AccessDenied)
         return SettingsWriteResult::Failed;
-    }
+    // The file could not be started. Only a file or folder that refuses writing counts as
+    // denied access here; a missing program folder is reported as a plain failure.
     const QFileInfo target(path);
     const QFileInfo folder(programFolder);
     const bool denied = target.isDir() || (target.exists() && !target.isWritable()) ||

@@ -3,6 +3,8 @@
 #include "grid/CrosswordDocument.h"
 #include "text/CodePage.h"
 
+#include <QIODevice>
+
 namespace {
 
 qsizetype fileNameStart(const QString& path) {
@@ -108,4 +110,8 @@ QByteArray buildHtmlPage(const CrosswordDocument& doc, const PageCaptions& capti
     page += "<br>" + answers[0] + answers[1];
     page += "</body></html>\r\n";
     return page;
+}
+
+bool writeHtmlPage(QIODevice& device, const QByteArray& page) {
+    return device.write(page) == page.size();
 }

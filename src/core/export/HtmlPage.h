@@ -4,6 +4,7 @@
 #include <QString>
 
 struct CrosswordDocument;
+class QIODevice;
 
 // Where an exported crossword's page and its two pictures go.
 struct ExportNames {
@@ -35,3 +36,6 @@ QByteArray htmlEscape(const QByteArray& text);
 // without folders.
 QByteArray buildHtmlPage(const CrosswordDocument& doc, const PageCaptions& captions,
                          const QString& gridPictureName, const QString& answersPictureName);
+
+// Writes the page as built. False when a write failed.
+bool writeHtmlPage(QIODevice& device, const QByteArray& page);

@@ -40,7 +40,8 @@ bool WriteAnswersFile(QIODevice& device, const CrosswordDocument& doc);
 FileStatus WriteAnswersFile(const QString& path, CrosswordDocument& doc);
 
 // Reads the whole file. Unusable when it ends before the solved-word count; records are read
-// while the file lasts, at most as many as the largest crossword can have.
+// while the file lasts, at most as many as the largest crossword can have. As with crossword
+// files, a device ends after kMaxFileBytes and a larger file is refused as Unusable unread.
 FileStatus ReadAnswersFile(QIODevice& device, AnswersFileContent& content);
 FileStatus ReadAnswersFile(const QString& path, AnswersFileContent& content);
 

@@ -34,9 +34,11 @@ struct CrosswordReadResult {
 // crossword without answers, captions and messages.
 // Values the file does not reach keep what they were, as with a file that ends early. A file
 // whose sizes the program cannot hold is refused as Unusable: the document is then unchanged
-// but for doc.Mode = ModeOpenFailed.
+// but for doc.Mode = ModeOpenFailed. Only the first kMaxFileBytes are read; a device that goes
+// on counts as ending there.
 CrosswordReadResult ReadCrosswordFile(QIODevice& device, CrosswordDocument& doc);
 
-// The same from a path; on Ok also CrosswordPath = path. A file that cannot be opened leaves
-// the document unchanged but for doc.Mode = ModeOpenFailed.
+// The same from a path; on Ok also CrosswordPath = path. A file that cannot be opened, or one
+// larger than kMaxFileBytes (Unusable, not read), leaves the document unchanged but for
+// doc.Mode = ModeOpenFailed.
 CrosswordReadResult ReadCrosswordFile(const QString& path, CrosswordDocument& doc);

@@ -32,7 +32,9 @@ FileStatus saveFileSafely(const QString& path, const std::function<bool(QIODevic
     if (!file.open(QIODevice::WriteOnly))
         return file.error() == QFileDevice::ResourceError ? FileStatus::WriteFailed
                                                           : FileStatus::AccessDenied;
-    if (!write(file)) {
+    // Small writes only fill the buffer; the commit alone would not notice that emptying it
+    // failed (a full disk) and would put a cut file in the previous one's place.
+    if (!write(file) || !file.flush() || file.error() != QFileDevice::NoError) {
         file.cancelWriting();
         return FileStatus::WriteFailed;
     }
@@ -40,8 +42,12 @@ FileStatus saveFileSafely(const QString& path, const std::function<bool(QIODevic
 }
 
 FileStatus openForReading(QFile& file) {
-    if (file.open(QIODevice::ReadOnly))
-        return FileStatus::Ok;
+    if (file.open(QIODevice::ReadOnly)) {
+        if (file.size() <= kMaxFileBytes)
+            return FileStatus::Ok;
+        file.close();
+        return FileStatus::Unusable;
+    }
     return QFileInfo::exists(file.fileName()) ? FileStatus::OpenFailed : FileStatus::NotFound;
 }
 

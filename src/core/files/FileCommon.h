@@ -30,7 +30,12 @@ int fileMessageEntry(FileStatus status);
 // failure at any point leaves the previous file as it was.
 FileStatus saveFileSafely(const QString& path, const std::function<bool(QIODevice&)>& write);
 
-// Opens path for reading; NotFound or OpenFailed when that fails.
+// The most of a crossword or answers file the program reads. A full 250 × 250 crossword,
+// 62,500 words with 200-byte clues, takes about 16 MB; an answers file far less.
+constexpr qint64 kMaxFileBytes = qint64(64) * 1024 * 1024;
+
+// Opens path for reading; NotFound or OpenFailed when that fails, Unusable for a file larger
+// than kMaxFileBytes, which is then not read at all.
 FileStatus openForReading(QFile& file);
 
 // Whether saving to path must ask before replacing a file: it is not the document's own file

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "files/FileCommon.h"
 #include "text/SequentialText.h"
 
 #include <QByteArray>
@@ -10,7 +11,9 @@
 // The values of a crossword or answers file one by one, noting when one was past the end.
 class ValueReader {
 public:
-    explicit ValueReader(QIODevice& device) : in_(device) {}
+    // A device longer than any sound file ends, for this reader, after kMaxFileBytes.
+    explicit ValueReader(QIODevice& device)
+        : in_(device, seqtext::SequentialReader::kDefaultMaxField, kMaxFileBytes) {}
 
     // A number line; nothing past the end.
     std::optional<double> number() { return noteEnd(in_.readNumberField()); }

@@ -2,6 +2,7 @@
 
 #include <QIODevice>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -115,14 +116,16 @@ QByteArray strNumber(std::int64_t value) {
     return ' ' + QByteArray::number(static_cast<qlonglong>(value));
 }
 
-SequentialReader::SequentialReader(QIODevice& device, qsizetype maxFieldBytes)
-    : device_(device), maxField_(maxFieldBytes) {}
+SequentialReader::SequentialReader(QIODevice& device, qsizetype maxFieldBytes, qint64 maxInputBytes)
+    : device_(device), maxField_(maxFieldBytes), inputLeft_(std::max<qint64>(maxInputBytes, 0)) {}
 
 int SequentialReader::peek() {
     if (pos_ >= buffer_.size()) {
         if (eof_)
             return -1;
-        buffer_ = device_.read(64 * 1024);
+        buffer_ =
+            inputLeft_ > 0 ? device_.read(std::min<qint64>(64 * 1024, inputLeft_)) : QByteArray();
+        inputLeft_ -= buffer_.size();
         pos_ = 0;
         if (buffer_.isEmpty()) {
             eof_ = true;

@@ -31,8 +31,12 @@ public:
     // Fields and lines longer than maxFieldBytes are cut there; the rest up to their end is
     // skipped and truncated() reports it, so a hostile file cannot exhaust memory.
     static constexpr qsizetype kDefaultMaxField = qsizetype(64) * 1024 * 1024;
+    // Nothing past the first maxInputBytes of the device is read: the reader ends there as if
+    // the file did, so skipping an overlong field or counting endless records stays bounded.
+    static constexpr qint64 kDefaultMaxInput = qint64(64) * 1024 * 1024;
 
-    explicit SequentialReader(QIODevice& device, qsizetype maxFieldBytes = kDefaultMaxField);
+    explicit SequentialReader(QIODevice& device, qsizetype maxFieldBytes = kDefaultMaxField,
+                              qint64 maxInputBytes = kDefaultMaxInput);
 
     bool atEnd();
 
@@ -64,6 +68,7 @@ private:
 
     QIODevice& device_;
     qsizetype maxField_;
+    qint64 inputLeft_;
     QByteArray buffer_;
     qsizetype pos_ = 0;
     bool eof_ = false;

@@ -278,6 +278,9 @@ platform::Answer frmForma::message(const QByteArray& text, platform::Icon icon,
 }
 
 void frmForma::KrossNew_Click() {
+    // The new grid replaces the crossword in memory.
+    if (ConfirmDiscardChanges() == 1)
+        return;
     frmRazmer dialog(*this);
     dialog.exec();
 }

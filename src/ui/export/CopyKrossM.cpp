@@ -165,6 +165,6 @@ void frmForma::CopyKross() {
     const QByteArray page = buildHtmlPage(doc, captions, fileNameWithoutFolder(names.gridPicture),
                                           fileNameWithoutFolder(names.answersPicture));
     failed(names.page, saveFileSafely(names.page, [&page](QIODevice& device) {
-               return device.write(page) == page.size();
+               return writeHtmlPage(device, page);
            }));
 }

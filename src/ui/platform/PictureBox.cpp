@@ -1,6 +1,7 @@
 #include "platform/PictureBox.h"
 
-#include <QFile>
+#include "files/FileCommon.h"
+
 #include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
@@ -176,8 +177,8 @@ QColor PictureBox::pixel(int x, int y) const {
 }
 
 bool PictureBox::saveBmp(const QString& path) const {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && saveBmp(file);
+    return saveFileSafely(path, [this](QIODevice& device) { return saveBmp(device); }) ==
+           FileStatus::Ok;
 }
 
 bool PictureBox::saveBmp(QIODevice& device) const {

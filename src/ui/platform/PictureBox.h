@@ -50,6 +50,7 @@ public:
     void copyBand(const PictureBox& source, int sx, int sy, int w, int h, int dx, int dy);
     // The colour at (x, y); an invalid colour outside the picture.
     QColor pixel(int x, int y) const;
+    // Replaces the file at path only once the whole picture is written.
     bool saveBmp(const QString& path) const;
     // A 24-bit Windows bitmap of the image, written to an open device.
     bool saveBmp(QIODevice& device) const;

@@ -1,6 +1,7 @@
 #include "FileFixtures.h"
 
 #include "files/CrosswordFile.h"
+#include "support/FailingDevice.h"
 #include "support/FileSizeLimit.h"
 #include "support/SameCrossword.h"
 
@@ -214,8 +215,8 @@ TEST(CrosswordFile, FileEndingEarlyGivesAPartlyFilledCrossword) {
     }
 
     // The smallest files that hold nothing usable, the empty one among them.
-    for (const QByteArray& bytes : {QByteArray(), QByteArray(" 1 \r\n"),
-                                    QByteArray(" 1 \r\nT\r\n 3 \r\n 3 \r\n")}) {
+    for (const QByteArray& bytes :
+         {QByteArray(), QByteArray(" 1 \r\n"), QByteArray(" 1 \r\nT\r\n 3 \r\n 3 \r\n")}) {
         CrosswordDocument empty;
         EXPECT_EQ(readBytes(bytes, empty).status, FileStatus::Unusable);
     }
@@ -331,24 +332,6 @@ TEST(CrosswordFile, FailedCreateIsReportedAndChangesNothing) {
     }
     EXPECT_TRUE(QFileInfo(dir.filePath(QStringLiteral("taken.cfw"))).isDir());
 }
-
-// A device that accepts a few bytes and then fails, like a disk that fills up.
-class FailingDevice : public QIODevice {
-public:
-    explicit FailingDevice(qint64 room) : room_(room) { open(QIODevice::WriteOnly); }
-
-protected:
-    qint64 readData(char*, qint64) override { return -1; }
-    qint64 writeData(const char*, qint64 len) override {
-        if (len > room_)
-            return -1;
-        room_ -= len;
-        return len;
-    }
-
-private:
-    qint64 room_;
-};
 
 TEST(CrosswordFile, WriteFailuresAreReported) {
     const CrosswordDocument doc = sampleCrossword();

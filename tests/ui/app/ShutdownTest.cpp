@@ -1,3 +1,4 @@
+#include "support/FileSizeLimit.h"
 #include "support/ModalDialog.h"
 #include "support/RunningProgram.h"
 
@@ -105,4 +106,21 @@ TEST(Shutdown, SettingsThatCannotBeWrittenAreReportedAndTheWindowStillCloses) {
     EXPECT_EQ(m.text, u("Файл Clueforge.ini недоступен для записи."));
     EXPECT_EQ(m.icon, platform::Icon::Critical);
     EXPECT_EQ(m.title, u("Clueforge"));
+}
+
+TEST(Shutdown, SettingsThatFailPartWayKeepThePreviousFile) {
+    Program p;
+    const QByteArray previous = "6.3\r\nRussian.txt\r\n";
+    p.folder.write(kIni, previous);
+    frmForma& f = p.start();
+    {
+        const FileSizeLimit limit(16);
+        ASSERT_TRUE(limit.active());
+        EXPECT_TRUE(f.close());
+    }
+    ASSERT_EQ(p.fake.messages.size(), 1);
+    EXPECT_EQ(p.fake.messages.front().text, u("Файл Clueforge.ini не записан: ошибка записи."));
+    EXPECT_EQ(p.fake.messages.front().icon, platform::Icon::Critical);
+    EXPECT_EQ(p.folder.read(kIni), previous);
+    EXPECT_EQ(QDir(p.folder.path()).entryList(QDir::Files), QStringList{kIni});
 }

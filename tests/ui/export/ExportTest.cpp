@@ -4,6 +4,7 @@
 #include "words/Placement.h"
 
 #include "support/Crosswords.h"
+#include "support/FileSizeLimit.h"
 #include "support/GridPattern.h"
 #include "support/RunningProgram.h"
 
@@ -305,6 +306,53 @@ TEST_F(ExportWindow, FilesThatCannotBeWrittenAreReported) {
         EXPECT_FALSE(QFileInfo(path(u"x.htm")).isFile());
         // Nothing half-written is left behind.
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), c.filesLeft);
+    }
+}
+
+TEST_F(ExportWindow, FailedWriteIsReportedAndKeepsThatFilesPreviousContent) {
+    author({"..", "##"}, {{1, 0, u"ab", u"c"}});
+    const QByteArray failedEntry = program.state.language.entry(61);
+    ASSERT_FALSE(failedEntry.isEmpty());
+    const QString page = outPath(QStringLiteral("x.htm"));
+    const QString grid = outPath(QStringLiteral("x.bmp"));
+    const QString answers = outPath(QStringLiteral(u"x (ответы).bmp"));
+    struct Case {
+        const char* what;
+        rlim_t limit;
+        QString failing;
+        QStringList replaced; // written before the failure
+    };
+    // The pictures take a few kilobytes; the long clue below makes the page larger.
+    const Case cases[] = {{"grid picture", 16, grid, {}}, {"page", 10'000, page, {grid, answers}}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        for (const QString& path : {page, grid, answers}) {
+            QFile f(path);
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+            f.write("old " + path.toUtf8());
+        }
+        doc().SlotTexts.set(1, 0, 0, QByteArray(20'000, 'x'));
+        doc().Modified = true;
+        fake().messages.clear();
+        fake().answers = {platform::Answer::Yes}; // replace the files already there
+        {
+            const FileSizeLimit limit(c.limit);
+            ASSERT_TRUE(limit.active());
+            exportTo(page);
+        }
+        ASSERT_EQ(fake().messages.size(), 2);
+        const FakePlatform::Message& m = fake().messages[1];
+        EXPECT_EQ(m.icon, platform::Icon::Critical);
+        EXPECT_EQ(m.text, QStringLiteral(u"Файл ") + QDir::toNativeSeparators(c.failing) +
+                              QLatin1Char(' ') + cp1251::toUnicode(failedEntry));
+        for (const QString& path : {page, grid, answers}) {
+            QFile f(path);
+            ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+            EXPECT_EQ(f.readAll() == "old " + path.toUtf8(), !c.replaced.contains(path))
+                << path.toStdString();
+        }
+        EXPECT_EQ(QDir(out.path()).entryList(QDir::Files).size(), 3);
+        EXPECT_TRUE(doc().Modified);
     }
 }
 

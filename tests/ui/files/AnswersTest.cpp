@@ -1,6 +1,7 @@
 #include "FilesWindow.h"
 
 #include "solve/Solving.h"
+#include "support/FileSizeLimit.h"
 
 #include <QDir>
 #include <QLabel>
@@ -115,6 +116,49 @@ TEST_F(AnswersFiles, ReplacingAnotherFileAsksFirst) {
     EXPECT_EQ(readFile(other), "old");
     EXPECT_TRUE(doc().AnswersPath.isEmpty());
     EXPECT_TRUE(doc().Modified);
+}
+
+TEST_F(AnswersFiles, FailedSaveIsReportedAndKeepsThePreviousFile) {
+    solveSome(1);
+    const QString saved = at(u("saved.otv"));
+    fake().paths.push_back(saved);
+    form->FileSave_Click();
+    ASSERT_EQ(doc().AnswersPath, saved);
+    const QByteArray before = readFile(saved);
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("taken.otv")));
+
+    const QString denied = u("File cannot be written: access denied.");
+    const QString failed = u("File could not be written.");
+    struct Case {
+        const char* what;
+        QString chosen; // "" saves to the answers file in use
+        QString message;
+    };
+    for (const Case& c : {Case{"missing folder", at(u("no such folder/x.otv")), denied},
+                          Case{"folder in the file's place", at(u("taken.otv")), denied},
+                          Case{"device full", QString(), failed}}) {
+        SCOPED_TRACE(c.what);
+        fake().messages.clear();
+        doc().SlotTexts.set(3, 0, cp(u"ТОК"));
+        doc().SolvedFlags.set(3, 0, 1);
+        doc().Modified = true;
+        if (c.chosen.isEmpty()) {
+            const FileSizeLimit limit(16);
+            ASSERT_TRUE(limit.active());
+            form->FileSave_Click();
+        } else {
+            fake().paths.push_back(c.chosen);
+            form->FileSaveAs_Click();
+        }
+        ASSERT_EQ(fake().messages.size(), 1);
+        EXPECT_EQ(lastMessage(), c.message);
+        EXPECT_EQ(fake().messages[0].icon, platform::Icon::Critical);
+        EXPECT_EQ(readFile(saved), before);
+        EXPECT_EQ(doc().AnswersPath, saved);
+        EXPECT_TRUE(doc().Modified);
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files),
+              (QStringList{QStringLiteral("saved.otv"), u("Дом.cfw")}));
 }
 
 TEST_F(AnswersFiles, ReopeningRestoresTheWords) {

@@ -12,6 +12,8 @@ namespace {
 
 // No caption or message comes near this; a longer line is cut rather than held whole.
 constexpr qsizetype kMaxText = 64 * 1024;
+// A thousand times a shipped language file; what lies beyond is not read.
+constexpr qint64 kMaxFile = 4 * 1024 * 1024;
 
 bool replacedByEveryLoad(int n) {
     return n < Language::kFirstKept || n > Language::kLastKept;
@@ -26,7 +28,7 @@ QString languageFilePath(const QString& programFolder, const QByteArray& fileNam
 }
 
 void readLanguage(QIODevice& device, Language& language) {
-    seqtext::SequentialReader in(device, kMaxText);
+    seqtext::SequentialReader in(device, kMaxText, kMaxFile);
     Language next = language;
     next.name = in.readTextField().value_or(QByteArray());
     for (int n = 1; n <= Language::kLastEntry; ++n)
@@ -63,7 +65,7 @@ std::optional<QByteArray> readLanguageName(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    seqtext::SequentialReader in(file, kMaxText);
+    seqtext::SequentialReader in(file, kMaxText, kMaxFile);
     return in.readTextField().value_or(QByteArray());
 }
 
