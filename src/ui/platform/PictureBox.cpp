@@ -178,9 +178,10 @@ const PictureBox::CellStamp& PictureBox::cellStamp(QSize size, const QColor& bor
         c.drawStaticText(offset + QPoint(room, room), text);
         c.end();
         QRect ink;
+        const int width = canvas.width();
         for (int y = 0; y < canvas.height(); ++y) {
             const auto* line = reinterpret_cast<const QRgb*>(canvas.constScanLine(y));
-            for (int x = 0; x < canvas.width(); ++x)
+            for (int x = 0; x < width; ++x)
                 if (qAlpha(line[x]) != 0)
                     ink |= QRect(x - room, y - room, 1, 1);
         }
@@ -204,10 +205,12 @@ bool PictureBox::stampCell(const QRect& square, const QColor& border, const QCol
     if (!stamp.fits)
         return false;
     // Rows copied straight into the picture: a painter call per cell costs several times more.
-    const qsizetype rowBytes = qsizetype(square.width()) * 4;
-    for (int y = 0; y < square.height(); ++y)
-        std::memcpy(image_.scanLine(square.top() + y) + qsizetype(square.left()) * 4,
-                    stamp.image.constScanLine(y), static_cast<std::size_t>(rowBytes));
+    const auto rowBytes = static_cast<std::size_t>(square.width()) * 4;
+    const qsizetype stride = image_.bytesPerLine();
+    uchar* to = image_.bits() + square.top() * stride + qsizetype(square.left()) * 4;
+    const uchar* from = stamp.image.constBits();
+    for (int y = 0; y < square.height(); ++y, to += stride, from += stamp.image.bytesPerLine())
+        std::memcpy(to, from, rowBytes);
     if (!batch_)
         update(square);
     return true;
@@ -236,10 +239,12 @@ void PictureBox::copyBand(const PictureBox& source, int sx, int sy, int w, int h
     if (source.image_.format() == image_.format() && image_.depth() == 32 &&
         source.image_.rect().contains(from) && image_.rect().contains(to)) {
         // The slot numbers of a repaint: rows copied straight, as a painter call costs more.
-        for (int y = 0; y < h; ++y)
-            std::memcpy(image_.scanLine(dy + y) + qsizetype(dx) * 4,
-                        source.image_.constScanLine(sy + y) + qsizetype(sx) * 4,
-                        static_cast<std::size_t>(w) * 4);
+        const qsizetype stride = image_.bytesPerLine();
+        const qsizetype sourceStride = source.image_.bytesPerLine();
+        uchar* row = image_.bits() + dy * stride + qsizetype(dx) * 4;
+        const uchar* sourceRow = source.image_.constBits() + sy * sourceStride + qsizetype(sx) * 4;
+        for (int y = 0; y < h; ++y, row += stride, sourceRow += sourceStride)
+            std::memcpy(row, sourceRow, static_cast<std::size_t>(w) * 4);
         if (!batch_)
             update(to);
         return;
