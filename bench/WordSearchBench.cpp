@@ -1,5 +1,7 @@
 // The pattern search over one million 8-letter words with three known letters, beside grep
 // over the same words (one per line) and a plain scan of the same bytes in memory.
+#include "Paired.h"
+
 #include "words/WordList.h"
 
 #include <QByteArray>
@@ -12,6 +14,7 @@
 #include <cstdio>
 #include <random>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -63,68 +66,84 @@ Fixture& fixture() {
     return f;
 }
 
-void SearchCached(benchmark::State& state) {
-    Fixture& f = fixture();
-    words::WordListCache cache;
-    words::findWords(cache, f.programFolder, f.pattern);
-    qsizetype found = 0;
-    for (auto _ : state) {
-        found = words::findWords(cache, f.programFolder, f.pattern).size();
-        benchmark::DoNotOptimize(found);
-    }
-    state.counters["found"] = static_cast<double>(found);
-}
-
-void SearchReadingTheFile(benchmark::State& state) {
-    Fixture& f = fixture();
-    qsizetype found = 0;
-    for (auto _ : state) {
-        words::WordListCache cache;
-        found = words::findWords(cache, f.programFolder, f.pattern).size();
-        benchmark::DoNotOptimize(found);
-    }
-    state.counters["found"] = static_cast<double>(found);
-}
-
-void Grep(benchmark::State& state) {
-    Fixture& f = fixture();
+// The references, each one run: grep over the words one per line (found: how many lines
+// matched, -1 when grep did not run) and a plain scan of the words in memory.
+long grepOnce(const Fixture& f) {
     std::string regex = "^";
     for (char c : f.pattern)
         regex += c == '?' ? '.' : c;
     regex += '$';
     const std::string command = "LC_ALL=C grep -c -e '" + regex + "' '" + f.linesPath + "'";
-    long found = 0;
-    for (auto _ : state) {
-        FILE* pipe = popen(command.c_str(), "r");
-        if (!pipe || std::fscanf(pipe, "%ld", &found) != 1) {
-            state.SkipWithError("grep did not run");
-            if (pipe)
-                pclose(pipe);
-            return;
-        }
-        pclose(pipe);
-    }
-    state.counters["found"] = static_cast<double>(found);
+    long found = -1;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe)
+        return -1;
+    if (std::fscanf(pipe, "%ld", &found) != 1)
+        found = -1;
+    pclose(pipe);
+    return found;
 }
 
-void PlainScan(benchmark::State& state) {
-    Fixture& f = fixture();
+long scanOnce(const Fixture& f) {
     const char* bytes = f.letters.constData();
     const char a = f.pattern[1], b = f.pattern[4], c = f.pattern[7];
     long found = 0;
-    for (auto _ : state) {
-        found = 0;
-        for (const char* w = bytes; w < bytes + f.letters.size(); w += kLength)
-            found += w[1] == a && w[4] == b && w[7] == c;
-        benchmark::DoNotOptimize(found);
+    for (const char* w = bytes; w < bytes + f.letters.size(); w += kLength)
+        found += w[1] == a && w[4] == b && w[7] == c;
+    benchmark::DoNotOptimize(found);
+    return found;
+}
+
+std::vector<bench::Reference> references(const Fixture& f) {
+    return {{"scan", [&f] { return bench::timed([&f] { scanOnce(f); }); }},
+            {"grep", [&f] { return bench::timed([&f] { grepOnce(f); }); }}};
+}
+
+// The search as the window repeats it, the word list already in memory.
+void SearchCached(benchmark::State& state) {
+    Fixture& f = fixture();
+    if (grepOnce(f) < 0) {
+        state.SkipWithError("grep did not run");
+        return;
     }
+    words::WordListCache cache;
+    words::findWords(cache, f.programFolder, f.pattern);
+    qsizetype found = 0;
+    bench::runPaired(
+        state,
+        [&] {
+            return bench::timed([&] {
+                found = words::findWords(cache, f.programFolder, f.pattern).size();
+                benchmark::DoNotOptimize(found);
+            });
+        },
+        references(f));
+    state.counters["found"] = static_cast<double>(found);
+    state.counters["found_by_grep"] = static_cast<double>(grepOnce(f));
+}
+
+// The first search of a length, reading its word list from the file.
+void SearchReadingTheFile(benchmark::State& state) {
+    Fixture& f = fixture();
+    if (grepOnce(f) < 0) {
+        state.SkipWithError("grep did not run");
+        return;
+    }
+    qsizetype found = 0;
+    bench::runPaired(
+        state,
+        [&] {
+            return bench::timed([&] {
+                words::WordListCache cache;
+                found = words::findWords(cache, f.programFolder, f.pattern).size();
+                benchmark::DoNotOptimize(found);
+            });
+        },
+        references(f));
     state.counters["found"] = static_cast<double>(found);
 }
 
 } // namespace
 
-BENCHMARK(SearchCached)->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(SearchReadingTheFile)->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(Grep)->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(PlainScan)->Unit(benchmark::kMillisecond)->UseRealTime();
-
+BENCHMARK(SearchCached)->Unit(benchmark::kMillisecond)->UseManualTime();
+BENCHMARK(SearchReadingTheFile)->Unit(benchmark::kMillisecond)->UseManualTime();

@@ -1,8 +1,10 @@
 #include "text/SequentialText.h"
 
 #include <QIODevice>
+#include <QVarLengthArray>
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -23,8 +25,9 @@ bool isDigit(int c) {
 } // namespace
 
 double numericValue(QByteArrayView text) {
-    QByteArray s;
-    s.reserve(text.size());
+    // Files hold tens of thousands of numbers: the text is worked on in place, without a
+    // heap allocation for a number of ordinary length.
+    QVarLengthArray<char, 64> s;
     for (char c : text)
         if (c != ' ' && c != '\t' && c != '\n' && c != '\r')
             s.append(c);
@@ -55,13 +58,15 @@ double numericValue(QByteArrayView text) {
         sign = s[i] == '-' ? -1 : 1;
         ++i;
     }
-    QByteArray digits;
+    QVarLengthArray<char, 64> digits;
     bool any = false;
+    bool whole = true; // digits only
     while (i < s.size() && isDigit(s[i])) {
         digits.append(s[i++]);
         any = true;
     }
     if (i < s.size() && s[i] == '.') {
+        whole = false;
         digits.append(s[i++]);
         while (i < s.size() && isDigit(s[i])) {
             digits.append(s[i++]);
@@ -72,7 +77,8 @@ double numericValue(QByteArrayView text) {
         return 0;
     if (i < s.size() && ((s[i] | 0x20) == 'e' || (s[i] | 0x20) == 'd')) {
         qsizetype j = i + 1;
-        QByteArray exp("e");
+        QVarLengthArray<char, 16> exp;
+        exp.append('e');
         if (j < s.size() && (s[j] == '-' || s[j] == '+'))
             exp.append(s[j++]);
         bool expDigits = false;
@@ -80,11 +86,20 @@ double numericValue(QByteArrayView text) {
             exp.append(s[j++]);
             expDigits = true;
         }
-        if (expDigits)
-            digits.append(exp);
+        if (expDigits) {
+            digits.append(exp.constData(), exp.size());
+            whole = false;
+        }
+    }
+    // Up to 15 digits are exact in a double: the common case needs no conversion routine.
+    if (whole && digits.size() <= 15) {
+        double v = 0;
+        for (char c : digits)
+            v = v * 10 + (c - '0');
+        return sign * v;
     }
     bool ok = false;
-    const double v = digits.toDouble(&ok);
+    const double v = QByteArray(digits.constData(), digits.size()).toDouble(&ok);
     if (!ok)
         return sign * std::numeric_limits<double>::infinity();
     return sign * v;
@@ -110,36 +125,39 @@ std::optional<std::int32_t> toInt32(double value) {
     return static_cast<std::int32_t>(r);
 }
 
+namespace {
+
+constexpr std::size_t kStrNumberRoom = 24;
+
+// strNumber's text at out (kStrNumberRoom bytes), returning its length.
+std::size_t putStrNumber(char* out, std::int64_t value) {
+    char* at = out;
+    if (value >= 0)
+        *at++ = ' ';
+    return static_cast<std::size_t>(std::to_chars(at, out + kStrNumberRoom, value).ptr - out);
+}
+
+} // namespace
+
 QByteArray strNumber(std::int64_t value) {
-    if (value < 0)
-        return QByteArray::number(static_cast<qlonglong>(value));
-    return ' ' + QByteArray::number(static_cast<qlonglong>(value));
+    char buffer[kStrNumberRoom];
+    return QByteArray(buffer, static_cast<qsizetype>(putStrNumber(buffer, value)));
 }
 
 SequentialReader::SequentialReader(QIODevice& device, qsizetype maxFieldBytes, qint64 maxInputBytes)
     : device_(device), maxField_(maxFieldBytes), inputLeft_(std::max<qint64>(maxInputBytes, 0)) {}
 
-int SequentialReader::peek() {
-    if (pos_ >= buffer_.size()) {
-        if (eof_)
-            return -1;
-        buffer_ =
-            inputLeft_ > 0 ? device_.read(std::min<qint64>(64 * 1024, inputLeft_)) : QByteArray();
-        inputLeft_ -= buffer_.size();
-        pos_ = 0;
-        if (buffer_.isEmpty()) {
-            eof_ = true;
-            return -1;
-        }
+int SequentialReader::refill() {
+    if (eof_)
+        return -1;
+    buffer_ = inputLeft_ > 0 ? device_.read(std::min<qint64>(64 * 1024, inputLeft_)) : QByteArray();
+    inputLeft_ -= buffer_.size();
+    pos_ = 0;
+    if (buffer_.isEmpty()) {
+        eof_ = true;
+        return -1;
     }
     return static_cast<unsigned char>(buffer_[pos_]);
-}
-
-int SequentialReader::get() {
-    const int c = peek();
-    if (c >= 0)
-        ++pos_;
-    return c;
 }
 
 bool SequentialReader::atEnd() {
@@ -161,21 +179,17 @@ void SequentialReader::skipBlanks() {
         get();
 }
 
-void SequentialReader::append(QByteArray& out, char c) {
-    if (out.size() < maxField_)
-        out.append(c);
-    else
-        truncated_ = true;
-}
-
 void SequentialReader::copyUntil(QByteArray& out, QByteArrayView stops) {
     // Whole runs of the buffer are copied in one piece and searched with memchr: word lists
     // are single fields of megabytes.
     while (peek() >= 0) {
         const char* const begin = buffer_.constData() + pos_;
         const char* end = buffer_.constData() + buffer_.size();
-        for (char stop : stops)
-            if (const void* hit = std::memchr(begin, stop, static_cast<std::size_t>(end - begin)))
+        // The line ends come last in stops: searched first, they bound the other searches to
+        // the line instead of the rest of the buffer.
+        for (qsizetype i = stops.size() - 1; i >= 0; --i)
+            if (const void* hit =
+                    std::memchr(begin, stops[i], static_cast<std::size_t>(end - begin)))
                 end = static_cast<const char*>(hit);
         const qsizetype run = end - begin;
         const qsizetype take = std::min(run, maxField_ - out.size());
@@ -229,15 +243,20 @@ std::optional<double> SequentialReader::readNumberField() {
     skipBlanks();
     if (atEnd())
         return std::nullopt;
-    QByteArray token;
-    for (int c = peek(); c >= 0 && !isBlank(c) && c != ',' && !isLineEnd(c); c = peek())
-        append(token, static_cast<char>(get()));
+    QVarLengthArray<char, 64> token;
+    for (int c = peek(); c >= 0 && !isBlank(c) && c != ',' && !isLineEnd(c); c = peek()) {
+        if (token.size() < maxField_)
+            token.append(static_cast<char>(c));
+        else
+            truncated_ = true;
+        ++pos_;
+    }
     skipBlanks();
     if (peek() == ',')
         get();
     else if (atLineEnd())
         consumeLineEnd();
-    return numericValue(token);
+    return numericValue(QByteArrayView(token.constData(), token.size()));
 }
 
 std::optional<std::int32_t> SequentialReader::readInt32Field() {
@@ -260,7 +279,10 @@ void SequentialWriter::writeTextLine(QByteArrayView text) {
 }
 
 void SequentialWriter::writeNumberLine(std::int64_t value) {
-    put(strNumber(value) + " \r\n");
+    char buffer[kStrNumberRoom + 3];
+    const std::size_t n = putStrNumber(buffer, value);
+    std::memcpy(buffer + n, " \r\n", 3);
+    put(QByteArrayView(buffer, static_cast<qsizetype>(n + 3)));
 }
 
 void SequentialWriter::writeBooleanLine(bool value) {

@@ -57,12 +57,22 @@ public:
     bool truncated() const { return truncated_; }
 
 private:
-    int peek();
-    int get();
+    // The next byte, -1 at the end; inline, as the readers call it for every byte.
+    int peek() {
+        return pos_ < buffer_.size() ? static_cast<unsigned char>(buffer_.constData()[pos_])
+                                     : refill();
+    }
+    int get() {
+        const int c = peek();
+        if (c >= 0)
+            ++pos_;
+        return c;
+    }
+    // Reads the next part of the device into the used-up buffer; as peek().
+    int refill();
     bool atLineEnd();
     void consumeLineEnd();
     void skipBlanks();
-    void append(QByteArray& out, char c);
     // Copies bytes to out up to the first of `stops` (left unread) or the file end.
     void copyUntil(QByteArray& out, QByteArrayView stops);
 

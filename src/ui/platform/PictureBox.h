@@ -29,6 +29,7 @@ public:
     void setForeColor(const QColor& color) {
         foreColor_ = color;
         batchTextReady_ = false;
+        stamps_.clear();
     }
     QFont pictureFont() const { return font_; }
     void setPictureFont(const QFont& font);
@@ -45,6 +46,13 @@ public:
     // Text with its top-left corner at (x, y), in the picture's font and fore colour.
     void printText(int x, int y, const QString& text);
     int textWidth(const QString& text) const;
+    // The grid's cell: what fillBox(square, border), fillBox(inside of square, inside) and,
+    // for a letter, printText(letterAt, letter) draw, copied from a cache of finished cells.
+    // Returns false, drawing nothing, where the copy could differ from that drawing: a
+    // letter whose ink leaves the inside, a square of less than 3 pixels or not wholly on
+    // the picture.
+    bool stampCell(const QRect& square, const QColor& border, const QColor& inside, QChar letter,
+                   QPoint letterAt);
     int textHeight(const QString& text) const;
     // Plain copy of the band (sx, sy, w, h) of another picture to (dx, dy).
     void copyBand(const PictureBox& source, int sx, int sy, int w, int h, int dx, int dy);
@@ -99,5 +107,23 @@ private:
     QHash<char16_t, QStaticText> letters_;
     mutable QHash<char16_t, int> letterWidths_;
     bool batchTextReady_ = false; // the batch painter holds our font and fore colour
+    // Finished cells by letter, colours, size and letter position, and whether the letter's
+    // ink stays inside.
+    struct CellStamp {
+        QImage image;
+        bool fits = false;
+    };
+    struct StampKey {
+        char16_t letter;
+        QRgb border, inside;
+        int width, height, dx, dy;
+        bool operator==(const StampKey&) const = default;
+        friend size_t qHash(const StampKey& k, size_t seed = 0) {
+            return qHashMulti(seed, k.letter, k.border, k.inside, k.width, k.height, k.dx, k.dy);
+        }
+    };
+    QHash<StampKey, CellStamp> stamps_;
+    const CellStamp& cellStamp(QSize size, const QColor& border, const QColor& inside, QChar letter,
+                               QPoint offset);
     const QFontMetrics& metrics() const;
 };

@@ -47,18 +47,35 @@ void frmForma::paintSlotCell(int c, int r, const QColor& color) {
     const int top = size * r + 5;
     const int right = left + size;
     const int bottom = top + size;
+    const CrosswordDocument& doc = state_.doc;
+    const int n = doc.CellMap.at(c, r, layer::kNumber);
+    const int code = doc.CellMap.at(c, r, layer::kLetter);
+    const QString letter =
+        code > 0 ? QString(cp1251::toUnicode(static_cast<unsigned char>(code))) : QString();
+    const QPoint letterAt =
+        code > 0 ? QPoint(right - picPole->textWidth(letter) - 2, top + state_.LetterOffset)
+                 : QPoint();
+    // The square, its inside and the letter in one copy. A number goes on before the letter,
+    // which may cover part of it: there the copy holds no letter and the letter follows.
+    const QRect square(QPoint(left, top), QPoint(right, bottom));
+    if (n <= 0 && picPole->stampCell(square, slotcolor::kBorder, color,
+                                     code > 0 ? letter.at(0) : QChar(), letterAt)) {
+        return;
+    }
+    if (n > 0 && picPole->stampCell(square, slotcolor::kBorder, color, QChar(), QPoint())) {
+        DrawSlotNumber(left, top, n, *picPole);
+        if (code > 0)
+            picPole->printText(letterAt.x(), letterAt.y(), letter);
+        return;
+    }
     // The black square, then the background inside it: the cell with its outline.
     picPole->fillBox(left, top, right, bottom, slotcolor::kBorder);
     if (size >= 2)
         picPole->fillBox(left + 1, top + 1, right - 1, bottom - 1, color);
-    const CrosswordDocument& doc = state_.doc;
-    if (const int n = doc.CellMap.at(c, r, layer::kNumber); n > 0)
+    if (n > 0)
         DrawSlotNumber(left, top, n, *picPole);
-    if (const int code = doc.CellMap.at(c, r, layer::kLetter); code > 0) {
-        const QString letter(cp1251::toUnicode(static_cast<unsigned char>(code)));
-        picPole->printText(right - picPole->textWidth(letter) - 2, top + state_.LetterOffset,
-                           letter);
-    }
+    if (code > 0)
+        picPole->printText(letterAt.x(), letterAt.y(), letter);
 }
 
 void frmForma::DrawSlot(int number, int direction, const QColor& color) {

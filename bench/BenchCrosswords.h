@@ -1,0 +1,17 @@
+#pragma once
+
+#include "grid/CrosswordDocument.h"
+
+// The crosswords the benchmarks measure, from fixed seeds so that every run measures the same.
+namespace bench {
+
+// A crossword-like drawn grid of side × side: about one cell in six black, mirrored through
+// the centre as authors draw them. ModeDrawGrid, not analysed.
+CrosswordDocument drawnPattern(int side);
+
+// The same grid analysed (ModeAuthor), every slot holding its answer (the letters of one
+// filled-in grid, so crossing words agree) and, when withClues, a clue of some forty letters;
+// titled and with author and password as the properties dialog sets them.
+CrosswordDocument answeredPattern(int side, bool withClues = true);
+
+} // namespace bench
