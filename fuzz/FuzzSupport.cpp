@@ -18,6 +18,14 @@ FuzzOutput::FuzzOutput() {
     open(QIODevice::WriteOnly);
 }
 
+namespace {
+
+// Qt's warnings about the odd names and fonts a fuzzer makes up would bury its own report.
+void quiet(QtMsgType, const QMessageLogContext&, const QString&) {}
+const QtMessageHandler previousHandler = qInstallMessageHandler(quiet);
+
+} // namespace
+
 void ensureApplication() {
     static int argc = 1;
     static char name[] = "fuzz";
