@@ -13,11 +13,6 @@ FuzzInput::FuzzInput(const std::uint8_t* data, std::size_t size)
     open(QIODevice::ReadOnly);
 }
 
-FuzzOutput::FuzzOutput() {
-    setBuffer(&bytes_);
-    open(QIODevice::WriteOnly);
-}
-
 namespace {
 
 // Qt's warnings about the odd names and fonts a fuzzer makes up would bury its own report.

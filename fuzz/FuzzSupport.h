@@ -15,21 +15,23 @@ private:
     QByteArray bytes_;
 };
 
-// A device that takes whatever is written and keeps it.
-class FuzzOutput : public QBuffer {
-public:
-    FuzzOutput();
-    QByteArray bytes() const { return bytes_; }
+// Stops the target with a report the fuzzer records as a crash.
+[[noreturn]] void fuzzFailure(const char* what);
 
-private:
-    QByteArray bytes_;
-};
+// What write (bool(QIODevice&)) puts on a device, ready to be read back; a failure to write to
+// memory is a finding.
+template <typename Write> FuzzInput writtenBy(Write&& write) {
+    QBuffer out;
+    out.open(QIODevice::WriteOnly);
+    if (!write(out))
+        fuzzFailure("writing to memory failed");
+    const QByteArray& bytes = out.buffer();
+    return FuzzInput(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                     static_cast<std::size_t>(bytes.size()));
+}
 
 // The offscreen application the window targets draw in, made once.
 void ensureApplication();
-
-// Stops the target with a report the fuzzer records as a crash.
-[[noreturn]] void fuzzFailure(const char* what);
 
 #include "platform/Platform.h"
 

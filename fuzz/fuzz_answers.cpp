@@ -27,12 +27,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             fuzzFailure("solved count outside the crossword");
         if (doc.Mode != EditMode::ModeSolve && doc.Mode != EditMode::ModeSolveNoAnswers)
             continue;
-        FuzzOutput out;
-        if (!WriteAnswersFile(out, doc))
-            fuzzFailure("writing to memory failed");
-        QByteArray written = out.bytes();
-        QBuffer back(&written);
-        back.open(QIODevice::ReadOnly);
+        FuzzInput back =
+            writtenBy([&doc](QIODevice& device) { return WriteAnswersFile(device, doc); });
         AnswersFileContent again;
         if (ReadAnswersFile(back, again) != FileStatus::Ok)
             fuzzFailure("an answers file the program wrote cannot be read back");

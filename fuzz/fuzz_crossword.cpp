@@ -18,12 +18,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         w.form->BuildShownGrid();
     }
 
-    FuzzOutput out;
-    if (!WriteCrosswordFile(out, doc))
-        fuzzFailure("writing to memory failed");
-    QByteArray written = out.bytes();
-    QBuffer back(&written);
-    back.open(QIODevice::ReadOnly);
+    FuzzInput back =
+        writtenBy([&doc](QIODevice& device) { return WriteCrosswordFile(device, doc); });
     CrosswordDocument again;
     if (ReadCrosswordFile(back, again).status != FileStatus::Ok)
         fuzzFailure("a file the program wrote cannot be read back");

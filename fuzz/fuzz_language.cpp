@@ -9,8 +9,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static const bool folder = QDir(w.folder.path()).mkpath(QStringLiteral("Language"));
     if (!folder)
         fuzzFailure("cannot make the language folder");
-    w.put("Language/L.txt", QByteArrayView(reinterpret_cast<const char*>(data),
-                                           static_cast<qsizetype>(size)));
+    w.put("Language/L.txt",
+          QByteArrayView(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
     for (int mode = 0; mode <= 8; ++mode) {
         w.state.doc.Mode = static_cast<EditMode>(mode);
         if (mode == 0)

@@ -5,7 +5,6 @@
 #include "app/Settings.h"
 #include "grid/GridLimits.h"
 
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzInput in(data, size);
     Settings s;
@@ -14,11 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         (s.ChosenStyle != 0 && s.ChosenStyle != 1))
         fuzzFailure("unusable settings accepted");
 
-    FuzzOutput out;
-    writeSettings(out, s);
-    QByteArray written = out.bytes();
-    QBuffer back(&written);
-    back.open(QIODevice::ReadOnly);
+    FuzzInput back = writtenBy([&s](QIODevice& device) { return writeSettings(device, s); });
     Settings again;
     readSettings(back, again);
     // A name is written as a plain line and read as a field: a comma, a quote, a line break
@@ -27,7 +22,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const QByteArray blanks(" \t");
         return !name.contains(',') && !name.contains('"') && !name.contains('\r') &&
                !name.contains('\n') &&
-               (name.isEmpty() || (!blanks.contains(name.front()) && !blanks.contains(name.back())));
+               (name.isEmpty() ||
+                (!blanks.contains(name.front()) && !blanks.contains(name.back())));
     };
     if (survives(s.LanguageFileName) && survives(s.LetterFontName) && again != s)
         fuzzFailure("settings changed on the way through the file");

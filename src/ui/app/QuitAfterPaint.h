@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QObject>
+
+// Installed on a window, quits the application once that window has been painted: with
+// CLUEFORGE_QUIT_AFTER_SHOW=1 the program (and the start-up benchmark's reference) measure a
+// whole run from process start to a window on screen. A quit queued earlier would come before
+// the first paint.
+class QuitAfterPaint : public QObject {
+public:
+    static bool wanted() { return qEnvironmentVariableIntValue("CLUEFORGE_QUIT_AFTER_SHOW") == 1; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint)
+            QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+        return QObject::eventFilter(watched, event);
+    }
+};
