@@ -28,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (doc.Mode != EditMode::ModeSolve && doc.Mode != EditMode::ModeSolveNoAnswers)
             continue;
         FuzzInput back =
-            writtenBy([&doc](QIODevice& device) { return WriteAnswersFile(device, doc); });
+            writtenBy([&](QIODevice& device) { return WriteAnswersFile(device, doc); });
         AnswersFileContent again;
         if (ReadAnswersFile(back, again) != FileStatus::Ok)
             fuzzFailure("an answers file the program wrote cannot be read back");
