@@ -18,8 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         w.form->BuildShownGrid();
     }
 
-    FuzzInput back =
-        writtenBy([&doc](QIODevice& device) { return WriteCrosswordFile(device, doc); });
+    FuzzInput back = writtenBy([&](QIODevice& device) { return WriteCrosswordFile(device, doc); });
     CrosswordDocument again;
     if (ReadCrosswordFile(back, again).status != FileStatus::Ok)
         fuzzFailure("a file the program wrote cannot be read back");
