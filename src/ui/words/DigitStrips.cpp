@@ -30,6 +30,8 @@ void frmForma::drawDigitStrips() {
         PictureBox& strip = *picNomera[static_cast<std::size_t>(s - 1)];
         const int digitWidth = 5 * s;
         strip.setPictureSize(100 * s, kDotsHigh * s);
+        // Some three hundred dots a strip: one painter for all of them.
+        const PictureBox::Batch batch(strip);
         // The ten digits on white from x = 0, then the ten on yellow from x = 50 × size.
         strip.fillBox(0, 0, 50 * s - 1, kDotsHigh * s - 1, slotcolor::kWhite);
         strip.fillBox(50 * s, 0, 100 * s - 1, kDotsHigh * s - 1, slotcolor::kYellow);
