@@ -237,7 +237,8 @@ void PictureBox::copyBand(const PictureBox& source, int sx, int sy, int w, int h
         return;
     const QRect from(sx, sy, w, h);
     const QRect to(dx, dy, w, h);
-    if (source.image_.format() == image_.format() && image_.depth() == 32 &&
+    // Rows of one picture copied within itself could overlap: the painter handles that case.
+    if (&source != this && source.image_.format() == image_.format() && image_.depth() == 32 &&
         source.image_.rect().contains(from) && image_.rect().contains(to)) {
         // The slot numbers of a repaint: rows copied straight, as a painter call costs more.
         const qsizetype stride = image_.bytesPerLine();
