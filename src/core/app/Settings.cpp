@@ -94,7 +94,7 @@ bool writeSettings(QIODevice& device, const Settings& s) {
     out.writeNumberLine(s.CellSize);
     out.writeNumberLine(s.NumberSize);
     out.writeNumberLine(s.ChosenStyle);
-    return out.ok();
+    return out.finish();
 }
 
 SettingsWriteResult writeSettingsFile(const QString& programFolder, const Settings& settings) {

@@ -39,7 +39,7 @@ bool WriteAnswersFile(QIODevice& device, const CrosswordDocument& doc) {
         if (withWords)
             out.writeTextLine(doc.SlotTexts.at(k, d));
     }
-    return out.ok();
+    return out.finish();
 }
 
 FileStatus WriteAnswersFile(const QString& path, CrosswordDocument& doc) {

@@ -70,17 +70,19 @@ bool WriteCrosswordFile(QIODevice& device, const CrosswordDocument& doc) {
     // The count of the records actually written, so that a reader never gets out of step.
     const auto words = wordsWhere(doc, [&doc](int n, int d) { return hasWord(doc, n, d); });
     out.writeNumberLine(static_cast<std::int64_t>(words.size()));
+    QByteArray scrambled;
     for (const auto& [n, d] : words) {
         out.writeNumberLine(n);
         out.writeNumberLine(d);
         for (int f = 0; f <= 2; ++f)
             out.writeNumberLine(doc.SlotTable.at(n, f, d));
         if (withAnswers) {
-            out.writeTextLine(doc.SlotTexts.at(n, 0, d));
-            out.writeTextLine(ScrambleText(doc.Scramble, doc.SlotTexts.at(n, 1, d)));
+            out.writeTextLine(doc.SlotTexts.ref(n, 0, d));
+            ScrambleTextInto(doc.Scramble, doc.SlotTexts.ref(n, 1, d), scrambled);
+            out.writeTextLine(scrambled);
         }
     }
-    return out.ok();
+    return out.finish();
 }
 
 FileStatus WriteCrosswordFile(const QString& path, CrosswordDocument& doc) {
@@ -151,9 +153,9 @@ CrosswordReadResult ReadCrosswordFile(QIODevice& device, CrosswordDocument& doc)
         if (!withAnswers)
             continue;
         if (clue)
-            next.SlotTexts.set(r->n, 0, r->d, *clue);
+            next.SlotTexts.set(r->n, 0, r->d, std::move(*clue));
         if (answer && !answer->isEmpty())
-            next.SlotTexts.set(r->n, 1, r->d, UnscrambleText(next.Scramble, *answer));
+            next.SlotTexts.set(r->n, 1, r->d, UnscrambleText(next.Scramble, std::move(*answer)));
         else if (r->length > 0)
             result.answerMissing = true;
     }

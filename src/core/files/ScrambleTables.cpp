@@ -5,16 +5,21 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 
 // "Разное" in Windows-1251: collections of that name were numbered and got a seed of their own.
 constexpr char kMiscPrefix[] = "\xD0\xE0\xE7\xED\xEE\xE5";
 
-QByteArray mapThrough(const std::array<int, 256>& table, QByteArrayView text) {
-    QByteArray out(text.size(), '\0');
+void mapInto(const std::array<int, 256>& table, QByteArrayView text, char* out) {
     for (qsizetype i = 0; i < text.size(); ++i)
         out[i] = static_cast<char>(table[static_cast<unsigned char>(text[i])]);
+}
+
+QByteArray mapThrough(const std::array<int, 256>& table, QByteArrayView text) {
+    QByteArray out(text.size(), Qt::Uninitialized);
+    mapInto(table, text, out.data());
     return out;
 }
 
@@ -54,4 +59,15 @@ QByteArray ScrambleText(const ScrambleTables& tables, QByteArrayView text) {
 
 QByteArray UnscrambleText(const ScrambleTables& tables, QByteArrayView text) {
     return mapThrough(tables.UnscrambleTable, text);
+}
+
+QByteArray UnscrambleText(const ScrambleTables& tables, QByteArray&& text) {
+    QByteArray out = std::move(text);
+    mapInto(tables.UnscrambleTable, out, out.data());
+    return out;
+}
+
+void ScrambleTextInto(const ScrambleTables& tables, QByteArrayView text, QByteArray& out) {
+    out.resize(text.size());
+    mapInto(tables.ScrambleTable, text, out.data());
 }

@@ -26,3 +26,7 @@ ScrambleTables BuildScrambleTables(QByteArrayView title);
 // Byte by byte through the tables; the length is kept and codes below 32 become 0.
 QByteArray ScrambleText(const ScrambleTables& tables, QByteArrayView text);
 QByteArray UnscrambleText(const ScrambleTables& tables, QByteArrayView text);
+// The same in place, for a text that is not needed in its scrambled form any more.
+QByteArray UnscrambleText(const ScrambleTables& tables, QByteArray&& text);
+// ScrambleText into out, which keeps its capacity from one text to the next.
+void ScrambleTextInto(const ScrambleTables& tables, QByteArrayView text, QByteArray& out);

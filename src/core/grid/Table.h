@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <utility>
 #include <vector>
 
 // A table of one to three dimensions, each indexed from 0 to its upper bound, like the arrays
@@ -36,17 +37,23 @@ public:
     T at(int i, int j) const { return contains(i, j) ? data_[index(i, j, 0)] : T(); }
     T at(int i, int j, int k) const { return contains(i, j, k) ? data_[index(i, j, k)] : T(); }
 
-    void set(int i, const T& v) {
+    // The same without a copy: a reference to the element, or to an empty value outside.
+    const T& ref(int i, int j, int k) const {
+        static const T empty{};
+        return contains(i, j, k) ? data_[index(i, j, k)] : empty;
+    }
+
+    void set(int i, T v) {
         if (contains(i))
-            data_[index(i, 0, 0)] = v;
+            data_[index(i, 0, 0)] = std::move(v);
     }
-    void set(int i, int j, const T& v) {
+    void set(int i, int j, T v) {
         if (contains(i, j))
-            data_[index(i, j, 0)] = v;
+            data_[index(i, j, 0)] = std::move(v);
     }
-    void set(int i, int j, int k, const T& v) {
+    void set(int i, int j, int k, T v) {
         if (contains(i, j, k))
-            data_[index(i, j, k)] = v;
+            data_[index(i, j, k)] = std::move(v);
     }
 
     void fill(const T& v) { std::fill(data_.begin(), data_.end(), v); }

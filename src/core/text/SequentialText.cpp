@@ -24,9 +24,34 @@ bool isDigit(int c) {
 
 } // namespace
 
+namespace {
+
+// The value of a text that is an optional minus sign and up to 15 digits, which a double holds
+// exactly: nearly every number in the files. Nothing for any other text.
+std::optional<double> plainWholeNumber(QByteArrayView text) {
+    const char* p = text.data();
+    const char* const end = p + text.size();
+    const bool negative = p < end && *p == '-';
+    if (negative)
+        ++p;
+    if (p == end || end - p > 15)
+        return std::nullopt;
+    std::int64_t v = 0;
+    for (; p < end; ++p) {
+        if (!isDigit(*p))
+            return std::nullopt;
+        v = v * 10 + (*p - '0');
+    }
+    return negative ? -static_cast<double>(v) : static_cast<double>(v);
+}
+
+} // namespace
+
 double numericValue(QByteArrayView text) {
-    // Files hold tens of thousands of numbers: the text is worked on in place, without a
-    // heap allocation for a number of ordinary length.
+    if (const std::optional<double> v = plainWholeNumber(text))
+        return *v;
+    // Anything else is worked on in place, without a heap allocation for a number of ordinary
+    // length.
     QVarLengthArray<char, 64> s;
     for (char c : text)
         if (c != ' ' && c != '\t' && c != '\n' && c != '\r')
@@ -118,6 +143,13 @@ double roundHalfEven(double value) {
 }
 
 std::optional<std::int32_t> toInt32(double value) {
+    // A whole number in range, nearly every value read, needs no rounding.
+    if (value >= std::numeric_limits<std::int32_t>::min() &&
+        value <= std::numeric_limits<std::int32_t>::max()) {
+        const auto whole = static_cast<std::int32_t>(value);
+        if (whole == value)
+            return whole;
+    }
     const double r = roundHalfEven(value);
     if (!std::isfinite(r) || r < std::numeric_limits<std::int32_t>::min() ||
         r > std::numeric_limits<std::int32_t>::max())
@@ -206,7 +238,19 @@ std::optional<QByteArray> SequentialReader::readLine() {
     if (atEnd())
         return std::nullopt;
     QByteArray out;
-    copyUntil(out, "\r\n");
+    // A line that ends inside the buffer, nearly every one, is taken in one piece.
+    const char* const begin = buffer_.constData() + pos_;
+    const auto left = static_cast<std::size_t>(buffer_.size() - pos_);
+    const void* lf = std::memchr(begin, '\n', left);
+    const auto* end = static_cast<const char*>(lf ? lf : begin + left);
+    if (const void* cr = std::memchr(begin, '\r', static_cast<std::size_t>(end - begin)))
+        end = static_cast<const char*>(cr);
+    if (end < begin + left && end - begin <= maxField_) {
+        out = QByteArray(begin, end - begin);
+        pos_ += end - begin;
+    } else {
+        copyUntil(out, "\r\n");
+    }
     if (atLineEnd())
         consumeLineEnd();
     return out;
@@ -240,11 +284,34 @@ std::optional<QByteArray> SequentialReader::readTextField() {
 }
 
 std::optional<double> SequentialReader::readNumberField() {
+    const auto ends = [](int c) { return c < 0 || isBlank(c) || c == ',' || isLineEnd(c); };
+    // A field whose delimiter lies inside the buffer, nearly every one, is read where it lies.
+    const char* const data = buffer_.constData();
+    const char* const end = data + buffer_.size();
+    const char* first = data + pos_;
+    while (first < end && isBlank(*first))
+        ++first;
+    const char* last = first;
+    while (last < end && !ends(static_cast<unsigned char>(*last)))
+        ++last;
+    const char* delimiter = last;
+    while (delimiter < end && isBlank(*delimiter))
+        ++delimiter;
+    if (delimiter < end && last - first <= maxField_) {
+        const double value = numericValue(QByteArrayView(first, last - first));
+        pos_ = delimiter - data;
+        if (*delimiter == ',')
+            ++pos_;
+        else if (isLineEnd(*delimiter))
+            consumeLineEnd();
+        return value;
+    }
+
     skipBlanks();
     if (atEnd())
         return std::nullopt;
     QVarLengthArray<char, 64> token;
-    for (int c = peek(); c >= 0 && !isBlank(c) && c != ',' && !isLineEnd(c); c = peek()) {
+    for (int c = peek(); !ends(c); c = peek()) {
         if (token.size() < maxField_)
             token.append(static_cast<char>(c));
         else
@@ -266,11 +333,36 @@ std::optional<std::int32_t> SequentialReader::readInt32Field() {
     return toInt32(*v);
 }
 
-SequentialWriter::SequentialWriter(QIODevice& device) : device_(device) {}
+SequentialWriter::SequentialWriter(QIODevice& device)
+    : device_(device), buffer_(std::make_unique_for_overwrite<char[]>(kBufferBytes)) {}
+
+SequentialWriter::~SequentialWriter() {
+    flush();
+}
+
+void SequentialWriter::flush() {
+    if (used_ > 0 && device_.write(buffer_.get(), used_) != used_)
+        ok_ = false;
+    used_ = 0;
+}
+
+bool SequentialWriter::finish() {
+    flush();
+    return ok_;
+}
 
 void SequentialWriter::put(QByteArrayView bytes) {
-    if (device_.write(bytes.data(), bytes.size()) != bytes.size())
-        ok_ = false;
+    if (used_ + bytes.size() > kBufferBytes) {
+        flush();
+        if (bytes.size() > kBufferBytes) { // a long text goes straight through
+            if (device_.write(bytes.data(), bytes.size()) != bytes.size())
+                ok_ = false;
+            return;
+        }
+    }
+    if (!bytes.isEmpty())
+        std::memcpy(buffer_.get() + used_, bytes.data(), static_cast<std::size_t>(bytes.size()));
+    used_ += bytes.size();
 }
 
 void SequentialWriter::writeTextLine(QByteArrayView text) {

@@ -4,6 +4,7 @@
 #include <QByteArrayView>
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 
 class QIODevice;
@@ -88,6 +89,10 @@ private:
 class SequentialWriter {
 public:
     explicit SequentialWriter(QIODevice& device);
+    // Hands the device what is still held; a failure then is only seen through finish().
+    ~SequentialWriter();
+    SequentialWriter(const SequentialWriter&) = delete;
+    SequentialWriter& operator=(const SequentialWriter&) = delete;
 
     // The text unchanged, then CR LF.
     void writeTextLine(QByteArrayView text);
@@ -96,13 +101,20 @@ public:
     // "True" or "False", never translated.
     void writeBooleanLine(bool value);
 
-    // False once any write failed; later writes are still attempted.
-    bool ok() const { return ok_; }
+    // Hands the device every byte still held and tells whether every write succeeded.
+    bool finish();
 
 private:
+    // Bytes are gathered here and handed to the device in large pieces: a file holds tens of
+    // thousands of short lines, and each device write costs far more than copying a line.
+    static constexpr qsizetype kBufferBytes = 64 * 1024;
+
     void put(QByteArrayView bytes);
+    void flush();
 
     QIODevice& device_;
+    std::unique_ptr<char[]> buffer_;
+    qsizetype used_ = 0;
     bool ok_ = true;
 };
 

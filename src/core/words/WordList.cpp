@@ -45,7 +45,7 @@ bool writeWordList(QIODevice& device, int length, const QList<QByteArray>& words
     seqtext::SequentialWriter out(device);
     out.writeNumberLine(words.size());
     out.writeTextLine('"' + all + '"');
-    return out.ok();
+    return out.finish();
 }
 
 QList<QByteArray> matchingWords(const WordList& list, QByteArrayView pattern) {

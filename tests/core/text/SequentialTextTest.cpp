@@ -4,7 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstring>
+#include <optional>
+#include <utility>
 
 using namespace seqtext;
 
@@ -64,15 +68,38 @@ TEST(SequentialWriter, WritesTheLineFormats) {
     w.writeTextLine(" text, kept ");
     w.writeBooleanLine(true);
     w.writeBooleanLine(false);
-    EXPECT_TRUE(w.ok());
+    EXPECT_TRUE(w.finish());
     EXPECT_EQ(out, QByteArray(" 5 \r\n-12 \r\n text, kept \r\nTrue\r\nFalse\r\n"));
+}
+
+TEST(SequentialWriter, KeepsTheOrderAcrossLargeWritesAndHandsOverWhatIsLeftWhenDestroyed) {
+    QByteArray out;
+    QBuffer buffer(&out);
+    buffer.open(QIODevice::WriteOnly);
+    QByteArray expected;
+    {
+        SequentialWriter w(buffer);
+        for (int i = 0; i < 20000; ++i) { // several times the writer's own buffer
+            w.writeNumberLine(i);
+            expected += strNumber(i) + " \r\n";
+        }
+        const QByteArray longText(200 * 1024, 'x'); // longer than that buffer in one piece
+        w.writeTextLine(longText);
+        w.writeTextLine("after");
+        expected += longText + "\r\nafter\r\n";
+        EXPECT_TRUE(w.finish());
+        w.writeTextLine("unfinished"); // no finish(): the destructor hands it over
+        expected += "unfinished\r\n";
+    }
+    EXPECT_EQ(out, expected);
 }
 
 TEST(SequentialWriter, ReportsAFailedDevice) {
     QBuffer closed;
     SequentialWriter w(closed); // never opened: every write fails
     w.writeTextLine("x");
-    EXPECT_FALSE(w.ok());
+    EXPECT_FALSE(w.finish());
+    EXPECT_FALSE(w.finish()); // stays failed
 }
 
 TEST(SequentialReader, ReadsLinesWithAnyLineEnd) {
@@ -148,4 +175,70 @@ TEST(SequentialReader, ReadsAcrossBufferBoundaries) {
     EXPECT_EQ(r.in.readNumberField(), 3.0);
     EXPECT_EQ(r.in.readTextField(), word);
     EXPECT_EQ(r.in.readLine(), word);
+}
+
+namespace {
+
+// Hands out at most `chunk` bytes per read, so that fields cross the reader's buffer ends.
+class ChunkedDevice : public QIODevice {
+public:
+    ChunkedDevice(QByteArray data, qint64 chunk) : data_(std::move(data)), chunk_(chunk) {
+        open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+    }
+    bool isSequential() const override { return true; }
+    int reads = 0;
+
+protected:
+    qint64 readData(char* out, qint64 max) override {
+        const qint64 n = std::min({max, chunk_, qint64(data_.size()) - at_});
+        std::memcpy(out, data_.constData() + at_, static_cast<std::size_t>(n));
+        at_ += n;
+        ++reads;
+        return n;
+    }
+    qint64 writeData(const char*, qint64) override { return -1; }
+
+private:
+    QByteArray data_;
+    qint64 chunk_;
+    qint64 at_ = 0;
+};
+
+} // namespace
+
+TEST(SequentialReader, GivesTheSameValuesWhereverTheBufferEnds) {
+    const QByteArray text = " 5 \r\n-12,  7  ,3\n&H1F\r1.5E2 \r\n,\r\n  \r\n"
+                            "a line, with a comma \r\n\"quoted, text\" , plain \r\n 99999 \r\n"
+                            "\r\nlast";
+    QList<std::optional<double>> numbers;
+    QList<std::optional<QByteArray>> texts;
+    const auto readAll = [&](QIODevice& device) {
+        SequentialReader in(device);
+        for (int i = 0; i < 9; ++i)
+            numbers.append(in.readNumberField());
+        texts = {in.readLine(), in.readTextField(), in.readTextField()};
+        numbers.append(in.readNumberField());
+        texts.append(in.readLine());
+        texts.append(in.readLine());
+        texts.append(in.readLine());
+    };
+    QByteArray whole = text;
+    QBuffer buffer(&whole);
+    buffer.open(QIODevice::ReadOnly);
+    readAll(buffer);
+    const auto expectedNumbers = numbers;
+    const auto expectedTexts = texts;
+    EXPECT_EQ(expectedNumbers,
+              (QList<std::optional<double>>{5, -12, 7, 3, 31, 150, 0, 0, 0, 99999}));
+    EXPECT_EQ(expectedTexts,
+              (QList<std::optional<QByteArray>>{"a line, with a comma ", "quoted, text", "plain",
+                                                "", "last", std::nullopt}));
+    for (qint64 chunk : {1, 2, 3, 5, 7}) {
+        numbers.clear();
+        ChunkedDevice device(text, chunk);
+        readAll(device);
+        EXPECT_GE(device.reads, text.size() / chunk);
+        EXPECT_EQ(numbers, expectedNumbers) << chunk;
+        EXPECT_EQ(texts, expectedTexts) << chunk;
+    }
 }
