@@ -1,7 +1,7 @@
 // Start-up to the shown main window, beside a minimal Qt Widgets program that shows an empty
-// QMainWindow: inside this process (QApplication already there) and, the honest end-to-end
-// figure, as a whole process from its start until the shown window has been painted and it has
-// quit.
+// QMainWindow (of the default size and of the program's): inside this process (QApplication already
+// there) and, the honest end-to-end figure, as a whole process from its start until the shown
+// window has been painted and it has quit.
 #include "BenchWindow.h"
 #include "Paired.h"
 #include "ProgramFolderCopy.h"
@@ -28,6 +28,9 @@ namespace {
 using bench::timed;
 
 constexpr double kGoal = 1.3;
+// The main window's size at start, which the sized references take as well.
+constexpr int kWindowWidth = 800;
+constexpr int kWindowHeight = 600;
 
 // Runs the events until the shown window has been painted (it is then on the screen).
 class PaintWait : public QObject {
@@ -70,23 +73,29 @@ void StartUpInProcess(benchmark::State& state) {
         });
         if (platform.failures > 0)
             std::abort(); // a start-up that reports a failure measures nothing
+        if (form->size() != QSize(kWindowWidth, kWindowHeight))
+            std::abort(); // the sized references would not be the same window any more
         return t;
     };
-    const auto minimalOnce = [] {
+    const auto minimalOnce = [](bool sized) {
         std::unique_ptr<QMainWindow> window;
-        return timed([&window] {
+        return timed([&window, sized] {
             window = std::make_unique<QMainWindow>();
+            if (sized)
+                window->resize(kWindowWidth, kWindowHeight);
             const PaintWait wait(*window);
             window->show();
             wait.run();
         });
     };
-    bench::runPaired(state, startUpOnce, {{"minimal", minimalOnce}});
+    bench::runPaired(state, startUpOnce,
+                     {{"minimal", [&minimalOnce] { return minimalOnce(false); }},
+                      {"minimal_sized", [&minimalOnce] { return minimalOnce(true); }}});
     state.counters["goal"] = kGoal;
 }
 
 // Seconds from spawning program until it has exited; -1 when it could not run or failed.
-double runProgram(const std::string& program, const char* argument = nullptr) {
+double runProgram(const std::string& program, const std::vector<std::string>& arguments = {}) {
     std::vector<std::string> env;
     for (char** e = environ; *e; ++e) {
         const std::string entry = *e;
@@ -100,14 +109,17 @@ double runProgram(const std::string& program, const char* argument = nullptr) {
     for (std::string& entry : env)
         envp.push_back(entry.data());
     envp.push_back(nullptr);
-    std::string arg0 = program;
-    std::string arg1 = argument ? argument : "";
-    char* argv[] = {arg0.data(), argument ? arg1.data() : nullptr, nullptr};
+    std::vector<std::string> args{program};
+    args.insert(args.end(), arguments.begin(), arguments.end());
+    std::vector<char*> argv;
+    for (std::string& arg : args)
+        argv.push_back(arg.data());
+    argv.push_back(nullptr);
 
     int status = 0;
     pid_t pid = 0;
     const double t = timed([&] {
-        if (posix_spawn(&pid, program.c_str(), nullptr, nullptr, argv, envp.data()) != 0)
+        if (posix_spawn(&pid, program.c_str(), nullptr, nullptr, argv.data(), envp.data()) != 0)
             pid = 0;
         else
             waitpid(pid, &status, 0);
@@ -125,11 +137,17 @@ void StartUpProcess(benchmark::State& state) {
         state.SkipWithError("a program did not run");
         return;
     }
-    // The second reference shows one word: nearly all that sets the program apart from the
-    // empty window is the font system's one-time set-up, which any text on screen needs.
+    // The references: an empty window of the default size; one of the program's size; and one
+    // of that size showing a word, since nearly all that sets the program apart from an empty
+    // window is the font system's one-time set-up, which any text on screen needs.
+    const std::string size =
+        "--size=" + std::to_string(kWindowWidth) + "x" + std::to_string(kWindowHeight);
     bench::runPaired(state, [&program] { return runProgram(program); },
                      {{"minimal", [&minimal] { return runProgram(minimal); }},
-                      {"minimal_text", [&minimal] { return runProgram(minimal, "--text"); }}});
+                      {"minimal_sized", [&minimal, &size] { return runProgram(minimal, {size}); }},
+                      {"minimal_sized_text", [&minimal, &size] {
+                           return runProgram(minimal, {size, "--text"});
+                       }}});
     state.counters["goal"] = kGoal;
 }
 
