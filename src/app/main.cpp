@@ -2,13 +2,16 @@
 #include "app/MainM.h"
 #include "app/QuitAfterPaint.h"
 #include "app/frmForma.h"
+#include "platform/DeferredIconStyle.h"
 #include "platform/QtPlatform.h"
 
 #include <QApplication>
+#include <QStyle>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Clueforge"));
+    QApplication::setStyle(new platform::DeferredIconStyle(QApplication::style()->name()));
     AppState state(QCoreApplication::applicationDirPath());
     platform::QtPlatform platform;
     QuitAfterPaint quitAfterPaint;

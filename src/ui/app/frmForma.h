@@ -88,6 +88,9 @@ public:
     void UpdateScrollBars();
     void DrawEmptyField();
     void NewFont();
+    // How far below a cell's top its letter goes. Worked out from the letter font when first
+    // asked for, since loading a font is slow and start-up shows no letters.
+    int letterOffset();
     // Runs the resize layout, as the commands that replace the crossword ask for.
     void Form_Resize();
 
@@ -166,6 +169,7 @@ private:
     void showWordsOpen(int open);
 
     AppState& state_;
+    bool letterOffsetKnown_ = false;
     platform::Platform& platform_;
 
     // Language files, the settings file and the unsaved-changes question.

@@ -153,7 +153,7 @@ void frmForma::CopyKross() {
         return;
     }
     letEventsRun();
-    drawLetters(doc, state_.LetterOffset, pic, geometry);
+    drawLetters(doc, letterOffset(), pic, geometry);
     const FileStatus answers = savePicture(names.answersPicture);
     letEventsRun();
     pic.clear();

@@ -6,7 +6,16 @@
 void frmForma::NewFont() {
     const Settings& s = state_.settings;
     letterfont::apply(*picPole, s);
-    const auto offset = seqtext::toInt32(s.CellSize - picPole->textHeight(QStringLiteral("0")));
-    state_.LetterOffset = offset.value_or(0);
     letterfont::apply(*picCopyKross, s);
+    letterOffsetKnown_ = false;
+}
+
+int frmForma::letterOffset() {
+    if (!letterOffsetKnown_) {
+        const auto offset =
+            seqtext::toInt32(state_.settings.CellSize - picPole->textHeight(QStringLiteral("0")));
+        state_.LetterOffset = offset.value_or(0);
+        letterOffsetKnown_ = true;
+    }
+    return state_.LetterOffset;
 }

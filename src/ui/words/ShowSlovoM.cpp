@@ -53,8 +53,7 @@ void frmForma::paintSlotCell(int c, int r, const QColor& color) {
     const QString letter =
         code > 0 ? QString(cp1251::toUnicode(static_cast<unsigned char>(code))) : QString();
     const QPoint letterAt =
-        code > 0 ? QPoint(right - picPole->textWidth(letter) - 2, top + state_.LetterOffset)
-                 : QPoint();
+        code > 0 ? QPoint(right - picPole->textWidth(letter) - 2, top + letterOffset()) : QPoint();
     // The square, its inside and the letter in one copy. A number goes on before the letter,
     // which may cover part of it: there the copy holds no letter and the letter follows.
     const QRect square(QPoint(left, top), QPoint(right, bottom));

@@ -127,7 +127,7 @@ TEST_F(CellSizeDialog, OkWhileDrawingRedrawsThePatternAtTheNewSize) {
         }
     EXPECT_EQ(pic().pixel(5 * c + 5, 3 * c + 5), kBlack);
     // Letters drawn once the grid is ready sit low in the new cells.
-    EXPECT_EQ(state.LetterOffset, c - pic().textHeight(QStringLiteral("0")));
+    EXPECT_EQ(form->letterOffset(), c - pic().textHeight(QStringLiteral("0")));
     // Clicks find the cells at the new size.
     click(4 * c + 5 + c / 2, 2 * c + 5 + c / 2);
     EXPECT_EQ(doc().CellMap.at(4, 2), 1);
