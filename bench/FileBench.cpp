@@ -128,7 +128,9 @@ void ReadCrossword_Path(benchmark::State& state) {
     setBytes(state, f);
 }
 
-// Save and open again through the paths, as the user does, beside QFile's write then read.
+// Save and open again through the paths, as the user does, beside QFile's write then read,
+// and beside the same with QSaveFile's write, which the save needs to never lose the file
+// already there (a temporary file, flushed to the disk, then renamed over it).
 void RoundTripCrossword(benchmark::State& state) {
     Fixture& f = fixture();
     CrosswordDocument written = f.doc;
@@ -140,7 +142,8 @@ void RoundTripCrossword(benchmark::State& state) {
                              benchmark::DoNotOptimize(ReadCrosswordFile(f.path, read));
                          });
                      },
-                     {{"qfile", [&f] { return qfileWrite(f) + qfileRead(f); }}});
+                     {{"qfile", [&f] { return qfileWrite(f) + qfileRead(f); }},
+                      {"qsavefile", [&f] { return qsavefileWrite(f) + qfileRead(f); }}});
     setBytes(state, f);
 }
 

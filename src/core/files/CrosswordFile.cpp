@@ -35,13 +35,13 @@ struct WordRecord {
 // The five numbers of a word record, when they are all there and describe a slot that lies
 // inside the grid.
 std::optional<WordRecord> readWordRecord(ValueReader& in, const CrosswordDocument& doc) {
-    std::optional<std::int32_t> v[5];
-    for (auto& value : v)
-        value = in.int32();
-    for (const auto& value : v)
-        if (!value)
-            return std::nullopt;
-    const WordRecord r{*v[0], *v[1], *v[2], *v[3], *v[4]};
+    std::int32_t v[5] = {};
+    bool all = true;
+    for (std::int32_t& value : v)
+        all = in.int32(value) && all; // all five are read, whatever one of them holds
+    if (!all)
+        return std::nullopt;
+    const WordRecord r{v[0], v[1], v[2], v[3], v[4]};
     if (r.n < 1 || r.n > doc.NumberedCount || r.d < 0 || r.d > 1)
         return std::nullopt;
     if (r.x < 0 || r.x >= doc.GridWidth || r.y < 0 || r.y >= doc.GridHeight)

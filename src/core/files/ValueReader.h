@@ -19,8 +19,17 @@ public:
     std::optional<double> number() { return noteEnd(in_.readNumberField()); }
     // The same as a 32-bit integer; nothing also when it does not fit.
     std::optional<std::int32_t> int32() {
-        const std::optional<double> v = number();
-        return v ? seqtext::toInt32(*v) : std::nullopt;
+        std::int32_t value = 0;
+        return int32(value) ? std::optional<std::int32_t>(value) : std::nullopt;
+    }
+    // The same into value; false when there is none. Plain values for the records' loops.
+    bool int32(std::int32_t& value) {
+        double v = 0;
+        if (!in_.readNumberField(v)) {
+            ended_ = true;
+            return false;
+        }
+        return seqtext::toInt32(v, value);
     }
     // A text line read whole; nothing past the end.
     std::optional<QByteArray> line() { return noteEnd(in_.readLine()); }

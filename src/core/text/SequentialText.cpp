@@ -142,19 +142,13 @@ double roundHalfEven(double value) {
     return std::fmod(lower, 2.0) == 0 ? lower : lower + 1;
 }
 
-std::optional<std::int32_t> toInt32(double value) {
-    // A whole number in range, nearly every value read, needs no rounding.
-    if (value >= std::numeric_limits<std::int32_t>::min() &&
-        value <= std::numeric_limits<std::int32_t>::max()) {
-        const auto whole = static_cast<std::int32_t>(value);
-        if (whole == value)
-            return whole;
-    }
+bool roundToInt32(double value, std::int32_t& out) {
     const double r = roundHalfEven(value);
     if (!std::isfinite(r) || r < std::numeric_limits<std::int32_t>::min() ||
         r > std::numeric_limits<std::int32_t>::max())
-        return std::nullopt;
-    return static_cast<std::int32_t>(r);
+        return false;
+    out = static_cast<std::int32_t>(r);
+    return true;
 }
 
 namespace {
@@ -283,7 +277,7 @@ std::optional<QByteArray> SequentialReader::readTextField() {
     return out;
 }
 
-std::optional<double> SequentialReader::readNumberField() {
+bool SequentialReader::readNumberField(double& value) {
     const auto ends = [](int c) { return c < 0 || isBlank(c) || c == ',' || isLineEnd(c); };
     // A field whose delimiter lies inside the buffer, nearly every one, is read where it lies.
     const char* const data = buffer_.constData();
@@ -298,18 +292,18 @@ std::optional<double> SequentialReader::readNumberField() {
     while (delimiter < end && isBlank(*delimiter))
         ++delimiter;
     if (delimiter < end && last - first <= maxField_) {
-        const double value = numericValue(QByteArrayView(first, last - first));
+        value = numericValue(QByteArrayView(first, last - first));
         pos_ = delimiter - data;
         if (*delimiter == ',')
             ++pos_;
         else if (isLineEnd(*delimiter))
             consumeLineEnd();
-        return value;
+        return true;
     }
 
     skipBlanks();
     if (atEnd())
-        return std::nullopt;
+        return false;
     QVarLengthArray<char, 64> token;
     for (int c = peek(); !ends(c); c = peek()) {
         if (token.size() < maxField_)
@@ -323,7 +317,8 @@ std::optional<double> SequentialReader::readNumberField() {
         get();
     else if (atLineEnd())
         consumeLineEnd();
-    return numericValue(QByteArrayView(token.constData(), token.size()));
+    value = numericValue(QByteArrayView(token.constData(), token.size()));
+    return true;
 }
 
 std::optional<std::int32_t> SequentialReader::readInt32Field() {
@@ -351,18 +346,14 @@ bool SequentialWriter::finish() {
     return ok_;
 }
 
-void SequentialWriter::put(QByteArrayView bytes) {
-    if (used_ + bytes.size() > kBufferBytes) {
-        flush();
-        if (bytes.size() > kBufferBytes) { // a long text goes straight through
-            if (device_.write(bytes.data(), bytes.size()) != bytes.size())
-                ok_ = false;
-            return;
-        }
+void SequentialWriter::putBeyondBuffer(QByteArrayView bytes) {
+    flush();
+    if (bytes.size() > kBufferBytes) { // a long text goes straight through
+        if (device_.write(bytes.data(), bytes.size()) != bytes.size())
+            ok_ = false;
+        return;
     }
-    if (!bytes.isEmpty())
-        std::memcpy(buffer_.get() + used_, bytes.data(), static_cast<std::size_t>(bytes.size()));
-    used_ += bytes.size();
+    put(bytes);
 }
 
 void SequentialWriter::writeTextLine(QByteArrayView text) {

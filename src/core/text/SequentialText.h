@@ -4,6 +4,7 @@
 #include <QByteArrayView>
 
 #include <cstdint>
+#include <cstring>
 #include <memory>
 #include <optional>
 
@@ -21,8 +22,28 @@ double numericValue(QByteArrayView text);
 // Rounding to a whole number with halves going to the even neighbour.
 double roundHalfEven(double value);
 
-// A rounded value that fits a 32-bit integer, or nothing when it overflows (or is not finite).
-std::optional<std::int32_t> toInt32(double value);
+// The rounding and range check of toInt32 for a value that is not a whole 32-bit number.
+bool roundToInt32(double value, std::int32_t& out);
+
+// A rounded value that fits a 32-bit integer into out; false when it overflows (or is not
+// finite). Inline for the whole numbers that nearly every value read is: files hold tens of
+// thousands, and the hot paths keep to plain values, which stay in registers.
+inline bool toInt32(double value, std::int32_t& out) {
+    if (value >= -2147483648.0 && value <= 2147483647.0) {
+        const auto whole = static_cast<std::int32_t>(value);
+        if (whole == value) {
+            out = whole;
+            return true;
+        }
+    }
+    return roundToInt32(value, out);
+}
+
+// The same, or nothing.
+inline std::optional<std::int32_t> toInt32(double value) {
+    std::int32_t out = 0;
+    return toInt32(value, out) ? std::optional<std::int32_t>(out) : std::nullopt;
+}
 
 // A number the way the runtime's Str writes it: a blank (or the minus sign) before the digits.
 QByteArray strNumber(std::int64_t value);
@@ -51,7 +72,12 @@ public:
     // A number field: leading blanks skipped; the number ends at a blank, a comma or the line
     // end; blanks after it and then one comma or line end are consumed. A field without a
     // number reads as 0; nothing at the end of the file.
-    std::optional<double> readNumberField();
+    std::optional<double> readNumberField() {
+        double value = 0;
+        return readNumberField(value) ? std::optional<double>(value) : std::nullopt;
+    }
+    // The same into value; false at the end of the file.
+    bool readNumberField(double& value);
     // The same, as a 32-bit integer rounded halves to even; nothing also on overflow.
     std::optional<std::int32_t> readInt32Field();
 
@@ -109,7 +135,17 @@ private:
     // thousands of short lines, and each device write costs far more than copying a line.
     static constexpr qsizetype kBufferBytes = 64 * 1024;
 
-    void put(QByteArrayView bytes);
+    // Inline for the short pieces that nearly every line is.
+    void put(QByteArrayView bytes) {
+        if (used_ + bytes.size() <= kBufferBytes) {
+            std::memcpy(buffer_.get() + used_, bytes.data(),
+                        static_cast<std::size_t>(bytes.size()));
+            used_ += bytes.size();
+        } else {
+            putBeyondBuffer(bytes);
+        }
+    }
+    void putBeyondBuffer(QByteArrayView bytes);
     void flush();
 
     QIODevice& device_;
