@@ -138,8 +138,9 @@ private:
     // Inline for the short pieces that nearly every line is.
     void put(QByteArrayView bytes) {
         if (used_ + bytes.size() <= kBufferBytes) {
-            std::memcpy(buffer_.get() + used_, bytes.data(),
-                        static_cast<std::size_t>(bytes.size()));
+            if (!bytes.isEmpty()) // an empty text may have no data at all
+                std::memcpy(buffer_.get() + used_, bytes.data(),
+                            static_cast<std::size_t>(bytes.size()));
             used_ += bytes.size();
         } else {
             putBeyondBuffer(bytes);

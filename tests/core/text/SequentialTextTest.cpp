@@ -66,10 +66,12 @@ TEST(SequentialWriter, WritesTheLineFormats) {
     w.writeNumberLine(5);
     w.writeNumberLine(-12);
     w.writeTextLine(" text, kept ");
+    w.writeTextLine(QByteArray()); // no data at all
+    w.writeTextLine("");
     w.writeBooleanLine(true);
     w.writeBooleanLine(false);
     EXPECT_TRUE(w.finish());
-    EXPECT_EQ(out, QByteArray(" 5 \r\n-12 \r\n text, kept \r\nTrue\r\nFalse\r\n"));
+    EXPECT_EQ(out, QByteArray(" 5 \r\n-12 \r\n text, kept \r\n\r\n\r\nTrue\r\nFalse\r\n"));
 }
 
 TEST(SequentialWriter, KeepsTheOrderAcrossLargeWritesAndHandsOverWhatIsLeftWhenDestroyed) {
