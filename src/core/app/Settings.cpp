@@ -9,6 +9,9 @@
 
 #include <optional>
 
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+
 namespace {
 
 // "True"/"False" in any case, or a number (zero is false); anything else is no Boolean.
@@ -34,6 +37,12 @@ void readBoolean(seqtext::SequentialReader& in, bool& target) {
 void readInt(seqtext::SequentialReader& in, int& target) {
     if (const auto v = in.readInt32Field())
         target = *v;
+}
+
+bool isNullDevice(const QString& path) {
+    struct stat st {};
+    return ::stat(QFile::encodeName(path).constData(), &st) == 0 && S_ISCHR(st.st_mode) &&
+           st.st_rdev == makedev(1, 3);
 }
 
 } // namespace
@@ -76,7 +85,7 @@ void readSettings(QIODevice& device, Settings& settings) {
 
 void readSettingsFile(const QString& programFolder, Settings& settings) {
     QFile file(programFolder + QLatin1String(Settings::kFileName));
-    if (!file.open(QIODevice::ReadOnly))
+    if (openForReading(file) != FileStatus::Ok)
         return;
     readSettings(file, settings);
 }
@@ -99,17 +108,29 @@ bool writeSettings(QIODevice& device, const Settings& s) {
 
 SettingsWriteResult writeSettingsFile(const QString& programFolder, const Settings& settings) {
     const QString path = programFolder + QLatin1String(Settings::kFileName);
-    const FileStatus status = saveFileSafely(
-        path, [&settings](QIODevice& device) { return writeSettings(device, settings); });
+    const QFileInfo target(path);
+    // A settings file linked to /dev/null is a request to keep nothing.
+    if (isNullDevice(path))
+        return SettingsWriteResult::Ok;
+    const auto write = [&settings](QIODevice& device) { return writeSettings(device, settings); };
+    const FileStatus status = saveFileSafely(path, write);
     if (status == FileStatus::Ok)
         return SettingsWriteResult::Ok;
     if (status != FileStatus::AccessDenied)
         return SettingsWriteResult::Failed;
-    // The file could not be started. Only a file or folder that refuses writing counts as
-    // denied access here; a missing program folder is reported as a plain failure.
-    const QFileInfo target(path);
+    // A read-only program folder takes no temporary file, but the settings file itself may be
+    // writable: it is small and rewritten at every exit, so it is written in place.
+    if (target.isFile() && target.isWritable()) {
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && write(file) && file.flush()
+                   ? SettingsWriteResult::Ok
+                   : SettingsWriteResult::Failed;
+    }
+    // Only a file or folder that refuses writing counts as denied access here; a missing
+    // program folder is reported as a plain failure.
     const QFileInfo folder(programFolder);
-    const bool denied = target.isDir() || (target.exists() && !target.isWritable()) ||
+    const bool denied = target.isDir() || (target.exists() && !target.isFile()) ||
+                        (target.exists() && !target.isWritable()) ||
                         (folder.isDir() && !folder.isWritable());
     return denied ? SettingsWriteResult::AccessDenied : SettingsWriteResult::Failed;
 }

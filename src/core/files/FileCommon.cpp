@@ -2,9 +2,7 @@
 
 #include "grid/CrosswordDocument.h"
 
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -23,32 +21,6 @@ int fileMessageEntry(FileStatus status) {
         return 61;
     }
     return 0;
-}
-
-FileStatus saveFileSafely(const QString& path, const std::function<bool(QIODevice&)>& write) {
-    if (path.isEmpty())
-        return FileStatus::AccessDenied;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.error() == QFileDevice::ResourceError ? FileStatus::WriteFailed
-                                                          : FileStatus::AccessDenied;
-    // Small writes only fill the buffer; the commit alone would not notice that emptying it
-    // failed (a full disk) and would put a cut file in the previous one's place.
-    if (!write(file) || !file.flush() || file.error() != QFileDevice::NoError) {
-        file.cancelWriting();
-        return FileStatus::WriteFailed;
-    }
-    return file.commit() ? FileStatus::Ok : FileStatus::WriteFailed;
-}
-
-FileStatus openForReading(QFile& file) {
-    if (file.open(QIODevice::ReadOnly)) {
-        if (file.size() <= kMaxFileBytes)
-            return FileStatus::Ok;
-        file.close();
-        return FileStatus::Unusable;
-    }
-    return QFileInfo::exists(file.fileName()) ? FileStatus::OpenFailed : FileStatus::NotFound;
 }
 
 bool overwriteQuestionNeeded(const QString& path, const QString& currentPath) {

@@ -27,15 +27,27 @@ enum class FileStatus {
 int fileMessageEntry(FileStatus status);
 
 // Saves through a temporary file that replaces path only when every byte has been written: a
-// failure at any point leaves the previous file as it was.
+// failure at any point leaves the previous file as it was. A link is followed and its target
+// replaced; a target that is not a regular file (a device, a pipe, a folder) is AccessDenied
+// and left alone. Temporary files are named "<name>~clueforge-<random>.tmp" beside the target;
+// those that an interrupted save of the same target left are removed first.
 FileStatus saveFileSafely(const QString& path, const std::function<bool(QIODevice&)>& write);
+
+// For tests: saves behave as on a file system without unnamed temporary files.
+void allowUnnamedTemporaryFiles(bool allowed);
 
 // The most of a crossword or answers file the program reads. A full 250 × 250 crossword,
 // 62,500 words with 200-byte clues, takes about 16 MB; an answers file far less.
 constexpr qint64 kMaxFileBytes = qint64(64) * 1024 * 1024;
 
-// Opens path for reading; NotFound or OpenFailed when that fails, Unusable for a file larger
-// than kMaxFileBytes, which is then not read at all.
+// The most of one line of a crossword or answers file that is kept (title, author, password,
+// clue, answer): the text boxes' own limit. The rest of a longer line is skipped, so the lines
+// after it read as usual.
+constexpr qsizetype kMaxTextBytes = 32767;
+
+// Opens path for reading; NotFound or OpenFailed when that fails, Unusable for anything but a
+// regular file (a pipe would wait for a writer forever) and for a file larger than
+// kMaxFileBytes, which are then not read at all.
 FileStatus openForReading(QFile& file);
 
 // Whether saving to path must ask before replacing a file: it is not the document's own file

@@ -11,9 +11,9 @@
 // The values of a crossword or answers file one by one, noting when one was past the end.
 class ValueReader {
 public:
-    // A device longer than any sound file ends, for this reader, after kMaxFileBytes.
-    explicit ValueReader(QIODevice& device)
-        : in_(device, seqtext::SequentialReader::kDefaultMaxField, kMaxFileBytes) {}
+    // A device longer than any sound file ends, for this reader, after kMaxFileBytes; a line
+    // keeps its first kMaxTextBytes.
+    explicit ValueReader(QIODevice& device) : in_(device, kMaxTextBytes, kMaxFileBytes) {}
 
     // A number line; nothing past the end.
     std::optional<double> number() { return noteEnd(in_.readNumberField()); }

@@ -9,16 +9,23 @@
 #include "support/FileSizeLimit.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <grp.h>
+#include <signal.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <functional>
+#include <thread>
 
 namespace {
 
@@ -181,6 +188,143 @@ TEST_F(SafeSaveFolder, ReadOnlyFolderIsAccessDenied) {
                 testing::ExitedWithCode(static_cast<int>(FileStatus::AccessDenied)), "");
     ASSERT_EQ(chmod(QFile::encodeName(folder).constData(), 0755), 0);
     expectPreviousFileAlone(folder);
+}
+
+// What lies at path, without following a link.
+mode_t typeAt(const QString& path) {
+    struct stat st {};
+    return ::lstat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_mode & S_IFMT : 0;
+}
+
+TEST_F(SafeSaveFolder, TargetsThatAreNoRegularFileAreLeftAlone) {
+    const auto write = [](QIODevice& d) { return d.write("new") == 3; };
+    const QString pipe = folder + QStringLiteral("/pipe");
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0644), 0);
+    ASSERT_TRUE(QFile::link(pipe, folder + QStringLiteral("/to-pipe")));
+    ASSERT_TRUE(QFile::link(QStringLiteral("circle"), folder + QStringLiteral("/circle")));
+    struct Case {
+        QString name;
+        mode_t type; // of what the name leads to, afterwards as before
+    };
+    std::vector<Case> cases = {{QStringLiteral("pipe"), S_IFIFO},
+                               {QStringLiteral("to-pipe"), S_IFIFO},
+                               {QStringLiteral("circle"), S_IFLNK}};
+    // A copy of the null device, as settings files are linked to it: only root may make one.
+    const QString null = folder + QStringLiteral("/null");
+    if (mknod(QFile::encodeName(null).constData(), S_IFCHR | 0666, makedev(1, 3)) == 0) {
+        ASSERT_TRUE(QFile::link(null, folder + QStringLiteral("/to-null")));
+        cases.push_back({QStringLiteral("null"), S_IFCHR});
+        cases.push_back({QStringLiteral("to-null"), S_IFCHR});
+    }
+    const QStringList before = QDir(folder).entryList(QDir::AllEntries | QDir::System |
+                                                      QDir::Hidden | QDir::NoDotAndDotDot);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name.toStdString());
+        EXPECT_EQ(saveFileSafely(folder + QLatin1Char('/') + c.name, write),
+                  FileStatus::AccessDenied);
+        const QString resolved =
+            QFileInfo(folder + QLatin1Char('/') + c.name).isSymLink() && c.type != S_IFLNK
+                ? QFileInfo(folder + QLatin1Char('/') + c.name).symLinkTarget()
+                : folder + QLatin1Char('/') + c.name;
+        EXPECT_EQ(typeAt(resolved), c.type);
+    }
+    EXPECT_EQ(QDir(folder).entryList(QDir::AllEntries | QDir::System | QDir::Hidden |
+                                     QDir::NoDotAndDotDot),
+              before);
+}
+
+TEST_F(SafeSaveFolder, ALinkedFileIsReplacedBehindItsLinkWithItsPermissions) {
+    const QString link = root.filePath(QStringLiteral("link.cfw"));
+    ASSERT_TRUE(QFile::link(path, link));
+    ASSERT_EQ(chmod(QFile::encodeName(path).constData(), 0640), 0);
+    ASSERT_EQ(saveFileSafely(link, [](QIODevice& d) { return d.write("new") == 3; }),
+              FileStatus::Ok);
+    EXPECT_EQ(typeAt(link), S_IFLNK);
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), "new");
+    EXPECT_EQ(f.permissions() & 0x7777, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser |
+                                            QFile::WriteUser | QFile::ReadGroup);
+}
+
+// Where the file system has no unnamed temporary files, a save that is killed leaves its named
+// one behind; the next save of the same target removes it, and nothing that is not its own.
+class SavesWithNamedTemporaries : public SafeSaveFolder {
+protected:
+    void SetUp() override {
+        SafeSaveFolder::SetUp();
+        allowUnnamedTemporaryFiles(false);
+    }
+    void TearDown() override { allowUnnamedTemporaryFiles(true); }
+
+    QStringList names() const { return QDir(folder).entryList(QDir::Files | QDir::Hidden); }
+
+    void make(const QString& name, const QDateTime& modified) const {
+        QFile f(folder + QLatin1Char('/') + name);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(f.write("x") == 1 && f.flush());
+        ASSERT_TRUE(f.setFileTime(modified, QFileDevice::FileModificationTime));
+    }
+};
+
+TEST_F(SavesWithNamedTemporaries, AKilledSaveLeavesAFileThatTheNextSaveRemoves) {
+    int ready[2];
+    ASSERT_EQ(pipe(ready), 0);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        saveFileSafely(path, [&ready](QIODevice& d) {
+            d.write(QByteArray(100'000, 'k'));
+            [[maybe_unused]] const auto n = ::write(ready[1], "r", 1);
+            pause(); // killed here, in the middle of the save
+            return true;
+        });
+        _exit(0);
+    }
+    char c = 0;
+    ASSERT_EQ(::read(ready[0], &c, 1), 1);
+    ::kill(child, SIGKILL);
+    waitpid(child, nullptr, 0);
+    ::close(ready[0]);
+    ::close(ready[1]);
+    const QStringList left = names();
+    ASSERT_EQ(left.size(), 2) << left.join(QLatin1Char(' ')).toStdString();
+    EXPECT_TRUE(left.contains(QStringLiteral("keep.cfw")));
+    // Times are compared to the millisecond: the next save is a later one.
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+
+    EXPECT_EQ(saveFileSafely(path, [](QIODevice& d) { return d.write("new") == 3; }),
+              FileStatus::Ok);
+    EXPECT_EQ(names().join(QLatin1Char(' ')).toStdString(), "keep.cfw");
+}
+
+TEST_F(SavesWithNamedTemporaries, OnlyStaleTemporariesOfTheSameTargetAreRemoved) {
+    const QDateTime old = QDateTime::currentDateTimeUtc().addSecs(-3600);
+    const QStringList kept = {
+        QStringLiteral("keep.cfw.backup"),                  // the user's
+        QStringLiteral("keep.cfw~clueforge-short.tmp"),     // not a name of ours
+        QStringLiteral("keep.cfw~clueforge-ab#d1234.tmp"),  // not a name of ours
+        QStringLiteral("other.cfw~clueforge-AbCd1234.tmp"), // another target's
+        QStringLiteral("keep.cfw~clueforge-Locked12.tmp"),  // a save still running
+        QStringLiteral("keep.cfw~clueforge-Future12.tmp"),  // newer than this save
+    };
+    for (const QString& name : kept)
+        make(name, name.contains(QStringLiteral("Future")) ? old.addSecs(7200) : old);
+    make(QStringLiteral("keep.cfw~clueforge-AbCd1234.tmp"), old);
+    make(QStringLiteral("keep.cfw~clueforge-zz990011.tmp"), old);
+    QFile locked(folder + QStringLiteral("/keep.cfw~clueforge-Locked12.tmp"));
+    ASSERT_TRUE(locked.open(QIODevice::ReadOnly));
+    ASSERT_EQ(flock(locked.handle(), LOCK_EX | LOCK_NB), 0);
+
+    EXPECT_EQ(saveFileSafely(path, [](QIODevice& d) { return d.write("new") == 3; }),
+              FileStatus::Ok);
+    QStringList expected = kept;
+    expected << QStringLiteral("keep.cfw");
+    expected.sort();
+    QStringList left = names();
+    left.sort();
+    EXPECT_EQ(left.join(QLatin1Char(' ')).toStdString(),
+              expected.join(QLatin1Char(' ')).toStdString());
 }
 
 } // namespace

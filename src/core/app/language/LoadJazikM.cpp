@@ -2,6 +2,7 @@
 
 #include "app/AppState.h"
 #include "app/language/Language.h"
+#include "files/FileCommon.h"
 #include "text/CodePage.h"
 #include "text/SequentialText.h"
 
@@ -53,8 +54,9 @@ void readLanguage(QIODevice& device, Language& language) {
 LanguageOpenError loadLanguageFile(AppState& state, const QByteArray& fileName) {
     const QString path = languageFilePath(state.ProgramFolder, fileName);
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QFileInfo::exists(path) ? LanguageOpenError::Other : LanguageOpenError::NotFound;
+    if (const FileStatus status = openForReading(file); status != FileStatus::Ok)
+        return status == FileStatus::NotFound ? LanguageOpenError::NotFound
+                                              : LanguageOpenError::Other;
     readLanguage(file, state.language);
     state.settings.LanguageFileName = fileName;
     state.MessageTitle = state.language.entry(2);
@@ -63,7 +65,7 @@ LanguageOpenError loadLanguageFile(AppState& state, const QByteArray& fileName) 
 
 std::optional<QByteArray> readLanguageName(const QString& path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (openForReading(file) != FileStatus::Ok)
         return std::nullopt;
     seqtext::SequentialReader in(file, kMaxText, kMaxFile);
     return in.readTextField().value_or(QByteArray());

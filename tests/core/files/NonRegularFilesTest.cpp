@@ -1,0 +1,66 @@
+#include "FileFixtures.h"
+
+#include "app/AppState.h"
+#include "app/Settings.h"
+#include "app/language/LoadJazikM.h"
+#include "files/AnswersFile.h"
+#include "files/CrosswordFile.h"
+#include "support/SameCrossword.h"
+#include "support/StuckPipe.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Every reader of a file named by the user or by another file: a pipe in the file's place is
+// refused at once, as an unusable file, and changes nothing held.
+TEST(NonRegularFiles, APipeIsRefusedAtOnceByEveryReader) {
+    QTemporaryDir dir;
+    const QString pipe = dir.filePath(QStringLiteral("pipe"));
+
+    {
+        const StuckPipe stuck(pipe, bytesWrittenBy([](QIODevice& d) {
+                                  return WriteCrosswordFile(d, sampleCrossword());
+                              }));
+        ASSERT_TRUE(stuck.made());
+        CrosswordDocument doc = sampleCrossword(false);
+        const CrosswordDocument before = doc;
+        const CrosswordReadResult r = ReadCrosswordFile(pipe, doc);
+        EXPECT_EQ(r.status, FileStatus::Unusable);
+        EXPECT_EQ(fileMessageEntry(r.status), 63);
+        expectSameCrossword(doc, before);
+    }
+    QDir(dir.path()).remove(QStringLiteral("pipe"));
+    {
+        const StuckPipe stuck(pipe, line("x.cfw") + line("T") + num(0) + num(1) + num(0));
+        AnswersFileContent content;
+        content.CrosswordTitle = "held";
+        EXPECT_EQ(ReadAnswersFile(pipe, content), FileStatus::Unusable);
+        EXPECT_EQ(content.CrosswordTitle, "held");
+    }
+    QDir(dir.path()).remove(QStringLiteral("pipe"));
+
+    // The settings file and the language files of the program folder.
+    const QString folder = dir.path() + QLatin1Char('/');
+    Settings rescued;
+    rescued.LetterFontName = "Rescued";
+    const StuckPipe settings(
+        folder + QLatin1String(Settings::kFileName),
+        bytesWrittenBy([&rescued](QIODevice& d) { return writeSettings(d, rescued); }));
+    Settings read;
+    readSettingsFile(folder, read);
+    EXPECT_EQ(read, Settings());
+
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("Language")));
+    const StuckPipe language(dir.filePath(QStringLiteral("Language/Pipe.txt")),
+                             "Rescued\r\n1 x\r\n");
+    AppState state(folder);
+    EXPECT_EQ(loadLanguageFile(state, "Pipe.txt"), LanguageOpenError::Other);
+    EXPECT_FALSE(state.language.loaded);
+    EXPECT_EQ(readLanguageName(dir.filePath(QStringLiteral("Language/Pipe.txt"))), std::nullopt);
+}
+
+} // namespace
