@@ -109,15 +109,25 @@ CrosswordReadResult ReadCrosswordFile(QIODevice& device, CrosswordDocument& doc)
     if (const auto v = in.number())
         next.NoAnswers = *v != 0 ? 1 : 0;
     const bool withAnswers = next.NoAnswers == 0;
-    if (auto title = in.line())
+    TitleRemainder titleCut;
+    if (auto title = in.titleLine(titleCut))
         next.CrosswordTitle = std::move(*title);
+    // The file was scrambled with the tables of its whole title; a title cut when read gets
+    // tables of its own, which the password, held scrambled, is moved to.
+    ScrambleTables fileTables;
     if (withAnswers) {
-        if (auto password = in.line())
-            next.CrosswordPassword = std::move(*password);
+        std::optional<QByteArray> password = in.line();
         const std::optional<QByteArray> author = in.line();
         next.Scramble = BuildScrambleTables(next.CrosswordTitle);
+        fileTables =
+            titleCut.isEmpty() ? next.Scramble : BuildScrambleTables(next.CrosswordTitle, titleCut);
+        if (password)
+            next.CrosswordPassword =
+                titleCut.isEmpty()
+                    ? std::move(*password)
+                    : ScrambleText(next.Scramble, UnscrambleText(fileTables, *password));
         if (author)
-            next.CrosswordAuthor = UnscrambleText(next.Scramble, *author);
+            next.CrosswordAuthor = UnscrambleText(fileTables, *author);
     }
 
     using gridlimits::kMaxGridSide;
@@ -155,7 +165,7 @@ CrosswordReadResult ReadCrosswordFile(QIODevice& device, CrosswordDocument& doc)
         if (clue)
             next.SlotTexts.set(r->n, 0, r->d, std::move(*clue));
         if (answer && !answer->isEmpty())
-            next.SlotTexts.set(r->n, 1, r->d, UnscrambleText(next.Scramble, std::move(*answer)));
+            next.SlotTexts.set(r->n, 1, r->d, UnscrambleText(fileTables, std::move(*answer)));
         else if (r->length > 0)
             result.answerMissing = true;
     }

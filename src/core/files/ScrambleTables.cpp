@@ -25,19 +25,30 @@ QByteArray mapThrough(const std::array<int, 256>& table, QByteArrayView text) {
 
 } // namespace
 
-std::int64_t scrambleSeed(QByteArrayView title) {
-    std::int64_t seed = -20731;
-    if (title.startsWith(QByteArrayView(kMiscPrefix)) &&
-        seqtext::numericValue(title.last(std::min<qsizetype>(2, title.size()))) > 2)
-        seed -= 1;
-    for (char c : title)
-        seed -= static_cast<unsigned char>(c);
-    return seed;
+void TitleRemainder::add(QByteArrayView piece) {
+    for (char c : piece)
+        byteSum += static_cast<unsigned char>(c);
+    lastTwo.append(piece.last(std::min<qsizetype>(2, piece.size())));
+    lastTwo = lastTwo.right(2);
 }
 
-ScrambleTables BuildScrambleTables(QByteArrayView title) {
+std::int64_t scrambleSeed(QByteArrayView title, const TitleRemainder& cutAway) {
+    std::int64_t seed = -20731;
+    if (title.startsWith(QByteArrayView(kMiscPrefix))) {
+        const QByteArray end =
+            (title.last(std::min<qsizetype>(2, title.size())).toByteArray() + cutAway.lastTwo)
+                .right(2);
+        if (seqtext::numericValue(end) > 2)
+            seed -= 1;
+    }
+    for (char c : title)
+        seed -= static_cast<unsigned char>(c);
+    return seed - cutAway.byteSum;
+}
+
+ScrambleTables BuildScrambleTables(QByteArrayView title, const TitleRemainder& cutAway) {
     RuntimeRandom rnd;
-    rnd.restart(static_cast<float>(scrambleSeed(title)));
+    rnd.restart(static_cast<float>(scrambleSeed(title, cutAway)));
     ScrambleTables t;
     for (int j = 32; j <= 255; ++j) {
         int c = 0;

@@ -18,10 +18,21 @@ struct ScrambleTables {
     bool operator==(const ScrambleTables&) const = default;
 };
 
-// The generator seed that a title gives (exposed for its tests).
-std::int64_t scrambleSeed(QByteArrayView title);
+// What the seed needs of the part of a title that a reader cut away: the sum of its bytes and
+// its last two, gathered piece by piece without holding the part.
+struct TitleRemainder {
+    std::int64_t byteSum = 0;
+    QByteArray lastTwo;
 
-ScrambleTables BuildScrambleTables(QByteArrayView title);
+    void add(QByteArrayView piece);
+    bool isEmpty() const { return lastTwo.isEmpty(); }
+};
+
+// The generator seed that a title gives (exposed for its tests); for a title that was cut when
+// read, the seed of the whole title.
+std::int64_t scrambleSeed(QByteArrayView title, const TitleRemainder& cutAway = {});
+
+ScrambleTables BuildScrambleTables(QByteArrayView title, const TitleRemainder& cutAway = {});
 
 // Byte by byte through the tables; the length is kept and codes below 32 become 0.
 QByteArray ScrambleText(const ScrambleTables& tables, QByteArrayView text);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "files/FileCommon.h"
+#include "files/ScrambleTables.h"
 #include "text/SequentialText.h"
 
 #include <QByteArray>
@@ -33,6 +34,13 @@ public:
     }
     // A text line read whole; nothing past the end.
     std::optional<QByteArray> line() { return noteEnd(in_.readLine()); }
+    // The same for a title, whose part cut away still counts for the scramble tables.
+    std::optional<QByteArray> titleLine(TitleRemainder& cutAway) {
+        in_.setCutObserver([&cutAway](QByteArrayView piece) { cutAway.add(piece); });
+        std::optional<QByteArray> title = line();
+        in_.setCutObserver({});
+        return title;
+    }
 
     bool ended() const { return ended_; }
 

@@ -26,4 +26,12 @@ constexpr bool pictureFits(long long w, long long h, long long c) {
     return pw <= kMaxPictureSide && ph <= kMaxPictureSide && pw * ph <= kMaxPictureArea;
 }
 
+// The largest cell size up to c at which the field picture of a W × H grid fits; every allowed
+// grid fits at cell size 1.
+constexpr int largestFittingCellSize(long long w, long long h, int c) {
+    while (c > 1 && !pictureFits(w, h, c))
+        --c;
+    return c;
+}
+
 } // namespace gridlimits

@@ -220,8 +220,11 @@ void SequentialReader::copyUntil(QByteArray& out, QByteArrayView stops) {
         const qsizetype run = end - begin;
         const qsizetype take = std::min(run, maxField_ - out.size());
         out.append(begin, take);
-        if (take < run)
+        if (take < run) {
             truncated_ = true;
+            if (cutObserver_)
+                cutObserver_(QByteArrayView(begin + take, run - take));
+        }
         pos_ += run;
         if (pos_ < buffer_.size())
             break;

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -83,6 +84,11 @@ public:
 
     bool truncated() const { return truncated_; }
 
+    // While set, receives in order what is cut away from the fields and lines read.
+    void setCutObserver(std::function<void(QByteArrayView)> observer) {
+        cutObserver_ = std::move(observer);
+    }
+
 private:
     // The next byte, -1 at the end; inline, as the readers call it for every byte.
     int peek() {
@@ -110,6 +116,7 @@ private:
     qsizetype pos_ = 0;
     bool eof_ = false;
     bool truncated_ = false;
+    std::function<void(QByteArrayView)> cutObserver_;
 };
 
 class SequentialWriter {

@@ -267,7 +267,13 @@ void frmForma::routeFocus(bool onlyIfVisible) {
 }
 
 void frmForma::setCaptionBytes(const QByteArray& caption) {
-    setWindowTitle(cp1251::toUnicode(caption));
+    // A title bar shows one short line; a caption of a long title would only cost memory, and
+    // under X11 a large enough one breaks the connection to the display.
+    constexpr qsizetype kMaxCaption = 255;
+    QString text = cp1251::toUnicode(caption.left(kMaxCaption));
+    if (caption.size() > kMaxCaption)
+        text += QChar(0x2026);
+    setWindowTitle(text);
 }
 
 platform::Answer frmForma::message(const QByteArray& text, platform::Icon icon,

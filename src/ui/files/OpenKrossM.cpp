@@ -1,7 +1,25 @@
 #include "app/frmForma.h"
 #include "files/CrosswordFile.h"
+#include "grid/GridLimits.h"
+#include "text/SequentialText.h"
 
 #include <QLineEdit>
+
+namespace {
+
+// A crossword too large for the chosen cell size is shown at the largest one that fits, which
+// becomes the chosen one; 0 when the cell size stays.
+int fitCellSize(AppState& state) {
+    const CrosswordDocument& doc = state.doc;
+    int& size = state.settings.CellSize;
+    const int fitting = gridlimits::largestFittingCellSize(doc.GridWidth, doc.GridHeight, size);
+    if (fitting == size)
+        return 0;
+    size = fitting;
+    return fitting;
+}
+
+} // namespace
 
 void frmForma::ReadCrosswordFile(const QString& path) {
     CrosswordDocument& doc = state_.doc;
@@ -12,6 +30,9 @@ void frmForma::ReadCrosswordFile(const QString& path) {
         UpdateControlsForMode();
         return;
     }
+    const int reducedCellSize = fitCellSize(state_);
+    if (reducedCellSize > 0)
+        NewFont();
     Form_Resize();
     // A crossword that lacks an answer is captioned as one being solved.
     const EditMode mode = doc.Mode;
@@ -31,6 +52,9 @@ void frmForma::ReadCrosswordFile(const QString& path) {
     UpdateControlsForMode();
     BuildShownGrid();
     txtOtvet->setFocus(Qt::OtherFocusReason);
+    if (reducedCellSize > 0)
+        message(state_.ownText(OwnText::CellSizeReduced) + seqtext::strNumber(reducedCellSize),
+                platform::Icon::Information);
     if (mode == EditMode::ModeIncomplete)
         message(state_.language.entry(33), platform::Icon::Information);
 }

@@ -93,6 +93,42 @@ TEST(CrosswordFile, RoundTripWithAnswers) {
     EXPECT_EQ(read.CrosswordPath, QStringLiteral("/old/old.cfw"));
 }
 
+// Longer lines than any text box gives are cut where they are read; the lines after them are
+// read as usual, so the rest of the crossword stays whole.
+TEST(CrosswordFile, OverlongLinesAreCutAndTheRestOfTheFileIsRead) {
+    CrosswordDocument doc = sampleCrossword();
+    const QByteArray longText(100'000, '\xc0');
+    doc.CrosswordTitle = longText;
+    doc.CrosswordAuthor = longText;
+    doc.CrosswordPassword = longText;
+    doc.Scramble = BuildScrambleTables(doc.CrosswordTitle);
+    doc.SlotTexts.set(1, 0, 0, longText);
+    CrosswordDocument read = previousDocument();
+    ASSERT_EQ(readBytes(written(doc), read).status, FileStatus::Ok);
+
+    const QByteArray cut = longText.left(kMaxTextBytes);
+    EXPECT_EQ(read.CrosswordTitle, cut);
+    EXPECT_EQ(read.CrosswordAuthor, cut);
+    EXPECT_EQ(read.SlotTexts.at(1, 0, 0), cut);
+    // The answers and the author were scrambled with the whole title; what is held follows the
+    // title as held, so that a save writes a file that reads back the same.
+    EXPECT_EQ(read.Scramble, BuildScrambleTables(cut));
+    EXPECT_EQ(UnscrambleText(read.Scramble, read.CrosswordPassword),
+              UnscrambleText(doc.Scramble, cut));
+    CrosswordDocument again = previousDocument();
+    ASSERT_EQ(readBytes(written(read), again).status, FileStatus::Ok);
+    expectSameCrossword(again, read);
+    // Every answer and every later clue as written.
+    EXPECT_EQ(read.SlotTable, doc.SlotTable);
+    for (int n = 1; n <= doc.NumberedCount; ++n)
+        for (int d = 0; d <= 1; ++d) {
+            if (n != 1 || d != 0) {
+                EXPECT_EQ(read.SlotTexts.at(n, 0, d), doc.SlotTexts.at(n, 0, d));
+            }
+            EXPECT_EQ(read.SlotTexts.at(n, 1, d), doc.SlotTexts.at(n, 1, d));
+        }
+}
+
 TEST(CrosswordFile, WithoutAnswersHoldsGridAndNumbersOnly) {
     const CrosswordDocument doc = sampleCrossword(false);
     const QByteArray bytes = written(doc);

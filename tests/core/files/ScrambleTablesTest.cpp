@@ -123,3 +123,21 @@ TEST(ScrambleText, ControlCodesBecomeZero) {
 }
 
 } // namespace
+
+// A title cut when read gives the seed of the whole title from what was cut away, wherever the
+// cut lies and however the rest came in pieces.
+TEST(ScrambleTables, ATitleCutWhenReadKeepsTheSeedOfTheWholeTitle) {
+    for (const QByteArray& title :
+         {QByteArray("\xCA\xF0\xEE\xF1\xF1\xE2\xEE\xF0\xE4 12"), kMisc + " 7", kMisc + " 17"}) {
+        for (qsizetype cut = 6; cut <= title.size(); ++cut) {
+            for (qsizetype piece : {1, 2, 5}) {
+                TitleRemainder rest;
+                for (qsizetype i = cut; i < title.size(); i += piece)
+                    rest.add(
+                        QByteArrayView(title).sliced(i).first(std::min(piece, title.size() - i)));
+                EXPECT_EQ(scrambleSeed(title.left(cut), rest), scrambleSeed(title))
+                    << title.constData() << " cut at " << cut << " in pieces of " << piece;
+            }
+        }
+    }
+}

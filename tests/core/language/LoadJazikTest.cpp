@@ -246,8 +246,9 @@ TEST(ShippedLanguageFiles, AreCompleteWindows1251WithCrLf) {
                 EXPECT_FALSE(l.entry(n).isEmpty()) << "entry " << n;
             }
         }
-        for (OwnText own : {OwnText::GridTooLarge, OwnText::PictureTooLarge,
-                            OwnText::CellSizeOutOfRange, OwnText::CellSizeTooLarge})
+        for (OwnText own :
+             {OwnText::GridTooLarge, OwnText::PictureTooLarge, OwnText::CellSizeOutOfRange,
+              OwnText::CellSizeTooLarge, OwnText::CellSizeReduced})
             EXPECT_FALSE(l.own[static_cast<std::size_t>(static_cast<int>(own) - 101)].isEmpty());
         if (QLatin1String(s.file) != QLatin1String("Russian.txt"))
             continue;

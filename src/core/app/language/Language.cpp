@@ -106,6 +106,9 @@ QByteArray builtInOwnText(OwnText which) {
     case OwnText::CellSizeTooLarge:
         return "At this cell size the grid would be too large to draw. Choose a smaller cell "
                "size.";
+    case OwnText::CellSizeReduced:
+        return "This crossword is too large to draw at the chosen cell size. The cell size is "
+               "now";
     }
     return {};
 }

@@ -11,6 +11,7 @@ enum class OwnText : int {
     PictureTooLarge = 102,
     CellSizeOutOfRange = 103,
     CellSizeTooLarge = 104,
+    CellSizeReduced = 105, // followed by the new cell size
 };
 
 // The user-interface texts of the loaded language file, in Windows-1251.
