@@ -104,6 +104,7 @@ void frmForma::CopyKross() {
     const CrosswordDocument& doc = state_.doc;
     if (doc.Mode != EditMode::ModeAuthor)
         return;
+    commitTypedClue();
     const Language& lang = state_.language;
     const int w = doc.GridWidth;
     const int h = doc.GridHeight;
