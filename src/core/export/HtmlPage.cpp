@@ -7,22 +7,51 @@
 
 namespace {
 
+// Paths from a file may come from Windows and use either separator.
 qsizetype fileNameStart(const QString& path) {
     return std::max(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\'))) + 1;
 }
 
-// A picture name in the page: Windows-1251 when it can be, otherwise percent-encoded UTF-8,
+// A local path from a dialog: on Linux a backslash is part of a file name.
+qsizetype localFileNameStart(const QString& path) {
+#ifdef Q_OS_WIN
+    return fileNameStart(path);
+#else
+    return path.lastIndexOf(QLatin1Char('/')) + 1;
+#endif
+}
+
+// What a relative URL would read as something else: an escape, a query, a fragment, a scheme
+// before a colon, a backslash that browsers take for "/", characters they drop (controls, and
+// a blank at the start).
+bool urlSpecial(char16_t c, bool first) {
+    return c < 0x20 || c == 0x7F || c == u'%' || c == u'#' || c == u'?' || c == u':' ||
+           c == u'\\' || (first && c == u' ');
+}
+
+// A picture name in the page: Windows-1251 where it can be, otherwise percent-encoded UTF-8,
 // which browsers resolve to the same file.
 QByteArray pictureReference(const QString& name) {
-    const QByteArray bytes = cp1251::canEncode(name) ? cp1251::fromUnicode(name)
-                                                     : name.toUtf8().toPercentEncoding("/.-_~ ()");
-    return htmlEscape(bytes);
+    QByteArray out;
+    for (qsizetype i = 0; i < name.size();) {
+        const qsizetype length =
+            name.at(i).isHighSurrogate() && i + 1 < name.size() && name.at(i + 1).isLowSurrogate()
+                ? 2
+                : 1;
+        const QStringView c = QStringView(name).mid(i, length);
+        if (length == 1 && !urlSpecial(c.at(0).unicode(), i == 0) && cp1251::canEncode(c))
+            out += cp1251::fromUnicode(c);
+        else
+            out += c.toUtf8().toPercentEncoding();
+        i += length;
+    }
+    return htmlEscape(out);
 }
 
 } // namespace
 
 ExportNames exportNames(const QString& chosenPath) {
-    const qsizetype start = fileNameStart(chosenPath);
+    const qsizetype start = localFileNameStart(chosenPath);
     const qsizetype dot = chosenPath.indexOf(QLatin1Char('.'), start);
     ExportNames names;
     QString base;
@@ -39,6 +68,8 @@ ExportNames exportNames(const QString& chosenPath) {
     for (const QString& picture : {names.gridPicture, names.answersPicture})
         if (names.page.compare(picture, Qt::CaseInsensitive) == 0)
             names.page += QStringLiteral(".htm");
+    names.gridPictureName = names.gridPicture.mid(start);
+    names.answersPictureName = names.answersPicture.mid(start);
     return names;
 }
 
@@ -78,10 +109,12 @@ QByteArray buildHtmlPage(const CrosswordDocument& doc, const PageCaptions& capti
                          const QString& gridPictureName, const QString& answersPictureName) {
     const QByteArray title = htmlEscape(doc.CrosswordTitle);
     const QByteArray author = htmlEscape(doc.CrosswordAuthor);
+    const QByteArray kross = htmlEscape(captions.kross);
+    const QByteArray byWord = htmlEscape(captions.byWord);
     QByteArray clues[2], answers[2];
     for (int d = 0; d < 2; ++d) {
         const QByteArray heading =
-            "<br><b>" + (d == 0 ? captions.across : captions.down) + "</b>" + " ";
+            "<br><b>" + htmlEscape(d == 0 ? captions.across : captions.down) + "</b>" + " ";
         clues[d] = heading;
         answers[d] = heading;
     }
@@ -99,9 +132,9 @@ QByteArray buildHtmlPage(const CrosswordDocument& doc, const PageCaptions& capti
     QByteArray page;
     page += "<html><head><meta http-equiv='Content-Type' content='text/html; "
             "charset=windows-1251'><title>";
-    page += captions.kross + ": \"" + title + "\" " + captions.byWord + ' ' + author;
+    page += kross + ": \"" + title + "\" " + byWord + ' ' + author;
     page += "</title></head><body topmargin=0 leftmargin=0><center>";
-    page += "<br><font size=5>" + captions.byWord + ' ' + author + "</font>";
+    page += "<br><font size=5>" + byWord + ' ' + author + "</font>";
     page += "<br><font size=6>" + title + "</font>";
     page += "<br><img src='" + pictureReference(gridPictureName) + "'></center><br><br>";
     page += clues[0] + clues[1];

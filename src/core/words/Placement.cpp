@@ -62,6 +62,15 @@ PlacementOutcome PlaceAnswer(CrosswordDocument& doc, int n, int d, const QByteAr
     return {};
 }
 
+bool KeepClue(CrosswordDocument& doc, int n, int d, const QByteArray& clue) {
+    if ((d != 0 && d != 1) || doc.SlotTable.at(n, 2, d) < 1 || clue.isEmpty() ||
+        clue == doc.SlotTexts.ref(n, 0, d))
+        return false;
+    doc.SlotTexts.set(n, 0, d, clue);
+    doc.Modified = true;
+    return true;
+}
+
 bool CanDeleteAnswer(const CrosswordDocument& doc) {
     const int n = doc.CurrentSlot, d = doc.CurrentDirection;
     if (doc.Mode == EditMode::ModeAuthor)

@@ -27,6 +27,11 @@ struct PlacementOutcome {
 PlacementOutcome PlaceAnswer(CrosswordDocument& doc, int n, int d, const QByteArray& answer,
                              const QByteArray& clue);
 
+// Keeps `clue` as the clue of slot n in direction d of an authored crossword, whether the slot
+// has its answer yet or not (the file keeps every slot's clue). An empty clue changes nothing:
+// a clue is removed only with its answer. True when the stored clue changed.
+bool KeepClue(CrosswordDocument& doc, int n, int d, const QByteArray& clue);
+
 // Whether the delete-answer command has something to delete in the current slot.
 bool CanDeleteAnswer(const CrosswordDocument& doc);
 

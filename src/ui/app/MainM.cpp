@@ -1,6 +1,7 @@
 #include "app/MainM.h"
 
 #include "app/frmForma.h"
+#include "app/language/LoadJazikM.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -9,7 +10,8 @@ std::unique_ptr<frmForma> startUp(AppState& state, platform::Platform& platform)
     state.loadSettings();
     auto form = std::make_unique<frmForma>(state, platform);
     form->NewFont();
-    if (state.settings.LanguageFileName.isEmpty())
+    // A name that could lead out of the Language folder was not chosen in the language dialog.
+    if (!isLanguageFileName(state.settings.LanguageFileName))
         state.settings.LanguageFileName = "Russian.txt";
     form->LoadJazik(state.settings.LanguageFileName);
     QCoreApplication::processEvents();

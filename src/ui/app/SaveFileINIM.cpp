@@ -12,6 +12,7 @@ void frmForma::SaveFileINI() {
 }
 
 int frmForma::ConfirmDiscardChanges() {
+    commitTypedClue();
     const CrosswordDocument& doc = state_.doc;
     if (!doc.Modified)
         return 0;

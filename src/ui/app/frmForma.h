@@ -135,6 +135,9 @@ public:
     void txtOtvet_KeyDown(int key);
     void txtVoprosOtvet_KeyDown(int key);
     void txtVoprosOtvet_Change();
+    // Stores a clue typed into the clue box without Enter, before the slot is left or the
+    // crossword is saved, exported or closed.
+    void commitTypedClue();
     void Kross_Click(); // the Kross menu opens
     void KrossDelOtwet_Click();
     void PlaceAnswer();

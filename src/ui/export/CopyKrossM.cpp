@@ -104,6 +104,7 @@ void frmForma::CopyKross() {
     const CrosswordDocument& doc = state_.doc;
     if (doc.Mode != EditMode::ModeAuthor)
         return;
+    commitTypedClue();
     const Language& lang = state_.language;
     const int w = doc.GridWidth;
     const int h = doc.GridHeight;
@@ -162,8 +163,8 @@ void frmForma::CopyKross() {
 
     const PageCaptions captions{lang.caption(8), lang.caption(67), lang.caption(68),
                                 lang.entry(55)};
-    const QByteArray page = buildHtmlPage(doc, captions, fileNameWithoutFolder(names.gridPicture),
-                                          fileNameWithoutFolder(names.answersPicture));
+    const QByteArray page =
+        buildHtmlPage(doc, captions, names.gridPictureName, names.answersPictureName);
     failed(names.page, saveFileSafely(names.page, [&page](QIODevice& device) {
                return writeHtmlPage(device, page);
            }));

@@ -10,6 +10,7 @@ void frmForma::FileSaveAs_Click() {
 
 void frmForma::saveDocument(bool askForName) {
     CrosswordDocument& doc = state_.doc;
+    commitTypedClue();
     switch (doc.Mode) {
     case EditMode::ModeAuthor:
     case EditMode::ModeAuthorNoAnswers:

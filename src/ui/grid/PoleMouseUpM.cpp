@@ -76,6 +76,7 @@ void frmForma::HandleGridClick(int x, int y) {
         const int other = doc.CellMap.at(cx, cy, 1 - doc.CurrentDirection);
         if (cur + other == 0)
             return;
+        commitTypedClue();
         if (doc.CurrentSlot > 0)
             DrawSlot(doc.CurrentSlot, doc.CurrentDirection, slotcolor::kWhite);
         if (other > 0)

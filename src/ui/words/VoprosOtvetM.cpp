@@ -25,6 +25,17 @@ void frmForma::txtVoprosOtvet_KeyDown(int key) {
         txtOtvet->setFocus(Qt::OtherFocusReason);
 }
 
+void frmForma::commitTypedClue() {
+    CrosswordDocument& doc = state_.doc;
+    // Only the author's own typing counts, not a text the box was given. The answer box is not
+    // placed on the way: that may be refused, and stays with Enter.
+    if (doc.Mode != EditMode::ModeAuthor || doc.CurrentSlot < 1 || !txtVoprosOtvet->isModified())
+        return;
+    KeepClue(doc, doc.CurrentSlot, doc.CurrentDirection,
+             cp1251::fromUnicode(txtVoprosOtvet->text()));
+    txtVoprosOtvet->setModified(false);
+}
+
 void frmForma::Kross_Click() {
     const EditMode mode = state_.doc.Mode;
     if (mode == EditMode::ModeAuthor || mode == EditMode::ModeSolveNoAnswers)

@@ -11,23 +11,34 @@ TEST(ExportNames, PicturesLieBesideThePage) {
         const char16_t* chosen;
         const char16_t* page;
         const char16_t* base;
+        const char16_t* baseName; // the pictures' names in the page start with it
     } cases[] = {
-        {u"/home/u/cross", u"/home/u/cross.htm", u"/home/u/cross"},
-        {u"/home/u/cross.html", u"/home/u/cross.html", u"/home/u/cross"},
-        {u"/home/u/cross.v2.htm", u"/home/u/cross.v2.htm", u"/home/u/cross"},
-        {u"/home/my.folder/cross", u"/home/my.folder/cross.htm", u"/home/my.folder/cross"},
-        {u"C:\\My.Docs\\Зима.htm", u"C:\\My.Docs\\Зима.htm", u"C:\\My.Docs\\Зима"},
+        {u"/home/u/cross", u"/home/u/cross.htm", u"/home/u/cross", u"cross"},
+        {u"/home/u/cross.html", u"/home/u/cross.html", u"/home/u/cross", u"cross"},
+        {u"/home/u/cross.v2.htm", u"/home/u/cross.v2.htm", u"/home/u/cross", u"cross"},
+        {u"/home/my.folder/cross", u"/home/my.folder/cross.htm", u"/home/my.folder/cross",
+         u"cross"},
+#ifdef Q_OS_WIN
+        {u"C:\\My.Docs\\Зима.htm", u"C:\\My.Docs\\Зима.htm", u"C:\\My.Docs\\Зима", u"Зима"},
+#else
+        // A backslash belongs to the file name here, as the file system sees it.
+        {u"/home/u/a\\b", u"/home/u/a\\b.htm", u"/home/u/a\\b", u"a\\b"},
+        {u"/home/u/x.y\\cross", u"/home/u/x.y\\cross", u"/home/u/x", u"x"},
+#endif
         // Never the name of a picture, which the page would replace.
-        {u"/home/u/cross.BMP", u"/home/u/cross.BMP.htm", u"/home/u/cross"},
+        {u"/home/u/cross.BMP", u"/home/u/cross.BMP.htm", u"/home/u/cross", u"cross"},
         {u"/home/u/cross (ответы).bmp", u"/home/u/cross (ответы).bmp.htm",
-         u"/home/u/cross (ответы)"},
+         u"/home/u/cross (ответы)", u"cross (ответы)"},
     };
     for (const auto& c : cases) {
         const ExportNames n = exportNames(QString::fromUtf16(c.chosen));
         const QString base = QString::fromUtf16(c.base);
+        const QString baseName = QString::fromUtf16(c.baseName);
         EXPECT_EQ(n.page, QString::fromUtf16(c.page));
         EXPECT_EQ(n.gridPicture, base + QStringLiteral(".bmp"));
         EXPECT_EQ(n.answersPicture, base + QStringLiteral(u" (ответы).bmp"));
+        EXPECT_EQ(n.gridPictureName, baseName + QStringLiteral(".bmp"));
+        EXPECT_EQ(n.answersPictureName, baseName + QStringLiteral(u" (ответы).bmp"));
     }
 }
 
@@ -92,4 +103,50 @@ TEST(HtmlPage, NamesOutsideTheCodePageArePercentEncoded) {
     const QByteArray page =
         buildHtmlPage(doc, {}, QStringLiteral(u"日.bmp"), QStringLiteral("a.bmp"));
     EXPECT_TRUE(page.contains("<img src='%E6%97%A5.bmp'>"));
+}
+
+// A name must reach the browser as the file's name: nothing in it may read as an escape, a
+// query, a fragment, a scheme or a folder.
+TEST(HtmlPage, PictureReferencesAreUrlEscaped) {
+    const struct {
+        const char16_t* name;
+        const char16_t* src;
+    } cases[] = {
+        {u"%41.bmp", u"%2541.bmp"},
+        {u"a#1.bmp", u"a%231.bmp"},
+        {u"a?b=1.bmp", u"a%3Fb=1.bmp"},
+        {u"c:x.bmp", u"c%3Ax.bmp"},
+        {u"a\\b.bmp", u"a%5Cb.bmp"},
+        {u"a\tb.bmp", u"a%09b.bmp"},
+        {u" a b.bmp", u"%20a b.bmp"},
+        {u"Зима (ответы) & 'Лето'.bmp", u"Зима (ответы) &amp; &#39;Лето&#39;.bmp"},
+        {u"Зима✓.bmp", u"Зима%E2%9C%93.bmp"},
+        {u"😀%.bmp", u"%F0%9F%98%80%25.bmp"},
+    };
+    CrosswordDocument doc;
+    for (const auto& c : cases) {
+        const QString name = QString::fromUtf16(c.name);
+        const QByteArray page = buildHtmlPage(doc, {}, name, name);
+        const QByteArray img = "<img src='" + cp(c.src) + "'>";
+        EXPECT_EQ(page.count(img), 2) << name.toStdString();
+    }
+}
+
+TEST(HtmlPage, LanguageTextsCannotInjectMarkup) {
+    CrosswordDocument doc;
+    fixtures::setSlots(doc, 2, 2, {{1, 0, 0, 0, 2}, {1, 1, 0, 0, 2}}, EditMode::ModeAuthor);
+    doc.SlotTexts.set(1, 0, 0, "a");
+    doc.SlotTexts.set(1, 0, 1, "b");
+    const PageCaptions captions{"<script>k</script>", "<script>a</script>", "<i>d&",
+                                "<img src=x onerror='b'>"};
+    const QByteArray page =
+        buildHtmlPage(doc, captions, QStringLiteral("g.bmp"), QStringLiteral("a.bmp"));
+    EXPECT_FALSE(page.contains("<script"));
+    EXPECT_FALSE(page.contains("<i>"));
+    EXPECT_FALSE(page.contains("<img src=x"));
+    EXPECT_TRUE(page.contains("<title>&lt;script&gt;k&lt;/script&gt;: \"\" "
+                              "&lt;img src=x onerror=&#39;b&#39;&gt; </title>"));
+    EXPECT_EQ(page.count("<b>&lt;script&gt;a&lt;/script&gt;</b>"), 2);
+    EXPECT_EQ(page.count("<b>&lt;i&gt;d&amp;</b>"), 2);
+    EXPECT_EQ(page.count("<img "), 2);
 }

@@ -188,8 +188,20 @@ TEST(LanguageFile, LoadsFromTheLanguageFolder) {
     EXPECT_EQ(state.MessageTitle, "Message title");
     EXPECT_EQ(state.language.name, "Test");
 
-    EXPECT_EQ(loadLanguageFile(state, "sub\\Nested.txt"), LanguageOpenError::None);
-    EXPECT_EQ(state.language.name, "Nested");
+    // A name with a folder never comes from the language dialog: it is refused, whichever
+    // separator it uses, and so is one that leads out of the folder.
+    EXPECT_EQ(languageFilePath(folder.path(), "sub\\Nested.txt"),
+              folder.path() + QStringLiteral("Language/sub/Nested.txt"));
+    folder.write(QStringLiteral("Outside.txt"), "Outside\r\n");
+    for (const char* name :
+         {"sub\\Nested.txt", "sub/Nested.txt", "../Outside.txt", "..\\Outside.txt", "..", "."}) {
+        EXPECT_FALSE(isLanguageFileName(name)) << name;
+        EXPECT_EQ(loadLanguageFile(state, name), LanguageOpenError::NotFound) << name;
+    }
+    EXPECT_EQ(state.language.name, "Test");
+    EXPECT_EQ(state.settings.LanguageFileName, "Test.txt");
+    for (const char* name : {"Test.txt", "a..b.txt", ".hidden.txt"})
+        EXPECT_TRUE(isLanguageFileName(name)) << name;
 }
 
 TEST(LanguageFile, OpenFailuresChangeNothing) {

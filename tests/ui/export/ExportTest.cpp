@@ -1,3 +1,4 @@
+#include "export/HtmlPage.h"
 #include "grid/ShownGrid.h"
 #include "platform/PictureBox.h"
 #include "text/CodePage.h"
@@ -14,6 +15,7 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QTemporaryDir>
+#include <QUrl>
 
 #include <vector>
 
@@ -394,4 +396,88 @@ TEST_F(ExportWindow, CancelWritesNothingAndOtherModesDoNothing) {
     EXPECT_FALSE(program.form->KrossCopyWord->isEnabled());
     program.form->CopyKross();
     EXPECT_EQ(fake().fileDialogs.size(), 1);
+}
+
+namespace {
+
+// The picture references of a written page as a browser takes them: entities undone, the
+// page's Windows-1251 decoded, resolved against the page's own address.
+QStringList referencedFiles(const QString& pagePath, QByteArrayList& raw) {
+    QFile f(pagePath);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray page = f.readAll();
+    QStringList files;
+    for (qsizetype at = 0; (at = page.indexOf("<img src='", at)) >= 0;) {
+        at += 10;
+        QByteArray ref = page.mid(at, page.indexOf('\'', at) - at);
+        raw << ref;
+        ref.replace("&#39;", "'").replace("&quot;", "\"").replace("&lt;", "<");
+        ref.replace("&gt;", ">").replace("&amp;", "&");
+        const QUrl url(cp1251::toUnicode(ref));
+        files << QUrl::fromLocalFile(pagePath).resolved(url).toLocalFile();
+    }
+    return files;
+}
+
+} // namespace
+
+TEST_F(ExportWindow, PictureReferencesLeadToThePicturesWhateverTheName) {
+    author({"..", "##"}, {{1, 0, u"ab", u"c"}});
+    const char16_t* chosen[] = {
+        u"50%41 #1?", u"c:d", u"&'x'.htm", u"Зима✓",
+#ifndef Q_OS_WIN
+        u"a\\b", // one file name here
+#endif
+    };
+    for (const char16_t* name : chosen) {
+        const QString path = outPath(QString::fromUtf16(name));
+        SCOPED_TRACE(path.toStdString());
+        const ExportNames names = exportNames(path);
+        exportTo(path);
+        ASSERT_TRUE(fake().messages.isEmpty());
+        ASSERT_TRUE(QFileInfo(names.page).isFile());
+        QByteArrayList raw;
+        EXPECT_EQ(referencedFiles(names.page, raw),
+                  QStringList({names.gridPicture, names.answersPicture}));
+        EXPECT_TRUE(QFileInfo(names.gridPicture).isFile());
+        EXPECT_TRUE(QFileInfo(names.answersPicture).isFile());
+        // Browsers, unlike QUrl, take a backslash for "/".
+        for (const QByteArray& ref : raw)
+            EXPECT_FALSE(ref.contains('\\')) << ref.toStdString();
+        EXPECT_EQ(QDir(out.path()).entryList(QDir::Files).size(), 3);
+        for (const QString& file : QDir(out.path()).entryList(QDir::Files))
+            QFile::remove(outPath(file));
+    }
+}
+
+TEST_F(ExportWindow, LanguageEntriesCannotInjectMarkup) {
+    QByteArray language = program.folder.read(QStringLiteral("Language/Russian.txt"));
+    ASSERT_TRUE(language.endsWith("\r\n"));
+    language += "8 <script>document.title='8'</script>\r\n"
+                "55 <img src=x onerror=\"document.title='55'\">\r\n"
+                "67 <script>document.title='67'</script>\r\n"
+                "68 <b>&amp;</b>\r\n";
+    program.folder.write(QStringLiteral("Language/Hostile.txt"), language);
+    program.form->LoadJazik("Hostile.txt");
+    ASSERT_EQ(program.state.language.entry(67), "<script>document.title='67'</script>");
+    author(kRing, {{1, 0, u"кот", u"a"}, {1, 1, u"кит", u"b"}});
+    exportTo(outPath(QStringLiteral("x")));
+    ASSERT_TRUE(fake().messages.isEmpty());
+
+    QFile f(outPath(QStringLiteral("x.htm")));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray page = f.readAll();
+    EXPECT_FALSE(page.contains("<script"));
+    EXPECT_FALSE(page.contains("<img src=x"));
+    EXPECT_FALSE(page.contains("<b>&amp;"));
+    EXPECT_EQ(page.count("<img "), 2);
+    EXPECT_TRUE(page.startsWith(
+        "<html><head><meta http-equiv='Content-Type' content='text/html; charset=windows-1251'>"
+        "<title>&lt;script&gt;document.title=&#39;8&#39;&lt;/script&gt;: "));
+    EXPECT_EQ(page.count("<b>&lt;script&gt;document.title=&#39;67&#39;&lt;/script&gt;</b>"), 2);
+    EXPECT_EQ(page.count("<b>&lt;b&gt;&amp;amp;&lt;/b&gt;</b>"), 2);
+    EXPECT_EQ(page.count("&lt;img src=x onerror=&quot;document.title=&#39;55&#39;&quot;&gt; " +
+                         cp(u"Иванов")),
+              2);
 }

@@ -62,6 +62,30 @@ TEST(LanguageWindow, MissingFileAtStartUpKeepsTheBuiltInCaptions) {
     EXPECT_TRUE(f.isVisible());
 }
 
+// The settings file may be edited by hand; the language dialog only ever offers files of the
+// Language folder itself.
+TEST(LanguageWindow, SettingsNameOutsideTheLanguageFolderStartsWithTheDefault) {
+    const char* names[] = {
+        "../Secret.txt", "..\\Secret.txt", "Sub/Secret.txt", "Sub\\Secret.txt", "..", "",
+        nullptr /* the absolute path */};
+    for (const char* name : names) {
+        Program p;
+        const QByteArray secret = "Secret\r\n3 Leaked\r\n2 Leaked\r\n";
+        p.folder.write(QStringLiteral("Secret.txt"), secret);
+        p.folder.write(QStringLiteral("Language/Sub/Secret.txt"), secret);
+        const QByteArray setting =
+            name ? QByteArray(name) : (p.folder.path() + QStringLiteral("Secret.txt")).toUtf8();
+        SCOPED_TRACE(setting.toStdString());
+        p.folder.write(QStringLiteral("Clueforge.ini"), "6.3\r\n" + setting + "\r\n");
+        frmForma& f = p.start();
+        EXPECT_TRUE(p.fake.messages.isEmpty());
+        EXPECT_EQ(p.state.settings.LanguageFileName, "Russian.txt");
+        EXPECT_EQ(f.OptionsLanguage->text(), u("Language: Русский"));
+        EXPECT_EQ(f.File->title(), u("Файл"));
+        EXPECT_EQ(p.state.MessageTitle, "Clueforge");
+    }
+}
+
 TEST(LanguageWindow, LoadAppliesMenusLabelsAndTheCaptionOfTheMode) {
     Program p;
     p.folder.write(QStringLiteral("Language/Test.txt"),
@@ -114,6 +138,7 @@ TEST(LanguageWindow, MissingEntryBlanksItsButtonButDialogsKeepTheEarlierText) {
 TEST(LanguageWindow, FileThatCannotBeOpenedIsReportedAndChangesNothing) {
     Program p;
     QDir(p.folder.path()).mkpath(QStringLiteral("Language/Folder.txt"));
+    p.folder.write(QStringLiteral("Secret.txt"), "Secret\r\n3 Leaked\r\n");
     frmForma& f = p.start();
     const QString title = f.windowTitle();
     const QString options = f.OptionsLanguage->text();
@@ -123,7 +148,8 @@ TEST(LanguageWindow, FileThatCannotBeOpenedIsReportedAndChangesNothing) {
         const char* tail;
     };
     for (const Case& c :
-         {Case{"Missing.txt", " не найден."}, Case{"Folder.txt", " не удаётся открыть."}}) {
+         {Case{"Missing.txt", " не найден."}, Case{"Folder.txt", " не удаётся открыть."},
+          Case{"../Secret.txt", " не найден."}}) {
         p.fake.messages.clear();
         f.LoadJazik(c.file);
         ASSERT_EQ(p.fake.messages.size(), 1) << c.file;

@@ -28,6 +28,11 @@ QString languageFilePath(const QString& programFolder, const QByteArray& fileNam
     return programFolder + QStringLiteral("Language/") + name;
 }
 
+bool isLanguageFileName(const QByteArray& fileName) {
+    return !fileName.isEmpty() && fileName != "." && fileName != ".." && !fileName.contains('/') &&
+           !fileName.contains('\\');
+}
+
 void readLanguage(QIODevice& device, Language& language) {
     seqtext::SequentialReader in(device, kMaxText, kMaxFile);
     Language next = language;
@@ -52,6 +57,8 @@ void readLanguage(QIODevice& device, Language& language) {
 }
 
 LanguageOpenError loadLanguageFile(AppState& state, const QByteArray& fileName) {
+    if (!isLanguageFileName(fileName))
+        return LanguageOpenError::NotFound;
     const QString path = languageFilePath(state.ProgramFolder, fileName);
     QFile file(path);
     if (const FileStatus status = openForReading(file); status != FileStatus::Ok)

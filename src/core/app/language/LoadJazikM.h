@@ -19,6 +19,11 @@ constexpr int failureEntry(LanguageOpenError e) {
 // ProgramFolder + "Language/" + the file name; a "\" in the name counts as a separator.
 QString languageFilePath(const QString& programFolder, const QByteArray& fileName);
 
+// Whether a name can only be a file of the Language folder: not empty, no folder and no way
+// out ("/", "\", "." or ".."). The language dialog offers nothing else; the settings file, edited
+// by hand, might.
+bool isLanguageFileName(const QByteArray& fileName);
+
 // Reads a language file into `language`: the language's name as a text field, then entries,
 // each a number field followed by the rest of its line (or the whole next line when the number
 // stands alone). Numbers outside 1 to 75 and 101 to 199 are read and dropped; a later entry
@@ -26,7 +31,8 @@ QString languageFilePath(const QString& programFolder, const QByteArray& fileNam
 void readLanguage(QIODevice& device, Language& language);
 
 // Loads ProgramFolder + "Language/" + fileName into state.language and sets MessageTitle
-// (entry 2) and the settings' LanguageFileName. When the file cannot be opened nothing changes.
+// (entry 2) and the settings' LanguageFileName. When the file cannot be opened, or the name is
+// not a language file name, nothing changes.
 LanguageOpenError loadLanguageFile(AppState& state, const QByteArray& fileName);
 
 // The language name a file starts with, or nothing when it cannot be opened.
