@@ -92,7 +92,8 @@ public:
     }
 
     FileStatus create(const QString& folder, const QString& targetName) {
-        dirFd_ = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        // A folder that may be written but not listed still takes the file.
+        dirFd_ = ::open(QFile::encodeName(folder).constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
         if (dirFd_ < 0)
             return statusOfCreateError(errno);
         name_ = temporaryName(targetName);
@@ -101,7 +102,7 @@ public:
         if (unnamedTemporariesAllowed) {
             fd_ = ::openat(dirFd_, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
             if (fd_ >= 0)
-                return FileStatus::Ok;
+                return locked();
             if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL && errno != ENOENT)
                 return statusOfCreateError(errno);
         }
@@ -111,9 +112,7 @@ public:
                            O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
             if (fd_ >= 0) {
                 named_ = true;
-                // Held until the file is closed, so that no other save takes it for stale.
-                ::flock(fd_, LOCK_EX | LOCK_NB);
-                return FileStatus::Ok;
+                return locked();
             }
             if (errno != EEXIST)
                 return statusOfCreateError(errno);
@@ -144,6 +143,13 @@ public:
     }
 
 private:
+    // Held until the file is closed, so that no other save takes it for a stale one, also
+    // while it has a name on its way into place.
+    FileStatus locked() {
+        ::flock(fd_, LOCK_EX | LOCK_NB);
+        return FileStatus::Ok;
+    }
+
     int dirFd_ = -1;
     int fd_ = -1;
     QString name_;
