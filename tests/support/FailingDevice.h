@@ -28,3 +28,29 @@ private:
     qint64 room_;
     QByteArray written_;
 };
+
+// A device that hands out the first `good` bytes of `bytes`, a few at a time, and then fails,
+// like a disk with a bad sector.
+class FailingReadDevice : public QIODevice {
+public:
+    FailingReadDevice(QByteArray bytes, qint64 good) : bytes_(std::move(bytes)), good_(good) {
+        open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+    }
+    bool isSequential() const override { return true; }
+
+protected:
+    qint64 readData(char* data, qint64 max) override {
+        if (pos_ >= good_)
+            return -1;
+        const qint64 n = std::min({max, good_ - pos_, qint64(7)});
+        std::copy_n(bytes_.constData() + pos_, n, data);
+        pos_ += n;
+        return n;
+    }
+    qint64 writeData(const char*, qint64) override { return -1; }
+
+private:
+    QByteArray bytes_;
+    qint64 good_;
+    qint64 pos_ = 0;
+};

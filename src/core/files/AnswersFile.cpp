@@ -78,6 +78,9 @@ FileStatus ReadAnswersFile(QIODevice& device, AnswersFileContent& content) {
         if (k && d && (word || !read.NoAnswers))
             read.Records.push_back({*k, *d, word.value_or(QByteArray())});
     }
+    // A read error would lose the solved words after it without a word.
+    if (in.failed())
+        return FileStatus::Unusable;
     content = std::move(read);
     return FileStatus::Ok;
 }

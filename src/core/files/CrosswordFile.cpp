@@ -169,6 +169,9 @@ CrosswordReadResult ReadCrosswordFile(QIODevice& device, CrosswordDocument& doc)
         else if (r->length > 0)
             result.answerMissing = true;
     }
+    // A read error would open a crossword with words missing as if the file had ended there.
+    if (in.failed())
+        return refuse();
     result.endedEarly = in.ended();
 
     next.Mode = !withAnswers           ? EditMode::ModeSolveNoAnswers

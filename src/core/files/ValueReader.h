@@ -43,6 +43,8 @@ public:
     }
 
     bool ended() const { return ended_; }
+    // The device failed while reading: the values are only part of the file.
+    bool failed() const { return in_.failed(); }
 
 private:
     template <typename T> std::optional<T> noteEnd(std::optional<T> v) {

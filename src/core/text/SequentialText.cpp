@@ -176,7 +176,13 @@ SequentialReader::SequentialReader(QIODevice& device, qsizetype maxFieldBytes, q
 int SequentialReader::refill() {
     if (eof_)
         return -1;
-    buffer_ = inputLeft_ > 0 ? device_.read(std::min<qint64>(64 * 1024, inputLeft_)) : QByteArray();
+    const qint64 wanted = std::min<qint64>(64 * 1024, inputLeft_);
+    buffer_.resize(wanted > 0 ? wanted : 0);
+    const qint64 got = wanted > 0 ? device_.read(buffer_.data(), wanted) : 0;
+    // A failed read ends the input too, but is not taken for the end of the file.
+    if (got < 0)
+        failed_ = true;
+    buffer_.resize(std::max<qint64>(got, 0));
     inputLeft_ -= buffer_.size();
     pos_ = 0;
     if (buffer_.isEmpty()) {

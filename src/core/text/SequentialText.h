@@ -83,6 +83,8 @@ public:
     std::optional<std::int32_t> readInt32Field();
 
     bool truncated() const { return truncated_; }
+    // Whether the device reported an error: what was read before it may be only part of the file.
+    bool failed() const { return failed_; }
 
     // While set, receives in order what is cut away from the fields and lines read.
     void setCutObserver(std::function<void(QByteArrayView)> observer) {
@@ -116,6 +118,7 @@ private:
     qsizetype pos_ = 0;
     bool eof_ = false;
     bool truncated_ = false;
+    bool failed_ = false;
     std::function<void(QByteArrayView)> cutObserver_;
 };
 

@@ -2,6 +2,7 @@
 
 #include "files/AnswersFile.h"
 #include "files/CrosswordFile.h"
+#include "support/FailingDevice.h"
 
 #include <QDir>
 #include <QFile>
@@ -124,6 +125,20 @@ TEST(AnswersFile, DamagedFilesAreReadSafely) {
         content.CrosswordTitle = "kept";
         EXPECT_EQ(readBytes(whole.left(cut), content), FileStatus::Unusable) << cut;
         EXPECT_EQ(content.CrosswordTitle, "kept");
+    }
+
+    // A read error part way is no end of the file: nothing of it is applied.
+    CrosswordDocument solved = solving(false);
+    solve(solved, 1, 0, "ABC");
+    solve(solved, 2, 1, "DEF");
+    const QByteArray bytes =
+        bytesWrittenBy([&solved](QIODevice& d) { return WriteAnswersFile(d, solved); });
+    for (const qint64 good : {qint64(0), bytes.size() / 2, bytes.size() - 1}) {
+        FailingReadDevice device(bytes, good);
+        AnswersFileContent kept;
+        kept.CrosswordTitle = "kept";
+        EXPECT_EQ(ReadAnswersFile(device, kept), FileStatus::Unusable) << good;
+        EXPECT_EQ(kept.CrosswordTitle, "kept");
     }
 
     // A count far beyond the records: as many as the file holds.

@@ -196,6 +196,21 @@ TEST(CrosswordFile, NumbersAreReadWithOrWithoutTheirBlanks) {
     }
 }
 
+// A device that fails part way is no file that ends there: the crossword is refused, whatever
+// was read before, and the one held stays.
+TEST(CrosswordFile, AReadErrorIsNotTakenForTheEndOfTheFile) {
+    const QByteArray bytes = written(sampleCrossword());
+    for (const qint64 good : {qint64(0), qint64(10), bytes.size() / 2, bytes.size() - 1}) {
+        SCOPED_TRACE(good);
+        FailingReadDevice device(bytes, good);
+        CrosswordDocument doc = previousDocument();
+        const CrosswordDocument before = doc;
+        EXPECT_EQ(ReadCrosswordFile(device, doc).status, FileStatus::Unusable);
+        expectSameCrossword(doc, before);
+        EXPECT_EQ(doc.Mode, EditMode::ModeOpenFailed);
+    }
+}
+
 TEST(CrosswordFile, FileEndingEarlyGivesAPartlyFilledCrossword) {
     const CrosswordDocument doc = sampleCrossword();
     const QByteArray bytes = written(doc);
