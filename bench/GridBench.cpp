@@ -133,6 +133,25 @@ void BM_RedrawGrid(benchmark::State& state) {
         total / static_cast<double>(state.iterations()) * 1e3 / kFrameMs;
 }
 
+// The same full repaint of the largest grid in a large letter font, beside the repaint in the
+// default 10-point font: a letter reaches past its cell there, which must not cost more.
+void BM_RedrawGridLetterFont(benchmark::State& state) {
+    const int side = gridlimits::kMaxGridSide;
+    const int points = static_cast<int>(state.range(0));
+    bench::Window large;
+    bench::Window plain;
+    for (bench::Window* w : {&large, &plain}) {
+        w->app.doc = bench::answeredPattern(side, false);
+        w->form.BuildShownGrid();
+    }
+    large.app.settings.LetterFontSize = points;
+    large.form.NewFont();
+    const double total = bench::runPaired(
+        state, [&large] { return timed([&large] { large.form.RedrawGrid(); }); },
+        {{"10pt", [&plain] { return timed([&plain] { plain.form.RedrawGrid(); }); }}});
+    bench::setPerCell(state, total, 1LL * side * side);
+}
+
 constexpr int kLargest = gridlimits::kMaxGridSide;
 
 BENCHMARK(BM_AnalyseGrid)
@@ -156,6 +175,12 @@ BENCHMARK(BM_RedrawGrid)
     ->Arg(15)
     ->Arg(100)
     ->Arg(kLargest)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RedrawGridLetterFont)
+    ->Arg(72)
+    ->Arg(400)
+    ->ArgName("points")
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
 

@@ -1,25 +1,35 @@
-// Peak resident memory with the largest allowed grid, measured in a process of its own
-// (helpers/PeakMemory.cpp) beside the same process with only the main window.
+// Peak resident memory with the largest allowed grid and after a pattern search over a large
+// word list, measured in a process of its own (helpers/PeakMemory.cpp) beside the same process
+// with only the main window.
 #include "grid/GridLimits.h"
 
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
+#include <map>
 #include <string>
 
 namespace {
 
-// The helper's peak resident memory in MB; -1 when it failed.
-double peakMb(const std::string& arguments) {
+// The helper's figures by name ("peak_kb" and what else it prints); empty when it failed.
+std::map<std::string, double> helperFigures(const std::string& arguments) {
     const std::string command = std::string("'") + CLUEFORGE_PEAK_HELPER + "' " + arguments;
     FILE* pipe = popen(command.c_str(), "r");
     if (!pipe)
-        return -1;
-    long kb = -1;
-    if (std::fscanf(pipe, "peak_kb %ld", &kb) != 1)
-        kb = -1;
+        return {};
+    std::map<std::string, double> figures;
+    char name[64];
+    double value = 0;
+    while (std::fscanf(pipe, "%63s %lf", name, &value) == 2)
+        figures[name] = value;
     const int status = pclose(pipe);
-    return status == 0 && kb > 0 ? static_cast<double>(kb) / 1024.0 : -1;
+    return status == 0 && figures["peak_kb"] > 0 ? figures : std::map<std::string, double>();
+}
+
+// The helper's peak resident memory in MB; -1 when it failed.
+double peakMb(const std::string& arguments) {
+    const auto figures = helperFigures(arguments);
+    return figures.empty() ? -1 : figures.at("peak_kb") / 1024.0;
 }
 
 void PeakMemoryLargestGrid(benchmark::State& state) {
@@ -40,6 +50,28 @@ void PeakMemoryLargestGrid(benchmark::State& state) {
     state.counters["side"] = side;
 }
 
+// The pattern search for "??" over a 60 MB list of two-letter words, in the window: the time
+// of the search and the repaint after it, and the peak memory, beside the window alone.
+void PeakMemoryPatternSearch(benchmark::State& state) {
+    constexpr int kMegabytes = 60;
+    std::map<std::string, double> search;
+    double window = 0;
+    for (auto _ : state) {
+        search = helperFigures("search " + std::to_string(kMegabytes));
+        window = peakMb("");
+        if (search.empty() || window < 0) {
+            state.SkipWithError("the helper failed");
+            return;
+        }
+    }
+    state.counters["search_ms"] = search["search_ms"];
+    state.counters["found"] = search["found"];
+    state.counters["peak_mb"] = search["peak_kb"] / 1024.0;
+    state.counters["window_mb"] = window;
+    state.counters["list_mb"] = kMegabytes;
+}
+
 } // namespace
 
 BENCHMARK(PeakMemoryLargestGrid)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(PeakMemoryPatternSearch)->Iterations(1)->Unit(benchmark::kMillisecond);

@@ -113,7 +113,7 @@ void SearchCached(benchmark::State& state) {
         state,
         [&] {
             return bench::timed([&] {
-                found = words::findWords(cache, f.programFolder, f.pattern).size();
+                found = words::findWords(cache, f.programFolder, f.pattern).count();
                 benchmark::DoNotOptimize(found);
             });
         },
@@ -135,7 +135,7 @@ void SearchReadingTheFile(benchmark::State& state) {
         [&] {
             return bench::timed([&] {
                 words::WordListCache cache;
-                found = words::findWords(cache, f.programFolder, f.pattern).size();
+                found = words::findWords(cache, f.programFolder, f.pattern).count();
                 benchmark::DoNotOptimize(found);
             });
         },

@@ -14,6 +14,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     QByteArray pattern(length, '?');
     for (int i = 0; i < length && i + 1 < static_cast<int>(size); i += 3)
         pattern[i] = static_cast<char>(data[i + 1]);
-    (void)words::matchingWords(list, pattern);
+    const words::WordMatches found = words::matchingWords(list, pattern);
+    if (found.count() > list.count())
+        fuzzFailure("more words found than the list holds");
+    // The last row is found through every counted block before it.
+    if (found.count() > 0 && found.word(found.count() - 1).size() != length)
+        fuzzFailure("a found word of the wrong length");
     return 0;
 }

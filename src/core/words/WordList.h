@@ -7,6 +7,8 @@
 #include <QList>
 #include <QString>
 
+#include <vector>
+
 class QIODevice;
 
 // The word lists of the Data folder: one file per word length L, "Data/L.dat", holding the
@@ -38,9 +40,36 @@ WordList readWordList(QIODevice& device, int length);
 // hold no double quote or line end. Returns false when a write failed or a word does not fit.
 bool writeWordList(QIODevice& device, int length, const QList<QByteArray>& words);
 
+// The words of a list that fit a pattern, in list order. A search may fit millions of words:
+// they are not copied but marked, one bit per word of the list (none when every word fits),
+// with a count per block of bits so that a row is found without walking the bits before it.
+class WordMatches {
+public:
+    qsizetype count() const { return count_; }
+    // The row-th word that fits, 0 <= row < count(), as stored in the list.
+    QByteArrayView word(qsizetype row) const { return list_.word(listIndex(row)); }
+    // Its place in the list.
+    qsizetype listIndex(qsizetype row) const;
+    // The first row from `from` on whose word begins with `prefix`, going on from the first
+    // row after the last; -1 when no word does.
+    qsizetype findPrefix(QByteArrayView prefix, qsizetype from) const;
+    // Copies of all the words; for small results.
+    QList<QByteArray> toList() const;
+
+private:
+    friend WordMatches matchingWords(const WordList& list, QByteArrayView pattern);
+    static constexpr qsizetype kBlockBits = 8; // bit words (of 64 list words) per counted block
+
+    WordList list_; // shares the list's bytes
+    bool all_ = false;
+    std::vector<quint64> bits_;     // bit i of word i / 64: list word i fits
+    std::vector<qsizetype> before_; // fitting words before each block of kBlockBits bit words
+    qsizetype count_ = 0;
+};
+
 // The words of `list` that agree with `pattern` (as long as the list's words, already upper
-// case) at every position that is not '?', in list order.
-QList<QByteArray> matchingWords(const WordList& list, QByteArrayView pattern);
+// case) at every position that is not '?'.
+WordMatches matchingWords(const WordList& list, QByteArrayView pattern);
 
 // Keeps each file that was read until it changes on disk (size or modification time), so
 // repeated searches of one length read the file once.
@@ -65,7 +94,7 @@ private:
 
 // The search of the pattern-search window: the pattern is upper-cased, its length chooses the
 // file. Patterns shorter than 2 or longer than 24 characters are the caller's to refuse.
-QList<QByteArray> findWords(WordListCache& cache, const QString& programFolder,
-                            const QByteArray& pattern);
+WordMatches findWords(WordListCache& cache, const QString& programFolder,
+                      const QByteArray& pattern);
 
 } // namespace words

@@ -104,8 +104,13 @@ void PictureBox::setPictureFont(const QFont& font) {
     metrics_.reset();
     letters_.clear();
     letterWidths_.clear();
-    stamps_.clear();
+    clearStamps();
     batchTextReady_ = false;
+}
+
+void PictureBox::clearStamps() {
+    stamps_.clear();
+    letterLayers_.clear();
 }
 
 const QFontMetrics& PictureBox::metrics() const {
@@ -114,14 +119,18 @@ const QFontMetrics& PictureBox::metrics() const {
     return *metrics_;
 }
 
+const QStaticText& PictureBox::staticLetter(QChar letter) {
+    auto it = letters_.find(letter.unicode());
+    if (it == letters_.end()) {
+        it = letters_.insert(letter.unicode(), QStaticText(QString(letter)));
+        it->setTextFormat(Qt::PlainText);
+    }
+    return *it;
+}
+
 void PictureBox::printText(int x, int y, const QString& text) {
     if (text.size() == 1) {
-        auto it = letters_.find(text.at(0).unicode());
-        if (it == letters_.end()) {
-            it = letters_.insert(text.at(0).unicode(), QStaticText(text));
-            it->setTextFormat(Qt::PlainText);
-        }
-        const QStaticText& letter = *it;
+        const QStaticText& letter = staticLetter(text.at(0));
         if (batch_) {
             // Setting the font again for every letter of a repaint costs as much as drawing.
             if (!batchTextReady_) {
@@ -130,6 +139,7 @@ void PictureBox::printText(int x, int y, const QString& text) {
                 batchTextReady_ = true;
             }
             batch_->drawStaticText(QPoint(x, y), letter);
+            ++lettersDrawn_;
             return;
         }
         paint([&](QPainter& p) {
@@ -137,6 +147,7 @@ void PictureBox::printText(int x, int y, const QString& text) {
             p.setPen(foreColor_);
             p.drawStaticText(QPoint(x, y), letter);
         });
+        ++lettersDrawn_;
         return;
     }
     const int ascent = metrics().ascent();
@@ -148,49 +159,22 @@ void PictureBox::printText(int x, int y, const QString& text) {
     batchTextReady_ = batch_ != nullptr;
 }
 
-const PictureBox::CellStamp& PictureBox::cellStamp(QSize size, const QColor& border,
-                                                   const QColor& inside, QChar letter,
-                                                   QPoint offset) {
+const QImage& PictureBox::cellStamp(QSize size, const QColor& border, const QColor& inside,
+                                    QChar letter, QPoint offset) {
     const StampKey key{letter.unicode(), border.rgba(), inside.rgba(), size.width(),
                        size.height(),    offset.x(),    offset.y()};
     auto it = stamps_.find(key);
     if (it != stamps_.end())
         return *it;
-    CellStamp stamp;
-    stamp.image = QImage(size, image_.format());
-    stamp.image.fill(border);
-    const QRect inner = QRect(QPoint(0, 0), size).adjusted(1, 1, -1, -1);
-    QPainter p(&stamp.image);
-    p.fillRect(inner, inside);
-    stamp.fits = true;
+    QImage stamp(size, image_.format());
+    stamp.fill(border);
+    QPainter p(&stamp);
+    p.fillRect(QRect(QPoint(0, 0), size).adjusted(1, 1, -1, -1), inside);
     if (!letter.isNull()) {
-        QStaticText text{QString(letter)};
-        text.setTextFormat(Qt::PlainText); // as printText lays letters out
         p.setFont(font_);
         p.setPen(foreColor_);
-        p.drawStaticText(offset, text);
-        // Where the letter inks, from a drawing on a transparent canvas with room around.
-        const int room = 2 * (size.width() + size.height() + metrics().height()) + 16;
-        QImage canvas(size + QSize(2 * room, 2 * room), QImage::Format_ARGB32_Premultiplied);
-        canvas.fill(Qt::transparent);
-        QPainter c(&canvas);
-        c.setFont(font_);
-        c.setPen(foreColor_);
-        c.drawStaticText(offset + QPoint(room, room), text);
-        c.end();
-        QRect ink;
-        const int width = canvas.width();
-        for (int y = 0; y < canvas.height(); ++y) {
-            const auto* line = reinterpret_cast<const QRgb*>(canvas.constScanLine(y));
-            for (int x = 0; x < width; ++x)
-                if (qAlpha(line[x]) != 0)
-                    ink |= QRect(x - room, y - room, 1, 1);
-        }
-        // Ink at the canvas edge may go on beyond it: such a letter is drawn directly.
-        const bool clipped =
-            !ink.isNull() &&
-            !canvas.rect().adjusted(1, 1, -1, -1).contains(ink.translated(room, room));
-        stamp.fits = !clipped && (ink.isNull() || inner.contains(ink));
+        p.drawStaticText(offset, staticLetter(letter));
+        ++lettersDrawn_;
     }
     p.end();
     return *stamps_.insert(key, std::move(stamp));
@@ -198,20 +182,77 @@ const PictureBox::CellStamp& PictureBox::cellStamp(QSize size, const QColor& bor
 
 bool PictureBox::stampCell(const QRect& square, const QColor& border, const QColor& inside,
                            QChar letter, QPoint letterAt) {
-    if (square.width() < 3 || square.height() < 3 || !image_.rect().contains(square) ||
-        image_.depth() != 32)
+    if (square.isEmpty() || !image_.rect().contains(square) || image_.depth() != 32)
         return false;
     const QPoint offset = letter.isNull() ? QPoint() : letterAt - square.topLeft();
-    const CellStamp& stamp = cellStamp(square.size(), border, inside, letter, offset);
-    if (!stamp.fits)
-        return false;
+    const QImage& stamp = cellStamp(square.size(), border, inside, letter, offset);
     // Rows copied straight into the picture: a painter call per cell costs several times more.
     const auto rowBytes = static_cast<std::size_t>(square.width()) * 4;
     const qsizetype stride = image_.bytesPerLine();
     uchar* to = image_.bits() + square.top() * stride + qsizetype(square.left()) * 4;
-    const uchar* from = stamp.image.constBits();
-    for (int y = 0; y < square.height(); ++y, to += stride, from += stamp.image.bytesPerLine())
+    const uchar* from = stamp.constBits();
+    for (int y = 0; y < square.height(); ++y, to += stride, from += stamp.bytesPerLine())
         std::memcpy(to, from, rowBytes);
+    if (!batch_)
+        update(square);
+    return true;
+}
+
+bool PictureBox::stampLetter(const QRect& square, QChar letter, QPoint letterAt) {
+    if (square.isEmpty() || !image_.rect().contains(square) || image_.depth() != 32)
+        return false;
+    if (letter.isNull())
+        return true;
+    const QPoint offset = letterAt - square.topLeft();
+    const StampKey key{letter.unicode(), 0,          0,         square.width(),
+                       square.height(),  offset.x(), offset.y()};
+    auto it = letterLayers_.find(key);
+    if (it == letterLayers_.end()) {
+        // Where the letter inks inside the square, from a drawing on a transparent canvas.
+        QImage canvas(square.size(), QImage::Format_ARGB32_Premultiplied);
+        canvas.fill(Qt::transparent);
+        QPainter c(&canvas);
+        c.setFont(font_);
+        c.setPen(foreColor_);
+        c.drawStaticText(offset, staticLetter(letter));
+        c.end();
+        ++lettersDrawn_;
+        LetterLayers layers;
+        for (int y = 0; y < canvas.height(); ++y) {
+            const auto* line = reinterpret_cast<const QRgb*>(canvas.constScanLine(y));
+            for (int x = 0; x < canvas.width(); ++x)
+                if (qAlpha(line[x]) != 0)
+                    layers.ink |= QRect(x, y, 1, 1);
+        }
+        it = letterLayers_.insert(key, std::move(layers));
+    }
+    LetterLayers& layers = *it;
+    // Drawing a letter changes each pixel by its own colour and the letter's cover there
+    // alone, so a drawing over one plain colour holds the result for every pixel of it.
+    std::size_t last = 0;
+    auto over = [&](QRgb color) -> const QImage& {
+        if (last < layers.over.size() && layers.over[last].first == color)
+            return layers.over[last].second;
+        for (last = 0; last < layers.over.size(); ++last)
+            if (layers.over[last].first == color)
+                return layers.over[last].second;
+        QImage drawn(square.size(), image_.format());
+        drawn.fill(color);
+        QPainter p(&drawn);
+        p.setFont(font_);
+        p.setPen(foreColor_);
+        p.drawStaticText(offset, staticLetter(letter));
+        p.end();
+        ++lettersDrawn_;
+        layers.over.emplace_back(color, std::move(drawn));
+        return layers.over.back().second;
+    };
+    const QRect& ink = layers.ink;
+    for (int y = ink.top(); y <= ink.bottom(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(image_.scanLine(square.top() + y)) + square.left();
+        for (int x = ink.left(); x <= ink.right(); ++x)
+            row[x] = reinterpret_cast<const QRgb*>(over(row[x]).constScanLine(y))[x];
+    }
     if (!batch_)
         update(square);
     return true;

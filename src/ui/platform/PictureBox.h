@@ -10,6 +10,8 @@
 
 #include <memory>
 #include <optional>
+#include <utility>
+#include <vector>
 
 class QIODevice;
 class QPainter;
@@ -29,7 +31,7 @@ public:
     void setForeColor(const QColor& color) {
         foreColor_ = color;
         batchTextReady_ = false;
-        stamps_.clear();
+        clearStamps();
     }
     QFont pictureFont() const { return font_; }
     void setPictureFont(const QFont& font);
@@ -47,12 +49,19 @@ public:
     void printText(int x, int y, const QString& text);
     int textWidth(const QString& text) const;
     // The grid's cell: what fillBox(square, border), fillBox(inside of square, inside) and,
-    // for a letter, printText(letterAt, letter) draw, copied from a cache of finished cells.
-    // Returns false, drawing nothing, where the copy could differ from that drawing: a
-    // letter whose ink leaves the inside, a square of less than 3 pixels or not wholly on
-    // the picture.
+    // for a letter, printText(letterAt, letter) draw inside the square, copied from a cache
+    // of finished cells. The letter is cut at the square: drawn whole, a letter of a large
+    // font costs far more than its cell. Returns false, drawing nothing, where the square is
+    // not wholly on the picture.
     bool stampCell(const QRect& square, const QColor& border, const QColor& inside, QChar letter,
                    QPoint letterAt);
+    // What printText(letterAt, letter) draws inside the square over what the square holds
+    // now (a stamped cell and its slot number), from cached drawings of the letter over each
+    // colour met there. The same conditions as stampCell.
+    bool stampLetter(const QRect& square, QChar letter, QPoint letterAt);
+    // How many times a single letter was laid out by a painter, into the picture or a cache;
+    // for tests.
+    int lettersDrawn() const { return lettersDrawn_; }
     int textHeight(const QString& text) const;
     // Plain copy of the band (sx, sy, w, h) of another picture to (dx, dy).
     void copyBand(const PictureBox& source, int sx, int sy, int w, int h, int dx, int dy);
@@ -107,12 +116,7 @@ private:
     QHash<char16_t, QStaticText> letters_;
     mutable QHash<char16_t, int> letterWidths_;
     bool batchTextReady_ = false; // the batch painter holds our font and fore colour
-    // Finished cells by letter, colours, size and letter position, and whether the letter's
-    // ink stays inside.
-    struct CellStamp {
-        QImage image;
-        bool fits = false;
-    };
+    // Finished cells by letter, colours, size and letter position.
     struct StampKey {
         char16_t letter;
         QRgb border, inside;
@@ -122,8 +126,19 @@ private:
             return qHashMulti(seed, k.letter, k.border, k.inside, k.width, k.height, k.dx, k.dy);
         }
     };
-    QHash<StampKey, CellStamp> stamps_;
-    const CellStamp& cellStamp(QSize size, const QColor& border, const QColor& inside, QChar letter,
-                               QPoint offset);
+    QHash<StampKey, QImage> stamps_;
+    // A letter by size and letter position (no colours in the key): where it inks inside the
+    // square, and its drawings over each colour met there.
+    struct LetterLayers {
+        QRect ink;
+        std::vector<std::pair<QRgb, QImage>> over;
+    };
+    QHash<StampKey, LetterLayers> letterLayers_;
+    int lettersDrawn_ = 0;
+    const QImage& cellStamp(QSize size, const QColor& border, const QColor& inside, QChar letter,
+                            QPoint offset);
+    void clearStamps();
     const QFontMetrics& metrics() const;
+    // The layout of a single letter, as printText and the caches draw it.
+    const QStaticText& staticLetter(QChar letter);
 };

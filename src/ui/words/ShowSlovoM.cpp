@@ -54,17 +54,16 @@ void frmForma::paintSlotCell(int c, int r, const QColor& color) {
         code > 0 ? QString(cp1251::toUnicode(static_cast<unsigned char>(code))) : QString();
     const QPoint letterAt =
         code > 0 ? QPoint(right - picPole->textWidth(letter) - 2, top + letterOffset()) : QPoint();
-    // The square, its inside and the letter in one copy. A number goes on before the letter,
-    // which may cover part of it: there the copy holds no letter and the letter follows.
+    // The square, its inside and the letter in one copy, the letter cut at the square. A
+    // number goes on before the letter, which may cover part of it: there the copy holds no
+    // letter and the letter follows.
     const QRect square(QPoint(left, top), QPoint(right, bottom));
-    if (n <= 0 && picPole->stampCell(square, slotcolor::kBorder, color,
-                                     code > 0 ? letter.at(0) : QChar(), letterAt)) {
+    const QChar shown = code > 0 ? letter.at(0) : QChar();
+    if (n <= 0 && picPole->stampCell(square, slotcolor::kBorder, color, shown, letterAt))
         return;
-    }
     if (n > 0 && picPole->stampCell(square, slotcolor::kBorder, color, QChar(), QPoint())) {
         DrawSlotNumber(left, top, n, *picPole);
-        if (code > 0)
-            picPole->printText(letterAt.x(), letterAt.y(), letter);
+        picPole->stampLetter(square, shown, letterAt);
         return;
     }
     // The black square, then the background inside it: the cell with its outline.

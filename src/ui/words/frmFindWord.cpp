@@ -4,16 +4,17 @@
 #include "app/frmForma.h"
 #include "text/CodePage.h"
 #include "text/SequentialText.h"
+#include "words/FoundWordsModel.h"
 #include "words/SlotPattern.h"
 #include "words/SlovarM.h"
 #include "words/WordList.h"
+#include "words/WordListView.h"
 
 #include <QAction>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QVBoxLayout>
 
 namespace {
@@ -31,7 +32,9 @@ frmFindWord::frmFindWord(frmForma& form) : QWidget(&form, Qt::Dialog), form_(for
     txtWord = named(new QLineEdit(this), "txtWord");
     Label3 = named(new QLabel(this), "Label3");
     Label2 = named(new QLabel(this), "Label2");
-    List1 = named(new QListWidget(this), "List1");
+    List1 = named(new WordListView(this), "List1");
+    found_ = new FoundWordsModel(this);
+    List1->setModel(found_);
     Label4 = named(new QLabel(this), "Label4");
     for (QLabel* l : {Label1, Label2, Label3, Label4})
         l->setWordWrap(true);
@@ -51,7 +54,7 @@ frmFindWord::frmFindWord(frmForma& form) : QWidget(&form, Qt::Dialog), form_(for
     txtWord->installEventFilter(this);
     List1->installEventFilter(this);
     connect(txtWord, &QLineEdit::textChanged, this, &frmFindWord::txtWord_Change);
-    connect(List1, &QListWidget::itemDoubleClicked, this, &frmFindWord::List1_DblClick);
+    connect(List1, &QAbstractItemView::doubleClicked, this, &frmFindWord::List1_DblClick);
 }
 
 void frmFindWord::Form_Load() {
@@ -93,24 +96,23 @@ void frmFindWord::Search() {
     }
     setCursor(Qt::WaitCursor);
     // A character the code page cannot hold is in no word of the lists.
-    found_ = cp1251::canEncode(pattern)
-                 ? words::findWords(form_.wordListCache, form_.state().ProgramFolder,
-                                    cp1251::fromUnicode(pattern))
-                 : QList<QByteArray>();
-    QStringList rows;
-    rows.reserve(found_.size());
-    for (const QByteArray& w : found_)
-        rows.append(cp1251::toUnicode(w));
-    List1->clear();
-    List1->addItems(rows);
-    showCount(found_.size());
+    found_->setMatches(cp1251::canEncode(pattern)
+                           ? words::findWords(form_.wordListCache, form_.state().ProgramFolder,
+                                              cp1251::fromUnicode(pattern))
+                           : words::WordMatches());
+    List1->scrollToTop();
+    showCount(found_->matches().count());
     unsetCursor();
+}
+
+const words::WordMatches& frmFindWord::foundWords() const {
+    return found_->matches();
 }
 
 void frmFindWord::List1_DblClick() {
     const int row = List1->currentRow();
-    if (row >= 0 && row < found_.size())
-        LookUpOnline(form_, found_[row]);
+    if (row >= 0 && row < foundWords().count())
+        LookUpOnline(form_, foundWords().word(row));
 }
 
 bool frmFindWord::eventFilter(QObject* watched, QEvent* event) {

@@ -1,13 +1,14 @@
 #pragma once
 
-#include <QByteArray>
-#include <QList>
+#include "words/WordList.h"
+
 #include <QWidget>
 
+class FoundWordsModel;
 class frmForma;
 class QLabel;
 class QLineEdit;
-class QListWidget;
+class WordListView;
 
 // The pattern search: a pattern of known letters and '?' in txtWord, the fitting words of the
 // Data word list in List1. Modeless, owned by the main window, deleted when closed.
@@ -17,7 +18,7 @@ public:
     explicit frmFindWord(frmForma& form);
 
     QLineEdit* txtWord = nullptr;
-    QListWidget* List1 = nullptr;
+    WordListView* List1 = nullptr;
     QLabel* Label1 = nullptr; // hint on the pattern
     QLabel* Label2 = nullptr; // heading of the list
     QLabel* Label3 = nullptr; // letter count
@@ -31,7 +32,7 @@ public:
     void List1_DblClick();
 
     // The words listed, as read (Windows-1251), one per row of List1.
-    const QList<QByteArray>& foundWords() const { return found_; }
+    const words::WordMatches& foundWords() const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -43,7 +44,7 @@ private:
     void showCount(qsizetype count);
 
     frmForma& form_;
-    QList<QByteArray> found_;
+    FoundWordsModel* found_ = nullptr;
     // A key went down inside the list; its key-up may act. Enter or Escape pressed elsewhere
     // (in txtWord, in a message box) must not act on the list when released over it.
     bool listKeyDown_ = false;

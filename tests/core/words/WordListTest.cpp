@@ -97,7 +97,7 @@ struct Search : ::testing::Test {
         folder.write(QStringLiteral("Data/2.dat"), datFile(cpList({u"ЯД", u"АД", u"УМ"}), 2));
     }
     QList<QByteArray> find(const char16_t* pattern) {
-        return findWords(cache, folder.path(), cp(pattern));
+        return findWords(cache, folder.path(), cp(pattern)).toList();
     }
 };
 
@@ -115,7 +115,7 @@ TEST_F(Search, MissingListsAndOutOfRangeLengthsFindNothing) {
     EXPECT_TRUE(find(u"?").isEmpty());
     EXPECT_TRUE(find(u"").isEmpty());
     folder.write(QStringLiteral("Data/25.dat"), datFile({QByteArray(25, 'A')}, 25));
-    EXPECT_TRUE(findWords(cache, folder.path(), QByteArray(25, '?')).isEmpty());
+    EXPECT_EQ(findWords(cache, folder.path(), QByteArray(25, '?')).count(), 0);
 }
 
 TEST_F(Search, ReadsAFileAgainOnlyWhenItChanged) {
@@ -138,4 +138,70 @@ TEST_F(Search, ReadsAFileAgainOnlyWhenItChanged) {
 
     ASSERT_TRUE(QFile::remove(folder.path() + QStringLiteral("Data/3.dat")));
     EXPECT_TRUE(find(u"К?Т").isEmpty());
+}
+
+// A list long enough for many counted blocks, with runs of fitting and failing words of every
+// length around the block sizes: every row must come back as the word a plain scan finds.
+TEST(WordMatches, EveryRowIsTheWordAPlainScanFinds) {
+    WordList list;
+    list.length = 3;
+    std::uint32_t seed = 7;
+    for (int run = 0; run < 400; ++run) {
+        seed = seed * 1103515245 + 12345;
+        const int length = static_cast<int>(seed >> 16) % 1500;
+        const QByteArray word = run % 2 ? cp(u"КОТ") : (run % 3 ? cp(u"ДОМ") : cp(u"КИТ"));
+        for (int i = 0; i < length; ++i)
+            list.letters += word;
+    }
+    for (const char16_t* pattern : {u"К?Т", u"???", u"??Т", u"Д??", u"ЖЖЖ", u"КИТ"}) {
+        const QByteArray p = cp(pattern);
+        std::vector<qsizetype> expected;
+        for (qsizetype i = 0; i < list.count(); ++i) {
+            bool fits = true;
+            for (int k = 0; k < 3; ++k)
+                fits = fits && (p[k] == '?' || p[k] == list.word(i)[k]);
+            if (fits)
+                expected.push_back(i);
+        }
+        const WordMatches found = matchingWords(list, p);
+        ASSERT_EQ(found.count(), qsizetype(expected.size()))
+            << QString::fromUtf16(pattern).toStdString();
+        for (std::size_t row = 0; row < expected.size(); ++row)
+            ASSERT_EQ(found.listIndex(qsizetype(row)), expected[row]) << row;
+    }
+    EXPECT_EQ(matchingWords(list, cp(u"К??Т")).count(), 0); // not the list's length
+    EXPECT_EQ(matchingWords(WordList(), cp(u"??")).count(), 0);
+}
+
+TEST(WordMatches, ShareTheListsLettersInsteadOfCopyingThem) {
+    WordList list;
+    list.length = 2;
+    list.letters = cp(u"ЯДАДУМ");
+    const WordMatches all = matchingWords(list, "??");
+    EXPECT_EQ(all.word(1).data(), list.letters.constData() + 2);
+    const WordMatches some = matchingWords(list, cp(u"?Д"));
+    EXPECT_EQ(some.word(1).data(), list.letters.constData() + 2);
+}
+
+TEST(WordMatches, FindPrefixLooksOnFromARowAndWrapsAround) {
+    WordList list;
+    list.length = 3;
+    list.letters = cp(u"КОТКИТДОМКОДСОККАТТОККУТ");
+    const WordMatches all = matchingWords(list, "???");
+    const WordMatches kt = matchingWords(list, cp(u"К?Т")); // КОТ КИТ КАТ КУТ
+    const struct {
+        const WordMatches* matches;
+        const char16_t* prefix;
+        qsizetype from;
+        qsizetype row;
+    } cases[] = {
+        {&all, u"К", 0, 0},  {&all, u"К", 1, 1},   {&all, u"К", 2, 3},  {&all, u"К", 7, 7},
+        {&all, u"ТО", 0, 6}, {&all, u"ДОМ", 5, 2}, {&all, u"Ж", 0, -1}, {&all, u"КОТЫ", 0, -1},
+        {&all, u"", 4, 4},   {&kt, u"КА", 0, 2},   {&kt, u"КО", 1, 0},  {&kt, u"КУ", 3, 3},
+        {&kt, u"Д", 0, -1},  {&kt, u"К", 9, 3},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.matches->findPrefix(cp(c.prefix), c.from), c.row)
+            << QString::fromUtf16(c.prefix).toStdString() << ' ' << c.from;
+    EXPECT_EQ(WordMatches().findPrefix("A", 0), -1);
 }

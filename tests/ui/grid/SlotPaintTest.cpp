@@ -1,5 +1,7 @@
 #include "GridWindow.h"
 
+#include "grid/ShownGrid.h"
+
 #include <QScrollBar>
 
 namespace {
@@ -212,13 +214,18 @@ TEST_F(SlotPaintWindow, ScrollBarsFollowThePictureSize) {
 
 namespace {
 
+// Every slot's answer all one letter (Windows-1251).
+void fillEverySlot(CrosswordDocument& doc, char letter) {
+    for (int n = 1; n <= doc.NumberedCount; ++n)
+        for (int d = 0; d <= 1; ++d)
+            doc.SlotTexts.set(n, 1, d, QByteArray(doc.SlotTable.at(n, 2, d), letter));
+}
+
 // The full repaint paints each cell once; it must look exactly like painting every slot.
 TEST_F(SlotPaintWindow, RedrawLooksLikeEverySlotPaintedWhite) {
     for (const int style : {0, 1}) {
         startAuthoring(blockPattern(9, 7));
-        for (int n = 1; n <= doc().NumberedCount; ++n)
-            for (int d = 0; d <= 1; ++d)
-                doc().SlotTexts.set(n, 1, d, QByteArray(doc().SlotTable.at(n, 2, d), 'W'));
+        fillEverySlot(doc(), 'W');
         state.ShownStyle = style;
         form->BuildShownGrid();
         const QImage whole = pic().image();
@@ -228,6 +235,52 @@ TEST_F(SlotPaintWindow, RedrawLooksLikeEverySlotPaintedWhite) {
                 if (doc().ShownSlotTable.at(n, 2, d) > 0)
                     form->DrawSlot(n, d, kWhite);
         EXPECT_EQ(pic().image(), whole) << style;
+    }
+}
+
+// A letter font far larger than the cells: each cell shows the part of its letter that falls
+// inside it, as drawing the cell alone would, and a repaint lays each letter out once instead
+// of once per cell (whose cost grew with the font: seconds for the largest grid).
+TEST_F(SlotPaintWindow, ALargeLetterFontIsCutAtEachCellAndLaidOutOncePerLetter) {
+    for (const int points : {40, 400}) {
+        startAuthoring(blockPattern(9, 7));
+        fillEverySlot(doc(), '\xd3'); // У
+        state.settings.LetterFontSize = points;
+        form->NewFont();
+        form->BuildShownGrid();
+        const int before = pic().lettersDrawn();
+        form->RedrawGrid();
+        EXPECT_LE(pic().lettersDrawn() - before, 0) << points; // all from the first drawing
+
+        // Each cell alone, the old way: square, inside, number, the whole letter.
+        PictureBox alone;
+        alone.setPictureSize(pic().pictureWidth(), pic().pictureHeight());
+        alone.setPictureFont(pic().pictureFont());
+        alone.setForeColor(pic().foreColor());
+        bool ink = false;
+        for (int y = 0; y < doc().GridHeight; ++y)
+            for (int x = 0; x < doc().GridWidth; ++x) {
+                const int code = doc().CellMap.at(x, y, layer::kLetter);
+                if (code <= 0)
+                    continue;
+                const int left = x * C + 5, top = y * C + 5;
+                alone.clear();
+                alone.fillBox(left, top, left + C, top + C, Qt::black);
+                alone.fillBox(left + 1, top + 1, left + C - 1, top + C - 1, kWhite);
+                if (const int n = doc().CellMap.at(x, y, layer::kNumber); n > 0)
+                    form->DrawSlotNumber(left, top, n, alone);
+                const QString letter(QChar(0x0423));
+                alone.printText(left + C - alone.textWidth(letter) - 2, top + state.LetterOffset,
+                                letter);
+                // The inside: the borders are shared with the neighbours, painted after.
+                for (int py = top + 1; py < top + C; ++py)
+                    for (int px = left + 1; px < left + C; ++px) {
+                        ASSERT_EQ(pic().pixel(px, py), alone.pixel(px, py))
+                            << points << " cell " << x << ',' << y << " at " << px << ',' << py;
+                        ink = ink || alone.pixel(px, py).lightness() < 100;
+                    }
+            }
+        EXPECT_TRUE(ink) << points;
     }
 }
 

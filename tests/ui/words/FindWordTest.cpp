@@ -4,6 +4,7 @@
 #include "text/CodePage.h"
 #include "words/OnlineLookup.h"
 #include "words/WordList.h"
+#include "words/WordListView.h"
 #include "words/frmFindWord.h"
 
 #include "support/FakePlatform.h"
@@ -14,10 +15,11 @@
 #include <QBuffer>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <malloc.h>
 
 namespace {
 
@@ -41,10 +43,10 @@ void type(QWidget* w, const QString& text) {
         QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
 }
 
-QStringList rows(const QListWidget* list) {
+QStringList rows(const QAbstractItemView* list) {
     QStringList out;
-    for (int i = 0; i < list->count(); ++i)
-        out.append(list->item(i)->text());
+    for (int i = 0; i < list->model()->rowCount(); ++i)
+        out.append(list->model()->index(i, 0).data().toString());
     return out;
 }
 
@@ -229,8 +231,10 @@ TEST(FindWord, DoubleClickLooksTheWordUpOnline) {
     f->List1_DblClick(); // nothing selected
     EXPECT_TRUE(w.fake.opened.isEmpty());
 
-    f->List1->setCurrentRow(0);
-    emit f->List1->itemDoubleClicked(f->List1->item(0));
+    const QRect first = f->List1->visualRect(f->List1->model()->index(0, 0));
+    // A double click as the desktop delivers it: a click, then the second press.
+    QTest::mouseClick(f->List1->viewport(), Qt::LeftButton, {}, first.center());
+    QTest::mouseDClick(f->List1->viewport(), Qt::LeftButton, {}, first.center());
     ASSERT_EQ(w.fake.opened.size(), 1);
     EXPECT_EQ(w.fake.opened[0].target,
               QLatin1String(words::kLookupAddress) + QStringLiteral("%C4%CE%CC"));
@@ -279,4 +283,45 @@ TEST(FindWord, TheMenuCommandOpensTheWindow) {
     w.form->KrossFoundWord->trigger();
     ASSERT_FALSE(w.form->findWord.isNull());
     EXPECT_EQ(w.form->findWord->List1->count(), 3);
+}
+
+// A list of millions of words, all of which fit "??": the window must not hold a copy or a
+// layout entry per word (for 31 million words that took minutes and gigabytes), yet every
+// word stays reachable and the caption counts them all.
+TEST(FindWord, AHugeResultTakesNoMemoryPerWordAndStaysReachable) {
+    constexpr qsizetype kWords = 2'000'000;
+    Window w;
+    QByteArray letters(kWords * 2, '\xC0'); // АА ...
+    const QByteArray last = cp(u"ЯД");
+    letters.replace(letters.size() - 2, 2, last);
+    w.folder.write(QStringLiteral("Data/2.dat"),
+                   " " + QByteArray::number(kWords) + " \r\n\"" + letters + "\"\r\n");
+    letters.clear();
+    frmFindWord* f = w.open();
+    w.search(f, QStringLiteral(u"ЯД")); // reads the list into the cache
+    ASSERT_EQ(rows(f->List1), QStringList{QStringLiteral(u"ЯД")});
+    QCoreApplication::processEvents();
+
+    const std::size_t before = mallinfo2().uordblks;
+    w.search(f, QStringLiteral("??"));
+    f->List1->repaint();
+    QCoreApplication::processEvents();
+    const std::size_t after = mallinfo2().uordblks;
+    // Two bytes of the list per word are 4 MB; even a 16-bit entry per word would pass that.
+    EXPECT_LT(after > before ? after - before : 0, std::size_t(2) << 20);
+
+    EXPECT_EQ(f->windowTitle(), QStringLiteral(u"Поиск слов: найдено %1").arg(kWords));
+    ASSERT_EQ(f->List1->count(), kWords);
+    QTest::keyClick(f->txtWord, Qt::Key_Down);
+    QTest::keyClick(f->List1, Qt::Key_End);
+    EXPECT_EQ(f->List1->currentRow(), kWords - 1);
+    const QModelIndex end = f->List1->currentIndex();
+    EXPECT_EQ(end.data().toString(), QStringLiteral(u"ЯД"));
+    EXPECT_TRUE(f->List1->viewport()->rect().contains(f->List1->visualRect(end)));
+    EXPECT_EQ(f->List1->indexAt(f->List1->visualRect(end).center()), end);
+    // Typing in the list goes to the next word that begins with the letters typed.
+    QTest::keyClick(f->List1, Qt::Key_Home);
+    QTest::sendKeyEvent(QTest::Click, f->List1, Qt::Key_unknown, QStringLiteral(u"я"),
+                        Qt::NoModifier);
+    EXPECT_EQ(f->List1->currentRow(), kWords - 1);
 }
