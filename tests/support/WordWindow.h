@@ -1,5 +1,6 @@
 #pragma once
 
+#include "support/PrintQt.h"
 #include "support/RunningProgram.h"
 
 #include <QByteArrayList>
@@ -12,17 +13,6 @@
 #include <vector>
 
 class QLineEdit;
-
-// Readable Qt texts in test failures.
-inline void PrintTo(const QString& text, std::ostream* os) {
-    *os << '"' << text.toStdString() << '"';
-}
-inline void PrintTo(const QStringList& list, std::ostream* os) {
-    *os << '{';
-    for (const QString& text : list)
-        *os << " \"" << text.toStdString() << '"';
-    *os << " }";
-}
 
 // The started program in English with the grid and the two typing boxes at hand: a crossword
 // authored through the window, or written to a crossword file and opened for solving the way

@@ -1,5 +1,7 @@
 #include "words/WordListView.h"
 
+#include "words/WordListAccessible.h"
+
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -10,6 +12,7 @@ WordListView::WordListView(QWidget* parent) : QAbstractItemView(parent) {
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollMode(ScrollPerItem);
     setSelectionBehavior(SelectRows);
+    installWordListAccessibility();
 }
 
 int WordListView::count() const {
@@ -192,4 +195,28 @@ void WordListView::paintEvent(QPaintEvent* event) {
             option.state |= QStyle::State_HasFocus;
         itemDelegateForIndex(index)->paint(&painter, option, index);
     }
+}
+
+void WordListView::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+    QAbstractItemView::currentChanged(current, previous); // scrolls the row into sight first
+    if (hasFocus() && current.isValid())
+        announce(QAccessible::Focus, current.row());
+}
+
+void WordListView::selectionChanged(const QItemSelection& selected,
+                                    const QItemSelection& deselected) {
+    QAbstractItemView::selectionChanged(selected, deselected);
+    // The first row only: the list selects one row at a time, and a range could be millions.
+    if (!deselected.isEmpty())
+        announce(QAccessible::SelectionRemove, deselected.first().top());
+    if (!selected.isEmpty())
+        announce(QAccessible::SelectionAdd, selected.first().top());
+}
+
+void WordListView::announce(QAccessible::Event type, int row) {
+    if (!rowIndex(row).isValid())
+        return;
+    QAccessibleEvent event(this, type);
+    event.setChild(row);
+    sendWordListEvent(&event);
 }

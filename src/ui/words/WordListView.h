@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractItemView>
+#include <QAccessible>
 
 // A one-column list of rows of one height that lays out and paints only the rows in sight, so
 // that a model of millions of rows costs no more than one of a few. The item views of Qt keep
@@ -14,6 +15,7 @@ public:
     int count() const;
     int currentRow() const; // -1 without a current row
     void setCurrentRow(int row);
+    QModelIndex rowIndex(int row) const; // invalid beyond the rows
 
     QRect visualRect(const QModelIndex& index) const override;
     void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
@@ -29,11 +31,15 @@ protected:
     void updateGeometries() override;
     void scrollContentsBy(int dx, int dy) override;
     void paintEvent(QPaintEvent* event) override;
+    // Tell assistive technology of the row that became current or selected.
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    void selectionChanged(const QItemSelection& selected,
+                          const QItemSelection& deselected) override;
 
 private:
     int rowHeight() const;
     int firstRow() const;
     // Rows wholly in sight, at least one.
     int fullRows() const;
-    QModelIndex rowIndex(int row) const;
+    void announce(QAccessible::Event type, int row);
 };

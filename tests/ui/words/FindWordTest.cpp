@@ -4,12 +4,15 @@
 #include "text/CodePage.h"
 #include "words/OnlineLookup.h"
 #include "words/WordList.h"
+#include "words/WordListAccessible.h"
 #include "words/WordListView.h"
 #include "words/frmFindWord.h"
 
 #include "support/FakePlatform.h"
+#include "support/PrintQt.h"
 #include "support/ProgramFolder.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QBuffer>
@@ -20,6 +23,8 @@
 #include <gtest/gtest.h>
 
 #include <malloc.h>
+
+#include <utility>
 
 namespace {
 
@@ -73,6 +78,14 @@ struct Window {
         fake.messages.clear(); // the folder has no language file: start-up reports it
     }
 
+    // A list of two-letter words: АА over and over, then ЯД.
+    void hugeList(qsizetype words) {
+        QByteArray letters(words * 2, '\xC0');
+        letters.replace(letters.size() - 2, 2, cp(u"ЯД"));
+        folder.write(QStringLiteral("Data/2.dat"),
+                     " " + QByteArray::number(words) + " \r\n\"" + letters + "\"\r\n");
+    }
+
     frmFindWord* open() {
         form->KrossFoundWord_Click();
         return form->findWord.data();
@@ -104,6 +117,49 @@ struct Window {
         doc.CurrentDirection = 0;
         form->UpdateControlsForMode();
     }
+};
+
+// What the list tells assistive technology while this lives: "+word" for a row selected,
+// "-word" for one no longer selected, "focus word" for the row that took the keyboard focus.
+class ListEvents {
+public:
+    ListEvents() {
+        log_ = &events_;
+        previous_ = setWordListEventSink(&record);
+    }
+    ~ListEvents() {
+        setWordListEventSink(previous_);
+        log_ = nullptr;
+    }
+    ListEvents(const ListEvents&) = delete;
+    ListEvents& operator=(const ListEvents&) = delete;
+
+    QStringList take() { return std::exchange(events_, {}); }
+
+private:
+    static void record(QAccessibleEvent* event) {
+        if (!log_ || !qobject_cast<WordListView*>(event->object()) || event->child() < 0)
+            return;
+        const QAccessibleInterface* row = event->accessibleInterface();
+        const QString word = row ? row->text(QAccessible::Name) : QStringLiteral("?");
+        switch (event->type()) {
+        case QAccessible::SelectionAdd:
+            log_->append(u'+' + word);
+            break;
+        case QAccessible::SelectionRemove:
+            log_->append(u'-' + word);
+            break;
+        case QAccessible::Focus:
+            log_->append(QStringLiteral("focus ") + word);
+            break;
+        default:
+            log_->append(QStringLiteral("event %1 ").arg(event->type()) + word);
+        }
+    }
+
+    static inline QStringList* log_ = nullptr;
+    QStringList events_;
+    WordListEventSink previous_;
 };
 
 } // namespace
@@ -291,12 +347,7 @@ TEST(FindWord, TheMenuCommandOpensTheWindow) {
 TEST(FindWord, AHugeResultTakesNoMemoryPerWordAndStaysReachable) {
     constexpr qsizetype kWords = 2'000'000;
     Window w;
-    QByteArray letters(kWords * 2, '\xC0'); // АА ...
-    const QByteArray last = cp(u"ЯД");
-    letters.replace(letters.size() - 2, 2, last);
-    w.folder.write(QStringLiteral("Data/2.dat"),
-                   " " + QByteArray::number(kWords) + " \r\n\"" + letters + "\"\r\n");
-    letters.clear();
+    w.hugeList(kWords);
     frmFindWord* f = w.open();
     w.search(f, QStringLiteral(u"ЯД")); // reads the list into the cache
     ASSERT_EQ(rows(f->List1), QStringList{QStringLiteral(u"ЯД")});
@@ -324,4 +375,115 @@ TEST(FindWord, AHugeResultTakesNoMemoryPerWordAndStaysReachable) {
     QTest::sendKeyEvent(QTest::Click, f->List1, Qt::Key_unknown, QStringLiteral(u"я"),
                         Qt::NoModifier);
     EXPECT_EQ(f->List1->currentRow(), kWords - 1);
+}
+
+// A screen reader sees the found words as the items of a list, and hears of the row that the
+// pattern box or the list's own keys make current.
+TEST(FindWord, AssistiveTechnologySeesTheWordsAndHearsTheCurrentOne) {
+    Window w;
+    frmFindWord* f = w.open();
+    ListEvents events;
+    w.search(f, QStringLiteral(u"К?Т"));
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(f->List1);
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->role(), QAccessible::List);
+    EXPECT_EQ(list->text(QAccessible::Name), QStringLiteral(u"Слова:"));
+    ASSERT_EQ(list->childCount(), 3);
+    const QStringList words = rows(f->List1);
+    for (int k = 0; k < 3; ++k) {
+        QAccessibleInterface* row = list->child(k);
+        ASSERT_NE(row, nullptr);
+        EXPECT_EQ(row, list->child(k)); // one interface per row while the list stays
+        EXPECT_EQ(row->role(), QAccessible::ListItem);
+        EXPECT_EQ(row->text(QAccessible::Name), words[k]);
+        EXPECT_EQ(row->parent(), list);
+        EXPECT_EQ(list->indexOfChild(row), k);
+        EXPECT_FALSE(row->state().selected);
+        EXPECT_TRUE(row->state().selectable);
+    }
+    EXPECT_EQ(list->child(-1), nullptr);
+    EXPECT_EQ(list->child(3), nullptr);
+    const QRect second = f->List1->visualRect(f->List1->rowIndex(1));
+    const QPoint middle = f->List1->viewport()->mapToGlobal(second.center());
+    EXPECT_EQ(list->childAt(middle.x(), middle.y()), list->child(1));
+    EXPECT_EQ(list->child(1)->rect().center(), middle);
+    EXPECT_TRUE(events.take().isEmpty());
+
+    // Down in the pattern box selects a row without taking the focus from the box.
+    QTest::keyClick(f->txtWord, Qt::Key_Down);
+    EXPECT_EQ(events.take(), QStringList{QStringLiteral(u"+КОТ")});
+    QTest::keyClick(f->txtWord, Qt::Key_Down);
+    EXPECT_EQ(events.take(), (QStringList{QStringLiteral(u"-КОТ"), QStringLiteral(u"+КИТ")}));
+    EXPECT_FALSE(list->child(0)->state().selected);
+    EXPECT_TRUE(list->child(1)->state().selected);
+    EXPECT_FALSE(list->child(1)->state().focused);
+
+    // In the list, the row that the keys make current has the focus.
+    f->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(f));
+    f->List1->setFocus();
+    ASSERT_TRUE(f->List1->hasFocus());
+    EXPECT_TRUE(list->child(1)->state().focused);
+    EXPECT_EQ(list->focusChild(), list->child(1));
+    events.take();
+    QTest::keyClick(f->List1, Qt::Key_Down);
+    EXPECT_EQ(events.take(), (QStringList{QStringLiteral(u"-КИТ"), QStringLiteral(u"+КАТ"),
+                                          QStringLiteral(u"focus КАТ")}));
+    const QAccessible::State last = list->child(2)->state();
+    EXPECT_TRUE(last.focused && last.selected);
+    EXPECT_FALSE(list->child(1)->state().focused);
+
+    // Assistive technology can make a row current itself.
+    QAccessibleActionInterface* actions = list->child(0)->actionInterface();
+    ASSERT_NE(actions, nullptr);
+    actions->doAction(QAccessibleActionInterface::setFocusAction());
+    EXPECT_EQ(f->List1->currentRow(), 0);
+    EXPECT_EQ(events.take(), (QStringList{QStringLiteral(u"-КАТ"), QStringLiteral(u"+КОТ"),
+                                          QStringLiteral(u"focus КОТ")}));
+
+    // A new search replaces the rows: each index shows its new word.
+    w.search(f, QStringLiteral("??"));
+    ASSERT_EQ(list->childCount(), 3);
+    EXPECT_EQ(list->child(0)->text(QAccessible::Name), QStringLiteral(u"ЯД"));
+    EXPECT_EQ(list->child(2)->text(QAccessible::Name), QStringLiteral(u"АД"));
+    EXPECT_FALSE(list->child(0)->state().selected);
+    w.search(f, QStringLiteral("?????????"));
+    EXPECT_EQ(list->childCount(), 0);
+    EXPECT_EQ(list->child(0), nullptr);
+}
+
+// Any of millions of words is reached by its index without an object or a walk per word.
+TEST(FindWord, AssistiveTechnologyReachesAnyOfMillionsOfWordsAtNoCostPerWord) {
+    constexpr int kWords = 2'000'000;
+    Window w;
+    w.hugeList(kWords);
+    frmFindWord* f = w.open();
+    ListEvents events;
+    w.search(f, QStringLiteral("??"));
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(f->List1);
+    ASSERT_NE(list, nullptr);
+    list->child(0); // what the first row sets up once is not measured
+    QCoreApplication::processEvents();
+
+    const std::size_t before = mallinfo2().uordblks;
+    ASSERT_EQ(list->childCount(), kWords);
+    QAccessibleInterface* end = list->child(kWords - 1);
+    ASSERT_NE(end, nullptr);
+    EXPECT_EQ(end->text(QAccessible::Name), QStringLiteral(u"ЯД"));
+    EXPECT_EQ(list->child(kWords / 2)->text(QAccessible::Name), QStringLiteral(u"АА"));
+    EXPECT_EQ(list->indexOfChild(end), kWords - 1);
+    EXPECT_TRUE(end->state().offscreen);
+    EXPECT_TRUE(end->rect().isEmpty());
+    QTest::keyClick(f->txtWord, Qt::Key_Down);
+    QTest::keyClick(f->List1, Qt::Key_End);
+    EXPECT_EQ(events.take(), (QStringList{QStringLiteral(u"+АА"), QStringLiteral(u"-АА"),
+                                          QStringLiteral(u"+ЯД")}));
+    EXPECT_TRUE(end->state().selected);
+    EXPECT_FALSE(end->state().offscreen);
+    // Walking the rows, as some screen readers do, keeps only so many of them.
+    for (int k = 0; k < 20'000; ++k)
+        ASSERT_NE(list->child(k * 97), nullptr);
+    const std::size_t after = mallinfo2().uordblks;
+    // An interface kept per row walked would take 4 MB.
+    EXPECT_LT(after > before ? after - before : 0, std::size_t(1) << 20);
 }
