@@ -4,8 +4,8 @@
 #include "platform/PictureBox.h"
 #include "support/Crosswords.h"
 #include "support/FilledCrossword.h"
-#include "support/ModalDialog.h"
-#include "support/RunningProgram.h"
+#include "support/ui/ModalDialog.h"
+#include "support/ui/RunningProgram.h"
 #include "text/CodePage.h"
 
 #include <QApplication>

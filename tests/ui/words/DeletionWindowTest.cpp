@@ -1,6 +1,6 @@
 #include "platform/PictureBox.h"
 #include "support/Crosswords.h"
-#include "support/WordWindow.h"
+#include "support/ui/WordWindow.h"
 
 #include <QAction>
 #include <QImage>

@@ -6,8 +6,8 @@
 #include "words/WordList.h"
 #include "words/frmFindWord.h"
 
-#include "support/FakePlatform.h"
 #include "support/ProgramFolder.h"
+#include "support/ui/FakePlatform.h"
 
 #include <QAction>
 #include <QApplication>

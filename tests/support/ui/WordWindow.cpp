@@ -1,4 +1,4 @@
-#include "support/WordWindow.h"
+#include "support/ui/WordWindow.h"
 
 #include "files/CrosswordFile.h"
 #include "grid/GridAnalysis.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "support/RunningProgram.h"
+#include "support/ui/RunningProgram.h"
 
 #include <QByteArrayList>
 #include <QString>
