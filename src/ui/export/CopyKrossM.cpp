@@ -20,7 +20,6 @@ QByteArray htmlFilter() {
         .join(char(0));
 }
 
-// The Save dialog, opening in SamplesFolder; a chosen path makes its folder the next start.
 // Lets the window repaint between the long steps; typing and clicks wait until the end.
 void letEventsRun() {
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
