@@ -23,14 +23,14 @@ void frmForma::saveDocument(bool askForName) {
         if (askForName || doc.CrosswordPath.isEmpty())
             SaveCrosswordAs();
         else
-            WriteCrosswordFile(doc.CrosswordPath);
+            saveCrosswordFile(doc.CrosswordPath);
         break;
     case EditMode::ModeSolveNoAnswers:
     case EditMode::ModeSolve:
         if (askForName || doc.AnswersPath.isEmpty())
             SaveAnswersAs();
         else
-            WriteAnswersFile(doc.AnswersPath);
+            saveAnswersFile(doc.AnswersPath);
         break;
     default:
         break;

@@ -20,9 +20,9 @@ bool frmForma::saveAsked(const QString& path, const QString& ownPath,
     return status == FileStatus::Ok;
 }
 
-bool frmForma::WriteCrosswordFile(const QString& path) {
+bool frmForma::saveCrosswordFile(const QString& path) {
     return saveAsked(path, state_.doc.CrosswordPath,
-                     [&] { return ::WriteCrosswordFile(path, state_.doc); });
+                     [&] { return WriteCrosswordFile(path, state_.doc); });
 }
 
 void frmForma::SaveCrosswordAs() {
@@ -33,5 +33,5 @@ void frmForma::SaveCrosswordAs() {
     const QString path = ShowFileDialog(true, name, state_.language.KrossFileFilter());
     if (path.isEmpty())
         return;
-    WriteCrosswordFile(withExtensionWhenNoDot(path, QStringLiteral(".cfw")));
+    saveCrosswordFile(withExtensionWhenNoDot(path, QStringLiteral(".cfw")));
 }

@@ -53,7 +53,7 @@ void frmChange::kOK_Click() {
     doc.Mode = EditMode::ModeAuthor;
     doc.SolvedFlags = Table<int>::withBounds(doc.NumberedCount, 1);
     doc.SolvedCount = 0;
-    form_.BuildShownGrid();
+    form_.buildAndDrawGrid();
     form_.UpdateControlsForMode();
     form_.SelectNextUnanswered();
     form_.ShowModeTexts();

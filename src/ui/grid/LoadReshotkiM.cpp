@@ -4,7 +4,7 @@
 
 #include <QCoreApplication>
 
-void frmForma::BuildShownGrid() {
+void frmForma::buildAndDrawGrid() {
     CrosswordDocument& doc = state_.doc;
     const int c = state_.settings.CellSize;
     picPole->clear();

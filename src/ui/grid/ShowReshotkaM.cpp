@@ -60,6 +60,6 @@ void frmForma::OptionsStyle_Click(int index) {
     const EditMode mode = state_.doc.Mode;
     if (mode == EditMode::ModeSolveNoAnswers || mode == EditMode::ModeSolve) {
         state_.ShownStyle = index;
-        BuildShownGrid();
+        buildAndDrawGrid();
     }
 }

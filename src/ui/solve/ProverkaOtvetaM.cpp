@@ -5,9 +5,9 @@
 #include <QLabel>
 #include <QLineEdit>
 
-void frmForma::CheckSolverAnswer(const QByteArray& word) {
+void frmForma::checkTypedAnswer(const QByteArray& word) {
     CrosswordDocument& doc = state_.doc;
-    const CheckOutcome out = ::CheckSolverAnswer(doc, word, state_.ShownStyle);
+    const CheckOutcome out = CheckSolverAnswer(doc, word, state_.ShownStyle);
     if (!out.hit) {
         message(state_.language.entry(34), platform::Icon::Information);
         return;

@@ -4,21 +4,21 @@
 
 #include <QLineEdit>
 
-void frmForma::JumpToNumber(int v) {
+void frmForma::jumpToTypedNumber(int v) {
     CrosswordDocument& doc = state_.doc;
     Selected previous;
-    if (!::JumpToNumber(doc, v, previous))
+    if (!JumpToNumber(doc, v, previous))
         return;
     DrawSlot(previous.slot, previous.direction, slotcolor::kWhite);
     DrawSlot(doc.CurrentSlot, doc.CurrentDirection, slotcolor::kYellow);
     txtOtvet->clear();
 }
 
-void frmForma::EnterSolverAnswer(const QByteArray& word) {
+void frmForma::enterTypedAnswer(const QByteArray& word) {
     CrosswordDocument& doc = state_.doc;
     const int n = doc.CurrentSlot;
     const int d = doc.CurrentDirection;
-    const EntryOutcome out = ::EnterSolverAnswer(doc, word, state_.ShownStyle);
+    const EntryOutcome out = EnterSolverAnswer(doc, word, state_.ShownStyle);
     if (out.conflict) {
         showLetterConflict(out.position, out.crossing, out.typed);
         return;

@@ -20,7 +20,7 @@ void frmForma::txtVoprosOtvet_KeyDown(int key) {
         doc.CurrentSlot == 0 || doc.Mode != EditMode::ModeAuthor)
         return;
     if (!txtOtvet->text().isEmpty())
-        PlaceAnswer();
+        placeTypedAnswer();
     else
         txtOtvet->setFocus(Qt::OtherFocusReason);
 }

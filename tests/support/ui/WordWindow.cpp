@@ -33,7 +33,7 @@ void WordWindow::SetUp() {
 void WordWindow::startAuthoring(const QByteArrayList& rows) {
     doc() = drawnGrid(rows);
     form->UpdateControlsForMode();
-    form->AnalyseGrid();
+    form->acceptDrawnGrid();
     ASSERT_EQ(doc().Mode, EditMode::ModeAuthor);
 }
 

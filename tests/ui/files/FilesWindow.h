@@ -54,7 +54,7 @@ protected:
     void author(const CrosswordDocument& crossword) {
         doc() = crossword;
         p.state.ShownStyle = 0;
-        form->BuildShownGrid();
+        form->buildAndDrawGrid();
         form->UpdateControlsForMode();
         form->ShowModeTexts();
         doc().Modified = true;

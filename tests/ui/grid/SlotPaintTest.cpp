@@ -94,7 +94,7 @@ TEST_F(SlotPaintWindow, HighlightedSlotIsYellowInsideBlackBorders) {
 TEST_F(SlotPaintWindow, LettersAreRightAlignedInTheirCells) {
     startAuthoring({"..", "##"});
     doc().SlotTexts.set(1, 1, 0, "\xc4\xc0"); // ДА
-    form->BuildShownGrid();
+    form->buildAndDrawGrid();
     // Something dark in the right half of each cell, nothing in the 2-pixel gap.
     for (int x = 0; x < 2; ++x) {
         const int right = x * C + 5 + C;
@@ -220,7 +220,7 @@ TEST_F(SlotPaintWindow, RedrawLooksLikeEverySlotPaintedWhite) {
             for (int d = 0; d <= 1; ++d)
                 doc().SlotTexts.set(n, 1, d, QByteArray(doc().SlotTable.at(n, 2, d), 'W'));
         state.ShownStyle = style;
-        form->BuildShownGrid();
+        form->buildAndDrawGrid();
         const QImage whole = pic().image();
         pic().clear();
         for (int n = 1; n <= doc().NumberedCount; ++n)

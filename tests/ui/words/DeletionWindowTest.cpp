@@ -25,7 +25,7 @@ protected:
             form->ShowCurrentSlot();
             form->txtVoprosOtvet->setText(u"clue"_s);
             form->txtOtvet->setText(QString::fromUtf16(word));
-            form->PlaceAnswer();
+            form->placeTypedAnswer();
         }
         doc().CurrentSlot = 1;
         doc().CurrentDirection = 0;
