@@ -1,3 +1,4 @@
+// The HTML export of the Kross menu: the page, the grid picture and the answers picture.
 #include "app/frmForma.h"
 #include "app/language/LoadJazikM.h"
 #include "export/HtmlPage.h"

@@ -1,3 +1,4 @@
+// The Save and Save As commands: the crossword file or the answers file, as the mode asks.
 #include "app/frmForma.h"
 
 void frmForma::FileSave_Click() {

@@ -1,3 +1,4 @@
+// Opening a crossword file into the window.
 #include "app/frmForma.h"
 #include "files/CrosswordFile.h"
 #include "grid/GridLimits.h"

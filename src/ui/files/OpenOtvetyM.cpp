@@ -1,3 +1,4 @@
+// Opening an answers file with the crossword it belongs to.
 #include "app/frmForma.h"
 #include "files/AnswersFile.h"
 #include "text/CodePage.h"

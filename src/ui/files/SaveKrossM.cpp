@@ -1,3 +1,4 @@
+// Saving the crossword file, with the question before replacing another file.
 #include "app/frmForma.h"
 #include "files/CrosswordFile.h"
 #include "text/CodePage.h"

@@ -1,3 +1,4 @@
+// Saving the answers file.
 #include "app/frmForma.h"
 #include "files/AnswersFile.h"
 

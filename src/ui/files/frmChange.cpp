@@ -1,3 +1,4 @@
+// The password prompt that turns a crossword being solved back into one being edited.
 #include "files/frmChange.h"
 
 #include "app/frmForma.h"

@@ -1,3 +1,4 @@
+// The "grid ready" button: the drawn grid analysed into slots for the author.
 #include "app/frmForma.h"
 #include "grid/GridAnalysis.h"
 #include "text/CodePage.h"

@@ -1,3 +1,4 @@
+// Sizing, building and drawing the shown grid.
 #include "app/frmForma.h"
 #include "grid/ShownGrid.h"
 #include "platform/PictureBox.h"

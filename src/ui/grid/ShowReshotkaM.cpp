@@ -1,3 +1,4 @@
+// Redrawing every slot of the grid, and the switch between the two grid styles.
 #include "app/frmForma.h"
 #include "platform/PictureBox.h"
 #include "words/SlotColors.h"

@@ -1,3 +1,4 @@
+// Checking a solver's answer against the crossword's own.
 #include "app/frmForma.h"
 #include "solve/Solving.h"
 #include "words/SlotColors.h"

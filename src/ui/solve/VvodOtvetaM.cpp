@@ -1,3 +1,4 @@
+// Entering a solver's answer into a crossword without answers, and jumping to a typed number.
 #include "app/frmForma.h"
 #include "solve/Solving.h"
 #include "words/SlotColors.h"

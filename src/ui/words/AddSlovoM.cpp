@@ -1,3 +1,4 @@
+// The answer box: Enter places, enters or checks the word; letter conflicts and words left.
 #include "app/frmForma.h"
 #include "text/CodePage.h"
 #include "text/SequentialText.h"

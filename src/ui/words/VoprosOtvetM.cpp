@@ -1,3 +1,4 @@
+// The clue box, the Kross menu's state and deleting an answer.
 #include "app/frmForma.h"
 #include "text/CodePage.h"
 #include "words/Placement.h"
