@@ -19,7 +19,7 @@ void ExportCrossword(benchmark::State& state) {
     const int side = static_cast<int>(state.range(0));
     bench::Window w;
     w.app.doc = bench::answeredPattern(side);
-    w.form.BuildShownGrid();
+    w.form.buildAndDrawGrid();
     w.platform.savePath = w.folder.filePath(QStringLiteral("bench.htm"));
     const ExportNames names = exportNames(w.platform.savePath);
     w.form.CopyKross();

@@ -105,13 +105,13 @@ void BM_GridReadyInWindow(benchmark::State& state) {
     const int side = static_cast<int>(state.range(0));
     bench::Window w;
     w.app.doc = bench::answeredPattern(side, false);
-    w.form.BuildShownGrid();
+    w.form.buildAndDrawGrid();
     PlainDrawing plain(w.app.doc, *w.form.picPole, w.app.settings.CellSize);
     const CrosswordDocument drawn = bench::drawnPattern(side);
     const double total = bench::runPaired(state,
                                           [&] {
                                               w.app.doc = drawn;
-                                              return timed([&] { w.form.AnalyseGrid(); });
+                                              return timed([&] { w.form.acceptDrawnGrid(); });
                                           },
                                           {{"qt_cells", std::ref(plain)}});
     bench::setPerCell(state, total, 1LL * side * side);
@@ -122,7 +122,7 @@ void BM_RedrawGrid(benchmark::State& state) {
     const int side = static_cast<int>(state.range(0));
     bench::Window w;
     w.app.doc = bench::answeredPattern(side, false);
-    w.form.BuildShownGrid();
+    w.form.buildAndDrawGrid();
     PlainDrawing plain(w.app.doc, *w.form.picPole, w.app.settings.CellSize);
     const double total =
         bench::runPaired(state, [&w] { return timed([&w] { w.form.RedrawGrid(); }); },
@@ -142,7 +142,7 @@ void BM_RedrawGridLetterFont(benchmark::State& state) {
     bench::Window plain;
     for (bench::Window* w : {&large, &plain}) {
         w->app.doc = bench::answeredPattern(side, false);
-        w->form.BuildShownGrid();
+        w->form.buildAndDrawGrid();
     }
     large.app.settings.LetterFontSize = points;
     large.form.NewFont();

@@ -64,7 +64,7 @@ int main(int argc, char** argv) {
     if (side > 0) {
         app.doc = bench::answeredPattern(side);
         form->UpdateControlsForMode();
-        form->BuildShownGrid();
+        form->buildAndDrawGrid();
         QCoreApplication::processEvents();
     }
     if (search) {

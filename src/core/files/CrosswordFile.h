@@ -30,7 +30,7 @@ struct CrosswordReadResult {
 // Replaces the crossword by the one the device holds. On Ok, doc.Mode is ModeSolveNoAnswers,
 // ModeIncomplete or ModeSolve, Modified is false, SolvedFlags are all 0, AnswersPath is empty
 // and CurrentSlot / CurrentDownSlot point at number 1 when it has an across / down word.
-// Left to the caller: ShownStyle, the grid (BuildShownGrid), the two-dimensional SlotTexts of a
+// Left to the caller: ShownStyle, the grid (buildShownGrid), the two-dimensional SlotTexts of a
 // crossword without answers, captions and messages.
 // Values the file does not reach keep what they were, as with a file that ends early. A file
 // whose sizes the program cannot hold is refused as Unusable: the document is then unchanged

@@ -1,3 +1,4 @@
+// Start-up: settings, letter font, the main window and its language.
 #include "app/MainM.h"
 
 #include "app/frmForma.h"

@@ -1,3 +1,4 @@
+// Writing the settings file, the unsaved-changes question and closing the window.
 #include "app/frmForma.h"
 #include "app/language/LoadJazikM.h"
 

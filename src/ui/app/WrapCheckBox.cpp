@@ -1,3 +1,4 @@
+// A check box whose caption wraps over several lines.
 #include "app/WrapCheckBox.h"
 
 #include <QLabel>

@@ -1,3 +1,4 @@
+// The main window: its panel, grid viewport and menus, their layout, and what each mode shows.
 #include "app/frmForma.h"
 
 #include "app/Named.h"

@@ -113,8 +113,11 @@ public:
     void HandleGridClick(int x, int y);
     void kClearPole_Click();
     void kReshotkaGotova_Click();
-    void AnalyseGrid();
-    void BuildShownGrid();
+    // Takes the drawn grid as ready: analyses it (a grid without words is refused with a
+    // message) and shows its slots for the author.
+    void acceptDrawnGrid();
+    // Sizes the grid picture, builds the shown grid and draws it.
+    void buildAndDrawGrid();
     void RedrawGrid();
     void OptionsStyle_Click(int index);
     void DrawSlot(int number, int direction, const QColor& color);
@@ -140,11 +143,13 @@ public:
     void commitTypedClue();
     void Kross_Click(); // the Kross menu opens
     void KrossDelOtwet_Click();
-    void PlaceAnswer();
-    void EnterSolverAnswer(const QByteArray& word);
-    void CheckSolverAnswer(const QByteArray& word);
+    // What Enter in the answer box does in each mode: the core step (PlaceAnswer,
+    // EnterSolverAnswer, CheckSolverAnswer, JumpToNumber), then its outcome on screen.
+    void placeTypedAnswer();
+    void enterTypedAnswer(const QByteArray& word);
+    void checkTypedAnswer(const QByteArray& word);
     // The solver without answers typed slot number v.
-    void JumpToNumber(int v);
+    void jumpToTypedNumber(int v);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -202,10 +207,10 @@ public:
     // False when the dialog was cancelled; otherwise doc.Mode tells how the reading went.
     bool ChooseAndOpenCrossword();
     // Save with the overwrite question and the failure messages; true when the file was written.
-    bool WriteCrosswordFile(const QString& path);
-    bool WriteAnswersFile(const QString& path);
+    bool saveCrosswordFile(const QString& path);
+    bool saveAnswersFile(const QString& path);
     // Reads the crossword and shows it; a failure is reported and leaves ModeOpenFailed.
-    void ReadCrosswordFile(const QString& path);
+    void openCrosswordFile(const QString& path);
     void SaveAnswersAs();
     void OpenAnswersFile();
 

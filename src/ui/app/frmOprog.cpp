@@ -1,3 +1,4 @@
+// The program information window of the Help menu.
 #include "app/frmOprog.h"
 
 #include "app/Settings.h"

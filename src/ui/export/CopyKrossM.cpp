@@ -1,3 +1,4 @@
+// The HTML export of the Kross menu: the page, the grid picture and the answers picture.
 #include "app/frmForma.h"
 #include "app/language/LoadJazikM.h"
 #include "export/HtmlPage.h"
@@ -20,7 +21,6 @@ QByteArray htmlFilter() {
         .join(char(0));
 }
 
-// The Save dialog, opening in SamplesFolder; a chosen path makes its folder the next start.
 // Lets the window repaint between the long steps; typing and clicks wait until the end.
 void letEventsRun() {
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);

@@ -1,3 +1,4 @@
+// The Save and Save As commands: the crossword file or the answers file, as the mode asks.
 #include "app/frmForma.h"
 
 void frmForma::FileSave_Click() {
@@ -23,14 +24,14 @@ void frmForma::saveDocument(bool askForName) {
         if (askForName || doc.CrosswordPath.isEmpty())
             SaveCrosswordAs();
         else
-            WriteCrosswordFile(doc.CrosswordPath);
+            saveCrosswordFile(doc.CrosswordPath);
         break;
     case EditMode::ModeSolveNoAnswers:
     case EditMode::ModeSolve:
         if (askForName || doc.AnswersPath.isEmpty())
             SaveAnswersAs();
         else
-            WriteAnswersFile(doc.AnswersPath);
+            saveAnswersFile(doc.AnswersPath);
         break;
     default:
         break;

@@ -1,3 +1,4 @@
+// Opening a crossword file into the window.
 #include "app/frmForma.h"
 #include "files/CrosswordFile.h"
 #include "grid/GridLimits.h"
@@ -21,9 +22,9 @@ int fitCellSize(AppState& state) {
 
 } // namespace
 
-void frmForma::ReadCrosswordFile(const QString& path) {
+void frmForma::openCrosswordFile(const QString& path) {
     CrosswordDocument& doc = state_.doc;
-    const CrosswordReadResult result = ::ReadCrosswordFile(path, doc);
+    const CrosswordReadResult result = ReadCrosswordFile(path, doc);
     if (result.status != FileStatus::Ok) {
         showFileFailure(result.status);
         // The previous crossword stays on screen, but nothing of it can be typed or saved.
@@ -50,7 +51,7 @@ void frmForma::ReadCrosswordFile(const QString& path) {
         doc.CurrentDirection = doc.SlotTable.at(1, 2, 0) == 0 ? 1 : 0;
     }
     UpdateControlsForMode();
-    BuildShownGrid();
+    buildAndDrawGrid();
     txtOtvet->setFocus(Qt::OtherFocusReason);
     if (reducedCellSize > 0)
         message(state_.ownText(OwnText::CellSizeReduced) + seqtext::strNumber(reducedCellSize),
@@ -63,7 +64,7 @@ bool frmForma::ChooseAndOpenCrossword() {
     const QString path = ShowFileDialog(false, QString(), state_.language.KrossFileFilter());
     if (path.isEmpty())
         return false;
-    ReadCrosswordFile(withExtensionWhenNoDot(path, QStringLiteral(".cfw")));
+    openCrosswordFile(withExtensionWhenNoDot(path, QStringLiteral(".cfw")));
     return true;
 }
 

@@ -1,3 +1,4 @@
+// Opening an answers file with the crossword it belongs to.
 #include "app/frmForma.h"
 #include "files/AnswersFile.h"
 #include "text/CodePage.h"
@@ -34,7 +35,7 @@ void frmForma::OpenAnswersFile() {
     const bool sameCrossword =
         holdsCrossword(doc.Mode) && content.CrosswordTitle == doc.CrosswordTitle;
     if (!sameCrossword) {
-        ReadCrosswordFile(crosswordPathBesideAnswers(path, content.CrosswordFileName));
+        openCrosswordFile(crosswordPathBesideAnswers(path, content.CrosswordFileName));
         if (doc.Mode == EditMode::ModeOpenFailed) {
             doc.Mode = EditMode::ModeEmpty;
             setCaptionBytes(state_.MessageTitle);
@@ -61,7 +62,7 @@ void frmForma::OpenAnswersFile() {
         doc.CurrentSlot = unsolved ? unsolved->first : 0;
         doc.CurrentDirection = unsolved ? unsolved->second : 0;
     }
-    BuildShownGrid();
+    buildAndDrawGrid();
     const int left = doc.WordCount - doc.SolvedCount;
     lblSlov->setText(cp1251::toUnicode(state_.language.entry(54) + seqtext::strNumber(left)));
 

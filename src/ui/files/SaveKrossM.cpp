@@ -1,3 +1,4 @@
+// Saving the crossword file, with the question before replacing another file.
 #include "app/frmForma.h"
 #include "files/CrosswordFile.h"
 #include "text/CodePage.h"
@@ -20,9 +21,9 @@ bool frmForma::saveAsked(const QString& path, const QString& ownPath,
     return status == FileStatus::Ok;
 }
 
-bool frmForma::WriteCrosswordFile(const QString& path) {
+bool frmForma::saveCrosswordFile(const QString& path) {
     return saveAsked(path, state_.doc.CrosswordPath,
-                     [&] { return ::WriteCrosswordFile(path, state_.doc); });
+                     [&] { return WriteCrosswordFile(path, state_.doc); });
 }
 
 void frmForma::SaveCrosswordAs() {
@@ -33,5 +34,5 @@ void frmForma::SaveCrosswordAs() {
     const QString path = ShowFileDialog(true, name, state_.language.KrossFileFilter());
     if (path.isEmpty())
         return;
-    WriteCrosswordFile(withExtensionWhenNoDot(path, QStringLiteral(".cfw")));
+    saveCrosswordFile(withExtensionWhenNoDot(path, QStringLiteral(".cfw")));
 }

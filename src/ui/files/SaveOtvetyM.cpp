@@ -1,9 +1,10 @@
+// Saving the answers file.
 #include "app/frmForma.h"
 #include "files/AnswersFile.h"
 
-bool frmForma::WriteAnswersFile(const QString& path) {
+bool frmForma::saveAnswersFile(const QString& path) {
     return saveAsked(path, state_.doc.AnswersPath,
-                     [&] { return ::WriteAnswersFile(path, state_.doc); });
+                     [&] { return WriteAnswersFile(path, state_.doc); });
 }
 
 void frmForma::SaveAnswersAs() {
@@ -11,5 +12,5 @@ void frmForma::SaveAnswersAs() {
         ShowFileDialog(true, defaultAnswersName(state_.doc), state_.language.AnswersFileFilter());
     if (path.isEmpty())
         return;
-    WriteAnswersFile(withExtensionWhenNoDot(path, QStringLiteral(".otv")));
+    saveAnswersFile(withExtensionWhenNoDot(path, QStringLiteral(".otv")));
 }

@@ -1,3 +1,4 @@
+// The Open and Save dialogs, file failure messages and the file commands' wiring.
 #include "app/frmForma.h"
 #include "files/FileCommon.h"
 #include "text/CodePage.h"

@@ -1,3 +1,4 @@
+// The crossword properties dialog: title, author and password.
 #include "files/frmAbout.h"
 
 #include "app/frmForma.h"

@@ -1,3 +1,4 @@
+// The password prompt that turns a crossword being solved back into one being edited.
 #include "files/frmChange.h"
 
 #include "app/frmForma.h"
@@ -53,7 +54,7 @@ void frmChange::kOK_Click() {
     doc.Mode = EditMode::ModeAuthor;
     doc.SolvedFlags = Table<int>::withBounds(doc.NumberedCount, 1);
     doc.SolvedCount = 0;
-    form_.BuildShownGrid();
+    form_.buildAndDrawGrid();
     form_.UpdateControlsForMode();
     form_.SelectNextUnanswered();
     form_.ShowModeTexts();

@@ -1,3 +1,4 @@
+// The "grid ready" button: the drawn grid analysed into slots for the author.
 #include "app/frmForma.h"
 #include "grid/GridAnalysis.h"
 #include "text/CodePage.h"
@@ -14,17 +15,17 @@ void frmForma::kReshotkaGotova_Click() {
     const QByteArray question = cp1251::fromUnicode(kReshotkaGotova->text()) + '?';
     if (message(question, platform::Icon::Warning, platform::Buttons::YesNo,
                 platform::Answer::Yes) == platform::Answer::Yes)
-        AnalyseGrid();
+        acceptDrawnGrid();
 }
 
-void frmForma::AnalyseGrid() {
+void frmForma::acceptDrawnGrid() {
     CrosswordDocument& doc = state_.doc;
     const Language& lang = state_.language;
     if (!analyseGrid(doc)) {
         message(lang.entry(64), platform::Icon::Critical);
         return;
     }
-    BuildShownGrid();
+    buildAndDrawGrid();
     UpdateControlsForMode();
     lblSlov->setText(cp1251::toUnicode(lang.entry(54) + seqtext::strNumber(doc.WordCount)));
     if (doc.NoAnswers == 1) {

@@ -1,3 +1,4 @@
+// The letter font of the settings as a Qt font, applied to the grid pictures.
 #include "grid/LetterFont.h"
 
 #include "app/Settings.h"

@@ -1,10 +1,11 @@
+// Sizing, building and drawing the shown grid.
 #include "app/frmForma.h"
 #include "grid/ShownGrid.h"
 #include "platform/PictureBox.h"
 
 #include <QCoreApplication>
 
-void frmForma::BuildShownGrid() {
+void frmForma::buildAndDrawGrid() {
     CrosswordDocument& doc = state_.doc;
     const int c = state_.settings.CellSize;
     picPole->clear();

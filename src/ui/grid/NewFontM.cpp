@@ -1,3 +1,4 @@
+// The letter font on the grid pictures and how far a letter sits below its cell's top.
 #include "app/frmForma.h"
 #include "grid/LetterFont.h"
 #include "platform/PictureBox.h"

@@ -1,3 +1,4 @@
+// The empty field of a new crossword, ready for drawing.
 #include "app/frmForma.h"
 #include "platform/PictureBox.h"
 

@@ -1,3 +1,4 @@
+// Mouse on the grid: drawing cells, selecting slots; the Clear button.
 #include "app/WrapCheckBox.h"
 #include "app/frmForma.h"
 #include "grid/GridDrawing.h"

@@ -1,3 +1,4 @@
+// The grid viewport's scroll bars and their corner.
 #include "app/frmForma.h"
 #include "grid/ScrollLayout.h"
 #include "platform/PictureBox.h"

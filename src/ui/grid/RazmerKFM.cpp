@@ -1,3 +1,4 @@
+// The cell size command, the letter font dialog and the redraw at a new cell size.
 #include "app/frmForma.h"
 #include "grid/LetterFont.h"
 #include "grid/frmRazKletok.h"

@@ -1,3 +1,4 @@
+// Redrawing every slot of the grid, and the switch between the two grid styles.
 #include "app/frmForma.h"
 #include "platform/PictureBox.h"
 #include "words/SlotColors.h"
@@ -60,6 +61,6 @@ void frmForma::OptionsStyle_Click(int index) {
     const EditMode mode = state_.doc.Mode;
     if (mode == EditMode::ModeSolveNoAnswers || mode == EditMode::ModeSolve) {
         state_.ShownStyle = index;
-        BuildShownGrid();
+        buildAndDrawGrid();
     }
 }

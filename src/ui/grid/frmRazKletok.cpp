@@ -1,3 +1,4 @@
+// The cell size, number size and letter font dialog.
 #include "grid/frmRazKletok.h"
 
 #include "app/Named.h"

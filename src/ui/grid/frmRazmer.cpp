@@ -1,3 +1,4 @@
+// The new-crossword dialog: title, columns, rows and "without answers".
 #include "grid/frmRazmer.h"
 
 #include "app/Named.h"

@@ -1,3 +1,4 @@
+// The style that makes the menu bar's extension icon only when first drawn.
 #include "platform/DeferredIconStyle.h"
 
 #include <QIconEngine>

@@ -1,3 +1,4 @@
+// A widget that keeps what is drawn on it: the grid, the number strips, the export pictures.
 #include "platform/PictureBox.h"
 
 #include "files/FileCommon.h"

@@ -1,3 +1,4 @@
+// The platform services through Qt: message boxes, file and font dialogs, the shell opener.
 #include "platform/QtPlatform.h"
 
 #include <QColorDialog>

@@ -1,3 +1,4 @@
+// Checking a solver's answer against the crossword's own.
 #include "app/frmForma.h"
 #include "solve/Solving.h"
 #include "words/SlotColors.h"
@@ -5,9 +6,9 @@
 #include <QLabel>
 #include <QLineEdit>
 
-void frmForma::CheckSolverAnswer(const QByteArray& word) {
+void frmForma::checkTypedAnswer(const QByteArray& word) {
     CrosswordDocument& doc = state_.doc;
-    const CheckOutcome out = ::CheckSolverAnswer(doc, word, state_.ShownStyle);
+    const CheckOutcome out = CheckSolverAnswer(doc, word, state_.ShownStyle);
     if (!out.hit) {
         message(state_.language.entry(34), platform::Icon::Information);
         return;

@@ -1,3 +1,4 @@
+// The answer box: Enter places, enters or checks the word; letter conflicts and words left.
 #include "app/frmForma.h"
 #include "text/CodePage.h"
 #include "text/SequentialText.h"
@@ -69,7 +70,7 @@ void frmForma::txtOtvet_KeyDown(int key) {
         if (doc.CurrentSlot == 0)
             return;
         if (!txtVoprosOtvet->text().isEmpty())
-            PlaceAnswer();
+            placeTypedAnswer();
         else
             txtVoprosOtvet->setFocus(Qt::OtherFocusReason);
         break;
@@ -78,16 +79,16 @@ void frmForma::txtOtvet_KeyDown(int key) {
             return;
         if (v == 0) {
             if (text.size() == doc.SlotTable.at(doc.CurrentSlot, 2, doc.CurrentDirection))
-                EnterSolverAnswer(text);
+                enterTypedAnswer(text);
         } else if (v >= 1 && v <= doc.NumberedCount) {
-            JumpToNumber(v);
+            jumpToTypedNumber(v);
         }
         break;
     case EditMode::ModeSolve:
         if (text.isEmpty())
             return;
         if (v == 0)
-            CheckSolverAnswer(text);
+            checkTypedAnswer(text);
         else if (v >= 1 && v <= doc.NumberedCount)
             SelectByNumber(v);
         break;
@@ -96,12 +97,12 @@ void frmForma::txtOtvet_KeyDown(int key) {
     }
 }
 
-void frmForma::PlaceAnswer() {
+void frmForma::placeTypedAnswer() {
     CrosswordDocument& doc = state_.doc;
     const int n = doc.CurrentSlot;
     const int d = doc.CurrentDirection;
-    const PlacementOutcome out = ::PlaceAnswer(doc, n, d, cp1251::fromUnicode(txtOtvet->text()),
-                                               cp1251::fromUnicode(txtVoprosOtvet->text()));
+    const PlacementOutcome out = PlaceAnswer(doc, n, d, cp1251::fromUnicode(txtOtvet->text()),
+                                             cp1251::fromUnicode(txtVoprosOtvet->text()));
     switch (out.kind) {
     case PlacementOutcome::Kind::Ignored:
         return;

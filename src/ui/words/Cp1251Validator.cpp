@@ -1,3 +1,4 @@
+// The text boxes' filter: drops control characters and what Windows-1251 cannot hold.
 #include "words/Cp1251Validator.h"
 
 #include "text/CodePage.h"

@@ -1,3 +1,4 @@
+// The dot-drawn digits of the slot numbers, one strip per number size.
 #include "app/frmForma.h"
 #include "platform/PictureBox.h"
 #include "words/SlotColors.h"

@@ -1,3 +1,4 @@
+// Handing a file or web address to the desktop's default program.
 #include "words/OpURL.h"
 
 #include "app/frmForma.h"

@@ -1,3 +1,4 @@
+// Painting a slot and its number on the grid, and scrolling it into view.
 #include "app/frmForma.h"
 #include "grid/ShownGrid.h"
 #include "platform/PictureBox.h"

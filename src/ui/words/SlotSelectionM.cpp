@@ -1,3 +1,4 @@
+// Selecting slots: the current one, the next without an answer, the solver's pair, a typed number.
 #include "app/frmForma.h"
 #include "text/CodePage.h"
 #include "words/SlotColors.h"

@@ -1,3 +1,4 @@
+// Looking a word up in the online dictionary.
 #include "words/SlovarM.h"
 
 #include "words/OnlineLookup.h"

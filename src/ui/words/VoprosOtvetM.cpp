@@ -1,3 +1,4 @@
+// The clue box, the Kross menu's state and deleting an answer.
 #include "app/frmForma.h"
 #include "text/CodePage.h"
 #include "words/Placement.h"
@@ -20,7 +21,7 @@ void frmForma::txtVoprosOtvet_KeyDown(int key) {
         doc.CurrentSlot == 0 || doc.Mode != EditMode::ModeAuthor)
         return;
     if (!txtOtvet->text().isEmpty())
-        PlaceAnswer();
+        placeTypedAnswer();
     else
         txtOtvet->setFocus(Qt::OtherFocusReason);
 }

@@ -1,3 +1,4 @@
+// The pattern-search window.
 #include "words/frmFindWord.h"
 
 #include "app/Named.h"

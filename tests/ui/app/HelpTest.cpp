@@ -3,8 +3,8 @@
 #include "app/frmOprog.h"
 #include "platform/PictureBox.h"
 
-#include "support/FakePlatform.h"
 #include "support/ProgramFolder.h"
+#include "support/ui/FakePlatform.h"
 
 #include <QAction>
 #include <QApplication>

@@ -4,8 +4,8 @@
 #include "app/frmForma.h"
 #include "platform/PictureBox.h"
 
-#include "support/FakePlatform.h"
 #include "support/ProgramFolder.h"
+#include "support/ui/FakePlatform.h"
 
 #include <QAction>
 #include <QApplication>

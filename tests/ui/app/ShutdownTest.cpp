@@ -1,6 +1,6 @@
 #include "support/FileSizeLimit.h"
-#include "support/ModalDialog.h"
-#include "support/RunningProgram.h"
+#include "support/ui/ModalDialog.h"
+#include "support/ui/RunningProgram.h"
 
 #include <QDialog>
 #include <QDir>

@@ -7,7 +7,7 @@
 #include "support/Crosswords.h"
 #include "support/FileSizeLimit.h"
 #include "support/GridPattern.h"
-#include "support/RunningProgram.h"
+#include "support/ui/RunningProgram.h"
 
 #include <QAction>
 #include <QDir>

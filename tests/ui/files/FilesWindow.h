@@ -4,8 +4,8 @@
 #include "platform/PictureBox.h"
 #include "support/Crosswords.h"
 #include "support/FilledCrossword.h"
-#include "support/ModalDialog.h"
-#include "support/RunningProgram.h"
+#include "support/ui/ModalDialog.h"
+#include "support/ui/RunningProgram.h"
 #include "text/CodePage.h"
 
 #include <QApplication>
@@ -54,7 +54,7 @@ protected:
     void author(const CrosswordDocument& crossword) {
         doc() = crossword;
         p.state.ShownStyle = 0;
-        form->BuildShownGrid();
+        form->buildAndDrawGrid();
         form->UpdateControlsForMode();
         form->ShowModeTexts();
         doc().Modified = true;

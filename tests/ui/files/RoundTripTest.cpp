@@ -41,7 +41,7 @@ TEST_F(WholeProgram, CrosswordAuthoredInTheWindowOpensForSolving) {
                           Word{2, 1, u"ток", u"Электрический ..."}, Word{3, 0, u"ток", u"То же"}})
         ASSERT_EQ(PlaceAnswer(doc(), w.n, w.d, cp(w.answer), cp(w.clue)).kind,
                   PlacementOutcome::Kind::Placed);
-    form->BuildShownGrid();
+    form->buildAndDrawGrid();
 
     // Saving asks for the missing author and password first.
     whenShown<frmAbout>([](frmAbout& d) {

@@ -118,7 +118,7 @@ protected:
         doc().Mode = EditMode::ModeSolve;
         doc().CurrentSlot = 0;
         form->UpdateControlsForMode();
-        form->BuildShownGrid();
+        form->buildAndDrawGrid();
     }
 };
 

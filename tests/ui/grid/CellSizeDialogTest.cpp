@@ -161,7 +161,7 @@ TEST_F(CellSizeDialog, OkWhileAuthoringKeepsTheSelectionAndTheNumberSize) {
 TEST_F(CellSizeDialog, OkWhileSolvingHighlightsTheAcrossAndDownWordsOnly) {
     startAuthoring({"...", ".#.", "..."});
     doc().Mode = EditMode::ModeSolve;
-    form->BuildShownGrid();
+    form->buildAndDrawGrid();
     doc().CurrentDirection = 1; // left over from authoring; number 1 has a down word too
     form->ShowSolverSelection(1, 2);
     frmRazKletok dialog(*form);

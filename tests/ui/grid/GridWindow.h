@@ -2,9 +2,9 @@
 
 #include "app/frmForma.h"
 #include "platform/PictureBox.h"
-#include "support/FakePlatform.h"
 #include "support/GridPattern.h"
 #include "support/ProgramFolder.h"
+#include "support/ui/FakePlatform.h"
 
 #include <QApplication>
 #include <QMouseEvent>

@@ -3,8 +3,8 @@
 #include "grid/frmRazmer.h"
 #include "platform/PictureBox.h"
 
-#include "support/FakePlatform.h"
 #include "support/ProgramFolder.h"
+#include "support/ui/FakePlatform.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -96,7 +96,7 @@ TEST_F(SlotPaintWindow, HighlightedSlotIsYellowInsideBlackBorders) {
 TEST_F(SlotPaintWindow, LettersAreRightAlignedInTheirCells) {
     startAuthoring({"..", "##"});
     doc().SlotTexts.set(1, 1, 0, "\xc4\xc0"); // ДА
-    form->BuildShownGrid();
+    form->buildAndDrawGrid();
     // Something dark in the right half of each cell, nothing in the 2-pixel gap.
     for (int x = 0; x < 2; ++x) {
         const int right = x * C + 5 + C;
@@ -227,7 +227,7 @@ TEST_F(SlotPaintWindow, RedrawLooksLikeEverySlotPaintedWhite) {
         startAuthoring(blockPattern(9, 7));
         fillEverySlot(doc(), 'W');
         state.ShownStyle = style;
-        form->BuildShownGrid();
+        form->buildAndDrawGrid();
         const QImage whole = pic().image();
         pic().clear();
         for (int n = 1; n <= doc().NumberedCount; ++n)
@@ -247,7 +247,7 @@ TEST_F(SlotPaintWindow, ALargeLetterFontIsCutAtEachCellAndLaidOutOncePerLetter) 
         fillEverySlot(doc(), '\xd3'); // У
         state.settings.LetterFontSize = points;
         form->NewFont();
-        form->BuildShownGrid();
+        form->buildAndDrawGrid();
         const int before = pic().lettersDrawn();
         form->RedrawGrid();
         EXPECT_LE(pic().lettersDrawn() - before, 0) << points; // all from the first drawing

@@ -1,7 +1,7 @@
 #include "app/WrapCheckBox.h"
 #include "app/language/frmLang.h"
 #include "grid/frmRazmer.h"
-#include "support/RunningProgram.h"
+#include "support/ui/RunningProgram.h"
 #include "text/CodePage.h"
 
 #include <QAction>

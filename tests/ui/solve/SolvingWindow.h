@@ -1,6 +1,6 @@
 #pragma once
 
-#include "support/WordWindow.h"
+#include "support/ui/WordWindow.h"
 
 // A 5 × 4 crossword of seven words:
 //   ##КОТ     1 across КОТ, 1 down КИТ, 2 down ОКО, 3 down ТАНК,

@@ -1,6 +1,6 @@
 #include "platform/PictureBox.h"
 #include "support/Crosswords.h"
-#include "support/WordWindow.h"
+#include "support/ui/WordWindow.h"
 
 #include <QAction>
 #include <QImage>
@@ -25,7 +25,7 @@ protected:
             form->ShowCurrentSlot();
             form->txtVoprosOtvet->setText(u"clue"_s);
             form->txtOtvet->setText(QString::fromUtf16(word));
-            form->PlaceAnswer();
+            form->placeTypedAnswer();
         }
         doc().CurrentSlot = 1;
         doc().CurrentDirection = 0;

@@ -8,9 +8,9 @@
 #include "words/WordListView.h"
 #include "words/frmFindWord.h"
 
-#include "support/FakePlatform.h"
 #include "support/PrintQt.h"
 #include "support/ProgramFolder.h"
+#include "support/ui/FakePlatform.h"
 
 #include <QAccessible>
 #include <QAction>

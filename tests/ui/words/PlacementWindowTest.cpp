@@ -1,5 +1,5 @@
 #include "support/Crosswords.h"
-#include "support/WordWindow.h"
+#include "support/ui/WordWindow.h"
 #include "text/CodePage.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "files/CrosswordFile.h"
 #include "support/Crosswords.h"
-#include "support/WordWindow.h"
+#include "support/ui/WordWindow.h"
 #include "text/CodePage.h"
 
 #include <QAction>

@@ -1,3 +1,4 @@
+// Reading language files, and the texts the main window takes from them.
 #include "app/language/LoadJazikM.h"
 
 #include "app/AppState.h"

@@ -1,3 +1,4 @@
+// Language files: reading, the failure texts and what the main window shows for each mode.
 #pragma once
 
 #include <QByteArray>

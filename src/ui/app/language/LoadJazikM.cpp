@@ -1,3 +1,4 @@
+// A language in the main window: captions of menus and panel, mode texts, the Language command.
 #include "app/language/LoadJazikM.h"
 #include "app/WrapCheckBox.h"
 #include "app/frmForma.h"

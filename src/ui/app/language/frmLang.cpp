@@ -1,3 +1,4 @@
+// The language dialog.
 #include "app/language/frmLang.h"
 
 #include "app/Named.h"

@@ -1,4 +1,4 @@
-#include "support/WordWindow.h"
+#include "support/ui/WordWindow.h"
 
 #include "files/CrosswordFile.h"
 #include "grid/GridAnalysis.h"
@@ -33,7 +33,7 @@ void WordWindow::SetUp() {
 void WordWindow::startAuthoring(const QByteArrayList& rows) {
     doc() = drawnGrid(rows);
     form->UpdateControlsForMode();
-    form->AnalyseGrid();
+    form->acceptDrawnGrid();
     ASSERT_EQ(doc().Mode, EditMode::ModeAuthor);
 }
 

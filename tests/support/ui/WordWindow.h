@@ -1,7 +1,7 @@
 #pragma once
 
 #include "support/PrintQt.h"
-#include "support/RunningProgram.h"
+#include "support/ui/RunningProgram.h"
 
 #include <QByteArrayList>
 #include <QString>

@@ -2,8 +2,8 @@
 
 #include "app/AppState.h"
 #include "app/frmForma.h"
-#include "support/FakePlatform.h"
 #include "support/ProgramFolder.h"
+#include "support/ui/FakePlatform.h"
 
 #include <memory>
 

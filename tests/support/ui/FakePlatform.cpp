@@ -1,4 +1,4 @@
-#include "support/FakePlatform.h"
+#include "support/ui/FakePlatform.h"
 
 platform::Answer FakePlatform::messageBox(QWidget*, const QString& text, const QString& title,
                                           platform::Icon icon, platform::Buttons buttons,

@@ -1,4 +1,4 @@
-#include "support/RunningProgram.h"
+#include "support/ui/RunningProgram.h"
 
 #include "app/MainM.h"
 
