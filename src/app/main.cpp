@@ -12,7 +12,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Clueforge"));
     QApplication::setStyle(new platform::DeferredIconStyle(QApplication::style()->name()));
-    AppState state(QCoreApplication::applicationDirPath());
+    AppState state(locateProgramPaths(QCoreApplication::applicationDirPath()));
     platform::QtPlatform platform;
     QuitAfterPaint quitAfterPaint;
     const auto form = startUp(state, platform);

@@ -75,8 +75,7 @@ void frmForma::applyBuiltInCaptions() {
 void frmForma::LoadJazik(const QByteArray& fileName) {
     const LanguageOpenError error = loadLanguageFile(state_, fileName);
     if (error != LanguageOpenError::None) {
-        const QString path =
-            QDir::toNativeSeparators(languageFilePath(state_.ProgramFolder, fileName));
+        const QString path = QDir::toNativeSeparators(languageFilePath(state_, fileName));
         message(fileFailureText(state_.language, cp1251::fromUnicode(path), failureEntry(error)),
                 platform::Icon::Critical);
         return;
