@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QByteArrayView>
 #include <QCommandLineParser>
+#include <QIcon>
 #include <QStyle>
 
 #include <cstdio>
@@ -17,6 +18,14 @@ namespace {
 void nameTheProgram() {
     QCoreApplication::setApplicationName(QStringLiteral("Clueforge"));
     QCoreApplication::setApplicationVersion(QLatin1String(Settings::kVersion));
+}
+
+// The icon of the desktop entry, each drawn size as it was made.
+QIcon programIcon() {
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/org.clueforge.Clueforge-%1.png").arg(size));
+    return icon;
 }
 
 void describeTheCommandLine(QCommandLineParser& parser) {
@@ -63,6 +72,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "%s: one file at a time\n", qPrintable(app.applicationName()));
         return 1;
     }
+    QApplication::setWindowIcon(programIcon());
+    // Wayland and the desktop's task bar find the entry, and with it the icon, by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.clueforge.Clueforge"));
     QApplication::setStyle(new platform::DeferredIconStyle(QApplication::style()->name()));
     AppState state(locateProgramPaths(QCoreApplication::applicationDirPath()));
     platform::QtPlatform platform;
