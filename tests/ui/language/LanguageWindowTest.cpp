@@ -285,3 +285,16 @@ TEST(LanguageDialog, TheUsersOwnFilesAreOfferedBesideTheShippedOnesAndWinOnTheir
     EXPECT_EQ(f.File->title(), u("Document"));
     EXPECT_TRUE(p.fake.messages.isEmpty());
 }
+
+TEST(LanguageWindow, TheStandardDialogsFollowTheLoadedLanguage) {
+    Program p;
+    p.installLanguage("English.txt");
+    // A file without the entry leaves them in Qt's English.
+    p.folder.write(QStringLiteral("Language/Old.txt"), "Old\r\n3 File\r\n");
+    frmForma& f = p.start();
+    f.LoadJazik("English.txt");
+    f.LoadJazik("Old.txt");
+    f.LoadJazik("Missing.txt"); // not loaded: nothing changes
+    EXPECT_EQ(p.fake.languages,
+              (QStringList{QStringLiteral("ru"), QStringLiteral("en"), QStringLiteral("en")}));
+}

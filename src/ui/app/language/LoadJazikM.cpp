@@ -81,6 +81,7 @@ void frmForma::LoadJazik(const QByteArray& fileName) {
         return;
     }
     const Language& lang = state_.language;
+    platform_.setLanguage(cp1251::toUnicode(lang.ownText(OwnText::QtLocale)).trimmed());
     OptionsLanguage->setText(QStringLiteral("Language: ") + cp1251::toUnicode(lang.name));
     for (int n = 1; n <= Language::kLastEntry; ++n)
         applyCaption(n, lang.entry(n));
