@@ -6,45 +6,13 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
-const QString kExecutable = QStringLiteral(CLUEFORGE_EXECUTABLE);
-
-// A portable program folder: a copy of the executable with the shipped Language/ and
-// Samples/ beside it.
-struct PortableCopy {
-    QTemporaryDir dir;
-    QString home = dir.filePath(QStringLiteral("home"));
-    QString folder = dir.filePath(QStringLiteral("program/"));
-    QString executable = folder + QStringLiteral("clueforge");
-
-    PortableCopy() {
-        QDir().mkpath(home);
-        for (const char* sub : {"Language", "Samples"}) {
-            const QString from = QStringLiteral(CLUEFORGE_SOURCE_DIR "/resources/") +
-                                 QLatin1String(sub) + QLatin1Char('/');
-            QDir().mkpath(folder + QLatin1String(sub));
-            for (const QString& name : QDir(from).entryList(QDir::Files))
-                QFile::copy(from + name, folder + QLatin1String(sub) + QLatin1Char('/') + name);
-        }
-        QFile::copy(kExecutable, executable);
-    }
-    ProgramRun closedAfterShow(const QStringList& arguments) const {
-        QProcessEnvironment env = headlessEnvironment(home);
-        env.insert(QStringLiteral("CLUEFORGE_CLOSE_AFTER_SHOW"), QStringLiteral("1"));
-        return runProgram(executable, arguments, env, folder);
-    }
-};
-
-} // namespace
-
 TEST(CommandLine, HelpAndVersionNeedNoDisplay) {
     QTemporaryDir home;
     const QProcessEnvironment env = headlessEnvironment(home.path(), false);
-    const ProgramRun version = runProgram(kExecutable, {QStringLiteral("--version")}, env);
+    const ProgramRun version = runProgram(builtExecutable(), {QStringLiteral("--version")}, env);
     EXPECT_EQ(version.exitCode, 0) << version.err.constData();
     EXPECT_EQ(version.out, "Clueforge 6.3\n");
-    const ProgramRun help = runProgram(kExecutable, {QStringLiteral("--help")}, env);
+    const ProgramRun help = runProgram(builtExecutable(), {QStringLiteral("--help")}, env);
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_TRUE(help.out.contains("[file]")) << help.out.constData();
     EXPECT_TRUE(help.out.contains("--version"));

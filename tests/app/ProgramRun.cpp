@@ -1,5 +1,7 @@
 #include "ProgramRun.h"
 
+#include <QDir>
+#include <QFile>
 #include <QProcess>
 
 QProcessEnvironment headlessEnvironment(const QString& home, bool display) {
@@ -38,4 +40,27 @@ ProgramRun runProgram(const QString& executable, const QStringList& arguments,
     run.out = process.readAllStandardOutput();
     run.err = process.readAllStandardError();
     return run;
+}
+
+QString builtExecutable() {
+    return QStringLiteral(CLUEFORGE_EXECUTABLE);
+}
+
+ProgramRun runClosedAfterShow(const QString& executable, const QStringList& arguments,
+                              const QString& home, const QString& workingFolder) {
+    QProcessEnvironment env = headlessEnvironment(home);
+    env.insert(QStringLiteral("CLUEFORGE_CLOSE_AFTER_SHOW"), QStringLiteral("1"));
+    return runProgram(executable, arguments, env, workingFolder);
+}
+
+PortableCopy::PortableCopy() {
+    QDir().mkpath(home);
+    for (const char* sub : {"Language", "Samples"}) {
+        const QString from = QStringLiteral(CLUEFORGE_SOURCE_DIR "/resources/") +
+                             QLatin1String(sub) + QLatin1Char('/');
+        QDir().mkpath(folder + QLatin1String(sub));
+        for (const QString& name : QDir(from).entryList(QDir::Files))
+            QFile::copy(from + name, folder + QLatin1String(sub) + QLatin1Char('/') + name);
+    }
+    QFile::copy(builtExecutable(), executable);
 }
