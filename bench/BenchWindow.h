@@ -30,6 +30,7 @@ public:
     }
     bool chooseFont(QWidget*, platform::FontChoice&) override { return false; }
     void openDocument(const QString&, const QString&) override {}
+    void setLanguage(const QString&) override {}
 };
 
 // The main window on an empty program folder with the default settings (cell size 20), never

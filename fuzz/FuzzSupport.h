@@ -51,6 +51,7 @@ public:
     }
     bool chooseFont(QWidget*, platform::FontChoice&) override { return false; }
     void openDocument(const QString&, const QString&) override {}
+    void setLanguage(const QString&) override {}
 
     QString openAnswer; // what the Open dialog "chooses"
 };

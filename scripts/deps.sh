@@ -3,7 +3,8 @@
 set -euo pipefail
 packages=(cmake ninja-build g++ clang libclang-rt-14-dev qt6-base-dev libgl-dev
           libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth imagemagick ccache
-          fonts-dejavu-core hunspell-ru)
+          fonts-dejavu-core hunspell-ru desktop-file-utils appstream
+          shared-mime-info qt6-translations-l10n dpkg-dev file)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/ProgramPaths.h"
 #include "app/Settings.h"
 #include "app/language/Language.h"
 #include "grid/CrosswordDocument.h"
@@ -14,9 +15,12 @@ class AppState {
 public:
     // programFolder is the folder of the executable; a trailing separator is added when missing.
     explicit AppState(const QString& programFolder);
+    explicit AppState(const ProgramPaths& paths);
 
-    QString ProgramFolder; // ends in a separator
-    QString SamplesFolder; // where the file dialogs start
+    QString ProgramFolder;  // the shipped files; ends in a separator
+    QString SettingsFolder; // holds the settings file; ends in a separator
+    QString UserFolder;     // the user's own Language/ and Data/, or ""
+    QString SamplesFolder;  // where the file dialogs start
     Settings settings;
     QByteArray MessageTitle;
     int ShownStyle = 0;
@@ -26,8 +30,19 @@ public:
 
     QByteArray ownText(OwnText which) const { return language.ownText(which); }
 
-    // Reads the settings file of the program folder over the built-in defaults.
+    // Reads the settings file over the built-in defaults: the one of SettingsFolder, or while
+    // a per-user one does not exist yet, the program folder's.
     void loadSettings();
+    // Writes the settings file into SettingsFolder, making a per-user folder when missing.
+    SettingsWriteResult saveSettings() const;
+
+    // The folder whose relativePath ("Language/x.txt", "Data/5.dat") is used: the user's own
+    // file wins over the shipped one of the same name.
+    QString folderHolding(const QString& relativePath) const;
+
+    // Where the Save dialog starts: SamplesFolder, or the user's documents folder when
+    // SamplesFolder is a folder the user cannot write (an installed copy's samples).
+    QString saveDialogFolder() const;
 
     static QString withTrailingSeparator(const QString& folder);
 };

@@ -5,7 +5,7 @@
 #include <QCloseEvent>
 
 void frmForma::SaveFileINI() {
-    const SettingsWriteResult result = writeSettingsFile(state_.ProgramFolder, state_.settings);
+    const SettingsWriteResult result = state_.saveSettings();
     if (result == SettingsWriteResult::Ok)
         return;
     const int entry = result == SettingsWriteResult::AccessDenied ? 60 : 61;

@@ -213,6 +213,11 @@ public:
     void openCrosswordFile(const QString& path);
     void SaveAnswersAs();
     void OpenAnswersFile();
+    // Applies an answers file, opening its crossword when another one is shown.
+    void OpenAnswersFile(const QString& path);
+    // A file named on the command line: an answers file (*.otv) as File > Open answers opens
+    // it, anything else as a crossword the way Kross > Open does.
+    void OpenFileFromCommandLine(const QString& path);
 
     void FileSaveAs_Click();
     void KrossOpen_Click();
@@ -225,6 +230,8 @@ public:
 
 private:
     void connectFileHandlers();
+    // After a crossword was opened: one that lacks answers asks for the password.
+    void completeIncompleteCrossword();
     void saveDocument(bool askForName);
     void showFileFailure(FileStatus status);
     // Runs save unless the user declines to replace a file other than the document's own

@@ -71,6 +71,10 @@ bool frmForma::ChooseAndOpenCrossword() {
 void frmForma::KrossOpen_Click() {
     if (ConfirmDiscardChanges() == 1 || !ChooseAndOpenCrossword())
         return;
+    completeIncompleteCrossword();
+}
+
+void frmForma::completeIncompleteCrossword() {
     // The author completes the missing answers after the password.
     if (state_.doc.Mode == EditMode::ModeIncomplete)
         KrossChange_Click();

@@ -21,10 +21,12 @@ void frmForma::FileOpenOtvet_Click() {
 }
 
 void frmForma::OpenAnswersFile() {
-    QString path = ShowFileDialog(false, QString(), state_.language.AnswersFileFilter());
-    if (path.isEmpty())
-        return;
-    path = withExtensionWhenNoDot(path, QStringLiteral(".otv"));
+    const QString path = ShowFileDialog(false, QString(), state_.language.AnswersFileFilter());
+    if (!path.isEmpty())
+        OpenAnswersFile(withExtensionWhenNoDot(path, QStringLiteral(".otv")));
+}
+
+void frmForma::OpenAnswersFile(const QString& path) {
     AnswersFileContent content;
     if (const FileStatus status = ::ReadAnswersFile(path, content); status != FileStatus::Ok) {
         showFileFailure(status);

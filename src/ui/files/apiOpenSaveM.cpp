@@ -10,7 +10,7 @@ QString frmForma::ShowFileDialog(bool isSave, const QString& defaultName,
                                  const QByteArray& filter) {
     const QString qtFilter = cp1251::toUnicode(filter);
     const QString path =
-        isSave ? platform_.getSaveFileName(this, QString(), state_.SamplesFolder, defaultName,
+        isSave ? platform_.getSaveFileName(this, QString(), state_.saveDialogFolder(), defaultName,
                                            qtFilter)
                : platform_.getOpenFileName(this, QString(), state_.SamplesFolder, qtFilter);
     if (path.isEmpty())

@@ -47,6 +47,10 @@ public:
     // Hands a file, folder or web address to the desktop's default program. The result is not
     // examined: the shell reports its own failures.
     virtual void openDocument(const QString& target, const QString& workingFolder) = 0;
+
+    // The language of the standard dialogs' own texts (buttons, labels), as a locale name
+    // such as "ru"; one without a translation leaves them in English.
+    virtual void setLanguage(const QString& locale) = 0;
 };
 
 // "Desc (*.a)\0*.a\0All (*.*)\0*.*" → "Desc (*.a);;All (*.*)" for Qt's file dialogs.

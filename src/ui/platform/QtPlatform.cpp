@@ -2,6 +2,7 @@
 #include "platform/QtPlatform.h"
 
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -9,6 +10,8 @@
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QHBoxLayout>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QUrl>
@@ -167,6 +170,20 @@ void QtPlatform::openDocument(const QString& target, const QString& workingFolde
     if (QDir::isRelativePath(path))
         path = QDir(workingFolder).filePath(path);
     QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+void QtPlatform::setLanguage(const QString& locale) {
+    translator_.reset();
+    // QLocale reads the name (an unknown one is the C locale, which has no file) and tries
+    // "ru_RU" before "ru"; English needs no translation.
+    auto translator = std::make_unique<QTranslator>();
+    const QLocale wanted(locale);
+    if (wanted.language() == QLocale::English || wanted.language() == QLocale::C ||
+        !translator->load(wanted, QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        return;
+    QCoreApplication::installTranslator(translator.get());
+    translator_ = std::move(translator);
 }
 
 } // namespace platform

@@ -2,6 +2,10 @@
 
 #include "platform/Platform.h"
 
+#include <QTranslator>
+
+#include <memory>
+
 namespace platform {
 
 // The real desktop: Qt's message boxes, file dialogs and font dialog, and QDesktopServices.
@@ -15,6 +19,11 @@ public:
                             const QString& defaultName, const QString& filter) override;
     bool chooseFont(QWidget* parent, FontChoice& font) override;
     void openDocument(const QString& target, const QString& workingFolder) override;
+    // Installs Qt's own translation (qtbase_<locale>.qm from Qt's translations folder).
+    void setLanguage(const QString& locale) override;
+
+private:
+    std::unique_ptr<QTranslator> translator_; // removes itself from the application when gone
 };
 
 } // namespace platform

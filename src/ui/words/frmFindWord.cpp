@@ -97,10 +97,11 @@ void frmFindWord::Search() {
     }
     setCursor(Qt::WaitCursor);
     // A character the code page cannot hold is in no word of the lists.
-    found_->setMatches(cp1251::canEncode(pattern)
-                           ? words::findWords(form_.wordListCache, form_.state().ProgramFolder,
-                                              cp1251::fromUnicode(pattern))
-                           : words::WordMatches());
+    const QString folder =
+        form_.state().folderHolding(words::wordListPath(QString(), int(pattern.size())));
+    found_->setMatches(cp1251::canEncode(pattern) ? words::findWords(form_.wordListCache, folder,
+                                                                     cp1251::fromUnicode(pattern))
+                                                  : words::WordMatches());
     List1->scrollToTop();
     showCount(found_->matches().count());
     unsetCursor();

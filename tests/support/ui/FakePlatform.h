@@ -42,6 +42,7 @@ public:
     QList<FileDialog> fileDialogs;
     QList<platform::FontChoice> fontDialogs; // what each font dialog was preset to
     QList<Opened> opened;
+    QStringList languages; // each language the standard dialogs were set to
 
     platform::Answer messageBox(QWidget* parent, const QString& text, const QString& title,
                                 platform::Icon icon, platform::Buttons buttons,
@@ -52,4 +53,5 @@ public:
                             const QString& defaultName, const QString& filter) override;
     bool chooseFont(QWidget* parent, platform::FontChoice& font) override;
     void openDocument(const QString& target, const QString& workingFolder) override;
+    void setLanguage(const QString& locale) override { languages.append(locale); }
 };

@@ -263,3 +263,38 @@ TEST(LanguageDialog, EmptyOrMissingFolder) {
         EXPECT_EQ(dialog.NO->text(), u(c.cancel));
     }
 }
+
+TEST(LanguageDialog, TheUsersOwnFilesAreOfferedBesideTheShippedOnesAndWinOnTheirName) {
+    Program p;
+    p.installLanguage("English.txt");
+    TempProgramFolder user;
+    p.state.UserFolder = user.path();
+    // Windows-1251 with CR LF, as the shipped ones.
+    user.write(QStringLiteral("Language/English.txt"), "My English\r\n3 Document\r\n");
+    user.write(QStringLiteral("Language/Deutsch.txt"), "Deutsch\r\n3 Datei\r\n");
+    frmForma& f = p.start();
+    EXPECT_TRUE(p.fake.messages.isEmpty());
+    frmLang dialog(f);
+    ASSERT_EQ(dialog.DirT->count(), 3);
+    EXPECT_EQ(dialog.DirT->item(0)->text(), u("Deutsch"));
+    EXPECT_EQ(dialog.DirT->item(1)->text(), u("My English"));
+    EXPECT_EQ(dialog.DirT->item(2)->text(), u("Русский"));
+    dialog.DirT->setCurrentRow(1);
+    dialog.OK_Click();
+    EXPECT_EQ(p.state.settings.LanguageFileName, "English.txt");
+    EXPECT_EQ(f.File->title(), u("Document"));
+    EXPECT_TRUE(p.fake.messages.isEmpty());
+}
+
+TEST(LanguageWindow, TheStandardDialogsFollowTheLoadedLanguage) {
+    Program p;
+    p.installLanguage("English.txt");
+    // A file without the entry leaves them in Qt's English.
+    p.folder.write(QStringLiteral("Language/Old.txt"), "Old\r\n3 File\r\n");
+    frmForma& f = p.start();
+    f.LoadJazik("English.txt");
+    f.LoadJazik("Old.txt");
+    f.LoadJazik("Missing.txt"); // not loaded: nothing changes
+    EXPECT_EQ(p.fake.languages,
+              (QStringList{QStringLiteral("ru"), QStringLiteral("en"), QStringLiteral("en")}));
+}

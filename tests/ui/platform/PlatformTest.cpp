@@ -1,5 +1,10 @@
 #include "platform/Platform.h"
 #include "platform/PictureBox.h"
+#include "platform/QtPlatform.h"
+#include "support/ui/ModalDialog.h"
+
+#include <QAbstractButton>
+#include <QMessageBox>
 
 #include <QTemporaryDir>
 
@@ -102,4 +107,42 @@ TEST(PictureBox, PrintsTextInItsFontAndColour) {
                 EXPECT_GE(y, 5);
             }
     EXPECT_GT(red, 10);
+}
+
+namespace {
+
+// The buttons of the message box QtPlatform shows, read while it is up; it is then answered No.
+QStringList shownButtons(platform::QtPlatform& desktop) {
+    QStringList texts;
+    whenShown<QMessageBox>([&texts](QMessageBox& box) {
+        for (QAbstractButton* button : box.buttons())
+            texts.append(button->text().remove(u'&'));
+        box.button(QMessageBox::No)->click();
+    });
+    const platform::Answer answer = desktop.messageBox(
+        nullptr, QStringLiteral("?"), QStringLiteral("Clueforge"), platform::Icon::Warning,
+        platform::Buttons::YesNoCancel, platform::Answer::Yes);
+    EXPECT_EQ(answer, platform::Answer::No);
+    texts.sort();
+    return texts;
+}
+
+} // namespace
+
+TEST(QtPlatformLanguage, MessageBoxButtonsFollowTheLanguageOfTheProgram) {
+    platform::QtPlatform desktop;
+    const QStringList english{QStringLiteral("Cancel"), QStringLiteral("No"),
+                              QStringLiteral("Yes")};
+    EXPECT_EQ(shownButtons(desktop), english);
+    desktop.setLanguage(QStringLiteral("ru"));
+    EXPECT_EQ(shownButtons(desktop), (QStringList{QStringLiteral(u"Да"), QStringLiteral(u"Нет"),
+                                                  QStringLiteral(u"Отмена")}))
+        << "qt6-translations-l10n installed?";
+    desktop.setLanguage(QStringLiteral("en"));
+    EXPECT_EQ(shownButtons(desktop), english);
+    // A name that is no locale, or one without a translation, leaves Qt's English.
+    for (const char* name : {"../../etc/passwd", "", "xx"}) {
+        desktop.setLanguage(QLatin1String(name));
+        EXPECT_EQ(shownButtons(desktop), english) << name;
+    }
 }

@@ -205,6 +205,18 @@ TEST(FindWord, ListsTheWordsThatFitAndCountsThemInTheCaption) {
     EXPECT_TRUE(w.fake.messages.isEmpty());
 }
 
+TEST(FindWord, TheUsersOwnWordListTakesThePlaceOfTheShippedOneOfItsLength) {
+    Window w;
+    TempProgramFolder user;
+    user.write(QStringLiteral("Data/3.dat"), datFile({u"КЕТ", u"ЛЕС"}, 3));
+    w.state.UserFolder = user.path();
+    frmFindWord* f = w.open();
+    w.search(f, QStringLiteral(u"К?Т"));
+    EXPECT_EQ(rows(f->List1), QStringList{QStringLiteral(u"КЕТ")});
+    w.search(f, QStringLiteral(u"??"));
+    EXPECT_EQ(rows(f->List1).size(), 3); // the shipped list of a length the user has none of
+}
+
 TEST(FindWord, TooShortDoesNothingAndTooLongIsRefused) {
     Window w;
     frmFindWord* f = w.open();

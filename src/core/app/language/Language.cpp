@@ -109,6 +109,8 @@ QByteArray builtInOwnText(OwnText which) {
     case OwnText::CellSizeReduced:
         return "This crossword is too large to draw at the chosen cell size. The cell size is "
                "now";
+    case OwnText::QtLocale:
+        return "en";
     }
     return {};
 }

@@ -12,6 +12,9 @@ enum class OwnText : int {
     CellSizeOutOfRange = 103,
     CellSizeTooLarge = 104,
     CellSizeReduced = 105, // followed by the new cell size
+    // The locale of Qt's own translation for the standard dialogs ("ru", "en"; as QLocale
+    // reads it); English, Qt's own texts, when absent.
+    QtLocale = 106,
 };
 
 // The user-interface texts of the loaded language file, in Windows-1251.

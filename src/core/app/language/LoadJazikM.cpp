@@ -29,6 +29,11 @@ QString languageFilePath(const QString& programFolder, const QByteArray& fileNam
     return programFolder + QStringLiteral("Language/") + name;
 }
 
+QString languageFilePath(const AppState& state, const QByteArray& fileName) {
+    const QString relative = languageFilePath(QString(), fileName);
+    return state.folderHolding(relative) + relative;
+}
+
 bool isLanguageFileName(const QByteArray& fileName) {
     return !fileName.isEmpty() && fileName != "." && fileName != ".." && !fileName.contains('/') &&
            !fileName.contains('\\');
@@ -60,8 +65,7 @@ void readLanguage(QIODevice& device, Language& language) {
 LanguageOpenError loadLanguageFile(AppState& state, const QByteArray& fileName) {
     if (!isLanguageFileName(fileName))
         return LanguageOpenError::NotFound;
-    const QString path = languageFilePath(state.ProgramFolder, fileName);
-    QFile file(path);
+    QFile file(languageFilePath(state, fileName));
     if (const FileStatus status = openForReading(file); status != FileStatus::Ok)
         return status == FileStatus::NotFound ? LanguageOpenError::NotFound
                                               : LanguageOpenError::Other;

@@ -20,6 +20,10 @@ constexpr int failureEntry(LanguageOpenError e) {
 // ProgramFolder + "Language/" + the file name; a "\" in the name counts as a separator.
 QString languageFilePath(const QString& programFolder, const QByteArray& fileName);
 
+// The language file the program loads by that name: the user's own (AppState::UserFolder) when
+// there is one, otherwise the shipped one.
+QString languageFilePath(const AppState& state, const QByteArray& fileName);
+
 // Whether a name can only be a file of the Language folder: not empty, no folder and no way
 // out ("/", "\", "." or ".."). The language dialog offers nothing else; the settings file, edited
 // by hand, might.
@@ -31,7 +35,7 @@ bool isLanguageFileName(const QByteArray& fileName);
 // replaces an earlier one with the same number. See Language for which entries survive a load.
 void readLanguage(QIODevice& device, Language& language);
 
-// Loads ProgramFolder + "Language/" + fileName into state.language and sets MessageTitle
+// Loads languageFilePath(state, fileName) into state.language and sets MessageTitle
 // (entry 2) and the settings' LanguageFileName. When the file cannot be opened, or the name is
 // not a language file name, nothing changes.
 LanguageOpenError loadLanguageFile(AppState& state, const QByteArray& fileName);

@@ -76,13 +76,13 @@ void frmForma::applyBuiltInCaptions() {
 void frmForma::LoadJazik(const QByteArray& fileName) {
     const LanguageOpenError error = loadLanguageFile(state_, fileName);
     if (error != LanguageOpenError::None) {
-        const QString path =
-            QDir::toNativeSeparators(languageFilePath(state_.ProgramFolder, fileName));
+        const QString path = QDir::toNativeSeparators(languageFilePath(state_, fileName));
         message(fileFailureText(state_.language, cp1251::fromUnicode(path), failureEntry(error)),
                 platform::Icon::Critical);
         return;
     }
     const Language& lang = state_.language;
+    platform_.setLanguage(cp1251::toUnicode(lang.ownText(OwnText::QtLocale)).trimmed());
     OptionsLanguage->setText(QStringLiteral("Language: ") + cp1251::toUnicode(lang.name));
     for (int n = 1; n <= Language::kLastEntry; ++n)
         applyCaption(n, lang.entry(n));

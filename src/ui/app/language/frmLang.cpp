@@ -13,7 +13,40 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace {} // namespace
+#include <algorithm>
+
+namespace {
+
+bool canList(const QString& programFolder) {
+    const QDir folder(programFolder + QStringLiteral("Language"));
+    return !programFolder.isEmpty() && folder.exists() && QFileInfo(folder.path()).isReadable();
+}
+
+QFileInfoList languageFilesIn(const QString& programFolder) {
+    if (!canList(programFolder))
+        return {};
+    const QDir folder(programFolder + QStringLiteral("Language"));
+    // System brings in dangling links, which stay unreadable like any file that cannot be
+    // opened; pipes and devices are left out, since opening one may never return.
+    return folder.entryInfoList({QStringLiteral("*.txt")}, QDir::Files | QDir::System,
+                                QDir::Name | QDir::IgnoreCase);
+}
+
+// The shipped files and the user's own, which take the place of shipped ones of their name.
+QFileInfoList languageFiles(const AppState& state) {
+    const QFileInfoList own = languageFilesIn(state.UserFolder);
+    QFileInfoList files = own;
+    for (const QFileInfo& shipped : languageFilesIn(state.ProgramFolder))
+        if (std::none_of(own.begin(), own.end(),
+                         [&](const QFileInfo& f) { return f.fileName() == shipped.fileName(); }))
+            files.append(shipped);
+    std::stable_sort(files.begin(), files.end(), [](const QFileInfo& a, const QFileInfo& b) {
+        return a.fileName().compare(b.fileName(), Qt::CaseInsensitive) < 0;
+    });
+    return files;
+}
+
+} // namespace
 
 frmLang::frmLang(frmForma& form) : QDialog(&form), form_(form) {
     setObjectName(QStringLiteral("frmLang"));
@@ -50,14 +83,9 @@ frmLang::frmLang(frmForma& form) : QDialog(&form), form_(form) {
 
 void frmLang::fillLists() {
     const AppState& state = form_.state();
-    const QDir folder(state.ProgramFolder + QStringLiteral("Language"));
-    if (!folder.exists() || !QFileInfo(folder.path()).isReadable())
+    if (!canList(state.ProgramFolder) && !canList(state.UserFolder))
         return;
-    // System brings in dangling links, which stay unreadable like any file that cannot be
-    // opened; pipes and devices are left out, since opening one may never return.
-    const QFileInfoList files = folder.entryInfoList(
-        {QStringLiteral("*.txt")}, QDir::Files | QDir::System, QDir::Name | QDir::IgnoreCase);
-    for (const QFileInfo& info : files) {
+    for (const QFileInfo& info : languageFiles(state)) {
         if (!info.isFile() && !(info.isSymLink() && !info.exists()))
             continue;
         // The settings file keeps the name in Windows-1251; another name could not be reloaded.
