@@ -16,3 +16,16 @@ enum class EditMode : int {
 constexpr int modeValue(EditMode m) {
     return static_cast<int>(m);
 }
+
+// Whether a click on the grid picks or draws a cell: only while drawing, writing or solving.
+constexpr bool takesGridClicks(EditMode m) {
+    switch (m) {
+    case EditMode::ModeDrawGrid:
+    case EditMode::ModeAuthor:
+    case EditMode::ModeSolveNoAnswers:
+    case EditMode::ModeSolve:
+        return true;
+    default:
+        return false;
+    }
+}

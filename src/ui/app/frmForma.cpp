@@ -1,6 +1,7 @@
 // The main window: its panel, grid viewport and menus, their layout, and what each mode shows.
 #include "app/frmForma.h"
 
+#include "app/ModeTable.h"
 #include "app/Named.h"
 #include "app/WrapCheckBox.h"
 #include "grid/frmRazmer.h"
@@ -193,35 +194,39 @@ void frmForma::createViewport(QWidget* central) {
 }
 
 void frmForma::UpdateControlsForMode() {
-    const int mode = modeValue(state_.doc.Mode);
-    const bool authorOrSolve = mode == 3 || mode == 5;
-    ChSimmetrija->setVisible(mode == 2);
-    lblKoordinaty->setVisible(mode == 2);
-    kReshotkaGotova->setVisible(mode == 2);
-    kClearPole->setVisible(mode == 2);
-    lblSlov->setVisible(mode > 2);
-    lblStatistika->setVisible(mode > 2);
-    lblGorizont->setVisible(authorOrSolve);
+    using namespace modetable;
+    const Row& row = rowFor(state_.doc.Mode);
+    // A new mode starts with empty clue and answer texts.
     lblVopros[0]->clear();
-    lblVopros[0]->setVisible(authorOrSolve);
-    lblVertikal->setVisible(authorOrSolve);
     lblVopros[1]->clear();
-    lblVopros[1]->setVisible(authorOrSolve);
-    lblVoprosOtvet->setVisible(mode == 3 || mode == 4 || mode == 5);
     txtVoprosOtvet->clear();
-    txtVoprosOtvet->setVisible(mode == 3);
-    lblOtvet->setVisible(mode == 3);
     txtOtvet->clear();
-    txtOtvet->setVisible(mode == 3 || mode == 4 || mode == 5);
-    txtOtvet->move(txtOtvet->x(), mode == 3 ? 378 : 346);
-    FileSave->setEnabled(mode > 2);
-    FileSaveAs->setEnabled(mode > 2);
-    KrossChange->setEnabled(mode == 5 || mode == 6);
-    KrossAbout->setEnabled(mode == 3);
-    KrossFoundWord->setEnabled(mode == 3);
-    KrossDelOtwet->setEnabled(false);
-    KrossCopyWord->setEnabled(mode == 3);
-    OptionsRazmerKF->setEnabled(mode > 0);
+    const std::pair<unsigned, QWidget*> panel[] = {
+        {kSymmetry, ChSimmetrija},
+        {kCoordinates, lblKoordinaty},
+        {kGridReady, kReshotkaGotova},
+        {kClearGrid, kClearPole},
+        {kWordCount, lblSlov},
+        {kStatistics, lblStatistika},
+        {kAcrossLabel, lblGorizont},
+        {kAcrossClue, lblVopros[0]},
+        {kDownLabel, lblVertikal},
+        {kDownClue, lblVopros[1]},
+        {kAnswerCaption, lblVoprosOtvet},
+        {kClueEntry, txtVoprosOtvet},
+        {kAnswerLabel, lblOtvet},
+        {kAnswerEntry, txtOtvet},
+    };
+    for (const auto& [bit, widget] : panel)
+        widget->setVisible((row.panel & bit) != 0);
+    txtOtvet->move(txtOtvet->x(), (row.panel & kClueEntry) != 0 ? 378 : 346);
+    const std::pair<unsigned, QAction*> actions[] = {
+        {kSave, FileSave},          {kSaveAs, FileSaveAs},        {kChange, KrossChange},
+        {kAbout, KrossAbout},       {kFoundWord, KrossFoundWord}, {kDeleteAnswer, KrossDelOtwet},
+        {kCopyWord, KrossCopyWord}, {kCellSize, OptionsRazmerKF},
+    };
+    for (const auto& [bit, action] : actions)
+        action->setEnabled((row.actions & bit) != 0);
 }
 
 void frmForma::resizeEvent(QResizeEvent* event) {

@@ -30,8 +30,7 @@ void frmForma::picPole_MouseDown(Qt::MouseButton, int, int) {
 }
 
 void frmForma::picPole_MouseUp(Qt::MouseButton, int x, int y) {
-    const int mode = modeValue(state_.doc.Mode);
-    if (PolePressed && mode >= 2 && mode <= 5)
+    if (PolePressed && takesGridClicks(state_.doc.Mode))
         HandleGridClick(x, y);
     PolePressed = false;
 }
