@@ -6,21 +6,21 @@
 
 #include <algorithm>
 
-int fileMessageEntry(FileStatus status) {
+LangEntry fileMessageEntry(FileStatus status) {
     switch (status) {
     case FileStatus::Ok:
-        return 0;
+        return LangEntry::None;
     case FileStatus::NotFound:
-        return 62;
+        return LangEntry::NotFound;
     case FileStatus::OpenFailed:
     case FileStatus::Unusable:
-        return 63;
+        return LangEntry::NotOpened;
     case FileStatus::AccessDenied:
-        return 60;
+        return LangEntry::AccessDenied;
     case FileStatus::WriteFailed:
-        return 61;
+        return LangEntry::NotWritten;
     }
-    return 0;
+    return LangEntry::None;
 }
 
 bool overwriteQuestionNeeded(const QString& path, const QString& currentPath) {

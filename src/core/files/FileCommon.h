@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/language/Language.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -23,8 +25,8 @@ enum class FileStatus {
     WriteFailed,  // saving: anything else, the writing itself included (disk full ...)
 };
 
-// The language entry that explains a failure: 62, 63, 60 or 61; 0 for Ok.
-int fileMessageEntry(FileStatus status);
+// The language entry that explains a failure; None for Ok.
+LangEntry fileMessageEntry(FileStatus status);
 
 // Saves through a temporary file that replaces path only when every byte has been written: a
 // failure at any point leaves the previous file as it was. A link is followed and its target

@@ -6,8 +6,8 @@
 
 void frmForma::HelpCallHelp_Click() {
     setCursor(Qt::WaitCursor);
-    // Entry 1 names the document inside the program folder; language files may write "\".
-    QString name = cp1251::toUnicode(state().language.entry(1));
+    // HelpFile names the document inside the program folder; language files may write "\".
+    QString name = cp1251::toUnicode(state().language.entry(LangEntry::HelpFile));
     name.replace(u'\\', u'/');
     OpenDocument(*this, state().ProgramFolder + name);
     unsetCursor();

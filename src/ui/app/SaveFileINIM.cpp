@@ -8,7 +8,8 @@ void frmForma::SaveFileINI() {
     const SettingsWriteResult result = state_.saveSettings();
     if (result == SettingsWriteResult::Ok)
         return;
-    const int entry = result == SettingsWriteResult::AccessDenied ? 60 : 61;
+    const LangEntry entry = result == SettingsWriteResult::AccessDenied ? LangEntry::AccessDenied
+                                                                        : LangEntry::NotWritten;
     message(fileFailureText(state_.language, Settings::kFileName, entry), platform::Icon::Critical);
 }
 
@@ -17,15 +18,15 @@ int frmForma::ConfirmDiscardChanges() {
     const CrosswordDocument& doc = state_.doc;
     if (!doc.Modified)
         return 0;
-    int entry = 0;
+    LangEntry entry = LangEntry::None;
     switch (doc.Mode) {
     case EditMode::ModeAuthor:
     case EditMode::ModeAuthorNoAnswers:
-        entry = 70;
+        entry = LangEntry::SaveChangesQuestion;
         break;
     case EditMode::ModeSolveNoAnswers:
     case EditMode::ModeSolve:
-        entry = 71;
+        entry = LangEntry::SaveAnswersQuestion;
         break;
     default:
         return 0;

@@ -116,7 +116,7 @@ void frmForma::createPanel(QWidget* central) {
     kClearPole = named(new QPushButton(central), "kClearPole");
     kClearPole->setGeometry(6, 122, 143, 28);
 
-    // Words and clues (modes 3 to 8).
+    // Words and clues (from ModeAuthor on; see the mode table).
     lblStatistika = named(new QLabel(central), "lblStatistika");
     lblStatistika->setGeometry(6, 6, 145, 18);
     lblSlov = named(new QLabel(central), "lblSlov");

@@ -125,7 +125,8 @@ void frmForma::CopyKross() {
     for (const QString& path : {names.page, names.gridPicture, names.answersPicture}) {
         if (!QFileInfo(path).isFile())
             continue;
-        if (message(lang.caption(3) + ' ' + shownPath(path) + lang.OverwriteQuestion(),
+        if (message(lang.caption(LangEntry::FileMenu) + ' ' + shownPath(path) +
+                        lang.OverwriteQuestion(),
                     platform::Icon::Warning, platform::Buttons::YesNo,
                     platform::Answer::No) != platform::Answer::Yes)
             return;
@@ -161,8 +162,9 @@ void frmForma::CopyKross() {
     if (failed(names.answersPicture, answers))
         return;
 
-    const PageCaptions captions{lang.caption(8), lang.caption(67), lang.caption(68),
-                                lang.entry(55)};
+    const PageCaptions captions{lang.caption(LangEntry::CrosswordMenu),
+                                lang.caption(LangEntry::Across), lang.caption(LangEntry::Down),
+                                lang.entry(LangEntry::By)};
     const QByteArray page =
         buildHtmlPage(doc, captions, names.gridPictureName, names.answersPictureName);
     failed(names.page, saveFileSafely(names.page, [&page](QIODevice& device) {

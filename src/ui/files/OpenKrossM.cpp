@@ -57,7 +57,8 @@ void frmForma::openCrosswordFile(const QString& path) {
         message(state_.ownText(OwnText::CellSizeReduced) + seqtext::strNumber(reducedCellSize),
                 platform::Icon::Information);
     if (mode == EditMode::ModeIncomplete)
-        message(state_.language.entry(33), platform::Icon::Information);
+        message(state_.language.entry(LangEntry::IncompleteNeedsPassword),
+                platform::Icon::Information);
 }
 
 bool frmForma::ChooseAndOpenCrossword() {

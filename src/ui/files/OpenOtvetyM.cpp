@@ -66,7 +66,8 @@ void frmForma::OpenAnswersFile(const QString& path) {
     }
     buildAndDrawGrid();
     const int left = doc.WordCount - doc.SolvedCount;
-    lblSlov->setText(cp1251::toUnicode(state_.language.entry(54) + seqtext::strNumber(left)));
+    lblSlov->setText(
+        cp1251::toUnicode(state_.language.entry(LangEntry::Words) + seqtext::strNumber(left)));
 
     // Counted by the marks themselves: a damaged file's word count cannot end the solving.
     if (!unsolved) {
@@ -74,7 +75,7 @@ void frmForma::OpenAnswersFile(const QString& path) {
             doc.Mode = EditMode::ModeEmpty;
             UpdateControlsForMode();
         }
-        message(state_.language.entry(56), platform::Icon::Information);
+        message(state_.language.entry(LangEntry::AllSolved), platform::Icon::Information);
     } else if (doc.Mode != EditMode::ModeSolveNoAnswers) {
         SelectByNumber(unsolved->first);
     }

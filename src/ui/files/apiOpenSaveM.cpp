@@ -21,7 +21,7 @@ QString frmForma::ShowFileDialog(bool isSave, const QString& defaultName,
 }
 
 QByteArray frmForma::fileMenuText(const QByteArray& rest) const {
-    return state_.language.caption(3) + ' ' + rest;
+    return state_.language.caption(LangEntry::FileMenu) + ' ' + rest;
 }
 
 void frmForma::showFileFailure(FileStatus status) {

@@ -18,22 +18,22 @@ frmAbout::frmAbout(frmForma& form) : QDialog(&form), form_(form) {
     setObjectName(QStringLiteral("frmAbout"));
     const Language& lang = form_.state().language;
     auto labelled = [this, &lang](QLabel*& label, const char* labelName, QLineEdit*& box,
-                                  const char* boxName, int entry) {
+                                  const char* boxName, LangEntry entry) {
         label = new QLabel(cp1251::toUnicode(lang.entry(entry)), this);
         label->setObjectName(QLatin1String(labelName));
         box = new QLineEdit(this);
         box->setObjectName(QLatin1String(boxName));
         label->setBuddy(box);
     };
-    labelled(Label1, "Label1", txtNameKross, "txtNameKross", 35);
-    labelled(Label2, "Label2", txtNameAutor, "txtNameAutor", 36);
-    labelled(Label3, "Label3", txtPW, "txtPW", 31);
-    labelled(Label4, "Label4", txtPW2, "txtPW2", 37);
+    labelled(Label1, "Label1", txtNameKross, "txtNameKross", LangEntry::Title);
+    labelled(Label2, "Label2", txtNameAutor, "txtNameAutor", LangEntry::Author);
+    labelled(Label3, "Label3", txtPW, "txtPW", LangEntry::Password);
+    labelled(Label4, "Label4", txtPW2, "txtPW2", LangEntry::ConfirmPassword);
     for (QLineEdit* box : {txtPW, txtPW2})
         maskAsPassword(box);
     kOK = new QPushButton(QStringLiteral("OK"), this);
     kOK->setObjectName(QStringLiteral("kOK"));
-    kNO = new QPushButton(cp1251::toUnicode(lang.entry(30)), this);
+    kNO = new QPushButton(cp1251::toUnicode(lang.entry(LangEntry::Cancel)), this);
     kNO->setObjectName(QStringLiteral("kNO"));
     kOK->setDefault(true);
     kOK->setEnabled(false);

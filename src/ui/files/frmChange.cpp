@@ -15,7 +15,7 @@
 frmChange::frmChange(frmForma& form) : QDialog(&form), form_(form) {
     setObjectName(QStringLiteral("frmChange"));
     const Language& lang = form_.state().language;
-    Label1 = new QLabel(cp1251::toUnicode(lang.entry(31)), this);
+    Label1 = new QLabel(cp1251::toUnicode(lang.entry(LangEntry::Password)), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     txtPassword = new QLineEdit(this);
     txtPassword->setObjectName(QStringLiteral("txtPassword"));
@@ -24,7 +24,7 @@ frmChange::frmChange(frmForma& form) : QDialog(&form), form_(form) {
     kOK = new QPushButton(QStringLiteral("OK"), this);
     kOK->setObjectName(QStringLiteral("kOK"));
     kOK->setDefault(true);
-    kNO = new QPushButton(cp1251::toUnicode(lang.entry(30)), this);
+    kNO = new QPushButton(cp1251::toUnicode(lang.entry(LangEntry::Cancel)), this);
     kNO->setObjectName(QStringLiteral("kNO"));
 
     auto* layout = new QVBoxLayout(this);
@@ -46,7 +46,7 @@ void frmChange::kOK_Click() {
     CrosswordDocument& doc = s.doc;
     if (UnscrambleText(doc.Scramble, doc.CrosswordPassword) !=
         cp1251::fromUnicode(txtPassword->text())) {
-        form_.message(s.language.entry(32), platform::Icon::Information);
+        form_.message(s.language.entry(LangEntry::WrongPassword), platform::Icon::Information);
         return;
     }
     hide();

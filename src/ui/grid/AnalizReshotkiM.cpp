@@ -22,19 +22,21 @@ void frmForma::acceptDrawnGrid() {
     CrosswordDocument& doc = state_.doc;
     const Language& lang = state_.language;
     if (!analyseGrid(doc)) {
-        message(lang.entry(64), platform::Icon::Critical);
+        message(lang.entry(LangEntry::NoWords), platform::Icon::Critical);
         return;
     }
     buildAndDrawGrid();
     UpdateControlsForMode();
-    lblSlov->setText(cp1251::toUnicode(lang.entry(54) + seqtext::strNumber(doc.WordCount)));
+    lblSlov->setText(
+        cp1251::toUnicode(lang.entry(LangEntry::Words) + seqtext::strNumber(doc.WordCount)));
     if (doc.NoAnswers == 1) {
         setCaptionBytes(cp1251::fromUnicode(Kross->title()) + ": \"" + doc.CrosswordTitle + "\" (" +
-                        lang.entry(29) + ')');
+                        lang.entry(LangEntry::NoAnswers) + ')');
     } else {
-        setCaptionBytes(lang.entry(48) + ' ' + lang.entry(50));
+        setCaptionBytes(lang.entry(LangEntry::CaptionStart) + ' ' +
+                        lang.entry(LangEntry::EnteringWords));
         txtVoprosOtvet->setFocus(Qt::OtherFocusReason);
-        lblVoprosOtvet->setText(cp1251::toUnicode(lang.entry(52)));
+        lblVoprosOtvet->setText(cp1251::toUnicode(lang.entry(LangEntry::Clue)));
         SelectNextUnanswered();
     }
     doc.Modified = true;

@@ -39,8 +39,9 @@ void frmForma::picPole_MouseMove(Qt::MouseButtons, int x, int y) {
     if (state_.doc.Mode != EditMode::ModeDrawGrid)
         return;
     const CrosswordDocument& doc = state_.doc;
-    lblKoordinaty->setText(cp1251::toUnicode(coordinatesText(
-        state_.language.entry(69), x, y, state_.settings.CellSize, doc.GridWidth, doc.GridHeight)));
+    lblKoordinaty->setText(cp1251::toUnicode(coordinatesText(state_.language.entry(LangEntry::Cell),
+                                                             x, y, state_.settings.CellSize,
+                                                             doc.GridWidth, doc.GridHeight)));
 }
 
 void frmForma::paintDrawnCell(int cx, int cy, int value) {

@@ -78,13 +78,13 @@ frmRazKletok::frmRazKletok(frmForma& form) : QDialog(&form), form_(form) {
     grid->setSizeConstraint(QLayout::SetFixedSize);
 
     const Language& lang = form_.state().language;
-    auto text = [&lang](int n) { return cp1251::toUnicode(lang.entry(n)); };
+    auto text = [&lang](LangEntry e) { return cp1251::toUnicode(lang.entry(e)); };
     setWindowTitle(form_.OptionsRazmerKF->text());
-    Label1->setText(text(42));
-    Label2->setText(text(43));
-    kFont->setText(text(44));
-    Label3->setText(text(45));
-    kNO->setText(text(30));
+    Label1->setText(text(LangEntry::CellSize));
+    Label2->setText(text(LangEntry::NumberSize));
+    kFont->setText(text(LangEntry::LetterFont));
+    Label3->setText(text(LangEntry::Preview));
+    kNO->setText(text(LangEntry::Cancel));
     kOK->setDefault(true);
 
     const Settings& s = form_.state().settings;

@@ -54,14 +54,14 @@ frmRazmer::frmRazmer(frmForma& form) : QDialog(&form), form_(form) {
     grid->addWidget(kNO, 6, 1);
 
     const Language& lang = form_.state().language;
-    auto text = [&lang](int n) { return cp1251::toUnicode(lang.entry(n)); };
-    setWindowTitle(text(25));
-    Label1->setText(text(26));
-    Label2->setText(text(27));
-    Label3->setText(text(28));
-    Label4->setText(text(35));
-    chNoOtvet->setText(text(29));
-    kNO->setText(text(30));
+    auto text = [&lang](LangEntry e) { return cp1251::toUnicode(lang.entry(e)); };
+    setWindowTitle(text(LangEntry::NewCrosswordTitle));
+    Label1->setText(text(LangEntry::NewCrosswordPrompt));
+    Label2->setText(text(LangEntry::Columns));
+    Label3->setText(text(LangEntry::Rows));
+    Label4->setText(text(LangEntry::Title));
+    chNoOtvet->setText(text(LangEntry::NoAnswers));
+    kNO->setText(text(LangEntry::Cancel));
     kOK->setDefault(true);
     kOK->setEnabled(false);
 

@@ -10,7 +10,7 @@ void frmForma::checkTypedAnswer(const QByteArray& word) {
     CrosswordDocument& doc = state_.doc;
     const CheckOutcome out = CheckSolverAnswer(doc, word, state_.ShownStyle);
     if (!out.hit) {
-        message(state_.language.entry(34), platform::Icon::Information);
+        message(state_.language.entry(LangEntry::WrongAnswer), platform::Icon::Information);
         return;
     }
     DrawSlot(out.slot, out.direction, slotcolor::kWhite);
@@ -31,7 +31,7 @@ void frmForma::checkTypedAnswer(const QByteArray& word) {
         ShowSolverSelection(out.across, out.down);
         break;
     case Next::Solved:
-        message(state_.language.entry(56), platform::Icon::Information);
+        message(state_.language.entry(LangEntry::AllSolved), platform::Icon::Information);
         break;
     case Next::None:
         break;

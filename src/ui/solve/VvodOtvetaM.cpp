@@ -37,6 +37,6 @@ void frmForma::enterTypedAnswer(const QByteArray& word) {
             DrawSlot(out.nextSlot, out.nextDirection, slotcolor::kYellow);
         }
     } else {
-        message(state_.language.entry(56), platform::Icon::Information);
+        message(state_.language.entry(LangEntry::AllSolved), platform::Icon::Information);
     }
 }

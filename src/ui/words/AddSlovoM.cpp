@@ -127,8 +127,8 @@ void frmForma::placeTypedAnswer() {
 }
 
 void frmForma::showLetterConflict(int position, unsigned char crossing, unsigned char typed) {
-    const QByteArray text = state_.language.entry(72) + ' ' + static_cast<char>(crossing) + ", " +
-                            static_cast<char>(typed);
+    const QByteArray text = state_.language.entry(LangEntry::LetterMismatch) + ' ' +
+                            static_cast<char>(crossing) + ", " + static_cast<char>(typed);
     message(text, platform::Icon::Critical);
     // The author overtypes the offending letter, so the box takes the focus to show it.
     txtOtvet->setFocus(Qt::OtherFocusReason);
@@ -136,5 +136,6 @@ void frmForma::showLetterConflict(int position, unsigned char crossing, unsigned
 }
 
 void frmForma::showWordsOpen(int open) {
-    lblSlov->setText(cp1251::toUnicode(state_.language.entry(54) + seqtext::strNumber(open)));
+    lblSlov->setText(
+        cp1251::toUnicode(state_.language.entry(LangEntry::Words) + seqtext::strNumber(open)));
 }

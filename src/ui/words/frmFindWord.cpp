@@ -60,12 +60,12 @@ frmFindWord::frmFindWord(frmForma& form) : QWidget(&form, Qt::Dialog), form_(for
 
 void frmFindWord::Form_Load() {
     const Language& lang = form_.state().language;
-    auto text = [&lang](int n) { return cp1251::toUnicode(lang.entry(n)); };
+    auto text = [&lang](LangEntry e) { return cp1251::toUnicode(lang.entry(e)); };
     showCount(0);
-    Label3->setText(text(74) + cp1251::toUnicode(seqtext::strNumber(0)));
-    Label1->setText(text(39));
-    Label2->setText(text(40));
-    Label4->setText(text(75));
+    Label3->setText(text(LangEntry::Letters) + cp1251::toUnicode(seqtext::strNumber(0)));
+    Label1->setText(text(LangEntry::PatternPrompt));
+    Label2->setText(text(LangEntry::MatchingWords));
+    Label4->setText(text(LangEntry::DictionaryHint));
     if (form_.state().doc.CurrentSlot <= 0)
         return;
     txtWord->setText(cp1251::toUnicode(words::prefilledPattern(form_.state().doc)));
@@ -76,11 +76,12 @@ void frmFindWord::Form_Load() {
 
 void frmFindWord::showCount(qsizetype count) {
     setWindowTitle(form_.KrossFoundWord->text() + QStringLiteral(": ") +
-                   cp1251::toUnicode(form_.state().language.entry(38)) + QString::number(count));
+                   cp1251::toUnicode(form_.state().language.entry(LangEntry::Found)) +
+                   QString::number(count));
 }
 
 void frmFindWord::txtWord_Change() {
-    Label3->setText(cp1251::toUnicode(form_.state().language.entry(74) +
+    Label3->setText(cp1251::toUnicode(form_.state().language.entry(LangEntry::Letters) +
                                       seqtext::strNumber(txtWord->text().size())));
 }
 
@@ -90,7 +91,7 @@ void frmFindWord::Search() {
         return;
     if (pattern.size() > words::kMaxPatternLength) {
         form_.platformServices().messageBox(
-            this, cp1251::toUnicode(form_.state().language.entry(41)),
+            this, cp1251::toUnicode(form_.state().language.entry(LangEntry::PatternTooLong)),
             cp1251::toUnicode(form_.state().MessageTitle), platform::Icon::Critical,
             platform::Buttons::Ok, platform::Answer::Ok);
         return;

@@ -298,7 +298,7 @@ TEST(CrosswordFile, SizesTheProgramCannotHoldAreRefused) {
         const CrosswordDocument prev = read;
         const CrosswordReadResult r = readBytes(bytes, read);
         EXPECT_EQ(r.status, FileStatus::Unusable) << bytes.constData();
-        EXPECT_EQ(fileMessageEntry(r.status), 63);
+        EXPECT_EQ(fileMessageEntry(r.status), LangEntry::NotOpened);
         EXPECT_EQ(read.Mode, EditMode::ModeOpenFailed);
         expectSameCrossword(read, prev);
         EXPECT_EQ(read.CrosswordPath, prev.CrosswordPath);
@@ -337,9 +337,10 @@ TEST(CrosswordFile, OpenFailuresLeaveTheCrosswordInMemory) {
     const struct {
         QString path;
         FileStatus status;
-        int entry;
-    } cases[] = {{dir.filePath(QStringLiteral("missing.cfw")), FileStatus::NotFound, 62},
-                 {dir.filePath(QStringLiteral("folder.cfw")), FileStatus::OpenFailed, 63}};
+        LangEntry entry;
+    } cases[] = {
+        {dir.filePath(QStringLiteral("missing.cfw")), FileStatus::NotFound, LangEntry::NotFound},
+        {dir.filePath(QStringLiteral("folder.cfw")), FileStatus::OpenFailed, LangEntry::NotOpened}};
     for (const auto& c : cases) {
         CrosswordDocument doc = previousDocument();
         const CrosswordDocument prev = doc;
@@ -377,7 +378,7 @@ TEST(CrosswordFile, FailedCreateIsReportedAndChangesNothing) {
         doc.CrosswordPath = QStringLiteral("/before.cfw");
         const FileStatus s = WriteCrosswordFile(path, doc);
         EXPECT_EQ(s, FileStatus::AccessDenied) << path.toStdString();
-        EXPECT_EQ(fileMessageEntry(s), 60);
+        EXPECT_EQ(fileMessageEntry(s), LangEntry::AccessDenied);
         EXPECT_EQ(doc.CrosswordPath, QStringLiteral("/before.cfw"));
         EXPECT_TRUE(doc.Modified);
     }
@@ -421,7 +422,7 @@ TEST(CrosswordFile, FailedSaveKeepsThePreviousFile) {
     }
 
     EXPECT_EQ(s, FileStatus::WriteFailed);
-    EXPECT_EQ(fileMessageEntry(s), 61);
+    EXPECT_EQ(fileMessageEntry(s), LangEntry::NotWritten);
     EXPECT_EQ(readAll(path), previous);
     EXPECT_TRUE(big.Modified);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("keep.cfw")});

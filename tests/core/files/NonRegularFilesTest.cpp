@@ -30,7 +30,7 @@ TEST(NonRegularFiles, APipeIsRefusedAtOnceByEveryReader) {
         const CrosswordDocument before = doc;
         const CrosswordReadResult r = ReadCrosswordFile(pipe, doc);
         EXPECT_EQ(r.status, FileStatus::Unusable);
-        EXPECT_EQ(fileMessageEntry(r.status), 63);
+        EXPECT_EQ(fileMessageEntry(r.status), LangEntry::NotOpened);
         expectSameCrossword(doc, before);
     }
     QDir(dir.path()).remove(QStringLiteral("pipe"));

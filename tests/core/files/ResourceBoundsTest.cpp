@@ -197,7 +197,7 @@ TEST(ResourceBounds, FilesOverTheBoundAreRefusedUnread) {
     const CrosswordDocument before = doc;
     const CrosswordReadResult r = ReadCrosswordFile(crossword, doc);
     EXPECT_EQ(r.status, FileStatus::Unusable);
-    EXPECT_EQ(fileMessageEntry(r.status), 63);
+    EXPECT_EQ(fileMessageEntry(r.status), LangEntry::NotOpened);
     EXPECT_EQ(doc.Mode, EditMode::ModeOpenFailed);
     expectSameCrossword(doc, before);
     EXPECT_EQ(doc.CrosswordPath, before.CrosswordPath);

@@ -135,7 +135,8 @@ TEST(LanguageStrings, CaptionsAreBuiltInUntilTheFirstLoad) {
     EXPECT_EQ(l.caption(2), "");
     load(l, "Name\r\n");
     EXPECT_EQ(l.caption(3), "");
-    EXPECT_EQ(fileFailureText(Language(), "/x/y.txt", 62), cp("Файл") + " /x/y.txt ");
+    EXPECT_EQ(fileFailureText(Language(), "/x/y.txt", LangEntry::NotFound),
+              cp("Файл") + " /x/y.txt ");
 }
 
 TEST(ModeTextsTest, EveryModeAfterALoad) {
@@ -213,8 +214,8 @@ TEST(LanguageFile, OpenFailuresChangeNothing) {
 
     EXPECT_EQ(loadLanguageFile(state, "Missing.txt"), LanguageOpenError::NotFound);
     EXPECT_EQ(loadLanguageFile(state, "Folder.txt"), LanguageOpenError::Other);
-    EXPECT_EQ(failureEntry(LanguageOpenError::NotFound), 62);
-    EXPECT_EQ(failureEntry(LanguageOpenError::Other), 63);
+    EXPECT_EQ(failureEntry(LanguageOpenError::NotFound), LangEntry::NotFound);
+    EXPECT_EQ(failureEntry(LanguageOpenError::Other), LangEntry::NotOpened);
     EXPECT_EQ(state.settings.LanguageFileName, "Test.txt");
     EXPECT_EQ(state.MessageTitle, "Title");
     EXPECT_EQ(state.language.entry(12), "Ready");
@@ -270,4 +271,35 @@ TEST(ShippedLanguageFiles, AreCompleteWindows1251WithCrLf) {
             }
         }
     }
+}
+
+// The names keep the numbers the language files carry.
+TEST(ShippedLanguageFiles, NamedEntriesReadTheirTexts) {
+    QFile file(QStringLiteral(CLUEFORGE_RESOURCES "/Language/English.txt"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const Language l = loaded(file.readAll());
+    const std::pair<LangEntry, const char*> cases[] = {
+        {LangEntry::HelpFile, "Clueforge.en.htm"},
+        {LangEntry::FileMenu, "File"},
+        {LangEntry::CrosswordMenu, "Crossword"},
+        {LangEntry::AboutProgram, "About Clueforge"},
+        {LangEntry::NewCrosswordTitle, "New Crossword"},
+        {LangEntry::Cancel, "Cancel"},
+        {LangEntry::IncompleteNeedsPassword,
+         "Some words of this crossword have no answer. Enter the password to complete it."},
+        {LangEntry::Found, "found "},
+        {LangEntry::AvailableLanguages, "Available languages:"},
+        {LangEntry::EnteringWords, "entering words and clues"},
+        {LangEntry::Words, "Words:"},
+        {LangEntry::AccessDenied, "cannot be written: access denied."},
+        {LangEntry::NotWritten, "could not be written."},
+        {LangEntry::NotFound, "was not found."},
+        {LangEntry::NotOpened, "could not be opened."},
+        {LangEntry::Cell, "Cell:"},
+        {LangEntry::SaveAnswersQuestion, "Your answers have not been saved. Save them?"},
+        {LangEntry::DictionaryHint, "Double-click a word to look it up in the online dictionary."},
+    };
+    for (const auto& [e, text] : cases)
+        EXPECT_EQ(l.entry(e), text) << entryNumber(e);
+    EXPECT_EQ(l.entry(LangEntry::None), "");
 }

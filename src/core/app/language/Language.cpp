@@ -41,54 +41,54 @@ QByteArray Language::ownText(OwnText which) const {
 }
 
 QByteArray Language::KrossFileFilter() const {
-    return filter(caption(8), "*.cfw");
+    return filter(caption(LangEntry::CrosswordMenu), "*.cfw");
 }
 
 QByteArray Language::AnswersFileFilter() const {
-    return filter(entry(57), "*.otv");
+    return filter(entry(LangEntry::AnswersFiles), "*.otv");
 }
 
 QByteArray Language::OverwriteQuestion() const {
-    return ' ' + entry(58) + "\r\n" + entry(59);
+    return ' ' + entry(LangEntry::AlreadyExists) + "\r\n" + entry(LangEntry::ReplaceQuestion);
 }
 
 QByteArray builtInCaption(int entry) {
     struct BuiltIn {
-        int entry;
+        LangEntry entry;
         const char* utf8;
     };
     static constexpr BuiltIn kBuiltIn[] = {
-        {3, "Файл"},
-        {4, "Открыть ответы"},
-        {5, "Сохранить"},
-        {6, "Сохранить как..."},
-        {7, "Выход"},
-        {8, "Кроссворд"},
-        {9, "Создать"},
-        {10, "Открыть"},
-        {11, "Изменить"},
-        {12, "Решётка готова"},
-        {13, "О кроссворде"},
-        {14, "Поиск слов"},
-        {15, "Удалить ответ"},
-        {16, "Копировать в HTML Document"},
-        {17, "Опции"},
-        {18, "Размер клеток и шрифта"},
-        {19, "Классический стиль"},
-        {20, "Арабский стиль"},
-        {21, "Справка"},
-        {22, "Вызов справки"},
-        {24, "О программе"},
-        {53, "Введите ответ:"},
-        {65, "Статистика:"},
-        {66, "Симметричное выделение клеток"},
-        {67, "По горизонтали:"},
-        {68, "По вертикали:"},
-        {69, "Координаты"},
-        {73, "Очистить"},
+        {LangEntry::FileMenu, "Файл"},
+        {LangEntry::OpenAnswers, "Открыть ответы"},
+        {LangEntry::Save, "Сохранить"},
+        {LangEntry::SaveAs, "Сохранить как..."},
+        {LangEntry::Exit, "Выход"},
+        {LangEntry::CrosswordMenu, "Кроссворд"},
+        {LangEntry::NewCrossword, "Создать"},
+        {LangEntry::OpenCrossword, "Открыть"},
+        {LangEntry::ChangeCrossword, "Изменить"},
+        {LangEntry::FinishGrid, "Решётка готова"},
+        {LangEntry::Properties, "О кроссворде"},
+        {LangEntry::FindWords, "Поиск слов"},
+        {LangEntry::DeleteAnswer, "Удалить ответ"},
+        {LangEntry::ExportHtml, "Копировать в HTML Document"},
+        {LangEntry::OptionsMenu, "Опции"},
+        {LangEntry::CellAndFontSize, "Размер клеток и шрифта"},
+        {LangEntry::ClassicStyle, "Классический стиль"},
+        {LangEntry::RightToLeftStyle, "Арабский стиль"},
+        {LangEntry::HelpMenu, "Справка"},
+        {LangEntry::ViewHelp, "Вызов справки"},
+        {LangEntry::AboutProgram, "О программе"},
+        {LangEntry::Answer, "Введите ответ:"},
+        {LangEntry::Statistics, "Статистика:"},
+        {LangEntry::Symmetry, "Симметричное выделение клеток"},
+        {LangEntry::Across, "По горизонтали:"},
+        {LangEntry::Down, "По вертикали:"},
+        {LangEntry::Cell, "Координаты"},
+        {LangEntry::Clear, "Очистить"},
     };
     for (const BuiltIn& b : kBuiltIn)
-        if (b.entry == entry)
+        if (entryNumber(b.entry) == entry)
             return cp1251::fromUnicode(QString::fromUtf8(b.utf8));
     return {};
 }

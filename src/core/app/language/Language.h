@@ -17,6 +17,90 @@ enum class OwnText : int {
     QtLocale = 106,
 };
 
+// The numbered entries of a language file, named for what each text is. 23 is not used; 0 is
+// no entry (its text is empty).
+enum class LangEntry : int {
+    None = 0,
+    HelpFile = 1,    // the help file's name
+    ProgramName = 2, // message box title
+    FileMenu = 3,    // also opens the file failure messages
+    OpenAnswers = 4,
+    Save = 5,
+    SaveAs = 6,
+    Exit = 7,
+    CrosswordMenu = 8, // also the crossword files' filter and the page heading
+    NewCrossword = 9,
+    OpenCrossword = 10,
+    ChangeCrossword = 11,
+    FinishGrid = 12,
+    Properties = 13,
+    FindWords = 14,
+    DeleteAnswer = 15,
+    ExportHtml = 16,
+    OptionsMenu = 17,
+    CellAndFontSize = 18,
+    ClassicStyle = 19,
+    RightToLeftStyle = 20,
+    HelpMenu = 21,
+    ViewHelp = 22,
+    AboutProgram = 24,
+    NewCrosswordTitle = 25, // the new crossword dialog's title
+    NewCrosswordPrompt = 26,
+    Columns = 27,
+    Rows = 28,
+    NoAnswers = 29,
+    Cancel = 30,
+    Password = 31,
+    WrongPassword = 32,
+    IncompleteNeedsPassword = 33,
+    WrongAnswer = 34,
+    Title = 35,
+    Author = 36,
+    ConfirmPassword = 37,
+    Found = 38, // followed by the number of words found
+    PatternPrompt = 39,
+    MatchingWords = 40,
+    PatternTooLong = 41,
+    CellSize = 42,
+    NumberSize = 43,
+    LetterFont = 44,
+    Preview = 45,
+    ChooseLanguage = 46,
+    AvailableLanguages = 47,
+    CaptionStart = 48, // the window caption before the mode's words
+    DrawingGrid = 49,
+    EnteringWords = 50,
+    WordNumberOrAnswer = 51,
+    Clue = 52,
+    Answer = 53,
+    Words = 54, // followed by a word count
+    By = 55,    // between a crossword's title and its author
+    AllSolved = 56,
+    AnswersFiles = 57, // the answers files' filter
+    AlreadyExists = 58,
+    ReplaceQuestion = 59,
+    AccessDenied = 60, // after a file's name
+    NotWritten = 61,   // after a file's name
+    NotFound = 62,     // after a file's name
+    NotOpened = 63,    // after a file's name
+    NoWords = 64,
+    Statistics = 65,
+    Symmetry = 66,
+    Across = 67,
+    Down = 68,
+    Cell = 69, // followed by the pointer's cell
+    SaveChangesQuestion = 70,
+    SaveAnswersQuestion = 71,
+    LetterMismatch = 72,
+    Clear = 73,
+    Letters = 74, // followed by a letter count
+    DictionaryHint = 75,
+};
+
+constexpr int entryNumber(LangEntry e) {
+    return static_cast<int>(e);
+}
+
 // The user-interface texts of the loaded language file, in Windows-1251.
 //
 // Entries 1 to 24 and 48 to 75 are replaced as a whole by every load (an entry the file lacks
@@ -36,18 +120,21 @@ struct Language {
 
     // Entry n, empty outside 1 to 75.
     QByteArray entry(int n) const;
+    QByteArray entry(LangEntry e) const { return entry(entryNumber(e)); }
     // What a menu, label or button captioned by entry n shows now: the entry once a file has
     // been loaded, the built-in Russian caption before that.
     QByteArray caption(int n) const;
+    QByteArray caption(LangEntry e) const { return caption(entryNumber(e)); }
     // Our own text, from the file when it has it, otherwise the built-in English.
     QByteArray ownText(OwnText which) const;
 
     // The crossword file dialogs' filter: the crossword menu's caption and "*.cfw", then all
     // files; NUL-separated pairs.
     QByteArray KrossFileFilter() const;
-    // The answers file dialogs' filter, named by entry 57.
+    // The answers file dialogs' filter, named by AnswersFiles.
     QByteArray AnswersFileFilter() const;
-    // Asked after a path before an existing file is replaced: " " + entry 58 + CR LF + entry 59.
+    // Asked after a path before an existing file is replaced: " " + AlreadyExists + CR LF +
+    // ReplaceQuestion.
     QByteArray OverwriteQuestion() const;
 };
 

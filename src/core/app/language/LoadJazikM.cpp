@@ -71,7 +71,7 @@ LanguageOpenError loadLanguageFile(AppState& state, const QByteArray& fileName) 
                                               : LanguageOpenError::Other;
     readLanguage(file, state.language);
     state.settings.LanguageFileName = fileName;
-    state.MessageTitle = state.language.entry(2);
+    state.MessageTitle = state.language.entry(LangEntry::ProgramName);
     return LanguageOpenError::None;
 }
 
@@ -83,41 +83,44 @@ std::optional<QByteArray> readLanguageName(const QString& path) {
     return in.readTextField().value_or(QByteArray());
 }
 
-QByteArray fileFailureText(const Language& language, const QByteArray& pathOrName, int entry) {
-    return language.caption(3) + ' ' + pathOrName + ' ' + language.entry(entry);
+QByteArray fileFailureText(const Language& language, const QByteArray& pathOrName,
+                           LangEntry entry) {
+    return language.caption(LangEntry::FileMenu) + ' ' + pathOrName + ' ' + language.entry(entry);
 }
 
 ModeTexts modeTexts(const AppState& state) {
     const Language& l = state.language;
     const CrosswordDocument& doc = state.doc;
-    const QByteArray titled = l.caption(8) + ": \"" + doc.CrosswordTitle + '"';
-    const QByteArray open = l.entry(54) + seqtext::strNumber(doc.WordCount - doc.SolvedCount);
+    const QByteArray titled =
+        l.caption(LangEntry::CrosswordMenu) + ": \"" + doc.CrosswordTitle + '"';
+    const QByteArray open =
+        l.entry(LangEntry::Words) + seqtext::strNumber(doc.WordCount - doc.SolvedCount);
     ModeTexts t;
     switch (doc.Mode) {
     case EditMode::ModeEmpty:
-        t.caption = l.entry(2);
+        t.caption = l.entry(LangEntry::ProgramName);
         break;
     case EditMode::ModeDrawGrid:
-        t.caption = l.entry(48) + ' ' + l.entry(49);
+        t.caption = l.entry(LangEntry::CaptionStart) + ' ' + l.entry(LangEntry::DrawingGrid);
         break;
     case EditMode::ModeAuthor:
-        t.caption = l.entry(48) + ' ' + l.entry(50);
-        t.lblSlov = l.entry(54) + seqtext::strNumber(doc.WordCount);
-        t.lblVoprosOtvet = l.entry(52);
+        t.caption = l.entry(LangEntry::CaptionStart) + ' ' + l.entry(LangEntry::EnteringWords);
+        t.lblSlov = l.entry(LangEntry::Words) + seqtext::strNumber(doc.WordCount);
+        t.lblVoprosOtvet = l.entry(LangEntry::Clue);
         break;
     case EditMode::ModeAuthorNoAnswers:
         t.caption = titled;
         t.lblSlov = open;
         break;
     case EditMode::ModeSolveNoAnswers:
-        t.caption = titled + " (" + l.entry(29) + ')';
+        t.caption = titled + " (" + l.entry(LangEntry::NoAnswers) + ')';
         t.lblSlov = open;
-        t.lblVoprosOtvet = l.entry(51);
+        t.lblVoprosOtvet = l.entry(LangEntry::WordNumberOrAnswer);
         break;
     case EditMode::ModeSolve:
-        t.caption = titled + ' ' + l.entry(55) + ' ' + doc.CrosswordAuthor;
+        t.caption = titled + ' ' + l.entry(LangEntry::By) + ' ' + doc.CrosswordAuthor;
         t.lblSlov = open;
-        t.lblVoprosOtvet = l.entry(51);
+        t.lblVoprosOtvet = l.entry(LangEntry::WordNumberOrAnswer);
         break;
     case EditMode::ModeIncomplete:
     case EditMode::ModeOpenFailed:

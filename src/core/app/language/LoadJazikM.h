@@ -1,6 +1,8 @@
 // Language files: reading, the failure texts and what the main window shows for each mode.
 #pragma once
 
+#include "app/language/Language.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -8,13 +10,12 @@
 
 class AppState;
 class QIODevice;
-struct Language;
 
-// Why a language file could not be opened; the failure message ends in entry 62 or 63.
+// Why a language file could not be opened; the failure message ends in NotFound or NotOpened.
 enum class LanguageOpenError { None, NotFound, Other };
 
-constexpr int failureEntry(LanguageOpenError e) {
-    return e == LanguageOpenError::NotFound ? 62 : 63;
+constexpr LangEntry failureEntry(LanguageOpenError e) {
+    return e == LanguageOpenError::NotFound ? LangEntry::NotFound : LangEntry::NotOpened;
 }
 
 // ProgramFolder + "Language/" + the file name; a "\" in the name counts as a separator.
@@ -36,7 +37,7 @@ bool isLanguageFileName(const QByteArray& fileName);
 void readLanguage(QIODevice& device, Language& language);
 
 // Loads languageFilePath(state, fileName) into state.language and sets MessageTitle
-// (entry 2) and the settings' LanguageFileName. When the file cannot be opened, or the name is
+// (ProgramName) and the settings' LanguageFileName. When the file cannot be opened, or the name is
 // not a language file name, nothing changes.
 LanguageOpenError loadLanguageFile(AppState& state, const QByteArray& fileName);
 
@@ -45,7 +46,7 @@ std::optional<QByteArray> readLanguageName(const QString& path);
 
 // File failures as the user sees them: the File menu's caption, a blank, the path or file name,
 // a blank and the language entry that tells what went wrong.
-QByteArray fileFailureText(const Language& language, const QByteArray& pathOrName, int entry);
+QByteArray fileFailureText(const Language& language, const QByteArray& pathOrName, LangEntry entry);
 
 // What the main window shows for the current mode after a load: its caption, the word count
 // and the caption of the box label. A member left empty is not changed in that mode.

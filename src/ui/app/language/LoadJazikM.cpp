@@ -31,38 +31,38 @@ void setCaption(QObject* target, const QString& text) {
 
 void frmForma::applyCaption(int entry, const QByteArray& text) {
     // The controls captioned straight from an entry; the other entries are read where used.
-    const std::pair<int, QObject*> targets[] = {
-        {3, File},
-        {4, FileOpenOtvet},
-        {5, FileSave},
-        {6, FileSaveAs},
-        {7, FileExit},
-        {8, Kross},
-        {9, KrossNew},
-        {10, KrossOpen},
-        {11, KrossChange},
-        {12, kReshotkaGotova},
-        {13, KrossAbout},
-        {14, KrossFoundWord},
-        {15, KrossDelOtwet},
-        {16, KrossCopyWord},
-        {17, Options},
-        {18, OptionsRazmerKF},
-        {19, OptionsStyle[0]},
-        {20, OptionsStyle[1]},
-        {21, Help},
-        {22, HelpCallHelp},
-        {24, HelpAbout},
-        {53, lblOtvet},
-        {65, lblStatistika},
-        {66, ChSimmetrija},
-        {67, lblGorizont},
-        {68, lblVertikal},
-        {69, lblKoordinaty},
-        {73, kClearPole},
+    const std::pair<LangEntry, QObject*> targets[] = {
+        {LangEntry::FileMenu, File},
+        {LangEntry::OpenAnswers, FileOpenOtvet},
+        {LangEntry::Save, FileSave},
+        {LangEntry::SaveAs, FileSaveAs},
+        {LangEntry::Exit, FileExit},
+        {LangEntry::CrosswordMenu, Kross},
+        {LangEntry::NewCrossword, KrossNew},
+        {LangEntry::OpenCrossword, KrossOpen},
+        {LangEntry::ChangeCrossword, KrossChange},
+        {LangEntry::FinishGrid, kReshotkaGotova},
+        {LangEntry::Properties, KrossAbout},
+        {LangEntry::FindWords, KrossFoundWord},
+        {LangEntry::DeleteAnswer, KrossDelOtwet},
+        {LangEntry::ExportHtml, KrossCopyWord},
+        {LangEntry::OptionsMenu, Options},
+        {LangEntry::CellAndFontSize, OptionsRazmerKF},
+        {LangEntry::ClassicStyle, OptionsStyle[0]},
+        {LangEntry::RightToLeftStyle, OptionsStyle[1]},
+        {LangEntry::HelpMenu, Help},
+        {LangEntry::ViewHelp, HelpCallHelp},
+        {LangEntry::AboutProgram, HelpAbout},
+        {LangEntry::Answer, lblOtvet},
+        {LangEntry::Statistics, lblStatistika},
+        {LangEntry::Symmetry, ChSimmetrija},
+        {LangEntry::Across, lblGorizont},
+        {LangEntry::Down, lblVertikal},
+        {LangEntry::Cell, lblKoordinaty},
+        {LangEntry::Clear, kClearPole},
     };
-    for (const auto& [n, target] : targets)
-        if (n == entry)
+    for (const auto& [e, target] : targets)
+        if (entryNumber(e) == entry)
             setCaption(target, cp1251::toUnicode(text));
 }
 

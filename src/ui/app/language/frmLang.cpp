@@ -99,9 +99,9 @@ void frmLang::fillLists() {
     }
     // Before any file has been loaded the entries are empty; the built-in captions stay.
     if (state.language.loaded) {
-        setWindowTitle(cp1251::toUnicode(state.language.entry(46)));
-        Label1->setText(cp1251::toUnicode(state.language.entry(47)));
-        NO->setText(cp1251::toUnicode(state.language.entry(30)));
+        setWindowTitle(cp1251::toUnicode(state.language.entry(LangEntry::ChooseLanguage)));
+        Label1->setText(cp1251::toUnicode(state.language.entry(LangEntry::AvailableLanguages)));
+        NO->setText(cp1251::toUnicode(state.language.entry(LangEntry::Cancel)));
     }
 }
 
