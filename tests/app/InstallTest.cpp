@@ -89,7 +89,8 @@ TEST_F(Installed, FindsItsShippedFilesUnderShare) {
         SCOPED_TRACE(language);
         ASSERT_EQ(loadLanguageFile(state, language), LanguageOpenError::None);
         // Entry 1 names the help document of the language, inside the program folder.
-        const QString help = cp1251::toUnicode(state.language.entry(1)).replace(u'\\', u'/');
+        const QString help =
+            cp1251::toUnicode(state.language.entry(LangEntry::HelpFile)).replace(u'\\', u'/');
         EXPECT_TRUE(QFileInfo(state.ProgramFolder + help).isFile()) << help.toStdString();
     }
     EXPECT_TRUE(QFileInfo(state.SamplesFolder + QStringLiteral("/Sample-ru.cfw")).isFile());

@@ -276,7 +276,7 @@ TEST_F(ExportWindow, RightToLeftStyleTurnsThePicturesBy180Degrees) {
 
 TEST_F(ExportWindow, FilesThatCannotBeWrittenAreReported) {
     author({"..", "##"}, {{1, 0, u"ab", u"c"}});
-    const QByteArray accessEntry = program.state.language.entry(60);
+    const QByteArray accessEntry = program.state.language.entry(LangEntry::AccessDenied);
     ASSERT_FALSE(accessEntry.isEmpty());
     struct Case {
         const char16_t* chosen;
@@ -313,7 +313,7 @@ TEST_F(ExportWindow, FilesThatCannotBeWrittenAreReported) {
 
 TEST_F(ExportWindow, FailedWriteIsReportedAndKeepsThatFilesPreviousContent) {
     author({"..", "##"}, {{1, 0, u"ab", u"c"}});
-    const QByteArray failedEntry = program.state.language.entry(61);
+    const QByteArray failedEntry = program.state.language.entry(LangEntry::NotWritten);
     ASSERT_FALSE(failedEntry.isEmpty());
     const QString page = outPath(QStringLiteral("x.htm"));
     const QString grid = outPath(QStringLiteral("x.bmp"));
@@ -460,7 +460,8 @@ TEST_F(ExportWindow, LanguageEntriesCannotInjectMarkup) {
                 "68 <b>&amp;</b>\r\n";
     program.folder.write(QStringLiteral("Language/Hostile.txt"), language);
     program.form->LoadJazik("Hostile.txt");
-    ASSERT_EQ(program.state.language.entry(67), "<script>document.title='67'</script>");
+    ASSERT_EQ(program.state.language.entry(LangEntry::Across),
+              "<script>document.title='67'</script>");
     author(kRing, {{1, 0, u"кот", u"a"}, {1, 1, u"кит", u"b"}});
     exportTo(outPath(QStringLiteral("x")));
     ASSERT_TRUE(fake().messages.isEmpty());

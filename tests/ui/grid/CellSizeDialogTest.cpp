@@ -23,13 +23,13 @@ class CellSizeDialog : public GridWindow {
 protected:
     void SetUp() override {
         GridWindow::SetUp();
-        for (const auto& [n, text] :
-             std::initializer_list<std::pair<int, const char*>>{{30, "Cancel"},
-                                                                {42, "Cell size:"},
-                                                                {43, "Digits:"},
-                                                                {44, "Font..."},
-                                                                {45, "Sample:"}})
-            state.language.entries[static_cast<std::size_t>(n)] = text;
+        for (const auto& [n, text] : std::initializer_list<std::pair<LangEntry, const char*>>{
+                 {LangEntry::Cancel, "Cancel"},
+                 {LangEntry::CellSize, "Cell size:"},
+                 {LangEntry::NumberSize, "Digits:"},
+                 {LangEntry::LetterFont, "Font..."},
+                 {LangEntry::Preview, "Sample:"}})
+            state.language.entries[static_cast<std::size_t>(entryNumber(n))] = text;
         form->OptionsRazmerKF->setText(QStringLiteral("Cell and font size"));
     }
 

@@ -24,16 +24,16 @@ protected:
     std::unique_ptr<frmForma> form;
 
     void SetUp() override {
-        for (const auto& [n, text] :
-             std::initializer_list<std::pair<int, const char*>>{{29, "without answers"},
-                                                                {48, "Clueforge"},
-                                                                {49, "drawing"},
-                                                                {50, "authoring"},
-                                                                {52, "Clue:"},
-                                                                {54, "Words:"},
-                                                                {64, "No words!"},
-                                                                {69, "Cell:"}})
-            state.language.entries[static_cast<std::size_t>(n)] = text;
+        for (const auto& [n, text] : std::initializer_list<std::pair<LangEntry, const char*>>{
+                 {LangEntry::NoAnswers, "without answers"},
+                 {LangEntry::CaptionStart, "Clueforge"},
+                 {LangEntry::DrawingGrid, "drawing"},
+                 {LangEntry::EnteringWords, "authoring"},
+                 {LangEntry::Clue, "Clue:"},
+                 {LangEntry::Words, "Words:"},
+                 {LangEntry::NoWords, "No words!"},
+                 {LangEntry::Cell, "Cell:"}})
+            state.language.entries[static_cast<std::size_t>(entryNumber(n))] = text;
         form = std::make_unique<frmForma>(state, fake);
         form->NewFont();
         form->show();

@@ -78,7 +78,8 @@ TEST_F(TypedClue, IsKeptWhenTheCrosswordIsSavedClosedOrExported) {
             form->FileExit->trigger();
             ASSERT_EQ(fake().messages.size(), 1);
             EXPECT_EQ(fake().messages[0].buttons, platform::Buttons::YesNoCancel);
-            EXPECT_EQ(fake().messages[0].text, cp1251::toUnicode(program.state.language.entry(70)));
+            EXPECT_EQ(fake().messages[0].text, cp1251::toUnicode(program.state.language.entry(
+                                                   LangEntry::SaveChangesQuestion)));
             EXPECT_EQ(form->isVisible(), end == End::ExitCancel);
             EXPECT_EQ(savedClue(1, 0), end == End::ExitYes ? longer : cp(u"Зверь"));
             EXPECT_EQ(doc().Modified, end == End::ExitCancel);
