@@ -23,13 +23,11 @@ class CellSizeDialog : public GridWindow {
 protected:
     void SetUp() override {
         GridWindow::SetUp();
-        for (const auto& [n, text] : std::initializer_list<std::pair<LangEntry, const char*>>{
-                 {LangEntry::Cancel, "Cancel"},
-                 {LangEntry::CellSize, "Cell size:"},
-                 {LangEntry::NumberSize, "Digits:"},
-                 {LangEntry::LetterFont, "Font..."},
-                 {LangEntry::Preview, "Sample:"}})
-            state.language.entries[static_cast<std::size_t>(entryNumber(n))] = text;
+        setEntries({{LangEntry::Cancel, "Cancel"},
+                    {LangEntry::CellSize, "Cell size:"},
+                    {LangEntry::NumberSize, "Digits:"},
+                    {LangEntry::LetterFont, "Font..."},
+                    {LangEntry::Preview, "Sample:"}});
         form->OptionsRazmerKF->setText(QStringLiteral("Cell and font size"));
     }
 

@@ -23,17 +23,20 @@ protected:
     FakePlatform fake;
     std::unique_ptr<frmForma> form;
 
+    void setEntries(std::initializer_list<std::pair<LangEntry, const char*>> texts) {
+        for (const auto& [e, text] : texts)
+            state.language.entries[static_cast<std::size_t>(entryNumber(e))] = text;
+    }
+
     void SetUp() override {
-        for (const auto& [n, text] : std::initializer_list<std::pair<LangEntry, const char*>>{
-                 {LangEntry::NoAnswers, "without answers"},
-                 {LangEntry::CaptionStart, "Clueforge"},
-                 {LangEntry::DrawingGrid, "drawing"},
-                 {LangEntry::EnteringWords, "authoring"},
-                 {LangEntry::Clue, "Clue:"},
-                 {LangEntry::Words, "Words:"},
-                 {LangEntry::NoWords, "No words!"},
-                 {LangEntry::Cell, "Cell:"}})
-            state.language.entries[static_cast<std::size_t>(entryNumber(n))] = text;
+        setEntries({{LangEntry::NoAnswers, "without answers"},
+                    {LangEntry::CaptionStart, "Clueforge"},
+                    {LangEntry::DrawingGrid, "drawing"},
+                    {LangEntry::EnteringWords, "authoring"},
+                    {LangEntry::Clue, "Clue:"},
+                    {LangEntry::Words, "Words:"},
+                    {LangEntry::NoWords, "No words!"},
+                    {LangEntry::Cell, "Cell:"}});
         form = std::make_unique<frmForma>(state, fake);
         form->NewFont();
         form->show();
