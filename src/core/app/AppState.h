@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/CrosswordSession.h"
 #include "app/ProgramPaths.h"
 #include "app/Settings.h"
 #include "app/language/Language.h"
@@ -23,9 +24,10 @@ public:
     QString SamplesFolder;  // where the file dialogs start
     Settings settings;
     QByteArray MessageTitle;
-    int ShownStyle = 0;
     int LetterOffset = 0;
-    CrosswordDocument doc;
+    // The crossword with its mode, selection and shown style; the window only reads it.
+    CrosswordSession session{settings};
+    const CrosswordDocument& doc() const { return session.document(); }
     Language language;
 
     QByteArray ownText(OwnText which) const { return language.ownText(which); }

@@ -1,0 +1,343 @@
+#include "app/CrosswordSession.h"
+
+#include "app/Settings.h"
+#include "grid/GridAnalysis.h"
+#include "grid/GridDrawing.h"
+#include "grid/GridLimits.h"
+#include "grid/ShownGrid.h"
+
+// Emits, when an operation ends, the signals for what it changed of the mode, the selection
+// and the modified flag, so that no operation can forget one.
+class CrosswordSession::Notify {
+public:
+    explicit Notify(CrosswordSession& s)
+        : s_(s), mode_(s.doc_.Mode), slot_(s.doc_.CurrentSlot), direction_(s.doc_.CurrentDirection),
+          down_(s.doc_.CurrentDownSlot), modified_(s.doc_.Modified) {}
+    Notify(const Notify&) = delete;
+    Notify& operator=(const Notify&) = delete;
+    ~Notify() {
+        const CrosswordDocument& d = s_.doc_;
+        if (d.Mode != mode_)
+            emit s_.modeChanged(d.Mode);
+        if (d.CurrentSlot != slot_ || d.CurrentDirection != direction_ ||
+            d.CurrentDownSlot != down_)
+            emit s_.selectionChanged();
+        if (d.Modified != modified_)
+            emit s_.modifiedChanged(d.Modified);
+    }
+
+private:
+    CrosswordSession& s_;
+    EditMode mode_;
+    int slot_;
+    int direction_;
+    int down_;
+    bool modified_;
+};
+
+CrosswordSession::CrosswordSession(Settings& settings, QObject* parent)
+    : QObject(parent), settings_(settings) {}
+
+int CrosswordSession::cellSize() const {
+    return settings_.CellSize;
+}
+
+void CrosswordSession::slotCells(int number, int direction) {
+    const int c = doc_.SlotTable.at(number, 0, direction);
+    const int r = doc_.SlotTable.at(number, 1, direction);
+    const int len = doc_.SlotTable.at(number, 2, direction);
+    if (len > 0)
+        emit cellsChanged(direction == 0 ? QRect(c, r, len, 1) : QRect(c, r, 1, len));
+}
+
+void CrosswordSession::rebuildShownGrid() {
+    buildShownGrid(doc_, shownStyle_);
+}
+
+void CrosswordSession::newGrid(int width, int height, const QByteArray& title, int noAnswers) {
+    const Notify notify(*this);
+    shownStyle_ = 0;
+    doc_.startNewGrid(width, height, title, noAnswers);
+    emit documentReplaced();
+}
+
+std::vector<QPoint> CrosswordSession::toggleCell(int cx, int cy, bool symmetric) {
+    if (doc_.Mode != EditMode::ModeDrawGrid || cx < 0 || cy < 0 || cx >= doc_.GridWidth ||
+        cy >= doc_.GridHeight)
+        return {};
+    const int value = doc_.CellMap.at(cx, cy) == 0 ? 1 : 0;
+    std::vector<QPoint> cells = drawnCells(cx, cy, doc_.GridWidth, doc_.GridHeight, symmetric);
+    for (const QPoint& p : cells) {
+        doc_.CellMap.set(p.x(), p.y(), value);
+        emit cellsChanged(QRect(p, QSize(1, 1)));
+    }
+    return cells;
+}
+
+void CrosswordSession::clearDrawing() {
+    if (doc_.Mode != EditMode::ModeDrawGrid)
+        return;
+    doc_.CellMap.fill(0);
+    emit cellsChanged(QRect(0, 0, doc_.GridWidth, doc_.GridHeight));
+}
+
+bool CrosswordSession::gridReady() {
+    if (doc_.Mode != EditMode::ModeDrawGrid)
+        return false;
+    const Notify notify(*this);
+    if (!analyseGrid(doc_))
+        return false;
+    rebuildShownGrid();
+    if (doc_.NoAnswers == 0) {
+        const SlotRef next = nextUnanswered(doc_);
+        doc_.CurrentSlot = next.number;
+        doc_.CurrentDirection = next.direction;
+    }
+    doc_.Modified = true;
+    emit documentReplaced();
+    return true;
+}
+
+CrosswordSession::OpenOutcome CrosswordSession::open(const QString& path) {
+    const Notify notify(*this);
+    OpenOutcome out;
+    out.read = ReadCrosswordFile(path, doc_);
+    if (out.read.status != FileStatus::Ok)
+        return out;
+    int& size = settings_.CellSize;
+    const int fitting = gridlimits::largestFittingCellSize(doc_.GridWidth, doc_.GridHeight, size);
+    if (fitting != size) {
+        size = fitting;
+        out.reducedCellSize = fitting;
+    }
+    shownStyle_ = settings_.ChosenStyle;
+    if (doc_.Mode == EditMode::ModeSolveNoAnswers) {
+        // The solver's words, and number 1 selected, so that nothing of the previous crossword
+        // shows through.
+        doc_.SlotTexts = Table<QByteArray>::withBounds(doc_.NumberedCount, 1);
+        doc_.CurrentSlot = doc_.NumberedCount >= 1 ? 1 : 0;
+        doc_.CurrentDirection = doc_.SlotTable.at(1, 2, 0) == 0 ? 1 : 0;
+    }
+    rebuildShownGrid();
+    emit documentReplaced();
+    if (out.reducedCellSize > 0)
+        emit pictureSettingsChanged();
+    return out;
+}
+
+void CrosswordSession::abandonFailedOpen() {
+    const Notify notify(*this);
+    if (doc_.Mode == EditMode::ModeOpenFailed)
+        doc_.Mode = EditMode::ModeEmpty;
+}
+
+bool CrosswordSession::holdsCrosswordTitled(const QByteArray& title) const {
+    return doc_.Mode != EditMode::ModeEmpty && doc_.Mode != EditMode::ModeDrawGrid &&
+           doc_.CrosswordTitle == title;
+}
+
+CrosswordSession::AnswersOutcome CrosswordSession::applyAnswers(const AnswersFileContent& content,
+                                                                const QString& path) {
+    const Notify notify(*this);
+    AnswersOutcome out;
+    // A file of the other kind (with / without answers) would turn the crossword into
+    // something it is not.
+    out.status = ApplyAnswers(content, path, doc_);
+    if (out.status != FileStatus::Ok)
+        return out;
+    doc_.Mode = doc_.NoAnswers == 0 ? EditMode::ModeSolve : EditMode::ModeSolveNoAnswers;
+    // Solving shows the chosen style, also when the author's crossword turns into this.
+    shownStyle_ = settings_.ChosenStyle;
+    out.unsolved = firstUnsolvedWord(doc_);
+    if (doc_.Mode == EditMode::ModeSolveNoAnswers) {
+        doc_.CurrentSlot = out.unsolved ? out.unsolved->first : 0;
+        doc_.CurrentDirection = out.unsolved ? out.unsolved->second : 0;
+    }
+    rebuildShownGrid();
+    emit documentReplaced();
+    return out;
+}
+
+void CrosswordSession::endSolving() {
+    const Notify notify(*this);
+    if (doc_.Mode == EditMode::ModeSolve)
+        doc_.Mode = EditMode::ModeEmpty;
+}
+
+FileStatus CrosswordSession::saveCrossword(const QString& path) {
+    const Notify notify(*this);
+    return WriteCrosswordFile(path, doc_);
+}
+
+FileStatus CrosswordSession::saveAnswers(const QString& path) {
+    const Notify notify(*this);
+    return WriteAnswersFile(path, doc_);
+}
+
+PlacementOutcome CrosswordSession::placeAnswer(const QByteArray& answer, const QByteArray& clue) {
+    if (doc_.Mode != EditMode::ModeAuthor || doc_.CurrentSlot < 1)
+        return {};
+    const Notify notify(*this);
+    const int n = doc_.CurrentSlot;
+    const int d = doc_.CurrentDirection;
+    const PlacementOutcome out = PlaceAnswer(doc_, n, d, answer, clue);
+    if (!out.changed())
+        return out;
+    slotCells(n, d);
+    doc_.CurrentDirection = 1 - d;
+    if (doc_.SlotTable.at(n, 2, 1 - d) <= 0 || !doc_.SlotTexts.at(n, 1, 1 - d).isEmpty())
+        selectNextUnanswered();
+    return out;
+}
+
+bool CrosswordSession::keepClue(const QByteArray& clue) {
+    if (doc_.Mode != EditMode::ModeAuthor || doc_.CurrentSlot < 1)
+        return false;
+    const Notify notify(*this);
+    return KeepClue(doc_, doc_.CurrentSlot, doc_.CurrentDirection, clue);
+}
+
+bool CrosswordSession::canDeleteAnswer() const {
+    return CanDeleteAnswer(doc_);
+}
+
+void CrosswordSession::deleteAnswer() {
+    if (!CanDeleteAnswer(doc_))
+        return;
+    const Notify notify(*this);
+    DeleteAnswer(doc_);
+    slotCells(doc_.CurrentSlot, doc_.CurrentDirection);
+}
+
+bool CrosswordSession::setProperties(const QByteArray& title, const QByteArray& author,
+                                     const QByteArray& password) {
+    const Notify notify(*this);
+    const auto properties = [this] {
+        return std::tuple(doc_.CrosswordTitle, doc_.CrosswordAuthor, doc_.CrosswordPassword);
+    };
+    const auto before = properties();
+    doc_.CrosswordAuthor = author;
+    if (title != doc_.CrosswordTitle) {
+        doc_.CrosswordTitle = title;
+        // The tables always follow the title.
+        doc_.Scramble = BuildScrambleTables(doc_.CrosswordTitle);
+    }
+    doc_.CrosswordPassword = ScrambleText(doc_.Scramble, password);
+    // New properties are a change that must not be lost by closing without saving.
+    const bool changed = properties() != before;
+    if (changed)
+        doc_.Modified = true;
+    return changed;
+}
+
+bool CrosswordSession::unlock(const QByteArray& password) {
+    if (UnscrambleText(doc_.Scramble, doc_.CrosswordPassword) != password)
+        return false;
+    const Notify notify(*this);
+    shownStyle_ = 0; // editing always shows the classic style
+    doc_.Mode = EditMode::ModeAuthor;
+    doc_.SolvedFlags = Table<int>::withBounds(doc_.NumberedCount, 1);
+    doc_.SolvedCount = 0;
+    rebuildShownGrid();
+    const SlotRef next = nextUnanswered(doc_);
+    doc_.CurrentSlot = next.number;
+    doc_.CurrentDirection = next.direction;
+    doc_.Modified = false;
+    emit documentReplaced();
+    return true;
+}
+
+EntryOutcome CrosswordSession::enterAnswer(const QByteArray& word) {
+    if (doc_.Mode != EditMode::ModeSolveNoAnswers)
+        return {};
+    const Notify notify(*this);
+    const int n = doc_.CurrentSlot;
+    const int d = doc_.CurrentDirection;
+    const EntryOutcome out = EnterSolverAnswer(doc_, word, shownStyle_);
+    if (!out.entered)
+        return out;
+    slotCells(n, d);
+    if (out.open > 0 && out.nextFound) {
+        doc_.CurrentSlot = out.nextSlot;
+        doc_.CurrentDirection = out.nextDirection;
+    }
+    return out;
+}
+
+CheckOutcome CrosswordSession::checkAnswer(const QByteArray& word) {
+    if (doc_.Mode != EditMode::ModeSolve)
+        return {};
+    const Notify notify(*this);
+    const CheckOutcome out = CheckSolverAnswer(doc_, word, shownStyle_);
+    if (out.hit)
+        slotCells(out.slot, out.direction);
+    if (out.next == CheckOutcome::Next::SelectPair) {
+        doc_.CurrentSlot = out.across;
+        doc_.CurrentDownSlot = out.down;
+    }
+    return out;
+}
+
+std::optional<Selected> CrosswordSession::jumpToNumber(int number) {
+    if (doc_.Mode != EditMode::ModeSolveNoAnswers)
+        return std::nullopt;
+    const Notify notify(*this);
+    Selected previous;
+    if (!JumpToNumber(doc_, number, previous))
+        return std::nullopt;
+    return previous;
+}
+
+std::optional<SlotRef> CrosswordSession::slotAtCell(int cx, int cy) const {
+    if (cx < 0 || cy < 0 || cx >= doc_.GridWidth || cy >= doc_.GridHeight)
+        return std::nullopt;
+    const int d = doc_.CurrentDirection;
+    const int current = doc_.CellMap.at(cx, cy, d);
+    const int other = doc_.CellMap.at(cx, cy, 1 - d);
+    if (current + other == 0)
+        return std::nullopt;
+    const int direction = other > 0 ? 1 - d : d;
+    return SlotRef{doc_.CellMap.at(cx, cy, direction), direction};
+}
+
+void CrosswordSession::selectSlot(int number, int direction) {
+    const Notify notify(*this);
+    doc_.CurrentSlot = number;
+    doc_.CurrentDirection = direction;
+}
+
+void CrosswordSession::selectNextUnanswered() {
+    const Notify notify(*this);
+    const SlotRef next = nextUnanswered(doc_);
+    doc_.CurrentSlot = next.number;
+    doc_.CurrentDirection = next.direction;
+}
+
+void CrosswordSession::selectPair(int across, int down) {
+    const Notify notify(*this);
+    doc_.CurrentSlot = across;
+    doc_.CurrentDownSlot = down;
+}
+
+bool CrosswordSession::setStyle(int style) {
+    const bool changed = style != settings_.ChosenStyle;
+    settings_.ChosenStyle = style;
+    const EditMode mode = doc_.Mode;
+    if (!changed || (mode != EditMode::ModeSolveNoAnswers && mode != EditMode::ModeSolve))
+        return false;
+    shownStyle_ = style;
+    rebuildShownGrid();
+    emit pictureSettingsChanged();
+    return true;
+}
+
+void CrosswordSession::showChosenStyle() {
+    shownStyle_ = settings_.ChosenStyle == 1 ? 1 : 0;
+}
+
+void CrosswordSession::setCellSize(int size) {
+    if (size == settings_.CellSize)
+        return;
+    settings_.CellSize = size;
+    emit pictureSettingsChanged();
+}

@@ -1,0 +1,133 @@
+#pragma once
+
+#include "files/AnswersFile.h"
+#include "files/CrosswordFile.h"
+#include "grid/CrosswordDocument.h"
+#include "solve/Solving.h"
+#include "words/Placement.h"
+#include "words/SlotSelection.h"
+
+#include <QObject>
+#include <QPoint>
+#include <QRect>
+
+#include <optional>
+#include <vector>
+
+struct Settings;
+
+// The one owner of the crossword being edited or solved: the document, its mode, the selection
+// and the picture settings that change what the document looks like. Every change goes through
+// an operation named for what the user does; the window learns what changed from the signals
+// and only reads the document.
+class CrosswordSession : public QObject {
+    Q_OBJECT
+public:
+    explicit CrosswordSession(Settings& settings, QObject* parent = nullptr);
+
+    const CrosswordDocument& document() const { return doc_; }
+    EditMode mode() const { return doc_.Mode; }
+    // 0 classic, 1 turned (right to left): the style the slots are shown in now.
+    int shownStyle() const { return shownStyle_; }
+    int cellSize() const;
+    const Settings& settings() const { return settings_; }
+
+    // Test fixtures and tools that build a document by hand; the window never writes it.
+    CrosswordDocument& documentForSetup() { return doc_; }
+
+    // --- Drawing a new grid ---
+    // An all-white grid of w × h in ModeDrawGrid, shown in the classic style.
+    void newGrid(int width, int height, const QByteArray& title, int noAnswers);
+    // A click on cell (cx, cy) while drawing: the cell and, with symmetry, its mirror images
+    // take the opposite of the clicked cell's colour. Returns the cells in painting order.
+    std::vector<QPoint> toggleCell(int cx, int cy, bool symmetric);
+    // Every drawn cell white again.
+    void clearDrawing();
+    // Numbers the drawn grid; false (nothing changed) when it has no word. The author of a
+    // crossword with answers gets the first slot selected.
+    bool gridReady();
+
+    // --- Files ---
+    struct OpenOutcome {
+        CrosswordReadResult read;
+        int reducedCellSize = 0; // the cell size the crossword needed instead, else 0
+    };
+    // Replaces the crossword by the file's. A failure keeps the previous crossword shown in
+    // ModeOpenFailed. A picture too large for the cell size gets the largest size that fits.
+    OpenOutcome open(const QString& path);
+    // After a failed open named by an answers file: nothing is held any more.
+    void abandonFailedOpen();
+    // Whether the answers file of crossword `title` belongs to the crossword held now.
+    bool holdsCrosswordTitled(const QByteArray& title) const;
+    struct AnswersOutcome {
+        FileStatus status = FileStatus::Ok;
+        std::optional<std::pair<int, int>> unsolved; // the first word still to solve
+    };
+    // Applies an answers file to the crossword held now (opened from it or already shown);
+    // the crossword turns into one being solved in the chosen style.
+    AnswersOutcome applyAnswers(const AnswersFileContent& content, const QString& path);
+    // A crossword whose every word is solved: solving it is over.
+    void endSolving();
+    FileStatus saveCrossword(const QString& path);
+    FileStatus saveAnswers(const QString& path);
+
+    // --- The author's words ---
+    // Places the answer into the current slot with its clue. On a change the selection moves
+    // to the other word of the same number while that lacks an answer, else to the first slot
+    // without one.
+    PlacementOutcome placeAnswer(const QByteArray& answer, const QByteArray& clue);
+    // Stores a clue typed for the current slot (authoring only); true when it changed.
+    bool keepClue(const QByteArray& clue);
+    bool canDeleteAnswer() const;
+    void deleteAnswer();
+    // Title, author and the password in clear; true when any of them changed.
+    bool setProperties(const QByteArray& title, const QByteArray& author,
+                       const QByteArray& password);
+    // The password of a crossword being solved turns it back into the author's; false when it
+    // is wrong.
+    bool unlock(const QByteArray& password);
+
+    // --- Solving ---
+    EntryOutcome enterAnswer(const QByteArray& word);
+    CheckOutcome checkAnswer(const QByteArray& word);
+    // The slot the solver without answers typed; nothing when the selection stays.
+    std::optional<Selected> jumpToNumber(int number);
+
+    // --- The selection ---
+    // The slot a click on cell (cx, cy) selects while writing or solving without answers: the
+    // current direction's word, else the crossing one; nothing on a cell without a word.
+    std::optional<SlotRef> slotAtCell(int cx, int cy) const;
+    void selectSlot(int number, int direction);
+    // The first slot without an answer; number 0 when every slot has one.
+    void selectNextUnanswered();
+    // The solver's across and down words (either 0).
+    void selectPair(int across, int down);
+
+    // --- Picture settings ---
+    // The style chosen in the menu; a crossword being solved is shown in it at once.
+    // True when the shown grid changed.
+    bool setStyle(int style);
+    // At start-up nothing is shown yet: the chosen style becomes the shown one.
+    void showChosenStyle();
+    void setCellSize(int size);
+
+signals:
+    // A different crossword, or a new shape of the same one: everything must be redrawn.
+    void documentReplaced();
+    void modeChanged(EditMode mode);
+    void selectionChanged();
+    // Cells whose content changed, in grid coordinates.
+    void cellsChanged(const QRect& cells);
+    void modifiedChanged(bool modified);
+    // The cell size or the shown style changed.
+    void pictureSettingsChanged();
+
+private:
+    class Notify;
+    void slotCells(int number, int direction);
+    void rebuildShownGrid();
+
+    Settings& settings_;
+    CrosswordDocument doc_;
+    int shownStyle_ = 0;
+};
