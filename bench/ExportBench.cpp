@@ -18,8 +18,9 @@ using bench::timed;
 void ExportCrossword(benchmark::State& state) {
     const int side = static_cast<int>(state.range(0));
     bench::Window w;
-    w.app.doc = bench::answeredPattern(side);
-    w.form.buildAndDrawGrid();
+    w.app.session.documentForSetup() = bench::answeredPattern(side);
+    w.form.state().session.showForSetup(0);
+    form.drawGrid();
     w.platform.savePath = w.folder.filePath(QStringLiteral("bench.htm"));
     const ExportNames names = exportNames(w.platform.savePath);
     w.form.CopyKross();

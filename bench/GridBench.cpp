@@ -104,13 +104,14 @@ struct PlainDrawing {
 void BM_GridReadyInWindow(benchmark::State& state) {
     const int side = static_cast<int>(state.range(0));
     bench::Window w;
-    w.app.doc = bench::answeredPattern(side, false);
-    w.form.buildAndDrawGrid();
-    PlainDrawing plain(w.app.doc, *w.form.picPole, w.app.settings.CellSize);
+    w.app.session.documentForSetup() = bench::answeredPattern(side, false);
+    w.form.state().session.showForSetup(0);
+    form.drawGrid();
+    PlainDrawing plain(w.app.doc(), *w.form.picPole, w.app.settings.CellSize);
     const CrosswordDocument drawn = bench::drawnPattern(side);
     const double total = bench::runPaired(state,
                                           [&] {
-                                              w.app.doc = drawn;
+                                              w.app.session.documentForSetup() = drawn;
                                               return timed([&] { w.form.acceptDrawnGrid(); });
                                           },
                                           {{"qt_cells", std::ref(plain)}});
@@ -121,9 +122,10 @@ void BM_GridReadyInWindow(benchmark::State& state) {
 void BM_RedrawGrid(benchmark::State& state) {
     const int side = static_cast<int>(state.range(0));
     bench::Window w;
-    w.app.doc = bench::answeredPattern(side, false);
-    w.form.buildAndDrawGrid();
-    PlainDrawing plain(w.app.doc, *w.form.picPole, w.app.settings.CellSize);
+    w.app.session.documentForSetup() = bench::answeredPattern(side, false);
+    w.form.state().session.showForSetup(0);
+    form.drawGrid();
+    PlainDrawing plain(w.app.doc(), *w.form.picPole, w.app.settings.CellSize);
     const double total =
         bench::runPaired(state, [&w] { return timed([&w] { w.form.RedrawGrid(); }); },
                          {{"qt_cells", std::ref(plain)}});
@@ -141,8 +143,9 @@ void BM_RedrawGridLetterFont(benchmark::State& state) {
     bench::Window large;
     bench::Window plain;
     for (bench::Window* w : {&large, &plain}) {
-        w->app.doc = bench::answeredPattern(side, false);
-        w->form.buildAndDrawGrid();
+        w->app.session.documentForSetup() = bench::answeredPattern(side, false);
+        w->form.state().session.showForSetup(0);
+        form.drawGrid();
     }
     large.app.settings.LetterFontSize = points;
     large.form.NewFont();

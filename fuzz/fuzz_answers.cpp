@@ -18,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     w.put("a.otv", QByteArrayView(answers, end - answers));
     w.platform.openAnswer = w.path("a.otv");
 
-    CrosswordDocument& doc = w.state.doc;
+    CrosswordDocument& doc = w.state.doc();
     doc = CrosswordDocument();
     w.form->UpdateControlsForMode();
     for (int pass = 0; pass < 2; ++pass) {

@@ -6,7 +6,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static FuzzWindow w;
-    CrosswordDocument& doc = w.state.doc;
+    CrosswordDocument& doc = w.state.doc();
     doc = CrosswordDocument();
     FuzzInput in(data, size);
     if (ReadCrosswordFile(in, doc).status != FileStatus::Ok)

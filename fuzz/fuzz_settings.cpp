@@ -37,7 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     form.NewFont();
     // A crossword with letters, drawn in the font and colour the file chose.
     form.openCrosswordFile(QStringLiteral(CLUEFORGE_SAMPLES "/Sample-en.cfw"));
-    if (state.doc.Mode != EditMode::ModeSolve)
+    if (state.doc().Mode != EditMode::ModeSolve)
         fuzzFailure("the sample crossword did not open");
     for (int style : {0, 1}) {
         state.ShownStyle = style == 0 ? s.ChosenStyle : 1 - s.ChosenStyle;

@@ -62,9 +62,10 @@ int main(int argc, char** argv) {
     const auto form = startUp(app, platform);
     QCoreApplication::processEvents();
     if (side > 0) {
-        app.doc = bench::answeredPattern(side);
+        app.session.documentForSetup() = bench::answeredPattern(side);
         form->UpdateControlsForMode();
-        form->buildAndDrawGrid();
+        form->state().session.showForSetup(0);
+        form->drawGrid();
         QCoreApplication::processEvents();
     }
     if (search) {

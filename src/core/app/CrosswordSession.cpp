@@ -54,6 +54,12 @@ void CrosswordSession::rebuildShownGrid() {
     buildShownGrid(doc_, shownStyle_);
 }
 
+void CrosswordSession::showForSetup(int style) {
+    shownStyle_ = style;
+    rebuildShownGrid();
+    emit documentReplaced();
+}
+
 void CrosswordSession::newGrid(int width, int height, const QByteArray& title, int noAnswers) {
     const Notify notify(*this);
     shownStyle_ = 0;
@@ -137,7 +143,8 @@ bool CrosswordSession::holdsCrosswordTitled(const QByteArray& title) const {
 }
 
 CrosswordSession::AnswersOutcome CrosswordSession::applyAnswers(const AnswersFileContent& content,
-                                                                const QString& path) {
+                                                                const QString& path,
+                                                                bool alreadyShown) {
     const Notify notify(*this);
     AnswersOutcome out;
     // A file of the other kind (with / without answers) would turn the crossword into
@@ -145,9 +152,11 @@ CrosswordSession::AnswersOutcome CrosswordSession::applyAnswers(const AnswersFil
     out.status = ApplyAnswers(content, path, doc_);
     if (out.status != FileStatus::Ok)
         return out;
-    doc_.Mode = doc_.NoAnswers == 0 ? EditMode::ModeSolve : EditMode::ModeSolveNoAnswers;
-    // Solving shows the chosen style, also when the author's crossword turns into this.
-    shownStyle_ = settings_.ChosenStyle;
+    if (alreadyShown) {
+        doc_.Mode = doc_.NoAnswers == 0 ? EditMode::ModeSolve : EditMode::ModeSolveNoAnswers;
+        // Solving shows the chosen style, also when the author's crossword turns into this.
+        shownStyle_ = settings_.ChosenStyle;
+    }
     out.unsolved = firstUnsolvedWord(doc_);
     if (doc_.Mode == EditMode::ModeSolveNoAnswers) {
         doc_.CurrentSlot = out.unsolved ? out.unsolved->first : 0;

@@ -34,6 +34,8 @@ public:
 
     // Test fixtures and tools that build a document by hand; the window never writes it.
     CrosswordDocument& documentForSetup() { return doc_; }
+    // After such a setup: the slots built for showing in `style`, as opening a file does.
+    void showForSetup(int style);
 
     // --- Drawing a new grid ---
     // An all-white grid of w × h in ModeDrawGrid, shown in the classic style.
@@ -63,9 +65,11 @@ public:
         FileStatus status = FileStatus::Ok;
         std::optional<std::pair<int, int>> unsolved; // the first word still to solve
     };
-    // Applies an answers file to the crossword held now (opened from it or already shown);
-    // the crossword turns into one being solved in the chosen style.
-    AnswersOutcome applyAnswers(const AnswersFileContent& content, const QString& path);
+    // Applies an answers file to the crossword held now. One that was already shown before
+    // (alreadyShown) turns into one being solved in the chosen style; one just opened from the
+    // answers file keeps the mode it was read in.
+    AnswersOutcome applyAnswers(const AnswersFileContent& content, const QString& path,
+                                bool alreadyShown);
     // A crossword whose every word is solved: solving it is over.
     void endSolving();
     FileStatus saveCrossword(const QString& path);

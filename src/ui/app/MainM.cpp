@@ -19,6 +19,6 @@ std::unique_ptr<frmForma> startUp(AppState& state, platform::Platform& platform)
     form->show();
     const int style = state.settings.ChosenStyle == 1 ? 1 : 0;
     form->OptionsStyle[static_cast<std::size_t>(style)]->setChecked(true);
-    state.ShownStyle = style;
+    state.session.showChosenStyle();
     return form;
 }

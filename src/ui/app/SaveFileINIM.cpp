@@ -15,7 +15,7 @@ void frmForma::SaveFileINI() {
 
 int frmForma::ConfirmDiscardChanges() {
     commitTypedClue();
-    const CrosswordDocument& doc = state_.doc;
+    const CrosswordDocument& doc = state_.doc();
     if (!doc.Modified)
         return 0;
     LangEntry entry = LangEntry::None;

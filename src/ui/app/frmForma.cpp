@@ -195,7 +195,7 @@ void frmForma::createViewport(QWidget* central) {
 
 void frmForma::UpdateControlsForMode() {
     using namespace modetable;
-    const Row& row = rowFor(state_.doc.Mode);
+    const Row& row = rowFor(state_.doc().Mode);
     // A new mode starts with empty clue and answer texts.
     lblVopros[0]->clear();
     lblVopros[1]->clear();
@@ -262,8 +262,8 @@ void frmForma::picControl_GotFocus() {
 
 void frmForma::routeFocus(bool onlyIfVisible) {
     QWidget* target = nullptr;
-    const EditMode mode = state_.doc.Mode;
-    if (mode == EditMode::ModeAuthor && state_.doc.NoAnswers == 0)
+    const EditMode mode = state_.doc().Mode;
+    if (mode == EditMode::ModeAuthor && state_.doc().NoAnswers == 0)
         target = txtVoprosOtvet;
     else if (mode == EditMode::ModeSolveNoAnswers || mode == EditMode::ModeSolve)
         target = txtOtvet;

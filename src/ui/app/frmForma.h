@@ -116,8 +116,8 @@ public:
     // Takes the drawn grid as ready: analyses it (a grid without words is refused with a
     // message) and shows its slots for the author.
     void acceptDrawnGrid();
-    // Sizes the grid picture, builds the shown grid and draws it.
-    void buildAndDrawGrid();
+    // Sizes the grid picture and draws the shown grid.
+    void drawGrid();
     void RedrawGrid();
     void OptionsStyle_Click(int index);
     void DrawSlot(int number, int direction, const QColor& color);
@@ -173,6 +173,8 @@ private:
 
     // Word placement, answer entry and checking.
     void connectWordHandlers();
+    // Shows the solver's selected pair, the previous one (was…) drawn white where it left.
+    void showSolverPair(int across, int down, int wasAcross, int wasDown);
     void showLetterConflict(int position, unsigned char crossing, unsigned char typed);
     void showWordsOpen(int open);
 
@@ -187,6 +189,8 @@ public:
     void LoadJazik(const QByteArray& fileName);
     // Caption, word count and box label of the current mode, in the loaded language.
     void ShowModeTexts();
+    // The texts of `shownAs` instead of the current mode.
+    void ShowModeTexts(EditMode shownAs);
     void OptionsLanguage_Click();
     void FileSave_Click();
     // Writes the settings file; a failure is reported and the program goes on.

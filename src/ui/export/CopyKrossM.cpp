@@ -58,7 +58,7 @@ int letterAt(const CrosswordDocument& doc, int x, int y) {
 // column from both ends (letterless cells enclosed by letters of their column stay black),
 // then the lettered cells with their outlines and numbers.
 void drawGridPicture(frmForma& form, PictureBox& pic, const PictureGeometry& g) {
-    const CrosswordDocument& doc = form.state().doc;
+    const CrosswordDocument& doc = form.state().doc();
     const PictureBox::Batch batch(pic);
     for (int x = 0; x < g.width; ++x) {
         for (int y = 0; y < g.height && letterAt(doc, x, y) <= 0; ++y)
@@ -101,7 +101,7 @@ void frmForma::KrossCopyWord_Click() {
 }
 
 void frmForma::CopyKross() {
-    const CrosswordDocument& doc = state_.doc;
+    const CrosswordDocument& doc = state_.doc();
     if (doc.Mode != EditMode::ModeAuthor)
         return;
     commitTypedClue();

@@ -10,7 +10,7 @@ void frmForma::FileSaveAs_Click() {
 }
 
 void frmForma::saveDocument(bool askForName) {
-    CrosswordDocument& doc = state_.doc;
+    const CrosswordDocument& doc = state_.doc();
     commitTypedClue();
     switch (doc.Mode) {
     case EditMode::ModeAuthor:

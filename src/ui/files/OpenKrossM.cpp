@@ -1,60 +1,29 @@
 // Opening a crossword file into the window.
 #include "app/frmForma.h"
 #include "files/CrosswordFile.h"
-#include "grid/GridLimits.h"
 #include "text/SequentialText.h"
 
 #include <QLineEdit>
 
-namespace {
-
-// A crossword too large for the chosen cell size is shown at the largest one that fits, which
-// becomes the chosen one; 0 when the cell size stays.
-int fitCellSize(AppState& state) {
-    const CrosswordDocument& doc = state.doc;
-    int& size = state.settings.CellSize;
-    const int fitting = gridlimits::largestFittingCellSize(doc.GridWidth, doc.GridHeight, size);
-    if (fitting == size)
-        return 0;
-    size = fitting;
-    return fitting;
-}
-
-} // namespace
-
 void frmForma::openCrosswordFile(const QString& path) {
-    CrosswordDocument& doc = state_.doc;
-    const CrosswordReadResult result = ReadCrosswordFile(path, doc);
-    if (result.status != FileStatus::Ok) {
-        showFileFailure(result.status);
+    const CrosswordSession::OpenOutcome out = state_.session.open(path);
+    if (out.read.status != FileStatus::Ok) {
+        showFileFailure(out.read.status);
         // The previous crossword stays on screen, but nothing of it can be typed or saved.
         UpdateControlsForMode();
         return;
     }
-    const int reducedCellSize = fitCellSize(state_);
-    if (reducedCellSize > 0)
+    if (out.reducedCellSize > 0)
         NewFont();
     Form_Resize();
     // A crossword that lacks an answer is captioned as one being solved.
-    const EditMode mode = doc.Mode;
-    if (mode == EditMode::ModeIncomplete)
-        doc.Mode = EditMode::ModeSolve;
-    ShowModeTexts();
-    doc.Mode = mode;
-
-    state_.ShownStyle = state_.settings.ChosenStyle;
-    if (mode == EditMode::ModeSolveNoAnswers) {
-        // The solver's words, and number 1 selected before the grid is drawn, so that no
-        // text or selection of the previous crossword shows through.
-        doc.SlotTexts = Table<QByteArray>::withBounds(doc.NumberedCount, 1);
-        doc.CurrentSlot = doc.NumberedCount >= 1 ? 1 : 0;
-        doc.CurrentDirection = doc.SlotTable.at(1, 2, 0) == 0 ? 1 : 0;
-    }
+    const EditMode mode = state_.doc().Mode;
+    ShowModeTexts(mode == EditMode::ModeIncomplete ? EditMode::ModeSolve : mode);
     UpdateControlsForMode();
-    buildAndDrawGrid();
+    drawGrid();
     txtOtvet->setFocus(Qt::OtherFocusReason);
-    if (reducedCellSize > 0)
-        message(state_.ownText(OwnText::CellSizeReduced) + seqtext::strNumber(reducedCellSize),
+    if (out.reducedCellSize > 0)
+        message(state_.ownText(OwnText::CellSizeReduced) + seqtext::strNumber(out.reducedCellSize),
                 platform::Icon::Information);
     if (mode == EditMode::ModeIncomplete)
         message(state_.language.entry(LangEntry::IncompleteNeedsPassword),
@@ -77,6 +46,6 @@ void frmForma::KrossOpen_Click() {
 
 void frmForma::completeIncompleteCrossword() {
     // The author completes the missing answers after the password.
-    if (state_.doc.Mode == EditMode::ModeIncomplete)
+    if (state_.doc().Mode == EditMode::ModeIncomplete)
         KrossChange_Click();
 }

@@ -1,19 +1,8 @@
 // Opening an answers file with the crossword it belongs to.
 #include "app/frmForma.h"
 #include "files/AnswersFile.h"
-#include "text/CodePage.h"
-#include "text/SequentialText.h"
 
 #include <QLabel>
-
-namespace {
-
-// Whether the window holds a crossword that an answers file can be applied to.
-bool holdsCrossword(EditMode mode) {
-    return mode != EditMode::ModeEmpty && mode != EditMode::ModeDrawGrid;
-}
-
-} // namespace
 
 void frmForma::FileOpenOtvet_Click() {
     if (ConfirmDiscardChanges() == 0)
@@ -33,50 +22,36 @@ void frmForma::OpenAnswersFile(const QString& path) {
         return;
     }
 
-    CrosswordDocument& doc = state_.doc;
-    const bool sameCrossword =
-        holdsCrossword(doc.Mode) && content.CrosswordTitle == doc.CrosswordTitle;
+    CrosswordSession& session = state_.session;
+    const bool sameCrossword = session.holdsCrosswordTitled(content.CrosswordTitle);
     if (!sameCrossword) {
         openCrosswordFile(crosswordPathBesideAnswers(path, content.CrosswordFileName));
-        if (doc.Mode == EditMode::ModeOpenFailed) {
-            doc.Mode = EditMode::ModeEmpty;
+        if (session.mode() == EditMode::ModeOpenFailed) {
+            session.abandonFailedOpen();
             setCaptionBytes(state_.MessageTitle);
             UpdateControlsForMode();
             return;
         }
     }
-    // A file of the other kind (with / without answers) would turn the crossword into
-    // something it is not.
-    if (const FileStatus status = ApplyAnswers(content, path, doc); status != FileStatus::Ok) {
-        showFileFailure(status);
+    const CrosswordSession::AnswersOutcome out = session.applyAnswers(content, path, sameCrossword);
+    if (out.status != FileStatus::Ok) {
+        showFileFailure(out.status);
         return;
     }
-    if (sameCrossword) {
-        doc.Mode = doc.NoAnswers == 0 ? EditMode::ModeSolve : EditMode::ModeSolveNoAnswers;
-        // Solving shows the chosen style, also when the author's crossword turns into this.
-        state_.ShownStyle = state_.settings.ChosenStyle;
+    if (sameCrossword)
         UpdateControlsForMode();
-    }
-
-    const std::optional<std::pair<int, int>> unsolved = firstUnsolvedWord(doc);
-    if (doc.Mode == EditMode::ModeSolveNoAnswers) {
-        // Its one selected slot is drawn with the grid.
-        doc.CurrentSlot = unsolved ? unsolved->first : 0;
-        doc.CurrentDirection = unsolved ? unsolved->second : 0;
-    }
-    buildAndDrawGrid();
-    const int left = doc.WordCount - doc.SolvedCount;
-    lblSlov->setText(
-        cp1251::toUnicode(state_.language.entry(LangEntry::Words) + seqtext::strNumber(left)));
+    drawGrid();
+    const CrosswordDocument& doc = session.document();
+    showWordsOpen(doc.WordCount - doc.SolvedCount);
 
     // Counted by the marks themselves: a damaged file's word count cannot end the solving.
-    if (!unsolved) {
+    if (!out.unsolved) {
         if (doc.Mode == EditMode::ModeSolve) {
-            doc.Mode = EditMode::ModeEmpty;
+            session.endSolving();
             UpdateControlsForMode();
         }
         message(state_.language.entry(LangEntry::AllSolved), platform::Icon::Information);
     } else if (doc.Mode != EditMode::ModeSolveNoAnswers) {
-        SelectByNumber(unsolved->first);
+        SelectByNumber(out.unsolved->first);
     }
 }

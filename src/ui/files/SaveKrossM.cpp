@@ -22,12 +22,12 @@ bool frmForma::saveAsked(const QString& path, const QString& ownPath,
 }
 
 bool frmForma::saveCrosswordFile(const QString& path) {
-    return saveAsked(path, state_.doc.CrosswordPath,
-                     [&] { return WriteCrosswordFile(path, state_.doc); });
+    return saveAsked(path, state_.doc().CrosswordPath,
+                     [&] { return state_.session.saveCrossword(path); });
 }
 
 void frmForma::SaveCrosswordAs() {
-    const CrosswordDocument& doc = state_.doc;
+    const CrosswordDocument& doc = state_.doc();
     // A crossword never saved offers its title.
     const QString name = fileNameWithoutFolder(
         doc.CrosswordPath.isEmpty() ? cp1251::toUnicode(doc.CrosswordTitle) : doc.CrosswordPath);

@@ -3,13 +3,13 @@
 #include "files/AnswersFile.h"
 
 bool frmForma::saveAnswersFile(const QString& path) {
-    return saveAsked(path, state_.doc.AnswersPath,
-                     [&] { return WriteAnswersFile(path, state_.doc); });
+    return saveAsked(path, state_.doc().AnswersPath,
+                     [&] { return state_.session.saveAnswers(path); });
 }
 
 void frmForma::SaveAnswersAs() {
     const QString path =
-        ShowFileDialog(true, defaultAnswersName(state_.doc), state_.language.AnswersFileFilter());
+        ShowFileDialog(true, defaultAnswersName(state_.doc()), state_.language.AnswersFileFilter());
     if (path.isEmpty())
         return;
     saveAnswersFile(withExtensionWhenNoDot(path, QStringLiteral(".otv")));

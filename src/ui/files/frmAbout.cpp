@@ -56,7 +56,7 @@ frmAbout::frmAbout(frmForma& form) : QDialog(&form), form_(form) {
     connect(kOK, &QPushButton::clicked, this, &frmAbout::kOK_Click);
     connect(kNO, &QPushButton::clicked, this, &QDialog::reject);
 
-    const CrosswordDocument& doc = form_.state().doc;
+    const CrosswordDocument& doc = form_.state().doc();
     txtNameAutor->setText(cp1251::toUnicode(doc.CrosswordAuthor));
     txtNameKross->setText(cp1251::toUnicode(doc.CrosswordTitle));
     if (!doc.CrosswordTitle.isEmpty()) {
@@ -93,23 +93,9 @@ void frmAbout::updateOk() {
 void frmAbout::kOK_Click() {
     if (!kOK->isEnabled())
         return;
-    CrosswordDocument& doc = form_.state().doc;
-    const QByteArray author = cp1251::fromUnicode(txtNameAutor->text());
-    const QByteArray title = cp1251::fromUnicode(txtNameKross->text());
-    const auto properties = [&doc] {
-        return std::tuple(doc.CrosswordTitle, doc.CrosswordAuthor, doc.CrosswordPassword);
-    };
-    const auto before = properties();
-    doc.CrosswordAuthor = author;
-    if (title != doc.CrosswordTitle) {
-        doc.CrosswordTitle = title;
-        // The tables always follow the title.
-        doc.Scramble = BuildScrambleTables(doc.CrosswordTitle);
-    }
-    doc.CrosswordPassword = ScrambleText(doc.Scramble, cp1251::fromUnicode(txtPW2->text()));
-    // New properties are a change that must not be lost by closing without saving.
-    if (properties() != before)
-        doc.Modified = true;
+    form_.state().session.setProperties(cp1251::fromUnicode(txtNameKross->text()),
+                                        cp1251::fromUnicode(txtNameAutor->text()),
+                                        cp1251::fromUnicode(txtPW2->text()));
     accept();
 }
 

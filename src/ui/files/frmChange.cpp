@@ -43,22 +43,16 @@ frmChange::frmChange(frmForma& form) : QDialog(&form), form_(form) {
 
 void frmChange::kOK_Click() {
     AppState& s = form_.state();
-    CrosswordDocument& doc = s.doc;
-    if (UnscrambleText(doc.Scramble, doc.CrosswordPassword) !=
-        cp1251::fromUnicode(txtPassword->text())) {
+    if (!s.session.unlock(cp1251::fromUnicode(txtPassword->text()))) {
         form_.message(s.language.entry(LangEntry::WrongPassword), platform::Icon::Information);
         return;
     }
     hide();
-    s.ShownStyle = 0; // editing always shows the classic style
-    doc.Mode = EditMode::ModeAuthor;
-    doc.SolvedFlags = Table<int>::withBounds(doc.NumberedCount, 1);
-    doc.SolvedCount = 0;
-    form_.buildAndDrawGrid();
+    form_.drawGrid();
     form_.UpdateControlsForMode();
-    form_.SelectNextUnanswered();
+    if (s.doc().CurrentSlot > 0)
+        form_.ShowCurrentSlot();
     form_.ShowModeTexts();
-    doc.Modified = false;
     accept();
 }
 

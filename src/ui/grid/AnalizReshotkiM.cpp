@@ -1,6 +1,5 @@
 // The "grid ready" button: the drawn grid analysed into slots for the author.
 #include "app/frmForma.h"
-#include "grid/GridAnalysis.h"
 #include "text/CodePage.h"
 #include "text/SequentialText.h"
 
@@ -10,7 +9,7 @@
 #include <QPushButton>
 
 void frmForma::kReshotkaGotova_Click() {
-    if (state_.doc.Mode != EditMode::ModeDrawGrid)
+    if (state_.doc().Mode != EditMode::ModeDrawGrid)
         return;
     const QByteArray question = cp1251::fromUnicode(kReshotkaGotova->text()) + '?';
     if (message(question, platform::Icon::Warning, platform::Buttons::YesNo,
@@ -19,13 +18,13 @@ void frmForma::kReshotkaGotova_Click() {
 }
 
 void frmForma::acceptDrawnGrid() {
-    CrosswordDocument& doc = state_.doc;
     const Language& lang = state_.language;
-    if (!analyseGrid(doc)) {
+    if (!state_.session.gridReady()) {
         message(lang.entry(LangEntry::NoWords), platform::Icon::Critical);
         return;
     }
-    buildAndDrawGrid();
+    const CrosswordDocument& doc = state_.doc();
+    drawGrid();
     UpdateControlsForMode();
     lblSlov->setText(
         cp1251::toUnicode(lang.entry(LangEntry::Words) + seqtext::strNumber(doc.WordCount)));
@@ -37,7 +36,7 @@ void frmForma::acceptDrawnGrid() {
                         lang.entry(LangEntry::EnteringWords));
         txtVoprosOtvet->setFocus(Qt::OtherFocusReason);
         lblVoprosOtvet->setText(cp1251::toUnicode(lang.entry(LangEntry::Clue)));
-        SelectNextUnanswered();
+        if (doc.CurrentSlot > 0)
+            ShowCurrentSlot();
     }
-    doc.Modified = true;
 }

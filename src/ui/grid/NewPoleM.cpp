@@ -6,8 +6,8 @@
 
 void frmForma::DrawEmptyField() {
     const int c = state_.settings.CellSize;
-    const int w = state_.doc.GridWidth;
-    const int h = state_.doc.GridHeight;
+    const int w = state_.doc().GridWidth;
+    const int h = state_.doc().GridHeight;
     PictureBox& pic = *picPole;
     pic.clear();
     pic.setPictureSize(w * c + 15, h * c + 15);

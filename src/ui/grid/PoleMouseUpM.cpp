@@ -30,15 +30,15 @@ void frmForma::picPole_MouseDown(Qt::MouseButton, int, int) {
 }
 
 void frmForma::picPole_MouseUp(Qt::MouseButton, int x, int y) {
-    if (PolePressed && takesGridClicks(state_.doc.Mode))
+    if (PolePressed && takesGridClicks(state_.doc().Mode))
         HandleGridClick(x, y);
     PolePressed = false;
 }
 
 void frmForma::picPole_MouseMove(Qt::MouseButtons, int x, int y) {
-    if (state_.doc.Mode != EditMode::ModeDrawGrid)
+    if (state_.doc().Mode != EditMode::ModeDrawGrid)
         return;
-    const CrosswordDocument& doc = state_.doc;
+    const CrosswordDocument& doc = state_.doc();
     lblKoordinaty->setText(cp1251::toUnicode(coordinatesText(state_.language.entry(LangEntry::Cell),
                                                              x, y, state_.settings.CellSize,
                                                              doc.GridWidth, doc.GridHeight)));
@@ -54,7 +54,8 @@ void frmForma::paintDrawnCell(int cx, int cy, int value) {
 }
 
 void frmForma::HandleGridClick(int x, int y) {
-    CrosswordDocument& doc = state_.doc;
+    const CrosswordDocument& doc = state_.doc();
+    CrosswordSession& session = state_.session;
     const auto cell = cellAt(x, y, state_.settings.CellSize, doc.GridWidth, doc.GridHeight);
     if (!cell)
         return;
@@ -63,26 +64,19 @@ void frmForma::HandleGridClick(int x, int y) {
 
     switch (doc.Mode) {
     case EditMode::ModeDrawGrid: {
-        const int value = doc.CellMap.at(cx, cy) == 0 ? 1 : 0;
-        for (const QPoint& p :
-             drawnCells(cx, cy, doc.GridWidth, doc.GridHeight, ChSimmetrija->isChecked())) {
-            doc.CellMap.set(p.x(), p.y(), value);
-            paintDrawnCell(p.x(), p.y(), value);
-        }
+        for (const QPoint& p : session.toggleCell(cx, cy, ChSimmetrija->isChecked()))
+            paintDrawnCell(p.x(), p.y(), doc.CellMap.at(p.x(), p.y()));
         break;
     }
     case EditMode::ModeAuthor:
     case EditMode::ModeSolveNoAnswers: {
-        const int cur = doc.CellMap.at(cx, cy, doc.CurrentDirection);
-        const int other = doc.CellMap.at(cx, cy, 1 - doc.CurrentDirection);
-        if (cur + other == 0)
+        const std::optional<SlotRef> slot = session.slotAtCell(cx, cy);
+        if (!slot)
             return;
         commitTypedClue();
         if (doc.CurrentSlot > 0)
             DrawSlot(doc.CurrentSlot, doc.CurrentDirection, slotcolor::kWhite);
-        if (other > 0)
-            doc.CurrentDirection = 1 - doc.CurrentDirection;
-        doc.CurrentSlot = doc.CellMap.at(cx, cy, doc.CurrentDirection);
+        session.selectSlot(slot->number, slot->direction);
         if (doc.Mode == EditMode::ModeAuthor)
             ShowCurrentSlot();
         else
@@ -102,13 +96,13 @@ void frmForma::HandleGridClick(int x, int y) {
 }
 
 void frmForma::kClearPole_Click() {
-    if (state_.doc.Mode != EditMode::ModeDrawGrid)
+    if (state_.doc().Mode != EditMode::ModeDrawGrid)
         return;
     const QByteArray question = cp1251::fromUnicode(kClearPole->text()) + '?';
     if (message(question, platform::Icon::Warning, platform::Buttons::YesNo,
                 platform::Answer::Yes) != platform::Answer::Yes)
         return;
     // The map is cleared with the picture, so that what is shown is what analysis will see.
-    state_.doc.CellMap.fill(0);
+    state_.session.clearDrawing();
     DrawEmptyField();
 }

@@ -9,7 +9,7 @@
 #include <QScrollBar>
 
 void frmForma::OptionsRazmerKF_Click() {
-    if (state_.doc.Mode == EditMode::ModeEmpty)
+    if (state_.doc().Mode == EditMode::ModeEmpty)
         return;
     frmRazKletok dialog(*this);
     dialog.exec();
@@ -41,7 +41,7 @@ int frmForma::ChooseLetterFont(QWidget* parent) {
 }
 
 void frmForma::RedrawForNewCellSize() {
-    CrosswordDocument& doc = state_.doc;
+    const CrosswordDocument& doc = state_.doc();
     // Also while drawing: the letters that come once the grid is ready need the offset of the
     // new cell size and the font just chosen.
     NewFont();
@@ -75,8 +75,6 @@ void frmForma::RedrawForNewCellSize() {
     // CurrentSlot and the down word CurrentDownSlot, whatever CurrentDirection holds), and
     // ModeAuthorNoAnswers has none.
     RedrawGrid();
-    doc.CurrentSlot = slot;
-    doc.CurrentDirection = direction;
     const EditMode mode = doc.Mode;
     if (slot > 0 && mode != EditMode::ModeSolve && mode != EditMode::ModeSolveNoAnswers &&
         mode != EditMode::ModeAuthorNoAnswers)

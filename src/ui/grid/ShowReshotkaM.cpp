@@ -10,7 +10,7 @@
 #include <vector>
 
 void frmForma::RedrawGrid() {
-    const CrosswordDocument& doc = state_.doc;
+    const CrosswordDocument& doc = state_.doc();
     picPole->clear();
     // Every slot white. A cell where two slots cross looks the same painted once, so each
     // covered cell is painted once.
@@ -50,17 +50,10 @@ void frmForma::RedrawGrid() {
 }
 
 void frmForma::OptionsStyle_Click(int index) {
-    int& chosen = state_.settings.ChosenStyle;
+    const bool reshown = state_.session.setStyle(index);
     // A checkable item unchecks itself when clicked again; the check marks follow ChosenStyle.
-    const bool changed = index != chosen;
-    chosen = index;
     for (int i = 0; i < 2; ++i)
-        OptionsStyle[static_cast<std::size_t>(i)]->setChecked(i == chosen);
-    if (!changed)
-        return;
-    const EditMode mode = state_.doc.Mode;
-    if (mode == EditMode::ModeSolveNoAnswers || mode == EditMode::ModeSolve) {
-        state_.ShownStyle = index;
-        buildAndDrawGrid();
-    }
+        OptionsStyle[static_cast<std::size_t>(i)]->setChecked(i == index);
+    if (reshown)
+        drawGrid();
 }

@@ -152,14 +152,14 @@ void frmRazKletok::kOK_Click() {
         refuse(state.ownText(OwnText::CellSizeOutOfRange));
         return;
     }
-    const CrosswordDocument& doc = state.doc;
+    const CrosswordDocument& doc = state.doc();
     if (doc.GridWidth > 0 && doc.GridHeight > 0 &&
         !gridlimits::pictureFits(doc.GridWidth, doc.GridHeight, *size)) {
         refuse(state.ownText(OwnText::CellSizeTooLarge));
         return;
     }
     hide();
-    state.settings.CellSize = *size;
+    state.session.setCellSize(*size);
     state.settings.NumberSize = SzNomer->currentIndex() + 1;
     form_.RedrawForNewCellSize();
     confirmed_ = true;

@@ -113,10 +113,8 @@ void frmRazmer::kOK_Click() {
         form_.message(s.ownText(OwnText::PictureTooLarge), platform::Icon::Critical);
         return;
     }
-    s.ShownStyle = 0;
-    CrosswordDocument& doc = s.doc;
-    doc.startNewGrid(*w, *h, cp1251::fromUnicode(txtNameKross->text()),
-                     chNoOtvet->isChecked() ? 1 : 0);
+    s.session.newGrid(*w, *h, cp1251::fromUnicode(txtNameKross->text()),
+                      chNoOtvet->isChecked() ? 1 : 0);
     form_.ShowModeTexts();
     form_.DrawEmptyField();
     form_.UpdateControlsForMode();

@@ -7,8 +7,10 @@
 #include <QLineEdit>
 
 void frmForma::checkTypedAnswer(const QByteArray& word) {
-    CrosswordDocument& doc = state_.doc;
-    const CheckOutcome out = CheckSolverAnswer(doc, word, state_.ShownStyle);
+    const CrosswordDocument& doc = state_.doc();
+    const int across = doc.CurrentSlot;
+    const int down = doc.CurrentDownSlot;
+    const CheckOutcome out = state_.session.checkAnswer(word);
     if (!out.hit) {
         message(state_.language.entry(LangEntry::WrongAnswer), platform::Icon::Information);
         return;
@@ -28,7 +30,9 @@ void frmForma::checkTypedAnswer(const QByteArray& word) {
         DrawSlot(doc.CurrentSlot, 0, slotcolor::kYellow);
         break;
     case Next::SelectPair:
-        ShowSolverSelection(out.across, out.down);
+        // The session selected the pair; the solved word's own selection is gone already.
+        showSolverPair(out.across, out.down, out.direction == 0 ? 0 : across,
+                       out.direction == 1 ? 0 : down);
         break;
     case Next::Solved:
         message(state_.language.entry(LangEntry::AllSolved), platform::Icon::Information);

@@ -6,20 +6,20 @@
 #include <QLineEdit>
 
 void frmForma::jumpToTypedNumber(int v) {
-    CrosswordDocument& doc = state_.doc;
-    Selected previous;
-    if (!JumpToNumber(doc, v, previous))
+    const std::optional<Selected> previous = state_.session.jumpToNumber(v);
+    if (!previous)
         return;
-    DrawSlot(previous.slot, previous.direction, slotcolor::kWhite);
+    const CrosswordDocument& doc = state_.doc();
+    DrawSlot(previous->slot, previous->direction, slotcolor::kWhite);
     DrawSlot(doc.CurrentSlot, doc.CurrentDirection, slotcolor::kYellow);
     txtOtvet->clear();
 }
 
 void frmForma::enterTypedAnswer(const QByteArray& word) {
-    CrosswordDocument& doc = state_.doc;
+    const CrosswordDocument& doc = state_.doc();
     const int n = doc.CurrentSlot;
     const int d = doc.CurrentDirection;
-    const EntryOutcome out = EnterSolverAnswer(doc, word, state_.ShownStyle);
+    const EntryOutcome out = state_.session.enterAnswer(word);
     if (out.conflict) {
         showLetterConflict(out.position, out.crossing, out.typed);
         return;
@@ -30,12 +30,9 @@ void frmForma::enterTypedAnswer(const QByteArray& word) {
     DrawSlot(n, d, slotcolor::kWhite);
     showWordsOpen(out.open);
     if (out.open > 0) {
-        if (out.nextFound) {
-            DrawSlot(doc.CurrentSlot, doc.CurrentDirection, slotcolor::kWhite);
-            doc.CurrentSlot = out.nextSlot;
-            doc.CurrentDirection = out.nextDirection;
+        // The session selected the next open slot.
+        if (out.nextFound)
             DrawSlot(out.nextSlot, out.nextDirection, slotcolor::kYellow);
-        }
     } else {
         message(state_.language.entry(LangEntry::AllSolved), platform::Icon::Information);
     }

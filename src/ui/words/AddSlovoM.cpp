@@ -62,7 +62,7 @@ void frmForma::connectWordHandlers() {
 void frmForma::txtOtvet_KeyDown(int key) {
     if (!isEnter(key))
         return;
-    CrosswordDocument& doc = state_.doc;
+    const CrosswordDocument& doc = state_.doc();
     const QByteArray text = cp1251::fromUnicode(txtOtvet->text());
     const int v = typedNumber(text);
     switch (doc.Mode) {
@@ -98,11 +98,11 @@ void frmForma::txtOtvet_KeyDown(int key) {
 }
 
 void frmForma::placeTypedAnswer() {
-    CrosswordDocument& doc = state_.doc;
+    const CrosswordDocument& doc = state_.doc();
     const int n = doc.CurrentSlot;
     const int d = doc.CurrentDirection;
-    const PlacementOutcome out = PlaceAnswer(doc, n, d, cp1251::fromUnicode(txtOtvet->text()),
-                                             cp1251::fromUnicode(txtVoprosOtvet->text()));
+    const PlacementOutcome out = state_.session.placeAnswer(
+        cp1251::fromUnicode(txtOtvet->text()), cp1251::fromUnicode(txtVoprosOtvet->text()));
     switch (out.kind) {
     case PlacementOutcome::Kind::Ignored:
         return;
@@ -116,14 +116,10 @@ void frmForma::placeTypedAnswer() {
     txtOtvet->clear();
     DrawSlot(n, d, slotcolor::kWhite);
 
-    // On to the other word of the same number while it lacks an answer, else the first slot
-    // without one.
+    // The session moved on to the next word without an answer.
     txtVoprosOtvet->clear();
-    doc.CurrentDirection = 1 - d;
-    if (doc.SlotTable.at(n, 2, 1 - d) > 0 && doc.SlotTexts.at(n, 1, 1 - d).isEmpty())
+    if (doc.CurrentSlot > 0)
         ShowCurrentSlot();
-    else
-        SelectNextUnanswered();
 }
 
 void frmForma::showLetterConflict(int position, unsigned char crossing, unsigned char typed) {

@@ -48,7 +48,7 @@ void frmForma::paintSlotCell(int c, int r, const QColor& color) {
     const int top = size * r + 5;
     const int right = left + size;
     const int bottom = top + size;
-    const CrosswordDocument& doc = state_.doc;
+    const CrosswordDocument& doc = state_.doc();
     const int n = doc.CellMap.at(c, r, layer::kNumber);
     const int code = doc.CellMap.at(c, r, layer::kLetter);
     const QString letter =
@@ -80,7 +80,7 @@ void frmForma::paintSlotCell(int c, int r, const QColor& color) {
 void frmForma::DrawSlot(int number, int direction, const QColor& color) {
     if (number < 1 || (direction != 0 && direction != 1))
         return;
-    const CrosswordDocument& doc = state_.doc;
+    const CrosswordDocument& doc = state_.doc();
     const int size = state_.settings.CellSize;
     int c = doc.ShownSlotTable.at(number, 0, direction);
     int r = doc.ShownSlotTable.at(number, 1, direction);

@@ -10,7 +10,7 @@
 #include <array>
 
 void frmForma::ShowCurrentSlot() {
-    CrosswordDocument& doc = state_.doc;
+    const CrosswordDocument& doc = state_.doc();
     const int n = doc.CurrentSlot;
     const int d = doc.CurrentDirection == 1 ? 1 : 0;
     DrawSlot(n, d, slotcolor::kYellow);
@@ -23,20 +23,25 @@ void frmForma::ShowCurrentSlot() {
 }
 
 void frmForma::SelectNextUnanswered() {
-    CrosswordDocument& doc = state_.doc;
-    const SlotRef next = nextUnanswered(doc);
-    doc.CurrentSlot = next.number;
-    doc.CurrentDirection = next.direction;
-    if (next.number > 0)
+    state_.session.selectNextUnanswered();
+    if (state_.doc().CurrentSlot > 0)
         ShowCurrentSlot();
 }
 
 void frmForma::ShowSolverSelection(int across, int down) {
-    CrosswordDocument& doc = state_.doc;
-    if (across != doc.CurrentSlot && doc.CurrentSlot > 0)
-        DrawSlot(doc.CurrentSlot, 0, slotcolor::kWhite);
-    if (down != doc.CurrentDownSlot && doc.CurrentDownSlot > 0)
-        DrawSlot(doc.CurrentDownSlot, 1, slotcolor::kWhite);
+    const CrosswordDocument& doc = state_.doc();
+    const int wasAcross = doc.CurrentSlot;
+    const int wasDown = doc.CurrentDownSlot;
+    state_.session.selectPair(across, down);
+    showSolverPair(across, down, wasAcross, wasDown);
+}
+
+void frmForma::showSolverPair(int across, int down, int wasAcross, int wasDown) {
+    const CrosswordDocument& doc = state_.doc();
+    if (across != wasAcross && wasAcross > 0)
+        DrawSlot(wasAcross, 0, slotcolor::kWhite);
+    if (down != wasDown && wasDown > 0)
+        DrawSlot(wasDown, 1, slotcolor::kWhite);
     const bool typedWords = doc.Mode == EditMode::ModeSolveNoAnswers;
     const std::array<int, 2> chosen{across, down};
     for (int d = 0; d <= 1; ++d) {
@@ -50,12 +55,10 @@ void frmForma::ShowSolverSelection(int across, int down) {
         label->setText(cp1251::toUnicode(text));
         DrawSlot(n, d, slotcolor::kYellow);
     }
-    doc.CurrentSlot = across;
-    doc.CurrentDownSlot = down;
 }
 
 void frmForma::SelectByNumber(int number) {
-    const SolverPair pair = solverPairForNumber(state_.doc, number);
+    const SolverPair pair = solverPairForNumber(state_.doc(), number);
     if (pair.across + pair.down == 0)
         return;
     ShowSolverSelection(pair.across, pair.down);

@@ -9,14 +9,14 @@
 #include <QLineEdit>
 
 void frmForma::txtVoprosOtvet_Change() {
-    const CrosswordDocument& doc = state_.doc;
+    const CrosswordDocument& doc = state_.doc();
     if (doc.Mode != EditMode::ModeAuthor)
         return;
     lblVopros[doc.CurrentDirection == 1 ? 1 : 0]->setText(txtVoprosOtvet->text());
 }
 
 void frmForma::txtVoprosOtvet_KeyDown(int key) {
-    const CrosswordDocument& doc = state_.doc;
+    const CrosswordDocument& doc = state_.doc();
     if ((key != Qt::Key_Return && key != Qt::Key_Enter) || txtVoprosOtvet->text().isEmpty() ||
         doc.CurrentSlot == 0 || doc.Mode != EditMode::ModeAuthor)
         return;
@@ -27,26 +27,25 @@ void frmForma::txtVoprosOtvet_KeyDown(int key) {
 }
 
 void frmForma::commitTypedClue() {
-    CrosswordDocument& doc = state_.doc;
+    const CrosswordDocument& doc = state_.doc();
     // Only the author's own typing counts, not a text the box was given. The answer box is not
     // placed on the way: that may be refused, and stays with Enter.
     if (doc.Mode != EditMode::ModeAuthor || doc.CurrentSlot < 1 || !txtVoprosOtvet->isModified())
         return;
-    KeepClue(doc, doc.CurrentSlot, doc.CurrentDirection,
-             cp1251::fromUnicode(txtVoprosOtvet->text()));
+    state_.session.keepClue(cp1251::fromUnicode(txtVoprosOtvet->text()));
     txtVoprosOtvet->setModified(false);
 }
 
 void frmForma::Kross_Click() {
-    const EditMode mode = state_.doc.Mode;
+    const EditMode mode = state_.doc().Mode;
     if (mode == EditMode::ModeAuthor || mode == EditMode::ModeSolveNoAnswers)
-        KrossDelOtwet->setEnabled(CanDeleteAnswer(state_.doc));
+        KrossDelOtwet->setEnabled(state_.session.canDeleteAnswer());
 }
 
 void frmForma::KrossDelOtwet_Click() {
-    CrosswordDocument& doc = state_.doc;
+    const CrosswordDocument& doc = state_.doc();
     // The item is only enabled with something to delete; a stale trigger must not ask.
-    if (!CanDeleteAnswer(doc))
+    if (!state_.session.canDeleteAnswer())
         return;
     const QByteArray question = cp1251::fromUnicode(KrossDelOtwet->text()) + '?';
     if (message(question, platform::Icon::Warning, platform::Buttons::YesNo,
@@ -54,7 +53,7 @@ void frmForma::KrossDelOtwet_Click() {
         return;
     const int n = doc.CurrentSlot;
     const int d = doc.CurrentDirection;
-    DeleteAnswer(doc);
+    state_.session.deleteAnswer();
     DrawSlot(n, d, slotcolor::kYellow);
     if (doc.Mode == EditMode::ModeAuthor) {
         lblVopros[d == 1 ? 1 : 0]->clear();

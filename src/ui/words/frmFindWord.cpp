@@ -66,9 +66,9 @@ void frmFindWord::Form_Load() {
     Label1->setText(text(LangEntry::PatternPrompt));
     Label2->setText(text(LangEntry::MatchingWords));
     Label4->setText(text(LangEntry::DictionaryHint));
-    if (form_.state().doc.CurrentSlot <= 0)
+    if (form_.state().doc().CurrentSlot <= 0)
         return;
-    txtWord->setText(cp1251::toUnicode(words::prefilledPattern(form_.state().doc)));
+    txtWord->setText(cp1251::toUnicode(words::prefilledPattern(form_.state().doc())));
     txtWord->setCursorPosition(static_cast<int>(txtWord->text().size()));
     QCoreApplication::processEvents();
     Search();

@@ -144,7 +144,7 @@ TEST(ModeTextsTest, EveryModeAfterALoad) {
     load(state.language, "Name\r\n2 Title\r\n8 Cross\r\n29 no answers\r\n48 Editor\r\n"
                          "49 drawing\r\n50 filling\r\n51 solve label\r\n52 author label\r\n"
                          "54 Words:\r\n55 by\r\n");
-    CrosswordDocument& doc = state.doc;
+    CrosswordDocument& doc = state.session.documentForSetup();
     doc.CrosswordTitle = "Birds";
     doc.CrosswordAuthor = "Ann";
     doc.WordCount = 25;

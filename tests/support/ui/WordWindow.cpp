@@ -57,11 +57,11 @@ void WordWindow::openCrossword(const QString& path, int style) {
     AppState& s = program.state;
     form->OptionsStyle_Click(style);
     // Through the menu, as a solver opens it: unsaved work is dropped, the dialog names path.
-    if (s.doc.Modified)
+    if (s.doc().Modified)
         program.fake.answers.push_back(platform::Answer::No);
     program.fake.paths.push_back(path);
     form->KrossOpen_Click();
-    const CrosswordDocument& d = s.doc;
+    const CrosswordDocument& d = s.doc();
     ASSERT_TRUE(d.Mode == EditMode::ModeSolve || d.Mode == EditMode::ModeSolveNoAnswers);
     ASSERT_EQ(d.CrosswordPath, path);
 }
@@ -138,5 +138,5 @@ bool WordWindow::highlighted(int x, int y) const {
 }
 
 QByteArray WordWindow::letters(int n, int d) const {
-    return fixtures::shownLetters(program.state.doc, n, d);
+    return fixtures::shownLetters(program.state.doc(), n, d);
 }

@@ -30,7 +30,7 @@ protected:
 
     void SetUp() override;
 
-    CrosswordDocument& doc() { return program.state.doc; }
+    CrosswordDocument& doc() { return program.state.session.documentForSetup(); }
     FakePlatform& fake() { return program.fake; }
 
     // Rows of '.' (white) and '#' (black), drawn and declared ready.

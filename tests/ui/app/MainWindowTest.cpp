@@ -29,7 +29,7 @@ struct Window {
     Window() { form = startUp(state, fake); }
 
     void enter(EditMode mode) {
-        state.doc.Mode = mode;
+        state.session.documentForSetup().Mode = mode;
         form->UpdateControlsForMode();
     }
     bool shown(const char* name) const {
@@ -48,13 +48,13 @@ struct Window {
 
 TEST(MainWindow, StartsEmptyWithTheDefaults) {
     Window w;
-    EXPECT_EQ(w.state.doc.Mode, EditMode::ModeEmpty);
+    EXPECT_EQ(w.state.doc().Mode, EditMode::ModeEmpty);
     EXPECT_EQ(w.state.settings.CellSize, 20);
     EXPECT_EQ(w.state.settings.LetterFontName, "MS Sans Serif");
     EXPECT_EQ(w.state.settings.LanguageFileName, "Russian.txt");
     EXPECT_TRUE(w.form->OptionsStyle[0]->isChecked());
     EXPECT_FALSE(w.form->OptionsStyle[1]->isChecked());
-    EXPECT_EQ(w.state.ShownStyle, 0);
+    EXPECT_EQ(w.state.session.shownStyle(), 0);
     EXPECT_TRUE(w.form->isVisible());
     EXPECT_EQ(w.form->Kross->title(), QStringLiteral(u"Кроссворд"));
 }
@@ -69,7 +69,7 @@ TEST(MainWindow, StyleOneFromTheSettingsIsCheckedAndShown) {
     const auto form = startUp(state, fake);
     EXPECT_TRUE(form->OptionsStyle[1]->isChecked());
     EXPECT_FALSE(form->OptionsStyle[0]->isChecked());
-    EXPECT_EQ(state.ShownStyle, 1);
+    EXPECT_EQ(state.session.shownStyle(), 1);
 }
 
 TEST(MainWindow, ControlsFollowTheModeTable) {
@@ -160,7 +160,7 @@ TEST(MainWindow, FocusOnTheGridGoesToTheTypingBox) {
         {EditMode::ModeDrawGrid, 0, nullptr},
     };
     for (const auto& c : cases) {
-        w.state.doc.NoAnswers = c.noAnswers;
+        w.state.session.documentForSetup().NoAnswers = c.noAnswers;
         w.enter(c.mode);
         w.form->picPole->show();
         w.form->KrossNew->setEnabled(true);

@@ -75,8 +75,8 @@ TEST(Shutdown, UnsavedChangesQuestion) {
         Program p;
         p.folder.write(kIni, "6.3\r\nRussian.txt\r\n");
         frmForma& f = p.start();
-        p.state.doc.Mode = c.mode;
-        p.state.doc.Modified = c.modified;
+        p.state.session.documentForSetup().Mode = c.mode;
+        p.state.session.documentForSetup().Modified = c.modified;
         p.fake.answers = {c.answer};
         // Saving a crossword without title and author asks for them first; cancelled here.
         if (c.answer == Answer::Yes)

@@ -55,7 +55,7 @@ protected:
         program.form->NewFont();
     }
 
-    CrosswordDocument& doc() { return program.state.doc; }
+    CrosswordDocument& doc() { return program.state.session.documentForSetup(); }
     FakePlatform& fake() { return program.fake; }
     QString outPath(const QString& name) const { return out.filePath(name); }
 

@@ -30,7 +30,7 @@ protected:
         ASSERT_TRUE(p.fake.messages.isEmpty());
     }
 
-    CrosswordDocument& doc() { return p.state.doc; }
+    CrosswordDocument& doc() { return p.state.session.documentForSetup(); }
     FakePlatform& fake() { return p.fake; }
     QString at(const QString& name) const { return dir.filePath(name); }
     static QString u(const char* utf8) { return QString::fromUtf8(utf8); }
@@ -53,8 +53,8 @@ protected:
     // A crossword being authored in the window, with unsaved changes.
     void author(const CrosswordDocument& crossword) {
         doc() = crossword;
-        p.state.ShownStyle = 0;
-        form->buildAndDrawGrid();
+        p.state.session.showForSetup(0);
+        form->drawGrid();
         form->UpdateControlsForMode();
         form->ShowModeTexts();
         doc().Modified = true;

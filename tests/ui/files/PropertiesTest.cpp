@@ -152,7 +152,7 @@ protected:
         writeCrossword(at(u("Дом.cfw")), house().build());
         p.state.settings.ChosenStyle = 1;
         open(at(u("Дом.cfw")));
-        ASSERT_EQ(p.state.ShownStyle, 1);
+        ASSERT_EQ(p.state.session.shownStyle(), 1);
         // Typed as it reads from right to left.
         ASSERT_TRUE(CheckSolverAnswer(doc(), cp(u"ток"), 1).hit);
         ASSERT_EQ(doc().SolvedFlags.at(1, 0), 1);
@@ -186,7 +186,7 @@ TEST_F(PasswordPromptTest, WrongPasswordIsRefusedAndTheRightOneSwitchesToEditing
         EXPECT_EQ(fake().messages[i].icon, platform::Icon::Information);
     }
     EXPECT_EQ(doc().Mode, EditMode::ModeAuthor);
-    EXPECT_EQ(p.state.ShownStyle, 0);
+    EXPECT_EQ(p.state.session.shownStyle(), 0);
     EXPECT_EQ(doc().SolvedCount, 0);
     EXPECT_EQ(doc().SolvedFlags.at(1, 0), 0);
     EXPECT_FALSE(doc().Modified);
@@ -211,7 +211,7 @@ TEST_F(PasswordPromptTest, CancelKeepsSolving) {
     form->KrossChange_Click();
     EXPECT_EQ(doc().Mode, EditMode::ModeSolve);
     EXPECT_EQ(doc().SolvedFlags.at(1, 0), 1);
-    EXPECT_EQ(p.state.ShownStyle, 1);
+    EXPECT_EQ(p.state.session.shownStyle(), 1);
     EXPECT_EQ(fake().messages.size(), 1);
 }
 

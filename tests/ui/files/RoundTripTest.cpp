@@ -41,7 +41,8 @@ TEST_F(WholeProgram, CrosswordAuthoredInTheWindowOpensForSolving) {
                           Word{2, 1, u"ток", u"Электрический ..."}, Word{3, 0, u"ток", u"То же"}})
         ASSERT_EQ(PlaceAnswer(doc(), w.n, w.d, cp(w.answer), cp(w.clue)).kind,
                   PlacementOutcome::Kind::Placed);
-    form->buildAndDrawGrid();
+    form->state().session.showForSetup(form->state().session.shownStyle());
+    form->drawGrid();
 
     // Saving asks for the missing author and password first.
     whenShown<frmAbout>([](frmAbout& d) {

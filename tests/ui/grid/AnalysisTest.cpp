@@ -118,7 +118,8 @@ protected:
         doc().Mode = EditMode::ModeSolve;
         doc().CurrentSlot = 0;
         form->UpdateControlsForMode();
-        form->buildAndDrawGrid();
+        form->state().session.showForSetup(form->state().session.shownStyle());
+        form->drawGrid();
     }
 };
 
@@ -157,7 +158,7 @@ TEST_F(SolvingWindow, StyleTurnsThePictureAndKeepsTheSelection) {
     clickCell(2, 2);
     form->OptionsStyle[1]->trigger();
     EXPECT_EQ(state.settings.ChosenStyle, 1);
-    EXPECT_EQ(state.ShownStyle, 1);
+    EXPECT_EQ(state.session.shownStyle(), 1);
     EXPECT_TRUE(form->OptionsStyle[1]->isChecked());
     EXPECT_FALSE(form->OptionsStyle[0]->isChecked());
     EXPECT_EQ(numberAt(2, 2), 1);
@@ -172,7 +173,7 @@ TEST_F(SolvingWindow, StyleTurnsThePictureAndKeepsTheSelection) {
     // Choosing the checked item again changes nothing and keeps its mark.
     form->OptionsStyle[1]->trigger();
     EXPECT_TRUE(form->OptionsStyle[1]->isChecked());
-    EXPECT_EQ(state.ShownStyle, 1);
+    EXPECT_EQ(state.session.shownStyle(), 1);
 }
 
 TEST_F(AnalysisWindow, StyleWhileAuthoringOnlyMovesTheCheckMark) {
@@ -180,7 +181,7 @@ TEST_F(AnalysisWindow, StyleWhileAuthoringOnlyMovesTheCheckMark) {
     form->OptionsStyle[1]->trigger();
     EXPECT_EQ(state.settings.ChosenStyle, 1);
     EXPECT_TRUE(form->OptionsStyle[1]->isChecked());
-    EXPECT_EQ(state.ShownStyle, 0);
+    EXPECT_EQ(state.session.shownStyle(), 0);
     EXPECT_EQ(numberAt(0, 0), 1);
 }
 

@@ -159,7 +159,8 @@ TEST_F(CellSizeDialog, OkWhileAuthoringKeepsTheSelectionAndTheNumberSize) {
 TEST_F(CellSizeDialog, OkWhileSolvingHighlightsTheAcrossAndDownWordsOnly) {
     startAuthoring({"...", ".#.", "..."});
     doc().Mode = EditMode::ModeSolve;
-    form->buildAndDrawGrid();
+    form->state().session.showForSetup(form->state().session.shownStyle());
+    form->drawGrid();
     doc().CurrentDirection = 1; // left over from authoring; number 1 has a down word too
     form->ShowSolverSelection(1, 2);
     frmRazKletok dialog(*form);

@@ -43,11 +43,11 @@ protected:
     }
 
     PictureBox& pic() { return *form->picPole; }
-    CrosswordDocument& doc() { return state.doc; }
+    CrosswordDocument& doc() { return state.session.documentForSetup(); }
 
     // A new grid in ModeDrawGrid with its black cells painted as a click would.
     void startDrawing(const QByteArrayList& rows, int noAnswers = 0) {
-        state.doc = drawnGrid(rows, noAnswers);
+        state.session.documentForSetup() = drawnGrid(rows, noAnswers);
         form->DrawEmptyField();
         form->UpdateControlsForMode();
         for (int y = 0; y < doc().GridHeight; ++y)

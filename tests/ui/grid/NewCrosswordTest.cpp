@@ -62,8 +62,8 @@ TEST(NewCrossword, TabAndEnterStillWorkInTheSizeBoxes) {
     type(dialog.txtY, QStringLiteral("3"));
     QTest::keyClick(dialog.txtY, Qt::Key_Return);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    EXPECT_EQ(f.state.doc.GridWidth, 6);
-    EXPECT_EQ(f.state.doc.GridHeight, 3);
+    EXPECT_EQ(f.state.doc().GridWidth, 6);
+    EXPECT_EQ(f.state.doc().GridHeight, 3);
 }
 
 TEST(NewCrossword, OkNeedsATitleAndTwoSizesAboveZero) {
@@ -91,24 +91,24 @@ TEST(NewCrossword, OkNeedsATitleAndTwoSizesAboveZero) {
 
 TEST(NewCrossword, EscapeInASizeBoxCancels) {
     Fixture f;
-    f.state.doc.Mode = EditMode::ModeAuthor;
+    f.state.session.documentForSetup().Mode = EditMode::ModeAuthor;
     frmRazmer dialog(f.form);
     dialog.show();
     dialog.txtX->setText(QStringLiteral("5"));
     QTest::keyClick(dialog.txtY, Qt::Key_Escape);
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
-    EXPECT_EQ(f.state.doc.Mode, EditMode::ModeAuthor);
+    EXPECT_EQ(f.state.doc().Mode, EditMode::ModeAuthor);
 }
 
 TEST(NewCrossword, OkStartsAWhiteGridInDrawingMode) {
     Fixture f;
-    CrosswordDocument& doc = f.state.doc;
+    CrosswordDocument& doc = f.state.session.documentForSetup();
     doc.CrosswordPath = QStringLiteral("/old.cfw");
     doc.CrosswordAuthor = "Old author";
     doc.CrosswordPassword = "secret";
     doc.Modified = true;
-    f.state.ShownStyle = 1;
+    f.state.session.showForSetup(1);
 
     frmRazmer dialog(f.form);
     dialog.show();
@@ -133,7 +133,7 @@ TEST(NewCrossword, OkStartsAWhiteGridInDrawingMode) {
     EXPECT_TRUE(doc.CrosswordAuthor.isEmpty());
     EXPECT_TRUE(doc.CrosswordPassword.isEmpty());
     EXPECT_FALSE(doc.Modified);
-    EXPECT_EQ(f.state.ShownStyle, 0);
+    EXPECT_EQ(f.state.session.shownStyle(), 0);
     EXPECT_EQ(f.form.windowTitle(), QStringLiteral("Drawing the grid"));
     EXPECT_FALSE(f.form.kReshotkaGotova->isHidden());
     EXPECT_FALSE(f.form.picPole->isHidden());
@@ -147,8 +147,8 @@ TEST(NewCrossword, DecimalSizesRoundHalfToEven) {
     dialog.txtX->setText(QStringLiteral("2.5")); // pasted text, not typed
     dialog.txtY->setText(QStringLiteral("3.5"));
     dialog.kOK_Click();
-    EXPECT_EQ(f.state.doc.GridWidth, 2);
-    EXPECT_EQ(f.state.doc.GridHeight, 4);
+    EXPECT_EQ(f.state.doc().GridWidth, 2);
+    EXPECT_EQ(f.state.doc().GridHeight, 4);
 }
 
 TEST(NewCrossword, GridsBeyondTheLimitAreRefusedWithAMessage) {
@@ -169,7 +169,7 @@ TEST(NewCrossword, GridsBeyondTheLimitAreRefusedWithAMessage) {
         ASSERT_EQ(f.fake.messages.size(), 1) << c.x << "x" << c.y;
         EXPECT_EQ(f.fake.messages[0].icon, platform::Icon::Critical);
         EXPECT_TRUE(dialog.isVisible()); // the user can correct the size
-        EXPECT_EQ(f.state.doc.Mode, EditMode::ModeEmpty);
+        EXPECT_EQ(f.state.doc().Mode, EditMode::ModeEmpty);
     }
     Fixture f;
     frmRazmer dialog(f.form);
@@ -178,7 +178,7 @@ TEST(NewCrossword, GridsBeyondTheLimitAreRefusedWithAMessage) {
     dialog.txtY->setText(QStringLiteral("250"));
     dialog.kOK_Click();
     EXPECT_TRUE(f.fake.messages.isEmpty());
-    EXPECT_EQ(f.state.doc.GridWidth, 250);
+    EXPECT_EQ(f.state.doc().GridWidth, 250);
 }
 
 TEST(NewCrossword, KrossNewShowsTheDialogModally) {
@@ -192,14 +192,14 @@ TEST(NewCrossword, KrossNewShowsTheDialogModally) {
     });
     f.form.KrossNew->trigger();
     EXPECT_TRUE(sawDialog);
-    EXPECT_EQ(f.state.doc.Mode, EditMode::ModeEmpty);
+    EXPECT_EQ(f.state.doc().Mode, EditMode::ModeEmpty);
 }
 
 TEST(EmptyField, LinesLieAtFivePlusMultiplesOfTheCellSize) {
     Fixture f;
     const int c = 10, w = 3, h = 2;
     f.state.settings.CellSize = c;
-    f.state.doc.startNewGrid(w, h, "T", 0);
+    f.state.session.documentForSetup().startNewGrid(w, h, "T", 0);
     f.form.DrawEmptyField();
     const PictureBox& pic = *f.form.picPole;
     ASSERT_EQ(pic.pictureWidth(), w * c + 15);
@@ -219,14 +219,14 @@ TEST(EmptyField, ABigFieldGetsScrollBars) {
     Fixture f;
     f.form.resize(600, 400);
     QApplication::processEvents();
-    f.state.doc.startNewGrid(60, 40, "T", 0);
+    f.state.session.documentForSetup().startNewGrid(60, 40, "T", 0);
     f.form.DrawEmptyField();
     EXPECT_FALSE(f.form.HScroll1->isHidden());
     EXPECT_FALSE(f.form.VScroll1->isHidden());
     EXPECT_FALSE(f.form.PctrUgol->isHidden());
     f.form.HScroll1->setValue(100);
     EXPECT_EQ(f.form.picPole->x(), -100);
-    f.state.doc.startNewGrid(3, 3, "T", 0);
+    f.state.session.documentForSetup().startNewGrid(3, 3, "T", 0);
     f.form.DrawEmptyField();
     EXPECT_TRUE(f.form.HScroll1->isHidden());
     EXPECT_TRUE(f.form.VScroll1->isHidden());

@@ -96,7 +96,8 @@ TEST_F(SlotPaintWindow, HighlightedSlotIsYellowInsideBlackBorders) {
 TEST_F(SlotPaintWindow, LettersAreRightAlignedInTheirCells) {
     startAuthoring({"..", "##"});
     doc().SlotTexts.set(1, 1, 0, "\xc4\xc0"); // ДА
-    form->buildAndDrawGrid();
+    form->state().session.showForSetup(form->state().session.shownStyle());
+    form->drawGrid();
     // Something dark in the right half of each cell, nothing in the 2-pixel gap.
     for (int x = 0; x < 2; ++x) {
         const int right = x * C + 5 + C;
@@ -226,8 +227,8 @@ TEST_F(SlotPaintWindow, RedrawLooksLikeEverySlotPaintedWhite) {
     for (const int style : {0, 1}) {
         startAuthoring(blockPattern(9, 7));
         fillEverySlot(doc(), 'W');
-        state.ShownStyle = style;
-        form->buildAndDrawGrid();
+        state.session.showForSetup(style);
+        form->drawGrid();
         const QImage whole = pic().image();
         pic().clear();
         for (int n = 1; n <= doc().NumberedCount; ++n)
@@ -247,7 +248,8 @@ TEST_F(SlotPaintWindow, ALargeLetterFontIsCutAtEachCellAndLaidOutOncePerLetter) 
         fillEverySlot(doc(), '\xd3'); // У
         state.settings.LetterFontSize = points;
         form->NewFont();
-        form->buildAndDrawGrid();
+        form->state().session.showForSetup(form->state().session.shownStyle());
+        form->drawGrid();
         const int before = pic().lettersDrawn();
         form->RedrawGrid();
         EXPECT_LE(pic().lettersDrawn() - before, 0) << points; // all from the first drawing

@@ -93,7 +93,7 @@ TEST(LanguageWindow, LoadAppliesMenusLabelsAndTheCaptionOfTheMode) {
                    "12\r\nGrid done\r\n20 Mirrored\r\n24 About\r\n51 Number or answer:\r\n"
                    "53 Answer:\r\n54 Left:\r\n55 by\r\n66 Symmetric\r\n69 Cell\r\n73 Clear\r\n");
     frmForma& f = p.start();
-    CrosswordDocument& doc = p.state.doc;
+    CrosswordDocument& doc = p.state.session.documentForSetup();
     doc.Mode = EditMode::ModeSolve;
     doc.CrosswordTitle = "Birds";
     doc.CrosswordAuthor = "Ann";

@@ -141,7 +141,7 @@ TEST_F(Checking, SwitchingTheStyleWhileSolving) {
     openCrossword(saveCrossword(kGrid, kAnswers), 0);
     typeLines({u"КОТ"_s}); // 1 down stays selected
     form->OptionsStyle[1]->trigger();
-    EXPECT_EQ(program.state.ShownStyle, 1);
+    EXPECT_EQ(program.state.session.shownStyle(), 1);
     EXPECT_EQ(doc().CurrentDownSlot, 1);
     EXPECT_TRUE(highlightedAt(2, 1));
     EXPECT_EQ(form->lblVopros[1]->text(), u"clue 1/1");

@@ -23,9 +23,10 @@ protected:
     }
     // A cell given in classic coordinates, in the style the grid is shown in.
     std::pair<int, int> shown(int x, int y) const {
-        const CrosswordDocument& d = program.state.doc;
-        return program.state.ShownStyle == 0 ? std::pair(x, y)
-                                             : std::pair(d.GridWidth - 1 - x, d.GridHeight - 1 - y);
+        const CrosswordDocument& d = program.state.doc();
+        return program.state.session.shownStyle() == 0
+                   ? std::pair(x, y)
+                   : std::pair(d.GridWidth - 1 - x, d.GridHeight - 1 - y);
     }
     bool highlightedAt(int x, int y) const {
         const auto [sx, sy] = shown(x, y);

@@ -38,7 +38,7 @@ protected:
     }
     // Every cell's letter, row by row in classic coordinates.
     QByteArrayList grid() const {
-        const CrosswordDocument& s = program.state.doc;
+        const CrosswordDocument& s = program.state.doc();
         QByteArrayList rows;
         for (int y = 0; y < s.GridHeight; ++y) {
             QByteArray row;

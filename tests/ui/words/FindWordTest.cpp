@@ -100,7 +100,7 @@ struct Window {
     // A 5 × 3 grid: slot 1 across at (0, 1), 5 cells; the down words crossing it have written
     // В in column 0 and О in column 3; the slot's own across letters must not count.
     void halfFilledSlot() {
-        CrosswordDocument& doc = state.doc;
+        CrosswordDocument& doc = state.session.documentForSetup();
         doc.GridWidth = 5;
         doc.GridHeight = 3;
         doc.Mode = EditMode::ModeAuthor;

@@ -89,14 +89,18 @@ QByteArray fileFailureText(const Language& language, const QByteArray& pathOrNam
 }
 
 ModeTexts modeTexts(const AppState& state) {
+    return modeTexts(state, state.doc().Mode);
+}
+
+ModeTexts modeTexts(const AppState& state, EditMode shownAs) {
     const Language& l = state.language;
-    const CrosswordDocument& doc = state.doc;
+    const CrosswordDocument& doc = state.doc();
     const QByteArray titled =
         l.caption(LangEntry::CrosswordMenu) + ": \"" + doc.CrosswordTitle + '"';
     const QByteArray open =
         l.entry(LangEntry::Words) + seqtext::strNumber(doc.WordCount - doc.SolvedCount);
     ModeTexts t;
-    switch (doc.Mode) {
+    switch (shownAs) {
     case EditMode::ModeEmpty:
         t.caption = l.entry(LangEntry::ProgramName);
         break;

@@ -1,6 +1,8 @@
 // Language files: reading, the failure texts and what the main window shows for each mode.
 #pragma once
 
+#include "grid/EditMode.h"
+
 #include "app/language/Language.h"
 
 #include <QByteArray>
@@ -56,3 +58,5 @@ struct ModeTexts {
     std::optional<QByteArray> lblVoprosOtvet;
 };
 ModeTexts modeTexts(const AppState& state);
+// The same for the crossword shown as if it were in mode `shownAs`.
+ModeTexts modeTexts(const AppState& state, EditMode shownAs);

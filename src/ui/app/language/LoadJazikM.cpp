@@ -90,7 +90,11 @@ void frmForma::LoadJazik(const QByteArray& fileName) {
 }
 
 void frmForma::ShowModeTexts() {
-    const ModeTexts t = modeTexts(state_);
+    ShowModeTexts(state_.doc().Mode);
+}
+
+void frmForma::ShowModeTexts(EditMode shownAs) {
+    const ModeTexts t = modeTexts(state_, shownAs);
     if (t.caption)
         setCaptionBytes(*t.caption);
     if (t.lblSlov)
