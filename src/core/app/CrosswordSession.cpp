@@ -194,8 +194,11 @@ PlacementOutcome CrosswordSession::placeAnswer(const QByteArray& answer, const Q
         return out;
     slotCells(n, d);
     doc_.CurrentDirection = 1 - d;
-    if (doc_.SlotTable.at(n, 2, 1 - d) <= 0 || !doc_.SlotTexts.at(n, 1, 1 - d).isEmpty())
-        selectNextUnanswered();
+    if (doc_.SlotTable.at(n, 2, 1 - d) <= 0 || !doc_.SlotTexts.at(n, 1, 1 - d).isEmpty()) {
+        const SlotRef next = nextUnanswered(doc_);
+        doc_.CurrentSlot = next.number;
+        doc_.CurrentDirection = next.direction;
+    }
     return out;
 }
 

@@ -57,6 +57,10 @@ frmForma::frmForma(AppState& state, platform::Platform& platform, QWidget* paren
     connectGridHandlers();
     connectWordHandlers();
     connectFileHandlers();
+    // The controls follow the mode, whichever command changed it.
+    connect(&state_.session, &CrosswordSession::modeChanged, this,
+            [this] { UpdateControlsForMode(); });
+    connect(&state_.session, &CrosswordSession::cellsChanged, this, &frmForma::showChangedCells);
     setMinimumWidth(kMinInnerWidth);
     resize(800, 600);
     UpdateControlsForMode();

@@ -168,6 +168,9 @@ private:
     void connectGridHandlers();
     void drawDigitStrips();
     void paintDrawnCell(int cx, int cy, int value);
+    // Cells the session changed while drawing: repainted from the cell map, the whole field
+    // as a fresh empty one. Slots are redrawn by the commands, which know the selection.
+    void showChangedCells(const QRect& cells);
     void paintSlotCell(int c, int r, const QColor& color);
     void scrollSlotIntoView(int left, int top, int right, int bottom, bool afterDrawing);
 

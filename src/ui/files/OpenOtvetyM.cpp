@@ -29,7 +29,6 @@ void frmForma::OpenAnswersFile(const QString& path) {
         if (session.mode() == EditMode::ModeOpenFailed) {
             session.abandonFailedOpen();
             setCaptionBytes(state_.MessageTitle);
-            UpdateControlsForMode();
             return;
         }
     }
@@ -46,10 +45,7 @@ void frmForma::OpenAnswersFile(const QString& path) {
 
     // Counted by the marks themselves: a damaged file's word count cannot end the solving.
     if (!out.unsolved) {
-        if (doc.Mode == EditMode::ModeSolve) {
-            session.endSolving();
-            UpdateControlsForMode();
-        }
+        session.endSolving();
         message(state_.language.entry(LangEntry::AllSolved), platform::Icon::Information);
     } else if (doc.Mode != EditMode::ModeSolveNoAnswers) {
         SelectByNumber(out.unsolved->first);

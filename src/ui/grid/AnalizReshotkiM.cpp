@@ -25,7 +25,6 @@ void frmForma::acceptDrawnGrid() {
     }
     const CrosswordDocument& doc = state_.doc();
     drawGrid();
-    UpdateControlsForMode();
     lblSlov->setText(
         cp1251::toUnicode(lang.entry(LangEntry::Words) + seqtext::strNumber(doc.WordCount)));
     if (doc.NoAnswers == 1) {

@@ -64,8 +64,7 @@ void frmForma::HandleGridClick(int x, int y) {
 
     switch (doc.Mode) {
     case EditMode::ModeDrawGrid: {
-        for (const QPoint& p : session.toggleCell(cx, cy, ChSimmetrija->isChecked()))
-            paintDrawnCell(p.x(), p.y(), doc.CellMap.at(p.x(), p.y()));
+        session.toggleCell(cx, cy, ChSimmetrija->isChecked());
         break;
     }
     case EditMode::ModeAuthor:
@@ -104,5 +103,17 @@ void frmForma::kClearPole_Click() {
         return;
     // The map is cleared with the picture, so that what is shown is what analysis will see.
     state_.session.clearDrawing();
-    DrawEmptyField();
+}
+
+void frmForma::showChangedCells(const QRect& cells) {
+    const CrosswordDocument& doc = state_.doc();
+    if (doc.Mode != EditMode::ModeDrawGrid)
+        return;
+    if (cells == QRect(0, 0, doc.GridWidth, doc.GridHeight)) {
+        DrawEmptyField();
+        return;
+    }
+    for (int y = cells.top(); y <= cells.bottom(); ++y)
+        for (int x = cells.left(); x <= cells.right(); ++x)
+            paintDrawnCell(x, y, doc.CellMap.at(x, y));
 }

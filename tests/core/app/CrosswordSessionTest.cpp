@@ -1,0 +1,327 @@
+#include "app/CrosswordSession.h"
+#include "app/Settings.h"
+#include "files/AnswersFile.h"
+#include "files/CrosswordFile.h"
+#include "grid/GridAnalysis.h"
+#include "support/FilledCrossword.h"
+#include "support/GridPattern.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Every signal the session sent, in order, as short texts.
+struct Recorder {
+    QStringList seen;
+    explicit Recorder(CrosswordSession& s) {
+        QObject::connect(&s, &CrosswordSession::documentReplaced,
+                         [this] { seen << QStringLiteral("replaced"); });
+        QObject::connect(&s, &CrosswordSession::modeChanged, [this](EditMode m) {
+            seen << QStringLiteral("mode %1").arg(modeValue(m));
+        });
+        QObject::connect(&s, &CrosswordSession::selectionChanged,
+                         [this] { seen << QStringLiteral("selection"); });
+        QObject::connect(&s, &CrosswordSession::cellsChanged, [this](const QRect& r) {
+            seen << QStringLiteral("cells %1,%2 %3x%4")
+                        .arg(r.x())
+                        .arg(r.y())
+                        .arg(r.width())
+                        .arg(r.height());
+        });
+        QObject::connect(&s, &CrosswordSession::modifiedChanged,
+                         [this](bool m) { seen << QStringLiteral("modified %1").arg(m); });
+        QObject::connect(&s, &CrosswordSession::pictureSettingsChanged,
+                         [this] { seen << QStringLiteral("picture"); });
+    }
+    QStringList take() { return std::exchange(seen, {}); }
+};
+
+QString mode(EditMode m) {
+    return QStringLiteral("mode %1").arg(modeValue(m));
+}
+
+// 1 across CAT / 1 down CAT, 2 down TEP, 3 across TOP.
+FilledCrossword ring() {
+    FilledCrossword f;
+    f.rows = {"CAT", "A#E", "TOP"};
+    return f;
+}
+
+class Session : public ::testing::Test {
+protected:
+    Settings settings;
+    CrosswordSession session{settings};
+    Recorder signals_{session};
+    QTemporaryDir dir;
+
+    QString saved(const FilledCrossword& f, const QString& name = QStringLiteral("x.cfw")) {
+        CrosswordDocument doc = f.build();
+        const QString path = dir.filePath(name);
+        EXPECT_EQ(WriteCrosswordFile(path, doc), FileStatus::Ok);
+        return path;
+    }
+    const CrosswordDocument& doc() const { return session.document(); }
+};
+
+TEST_F(Session, DrawingANewGridAndDeclaringItReady) {
+    session.newGrid(3, 3, "Ring", 0);
+    EXPECT_EQ(signals_.take(),
+              QStringList({QStringLiteral("replaced"), mode(EditMode::ModeDrawGrid)}));
+    EXPECT_EQ(session.shownStyle(), 0);
+
+    // A click with symmetry on a corner blackens the four corners, one change each.
+    EXPECT_EQ(session.toggleCell(0, 0, true).size(), 4u);
+    EXPECT_EQ(signals_.take().size(), 4);
+    EXPECT_EQ(doc().CellMap.at(2, 2), 1);
+    session.clearDrawing();
+    EXPECT_EQ(signals_.take(), QStringList{QStringLiteral("cells 0,0 3x3")});
+    EXPECT_EQ(doc().CellMap.at(2, 2), 0);
+
+    // Every cell black: no word, so the grid is refused and stays drawn.
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 3; ++x)
+            session.toggleCell(x, y, false);
+    signals_.take();
+    EXPECT_FALSE(session.gridReady());
+    EXPECT_TRUE(signals_.take().isEmpty());
+    EXPECT_EQ(session.mode(), EditMode::ModeDrawGrid);
+
+    session.toggleCell(1, 1, false);
+    for (int x = 0; x < 3; ++x)
+        session.toggleCell(x, 0, false);
+    signals_.take();
+    ASSERT_TRUE(session.gridReady());
+    EXPECT_EQ(signals_.take(),
+              QStringList({QStringLiteral("replaced"), mode(EditMode::ModeAuthor),
+                           QStringLiteral("selection"), QStringLiteral("modified 1")}));
+    EXPECT_EQ(doc().CurrentSlot, 1);
+    EXPECT_EQ(doc().CurrentDirection, 0);
+    // Drawing is over: a click no longer changes cells.
+    EXPECT_TRUE(session.toggleCell(0, 0, false).empty());
+}
+
+TEST_F(Session, AGridWithoutAnswersSelectsNothing) {
+    session.newGrid(3, 1, "T", 1);
+    signals_.take();
+    ASSERT_TRUE(session.gridReady());
+    EXPECT_EQ(signals_.take(),
+              QStringList({QStringLiteral("replaced"), mode(EditMode::ModeAuthorNoAnswers),
+                           QStringLiteral("modified 1")}));
+}
+
+TEST_F(Session, OpeningEachOutcome) {
+    FilledCrossword withAnswers = ring();
+    FilledCrossword withoutAnswers = ring();
+    withoutAnswers.noAnswers = 1;
+    const QString solving = saved(withAnswers, QStringLiteral("a.cfw"));
+    const QString typing = saved(withoutAnswers, QStringLiteral("b.cfw"));
+    CrosswordDocument lacking = withAnswers.build();
+    lacking.SlotTexts.set(3, 1, 0, QByteArray());
+    const QString incomplete = dir.filePath(QStringLiteral("c.cfw"));
+    ASSERT_EQ(WriteCrosswordFile(incomplete, lacking), FileStatus::Ok);
+
+    settings.ChosenStyle = 1;
+    struct Case {
+        QString path;
+        EditMode mode;
+        int slot;
+    };
+    for (const Case& c :
+         {Case{solving, EditMode::ModeSolve, 1}, Case{typing, EditMode::ModeSolveNoAnswers, 1},
+          Case{incomplete, EditMode::ModeIncomplete, 1}}) {
+        session.newGrid(3, 3, "Other", 0);
+        signals_.take();
+        const CrosswordSession::OpenOutcome out = session.open(c.path);
+        ASSERT_EQ(out.read.status, FileStatus::Ok) << c.path.toStdString();
+        EXPECT_EQ(out.reducedCellSize, 0);
+        const QStringList seen = signals_.take();
+        EXPECT_EQ(seen.first(), QStringLiteral("replaced"));
+        EXPECT_TRUE(seen.contains(mode(c.mode))) << seen.join(u'|').toStdString();
+        EXPECT_EQ(session.mode(), c.mode);
+        EXPECT_EQ(session.shownStyle(), 1) << "solving shows the chosen style";
+        EXPECT_EQ(doc().CurrentSlot, c.slot);
+        EXPECT_FALSE(doc().Modified);
+    }
+
+    // A failed open keeps the crossword shown, in a mode where nothing of it can be changed.
+    const QByteArray title = doc().CrosswordTitle;
+    const CrosswordSession::OpenOutcome failed = session.open(dir.filePath(QStringLiteral("no")));
+    EXPECT_NE(failed.read.status, FileStatus::Ok);
+    EXPECT_EQ(signals_.take(), QStringList{mode(EditMode::ModeOpenFailed)});
+    EXPECT_EQ(doc().CrosswordTitle, title);
+    session.abandonFailedOpen();
+    EXPECT_EQ(signals_.take(), QStringList{mode(EditMode::ModeEmpty)});
+}
+
+TEST_F(Session, ACrosswordTooLargeForTheCellSizeGetsOneThatFits) {
+    CrosswordDocument big = drawnGrid(QByteArrayList(250, QByteArray(250, '.')), 1);
+    ASSERT_TRUE(analyseGrid(big));
+    big.CrosswordTitle = "Big";
+    const QString path = dir.filePath(QStringLiteral("big.cfw"));
+    ASSERT_EQ(WriteCrosswordFile(path, big), FileStatus::Ok);
+    const QString small = saved(ring());
+
+    settings.CellSize = 100;
+    EXPECT_EQ(session.open(small).reducedCellSize, 0);
+    EXPECT_EQ(session.cellSize(), 100);
+    signals_.take();
+    const CrosswordSession::OpenOutcome out = session.open(path);
+    ASSERT_EQ(out.read.status, FileStatus::Ok);
+    EXPECT_EQ(out.reducedCellSize, 23);
+    EXPECT_EQ(session.cellSize(), 23);
+    EXPECT_TRUE(signals_.take().contains(QStringLiteral("picture")));
+}
+
+TEST_F(Session, PlacingAnswersMovesToTheNextWordWithoutOne) {
+    session.newGrid(3, 3, "Ring", 0);
+    session.toggleCell(1, 1, false);
+    ASSERT_TRUE(session.gridReady());
+    signals_.take();
+
+    // A wrong length changes nothing and says nothing.
+    EXPECT_EQ(session.placeAnswer("CA", "clue").kind, PlacementOutcome::Kind::Ignored);
+    EXPECT_TRUE(signals_.take().isEmpty());
+
+    // 1 across, then on to 1 down of the same number.
+    EXPECT_EQ(session.placeAnswer("cat", "pet").kind, PlacementOutcome::Kind::Placed);
+    // Declaring the grid ready made it modified already.
+    EXPECT_EQ(signals_.take(),
+              QStringList({QStringLiteral("cells 0,0 3x1"), QStringLiteral("selection")}));
+    EXPECT_EQ(doc().CurrentSlot, 1);
+    EXPECT_EQ(doc().CurrentDirection, 1);
+
+    // A letter against the crossing word: refused, nothing changed, nothing signalled.
+    const PlacementOutcome conflict = session.placeAnswer("BAT", "x");
+    EXPECT_EQ(conflict.kind, PlacementOutcome::Kind::Conflict);
+    EXPECT_EQ(conflict.position, 1);
+    EXPECT_TRUE(signals_.take().isEmpty());
+
+    // 1 down done: both words of number 1 have answers, so the first open slot is 2 down.
+    EXPECT_EQ(session.placeAnswer("CAT", "again").kind, PlacementOutcome::Kind::Placed);
+    EXPECT_EQ(signals_.take(),
+              QStringList({QStringLiteral("cells 0,0 1x3"), QStringLiteral("selection")}));
+    EXPECT_EQ(doc().CurrentSlot, 2);
+    EXPECT_EQ(doc().CurrentDirection, 1);
+
+    EXPECT_TRUE(session.keepClue("typed clue"));
+    EXPECT_EQ(doc().SlotTexts.at(2, 0, 1), QByteArray("typed clue"));
+    session.selectSlot(1, 0);
+    signals_.take();
+    ASSERT_TRUE(session.canDeleteAnswer());
+    session.deleteAnswer();
+    EXPECT_EQ(signals_.take(), QStringList{QStringLiteral("cells 0,0 3x1")});
+    EXPECT_TRUE(doc().SlotTexts.at(1, 1, 0).isEmpty());
+}
+
+TEST_F(Session, PropertiesAndUnlockingAnswersAndSolving) {
+    FilledCrossword f = ring();
+    f.password = "pw";
+    settings.ChosenStyle = 1;
+    ASSERT_EQ(session.open(saved(f)).read.status, FileStatus::Ok);
+    EXPECT_EQ(session.mode(), EditMode::ModeSolve);
+    signals_.take();
+
+    // Solving: a miss changes nothing; a hit writes the word and selects the next pair.
+    EXPECT_FALSE(session.checkAnswer("DOG").hit);
+    EXPECT_TRUE(signals_.take().isEmpty());
+    // The turned style reads right to left: 1 across is typed as it reads on screen.
+    const CheckOutcome hit = session.checkAnswer("TAC");
+    ASSERT_TRUE(hit.hit);
+    EXPECT_EQ(hit.slot, 1);
+    const QStringList seen = signals_.take();
+    EXPECT_EQ(seen.first(), QStringLiteral("cells 0,0 3x1"));
+    EXPECT_TRUE(seen.contains(QStringLiteral("selection")));
+
+    // Save the progress, turn the crossword back into the author's, then apply the answers
+    // file to it again: it is solved once more from where the solver stopped.
+    const QString answers = dir.filePath(QStringLiteral("x.otv"));
+    ASSERT_EQ(session.saveAnswers(answers), FileStatus::Ok);
+    signals_.take();
+    EXPECT_FALSE(session.unlock("wrong"));
+    EXPECT_TRUE(signals_.take().isEmpty());
+    ASSERT_TRUE(session.unlock("pw"));
+    EXPECT_EQ(signals_.take(), QStringList({QStringLiteral("replaced"), mode(EditMode::ModeAuthor),
+                                            QStringLiteral("selection")}));
+    EXPECT_EQ(session.shownStyle(), 0) << "editing always shows the classic style";
+    EXPECT_EQ(doc().SolvedCount, 0);
+
+    // New properties are a change; the same ones are not.
+    EXPECT_FALSE(session.setProperties(doc().CrosswordTitle, doc().CrosswordAuthor, "pw"));
+    EXPECT_TRUE(signals_.take().isEmpty());
+    EXPECT_TRUE(session.setProperties("New title", "Ann", "pw"));
+    EXPECT_EQ(signals_.take(), QStringList{QStringLiteral("modified 1")});
+    EXPECT_EQ(doc().Scramble, BuildScrambleTables("New title")) << "the tables follow the title";
+    EXPECT_EQ(UnscrambleText(doc().Scramble, doc().CrosswordPassword), QByteArray("pw"));
+    EXPECT_TRUE(session.setProperties(f.title, "Ann", "pw"));
+
+    AnswersFileContent content;
+    ASSERT_EQ(ReadAnswersFile(answers, content), FileStatus::Ok);
+    ASSERT_TRUE(session.holdsCrosswordTitled(content.CrosswordTitle));
+    signals_.take();
+    const CrosswordSession::AnswersOutcome applied = session.applyAnswers(content, answers, true);
+    ASSERT_EQ(applied.status, FileStatus::Ok);
+    EXPECT_TRUE(signals_.take().contains(mode(EditMode::ModeSolve)));
+    EXPECT_EQ(session.shownStyle(), 1);
+    EXPECT_EQ(doc().SolvedCount, 1);
+    ASSERT_TRUE(applied.unsolved);
+    EXPECT_EQ(*applied.unsolved, std::pair(1, 1));
+
+    // The turned style again: every word is compared reversed.
+    struct Remaining {
+        int across, down;
+        QByteArray word;
+    };
+    for (const Remaining& r :
+         {Remaining{0, 1, "TAC"}, Remaining{0, 2, "PET"}, Remaining{3, 0, "POT"}}) {
+        session.selectPair(r.across, r.down);
+        EXPECT_TRUE(session.checkAnswer(r.word).hit) << r.word.constData();
+    }
+    EXPECT_EQ(doc().SolvedCount, 4);
+    session.endSolving();
+    EXPECT_TRUE(signals_.take().contains(mode(EditMode::ModeEmpty)));
+}
+
+TEST_F(Session, TypingWordsIntoACrosswordWithoutAnswers) {
+    FilledCrossword f = ring();
+    f.noAnswers = 1;
+    ASSERT_EQ(session.open(saved(f)).read.status, FileStatus::Ok);
+    signals_.take();
+
+    const EntryOutcome out = session.enterAnswer("CAT");
+    ASSERT_TRUE(out.entered);
+    EXPECT_EQ(signals_.take(),
+              QStringList({QStringLiteral("cells 0,0 3x1"), QStringLiteral("selection"),
+                           QStringLiteral("modified 1")}));
+    EXPECT_EQ(doc().CurrentSlot, out.nextSlot);
+    EXPECT_EQ(doc().CurrentDirection, out.nextDirection);
+
+    // A typed number selects that slot; the same one again changes nothing.
+    const std::optional<Selected> previous = session.jumpToNumber(3);
+    ASSERT_TRUE(previous);
+    EXPECT_EQ(signals_.take(), QStringList{QStringLiteral("selection")});
+    EXPECT_EQ(doc().CurrentSlot, 3);
+    EXPECT_FALSE(session.jumpToNumber(3));
+    EXPECT_TRUE(signals_.take().isEmpty());
+}
+
+TEST_F(Session, TheStyleChangesWhatIsShownOnlyWhileSolving) {
+    session.newGrid(3, 3, "T", 0);
+    signals_.take();
+    EXPECT_FALSE(session.setStyle(1));
+    EXPECT_EQ(settings.ChosenStyle, 1);
+    EXPECT_EQ(session.shownStyle(), 0);
+
+    settings.ChosenStyle = 0;
+    ASSERT_EQ(session.open(saved(ring())).read.status, FileStatus::Ok);
+    signals_.take();
+    EXPECT_TRUE(session.setStyle(1));
+    EXPECT_EQ(signals_.take(), QStringList{QStringLiteral("picture")});
+    EXPECT_EQ(session.shownStyle(), 1);
+    EXPECT_FALSE(session.setStyle(1)) << "the same style again";
+    session.setCellSize(30);
+    EXPECT_EQ(signals_.take(), QStringList{QStringLiteral("picture")});
+}
+
+} // namespace
