@@ -2,6 +2,7 @@
 
 #include "app/AppState.h"
 #include "files/FileCommon.h"
+#include "grid/CellPainter.h"
 #include "platform/Platform.h"
 #include "words/WordList.h"
 
@@ -121,7 +122,10 @@ public:
     void RedrawGrid();
     void OptionsStyle_Click(int index);
     void DrawSlot(int number, int direction, const QColor& color);
-    void DrawSlotNumber(int x, int y, int number, PictureBox& target);
+    // Where the screen's cells lie at the current cell size, and their painter with the digit
+    // strip of the current number size.
+    FieldGeometry fieldGeometry() const;
+    CellPainter cellPainter(const FieldGeometry& geometry) const;
     void ShowCurrentSlot();
     void SelectNextUnanswered();
     void ShowSolverSelection(int across, int down);

@@ -7,9 +7,9 @@
 
 void frmForma::buildAndDrawGrid() {
     CrosswordDocument& doc = state_.doc;
-    const int c = state_.settings.CellSize;
     picPole->clear();
-    picPole->setPictureSize(doc.GridWidth * c + 10, doc.GridHeight * c + 10);
+    const QSize size = fieldGeometry().slotsSize();
+    picPole->setPictureSize(size.width(), size.height());
     picPole->show();
     buildShownGrid(doc, state_.ShownStyle);
     // Lets the resized picture settle; a click must not arrive before the grid is drawn.

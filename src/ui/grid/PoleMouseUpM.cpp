@@ -45,12 +45,9 @@ void frmForma::picPole_MouseMove(Qt::MouseButtons, int x, int y) {
 }
 
 void frmForma::paintDrawnCell(int cx, int cy, int value) {
-    const int c = state_.settings.CellSize;
     // Inside the grid lines, which stay untouched; a one-pixel cell has no inside.
-    if (c < 2)
-        return;
-    picPole->fillBox(cx * c + 6, cy * c + 6, cx * c + 6 + c - 2, cy * c + 6 + c - 2,
-                     value ? slotcolor::kDrawnBlack : slotcolor::kWhite);
+    cellPainter(fieldGeometry())
+        .fillInside(*picPole, cx, cy, value ? slotcolor::kDrawnBlack : slotcolor::kWhite);
 }
 
 void frmForma::HandleGridClick(int x, int y) {

@@ -69,8 +69,8 @@ void frmForma::RedrawForNewCellSize() {
     }
     const int slot = doc.CurrentSlot;
     const int direction = doc.CurrentDirection;
-    const int c = state_.settings.CellSize;
-    picPole->setPictureSize(doc.GridWidth * c + 10, doc.GridHeight * c + 10);
+    const QSize size = fieldGeometry().slotsSize();
+    picPole->setPictureSize(size.width(), size.height());
     // RedrawGrid shows the solving modes' selection itself (in ModeSolve the across word
     // CurrentSlot and the down word CurrentDownSlot, whatever CurrentDirection holds), and
     // ModeAuthorNoAnswers has none.

@@ -18,12 +18,14 @@ void setBarValue(QScrollBar* bar, int value) {
 } // namespace
 
 void frmForma::scrollSlotIntoView(int left, int top, int right, int bottom, bool afterDrawing) {
+    // The field's margin shows before the slot's first cell and after its last one.
+    const int margin = fieldgeometry::kMargin;
     if (!afterDrawing) {
         // The slot starts above or left of the visible part: show its first cell.
         if (picPole->y() + top < 0)
-            setBarValue(VScroll1, top - 5);
+            setBarValue(VScroll1, top - margin);
         if (picPole->x() + left < 0)
-            setBarValue(HScroll1, left - 5);
+            setBarValue(HScroll1, left - margin);
         return;
     }
     // The slot ends below or right of the visible part, which ends at the other bar when that
@@ -33,91 +35,61 @@ void frmForma::scrollSlotIntoView(int left, int top, int right, int bottom, bool
     if (!VScroll1->isHidden()) {
         const int u = bottom - viewBottom;
         if (u > VScroll1->value())
-            setBarValue(VScroll1, u + 5);
+            setBarValue(VScroll1, u + margin);
     }
     if (!HScroll1->isHidden()) {
         const int u = right - viewRight;
         if (u > HScroll1->value())
-            setBarValue(HScroll1, u + 5);
+            setBarValue(HScroll1, u + margin);
     }
 }
 
+FieldGeometry frmForma::fieldGeometry() const {
+    return FieldGeometry(state_.settings.CellSize, state_.doc.GridWidth, state_.doc.GridHeight);
+}
+
+CellPainter frmForma::cellPainter(const FieldGeometry& geometry) const {
+    const int s = std::clamp(state_.settings.NumberSize, 1, 3);
+    return CellPainter(geometry, *picNomera[static_cast<std::size_t>(s - 1)], s);
+}
+
 void frmForma::paintSlotCell(int c, int r, const QColor& color) {
-    const int size = state_.settings.CellSize;
-    const int left = size * c + 5;
-    const int top = size * r + 5;
-    const int right = left + size;
-    const int bottom = top + size;
     const CrosswordDocument& doc = state_.doc;
-    const int n = doc.CellMap.at(c, r, layer::kNumber);
     const int code = doc.CellMap.at(c, r, layer::kLetter);
-    const QString letter =
-        code > 0 ? QString(cp1251::toUnicode(static_cast<unsigned char>(code))) : QString();
-    const QPoint letterAt =
-        code > 0 ? QPoint(right - picPole->textWidth(letter) - 2, top + letterOffset()) : QPoint();
-    // The square, its inside and the letter in one copy, the letter cut at the square. A
-    // number goes on before the letter, which may cover part of it: there the copy holds no
-    // letter and the letter follows.
-    const QRect square(QPoint(left, top), QPoint(right, bottom));
-    const QChar shown = code > 0 ? letter.at(0) : QChar();
-    if (n <= 0 && picPole->stampCell(square, slotcolor::kBorder, color, shown, letterAt))
-        return;
-    if (n > 0 && picPole->stampCell(square, slotcolor::kBorder, color, QChar(), QPoint())) {
-        DrawSlotNumber(left, top, n, *picPole);
-        picPole->stampLetter(square, shown, letterAt);
-        return;
-    }
-    // The black square, then the background inside it: the cell with its outline.
-    picPole->fillBox(left, top, right, bottom, slotcolor::kBorder);
-    if (size >= 2)
-        picPole->fillBox(left + 1, top + 1, right - 1, bottom - 1, color);
-    if (n > 0)
-        DrawSlotNumber(left, top, n, *picPole);
-    if (code > 0)
-        picPole->printText(letterAt.x(), letterAt.y(), letter);
+    const QChar letter = code > 0 ? cp1251::toUnicode(static_cast<unsigned char>(code)) : QChar();
+    cellPainter(fieldGeometry())
+        .slotCell(*picPole, c, r, color, doc.CellMap.at(c, r, layer::kNumber), letter,
+                  letter.isNull() ? 0 : letterOffset());
 }
 
 void frmForma::DrawSlot(int number, int direction, const QColor& color) {
     if (number < 1 || (direction != 0 && direction != 1))
         return;
     const CrosswordDocument& doc = state_.doc;
-    const int size = state_.settings.CellSize;
+    const FieldGeometry geometry = fieldGeometry();
     int c = doc.ShownSlotTable.at(number, 0, direction);
     int r = doc.ShownSlotTable.at(number, 1, direction);
     const int len = doc.ShownSlotTable.at(number, 2, direction);
-    int left = size * c + 5;
-    int top = size * r + 5;
     const bool highlight = color == slotcolor::kYellow;
-    if (highlight)
-        scrollSlotIntoView(left, top, left, top, false);
+    if (highlight) {
+        const QPoint first = geometry.square(c, r).topLeft();
+        scrollSlotIntoView(first.x(), first.y(), first.x(), first.y(), false);
+    }
 
-    int right = left;
-    int bottom = top;
+    QRect last = geometry.square(c, r);
     const PictureBox::Batch batch(*picPole);
     for (int k = 0; k < len; ++k) {
-        right = left + size;
-        bottom = top + size;
+        last = geometry.square(c, r);
         paintSlotCell(c, r, color);
-        if (direction == 0) {
+        if (direction == 0)
             ++c;
-            left += size;
-        } else {
+        else
             ++r;
-            top += size;
-        }
     }
-    if (highlight)
-        scrollSlotIntoView(left, top, right, bottom, true);
-}
-
-void frmForma::DrawSlotNumber(int x, int y, int number, PictureBox& target) {
-    const int s = std::clamp(state_.settings.NumberSize, 1, 3);
-    const PictureBox& strip = *picNomera[static_cast<std::size_t>(s - 1)];
-    const int offset = target.pixel(x + 2, y + 2) == slotcolor::kYellow ? 50 * s : 0;
-    const QByteArray digits = QByteArray::number(number);
-    for (qsizetype i = 0; i < digits.size(); ++i) {
-        const int k = digits[i] - '0';
-        target.copyBand(strip, k * 5 * s + offset, 0, 5 * s, strip.pictureHeight(),
-                        x + 2 + static_cast<int>(i) * 5 * s, y + 2);
+    if (highlight) {
+        // The corner after the last cell, and that cell's far corner.
+        const QPoint after = geometry.square(c, r).topLeft();
+        const QPoint end = len > 0 ? last.bottomRight() : after;
+        scrollSlotIntoView(after.x(), after.y(), end.x(), end.y(), true);
     }
 }

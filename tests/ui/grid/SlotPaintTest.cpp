@@ -268,7 +268,7 @@ TEST_F(SlotPaintWindow, ALargeLetterFontIsCutAtEachCellAndLaidOutOncePerLetter) 
                 alone.fillBox(left, top, left + C, top + C, Qt::black);
                 alone.fillBox(left + 1, top + 1, left + C - 1, top + C - 1, kWhite);
                 if (const int n = doc().CellMap.at(x, y, layer::kNumber); n > 0)
-                    form->DrawSlotNumber(left, top, n, alone);
+                    form->cellPainter(form->fieldGeometry()).number(alone, x, y, n);
                 const QString letter(QChar(0x0423));
                 alone.printText(left + C - alone.textWidth(letter) - 2, top + state.LetterOffset,
                                 letter);
