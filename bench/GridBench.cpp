@@ -4,6 +4,7 @@
 #include "BenchCrosswords.h"
 #include "BenchWindow.h"
 #include "Paired.h"
+#include "grid/GridView.h"
 
 #include "grid/GridAnalysis.h"
 #include "grid/GridLimits.h"
@@ -106,7 +107,7 @@ void BM_GridReadyInWindow(benchmark::State& state) {
     bench::Window w;
     w.app.doc = bench::answeredPattern(side, false);
     w.form.buildAndDrawGrid();
-    PlainDrawing plain(w.app.doc, *w.form.picPole, w.app.settings.CellSize);
+    PlainDrawing plain(w.app.doc, *w.form.gridView()->picture(), w.app.settings.CellSize);
     const CrosswordDocument drawn = bench::drawnPattern(side);
     const double total = bench::runPaired(state,
                                           [&] {
@@ -123,7 +124,7 @@ void BM_RedrawGrid(benchmark::State& state) {
     bench::Window w;
     w.app.doc = bench::answeredPattern(side, false);
     w.form.buildAndDrawGrid();
-    PlainDrawing plain(w.app.doc, *w.form.picPole, w.app.settings.CellSize);
+    PlainDrawing plain(w.app.doc, *w.form.gridView()->picture(), w.app.settings.CellSize);
     const double total =
         bench::runPaired(state, [&w] { return timed([&w] { w.form.RedrawGrid(); }); },
                          {{"qt_cells", std::ref(plain)}});

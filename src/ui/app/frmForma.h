@@ -2,7 +2,6 @@
 
 #include "app/AppState.h"
 #include "files/FileCommon.h"
-#include "grid/CellPainter.h"
 #include "platform/Platform.h"
 #include "words/WordList.h"
 
@@ -12,6 +11,7 @@
 #include <array>
 #include <functional>
 
+class GridView;
 class PictureBox;
 class WrapCheckBox;
 class frmFindWord;
@@ -20,7 +20,6 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QPushButton;
-class QScrollBar;
 
 // The main window: a 155-pixel control panel on the left and the grid viewport beside it.
 // Which controls show and which menu items are enabled follows EditMode alone.
@@ -52,12 +51,8 @@ public:
     QLabel* lblSlov = nullptr;
     QLabel* lblStatistika = nullptr;
 
-    // The grid viewport.
-    QWidget* picControl = nullptr;
-    PictureBox* picPole = nullptr;
-    QScrollBar* VScroll1 = nullptr;
-    QScrollBar* HScroll1 = nullptr;
-    QWidget* PctrUgol = nullptr;
+    // The grid viewport: the field picture picPole, its bars and their corner.
+    GridView* gridView() const { return gridView_; }
     PictureBox* picCopyKross = nullptr; // hidden: the export pictures
 
     // Menus.
@@ -86,7 +81,6 @@ public:
 
     // Shared helpers.
     void UpdateControlsForMode();
-    void UpdateScrollBars();
     void DrawEmptyField();
     void NewFont();
     // How far below a cell's top its letter goes. Worked out from the letter font when first
@@ -122,10 +116,6 @@ public:
     void RedrawGrid();
     void OptionsStyle_Click(int index);
     void DrawSlot(int number, int direction, const QColor& color);
-    // Where the screen's cells lie at the current cell size, and their painter with the digit
-    // strip of the current number size.
-    FieldGeometry fieldGeometry() const;
-    CellPainter cellPainter(const FieldGeometry& geometry) const;
     void ShowCurrentSlot();
     void SelectNextUnanswered();
     void ShowSolverSelection(int across, int down);
@@ -171,9 +161,6 @@ private:
     // Grid and words areas.
     void connectGridHandlers();
     void drawDigitStrips();
-    void paintDrawnCell(int cx, int cy, int value);
-    void paintSlotCell(int c, int r, const QColor& color);
-    void scrollSlotIntoView(int left, int top, int right, int bottom, bool afterDrawing);
 
     // Word placement, answer entry and checking.
     void connectWordHandlers();
@@ -181,8 +168,8 @@ private:
     void showWordsOpen(int open);
 
     AppState& state_;
-    bool letterOffsetKnown_ = false;
     platform::Platform& platform_;
+    GridView* gridView_ = nullptr;
 
     // Language files, the settings file and the unsaved-changes question.
 public:

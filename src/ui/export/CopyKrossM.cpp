@@ -4,6 +4,7 @@
 #include "export/HtmlPage.h"
 #include "files/FileCommon.h"
 #include "grid/GridLimits.h"
+#include "grid/GridView.h"
 #include "grid/ShownGrid.h"
 #include "platform/PictureBox.h"
 #include "text/CodePage.h"
@@ -120,7 +121,7 @@ void frmForma::CopyKross() {
 
     // The export pictures have no margin; the right-to-left style turns them by 180°.
     const CellPainter painter =
-        cellPainter(FieldGeometry::exported(c, w, h, state_.settings.ChosenStyle));
+        gridView_->cellPainter(FieldGeometry::exported(c, w, h, state_.settings.ChosenStyle));
     const QSize size = painter.geometry().closedSize();
     pic.setPictureSize(size.width(), size.height());
     letEventsRun();

@@ -2,7 +2,7 @@
 #include "app/WrapCheckBox.h"
 #include "app/frmForma.h"
 #include "grid/GridDrawing.h"
-#include "platform/PictureBox.h"
+#include "grid/GridView.h"
 #include "text/CodePage.h"
 #include "words/SlotColors.h"
 
@@ -11,9 +11,9 @@
 #include <QPushButton>
 
 void frmForma::connectGridHandlers() {
-    connect(picPole, &PictureBox::mouseDown, this, &frmForma::picPole_MouseDown);
-    connect(picPole, &PictureBox::mouseUp, this, &frmForma::picPole_MouseUp);
-    connect(picPole, &PictureBox::mouseMove, this, &frmForma::picPole_MouseMove);
+    connect(gridView_, &GridView::pressed, this, &frmForma::picPole_MouseDown);
+    connect(gridView_, &GridView::released, this, &frmForma::picPole_MouseUp);
+    connect(gridView_, &GridView::moved, this, &frmForma::picPole_MouseMove);
     connect(kClearPole, &QPushButton::clicked, this, &frmForma::kClearPole_Click);
     connect(kReshotkaGotova, &QPushButton::clicked, this, &frmForma::kReshotkaGotova_Click);
     for (int i = 0; i < 2; ++i)
@@ -44,12 +44,6 @@ void frmForma::picPole_MouseMove(Qt::MouseButtons, int x, int y) {
                                                              doc.GridWidth, doc.GridHeight)));
 }
 
-void frmForma::paintDrawnCell(int cx, int cy, int value) {
-    // Inside the grid lines, which stay untouched; a one-pixel cell has no inside.
-    cellPainter(fieldGeometry())
-        .fillInside(*picPole, cx, cy, value ? slotcolor::kDrawnBlack : slotcolor::kWhite);
-}
-
 void frmForma::HandleGridClick(int x, int y) {
     CrosswordDocument& doc = state_.doc;
     const auto cell = cellAt(x, y, state_.settings.CellSize, doc.GridWidth, doc.GridHeight);
@@ -64,7 +58,7 @@ void frmForma::HandleGridClick(int x, int y) {
         for (const QPoint& p :
              drawnCells(cx, cy, doc.GridWidth, doc.GridHeight, ChSimmetrija->isChecked())) {
             doc.CellMap.set(p.x(), p.y(), value);
-            paintDrawnCell(p.x(), p.y(), value);
+            gridView_->paintDrawnCell(p.x(), p.y(), value != 0);
         }
         break;
     }

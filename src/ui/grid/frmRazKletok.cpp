@@ -5,6 +5,7 @@
 #include "app/frmForma.h"
 #include "grid/CellPainter.h"
 #include "grid/GridLimits.h"
+#include "grid/GridView.h"
 #include "grid/LetterFont.h"
 #include "platform/PictureBox.h"
 #include "text/CodePage.h"
@@ -173,7 +174,7 @@ void frmRazKletok::done(int result) {
     if (!confirmed_) {
         // A font chosen here counts only with OK: take back what the grid carries.
         Settings& s = form_.state().settings;
-        const PictureBox& pole = *form_.picPole;
+        const PictureBox& pole = *form_.gridView()->picture();
         const QFont font = pole.pictureFont();
         s.LetterFontName = cp1251::fromUnicode(font.family());
         if (font.pointSizeF() > 0)

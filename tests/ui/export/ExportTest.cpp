@@ -1,5 +1,6 @@
 #include "export/HtmlPage.h"
 #include "grid/FieldGeometry.h"
+#include "grid/GridView.h"
 #include "grid/ShownGrid.h"
 #include "platform/PictureBox.h"
 #include "text/CodePage.h"
@@ -501,7 +502,7 @@ TEST_F(ExportWindow, AnswersPictureCellsAreTheScreensCells) {
         program.form->NewFont();
         author(kRing, {{1, 0, u"кот", u"a"}, {1, 1, u"кит", u"b"}, {3, 0, u"тон", u"c"}});
         program.form->buildAndDrawGrid();
-        const QImage screen = program.form->picPole->image();
+        const QImage screen = program.form->gridView()->picture()->image();
         const Pictures p = exportPictures();
         const FieldGeometry onScreen(c.cellSize, 4, 3);
         const FieldGeometry exported = FieldGeometry::exported(c.cellSize, 4, 3, c.style);
