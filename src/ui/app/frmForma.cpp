@@ -10,9 +10,7 @@
 #include "text/CodePage.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCloseEvent>
-#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>

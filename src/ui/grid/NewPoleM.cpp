@@ -1,4 +1,4 @@
-// The empty field of a new crossword, ready for drawing.
+// The empty field of a new crossword, ready for drawing, on the grid view.
 #include "app/frmForma.h"
 #include "grid/GridView.h"
 

@@ -1,4 +1,4 @@
-// Painting a slot and its number on the grid, and scrolling it into view.
+// A slot painted in a background colour, by the grid view.
 #include "app/frmForma.h"
 #include "grid/GridView.h"
 
