@@ -196,12 +196,13 @@ void GridView::paintAllSlots() {
             }
         }
     {
+        const CellPainter painter = cellPainter(fieldGeometry());
         const PictureBox::Batch batch(*picPole_);
         for (int y = 0; y < h; ++y)
             for (int x = 0; x < w; ++x)
                 if (covered[static_cast<std::size_t>(y) * static_cast<std::size_t>(w) +
                             static_cast<std::size_t>(x)])
-                    paintSlotCell(x, y, slotcolor::kWhite);
+                    paintSlotCell(painter, x, y, slotcolor::kWhite);
     }
     updateScrollBars();
     setScrollPosition(QPoint(0, 0));
@@ -234,13 +235,12 @@ void GridView::scrollSlotIntoView(int left, int top, int right, int bottom, bool
     }
 }
 
-void GridView::paintSlotCell(int c, int r, const QColor& color) {
+void GridView::paintSlotCell(const CellPainter& painter, int c, int r, const QColor& color) {
     const CrosswordDocument& doc = state_.doc;
     const int code = doc.CellMap.at(c, r, layer::kLetter);
     const QChar letter = code > 0 ? cp1251::toUnicode(static_cast<unsigned char>(code)) : QChar();
-    cellPainter(fieldGeometry())
-        .slotCell(*picPole_, c, r, color, doc.CellMap.at(c, r, layer::kNumber), letter,
-                  letter.isNull() ? 0 : letterOffset());
+    painter.slotCell(*picPole_, c, r, color, doc.CellMap.at(c, r, layer::kNumber), letter,
+                     letter.isNull() ? 0 : letterOffset());
 }
 
 void GridView::drawSlot(int number, int direction, const QColor& color) {
@@ -258,10 +258,11 @@ void GridView::drawSlot(int number, int direction, const QColor& color) {
     }
 
     QRect last = geometry.square(c, r);
+    const CellPainter painter = cellPainter(geometry);
     const PictureBox::Batch batch(*picPole_);
     for (int k = 0; k < len; ++k) {
         last = geometry.square(c, r);
-        paintSlotCell(c, r, color);
+        paintSlotCell(painter, c, r, color);
         if (direction == 0)
             ++c;
         else

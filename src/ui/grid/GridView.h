@@ -68,7 +68,7 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
 
 private:
-    void paintSlotCell(int c, int r, const QColor& color);
+    void paintSlotCell(const CellPainter& painter, int c, int r, const QColor& color);
     void scrollSlotIntoView(int left, int top, int right, int bottom, bool afterDrawing);
 
     AppState& state_;
