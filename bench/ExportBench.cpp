@@ -20,7 +20,7 @@ void ExportCrossword(benchmark::State& state) {
     bench::Window w;
     w.app.session.documentForSetup() = bench::answeredPattern(side);
     w.form.state().session.showForSetup(0);
-    form.drawGrid();
+    w.form.drawGrid();
     w.platform.savePath = w.folder.filePath(QStringLiteral("bench.htm"));
     const ExportNames names = exportNames(w.platform.savePath);
     w.form.CopyKross();

@@ -4,6 +4,7 @@
 #include "BenchCrosswords.h"
 #include "BenchWindow.h"
 #include "Paired.h"
+#include "grid/GridView.h"
 
 #include "grid/GridAnalysis.h"
 #include "grid/GridLimits.h"
@@ -105,9 +106,9 @@ void BM_GridReadyInWindow(benchmark::State& state) {
     const int side = static_cast<int>(state.range(0));
     bench::Window w;
     w.app.session.documentForSetup() = bench::answeredPattern(side, false);
-    w.form.state().session.showForSetup(0);
-    form.drawGrid();
-    PlainDrawing plain(w.app.doc(), *w.form.picPole, w.app.settings.CellSize);
+    w.app.session.showForSetup(0);
+    w.form.drawGrid();
+    PlainDrawing plain(w.app.doc(), *w.form.gridView()->picture(), w.app.settings.CellSize);
     const CrosswordDocument drawn = bench::drawnPattern(side);
     const double total = bench::runPaired(state,
                                           [&] {
@@ -123,9 +124,9 @@ void BM_RedrawGrid(benchmark::State& state) {
     const int side = static_cast<int>(state.range(0));
     bench::Window w;
     w.app.session.documentForSetup() = bench::answeredPattern(side, false);
-    w.form.state().session.showForSetup(0);
-    form.drawGrid();
-    PlainDrawing plain(w.app.doc(), *w.form.picPole, w.app.settings.CellSize);
+    w.app.session.showForSetup(0);
+    w.form.drawGrid();
+    PlainDrawing plain(w.app.doc(), *w.form.gridView()->picture(), w.app.settings.CellSize);
     const double total =
         bench::runPaired(state, [&w] { return timed([&w] { w.form.RedrawGrid(); }); },
                          {{"qt_cells", std::ref(plain)}});
@@ -145,7 +146,7 @@ void BM_RedrawGridLetterFont(benchmark::State& state) {
     for (bench::Window* w : {&large, &plain}) {
         w->app.session.documentForSetup() = bench::answeredPattern(side, false);
         w->form.state().session.showForSetup(0);
-        form.drawGrid();
+        w->form.drawGrid();
     }
     large.app.settings.LetterFontSize = points;
     large.form.NewFont();

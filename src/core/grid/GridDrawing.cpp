@@ -8,13 +8,7 @@
 using fieldgeometry::kMargin;
 
 std::optional<QPoint> cellAt(int x, int y, int cellSize, int gridWidth, int gridHeight) {
-    if (cellSize < 1 || x < kMargin || y < kMargin)
-        return std::nullopt;
-    const int cx = (x - kMargin) / cellSize;
-    const int cy = (y - kMargin) / cellSize;
-    if (cx >= gridWidth || cy >= gridHeight)
-        return std::nullopt;
-    return QPoint(cx, cy);
+    return FieldGeometry(cellSize, gridWidth, gridHeight).cellAt(x, y);
 }
 
 std::vector<QPoint> drawnCells(int cx, int cy, int gridWidth, int gridHeight, bool symmetric) {

@@ -1,18 +1,14 @@
 #pragma once
 
+#include "grid/FieldGeometry.h"
+
 #include <QByteArray>
 #include <QPoint>
 
 #include <optional>
 #include <vector>
 
-// Geometry of the field picture: the lines lie at 5 + k·cellSize pixels.
-namespace fieldgeometry {
-constexpr int kMargin = 5;
-}
-
-// The cell under pixel (x, y) of the field picture; nothing in the margins, right of the last
-// column or below the last row.
+// The cell under pixel (x, y) of the screen's field picture (FieldGeometry::cellAt).
 std::optional<QPoint> cellAt(int x, int y, int cellSize, int gridWidth, int gridHeight);
 
 // The cells one drawing click at (cx, cy) sets, in painting order, each once: the clicked

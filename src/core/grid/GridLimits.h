@@ -1,11 +1,14 @@
 #pragma once
 
+#include "grid/FieldGeometry.h"
+
 // Bounds that keep every table and picture of a crossword allocatable and quick to draw.
 namespace gridlimits {
 
 constexpr int kMaxGridSide = 250; // columns or rows of a crossword
 constexpr int kMaxCellSize = 100; // pixels per cell side
-constexpr int kMargin = 15;       // the field picture is W·C + 15 by H·C + 15
+// The field picture is W·C + 15 by H·C + 15.
+constexpr int kMargin = fieldgeometry::kDrawingExtra;
 constexpr long long kMaxPictureSide = 32000;
 constexpr long long kMaxPictureArea = 36'000'000; // about 144 MB at four bytes a pixel
 

@@ -4,37 +4,20 @@
 #include "app/ModeTable.h"
 #include "app/Named.h"
 #include "app/WrapCheckBox.h"
+#include "grid/GridView.h"
 #include "grid/frmRazmer.h"
 #include "platform/PictureBox.h"
 #include "text/CodePage.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCloseEvent>
-#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScrollBar>
 
 namespace {
-
-// Gives a watched widget's focus-in to a callback.
-class FocusForwarder : public QObject {
-public:
-    FocusForwarder(QObject* parent, std::function<void()> onFocus)
-        : QObject(parent), onFocus_(std::move(onFocus)) {}
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::FocusIn)
-            onFocus_();
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    std::function<void()> onFocus_;
-};
 
 QAction* namedAction(QMenu* menu, const char* name) {
     QAction* a = menu->addAction(QString());
@@ -160,41 +143,13 @@ void frmForma::createPanel(QWidget* central) {
 }
 
 void frmForma::createViewport(QWidget* central) {
-    const QColor menuColor = QApplication::palette().color(QPalette::Window);
-    picControl = named(new QWidget(central), "picControl");
-    picControl->setFocusPolicy(Qt::ClickFocus);
-    picControl->setAccessibleName(QStringLiteral("Grid"));
-    picPole = named(new PictureBox(picControl), "picPole");
-    picPole->setBackColor(menuColor);
-    picPole->setAccessibleName(QStringLiteral("Grid"));
-    picPole->clear();
-    picPole->hide();
-    HScroll1 = named(new QScrollBar(Qt::Horizontal, picControl), "HScroll1");
-    VScroll1 = named(new QScrollBar(Qt::Vertical, picControl), "VScroll1");
-    PctrUgol = named(new QWidget(picControl), "PctrUgol");
-    PctrUgol->setAutoFillBackground(true);
-    HScroll1->hide();
-    VScroll1->hide();
-    PctrUgol->hide();
+    gridView_ = new GridView(state_, picNomera, central);
+    connect(gridView_, &GridView::pictureFocused, this, &frmForma::picPole_GotFocus);
+    connect(gridView_, &GridView::focused, this, &frmForma::picControl_GotFocus);
 
     picCopyKross = named(new PictureBox(central), "picCopyKross");
     picCopyKross->setBackColor(Qt::black);
     picCopyKross->hide();
-
-    auto moveH = [this](int v) { picPole->move(-v, picPole->y()); };
-    auto moveV = [this](int v) { picPole->move(picPole->x(), -v); };
-    connect(HScroll1, &QScrollBar::valueChanged, this, moveH);
-    connect(HScroll1, &QScrollBar::sliderMoved, this, moveH);
-    connect(VScroll1, &QScrollBar::valueChanged, this, moveV);
-    connect(VScroll1, &QScrollBar::sliderMoved, this, moveV);
-
-    // The bars never keep the focus: it goes to the grid, which routes it on.
-    auto toGrid = [this] { picPole->setFocus(Qt::OtherFocusReason); };
-    HScroll1->installEventFilter(new FocusForwarder(HScroll1, toGrid));
-    VScroll1->installEventFilter(new FocusForwarder(VScroll1, toGrid));
-    picControl->installEventFilter(
-        new FocusForwarder(picControl, [this] { picControl_GotFocus(); }));
-    connect(picPole, &PictureBox::gotFocus, this, &frmForma::picPole_GotFocus);
 }
 
 void frmForma::UpdateControlsForMode() {
@@ -246,14 +201,8 @@ void frmForma::Form_Resize() {
         resize(width() + kMinInnerWidth - client->width(), height());
         return; // the resize comes back here with the new width
     }
-    picControl->setGeometry(kPanelWidth, 0, client->width() - kPanelWidth, client->height());
-    const int bar = 17;
-    const int w = picControl->width();
-    const int h = picControl->height();
-    VScroll1->move(w - bar, VScroll1->y());
-    HScroll1->move(HScroll1->x(), h - bar);
-    PctrUgol->setGeometry(w - bar, h - bar, bar, bar);
-    UpdateScrollBars();
+    gridView_->setGeometry(kPanelWidth, 0, client->width() - kPanelWidth, client->height());
+    gridView_->placeBars();
 }
 
 void frmForma::picPole_GotFocus() {

@@ -11,6 +11,7 @@
 #include <array>
 #include <functional>
 
+class GridView;
 class PictureBox;
 class WrapCheckBox;
 class frmFindWord;
@@ -19,7 +20,6 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QPushButton;
-class QScrollBar;
 
 // The main window: a 155-pixel control panel on the left and the grid viewport beside it.
 // Which controls show and which menu items are enabled follows EditMode alone.
@@ -51,12 +51,8 @@ public:
     QLabel* lblSlov = nullptr;
     QLabel* lblStatistika = nullptr;
 
-    // The grid viewport.
-    QWidget* picControl = nullptr;
-    PictureBox* picPole = nullptr;
-    QScrollBar* VScroll1 = nullptr;
-    QScrollBar* HScroll1 = nullptr;
-    QWidget* PctrUgol = nullptr;
+    // The grid viewport: the field picture picPole, its bars and their corner.
+    GridView* gridView() const { return gridView_; }
     PictureBox* picCopyKross = nullptr; // hidden: the export pictures
 
     // Menus.
@@ -85,7 +81,6 @@ public:
 
     // Shared helpers.
     void UpdateControlsForMode();
-    void UpdateScrollBars();
     void DrawEmptyField();
     void NewFont();
     // How far below a cell's top its letter goes. Worked out from the letter font when first
@@ -121,7 +116,6 @@ public:
     void RedrawGrid();
     void OptionsStyle_Click(int index);
     void DrawSlot(int number, int direction, const QColor& color);
-    void DrawSlotNumber(int x, int y, int number, PictureBox& target);
     void ShowCurrentSlot();
     void SelectNextUnanswered();
     void ShowSolverSelection(int across, int down);
@@ -167,12 +161,9 @@ private:
     // Grid and words areas.
     void connectGridHandlers();
     void drawDigitStrips();
-    void paintDrawnCell(int cx, int cy, int value);
     // Cells the session changed while drawing: repainted from the cell map, the whole field
     // as a fresh empty one. Slots are redrawn by the commands, which know the selection.
     void showChangedCells(const QRect& cells);
-    void paintSlotCell(int c, int r, const QColor& color);
-    void scrollSlotIntoView(int left, int top, int right, int bottom, bool afterDrawing);
 
     // Word placement, answer entry and checking.
     void connectWordHandlers();
@@ -182,8 +173,8 @@ private:
     void showWordsOpen(int open);
 
     AppState& state_;
-    bool letterOffsetKnown_ = false;
     platform::Platform& platform_;
+    GridView* gridView_ = nullptr;
 
     // Language files, the settings file and the unsaved-changes question.
 public:

@@ -4,6 +4,7 @@
 #include "export/HtmlPage.h"
 #include "files/FileCommon.h"
 #include "grid/GridLimits.h"
+#include "grid/GridView.h"
 #include "grid/ShownGrid.h"
 #include "platform/PictureBox.h"
 #include "text/CodePage.h"
@@ -30,26 +31,6 @@ QByteArray shownPath(const QString& path) {
     return cp1251::fromUnicode(QDir::toNativeSeparators(path));
 }
 
-// Where cell (x, y) lies in the export pictures: the right-to-left style turns them by 180°.
-struct PictureGeometry {
-    int width, height, cell;
-    bool turned;
-    QPoint corner(int x, int y) const {
-        if (turned) {
-            x = width - 1 - x;
-            y = height - 1 - y;
-        }
-        return {x * cell, y * cell};
-    }
-    void square(PictureBox& pic, int x, int y, const QColor& color, bool filled) const {
-        const QPoint p = corner(x, y);
-        if (filled)
-            pic.fillBox(p.x(), p.y(), p.x() + cell, p.y() + cell, color);
-        else
-            pic.box(p.x(), p.y(), p.x() + cell, p.y() + cell, color);
-    }
-};
-
 int letterAt(const CrosswordDocument& doc, int x, int y) {
     return doc.CellMap.at(x, y, layer::kLetter);
 }
@@ -57,41 +38,34 @@ int letterAt(const CrosswordDocument& doc, int x, int y) {
 // The grid picture on the black background: the outside of the filled grid white, column by
 // column from both ends (letterless cells enclosed by letters of their column stay black),
 // then the lettered cells with their outlines and numbers.
-void drawGridPicture(frmForma& form, PictureBox& pic, const PictureGeometry& g) {
-    const CrosswordDocument& doc = form.state().doc();
+void drawGridPicture(const CrosswordDocument& doc, PictureBox& pic, const CellPainter& painter) {
     const PictureBox::Batch batch(pic);
-    for (int x = 0; x < g.width; ++x) {
-        for (int y = 0; y < g.height && letterAt(doc, x, y) <= 0; ++y)
-            g.square(pic, x, y, slotcolor::kWhite, true);
-        for (int y = g.height - 1; y >= 0 && letterAt(doc, x, y) <= 0; --y)
-            g.square(pic, x, y, slotcolor::kWhite, true);
+    for (int x = 0; x < doc.GridWidth; ++x) {
+        for (int y = 0; y < doc.GridHeight && letterAt(doc, x, y) <= 0; ++y)
+            painter.fill(pic, x, y, slotcolor::kWhite);
+        for (int y = doc.GridHeight - 1; y >= 0 && letterAt(doc, x, y) <= 0; --y)
+            painter.fill(pic, x, y, slotcolor::kWhite);
     }
-    for (int y = 0; y < g.height; ++y)
-        for (int x = 0; x < g.width; ++x) {
+    for (int y = 0; y < doc.GridHeight; ++y)
+        for (int x = 0; x < doc.GridWidth; ++x) {
             if (letterAt(doc, x, y) <= 0)
                 continue;
-            g.square(pic, x, y, slotcolor::kWhite, true);
-            g.square(pic, x, y, slotcolor::kBorder, false);
-            if (const int n = doc.CellMap.at(x, y, layer::kNumber); n > 0) {
-                const QPoint p = g.corner(x, y);
-                form.DrawSlotNumber(p.x(), p.y(), n, pic);
-            }
+            painter.square(pic, x, y, slotcolor::kWhite);
+            if (const int n = doc.CellMap.at(x, y, layer::kNumber); n > 0)
+                painter.number(pic, x, y, n);
         }
 }
 
-// The letters, right-aligned with a 2-pixel gap as on screen, in the picture's font and colour.
+// The letters as on screen, in the picture's font and colour. Drawn whole: a letter of a font
+// too large for its cell reaches into its neighbours, as the pictures always showed it.
 void drawLetters(const CrosswordDocument& doc, int letterOffset, PictureBox& pic,
-                 const PictureGeometry& g) {
+                 const CellPainter& painter) {
     const PictureBox::Batch batch(pic);
-    for (int y = 0; y < g.height; ++y)
-        for (int x = 0; x < g.width; ++x) {
-            const int code = letterAt(doc, x, y);
-            if (code <= 0)
-                continue;
-            const QPoint p = g.corner(x, y);
-            const QString letter(cp1251::toUnicode(static_cast<unsigned char>(code)));
-            pic.printText(p.x() + g.cell - pic.textWidth(letter) - 2, p.y() + letterOffset, letter);
-        }
+    for (int y = 0; y < doc.GridHeight; ++y)
+        for (int x = 0; x < doc.GridWidth; ++x)
+            if (const int code = letterAt(doc, x, y); code > 0)
+                painter.letter(pic, x, y, cp1251::toUnicode(static_cast<unsigned char>(code)),
+                               letterOffset);
 }
 
 } // namespace
@@ -145,17 +119,20 @@ void frmForma::CopyKross() {
         return saveFileSafely(path, [&pic](QIODevice& device) { return pic.saveBmp(device); });
     };
 
-    const PictureGeometry geometry{w, h, c, state_.settings.ChosenStyle != 0};
-    pic.setPictureSize(w * c + 1, h * c + 1);
+    // The export pictures have no margin; the right-to-left style turns them by 180°.
+    const CellPainter painter =
+        gridView_->cellPainter(FieldGeometry::exported(c, w, h, state_.settings.ChosenStyle));
+    const QSize size = painter.geometry().closedSize();
+    pic.setPictureSize(size.width(), size.height());
     letEventsRun();
     pic.clear();
-    drawGridPicture(*this, pic, geometry);
+    drawGridPicture(doc, pic, painter);
     if (failed(names.gridPicture, savePicture(names.gridPicture))) {
         pic.clear();
         return;
     }
     letEventsRun();
-    drawLetters(doc, letterOffset(), pic, geometry);
+    drawLetters(doc, letterOffset(), pic, painter);
     const FileStatus answers = savePicture(names.answersPicture);
     letEventsRun();
     pic.clear();

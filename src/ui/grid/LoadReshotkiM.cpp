@@ -1,15 +1,14 @@
 // Sizing and drawing the shown grid.
 #include "app/frmForma.h"
+#include "grid/GridView.h"
 #include "platform/PictureBox.h"
 
 #include <QCoreApplication>
 
 void frmForma::drawGrid() {
-    const CrosswordDocument& doc = state_.doc();
-    const int c = state_.settings.CellSize;
-    picPole->clear();
-    picPole->setPictureSize(doc.GridWidth * c + 10, doc.GridHeight * c + 10);
-    picPole->show();
+    gridView_->picture()->clear();
+    gridView_->sizeForSlots();
+    gridView_->picture()->show();
     // Lets the resized picture settle; a click must not arrive before the grid is drawn.
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     RedrawGrid();

@@ -2,7 +2,7 @@
 #include "app/WrapCheckBox.h"
 #include "app/frmForma.h"
 #include "grid/GridDrawing.h"
-#include "platform/PictureBox.h"
+#include "grid/GridView.h"
 #include "text/CodePage.h"
 #include "words/SlotColors.h"
 
@@ -11,9 +11,9 @@
 #include <QPushButton>
 
 void frmForma::connectGridHandlers() {
-    connect(picPole, &PictureBox::mouseDown, this, &frmForma::picPole_MouseDown);
-    connect(picPole, &PictureBox::mouseUp, this, &frmForma::picPole_MouseUp);
-    connect(picPole, &PictureBox::mouseMove, this, &frmForma::picPole_MouseMove);
+    connect(gridView_, &GridView::pressed, this, &frmForma::picPole_MouseDown);
+    connect(gridView_, &GridView::released, this, &frmForma::picPole_MouseUp);
+    connect(gridView_, &GridView::moved, this, &frmForma::picPole_MouseMove);
     connect(kClearPole, &QPushButton::clicked, this, &frmForma::kClearPole_Click);
     connect(kReshotkaGotova, &QPushButton::clicked, this, &frmForma::kReshotkaGotova_Click);
     for (int i = 0; i < 2; ++i)
@@ -42,15 +42,6 @@ void frmForma::picPole_MouseMove(Qt::MouseButtons, int x, int y) {
     lblKoordinaty->setText(cp1251::toUnicode(coordinatesText(state_.language.entry(LangEntry::Cell),
                                                              x, y, state_.settings.CellSize,
                                                              doc.GridWidth, doc.GridHeight)));
-}
-
-void frmForma::paintDrawnCell(int cx, int cy, int value) {
-    const int c = state_.settings.CellSize;
-    // Inside the grid lines, which stay untouched; a one-pixel cell has no inside.
-    if (c < 2)
-        return;
-    picPole->fillBox(cx * c + 6, cy * c + 6, cx * c + 6 + c - 2, cy * c + 6 + c - 2,
-                     value ? slotcolor::kDrawnBlack : slotcolor::kWhite);
 }
 
 void frmForma::HandleGridClick(int x, int y) {
@@ -115,5 +106,5 @@ void frmForma::showChangedCells(const QRect& cells) {
     }
     for (int y = cells.top(); y <= cells.bottom(); ++y)
         for (int x = cells.left(); x <= cells.right(); ++x)
-            paintDrawnCell(x, y, doc.CellMap.at(x, y));
+            gridView_->paintDrawnCell(x, y, doc.CellMap.at(x, y) != 0);
 }

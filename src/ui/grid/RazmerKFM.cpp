@@ -1,12 +1,11 @@
 // The cell size command, the letter font dialog and the redraw at a new cell size.
 #include "app/frmForma.h"
+#include "grid/GridView.h"
 #include "grid/LetterFont.h"
 #include "grid/frmRazKletok.h"
 #include "platform/PictureBox.h"
 #include "text/CodePage.h"
 #include "words/SlotColors.h"
-
-#include <QScrollBar>
 
 void frmForma::OptionsRazmerKF_Click() {
     if (state_.doc().Mode == EditMode::ModeEmpty)
@@ -50,18 +49,16 @@ void frmForma::RedrawForNewCellSize() {
         return;
     case EditMode::ModeDrawGrid: {
         // The pattern is redrawn from the cell map, whatever the old picture showed.
-        const int h = HScroll1->value();
-        const int v = VScroll1->value();
+        const QPoint scrolled = gridView_->scrollPosition();
         DrawEmptyField();
         {
-            const PictureBox::Batch batch(*picPole);
+            const PictureBox::Batch batch(*gridView_->picture());
             for (int y = 0; y < doc.GridHeight; ++y)
                 for (int x = 0; x < doc.GridWidth; ++x)
                     if (doc.CellMap.at(x, y) != 0)
-                        paintDrawnCell(x, y, 1);
+                        gridView_->paintDrawnCell(x, y, true);
         }
-        HScroll1->setValue(h);
-        VScroll1->setValue(v);
+        gridView_->setScrollPosition(scrolled);
         return;
     }
     default:
@@ -69,8 +66,7 @@ void frmForma::RedrawForNewCellSize() {
     }
     const int slot = doc.CurrentSlot;
     const int direction = doc.CurrentDirection;
-    const int c = state_.settings.CellSize;
-    picPole->setPictureSize(doc.GridWidth * c + 10, doc.GridHeight * c + 10);
+    gridView_->sizeForSlots();
     // RedrawGrid shows the solving modes' selection itself (in ModeSolve the across word
     // CurrentSlot and the down word CurrentDownSlot, whatever CurrentDirection holds), and
     // ModeAuthorNoAnswers has none.

@@ -3,7 +3,9 @@
 
 #include "app/Named.h"
 #include "app/frmForma.h"
+#include "grid/CellPainter.h"
 #include "grid/GridLimits.h"
+#include "grid/GridView.h"
 #include "grid/LetterFont.h"
 #include "platform/PictureBox.h"
 #include "text/CodePage.h"
@@ -56,10 +58,10 @@ frmRazKletok::frmRazKletok(frmForma& form) : QDialog(&form), form_(form) {
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), this));
     SzNomer->addItems({QStringLiteral("x1"), QStringLiteral("x2"), QStringLiteral("x3")});
     picKletka->setBackColor(QApplication::palette().color(QPalette::Window));
-    // Room for the largest cell with its 5-pixel margin on each side.
-    const int side = gridlimits::kMaxCellSize + 10 + 1;
-    picKletka->setPictureSize(side, side);
-    picKletka->setMinimumSize(side, side);
+    // Room for the largest cell with its margin on each side.
+    const QSize room = FieldGeometry(gridlimits::kMaxCellSize, 1, 1).closedSize();
+    picKletka->setPictureSize(room.width(), room.height());
+    picKletka->setMinimumSize(room);
     picKletka->setFocusPolicy(Qt::NoFocus);
 
     auto* grid = new QGridLayout(this);
@@ -115,13 +117,15 @@ void frmRazKletok::ShowKletka() {
     const int k = std::clamp(SzNomer->currentIndex(), 0, 2);
     PictureBox& pic = *picKletka;
     pic.clear();
-    pic.fillBox(5, 5, s + 5, s + 5, slotcolor::kWhite);
-    pic.box(5, 5, s + 5, s + 5, slotcolor::kBorder);
-    const PictureBox& strip = *form_.picNomera[static_cast<std::size_t>(k)];
-    pic.copyBand(strip, 0, 0, 5 * (k + 1), strip.pictureHeight(), 7, 7);
-    const QString letter = QStringLiteral("A");
-    const int offset = static_cast<int>(seqtext::roundHalfEven(s - pic.textHeight(letter)));
-    pic.printText(s + 5 - pic.textWidth(letter) - 2, offset + 5, letter);
+    // One cell as the grid shows it, numbered 0, with the letter A whole.
+    const CellPainter painter(FieldGeometry(s, 1, 1), *form_.picNomera[static_cast<std::size_t>(k)],
+                              k + 1);
+    painter.square(pic, 0, 0, slotcolor::kWhite);
+    painter.number(pic, 0, 0, 0);
+    const QChar letter(u'A');
+    const int offset =
+        static_cast<int>(seqtext::roundHalfEven(s - pic.textHeight(QString(letter))));
+    painter.letter(pic, 0, 0, letter, offset);
 }
 
 void frmRazKletok::txtSzKletok_Change() {
@@ -170,7 +174,7 @@ void frmRazKletok::done(int result) {
     if (!confirmed_) {
         // A font chosen here counts only with OK: take back what the grid carries.
         Settings& s = form_.state().settings;
-        const PictureBox& pole = *form_.picPole;
+        const PictureBox& pole = *form_.gridView()->picture();
         const QFont font = pole.pictureFont();
         s.LetterFontName = cp1251::fromUnicode(font.family());
         if (font.pointSizeF() > 0)

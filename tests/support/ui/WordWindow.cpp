@@ -1,4 +1,5 @@
 #include "support/ui/WordWindow.h"
+#include "grid/GridView.h"
 
 #include "files/CrosswordFile.h"
 #include "grid/GridAnalysis.h"
@@ -69,7 +70,7 @@ void WordWindow::openCrossword(const QString& path, int style) {
 void WordWindow::clickCell(int x, int y) {
     const int c = program.state.settings.CellSize;
     const QPointF p(x * c + 5 + c / 2, y * c + 5 + c / 2);
-    PictureBox* pic = form->picPole;
+    PictureBox* pic = form->gridView()->picture();
     for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
         const Qt::MouseButtons held =
             type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton;
@@ -123,7 +124,7 @@ QStringList WordWindow::messageTexts() const {
 }
 
 bool WordWindow::anythingHighlighted() const {
-    const QImage& image = form->picPole->image();
+    const QImage& image = form->gridView()->picture()->image();
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
             if (image.pixelColor(x, y) == kYellow)
@@ -134,7 +135,7 @@ bool WordWindow::anythingHighlighted() const {
 bool WordWindow::highlighted(int x, int y) const {
     const int c = program.state.settings.CellSize;
     // Bottom left inside the cell: away from its number and its letter.
-    return form->picPole->pixel(x * c + 5 + 2, y * c + 5 + c - 2) == kYellow;
+    return form->gridView()->picture()->pixel(x * c + 5 + 2, y * c + 5 + c - 2) == kYellow;
 }
 
 QByteArray WordWindow::letters(int n, int d) const {

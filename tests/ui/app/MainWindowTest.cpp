@@ -2,6 +2,7 @@
 #include "app/MainM.h"
 #include "app/WrapCheckBox.h"
 #include "app/frmForma.h"
+#include "grid/GridView.h"
 #include "platform/PictureBox.h"
 
 #include "support/ProgramFolder.h"
@@ -132,10 +133,10 @@ TEST(MainWindow, TheViewportFillsTheRestOfTheWindow) {
     w.form->resize(700, 500);
     QApplication::processEvents();
     const QWidget* client = w.form->centralWidget();
-    EXPECT_EQ(w.form->picControl->geometry(),
+    EXPECT_EQ(w.form->gridView()->geometry(),
               QRect(155, 0, client->width() - 155, client->height()));
-    EXPECT_EQ(w.form->PctrUgol->geometry(),
-              QRect(w.form->picControl->width() - 17, w.form->picControl->height() - 17, 17, 17));
+    EXPECT_EQ(w.form->gridView()->corner()->geometry(),
+              QRect(w.form->gridView()->width() - 17, w.form->gridView()->height() - 17, 17, 17));
 }
 
 TEST(MainWindow, NeverNarrowerThanTheMinimum) {
@@ -143,7 +144,7 @@ TEST(MainWindow, NeverNarrowerThanTheMinimum) {
     w.form->resize(120, 400);
     QApplication::processEvents();
     EXPECT_GE(w.form->centralWidget()->width(), 300);
-    EXPECT_GE(w.form->picControl->x(), 155);
+    EXPECT_GE(w.form->gridView()->x(), 155);
 }
 
 TEST(MainWindow, FocusOnTheGridGoesToTheTypingBox) {
@@ -162,15 +163,15 @@ TEST(MainWindow, FocusOnTheGridGoesToTheTypingBox) {
     for (const auto& c : cases) {
         w.state.session.documentForSetup().NoAnswers = c.noAnswers;
         w.enter(c.mode);
-        w.form->picPole->show();
+        w.form->gridView()->picture()->show();
         w.form->KrossNew->setEnabled(true);
-        w.form->picPole->setFocus(Qt::MouseFocusReason);
+        w.form->gridView()->picture()->setFocus(Qt::MouseFocusReason);
         QApplication::processEvents();
         QWidget* focus = QApplication::focusWidget();
         if (c.target)
             EXPECT_EQ(focus ? focus->objectName() : QString(), QLatin1String(c.target));
         else
-            EXPECT_EQ(focus, w.form->picPole);
+            EXPECT_EQ(focus, w.form->gridView()->picture());
     }
 }
 

@@ -1,4 +1,6 @@
 #include "export/HtmlPage.h"
+#include "grid/FieldGeometry.h"
+#include "grid/GridView.h"
 #include "grid/ShownGrid.h"
 #include "platform/PictureBox.h"
 #include "text/CodePage.h"
@@ -481,4 +483,55 @@ TEST_F(ExportWindow, LanguageEntriesCannotInjectMarkup) {
     EXPECT_EQ(page.count("&lt;img src=x onerror=&quot;document.title=&#39;55&#39;&quot;&gt; " +
                          cp(u"Иванов")),
               2);
+}
+
+// The screen and the export pictures come from one cell painter: a lettered cell, numbered or
+// not, is the same square of pixels on the screen and in the answers picture, in both styles
+// (the turned one puts it where the cell turned by 180° lies) and at other cell and number
+// sizes.
+TEST_F(ExportWindow, AnswersPictureCellsAreTheScreensCells) {
+    struct Case {
+        int style, cellSize, numberSize;
+    };
+    for (const Case& c : {Case{0, 20, 1}, Case{1, 20, 1}, Case{0, 33, 2}, Case{1, 27, 3}}) {
+        SCOPED_TRACE(testing::Message() << "style " << c.style << " cell " << c.cellSize
+                                        << " number " << c.numberSize);
+        program.state.settings.ChosenStyle = c.style;
+        program.state.settings.CellSize = c.cellSize;
+        program.state.settings.NumberSize = c.numberSize;
+        program.form->NewFont();
+        author(kRing, {{1, 0, u"кот", u"a"}, {1, 1, u"кит", u"b"}, {3, 0, u"тон", u"c"}});
+        program.state.session.showForSetup(program.state.session.shownStyle());
+        program.form->drawGrid();
+        const QImage screen = program.form->gridView()->picture()->image();
+        const Pictures p = exportPictures();
+        const FieldGeometry onScreen(c.cellSize, 4, 3);
+        const FieldGeometry exported = FieldGeometry::exported(c.cellSize, 4, 3, c.style);
+        ASSERT_EQ(p.answers.size(), exported.closedSize());
+        // (0, 0) holds 1 with К, (1, 0) the plain О, (0, 2) holds 3 with Т, (1, 2) the plain О.
+        for (const QPoint& cell : {QPoint(0, 0), QPoint(1, 0), QPoint(0, 2), QPoint(1, 2)}) {
+            const QRect s = onScreen.square(cell.x(), cell.y());
+            const QRect e = exported.square(cell.x(), cell.y());
+            bool ink = false;
+            for (int dy = 0; dy < s.height(); ++dy)
+                for (int dx = 0; dx < s.width(); ++dx) {
+                    const QColor shown(screen.pixel(s.x() + dx, s.y() + dy));
+                    ASSERT_EQ(shown, at(p.answers, e.x() + dx, e.y() + dy))
+                        << cell.x() << "," << cell.y() << " at " << dx << "," << dy;
+                    ink = ink || (shown.red() > 200 && shown.green() < 120);
+                }
+            EXPECT_TRUE(ink) << cell.x() << "," << cell.y(); // the letter is there
+        }
+        // The grid picture's 1, from the digit strip of the number size.
+        const QPoint n = exported.numberAt(0, 0);
+        const int k = c.numberSize;
+        const PictureBox& strip = *program.form->picNomera[static_cast<std::size_t>(k - 1)];
+        for (int dy = 0; dy < strip.pictureHeight(); ++dy)
+            for (int dx = 0; dx < 5 * k; ++dx)
+                ASSERT_EQ(at(p.grid, n.x() + dx, n.y() + dy), strip.pixel(5 * k + dx, dy));
+        QFile::remove(outPath(QStringLiteral("x.htm")));
+        QFile::remove(outPath(QStringLiteral("x.bmp")));
+        QFile::remove(outPath(QStringLiteral(u"x (ответы).bmp")));
+        fake().answers.clear();
+    }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "files/CrosswordFile.h"
+#include "grid/GridView.h"
 #include "platform/PictureBox.h"
 #include "support/Crosswords.h"
 #include "support/FilledCrossword.h"
@@ -85,7 +86,7 @@ protected:
         const int c = p.state.settings.CellSize;
         const int x = doc().ShownSlotTable.at(n, 0, d) + (d == 0 ? 1 : 0);
         const int y = doc().ShownSlotTable.at(n, 1, d) + (d == 1 ? 1 : 0);
-        return form->picPole->pixel(x * c + 5 + 2, y * c + 5 + c - 2);
+        return form->gridView()->picture()->pixel(x * c + 5 + 2, y * c + 5 + c - 2);
     }
 
     QString lastMessage() const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/frmForma.h"
+#include "grid/GridView.h"
 #include "platform/PictureBox.h"
 #include "support/GridPattern.h"
 #include "support/ProgramFolder.h"
@@ -42,7 +43,7 @@ protected:
         form->show();
     }
 
-    PictureBox& pic() { return *form->picPole; }
+    PictureBox& pic() { return *form->gridView()->picture(); }
     CrosswordDocument& doc() { return state.session.documentForSetup(); }
 
     // A new grid in ModeDrawGrid with its black cells painted as a click would.

@@ -1,5 +1,6 @@
 #include "app/AppState.h"
 #include "app/frmForma.h"
+#include "grid/GridView.h"
 #include "grid/frmRazmer.h"
 #include "platform/PictureBox.h"
 
@@ -136,8 +137,8 @@ TEST(NewCrossword, OkStartsAWhiteGridInDrawingMode) {
     EXPECT_EQ(f.state.session.shownStyle(), 0);
     EXPECT_EQ(f.form.windowTitle(), QStringLiteral("Drawing the grid"));
     EXPECT_FALSE(f.form.kReshotkaGotova->isHidden());
-    EXPECT_FALSE(f.form.picPole->isHidden());
-    EXPECT_EQ(f.form.picPole->pictureWidth(), 7 * 20 + 15);
+    EXPECT_FALSE(f.form.gridView()->picture()->isHidden());
+    EXPECT_EQ(f.form.gridView()->picture()->pictureWidth(), 7 * 20 + 15);
 }
 
 TEST(NewCrossword, DecimalSizesRoundHalfToEven) {
@@ -201,7 +202,7 @@ TEST(EmptyField, LinesLieAtFivePlusMultiplesOfTheCellSize) {
     f.state.settings.CellSize = c;
     f.state.session.documentForSetup().startNewGrid(w, h, "T", 0);
     f.form.DrawEmptyField();
-    const PictureBox& pic = *f.form.picPole;
+    const PictureBox& pic = *f.form.gridView()->picture();
     ASSERT_EQ(pic.pictureWidth(), w * c + 15);
     ASSERT_EQ(pic.pictureHeight(), h * c + 15);
     const QColor back = pic.backColor();
@@ -221,14 +222,14 @@ TEST(EmptyField, ABigFieldGetsScrollBars) {
     QApplication::processEvents();
     f.state.session.documentForSetup().startNewGrid(60, 40, "T", 0);
     f.form.DrawEmptyField();
-    EXPECT_FALSE(f.form.HScroll1->isHidden());
-    EXPECT_FALSE(f.form.VScroll1->isHidden());
-    EXPECT_FALSE(f.form.PctrUgol->isHidden());
-    f.form.HScroll1->setValue(100);
-    EXPECT_EQ(f.form.picPole->x(), -100);
+    EXPECT_FALSE(f.form.gridView()->horizontalBar()->isHidden());
+    EXPECT_FALSE(f.form.gridView()->verticalBar()->isHidden());
+    EXPECT_FALSE(f.form.gridView()->corner()->isHidden());
+    f.form.gridView()->horizontalBar()->setValue(100);
+    EXPECT_EQ(f.form.gridView()->picture()->x(), -100);
     f.state.session.documentForSetup().startNewGrid(3, 3, "T", 0);
     f.form.DrawEmptyField();
-    EXPECT_TRUE(f.form.HScroll1->isHidden());
-    EXPECT_TRUE(f.form.VScroll1->isHidden());
-    EXPECT_EQ(f.form.picPole->pos(), QPoint(0, 0));
+    EXPECT_TRUE(f.form.gridView()->horizontalBar()->isHidden());
+    EXPECT_TRUE(f.form.gridView()->verticalBar()->isHidden());
+    EXPECT_EQ(f.form.gridView()->picture()->pos(), QPoint(0, 0));
 }

@@ -1,4 +1,5 @@
 #include "GridWindow.h"
+#include "grid/GridView.h"
 
 #include "grid/ShownGrid.h"
 
@@ -118,13 +119,14 @@ protected:
         GridWindow::SetUp();
         form->resize(600, 450);
         startAuthoring(blockPattern(60, 60));
-        ASSERT_FALSE(form->HScroll1->isHidden());
-        ASSERT_FALSE(form->VScroll1->isHidden());
+        ASSERT_FALSE(form->gridView()->horizontalBar()->isHidden());
+        ASSERT_FALSE(form->gridView()->verticalBar()->isHidden());
     }
     // The visible part of the picture, in picture pixels.
     QRect visible() {
-        return QRect(form->HScroll1->value(), form->VScroll1->value(), form->HScroll1->width(),
-                     form->VScroll1->height());
+        return QRect(
+            form->gridView()->horizontalBar()->value(), form->gridView()->verticalBar()->value(),
+            form->gridView()->horizontalBar()->width(), form->gridView()->verticalBar()->height());
     }
     QRect slotRect(int n, int d) {
         const Table<int>& t = doc().ShownSlotTable;
@@ -139,15 +141,15 @@ TEST_F(ScrollingWindow, SlotAboveOrLeftOfTheViewShowsItsFirstCell) {
         int cx, cy, d;
     };
     for (const Case& c : {Case{0, 20, 0}, Case{20, 0, 1}, Case{32, 36, 0}}) {
-        form->HScroll1->setValue(form->HScroll1->maximum());
-        form->VScroll1->setValue(form->VScroll1->maximum());
+        form->gridView()->horizontalBar()->setValue(form->gridView()->horizontalBar()->maximum());
+        form->gridView()->verticalBar()->setValue(form->gridView()->verticalBar()->maximum());
         const int n = numberAt(c.cx, c.cy);
         ASSERT_GT(n, 0);
         form->DrawSlot(n, c.d, kYellow);
-        EXPECT_EQ(form->HScroll1->value(), C * c.cx);
-        EXPECT_EQ(form->VScroll1->value(), C * c.cy);
-        EXPECT_EQ(-pic().x(), form->HScroll1->value());
-        EXPECT_EQ(-pic().y(), form->VScroll1->value());
+        EXPECT_EQ(form->gridView()->horizontalBar()->value(), C * c.cx);
+        EXPECT_EQ(form->gridView()->verticalBar()->value(), C * c.cy);
+        EXPECT_EQ(-pic().x(), form->gridView()->horizontalBar()->value());
+        EXPECT_EQ(-pic().y(), form->gridView()->verticalBar()->value());
     }
 }
 
@@ -156,28 +158,30 @@ TEST_F(ScrollingWindow, SlotBelowOrRightOfTheViewComesIntoIt) {
         int cx, cy, d;
     };
     for (const Case& c : {Case{56, 58, 0}, Case{58, 56, 1}, Case{4, 40, 1}, Case{40, 1, 0}}) {
-        form->HScroll1->setValue(0);
-        form->VScroll1->setValue(0);
+        form->gridView()->horizontalBar()->setValue(0);
+        form->gridView()->verticalBar()->setValue(0);
         const int n = numberAt(c.cx, c.cy);
         ASSERT_GT(n, 0);
         form->DrawSlot(n, c.d, kYellow);
         EXPECT_TRUE(visible().contains(slotRect(n, c.d)))
             << c.cx << "," << c.cy << " in " << visible().x() << "," << visible().y();
-        EXPECT_LE(form->HScroll1->value(), form->HScroll1->maximum());
-        EXPECT_LE(form->VScroll1->value(), form->VScroll1->maximum());
+        EXPECT_LE(form->gridView()->horizontalBar()->value(),
+                  form->gridView()->horizontalBar()->maximum());
+        EXPECT_LE(form->gridView()->verticalBar()->value(),
+                  form->gridView()->verticalBar()->maximum());
     }
 }
 
 TEST_F(SlotPaintWindow, TallNarrowGridScrollsDownWithoutAHorizontalBar) {
     form->resize(600, 450);
     startAuthoring(blockPattern(3, 60));
-    ASSERT_TRUE(form->HScroll1->isHidden());
-    ASSERT_FALSE(form->VScroll1->isHidden());
+    ASSERT_TRUE(form->gridView()->horizontalBar()->isHidden());
+    ASSERT_FALSE(form->gridView()->verticalBar()->isHidden());
     const int n = numberAt(0, 56);
     form->DrawSlot(n, 1, kYellow);
     const int bottom = 59 * C + 5;
-    EXPECT_LE(bottom - form->VScroll1->value(), form->picControl->height());
-    EXPECT_EQ(form->HScroll1->value(), 0);
+    EXPECT_LE(bottom - form->gridView()->verticalBar()->value(), form->gridView()->height());
+    EXPECT_EQ(form->gridView()->horizontalBar()->value(), 0);
     EXPECT_EQ(pic().x(), 0);
 }
 
@@ -192,21 +196,21 @@ TEST_F(SlotPaintWindow, ScrollBarsFollowThePictureSize) {
           Case{"slightly wider but taller", 5, 30, true, true},
           Case{"taller only", -40, 30, false, true},
           Case{"taller and just narrow enough", -17, 30, false, true}}) {
-        form->HScroll1->setMaximum(100);
-        form->HScroll1->setValue(50);
-        form->VScroll1->setMaximum(100);
-        form->VScroll1->setValue(50);
-        const QWidget* view = form->picControl;
+        form->gridView()->horizontalBar()->setMaximum(100);
+        form->gridView()->horizontalBar()->setValue(50);
+        form->gridView()->verticalBar()->setMaximum(100);
+        form->gridView()->verticalBar()->setValue(50);
+        const QWidget* view = form->gridView();
         pic().setPictureSize(view->width() + c.extraWidth, view->height() + c.extraHeight);
-        form->UpdateScrollBars();
-        EXPECT_EQ(!form->HScroll1->isHidden(), c.h) << c.name;
-        EXPECT_EQ(!form->VScroll1->isHidden(), c.v) << c.name;
-        EXPECT_EQ(!form->PctrUgol->isHidden(), c.h && c.v) << c.name;
+        form->gridView()->updateScrollBars();
+        EXPECT_EQ(!form->gridView()->horizontalBar()->isHidden(), c.h) << c.name;
+        EXPECT_EQ(!form->gridView()->verticalBar()->isHidden(), c.v) << c.name;
+        EXPECT_EQ(!form->gridView()->corner()->isHidden(), c.h && c.v) << c.name;
         if (!c.h) {
-            EXPECT_EQ(form->HScroll1->value(), 0) << c.name;
+            EXPECT_EQ(form->gridView()->horizontalBar()->value(), 0) << c.name;
         }
         if (!c.v) {
-            EXPECT_EQ(form->VScroll1->value(), 0) << c.name;
+            EXPECT_EQ(form->gridView()->verticalBar()->value(), 0) << c.name;
         }
     }
 }
@@ -270,7 +274,9 @@ TEST_F(SlotPaintWindow, ALargeLetterFontIsCutAtEachCellAndLaidOutOncePerLetter) 
                 alone.fillBox(left, top, left + C, top + C, Qt::black);
                 alone.fillBox(left + 1, top + 1, left + C - 1, top + C - 1, kWhite);
                 if (const int n = doc().CellMap.at(x, y, layer::kNumber); n > 0)
-                    form->DrawSlotNumber(left, top, n, alone);
+                    form->gridView()
+                        ->cellPainter(form->gridView()->fieldGeometry())
+                        .number(alone, x, y, n);
                 const QString letter(QChar(0x0423));
                 alone.printText(left + C - alone.textWidth(letter) - 2, top + state.LetterOffset,
                                 letter);

@@ -1,3 +1,4 @@
+#include "grid/GridView.h"
 #include "platform/PictureBox.h"
 #include "support/Crosswords.h"
 #include "support/ui/WordWindow.h"
@@ -66,7 +67,7 @@ TEST_F(Deletion, NoChangesNothing) {
     authorTwoWords();
     doc().Modified = false;
     const CrosswordDocument before = doc();
-    const QImage picture = form->picPole->image();
+    const QImage picture = form->gridView()->picture()->image();
     ASSERT_TRUE(deleteAnswerOffered());
     fake().answers.push_back(platform::Answer::No);
     form->KrossDelOtwet->trigger();
@@ -77,7 +78,7 @@ TEST_F(Deletion, NoChangesNothing) {
     EXPECT_EQ(form->txtOtvet->text(), u"КОТ");
     EXPECT_EQ(form->txtVoprosOtvet->text(), u"clue");
     EXPECT_EQ(form->lblVopros[0]->text(), u"clue");
-    EXPECT_EQ(form->picPole->image(), picture);
+    EXPECT_EQ(form->gridView()->picture()->image(), picture);
 }
 
 TEST_F(Deletion, EachDeletedEntryReopensAWordWhenSolvingWithoutAnswers) {

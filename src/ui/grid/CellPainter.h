@@ -1,0 +1,42 @@
+#pragma once
+
+#include "grid/FieldGeometry.h"
+
+#include <QChar>
+#include <QColor>
+
+class PictureBox;
+
+// Draws the grid's cells, the same on the screen, in the export pictures and in the cell-size
+// preview: the square with its border, the slot number and the letter, where the geometry
+// puts them.
+class CellPainter {
+public:
+    // digits: the strip of slot-number digits for number size `scale` (1 to 3): the ten digits
+    // on white from x = 0, the ten on yellow from x = 50 × scale.
+    CellPainter(const FieldGeometry& geometry, const PictureBox& digits, int scale);
+
+    const FieldGeometry& geometry() const { return geometry_; }
+
+    // The empty field of a new grid: white, with every grid line.
+    void emptyField(PictureBox& pic, int gridWidth, int gridHeight) const;
+    // The whole square in one colour, its lines included.
+    void fill(PictureBox& pic, int cx, int cy, const QColor& color) const;
+    // The square in the border colour with its inside in `inside`.
+    void square(PictureBox& pic, int cx, int cy, const QColor& inside) const;
+    // The inside alone; the lines stay untouched.
+    void fillInside(PictureBox& pic, int cx, int cy, const QColor& color) const;
+    // The slot number at the top left, from the yellow digits where the cell is yellow there.
+    void number(PictureBox& pic, int cx, int cy, int n) const;
+    // The letter in the picture's font and colour, whole: it may reach past the square.
+    void letter(PictureBox& pic, int cx, int cy, QChar letter, int letterOffset) const;
+    // A slot's cell on the screen: the square, its number (n > 0) and its letter (code point
+    // 0 for none) cut at the square, copied from the picture's finished cells where it can.
+    void slotCell(PictureBox& pic, int cx, int cy, const QColor& inside, int n, QChar letter,
+                  int letterOffset) const;
+
+private:
+    FieldGeometry geometry_;
+    const PictureBox& digits_;
+    int scale_;
+};

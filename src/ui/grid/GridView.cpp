@@ -1,0 +1,277 @@
+// The grid viewport: the field picture, its scroll bars, and the field and slots drawn on it.
+#include "grid/GridView.h"
+
+#include "app/AppState.h"
+#include "app/Named.h"
+#include "grid/LetterFont.h"
+#include "grid/ScrollLayout.h"
+#include "grid/ShownGrid.h"
+#include "platform/PictureBox.h"
+#include "text/CodePage.h"
+#include "text/SequentialText.h"
+#include "words/SlotColors.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QScrollBar>
+
+#include <algorithm>
+#include <functional>
+#include <vector>
+
+namespace {
+
+// Gives a watched widget's focus-in to a callback.
+class FocusForwarder : public QObject {
+public:
+    FocusForwarder(QObject* parent, std::function<void()> onFocus)
+        : QObject(parent), onFocus_(std::move(onFocus)) {}
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::FocusIn)
+            onFocus_();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> onFocus_;
+};
+
+void setBarValue(QScrollBar* bar, int value) {
+    bar->setValue(std::clamp(value, bar->minimum(), bar->maximum()));
+}
+
+} // namespace
+
+GridView::GridView(AppState& state, const std::array<PictureBox*, 3>& digitStrips, QWidget* parent)
+    : QWidget(parent), state_(state), digitStrips_(digitStrips) {
+    setObjectName(QStringLiteral("picControl"));
+    setFocusPolicy(Qt::ClickFocus);
+    setAccessibleName(QStringLiteral("Grid"));
+    picPole_ = named(new PictureBox(this), "picPole");
+    picPole_->setBackColor(QApplication::palette().color(QPalette::Window));
+    picPole_->setAccessibleName(QStringLiteral("Grid"));
+    picPole_->clear();
+    picPole_->hide();
+    HScroll1_ = named(new QScrollBar(Qt::Horizontal, this), "HScroll1");
+    VScroll1_ = named(new QScrollBar(Qt::Vertical, this), "VScroll1");
+    PctrUgol_ = named(new QWidget(this), "PctrUgol");
+    PctrUgol_->setAutoFillBackground(true);
+    HScroll1_->hide();
+    VScroll1_->hide();
+    PctrUgol_->hide();
+
+    auto moveH = [this](int v) { picPole_->move(-v, picPole_->y()); };
+    auto moveV = [this](int v) { picPole_->move(picPole_->x(), -v); };
+    connect(HScroll1_, &QScrollBar::valueChanged, this, moveH);
+    connect(HScroll1_, &QScrollBar::sliderMoved, this, moveH);
+    connect(VScroll1_, &QScrollBar::valueChanged, this, moveV);
+    connect(VScroll1_, &QScrollBar::sliderMoved, this, moveV);
+
+    // The bars never keep the focus: it goes to the grid, which routes it on.
+    auto toGrid = [this] { picPole_->setFocus(Qt::OtherFocusReason); };
+    HScroll1_->installEventFilter(new FocusForwarder(HScroll1_, toGrid));
+    VScroll1_->installEventFilter(new FocusForwarder(VScroll1_, toGrid));
+    connect(picPole_, &PictureBox::gotFocus, this, &GridView::pictureFocused);
+    connect(picPole_, &PictureBox::mouseDown, this, &GridView::pressed);
+    connect(picPole_, &PictureBox::mouseUp, this, &GridView::released);
+    connect(picPole_, &PictureBox::mouseMove, this, &GridView::moved);
+}
+
+void GridView::focusInEvent(QFocusEvent* event) {
+    emit focused();
+    QWidget::focusInEvent(event);
+}
+
+FieldGeometry GridView::fieldGeometry() const {
+    return FieldGeometry(state_.settings.CellSize, state_.doc().GridWidth, state_.doc().GridHeight);
+}
+
+CellPainter GridView::cellPainter(const FieldGeometry& geometry) const {
+    const int s = std::clamp(state_.settings.NumberSize, 1, 3);
+    return CellPainter(geometry, *digitStrips_[static_cast<std::size_t>(s - 1)], s);
+}
+
+void GridView::placeBars() {
+    const int bar = ScrollLayout::kBar;
+    VScroll1_->move(width() - bar, VScroll1_->y());
+    HScroll1_->move(HScroll1_->x(), height() - bar);
+    PctrUgol_->setGeometry(width() - bar, height() - bar, bar, bar);
+    updateScrollBars();
+}
+
+void GridView::updateScrollBars() {
+    const ScrollLayout s =
+        computeScrollLayout(picPole_->width(), picPole_->height(), width(), height());
+    if (s.hVisible) {
+        HScroll1_->setGeometry(0, height() - ScrollLayout::kBar, s.hWidth, ScrollLayout::kBar);
+        HScroll1_->setPageStep(s.hLargeChange);
+        HScroll1_->setMaximum(s.hMax);
+        HScroll1_->setSingleStep(s.hSmallChange);
+    } else {
+        HScroll1_->setValue(0);
+    }
+    HScroll1_->setVisible(s.hVisible);
+    if (s.vVisible) {
+        VScroll1_->setGeometry(width() - ScrollLayout::kBar, 0, ScrollLayout::kBar, s.vHeight);
+        VScroll1_->setPageStep(s.vLargeChange);
+        VScroll1_->setMaximum(s.vMax);
+        VScroll1_->setSingleStep(s.vSmallChange);
+    } else {
+        VScroll1_->setValue(0);
+    }
+    VScroll1_->setVisible(s.vVisible);
+    PctrUgol_->setVisible(s.cornerVisible);
+    if (s.vVisible || s.hVisible)
+        PctrUgol_->raise();
+}
+
+QPoint GridView::scrollPosition() const {
+    return QPoint(HScroll1_->value(), VScroll1_->value());
+}
+
+void GridView::setScrollPosition(QPoint position) {
+    HScroll1_->setValue(position.x());
+    VScroll1_->setValue(position.y());
+}
+
+void GridView::setLetterFont(const Settings& settings) {
+    letterfont::apply(*picPole_, settings);
+    letterOffsetKnown_ = false;
+}
+
+int GridView::letterOffset() {
+    if (!letterOffsetKnown_) {
+        const auto offset =
+            seqtext::toInt32(state_.settings.CellSize - picPole_->textHeight(QStringLiteral("0")));
+        state_.LetterOffset = offset.value_or(0);
+        letterOffsetKnown_ = true;
+    }
+    return state_.LetterOffset;
+}
+
+void GridView::drawEmptyField() {
+    const FieldGeometry geometry = fieldGeometry();
+    PictureBox& pic = *picPole_;
+    pic.clear();
+    const QSize size = geometry.drawingSize();
+    pic.setPictureSize(size.width(), size.height());
+    cellPainter(geometry).emptyField(pic, state_.doc().GridWidth, state_.doc().GridHeight);
+    pic.show();
+    updateScrollBars();
+    setScrollPosition(QPoint(0, 0));
+}
+
+void GridView::paintDrawnCell(int cx, int cy, bool black) {
+    // Inside the grid lines, which stay untouched; a one-pixel cell has no inside.
+    cellPainter(fieldGeometry())
+        .fillInside(*picPole_, cx, cy, black ? slotcolor::kDrawnBlack : slotcolor::kWhite);
+}
+
+void GridView::sizeForSlots() {
+    const QSize size = fieldGeometry().slotsSize();
+    picPole_->setPictureSize(size.width(), size.height());
+}
+
+void GridView::paintAllSlots() {
+    const CrosswordDocument& doc = state_.doc();
+    picPole_->clear();
+    // Every slot white. A cell where two slots cross looks the same painted once, so each
+    // covered cell is painted once.
+    const int w = doc.GridWidth;
+    const int h = doc.GridHeight;
+    std::vector<bool> covered(static_cast<std::size_t>(std::max(w, 0)) *
+                              static_cast<std::size_t>(std::max(h, 0)));
+    for (int n = 1; n <= doc.NumberedCount; ++n)
+        for (int d = 0; d <= 1; ++d) {
+            const int c = doc.ShownSlotTable.at(n, 0, d);
+            const int r = doc.ShownSlotTable.at(n, 1, d);
+            const int len = doc.ShownSlotTable.at(n, 2, d);
+            for (int k = 0; k < len; ++k) {
+                const int x = c + (d == 0 ? k : 0);
+                const int y = r + (d == 1 ? k : 0);
+                if (x < 0 || y < 0 || x >= w || y >= h)
+                    break;
+                covered[static_cast<std::size_t>(y) * static_cast<std::size_t>(w) +
+                        static_cast<std::size_t>(x)] = true;
+            }
+        }
+    {
+        const CellPainter painter = cellPainter(fieldGeometry());
+        const PictureBox::Batch batch(*picPole_);
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x)
+                if (covered[static_cast<std::size_t>(y) * static_cast<std::size_t>(w) +
+                            static_cast<std::size_t>(x)])
+                    paintSlotCell(painter, x, y, slotcolor::kWhite);
+    }
+    updateScrollBars();
+    setScrollPosition(QPoint(0, 0));
+}
+
+void GridView::scrollSlotIntoView(int left, int top, int right, int bottom, bool afterDrawing) {
+    // The field's margin shows before the slot's first cell and after its last one.
+    const int margin = fieldgeometry::kMargin;
+    if (!afterDrawing) {
+        // The slot starts above or left of the visible part: show its first cell.
+        if (picPole_->y() + top < 0)
+            setBarValue(VScroll1_, top - margin);
+        if (picPole_->x() + left < 0)
+            setBarValue(HScroll1_, left - margin);
+        return;
+    }
+    // The slot ends below or right of the visible part, which ends at the other bar when that
+    // bar is shown. A hidden bar is never moved: the picture fits that way.
+    const int viewBottom = HScroll1_->isHidden() ? height() : HScroll1_->y();
+    const int viewRight = VScroll1_->isHidden() ? width() : VScroll1_->x();
+    if (!VScroll1_->isHidden()) {
+        const int u = bottom - viewBottom;
+        if (u > VScroll1_->value())
+            setBarValue(VScroll1_, u + margin);
+    }
+    if (!HScroll1_->isHidden()) {
+        const int u = right - viewRight;
+        if (u > HScroll1_->value())
+            setBarValue(HScroll1_, u + margin);
+    }
+}
+
+void GridView::paintSlotCell(const CellPainter& painter, int c, int r, const QColor& color) {
+    const CrosswordDocument& doc = state_.doc();
+    const int code = doc.CellMap.at(c, r, layer::kLetter);
+    const QChar letter = code > 0 ? cp1251::toUnicode(static_cast<unsigned char>(code)) : QChar();
+    painter.slotCell(*picPole_, c, r, color, doc.CellMap.at(c, r, layer::kNumber), letter,
+                     letter.isNull() ? 0 : letterOffset());
+}
+
+void GridView::drawSlot(int number, int direction, const QColor& color) {
+    if (number < 1 || (direction != 0 && direction != 1))
+        return;
+    const CrosswordDocument& doc = state_.doc();
+    const FieldGeometry geometry = fieldGeometry();
+    int c = doc.ShownSlotTable.at(number, 0, direction);
+    int r = doc.ShownSlotTable.at(number, 1, direction);
+    const int len = doc.ShownSlotTable.at(number, 2, direction);
+    const bool highlight = color == slotcolor::kYellow;
+    if (highlight) {
+        const QPoint first = geometry.square(c, r).topLeft();
+        scrollSlotIntoView(first.x(), first.y(), first.x(), first.y(), false);
+    }
+
+    QRect last = geometry.square(c, r);
+    const CellPainter painter = cellPainter(geometry);
+    const PictureBox::Batch batch(*picPole_);
+    for (int k = 0; k < len; ++k) {
+        last = geometry.square(c, r);
+        paintSlotCell(painter, c, r, color);
+        if (direction == 0)
+            ++c;
+        else
+            ++r;
+    }
+    if (highlight) {
+        // The corner after the last cell, and that cell's far corner.
+        const QPoint after = geometry.square(c, r).topLeft();
+        const QPoint end = len > 0 ? last.bottomRight() : after;
+        scrollSlotIntoView(after.x(), after.y(), end.x(), end.y(), true);
+    }
+}
