@@ -184,6 +184,16 @@ TEST(FindWord, OpensWithItsCaptionsAndNoSearchWithoutACurrentSlot) {
     EXPECT_EQ(w.form->findChildren<frmFindWord*>().size(), 1);
 }
 
+TEST(FindWord, TheTitleFollowsALanguageLoadedWhileItIsOpen) {
+    Window w;
+    frmFindWord* f = w.open();
+    w.folder.write(QStringLiteral("Language/Test.txt"), "Test\r\n14 Find words\r\n38 found \r\n");
+    w.form->LoadJazik("Test.txt");
+    ASSERT_TRUE(w.fake.messages.isEmpty());
+    w.search(f, QStringLiteral(u"К?Т"));
+    EXPECT_EQ(f->windowTitle(), QStringLiteral("Find words: found 3"));
+}
+
 TEST(FindWord, ListsTheWordsThatFitAndCountsThemInTheCaption) {
     const struct {
         const char16_t* pattern;
