@@ -3,6 +3,7 @@
 #include "app/frmOprog.h"
 #include "platform/PictureBox.h"
 
+#include "support/LanguageEntries.h"
 #include "support/ProgramFolder.h"
 #include "support/ui/FakePlatform.h"
 
@@ -53,7 +54,7 @@ TEST(Help, OpensTheDocumentTheLanguageNamesInTheProgramFolder) {
     };
     for (const auto& c : cases) {
         Fixture f;
-        f.state.language.entries[1] = c.entry1;
+        setEntries(f.state.language, {{LangEntry::HelpFile, c.entry1}});
         f.form.HelpCallHelp->trigger();
         ASSERT_EQ(f.fake.opened.size(), 1) << c.entry1.constData();
         EXPECT_EQ(f.fake.opened[0].target, f.state.ProgramFolder + c.target);
@@ -65,7 +66,7 @@ TEST(Help, OpensTheDocumentTheLanguageNamesInTheProgramFolder) {
 
 TEST(ProgramInformation, ShowsItsFixedTextsAndEmblem) {
     Fixture f;
-    f.state.language.entries[24] = "About"; // never used by the window
+    setEntries(f.state.language, {{LangEntry::AboutProgram, "About"}}); // never used here
     frmOprog dialog(f.state, f.fake, &f.form);
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral(u"О программе"));
     const struct {

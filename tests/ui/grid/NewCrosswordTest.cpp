@@ -3,6 +3,7 @@
 #include "grid/frmRazmer.h"
 #include "platform/PictureBox.h"
 
+#include "support/LanguageEntries.h"
 #include "support/ProgramFolder.h"
 #include "support/ui/FakePlatform.h"
 
@@ -24,8 +25,8 @@ struct Fixture {
     frmForma form{state, fake};
 
     Fixture() {
-        state.language.entries[48] = "Drawing";
-        state.language.entries[49] = "the grid";
+        setEntries(state.language,
+                   {{LangEntry::CaptionStart, "Drawing"}, {LangEntry::DrawingGrid, "the grid"}});
         form.show();
     }
 };
