@@ -9,11 +9,11 @@ void frmForma::HelpCallHelp_Click() {
     // HelpFile names the document inside the program folder; language files may write "\".
     QString name = cp1251::toUnicode(state().language.entry(LangEntry::HelpFile));
     name.replace(u'\\', u'/');
-    OpenDocument(*this, state().ProgramFolder + name);
+    OpenDocument(platform_, state_.ProgramFolder, state_.ProgramFolder + name);
     unsetCursor();
 }
 
 void frmForma::HelpAbout_Click() {
-    frmOprog dialog(*this);
-    dialog.exec();
+    frmOprog dialog(state_, platform_, this);
+    platform_.runDialog(dialog);
 }

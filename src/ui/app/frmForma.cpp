@@ -6,6 +6,7 @@
 #include "app/WrapCheckBox.h"
 #include "grid/GridView.h"
 #include "grid/frmRazmer.h"
+#include "platform/Message.h"
 #include "platform/PictureBox.h"
 #include "text/CodePage.h"
 
@@ -237,17 +238,21 @@ void frmForma::setCaptionBytes(const QByteArray& caption) {
 
 platform::Answer frmForma::message(const QByteArray& text, platform::Icon icon,
                                    platform::Buttons buttons, platform::Answer defaultButton) {
-    return platform_.messageBox(this, cp1251::toUnicode(text),
-                                cp1251::toUnicode(state_.MessageTitle), icon, buttons,
-                                defaultButton);
+    return platform::message(platform_, this, state_.MessageTitle, text, icon, buttons,
+                             defaultButton);
 }
 
 void frmForma::KrossNew_Click() {
     // The new grid replaces the crossword in memory.
     if (ConfirmDiscardChanges() == 1)
         return;
-    frmRazmer dialog(*this);
-    dialog.exec();
+    frmRazmer dialog(state_, platform_, this);
+    if (platform_.runDialog(dialog) != QDialog::Accepted)
+        return;
+    ShowModeTexts();
+    DrawEmptyField();
+    UpdateControlsForMode();
+    Form_Resize();
 }
 
 void frmForma::FileExit_Click() {

@@ -242,9 +242,6 @@ public:
     // Writes the crossword as an HTML page with its grid picture and its answers picture.
     void CopyKross();
     void OptionsRazmerKF_Click();
-    // The font dialog preset to the letter-font settings: above 0 when a font was chosen (the
-    // settings then hold it), 0 when the dialog was cancelled.
-    int ChooseLetterFont(QWidget* parent);
     // Shows the grid at the current cell size, number size and letter font: the drawn pattern
     // while drawing, otherwise the slots with the selection.
     void RedrawForNewCellSize();

@@ -2,7 +2,6 @@
 #include "app/frmOprog.h"
 
 #include "app/Settings.h"
-#include "app/frmForma.h"
 #include "platform/PictureBox.h"
 #include "words/OpURL.h"
 
@@ -48,7 +47,8 @@ QFrame* separator(QWidget* parent, const char* name) {
 
 } // namespace
 
-frmOprog::frmOprog(frmForma& form) : QDialog(&form), form_(form) {
+frmOprog::frmOprog(AppState& state, platform::Platform& platform, QWidget* parent)
+    : QDialog(parent), state_(state), platform_(platform) {
     setObjectName(QStringLiteral("frmOprog"));
     setWindowTitle(QStringLiteral(u"О программе"));
 
@@ -114,7 +114,7 @@ frmOprog::frmOprog(frmForma& form) : QDialog(&form), form_(form) {
 
 void frmOprog::Label1_Click() {
     setCursor(Qt::WaitCursor);
-    OpenDocument(form_, Label1Tag);
+    OpenDocument(platform_, state_.ProgramFolder, Label1Tag);
     unsetCursor();
 }
 

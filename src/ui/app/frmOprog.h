@@ -1,11 +1,13 @@
 #pragma once
 
+#include "app/AppState.h"
+#include "platform/Platform.h"
+
 #include <QDialog>
 #include <QString>
 
 #include <array>
 
-class frmForma;
 class PictureBox;
 class QLabel;
 class QPushButton;
@@ -18,7 +20,7 @@ public:
     static constexpr const char* kEmail = "team@clueforge.example";
     static constexpr const char* kSite = "https://clueforge.example/";
 
-    explicit frmOprog(frmForma& form);
+    frmOprog(AppState& state, platform::Platform& platform, QWidget* parent);
 
     // Label2 has members 0, 1 and 3 to 6; index 2 stays empty.
     std::array<QLabel*, 7> Label2{};
@@ -34,5 +36,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    frmForma& form_;
+    const AppState& state_;
+    platform::Platform& platform_;
 };

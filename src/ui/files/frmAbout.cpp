@@ -1,11 +1,9 @@
 // The crossword properties dialog: title, author and password.
 #include "files/frmAbout.h"
 
-#include "app/frmForma.h"
 #include "files/PasswordBox.h"
 #include "text/CodePage.h"
 
-#include <QAction>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,9 +12,10 @@
 
 #include <tuple>
 
-frmAbout::frmAbout(frmForma& form) : QDialog(&form), form_(form) {
+frmAbout::frmAbout(AppState& state, platform::Platform&, QWidget* parent, const QString& caption)
+    : QDialog(parent), state_(state) {
     setObjectName(QStringLiteral("frmAbout"));
-    const Language& lang = form_.state().language;
+    const Language& lang = state_.language;
     auto labelled = [this, &lang](QLabel*& label, const char* labelName, QLineEdit*& box,
                                   const char* boxName, LangEntry entry) {
         label = new QLabel(cp1251::toUnicode(lang.entry(entry)), this);
@@ -46,7 +45,7 @@ frmAbout::frmAbout(frmForma& form) : QDialog(&form), form_(form) {
     buttons->addWidget(kOK);
     buttons->addWidget(kNO);
     layout->addLayout(buttons);
-    setWindowTitle(form_.KrossAbout->text());
+    setWindowTitle(caption);
     setMinimumWidth(300);
 
     for (QLineEdit* box : {txtNameKross, txtNameAutor, txtPW, txtPW2})
@@ -56,7 +55,7 @@ frmAbout::frmAbout(frmForma& form) : QDialog(&form), form_(form) {
     connect(kOK, &QPushButton::clicked, this, &frmAbout::kOK_Click);
     connect(kNO, &QPushButton::clicked, this, &QDialog::reject);
 
-    const CrosswordDocument& doc = form_.state().doc();
+    const CrosswordDocument& doc = state_.doc();
     txtNameAutor->setText(cp1251::toUnicode(doc.CrosswordAuthor));
     txtNameKross->setText(cp1251::toUnicode(doc.CrosswordTitle));
     if (!doc.CrosswordTitle.isEmpty()) {
@@ -93,13 +92,8 @@ void frmAbout::updateOk() {
 void frmAbout::kOK_Click() {
     if (!kOK->isEnabled())
         return;
-    form_.state().session.setProperties(cp1251::fromUnicode(txtNameKross->text()),
-                                        cp1251::fromUnicode(txtNameAutor->text()),
-                                        cp1251::fromUnicode(txtPW2->text()));
+    state_.session.setProperties(cp1251::fromUnicode(txtNameKross->text()),
+                                 cp1251::fromUnicode(txtNameAutor->text()),
+                                 cp1251::fromUnicode(txtPW2->text()));
     accept();
-}
-
-void frmForma::KrossAbout_Click() {
-    frmAbout dialog(*this);
-    dialog.exec();
 }

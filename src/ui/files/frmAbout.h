@@ -1,8 +1,10 @@
 #pragma once
 
+#include "app/AppState.h"
+#include "platform/Platform.h"
+
 #include <QDialog>
 
-class frmForma;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -11,7 +13,9 @@ class QPushButton;
 class frmAbout : public QDialog {
     Q_OBJECT
 public:
-    explicit frmAbout(frmForma& form);
+    // caption: the window title, the Properties command's own.
+    frmAbout(AppState& state, platform::Platform& platform, QWidget* parent,
+             const QString& caption);
 
     QLabel* Label1 = nullptr;
     QLineEdit* txtNameKross = nullptr;
@@ -33,5 +37,5 @@ protected:
 private:
     void updateOk();
 
-    frmForma& form_;
+    AppState& state_;
 };

@@ -1,20 +1,21 @@
 // The password prompt that turns a crossword being solved back into one being edited.
 #include "files/frmChange.h"
 
-#include "app/frmForma.h"
 #include "files/PasswordBox.h"
+#include "platform/Message.h"
 #include "text/CodePage.h"
 
-#include <QAction>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-frmChange::frmChange(frmForma& form) : QDialog(&form), form_(form) {
+frmChange::frmChange(AppState& state, platform::Platform& platform, QWidget* parent,
+                     const QString& caption)
+    : QDialog(parent), state_(state), platform_(platform) {
     setObjectName(QStringLiteral("frmChange"));
-    const Language& lang = form_.state().language;
+    const Language& lang = state_.language;
     Label1 = new QLabel(cp1251::toUnicode(lang.entry(LangEntry::Password)), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     txtPassword = new QLineEdit(this);
@@ -34,7 +35,7 @@ frmChange::frmChange(frmForma& form) : QDialog(&form), form_(form) {
     buttons->addWidget(kOK);
     buttons->addWidget(kNO);
     layout->addLayout(buttons);
-    setWindowTitle(form_.KrossChange->text());
+    setWindowTitle(caption);
     setMinimumWidth(260);
 
     connect(kOK, &QPushButton::clicked, this, &frmChange::kOK_Click);
@@ -42,23 +43,11 @@ frmChange::frmChange(frmForma& form) : QDialog(&form), form_(form) {
 }
 
 void frmChange::kOK_Click() {
-    AppState& s = form_.state();
-    if (!s.session.unlock(cp1251::fromUnicode(txtPassword->text()))) {
-        form_.message(s.language.entry(LangEntry::WrongPassword), platform::Icon::Information);
+    if (!state_.session.unlock(cp1251::fromUnicode(txtPassword->text()))) {
+        platform::message(platform_, this, state_.MessageTitle,
+                          state_.language.entry(LangEntry::WrongPassword),
+                          platform::Icon::Information);
         return;
     }
-    hide();
-    form_.drawGrid();
-    form_.UpdateControlsForMode();
-    if (s.doc().CurrentSlot > 0)
-        form_.ShowCurrentSlot();
-    form_.ShowModeTexts();
     accept();
-}
-
-void frmForma::KrossChange_Click() {
-    if (ConfirmDiscardChanges() == 1)
-        return;
-    frmChange dialog(*this);
-    dialog.exec();
 }

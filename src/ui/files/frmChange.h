@@ -1,17 +1,22 @@
 #pragma once
 
+#include "app/AppState.h"
+#include "platform/Platform.h"
+
 #include <QDialog>
 
-class frmForma;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 
-// The password prompt that turns a crossword being solved back into one being edited.
+// The password prompt that turns a crossword being solved back into one being edited. It is
+// accepted once the session took the password; the window then shows the crossword for editing.
 class frmChange : public QDialog {
     Q_OBJECT
 public:
-    explicit frmChange(frmForma& form);
+    // caption: the window title, the Change command's own.
+    frmChange(AppState& state, platform::Platform& platform, QWidget* parent,
+              const QString& caption);
 
     QLabel* Label1 = nullptr;
     QLineEdit* txtPassword = nullptr;
@@ -21,5 +26,6 @@ public:
     void kOK_Click();
 
 private:
-    frmForma& form_;
+    AppState& state_;
+    platform::Platform& platform_;
 };

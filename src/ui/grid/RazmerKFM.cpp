@@ -1,42 +1,22 @@
-// The cell size command, the letter font dialog and the redraw at a new cell size.
+// The cell size command and the redraw at a new cell size.
 #include "app/frmForma.h"
 #include "grid/GridView.h"
 #include "grid/LetterFont.h"
 #include "grid/frmRazKletok.h"
 #include "platform/PictureBox.h"
-#include "text/CodePage.h"
 #include "words/SlotColors.h"
+
+#include <QAction>
 
 void frmForma::OptionsRazmerKF_Click() {
     if (state_.doc().Mode == EditMode::ModeEmpty)
         return;
-    frmRazKletok dialog(*this);
-    dialog.exec();
-}
-
-int frmForma::ChooseLetterFont(QWidget* parent) {
-    Settings& s = state_.settings;
-    platform::FontChoice font;
-    font.family = cp1251::toUnicode(s.LetterFontName);
-    font.pointSize = s.LetterFontSize;
-    font.bold = s.LetterFontBold;
-    font.italic = s.LetterFontItalic;
-    font.underline = s.LetterFontUnderline;
-    font.strikeOut = LetterFontStrikethrough;
-    font.color = letterfont::colorOf(s.LetterColor);
-    if (!platform_.chooseFont(parent, font))
-        return 0;
-    s.LetterFontItalic = font.italic;
-    s.LetterFontUnderline = font.underline;
-    LetterFontStrikethrough = font.strikeOut;
-    if (font.pointSize > 0)
-        s.LetterFontSize = font.pointSize;
-    s.LetterColor = letterfont::rgbOf(font.color);
-    s.LetterFontBold = font.bold;
-    // The settings file holds Windows-1251: a face name it cannot hold keeps the old one.
-    if (!font.family.isEmpty() && cp1251::canEncode(font.family))
-        s.LetterFontName = cp1251::fromUnicode(font.family);
-    return 1;
+    frmRazKletok dialog(state_, platform_, this, OptionsRazmerKF->text(), picNomera,
+                        *gridView_->picture(), LetterFontStrikethrough);
+    connect(&dialog, &frmRazKletok::letterFontChanged, this,
+            [this] { letterfont::apply(*picCopyKross, state_.settings); });
+    if (platform_.runDialog(dialog) == QDialog::Accepted)
+        RedrawForNewCellSize();
 }
 
 void frmForma::RedrawForNewCellSize() {

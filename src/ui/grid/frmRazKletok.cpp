@@ -2,17 +2,15 @@
 #include "grid/frmRazKletok.h"
 
 #include "app/Named.h"
-#include "app/frmForma.h"
 #include "grid/CellPainter.h"
 #include "grid/GridLimits.h"
-#include "grid/GridView.h"
 #include "grid/LetterFont.h"
+#include "platform/Message.h"
 #include "platform/PictureBox.h"
 #include "text/CodePage.h"
 #include "text/SequentialText.h"
 #include "words/SlotColors.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QGridLayout>
@@ -36,9 +34,40 @@ bool previewable(std::optional<int> size) {
     return size && *size >= 1 && *size <= gridlimits::kMaxCellSize;
 }
 
+// The font dialog preset to the letter-font settings; true when a font was chosen (the
+// settings then hold it).
+bool chooseLetterFont(platform::Platform& platform, QWidget* parent, Settings& s,
+                      bool& strikethrough) {
+    platform::FontChoice font;
+    font.family = cp1251::toUnicode(s.LetterFontName);
+    font.pointSize = s.LetterFontSize;
+    font.bold = s.LetterFontBold;
+    font.italic = s.LetterFontItalic;
+    font.underline = s.LetterFontUnderline;
+    font.strikeOut = strikethrough;
+    font.color = letterfont::colorOf(s.LetterColor);
+    if (!platform.chooseFont(parent, font))
+        return false;
+    s.LetterFontItalic = font.italic;
+    s.LetterFontUnderline = font.underline;
+    strikethrough = font.strikeOut;
+    if (font.pointSize > 0)
+        s.LetterFontSize = font.pointSize;
+    s.LetterColor = letterfont::rgbOf(font.color);
+    s.LetterFontBold = font.bold;
+    // The settings file holds Windows-1251: a face name it cannot hold keeps the old one.
+    if (!font.family.isEmpty() && cp1251::canEncode(font.family))
+        s.LetterFontName = cp1251::fromUnicode(font.family);
+    return true;
+}
+
 } // namespace
 
-frmRazKletok::frmRazKletok(frmForma& form) : QDialog(&form), form_(form) {
+frmRazKletok::frmRazKletok(AppState& state, platform::Platform& platform, QWidget* parent,
+                           const QString& caption, const std::array<PictureBox*, 3>& numberStrips,
+                           const PictureBox& gridPicture, bool& letterFontStrikethrough)
+    : QDialog(parent), state_(state), platform_(platform), numberStrips_(numberStrips),
+      grid_(gridPicture), strikethrough_(letterFontStrikethrough) {
     setObjectName(QStringLiteral("frmRazKletok"));
     txtSzKletok = named(new QLineEdit(this), "txtSzKletok");
     SzNomer = named(new QComboBox(this), "SzNomer");
@@ -79,9 +108,9 @@ frmRazKletok::frmRazKletok(frmForma& form) : QDialog(&form), form_(form) {
     grid->addLayout(buttons, 5, 0, 1, 2);
     grid->setSizeConstraint(QLayout::SetFixedSize);
 
-    const Language& lang = form_.state().language;
+    const Language& lang = state_.language;
     auto text = [&lang](LangEntry e) { return cp1251::toUnicode(lang.entry(e)); };
-    setWindowTitle(form_.OptionsRazmerKF->text());
+    setWindowTitle(caption);
     Label1->setText(text(LangEntry::CellSize));
     Label2->setText(text(LangEntry::NumberSize));
     kFont->setText(text(LangEntry::LetterFont));
@@ -89,8 +118,8 @@ frmRazKletok::frmRazKletok(frmForma& form) : QDialog(&form), form_(form) {
     kNO->setText(text(LangEntry::Cancel));
     kOK->setDefault(true);
 
-    const Settings& s = form_.state().settings;
-    strikethroughAtStart_ = form_.LetterFontStrikethrough;
+    const Settings& s = state_.settings;
+    strikethroughAtStart_ = strikethrough_;
     SzNomer->setCurrentIndex(std::clamp(s.NumberSize, 1, 3) - 1);
     txtSzKletok->setText(QString::number(s.CellSize));
 
@@ -103,9 +132,9 @@ frmRazKletok::frmRazKletok(frmForma& form) : QDialog(&form), form_(form) {
 }
 
 void frmRazKletok::NewFontK() {
-    const Settings& s = form_.state().settings;
+    const Settings& s = state_.settings;
     letterfont::apply(*picKletka, s);
-    letterfont::apply(*form_.picCopyKross, s);
+    emit letterFontChanged();
     ShowKletka();
 }
 
@@ -118,7 +147,7 @@ void frmRazKletok::ShowKletka() {
     PictureBox& pic = *picKletka;
     pic.clear();
     // One cell as the grid shows it, numbered 0, with the letter A whole.
-    const CellPainter painter(FieldGeometry(s, 1, 1), *form_.picNomera[static_cast<std::size_t>(k)],
+    const CellPainter painter(FieldGeometry(s, 1, 1), *numberStrips_[static_cast<std::size_t>(k)],
                               k + 1);
     painter.square(pic, 0, 0, slotcolor::kWhite);
     painter.number(pic, 0, 0, 0);
@@ -136,21 +165,18 @@ void frmRazKletok::txtSzKletok_Change() {
 }
 
 void frmRazKletok::kFont_Click() {
-    if (form_.ChooseLetterFont(this) > 0)
+    if (chooseLetterFont(platform_, this, state_.settings, strikethrough_))
         NewFontK();
 }
 
 void frmRazKletok::refuse(const QByteArray& text) {
-    const AppState& state = form_.state();
-    form_.platformServices().messageBox(
-        this, cp1251::toUnicode(text), cp1251::toUnicode(state.MessageTitle),
-        platform::Icon::Critical, platform::Buttons::Ok, platform::Answer::Ok);
+    platform::message(platform_, this, state_.MessageTitle, text, platform::Icon::Critical);
     txtSzKletok->setFocus(Qt::OtherFocusReason);
     txtSzKletok->selectAll();
 }
 
 void frmRazKletok::kOK_Click() {
-    AppState& state = form_.state();
+    AppState& state = state_;
     const std::optional<int> size = sizeIn(txtSzKletok);
     if (!size || !gridlimits::cellSizeAllowed(*size)) {
         refuse(state.ownText(OwnText::CellSizeOutOfRange));
@@ -165,7 +191,6 @@ void frmRazKletok::kOK_Click() {
     hide();
     state.session.setCellSize(*size);
     state.settings.NumberSize = SzNomer->currentIndex() + 1;
-    form_.RedrawForNewCellSize();
     confirmed_ = true;
     accept();
 }
@@ -173,8 +198,8 @@ void frmRazKletok::kOK_Click() {
 void frmRazKletok::done(int result) {
     if (!confirmed_) {
         // A font chosen here counts only with OK: take back what the grid carries.
-        Settings& s = form_.state().settings;
-        const PictureBox& pole = *form_.gridView()->picture();
+        Settings& s = state_.settings;
+        const PictureBox& pole = grid_;
         const QFont font = pole.pictureFont();
         s.LetterFontName = cp1251::fromUnicode(font.family());
         if (font.pointSizeF() > 0)
@@ -183,9 +208,9 @@ void frmRazKletok::done(int result) {
         s.LetterFontItalic = font.italic();
         s.LetterFontUnderline = font.underline();
         s.LetterColor = letterfont::rgbOf(pole.foreColor());
-        form_.LetterFontStrikethrough = strikethroughAtStart_;
+        strikethrough_ = strikethroughAtStart_;
         // The export picture follows, or it would draw in the font just cancelled.
-        letterfont::apply(*form_.picCopyKross, s);
+        emit letterFontChanged();
     }
     QDialog::done(result);
 }

@@ -2,8 +2,8 @@
 #include "grid/frmRazmer.h"
 
 #include "app/Named.h"
-#include "app/frmForma.h"
 #include "grid/GridLimits.h"
+#include "platform/Message.h"
 #include "text/CodePage.h"
 #include "text/SequentialText.h"
 
@@ -22,7 +22,8 @@ double numericValueOf(const QLineEdit* box) {
 
 } // namespace
 
-frmRazmer::frmRazmer(frmForma& form) : QDialog(&form), form_(form) {
+frmRazmer::frmRazmer(AppState& state, platform::Platform& platform, QWidget* parent)
+    : QDialog(parent), state_(state), platform_(platform) {
     setObjectName(QStringLiteral("frmRazmer"));
     txtNameKross = named(new QLineEdit(this), "txtNameKross");
     txtX = named(new QLineEdit(this), "txtX");
@@ -53,7 +54,7 @@ frmRazmer::frmRazmer(frmForma& form) : QDialog(&form), form_(form) {
     grid->addWidget(kOK, 6, 0);
     grid->addWidget(kNO, 6, 1);
 
-    const Language& lang = form_.state().language;
+    const Language& lang = state_.language;
     auto text = [&lang](LangEntry e) { return cp1251::toUnicode(lang.entry(e)); };
     setWindowTitle(text(LangEntry::NewCrosswordTitle));
     Label1->setText(text(LangEntry::NewCrosswordPrompt));
@@ -104,20 +105,20 @@ void frmRazmer::updateOk() {
 void frmRazmer::kOK_Click() {
     const auto w = seqtext::toInt32(numericValueOf(txtX));
     const auto h = seqtext::toInt32(numericValueOf(txtY));
-    AppState& s = form_.state();
+    AppState& s = state_;
+    auto refuse = [&](OwnText text) {
+        platform::message(platform_, this, s.MessageTitle, s.ownText(text),
+                          platform::Icon::Critical);
+    };
     if (!w || !h || !gridlimits::gridSizeAllowed(*w, *h)) {
-        form_.message(s.ownText(OwnText::GridTooLarge), platform::Icon::Critical);
+        refuse(OwnText::GridTooLarge);
         return;
     }
     if (!gridlimits::pictureFits(*w, *h, s.settings.CellSize)) {
-        form_.message(s.ownText(OwnText::PictureTooLarge), platform::Icon::Critical);
+        refuse(OwnText::PictureTooLarge);
         return;
     }
     s.session.newGrid(*w, *h, cp1251::fromUnicode(txtNameKross->text()),
                       chNoOtvet->isChecked() ? 1 : 0);
-    form_.ShowModeTexts();
-    form_.DrawEmptyField();
-    form_.UpdateControlsForMode();
-    form_.Form_Resize();
     accept();
 }

@@ -1,18 +1,21 @@
 #pragma once
 
+#include "app/AppState.h"
+#include "platform/Platform.h"
+
 #include <QDialog>
 
-class frmForma;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 
-// The new-crossword dialog: title, columns, rows and "without answers".
+// The new-crossword dialog: title, columns, rows and "without answers". Accepted once the
+// session started the new grid; the window then shows it for drawing.
 class frmRazmer : public QDialog {
     Q_OBJECT
 public:
-    explicit frmRazmer(frmForma& form);
+    frmRazmer(AppState& state, platform::Platform& platform, QWidget* parent);
 
     QLineEdit* txtNameKross = nullptr;
     QLineEdit* txtX = nullptr;
@@ -33,5 +36,6 @@ protected:
 private:
     void updateOk();
 
-    frmForma& form_;
+    AppState& state_;
+    platform::Platform& platform_;
 };

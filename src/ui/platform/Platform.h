@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QString>
 
+class QDialog;
 class QWidget;
 
 // The desktop services the program asks for: message boxes, file and font dialogs, and the
@@ -43,6 +44,10 @@ public:
 
     // The font dialog, preset to `font`; on OK it is updated and true returned.
     virtual bool chooseFont(QWidget* parent, FontChoice& font) = 0;
+
+    // Runs one of the program's own dialogs modally; returns its result (QDialog::Accepted or
+    // Rejected).
+    virtual int runDialog(QDialog& dialog) = 0;
 
     // Hands a file, folder or web address to the desktop's default program. The result is not
     // examined: the shell reports its own failures.

@@ -160,6 +160,10 @@ bool QtPlatform::chooseFont(QWidget* parent, FontChoice& font) {
     return true;
 }
 
+int QtPlatform::runDialog(QDialog& dialog) {
+    return dialog.exec();
+}
+
 void QtPlatform::openDocument(const QString& target, const QString& workingFolder) {
     const QUrl asUrl(target, QUrl::StrictMode);
     if (asUrl.isValid() && asUrl.scheme().size() > 1) { // "C:" is a drive, not a scheme

@@ -18,6 +18,7 @@ public:
     QString getSaveFileName(QWidget* parent, const QString& title, const QString& initialFolder,
                             const QString& defaultName, const QString& filter) override;
     bool chooseFont(QWidget* parent, FontChoice& font) override;
+    int runDialog(QDialog& dialog) override;
     void openDocument(const QString& target, const QString& workingFolder) override;
     // Installs Qt's own translation (qtbase_<locale>.qm from Qt's translations folder).
     void setLanguage(const QString& locale) override;

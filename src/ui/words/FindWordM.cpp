@@ -2,6 +2,8 @@
 #include "app/frmForma.h"
 #include "words/frmFindWord.h"
 
+#include <QAction>
+
 void frmForma::KrossFoundWord_Click() {
     // One search window at a time: the command brings an open one to the front.
     if (findWord) {
@@ -10,7 +12,7 @@ void frmForma::KrossFoundWord_Click() {
         findWord->activateWindow();
         return;
     }
-    findWord = new frmFindWord(*this);
+    findWord = new frmFindWord(state_, platform_, this, wordListCache, KrossFoundWord->text());
     findWord->show();
     findWord->Form_Load();
 }

@@ -1,9 +1,10 @@
 #pragma once
 
-#include <QString>
+#include "platform/Platform.h"
 
-class frmForma;
+#include <QString>
 
 // Hands a file, folder or web address to the desktop's default program, with the program
 // folder as the working folder. What the desktop then does is not examined.
-void OpenDocument(frmForma& form, const QString& target);
+void OpenDocument(platform::Platform& platform, const QString& programFolder,
+                  const QString& target);

@@ -4,6 +4,6 @@
 #include "words/OnlineLookup.h"
 #include "words/OpURL.h"
 
-void LookUpOnline(frmForma& form, QByteArrayView word) {
-    OpenDocument(form, words::lookupAddress(word));
+void LookUpOnline(platform::Platform& platform, const QString& programFolder, QByteArrayView word) {
+    OpenDocument(platform, programFolder, words::lookupAddress(word));
 }

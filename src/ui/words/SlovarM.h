@@ -1,8 +1,8 @@
 #pragma once
 
+#include "platform/Platform.h"
+
 #include <QByteArrayView>
 
-class frmForma;
-
 // Opens the online dictionary's search page for a word (Windows-1251) in the default browser.
-void LookUpOnline(frmForma& form, QByteArrayView word);
+void LookUpOnline(platform::Platform& platform, const QString& programFolder, QByteArrayView word);

@@ -2,7 +2,7 @@
 #include "words/frmFindWord.h"
 
 #include "app/Named.h"
-#include "app/frmForma.h"
+#include "platform/Message.h"
 #include "text/CodePage.h"
 #include "text/SequentialText.h"
 #include "words/FoundWordsModel.h"
@@ -11,7 +11,6 @@
 #include "words/WordList.h"
 #include "words/WordListView.h"
 
-#include <QAction>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -26,7 +25,10 @@ bool isEnter(int key) {
 
 } // namespace
 
-frmFindWord::frmFindWord(frmForma& form) : QWidget(&form, Qt::Dialog), form_(form) {
+frmFindWord::frmFindWord(AppState& state, platform::Platform& platform, QWidget* parent,
+                         words::WordListCache& cache, const QString& caption)
+    : QWidget(parent, Qt::Dialog), state_(state), platform_(platform), cache_(cache),
+      caption_(caption) {
     setObjectName(QStringLiteral("frmFindWord"));
     setAttribute(Qt::WA_DeleteOnClose);
     Label1 = named(new QLabel(this), "Label1");
@@ -59,29 +61,29 @@ frmFindWord::frmFindWord(frmForma& form) : QWidget(&form, Qt::Dialog), form_(for
 }
 
 void frmFindWord::Form_Load() {
-    const Language& lang = form_.state().language;
+    const Language& lang = state_.language;
     auto text = [&lang](LangEntry e) { return cp1251::toUnicode(lang.entry(e)); };
     showCount(0);
     Label3->setText(text(LangEntry::Letters) + cp1251::toUnicode(seqtext::strNumber(0)));
     Label1->setText(text(LangEntry::PatternPrompt));
     Label2->setText(text(LangEntry::MatchingWords));
     Label4->setText(text(LangEntry::DictionaryHint));
-    if (form_.state().doc().CurrentSlot <= 0)
+    if (state_.doc().CurrentSlot <= 0)
         return;
-    txtWord->setText(cp1251::toUnicode(words::prefilledPattern(form_.state().doc())));
+    txtWord->setText(cp1251::toUnicode(words::prefilledPattern(state_.doc())));
     txtWord->setCursorPosition(static_cast<int>(txtWord->text().size()));
     QCoreApplication::processEvents();
     Search();
 }
 
 void frmFindWord::showCount(qsizetype count) {
-    setWindowTitle(form_.KrossFoundWord->text() + QStringLiteral(": ") +
-                   cp1251::toUnicode(form_.state().language.entry(LangEntry::Found)) +
+    setWindowTitle(caption_ + QStringLiteral(": ") +
+                   cp1251::toUnicode(state_.language.entry(LangEntry::Found)) +
                    QString::number(count));
 }
 
 void frmFindWord::txtWord_Change() {
-    Label3->setText(cp1251::toUnicode(form_.state().language.entry(LangEntry::Letters) +
+    Label3->setText(cp1251::toUnicode(state_.language.entry(LangEntry::Letters) +
                                       seqtext::strNumber(txtWord->text().size())));
 }
 
@@ -90,19 +92,18 @@ void frmFindWord::Search() {
     if (pattern.size() < words::kMinPatternLength)
         return;
     if (pattern.size() > words::kMaxPatternLength) {
-        form_.platformServices().messageBox(
-            this, cp1251::toUnicode(form_.state().language.entry(LangEntry::PatternTooLong)),
-            cp1251::toUnicode(form_.state().MessageTitle), platform::Icon::Critical,
-            platform::Buttons::Ok, platform::Answer::Ok);
+        platform::message(platform_, this, state_.MessageTitle,
+                          state_.language.entry(LangEntry::PatternTooLong),
+                          platform::Icon::Critical);
         return;
     }
     setCursor(Qt::WaitCursor);
     // A character the code page cannot hold is in no word of the lists.
     const QString folder =
-        form_.state().folderHolding(words::wordListPath(QString(), int(pattern.size())));
-    found_->setMatches(cp1251::canEncode(pattern) ? words::findWords(form_.wordListCache, folder,
-                                                                     cp1251::fromUnicode(pattern))
-                                                  : words::WordMatches());
+        state_.folderHolding(words::wordListPath(QString(), int(pattern.size())));
+    found_->setMatches(cp1251::canEncode(pattern)
+                           ? words::findWords(cache_, folder, cp1251::fromUnicode(pattern))
+                           : words::WordMatches());
     List1->scrollToTop();
     showCount(found_->matches().count());
     unsetCursor();
@@ -115,7 +116,7 @@ const words::WordMatches& frmFindWord::foundWords() const {
 void frmFindWord::List1_DblClick() {
     const int row = List1->currentRow();
     if (row >= 0 && row < foundWords().count())
-        LookUpOnline(form_, foundWords().word(row));
+        LookUpOnline(platform_, state_.ProgramFolder, foundWords().word(row));
 }
 
 bool frmFindWord::eventFilter(QObject* watched, QEvent* event) {

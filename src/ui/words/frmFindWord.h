@@ -1,21 +1,25 @@
 #pragma once
 
+#include "app/AppState.h"
+#include "platform/Platform.h"
 #include "words/WordList.h"
 
 #include <QWidget>
 
 class FoundWordsModel;
-class frmForma;
 class QLabel;
 class QLineEdit;
 class WordListView;
 
 // The pattern search: a pattern of known letters and '?' in txtWord, the fitting words of the
-// Data word list in List1. Modeless, owned by the main window, deleted when closed.
+// Data word list in List1. Modeless, a child of `parent`, deleted when closed.
 class frmFindWord : public QWidget {
     Q_OBJECT
 public:
-    explicit frmFindWord(frmForma& form);
+    // caption: what the title starts with, the search command's own; cache: the word lists
+    // read so far, which outlive the window.
+    frmFindWord(AppState& state, platform::Platform& platform, QWidget* parent,
+                words::WordListCache& cache, const QString& caption);
 
     QLineEdit* txtWord = nullptr;
     WordListView* List1 = nullptr;
@@ -31,6 +35,9 @@ public:
     // A double click (or Enter) on the list: the selected word in the online dictionary.
     void List1_DblClick();
 
+    // A new caption after a language was loaded; the title takes it at the next count.
+    void setCaption(const QString& caption) { caption_ = caption; }
+
     // The words listed, as read (Windows-1251), one per row of List1.
     const words::WordMatches& foundWords() const;
 
@@ -43,7 +50,10 @@ private:
     void txtWord_Change();
     void showCount(qsizetype count);
 
-    frmForma& form_;
+    const AppState& state_;
+    platform::Platform& platform_;
+    words::WordListCache& cache_;
+    QString caption_;
     FoundWordsModel* found_ = nullptr;
     // A key went down inside the list; its key-up may act. Enter or Escape pressed elsewhere
     // (in txtWord, in a message box) must not act on the list when released over it.

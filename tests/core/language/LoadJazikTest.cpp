@@ -218,7 +218,7 @@ TEST(LanguageFile, OpenFailuresChangeNothing) {
     EXPECT_EQ(failureEntry(LanguageOpenError::Other), LangEntry::NotOpened);
     EXPECT_EQ(state.settings.LanguageFileName, "Test.txt");
     EXPECT_EQ(state.MessageTitle, "Title");
-    EXPECT_EQ(state.language.entry(12), "Ready");
+    EXPECT_EQ(state.language.entry(LangEntry::FinishGrid), "Ready");
 }
 
 TEST(LanguageFile, ReadsOnlyTheNameForTheDialog) {
@@ -253,7 +253,7 @@ TEST(ShippedLanguageFiles, AreCompleteWindows1251WithCrLf) {
 
         const Language l = loaded(bytes);
         EXPECT_EQ(l.name, cp(s.name));
-        EXPECT_EQ(l.entry(1), s.help);
+        EXPECT_EQ(l.entry(LangEntry::HelpFile), s.help);
         for (int n = 1; n <= Language::kLastEntry; ++n) {
             if (n != 23) {
                 EXPECT_FALSE(l.entry(n).isEmpty()) << "entry " << n;

@@ -1,5 +1,10 @@
 #include "support/ui/FakePlatform.h"
 
+FakePlatform::~FakePlatform() {
+    if (!dialogs.empty())
+        ADD_FAILURE() << dialogs.size() << " scripted dialog(s) never shown";
+}
+
 platform::Answer FakePlatform::messageBox(QWidget*, const QString& text, const QString& title,
                                           platform::Icon icon, platform::Buttons buttons,
                                           platform::Answer defaultButton) {
@@ -45,4 +50,19 @@ bool FakePlatform::chooseFont(QWidget*, platform::FontChoice& font) {
 
 void FakePlatform::openDocument(const QString& target, const QString& workingFolder) {
     opened.append({target, workingFolder});
+}
+
+int FakePlatform::runDialog(QDialog& dialog) {
+    ranDialogs.append(dialog.objectName());
+    if (dialogs.empty()) {
+        ADD_FAILURE() << "unscripted dialog " << dialog.metaObject()->className();
+        return QDialog::Rejected;
+    }
+    const std::function<int(QDialog&)> handler = std::move(dialogs.front());
+    dialogs.pop_front();
+    dialog.setResult(0); // as exec() starts
+    dialog.show();
+    const int result = handler(dialog);
+    dialog.hide();
+    return result;
 }

@@ -2,16 +2,23 @@
 
 #include "platform/Platform.h"
 
+#include <QDialog>
 #include <QList>
 #include <QString>
 #include <QStringList>
 
+#include <gtest/gtest.h>
+
 #include <deque>
+#include <functional>
 #include <optional>
 
 // A scriptable stand-in for the desktop: records every call and answers from queues.
 class FakePlatform : public platform::Platform {
 public:
+    // A scripted dialog never run is a failure too: the test expected the program to ask.
+    ~FakePlatform() override;
+
     struct Message {
         QString text;
         QString title;
@@ -38,11 +45,37 @@ public:
     // Fonts the font dialog returns; nullopt is a cancel; empty queue cancels.
     std::deque<std::optional<platform::FontChoice>> fonts;
 
+    // What the program's modal dialogs do, in order: each handler runs on the dialog, shown
+    // but without an event loop, and returns what the dialog's exec() would. A dialog with no
+    // handler left fails the test and answers Rejected.
+    std::deque<std::function<int(QDialog&)>> dialogs;
+
+    // Scripts the next dialog, which must be a D; `act` fills it in and closes it, as the user
+    // would. The dialog answers its result.
+    template <typename D> void onDialog(std::function<void(D&)> act) {
+        dialogs.push_back([act = std::move(act)](QDialog& dialog) {
+            auto* typed = qobject_cast<D*>(&dialog);
+            if (!typed) {
+                ADD_FAILURE() << "expected " << D::staticMetaObject.className() << ", got "
+                              << dialog.metaObject()->className();
+                dialog.reject();
+                return int(QDialog::Rejected);
+            }
+            act(*typed);
+            if (dialog.isVisible()) {
+                ADD_FAILURE() << D::staticMetaObject.className() << " was left open";
+                dialog.reject();
+            }
+            return dialog.result();
+        });
+    }
+
     QList<Message> messages;
     QList<FileDialog> fileDialogs;
     QList<platform::FontChoice> fontDialogs; // what each font dialog was preset to
     QList<Opened> opened;
-    QStringList languages; // each language the standard dialogs were set to
+    QStringList languages;  // each language the standard dialogs were set to
+    QStringList ranDialogs; // the object name of each dialog run, in order
 
     platform::Answer messageBox(QWidget* parent, const QString& text, const QString& title,
                                 platform::Icon icon, platform::Buttons buttons,
@@ -52,6 +85,7 @@ public:
     QString getSaveFileName(QWidget* parent, const QString& title, const QString& initialFolder,
                             const QString& defaultName, const QString& filter) override;
     bool chooseFont(QWidget* parent, platform::FontChoice& font) override;
+    int runDialog(QDialog& dialog) override;
     void openDocument(const QString& target, const QString& workingFolder) override;
     void setLanguage(const QString& locale) override { languages.append(locale); }
 };

@@ -3,15 +3,14 @@
 #include "app/frmOprog.h"
 #include "platform/PictureBox.h"
 
+#include "support/LanguageEntries.h"
 #include "support/ProgramFolder.h"
 #include "support/ui/FakePlatform.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -55,7 +54,7 @@ TEST(Help, OpensTheDocumentTheLanguageNamesInTheProgramFolder) {
     };
     for (const auto& c : cases) {
         Fixture f;
-        f.state.language.entries[1] = c.entry1;
+        setEntries(f.state.language, {{LangEntry::HelpFile, c.entry1}});
         f.form.HelpCallHelp->trigger();
         ASSERT_EQ(f.fake.opened.size(), 1) << c.entry1.constData();
         EXPECT_EQ(f.fake.opened[0].target, f.state.ProgramFolder + c.target);
@@ -67,8 +66,8 @@ TEST(Help, OpensTheDocumentTheLanguageNamesInTheProgramFolder) {
 
 TEST(ProgramInformation, ShowsItsFixedTextsAndEmblem) {
     Fixture f;
-    f.state.language.entries[24] = "About"; // never used by the window
-    frmOprog dialog(f.form);
+    setEntries(f.state.language, {{LangEntry::AboutProgram, "About"}}); // never used here
+    frmOprog dialog(f.state, f.fake, &f.form);
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral(u"О программе"));
     const struct {
         const char* name;
@@ -104,7 +103,7 @@ TEST(ProgramInformation, ShowsItsFixedTextsAndEmblem) {
 
 TEST(ProgramInformation, TheLinkOpensTheSiteAndOkCloses) {
     Fixture f;
-    frmOprog dialog(f.form);
+    frmOprog dialog(f.state, f.fake, &f.form);
     dialog.show();
     EXPECT_EQ(dialog.Picture1->size(), QSize(80, 45)); // the layout keeps the emblem whole
     f.fake.watched = &dialog;
@@ -119,15 +118,15 @@ TEST(ProgramInformation, TheLinkOpensTheSiteAndOkCloses) {
     EXPECT_FALSE(dialog.isVisible());
 }
 
-TEST(ProgramInformation, HelpAboutShowsItModally) {
+TEST(ProgramInformation, HelpAboutRunsIt) {
     Fixture f;
     bool shown = false;
-    QTimer::singleShot(0, [&] {
-        auto* dialog = qobject_cast<frmOprog*>(QApplication::activeModalWidget());
-        shown = dialog != nullptr;
-        if (dialog)
-            dialog->accept();
+    f.fake.onDialog<frmOprog>([&](frmOprog& dialog) {
+        shown = dialog.isVisible();
+        EXPECT_EQ(dialog.parentWidget(), &f.form);
+        dialog.OK->click();
     });
     f.form.HelpAbout->trigger();
     EXPECT_TRUE(shown);
+    EXPECT_EQ(f.fake.ranDialogs, QStringList{QStringLiteral("frmOprog")});
 }

@@ -1,5 +1,5 @@
+#include "files/frmAbout.h"
 #include "support/FileSizeLimit.h"
-#include "support/ui/ModalDialog.h"
 #include "support/ui/RunningProgram.h"
 
 #include <QDialog>
@@ -80,7 +80,7 @@ TEST(Shutdown, UnsavedChangesQuestion) {
         p.fake.answers = {c.answer};
         // Saving a crossword without title and author asks for them first; cancelled here.
         if (c.answer == Answer::Yes)
-            whenShown<QDialog>([](QDialog& d) { d.reject(); });
+            p.fake.onDialog<frmAbout>([](frmAbout& d) { d.reject(); });
 
         EXPECT_EQ(f.close(), c.closes);
         EXPECT_EQ(f.isVisible(), !c.closes);

@@ -97,6 +97,7 @@ TEST_P(DiscardQuestion, FailedSaveAfterYesKeepsTheWork) {
     EXPECT_EQ(fake().messages[1].text, u("File could not be written."));
     EXPECT_EQ(fake().messages[1].icon, platform::Icon::Critical);
     EXPECT_EQ(dialogs.shown, 0);
+    EXPECT_TRUE(fake().ranDialogs.isEmpty());
     EXPECT_EQ(fake().fileDialogs.size(), fileDialogs);
     EXPECT_TRUE(form->isVisible());
     EXPECT_EQ(p.folder.read(QStringLiteral("Clueforge.ini")), ini);

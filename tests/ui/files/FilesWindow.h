@@ -5,7 +5,6 @@
 #include "platform/PictureBox.h"
 #include "support/Crosswords.h"
 #include "support/FilledCrossword.h"
-#include "support/ui/ModalDialog.h"
 #include "support/ui/RunningProgram.h"
 #include "text/CodePage.h"
 

@@ -31,7 +31,7 @@ TEST_F(Properties, OkNeedsTitleAuthorAndTheSamePasswordTwice) {
           Case{"", "Иванов", "пароль", "пароль", false}, Case{"Дом", "", "пароль", "пароль", false},
           Case{"Дом", "Иванов", "", "", false}, Case{"Дом", "Иванов", "пароль", "Пароль", false},
           Case{"Дом", "Иванов", "пароль", "", false}}) {
-        frmAbout dialog(*form);
+        frmAbout dialog(p.state, fake(), form, form->KrossAbout->text());
         EXPECT_FALSE(dialog.kOK->isEnabled());
         dialog.txtNameKross->setText(u(c.title));
         dialog.txtNameAutor->setText(u(c.author));
@@ -44,24 +44,27 @@ TEST_F(Properties, OkNeedsTitleAuthorAndTheSamePasswordTwice) {
 
 TEST_F(Properties, ShowsTheCrosswordWithItsPasswordMasked) {
     author(house().build());
-    frmAbout dialog(*form);
-    EXPECT_EQ(dialog.windowTitle(), form->KrossAbout->text());
-    EXPECT_EQ(dialog.txtNameKross->text(), u("Дом"));
-    EXPECT_EQ(dialog.txtNameAutor->text(), u("Иванов"));
-    EXPECT_EQ(dialog.txtPW->text(), u("Секрет"));
-    EXPECT_EQ(dialog.txtPW2->text(), u("Секрет"));
-    EXPECT_TRUE(dialog.kOK->isEnabled());
-    EXPECT_TRUE(dialog.kOK->isDefault());
-    for (QLineEdit* box : {dialog.txtPW, dialog.txtPW2}) {
-        EXPECT_EQ(box->echoMode(), QLineEdit::Password);
-        box->ensurePolished();
-        EXPECT_EQ(box->style()->styleHint(QStyle::SH_LineEdit_PasswordCharacter, nullptr, box),
-                  '*');
-    }
-    EXPECT_EQ(dialog.txtNameKross->echoMode(), QLineEdit::Normal);
-    EXPECT_EQ(dialog.Label3->text(), u("Password:"));
-    EXPECT_EQ(dialog.Label3->buddy(), dialog.txtPW);
-    EXPECT_EQ(dialog.kNO->text(), u("Cancel"));
+    fake().onDialog<frmAbout>([&](frmAbout& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), form->KrossAbout->text());
+        EXPECT_EQ(dialog.txtNameKross->text(), u("Дом"));
+        EXPECT_EQ(dialog.txtNameAutor->text(), u("Иванов"));
+        EXPECT_EQ(dialog.txtPW->text(), u("Секрет"));
+        EXPECT_EQ(dialog.txtPW2->text(), u("Секрет"));
+        EXPECT_TRUE(dialog.kOK->isEnabled());
+        EXPECT_TRUE(dialog.kOK->isDefault());
+        for (QLineEdit* box : {dialog.txtPW, dialog.txtPW2}) {
+            EXPECT_EQ(box->echoMode(), QLineEdit::Password);
+            box->ensurePolished();
+            EXPECT_EQ(box->style()->styleHint(QStyle::SH_LineEdit_PasswordCharacter, nullptr, box),
+                      '*');
+        }
+        EXPECT_EQ(dialog.txtNameKross->echoMode(), QLineEdit::Normal);
+        EXPECT_EQ(dialog.Label3->text(), u("Password:"));
+        EXPECT_EQ(dialog.Label3->buddy(), dialog.txtPW);
+        EXPECT_EQ(dialog.kNO->text(), u("Cancel"));
+        dialog.kNO->click();
+    });
+    form->KrossAbout_Click();
 }
 
 TEST_F(Properties, OkStoresTheScrambledPasswordUnderTheTitlesTables) {
@@ -77,7 +80,7 @@ TEST_F(Properties, OkStoresTheScrambledPasswordUnderTheTitlesTables) {
         author(house().build());
         doc().Modified = false;
         const ScrambleTables before = doc().Scramble;
-        frmAbout dialog(*form);
+        frmAbout dialog(p.state, fake(), form, form->KrossAbout->text());
         dialog.txtNameKross->setText(u(c.title));
         dialog.txtNameAutor->setText(u(c.author));
         dialog.txtPW->setText(u(c.password));
@@ -100,7 +103,7 @@ TEST_F(Properties, EscapeCancelsOnlyFromTheNameBoxes) {
     for (auto box : {&frmAbout::txtNameKross, &frmAbout::txtNameAutor}) {
         author(house().build());
         bool stayedOpen = false;
-        whenShown<frmAbout>([&](frmAbout& d) {
+        fake().onDialog<frmAbout>([&](frmAbout& d) {
             d.txtNameAutor->setText(u("Петров"));
             d.txtPW2->setText(u("другой"));
             QTest::keyClick(d.txtPW, Qt::Key_Escape);
@@ -125,7 +128,7 @@ TEST_F(Properties, SavingWithoutTitleOrAuthorAsksForThemFirst) {
         anonymous.CrosswordAuthor.clear();
         author(anonymous);
         fake().fileDialogs.clear();
-        whenShown<frmAbout>([&](frmAbout& d) {
+        fake().onDialog<frmAbout>([&](frmAbout& d) {
             if (!confirm) {
                 d.kNO->click();
                 return;
@@ -163,7 +166,7 @@ protected:
 
 TEST_F(PasswordPromptTest, WrongPasswordIsRefusedAndTheRightOneSwitchesToEditing) {
     bool stayedOpen = false;
-    whenShown<frmChange>([&](frmChange& d) {
+    fake().onDialog<frmChange>([&](frmChange& d) {
         EXPECT_EQ(d.txtPassword->echoMode(), QLineEdit::Password);
         EXPECT_EQ(d.windowTitle(), form->KrossChange->text());
         for (const char* wrong : {"секрет", "", "Секрет "}) {
@@ -200,7 +203,7 @@ TEST_F(PasswordPromptTest, WrongPasswordIsRefusedAndTheRightOneSwitchesToEditing
 }
 
 TEST_F(PasswordPromptTest, CancelKeepsSolving) {
-    whenShown<frmChange>([](frmChange& d) {
+    fake().onDialog<frmChange>([](frmChange& d) {
         d.txtPassword->setText(QStringLiteral("x"));
         QTest::keyClick(d.txtPassword, Qt::Key_Escape);
         if (d.isVisible()) {

@@ -15,7 +15,7 @@ namespace {
 using WholeProgram = FilesWindow;
 
 TEST_F(WholeProgram, CrosswordAuthoredInTheWindowOpensForSolving) {
-    whenShown<frmRazmer>([](frmRazmer& d) {
+    fake().onDialog<frmRazmer>([](frmRazmer& d) {
         d.txtNameKross->setText(QString::fromUtf8("Дом"));
         d.txtX->setText(QStringLiteral("3"));
         d.txtY->setText(QStringLiteral("3"));
@@ -45,7 +45,7 @@ TEST_F(WholeProgram, CrosswordAuthoredInTheWindowOpensForSolving) {
     form->drawGrid();
 
     // Saving asks for the missing author and password first.
-    whenShown<frmAbout>([](frmAbout& d) {
+    fake().onDialog<frmAbout>([](frmAbout& d) {
         d.txtNameAutor->setText(QString::fromUtf8("Иванов"));
         d.txtPW->setText(QString::fromUtf8("Секрет"));
         d.txtPW2->setText(QString::fromUtf8("Секрет"));
@@ -92,7 +92,7 @@ TEST_F(WholeProgram, SamplesOpenAtOnce) {
 
     // A sample has no password: it turns into an editable crossword for anyone.
     open(QStringLiteral(CLUEFORGE_RESOURCES "/Samples/Sample-ru.cfw"));
-    whenShown<frmChange>([](frmChange& d) { d.kOK->click(); });
+    fake().onDialog<frmChange>([](frmChange& d) { d.kOK->click(); });
     form->KrossChange_Click();
     EXPECT_EQ(doc().Mode, EditMode::ModeAuthor);
 }

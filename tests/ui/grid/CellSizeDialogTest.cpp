@@ -10,7 +10,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
+
+#include <functional>
 
 namespace {
 
@@ -31,6 +32,17 @@ protected:
         form->OptionsRazmerKF->setText(QStringLiteral("Cell and font size"));
     }
 
+    // The dialog built as the window builds it, for what it does on its own.
+    frmRazKletok dialogOfTheWindow() {
+        return frmRazKletok(state, fake, form.get(), form->OptionsRazmerKF->text(), form->picNomera,
+                            *form->gridView()->picture(), form->LetterFontStrikethrough);
+    }
+    // The menu command, with `act` filling in the dialog and closing it.
+    void fromTheMenu(std::function<void(frmRazKletok&)> act) {
+        fake.onDialog<frmRazKletok>(std::move(act));
+        form->OptionsRazmerKF->trigger();
+    }
+
     // Replaces the size box's text as typed, key by key.
     static void typeSize(frmRazKletok& dialog, const char* text) {
         dialog.txtSzKletok->clear();
@@ -47,7 +59,7 @@ TEST_F(CellSizeDialog, OpensWithTheCurrentValuesAndCaptions) {
     state.settings.CellSize = 24;
     state.settings.NumberSize = 2;
     startDrawing({"...", "..."});
-    frmRazKletok dialog(*form);
+    frmRazKletok dialog = dialogOfTheWindow();
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Cell and font size"));
     EXPECT_EQ(dialog.txtSzKletok->text(), QStringLiteral("24"));
     EXPECT_EQ(dialog.SzNomer->currentText(), QStringLiteral("x2"));
@@ -62,7 +74,7 @@ TEST_F(CellSizeDialog, OpensWithTheCurrentValuesAndCaptions) {
 
 TEST_F(CellSizeDialog, SizeBoxTakesDigitsOnlyAndEnterConfirms) {
     startDrawing({"..."});
-    frmRazKletok dialog(*form);
+    frmRazKletok dialog = dialogOfTheWindow();
     dialog.show();
     QApplication::setActiveWindow(&dialog);
     dialog.txtSzKletok->setFocus();
@@ -77,7 +89,7 @@ TEST_F(CellSizeDialog, SizeBoxTakesDigitsOnlyAndEnterConfirms) {
 
 TEST_F(CellSizeDialog, PreviewFollowsSizesAboveTen) {
     startDrawing({"..."});
-    frmRazKletok dialog(*form);
+    frmRazKletok dialog = dialogOfTheWindow();
     const PictureBox& preview = *dialog.picKletka;
     // Drawn at 20 on opening: the outline at x = 25.
     EXPECT_EQ(preview.pixel(25, 12), kBlack);
@@ -94,7 +106,7 @@ TEST_F(CellSizeDialog, PreviewFollowsSizesAboveTen) {
 
 TEST_F(CellSizeDialog, PreviewShowsTheChosenDigitSize) {
     startDrawing({"..."});
-    frmRazKletok dialog(*form);
+    frmRazKletok dialog = dialogOfTheWindow();
     typeSize(dialog, "60"); // the letter stays clear of the large digit
     dialog.SzNomer->setCurrentIndex(2);
     const PictureBox& strip = *form->picNomera[2];
@@ -107,10 +119,11 @@ TEST_F(CellSizeDialog, PreviewShowsTheChosenDigitSize) {
 TEST_F(CellSizeDialog, OkWhileDrawingRedrawsThePatternAtTheNewSize) {
     const QByteArrayList rows = {"#..#.", "..#..", "#...."};
     startDrawing(rows);
-    frmRazKletok dialog(*form);
-    typeSize(dialog, "31");
-    dialog.kOK->click();
-    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    fromTheMenu([](frmRazKletok& dialog) {
+        typeSize(dialog, "31");
+        dialog.kOK->click();
+        EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    });
     ASSERT_EQ(state.settings.CellSize, 31);
     const int c = 31;
     EXPECT_EQ(pic().pictureWidth(), 5 * c + 15);
@@ -137,10 +150,11 @@ TEST_F(CellSizeDialog, OkWhileAuthoringKeepsTheSelectionAndTheNumberSize) {
     doc().CurrentSlot = 2;
     doc().CurrentDirection = 1;
     form->ShowCurrentSlot();
-    frmRazKletok dialog(*form);
-    typeSize(dialog, "30");
-    dialog.SzNomer->setCurrentIndex(2);
-    dialog.kOK->click();
+    fromTheMenu([](frmRazKletok& dialog) {
+        typeSize(dialog, "30");
+        dialog.SzNomer->setCurrentIndex(2);
+        dialog.kOK->click();
+    });
     const int c = 30;
     EXPECT_EQ(state.settings.NumberSize, 3);
     EXPECT_EQ(pic().pictureWidth(), 3 * c + 10);
@@ -163,9 +177,10 @@ TEST_F(CellSizeDialog, OkWhileSolvingHighlightsTheAcrossAndDownWordsOnly) {
     form->drawGrid();
     doc().CurrentDirection = 1; // left over from authoring; number 1 has a down word too
     form->ShowSolverSelection(1, 2);
-    frmRazKletok dialog(*form);
-    typeSize(dialog, "25");
-    dialog.kOK->click();
+    fromTheMenu([](frmRazKletok& dialog) {
+        typeSize(dialog, "25");
+        dialog.kOK->click();
+    });
     const int c = 25;
     EXPECT_EQ(cellAt(c, 1, 0), kYellow); // 1 across
     EXPECT_EQ(cellAt(c, 2, 1), kYellow); // 2 down
@@ -185,7 +200,7 @@ TEST_F(CellSizeDialog, RefusesSizesThatCannotBeDrawn) {
     };
     const QImage before = pic().image();
     for (const auto& c : cases) {
-        frmRazKletok dialog(*form);
+        frmRazKletok dialog = dialogOfTheWindow();
         dialog.show();
         typeSize(dialog, c.typed);
         fake.messages.clear();
@@ -210,8 +225,7 @@ TEST_F(CellSizeDialog, FontChoiceCountsOnlyWithOk) {
     serif.strikeOut = true;
     serif.color = QColor(0, 0, 255);
 
-    {
-        frmRazKletok dialog(*form);
+    fromTheMenu([&](frmRazKletok& dialog) {
         fake.fonts.push_back(serif);
         dialog.kFont->click();
         ASSERT_EQ(fake.fontDialogs.size(), 1);
@@ -222,26 +236,25 @@ TEST_F(CellSizeDialog, FontChoiceCountsOnlyWithOk) {
         EXPECT_EQ(dialog.picKletka->pictureFont().family(), QStringLiteral("DejaVu Serif"));
         EXPECT_EQ(form->picCopyKross->pictureFont().family(), QStringLiteral("DejaVu Serif"));
         dialog.kNO->click();
-    }
+    });
     EXPECT_EQ(state.settings, original);
     EXPECT_EQ(form->picCopyKross->pictureFont(), poleFont);
     EXPECT_FALSE(form->LetterFontStrikethrough);
 
-    {
-        frmRazKletok dialog(*form);
+    fromTheMenu([&](frmRazKletok& dialog) {
         fake.fonts.push_back(serif);
         dialog.kFont->click();
         dialog.kOK->click();
-    }
+    });
     EXPECT_EQ(pic().pictureFont().family(), QStringLiteral("DejaVu Serif"));
     EXPECT_EQ(pic().foreColor(), QColor(0, 0, 255));
     EXPECT_TRUE(form->LetterFontStrikethrough);
     // The next font dialog starts from the chosen font, and the settings file keeps it.
-    {
-        frmRazKletok dialog(*form);
+    fromTheMenu([&](frmRazKletok& dialog) {
         dialog.kFont->click(); // cancelled
         EXPECT_EQ(fake.fontDialogs.back(), serif);
-    }
+        dialog.kNO->click();
+    });
     form->SaveFileINI();
     Settings read;
     readSettingsFile(state.ProgramFolder, read);
@@ -255,15 +268,13 @@ TEST_F(CellSizeDialog, FontChoiceCountsOnlyWithOk) {
 TEST_F(CellSizeDialog, MenuOpensTheDialogAndTheCloseBoxCancels) {
     startDrawing({"..."});
     QString title;
-    QTimer::singleShot(0, [&] {
-        auto* dialog = form->findChild<frmRazKletok*>();
-        if (!dialog)
-            return;
-        title = dialog->windowTitle();
-        dialog->txtSzKletok->setText(QStringLiteral("40"));
-        dialog->close();
+    const QImage before = pic().image();
+    fromTheMenu([&](frmRazKletok& dialog) {
+        title = dialog.windowTitle();
+        dialog.txtSzKletok->setText(QStringLiteral("40"));
+        dialog.close();
     });
-    form->OptionsRazmerKF->trigger();
     EXPECT_EQ(title, QStringLiteral("Cell and font size"));
     EXPECT_EQ(state.settings.CellSize, C);
+    EXPECT_TRUE(pic().image() == before);
 }

@@ -4,6 +4,7 @@
 #include "grid/GridView.h"
 #include "platform/PictureBox.h"
 #include "support/GridPattern.h"
+#include "support/LanguageEntries.h"
 #include "support/ProgramFolder.h"
 #include "support/ui/FakePlatform.h"
 
@@ -26,7 +27,7 @@ protected:
 
     void setEntries(std::initializer_list<std::pair<LangEntry, const char*>> texts) {
         for (const auto& [e, text] : texts)
-            state.language.entries[static_cast<std::size_t>(entryNumber(e))] = text;
+            ::setEntries(state.language, {{e, text}});
     }
 
     void SetUp() override {

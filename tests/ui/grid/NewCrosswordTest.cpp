@@ -4,6 +4,7 @@
 #include "grid/frmRazmer.h"
 #include "platform/PictureBox.h"
 
+#include "support/LanguageEntries.h"
 #include "support/ProgramFolder.h"
 #include "support/ui/FakePlatform.h"
 
@@ -13,7 +14,6 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -26,8 +26,8 @@ struct Fixture {
     frmForma form{state, fake};
 
     Fixture() {
-        state.language.entries[48] = "Drawing";
-        state.language.entries[49] = "the grid";
+        setEntries(state.language,
+                   {{LangEntry::CaptionStart, "Drawing"}, {LangEntry::DrawingGrid, "the grid"}});
         form.show();
     }
 };
@@ -41,7 +41,7 @@ void type(QWidget* w, const QString& text) {
 
 TEST(NewCrossword, SizeBoxesTakeOnlyDigitsAndBackspace) {
     Fixture f;
-    frmRazmer dialog(f.form);
+    frmRazmer dialog(f.state, f.fake, &f.form);
     type(dialog.txtX, QStringLiteral(u"1a2-Щ 3"));
     EXPECT_EQ(dialog.txtX->text(), QStringLiteral("123"));
     QTest::keyClick(dialog.txtX, Qt::Key_Backspace);
@@ -52,7 +52,7 @@ TEST(NewCrossword, SizeBoxesTakeOnlyDigitsAndBackspace) {
 
 TEST(NewCrossword, TabAndEnterStillWorkInTheSizeBoxes) {
     Fixture f;
-    frmRazmer dialog(f.form);
+    frmRazmer dialog(f.state, f.fake, &f.form);
     dialog.show();
     QApplication::setActiveWindow(&dialog);
     dialog.txtNameKross->setText(QStringLiteral("T"));
@@ -80,7 +80,7 @@ TEST(NewCrossword, OkNeedsATitleAndTwoSizesAboveZero) {
     };
     Fixture f;
     for (const auto& c : cases) {
-        frmRazmer dialog(f.form);
+        frmRazmer dialog(f.state, f.fake, &f.form);
         EXPECT_FALSE(dialog.kOK->isEnabled());
         EXPECT_TRUE(dialog.kOK->isDefault());
         dialog.txtNameKross->setText(QLatin1String(c.title));
@@ -93,7 +93,7 @@ TEST(NewCrossword, OkNeedsATitleAndTwoSizesAboveZero) {
 TEST(NewCrossword, EscapeInASizeBoxCancels) {
     Fixture f;
     f.state.session.documentForSetup().Mode = EditMode::ModeAuthor;
-    frmRazmer dialog(f.form);
+    frmRazmer dialog(f.state, f.fake, &f.form);
     dialog.show();
     dialog.txtX->setText(QStringLiteral("5"));
     QTest::keyClick(dialog.txtY, Qt::Key_Escape);
@@ -111,15 +111,16 @@ TEST(NewCrossword, OkStartsAWhiteGridInDrawingMode) {
     doc.Modified = true;
     f.state.session.showForSetup(1);
 
-    frmRazmer dialog(f.form);
-    dialog.show();
-    type(dialog.txtNameKross, QStringLiteral(u"Зима"));
-    dialog.txtX->setText(QStringLiteral("7"));
-    dialog.txtY->setText(QStringLiteral("4"));
-    dialog.chNoOtvet->setChecked(true);
-    QTest::mouseClick(dialog.kOK, Qt::LeftButton);
+    f.fake.onDialog<frmRazmer>([](frmRazmer& dialog) {
+        type(dialog.txtNameKross, QStringLiteral(u"Зима"));
+        dialog.txtX->setText(QStringLiteral("7"));
+        dialog.txtY->setText(QStringLiteral("4"));
+        dialog.chNoOtvet->setChecked(true);
+        QTest::mouseClick(dialog.kOK, Qt::LeftButton);
+        EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    });
+    f.form.KrossNew->trigger();
 
-    EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(doc.Mode, EditMode::ModeDrawGrid);
     EXPECT_EQ(doc.GridWidth, 7);
     EXPECT_EQ(doc.GridHeight, 4);
@@ -143,7 +144,7 @@ TEST(NewCrossword, OkStartsAWhiteGridInDrawingMode) {
 
 TEST(NewCrossword, DecimalSizesRoundHalfToEven) {
     Fixture f;
-    frmRazmer dialog(f.form);
+    frmRazmer dialog(f.state, f.fake, &f.form);
     dialog.txtNameKross->setText(QStringLiteral("T"));
     dialog.txtX->setText(QStringLiteral("2.5")); // pasted text, not typed
     dialog.txtY->setText(QStringLiteral("3.5"));
@@ -161,7 +162,7 @@ TEST(NewCrossword, GridsBeyondTheLimitAreRefusedWithAMessage) {
     for (const auto& c : cases) {
         Fixture f;
         f.state.settings.CellSize = c.cellSize;
-        frmRazmer dialog(f.form);
+        frmRazmer dialog(f.state, f.fake, &f.form);
         dialog.show();
         dialog.txtNameKross->setText(QStringLiteral("T"));
         dialog.txtX->setText(QLatin1String(c.x));
@@ -173,7 +174,7 @@ TEST(NewCrossword, GridsBeyondTheLimitAreRefusedWithAMessage) {
         EXPECT_EQ(f.state.doc().Mode, EditMode::ModeEmpty);
     }
     Fixture f;
-    frmRazmer dialog(f.form);
+    frmRazmer dialog(f.state, f.fake, &f.form);
     dialog.txtNameKross->setText(QStringLiteral("T"));
     dialog.txtX->setText(QStringLiteral("250"));
     dialog.txtY->setText(QStringLiteral("250"));
@@ -182,17 +183,18 @@ TEST(NewCrossword, GridsBeyondTheLimitAreRefusedWithAMessage) {
     EXPECT_EQ(f.state.doc().GridWidth, 250);
 }
 
-TEST(NewCrossword, KrossNewShowsTheDialogModally) {
+TEST(NewCrossword, KrossNewRunsTheDialogAndCancelChangesNothing) {
     Fixture f;
     bool sawDialog = false;
-    QTimer::singleShot(0, [&] {
-        auto* dialog = qobject_cast<frmRazmer*>(QApplication::activeModalWidget());
-        sawDialog = dialog != nullptr;
-        if (dialog)
-            dialog->reject();
+    f.fake.onDialog<frmRazmer>([&](frmRazmer& dialog) {
+        sawDialog = dialog.isVisible();
+        EXPECT_EQ(dialog.parentWidget(), &f.form);
+        dialog.reject();
     });
+    const QString title = f.form.windowTitle();
     f.form.KrossNew->trigger();
     EXPECT_TRUE(sawDialog);
+    EXPECT_EQ(f.form.windowTitle(), title);
     EXPECT_EQ(f.state.doc().Mode, EditMode::ModeEmpty);
 }
 

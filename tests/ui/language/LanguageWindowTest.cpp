@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace {
 
 QString u(const char* utf8) {
@@ -29,6 +31,11 @@ struct Program : RunningProgram {
     QString languagePath(const char* file) const {
         return QDir::toNativeSeparators(folder.path() + QStringLiteral("Language/") +
                                         QLatin1String(file));
+    }
+    // The Language command, with `act` choosing in its dialog and closing it.
+    void chooseLanguage(std::function<void(frmLang&)> act) {
+        fake.onDialog<frmLang>(std::move(act));
+        form->OptionsLanguage->trigger();
     }
 };
 
@@ -131,7 +138,7 @@ TEST(LanguageWindow, MissingEntryBlanksItsButtonButDialogsKeepTheEarlierText) {
     frmForma& f = p.start();
     f.LoadJazik("Bare.txt");
     EXPECT_EQ(f.kReshotkaGotova->text(), QString());
-    frmRazmer dialog(f);
+    frmRazmer dialog(p.state, p.fake, &f);
     EXPECT_EQ(dialog.kNO->text(), u("Отмена"));
 }
 
@@ -167,7 +174,7 @@ TEST(LanguageWindow, FileThatCannotBeOpenedIsReportedAndChangesNothing) {
 TEST(LanguageDialog, OneLanguage) {
     Program p;
     frmForma& f = p.start();
-    frmLang dialog(f);
+    frmLang dialog(p.state, p.fake, &f);
     ASSERT_EQ(dialog.DirT->count(), 1);
     EXPECT_EQ(dialog.DirT->item(0)->text(), u("Русский"));
     EXPECT_EQ(dialog.windowTitle(), u("Выбор языка"));
@@ -187,8 +194,7 @@ TEST(LanguageDialog, ThreeFilesOneUnreadable) {
                             p.folder.path() + QStringLiteral("Language/Broken.txt")));
     frmForma& f = p.start();
 
-    {
-        frmLang dialog(f);
+    p.chooseLanguage([](frmLang& dialog) {
         EXPECT_EQ(dialog.File->count(), 3);
         ASSERT_EQ(dialog.DirT->count(), 2);
         EXPECT_EQ(dialog.DirT->item(0)->text(), u("English"));
@@ -197,19 +203,18 @@ TEST(LanguageDialog, ThreeFilesOneUnreadable) {
         EXPECT_EQ(dialog.Inform->text(), u("English.txt"));
         dialog.OK_Click();
         EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    }
+    });
     EXPECT_EQ(p.state.settings.LanguageFileName, "English.txt");
     EXPECT_EQ(f.OptionsLanguage->text(), u("Language: English"));
     EXPECT_EQ(f.File->title(), u("File"));
 
-    {
-        frmLang dialog(f); // now in English
+    p.chooseLanguage([](frmLang& dialog) { // now in English
         EXPECT_EQ(dialog.windowTitle(), u("Choose Language"));
         dialog.DirT->setCurrentRow(1);
         EXPECT_EQ(dialog.Inform->text(), u("Russian.txt"));
         emit dialog.DirT->itemDoubleClicked(dialog.DirT->item(1));
         EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    }
+    });
     EXPECT_EQ(p.state.settings.LanguageFileName, "Russian.txt");
     EXPECT_EQ(f.File->title(), u("Файл"));
     EXPECT_TRUE(p.fake.messages.isEmpty());
@@ -219,17 +224,15 @@ TEST(LanguageDialog, CancelOrNoSelectionLoadsNothing) {
     Program p;
     p.installLanguage("English.txt");
     frmForma& f = p.start();
-    {
-        frmLang dialog(f);
+    p.chooseLanguage([](frmLang& dialog) {
         dialog.OK_Click(); // nothing selected
         EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    }
-    {
-        frmLang dialog(f);
+    });
+    p.chooseLanguage([](frmLang& dialog) {
         dialog.DirT->setCurrentRow(0);
         dialog.NO->click();
         EXPECT_EQ(dialog.result(), QDialog::Rejected);
-    }
+    });
     EXPECT_EQ(p.state.settings.LanguageFileName, "Russian.txt");
     EXPECT_EQ(f.File->title(), u("Файл"));
 }
@@ -255,7 +258,7 @@ TEST(LanguageDialog, EmptyOrMissingFolder) {
         QFile::remove(p.folder.path() + QStringLiteral("Language/Russian.txt"));
         if (c.removeFolder)
             QDir(p.folder.path()).rmdir(QStringLiteral("Language"));
-        frmLang dialog(f);
+        frmLang dialog(p.state, p.fake, &f);
         EXPECT_EQ(dialog.DirT->count(), 0);
         EXPECT_EQ(dialog.File->count(), 0);
         EXPECT_EQ(dialog.windowTitle(), u(c.title));
@@ -274,13 +277,14 @@ TEST(LanguageDialog, TheUsersOwnFilesAreOfferedBesideTheShippedOnesAndWinOnTheir
     user.write(QStringLiteral("Language/Deutsch.txt"), "Deutsch\r\n3 Datei\r\n");
     frmForma& f = p.start();
     EXPECT_TRUE(p.fake.messages.isEmpty());
-    frmLang dialog(f);
-    ASSERT_EQ(dialog.DirT->count(), 3);
-    EXPECT_EQ(dialog.DirT->item(0)->text(), u("Deutsch"));
-    EXPECT_EQ(dialog.DirT->item(1)->text(), u("My English"));
-    EXPECT_EQ(dialog.DirT->item(2)->text(), u("Русский"));
-    dialog.DirT->setCurrentRow(1);
-    dialog.OK_Click();
+    p.chooseLanguage([](frmLang& dialog) {
+        ASSERT_EQ(dialog.DirT->count(), 3);
+        EXPECT_EQ(dialog.DirT->item(0)->text(), u("Deutsch"));
+        EXPECT_EQ(dialog.DirT->item(1)->text(), u("My English"));
+        EXPECT_EQ(dialog.DirT->item(2)->text(), u("Русский"));
+        dialog.DirT->setCurrentRow(1);
+        dialog.OK_Click();
+    });
     EXPECT_EQ(p.state.settings.LanguageFileName, "English.txt");
     EXPECT_EQ(f.File->title(), u("Document"));
     EXPECT_TRUE(p.fake.messages.isEmpty());

@@ -4,6 +4,7 @@
 #include "support/ui/ModalDialog.h"
 
 #include <QAbstractButton>
+#include <QDialog>
 #include <QMessageBox>
 
 #include <QTemporaryDir>
@@ -128,6 +129,21 @@ QStringList shownButtons(platform::QtPlatform& desktop) {
 }
 
 } // namespace
+
+TEST(QtPlatformDialogs, RunDialogRunsItModallyAndAnswersItsResult) {
+    platform::QtPlatform desktop;
+    for (const int result : {int(QDialog::Accepted), int(QDialog::Rejected)}) {
+        QDialog dialog;
+        bool modal = false;
+        whenShown<QDialog>([&](QDialog& shown) {
+            modal = &shown == &dialog;
+            shown.done(result);
+        });
+        EXPECT_EQ(desktop.runDialog(dialog), result);
+        EXPECT_TRUE(modal);
+        EXPECT_FALSE(dialog.isVisible());
+    }
+}
 
 TEST(QtPlatformLanguage, MessageBoxButtonsFollowTheLanguageOfTheProgram) {
     platform::QtPlatform desktop;

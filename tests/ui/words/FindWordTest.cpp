@@ -8,6 +8,7 @@
 #include "words/WordListView.h"
 #include "words/frmFindWord.h"
 
+#include "support/LanguageEntries.h"
 #include "support/PrintQt.h"
 #include "support/ProgramFolder.h"
 #include "support/ui/FakePlatform.h"
@@ -63,12 +64,13 @@ struct Window {
 
     Window() {
         state.MessageTitle = "Clueforge";
-        state.language.entries[38] = cp(u"найдено ");
-        state.language.entries[39] = cp(u"Образец, ? — неизвестная буква:");
-        state.language.entries[40] = cp(u"Слова:");
-        state.language.entries[41] = cp(u"Не больше 24 букв");
-        state.language.entries[74] = cp(u"Букв:");
-        state.language.entries[75] = cp(u"Двойной щелчок — словарь");
+        setEntries(state.language,
+                   {{LangEntry::Found, cp(u"найдено ")},
+                    {LangEntry::PatternPrompt, cp(u"Образец, ? — неизвестная буква:")},
+                    {LangEntry::MatchingWords, cp(u"Слова:")},
+                    {LangEntry::PatternTooLong, cp(u"Не больше 24 букв")},
+                    {LangEntry::Letters, cp(u"Букв:")},
+                    {LangEntry::DictionaryHint, cp(u"Двойной щелчок — словарь")}});
         folder.write(QStringLiteral("Data/3.dat"),
                      datFile({u"КОТ", u"ДОМ", u"КИТ", u"СОК", u"КАТ", u"ТОК"}, 3));
         folder.write(QStringLiteral("Data/2.dat"), datFile({u"ЯД", u"УМ", u"АД"}, 2));
@@ -182,6 +184,16 @@ TEST(FindWord, OpensWithItsCaptionsAndNoSearchWithoutACurrentSlot) {
     // One window at a time.
     EXPECT_EQ(w.open(), f);
     EXPECT_EQ(w.form->findChildren<frmFindWord*>().size(), 1);
+}
+
+TEST(FindWord, TheTitleFollowsALanguageLoadedWhileItIsOpen) {
+    Window w;
+    frmFindWord* f = w.open();
+    w.folder.write(QStringLiteral("Language/Test.txt"), "Test\r\n14 Find words\r\n38 found \r\n");
+    w.form->LoadJazik("Test.txt");
+    ASSERT_TRUE(w.fake.messages.isEmpty());
+    w.search(f, QStringLiteral(u"К?Т"));
+    EXPECT_EQ(f->windowTitle(), QStringLiteral("Find words: found 3"));
 }
 
 TEST(FindWord, ListsTheWordsThatFitAndCountsThemInTheCaption) {

@@ -4,6 +4,7 @@
 #include "app/frmForma.h"
 #include "app/language/frmLang.h"
 #include "text/CodePage.h"
+#include "words/frmFindWord.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -86,6 +87,8 @@ void frmForma::LoadJazik(const QByteArray& fileName) {
     OptionsLanguage->setText(QStringLiteral("Language: ") + cp1251::toUnicode(lang.name));
     for (int n = 1; n <= Language::kLastEntry; ++n)
         applyCaption(n, lang.entry(n));
+    if (findWord)
+        findWord->setCaption(KrossFoundWord->text());
     ShowModeTexts();
 }
 
@@ -104,6 +107,7 @@ void frmForma::ShowModeTexts(EditMode shownAs) {
 }
 
 void frmForma::OptionsLanguage_Click() {
-    frmLang dialog(*this);
-    dialog.exec();
+    frmLang dialog(state_, platform_, this);
+    if (platform_.runDialog(dialog) == QDialog::Accepted && !dialog.chosenFile().isEmpty())
+        LoadJazik(dialog.chosenFile());
 }

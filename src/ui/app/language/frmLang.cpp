@@ -2,7 +2,6 @@
 #include "app/language/frmLang.h"
 
 #include "app/Named.h"
-#include "app/frmForma.h"
 #include "app/language/LoadJazikM.h"
 #include "text/CodePage.h"
 
@@ -48,7 +47,8 @@ QFileInfoList languageFiles(const AppState& state) {
 
 } // namespace
 
-frmLang::frmLang(frmForma& form) : QDialog(&form), form_(form) {
+frmLang::frmLang(AppState& state, platform::Platform&, QWidget* parent)
+    : QDialog(parent), state_(state) {
     setObjectName(QStringLiteral("frmLang"));
     setWindowTitle(QStringLiteral("Select of language"));
     Label1 = named(new QLabel(QStringLiteral("List:"), this), "Label1");
@@ -82,7 +82,7 @@ frmLang::frmLang(frmForma& form) : QDialog(&form), form_(form) {
 }
 
 void frmLang::fillLists() {
-    const AppState& state = form_.state();
+    const AppState& state = state_;
     if (!canList(state.ProgramFolder) && !canList(state.UserFolder))
         return;
     for (const QFileInfo& info : languageFiles(state)) {
@@ -122,7 +122,6 @@ void frmLang::DirT_Click() {
 
 void frmLang::OK_Click() {
     const int row = selectedRow();
-    if (row >= 0)
-        form_.LoadJazik(cp1251::fromUnicode(File->item(rowFile_[row])->text()));
+    chosenFile_ = row >= 0 ? cp1251::fromUnicode(File->item(rowFile_[row])->text()) : QByteArray();
     accept();
 }

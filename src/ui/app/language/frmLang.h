@@ -1,20 +1,22 @@
 #pragma once
 
+#include "app/AppState.h"
+#include "platform/Platform.h"
+
 #include <QByteArray>
 #include <QDialog>
 #include <QList>
 
-class frmForma;
 class QLabel;
 class QListWidget;
 class QPushButton;
 
 // The language dialog: the languages of every *.txt in the Language folder, by the name each
-// file starts with. OK (or a double click) loads the selected one.
+// file starts with. OK (or a double click) accepts the selected one, which the window then loads.
 class frmLang : public QDialog {
     Q_OBJECT
 public:
-    explicit frmLang(frmForma& form);
+    frmLang(AppState& state, platform::Platform& platform, QWidget* parent);
 
     QListWidget* DirT = nullptr; // language names
     QListWidget* File = nullptr; // the Language folder's *.txt files, never shown
@@ -24,12 +26,15 @@ public:
     QPushButton* NO = nullptr;
 
     void OK_Click();
+    // The file name (Windows-1251) of the language OK accepted; empty when none was selected.
+    const QByteArray& chosenFile() const { return chosenFile_; }
 
 private:
     void fillLists();
     void DirT_Click();
     int selectedRow() const;
 
-    frmForma& form_;
+    const AppState& state_;
+    QByteArray chosenFile_;
     QList<int> rowFile_; // index into File of each row of DirT
 };

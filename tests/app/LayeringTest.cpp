@@ -1,0 +1,73 @@
+// Who may touch what: the rules of the source layout, checked over the sources themselves.
+#include <QDirIterator>
+#include <QFile>
+#include <QRegularExpression>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Source {
+    QString path; // relative to the source folder
+    QString text;
+};
+
+QList<Source> sourcesUnder(const QString& folder) {
+    const QString root = QStringLiteral(CLUEFORGE_SOURCE_DIR "/");
+    QList<Source> found;
+    QDirIterator it(root + folder, {QStringLiteral("*.h"), QStringLiteral("*.cpp")}, QDir::Files,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        QFile f(it.next());
+        EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << f.fileName().toStdString();
+        found.append({f.fileName().mid(root.size()), QString::fromUtf8(f.readAll())});
+    }
+    EXPECT_FALSE(found.isEmpty()) << folder.toStdString();
+    return found;
+}
+
+// "path:line: text" of every line of the sources that matches.
+std::string linesMatching(const QList<Source>& sources, const QRegularExpression& re,
+                          const std::function<bool(const Source&)>& applies = {}) {
+    QStringList hits;
+    for (const Source& s : sources) {
+        if (applies && !applies(s))
+            continue;
+        const QStringList lines = s.text.split(u'\n');
+        for (int i = 0; i < lines.size(); ++i)
+            if (re.match(lines[i]).hasMatch())
+                hits << QStringLiteral("%1:%2: %3").arg(s.path).arg(i + 1).arg(lines[i].trimmed());
+    }
+    return hits.join(u'\n').toStdString();
+}
+
+TEST(Layering, TheWindowOnlyReadsTheCrossword) {
+    // Every change goes through the session: no mutable document in the window code.
+    const QList<Source> ui = sourcesUnder(QStringLiteral("src/ui"));
+    EXPECT_EQ(linesMatching(ui, QRegularExpression(
+                                    QStringLiteral(R"((?<!const )\bCrosswordDocument\s*[&*])"))),
+              "");
+    EXPECT_EQ(linesMatching(ui, QRegularExpression(QStringLiteral(R"(\bdocumentForSetup\b)"))), "");
+}
+
+TEST(Layering, ModesAreNamedNotNumbered) {
+    const QList<Source> ui = sourcesUnder(QStringLiteral("src/ui"));
+    EXPECT_EQ(
+        linesMatching(
+            ui, QRegularExpression(QStringLiteral(
+                    R"(\b[Mm]ode\s*(==|!=|<=|>=|<|>)\s*\d|\bmodeValue\(|static_cast<EditMode>)"))),
+        "");
+}
+
+TEST(Layering, DialogsDoNotKnowTheWindow) {
+    // A dialog gets the run state and the platform; the window opens it and acts on its result.
+    const QList<Source> ui = sourcesUnder(QStringLiteral("src/ui"));
+    const auto isDialog = [](const Source& s) {
+        const QString name = s.path.section(u'/', -1);
+        return name.startsWith(QLatin1String("frm")) && !name.startsWith(QLatin1String("frmForma"));
+    };
+    EXPECT_EQ(linesMatching(ui, QRegularExpression(QStringLiteral(R"(\bfrmForma\b)")), isDialog),
+              "");
+}
+
+} // namespace
