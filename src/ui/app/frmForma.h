@@ -33,7 +33,6 @@ public:
     ~frmForma() override;
 
     AppState& state() { return state_; }
-    platform::Platform& platformServices() { return platform_; }
 
     // Panel controls.
     QPushButton* kClearPole = nullptr;
@@ -86,26 +85,19 @@ public:
     // How far below a cell's top its letter goes. Worked out from the letter font when first
     // asked for, since loading a font is slow and start-up shows no letters.
     int letterOffset();
-    // Runs the resize layout, as the commands that replace the crossword ask for.
-    void Form_Resize();
 
-    // The window's caption and message texts come in Windows-1251; these convert for Qt.
-    void setCaptionBytes(const QByteArray& caption);
-    // A message box titled MessageTitle; text in Windows-1251.
+    // A message box titled MessageTitle; the text in Windows-1251, converted for Qt.
     platform::Answer message(const QByteArray& text, platform::Icon icon,
                              platform::Buttons buttons = platform::Buttons::Ok,
                              platform::Answer defaultButton = platform::Answer::Ok);
 
     // Menu and button handlers.
     void KrossNew_Click();
-    void FileExit_Click();
 
     // --- Grid drawing, slot painting and selection, rendering (grid and words areas) ---
     bool PolePressed = false; // a mouse button went down on picPole
     void picPole_MouseDown(Qt::MouseButton button, int x, int y);
     void picPole_MouseUp(Qt::MouseButton button, int x, int y);
-    void picPole_MouseMove(Qt::MouseButtons buttons, int x, int y);
-    void HandleGridClick(int x, int y);
     void kClearPole_Click();
     void kReshotkaGotova_Click();
     // Takes the drawn grid as ready: analyses it (a grid without words is refused with a
@@ -117,33 +109,17 @@ public:
     void OptionsStyle_Click(int index);
     void DrawSlot(int number, int direction, const QColor& color);
     void ShowCurrentSlot();
-    void SelectNextUnanswered();
     void ShowSolverSelection(int across, int down);
     void SelectByNumber(int number);
     // Word search, online lookup and help (words/FindWordM.cpp, app/HelpM.cpp).
     void KrossFoundWord_Click();
-    void HelpCallHelp_Click();
-    void HelpAbout_Click();
     QPointer<frmFindWord> findWord; // the open search window, if any
     words::WordListCache wordListCache;
 
     // --- Word placement, clue editing, answer entry and answer checking (words and solve) ---
-    // Key handlers of the two boxes; only Enter acts.
-    void txtOtvet_KeyDown(int key);
-    void txtVoprosOtvet_KeyDown(int key);
-    void txtVoprosOtvet_Change();
-    // Stores a clue typed into the clue box without Enter, before the slot is left or the
-    // crossword is saved, exported or closed.
-    void commitTypedClue();
-    void Kross_Click(); // the Kross menu opens
-    void KrossDelOtwet_Click();
-    // What Enter in the answer box does in each mode: the core step (PlaceAnswer,
-    // EnterSolverAnswer, CheckSolverAnswer, JumpToNumber), then its outcome on screen.
+    // What Enter in the answer box does in each mode: the session's step (placeAnswer,
+    // enterAnswer, checkAnswer, jumpToNumber), then its outcome on screen.
     void placeTypedAnswer();
-    void enterTypedAnswer(const QByteArray& word);
-    void checkTypedAnswer(const QByteArray& word);
-    // The solver without answers typed slot number v.
-    void jumpToTypedNumber(int v);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -185,12 +161,9 @@ public:
     void ShowModeTexts();
     // The texts of `shownAs` instead of the current mode.
     void ShowModeTexts(EditMode shownAs);
-    void OptionsLanguage_Click();
     void FileSave_Click();
     // Writes the settings file; a failure is reported and the program goes on.
     void SaveFileINI();
-    // 1 when the calling command must be abandoned, 0 when it may go on.
-    int ConfirmDiscardChanges();
 
 private:
     void applyCaption(int entry, const QByteArray& text);
@@ -198,21 +171,6 @@ private:
 
     // --- Crossword files: open and save, properties and password, the answers file ---
 public:
-    // The Open (isSave false) or Save dialog in SamplesFolder; filter is NUL-separated
-    // Windows-1251. Returns the chosen path, "" on cancel; a chosen path moves SamplesFolder.
-    QString ShowFileDialog(bool isSave, const QString& defaultName, const QByteArray& filter);
-    void SaveCrosswordAs();
-    // False when the dialog was cancelled; otherwise doc.Mode tells how the reading went.
-    bool ChooseAndOpenCrossword();
-    // Save with the overwrite question and the failure messages; true when the file was written.
-    bool saveCrosswordFile(const QString& path);
-    bool saveAnswersFile(const QString& path);
-    // Reads the crossword and shows it; a failure is reported and leaves ModeOpenFailed.
-    void openCrosswordFile(const QString& path);
-    void SaveAnswersAs();
-    void OpenAnswersFile();
-    // Applies an answers file, opening its crossword when another one is shown.
-    void OpenAnswersFile(const QString& path);
     // A file named on the command line: an answers file (*.otv) as File > Open answers opens
     // it, anything else as a crossword the way Kross > Open does.
     void OpenFileFromCommandLine(const QString& path);
@@ -222,9 +180,6 @@ public:
     void KrossAbout_Click();
     void KrossChange_Click();
     void FileOpenOtvet_Click();
-
-    // A failure or question about a file: the File menu's caption, a blank and the rest.
-    QByteArray fileMenuText(const QByteArray& rest) const;
 
 private:
     void connectFileHandlers();
@@ -238,13 +193,61 @@ private:
                    const std::function<FileStatus()>& save);
     // HTML export, cell size and fonts.
 public:
-    void KrossCopyWord_Click();
     // Writes the crossword as an HTML page with its grid picture and its answers picture.
     void CopyKross();
+    // Handed back to the font dialog only: never applied to a picture, never stored.
+    bool LetterFontStrikethrough = false;
+
+private:
+    // Handlers and steps the window runs itself: menu items, buttons, keys and mouse on the
+    // grid, and the file commands behind them.
+    // Runs the resize layout, as the commands that replace the crossword ask for.
+    void Form_Resize();
+    // The caption comes in Windows-1251; converted for Qt.
+    void setCaptionBytes(const QByteArray& caption);
+    void FileExit_Click();
+    void picPole_MouseMove(Qt::MouseButtons buttons, int x, int y);
+    void HandleGridClick(int x, int y);
+    void SelectNextUnanswered();
+    void HelpCallHelp_Click();
+    void HelpAbout_Click();
+    // Key handlers of the two boxes; only Enter acts.
+    void txtOtvet_KeyDown(int key);
+    void txtVoprosOtvet_KeyDown(int key);
+    void txtVoprosOtvet_Change();
+    // Stores a clue typed into the clue box without Enter, before the slot is left or the
+    // crossword is saved, exported or closed.
+    void commitTypedClue();
+    void Kross_Click(); // the Kross menu opens
+    void KrossDelOtwet_Click();
+    void enterTypedAnswer(const QByteArray& word);
+    void checkTypedAnswer(const QByteArray& word);
+    // The solver without answers typed slot number v.
+    void jumpToTypedNumber(int v);
+    void OptionsLanguage_Click();
+    // 1 when the calling command must be abandoned, 0 when it may go on.
+    int ConfirmDiscardChanges();
+    // The Open (isSave false) or Save dialog in SamplesFolder; filter is NUL-separated
+    // Windows-1251. Returns the chosen path, "" on cancel; a chosen path moves SamplesFolder.
+    QString ShowFileDialog(bool isSave, const QString& defaultName, const QByteArray& filter);
+    void SaveCrosswordAs();
+    // False when the dialog was cancelled; otherwise the session's mode tells how the reading
+    // went.
+    bool ChooseAndOpenCrossword();
+    // Save with the overwrite question and the failure messages; true when the file was written.
+    bool saveCrosswordFile(const QString& path);
+    bool saveAnswersFile(const QString& path);
+    // Reads the crossword and shows it; a failure is reported and leaves ModeOpenFailed.
+    void openCrosswordFile(const QString& path);
+    void SaveAnswersAs();
+    void OpenAnswersFile();
+    // Applies an answers file, opening its crossword when another one is shown.
+    void OpenAnswersFile(const QString& path);
+    // A failure or question about a file: the File menu's caption, a blank and the rest.
+    QByteArray fileMenuText(const QByteArray& rest) const;
+    void KrossCopyWord_Click();
     void OptionsRazmerKF_Click();
     // Shows the grid at the current cell size, number size and letter font: the drawn pattern
     // while drawing, otherwise the slots with the selection.
     void RedrawForNewCellSize();
-    // Handed back to the font dialog only: never applied to a picture, never stored.
-    bool LetterFontStrikethrough = false;
 };
