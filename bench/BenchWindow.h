@@ -31,6 +31,8 @@ public:
     bool chooseFont(QWidget*, platform::FontChoice&) override { return false; }
     void openDocument(const QString&, const QString&) override {}
     void setLanguage(const QString&) override {}
+    // No dialog of the window is wanted here: each is cancelled unseen.
+    int runDialog(QDialog&) override { return 0; }
 };
 
 // The main window on an empty program folder with the default settings (cell size 20), never

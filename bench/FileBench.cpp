@@ -73,7 +73,7 @@ void WriteCrossword_Device(benchmark::State& state) {
                          return timed([&f] {
                              QFile out(f.path);
                              if (out.open(QIODevice::WriteOnly | QIODevice::Truncate))
-                                 benchmark::DoNotOptimize(WriteCrosswordFile(out, f.doc()));
+                                 benchmark::DoNotOptimize(WriteCrosswordFile(out, f.doc));
                          });
                      },
                      {{"qfile", [&f] { return qfileWrite(f); }}});
@@ -82,7 +82,7 @@ void WriteCrossword_Device(benchmark::State& state) {
 
 void WriteCrossword_Path(benchmark::State& state) {
     Fixture& f = fixture();
-    CrosswordDocument doc = f.doc();
+    CrosswordDocument doc = f.doc;
     bench::runPaired(
         state,
         [&f, &doc] {
@@ -95,7 +95,7 @@ void WriteCrossword_Path(benchmark::State& state) {
 
 void ReadCrossword_Device(benchmark::State& state) {
     Fixture& f = fixture();
-    WriteCrosswordFile(f.path, f.doc());
+    WriteCrosswordFile(f.path, f.doc);
     qfileWrite(f);
     CrosswordDocument doc;
     bench::runPaired(state,
@@ -107,14 +107,14 @@ void ReadCrossword_Device(benchmark::State& state) {
                          });
                      },
                      {{"qfile", [&f] { return qfileRead(f); }}});
-    if (doc.WordCount != f.doc().WordCount)
+    if (doc.WordCount != f.doc.WordCount)
         state.SkipWithError("the crossword did not read back");
     setBytes(state, f);
 }
 
 void ReadCrossword_Path(benchmark::State& state) {
     Fixture& f = fixture();
-    WriteCrosswordFile(f.path, f.doc());
+    WriteCrosswordFile(f.path, f.doc);
     qfileWrite(f);
     CrosswordDocument doc;
     bench::runPaired(
@@ -123,7 +123,7 @@ void ReadCrossword_Path(benchmark::State& state) {
             return timed([&f, &doc] { benchmark::DoNotOptimize(ReadCrosswordFile(f.path, doc)); });
         },
         {{"qfile", [&f] { return qfileRead(f); }}});
-    if (doc.WordCount != f.doc().WordCount)
+    if (doc.WordCount != f.doc.WordCount)
         state.SkipWithError("the crossword did not read back");
     setBytes(state, f);
 }
@@ -133,7 +133,7 @@ void ReadCrossword_Path(benchmark::State& state) {
 // already there (a temporary file, flushed to the disk, then renamed over it).
 void RoundTripCrossword(benchmark::State& state) {
     Fixture& f = fixture();
-    CrosswordDocument written = f.doc();
+    CrosswordDocument written = f.doc;
     CrosswordDocument read;
     bench::runPaired(state,
                      [&] {

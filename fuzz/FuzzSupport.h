@@ -43,7 +43,7 @@ public:
         return defaultButton;
     }
     QString getOpenFileName(QWidget*, const QString&, const QString&, const QString&) override {
-        return openAnswer;
+        return {};
     }
     QString getSaveFileName(QWidget*, const QString&, const QString&, const QString&,
                             const QString&) override {
@@ -52,8 +52,8 @@ public:
     bool chooseFont(QWidget*, platform::FontChoice&) override { return false; }
     void openDocument(const QString&, const QString&) override {}
     void setLanguage(const QString&) override {}
-
-    QString openAnswer; // what the Open dialog "chooses"
+    // No dialog of the window is wanted here: each is cancelled unseen.
+    int runDialog(QDialog&) override { return 0; }
 };
 
 #include "app/AppState.h"

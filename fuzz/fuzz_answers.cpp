@@ -16,13 +16,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     w.put("c.cfw", QByteArrayView(bytes, split - bytes));
     const char* answers = split == end ? end : split + 1;
     w.put("a.otv", QByteArrayView(answers, end - answers));
-    w.platform.openAnswer = w.path("a.otv");
 
-    CrosswordDocument& doc = w.state.doc();
-    doc = CrosswordDocument();
+    w.state.session.documentForSetup() = CrosswordDocument();
+    const CrosswordDocument& doc = w.state.doc();
     w.form->UpdateControlsForMode();
     for (int pass = 0; pass < 2; ++pass) {
-        w.form->OpenAnswersFile();
+        w.form->OpenFileFromCommandLine(w.path("a.otv"));
         if (doc.SolvedCount < 0 || doc.SolvedCount > 2 * doc.NumberedCount)
             fuzzFailure("solved count outside the crossword");
         if (doc.Mode != EditMode::ModeSolve && doc.Mode != EditMode::ModeSolveNoAnswers)

@@ -6,7 +6,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static FuzzWindow w;
-    CrosswordDocument& doc = w.state.doc();
+    CrosswordDocument& doc = w.state.session.documentForSetup();
     doc = CrosswordDocument();
     FuzzInput in(data, size);
     if (ReadCrosswordFile(in, doc).status != FileStatus::Ok)
@@ -14,8 +14,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (doc.Mode == EditMode::ModeSolveNoAnswers)
         doc.SlotTexts = Table<QByteArray>::withBounds(doc.NumberedCount, 1);
     for (int style : {1, 0}) {
-        w.state.ShownStyle = style;
-        w.form->buildAndDrawGrid();
+        w.state.session.showForSetup(style);
+        w.form->drawGrid();
     }
 
     FuzzInput back = writtenBy([&](QIODevice& device) { return WriteCrosswordFile(device, doc); });

@@ -12,7 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     w.put("Language/L.txt",
           QByteArrayView(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
     for (int mode = 0; mode <= 8; ++mode) {
-        w.state.doc().Mode = static_cast<EditMode>(mode);
+        w.state.session.documentForSetup().Mode = static_cast<EditMode>(mode);
         if (mode == 0)
             w.form->LoadJazik("L.txt");
         else

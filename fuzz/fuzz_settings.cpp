@@ -36,12 +36,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     AppState& state = w.state;
     form.NewFont();
     // A crossword with letters, drawn in the font and colour the file chose.
-    form.openCrosswordFile(QStringLiteral(CLUEFORGE_SAMPLES "/Sample-en.cfw"));
+    form.OpenFileFromCommandLine(QStringLiteral(CLUEFORGE_SAMPLES "/Sample-en.cfw"));
     if (state.doc().Mode != EditMode::ModeSolve)
         fuzzFailure("the sample crossword did not open");
     for (int style : {0, 1}) {
-        state.ShownStyle = style == 0 ? s.ChosenStyle : 1 - s.ChosenStyle;
-        form.buildAndDrawGrid();
+        state.session.showForSetup(style == 0 ? s.ChosenStyle : 1 - s.ChosenStyle);
+        form.drawGrid();
     }
     return 0;
 }
