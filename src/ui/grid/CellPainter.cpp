@@ -1,3 +1,4 @@
+// Drawing cells: the one painter of the screen, the export pictures and the preview.
 #include "grid/CellPainter.h"
 
 #include "platform/PictureBox.h"

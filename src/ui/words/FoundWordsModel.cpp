@@ -1,3 +1,4 @@
+// The words a search found, as a list model read from the word list row by row.
 #include "words/FoundWordsModel.h"
 
 #include "text/CodePage.h"

@@ -1,3 +1,4 @@
+// What screen readers see of the word list: its rows made on demand.
 #include "words/WordListAccessible.h"
 
 #include "words/WordListView.h"

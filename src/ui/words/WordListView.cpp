@@ -1,3 +1,4 @@
+// The list of found words, drawing only the rows in view.
 #include "words/WordListView.h"
 
 #include "words/WordListAccessible.h"
