@@ -1,4 +1,9 @@
 #include "fill/FillEngine.h"
+#include "fill/FillProblem.h"
+#include "grid/CrosswordDocument.h"
+#include "support/FilledCrossword.h"
+#include "support/GridPattern.h"
+#include "words/Placement.h"
 
 #include <QSet>
 
@@ -291,6 +296,21 @@ TEST(FillEngine, FillExistsExactlyWhenAnExhaustiveSearchFindsOne) {
     // The random cases hold both kinds.
     EXPECT_GT(filled, 10);
     EXPECT_GT(unfillable, 10);
+}
+
+TEST(FillEngine, ACrosswordBeingAuthoredKeepsItsPlacedAnswers) {
+    // 1 across and 1 down share the corner; 2 down and 3 across close the ring.
+    CrosswordDocument doc = analysedGrid({"...", ".#.", "..."});
+    ASSERT_EQ(PlaceAnswer(doc, 1, 0, "cat", "clue").kind, PlacementOutcome::Kind::Placed);
+    const fill::DocumentProblem dp = fill::problemFrom(doc);
+    ASSERT_EQ(dp.refs.size(), 4u);
+    EXPECT_EQ(dp.refs[0], (SlotRef{1, 0}));
+    EXPECT_EQ(dp.problem.fixed.left(3), QByteArray("CAT"));
+
+    const Lexicon l = lexicon({"COT", "TOP", "TEA", "TAP", "CUT", "PEA", "APE"});
+    const Result r = fill::fillGrid(dp.problem, l);
+    ASSERT_TRUE(soundFill(dp.problem, l, r));
+    EXPECT_EQ(r.words[0], QByteArray("CAT")) << "the author's word stays, though not a listed one";
 }
 
 } // namespace
