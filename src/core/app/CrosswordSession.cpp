@@ -94,11 +94,8 @@ bool CrosswordSession::gridReady() {
     if (!analyseGrid(doc_))
         return false;
     rebuildShownGrid();
-    if (doc_.NoAnswers == 0) {
-        const SlotRef next = nextUnanswered(doc_);
-        doc_.CurrentSlot = next.number;
-        doc_.CurrentDirection = next.direction;
-    }
+    if (doc_.NoAnswers == 0)
+        toNextUnanswered();
     doc_.Modified = true;
     emit documentReplaced();
     return true;
@@ -194,11 +191,8 @@ PlacementOutcome CrosswordSession::placeAnswer(const QByteArray& answer, const Q
         return out;
     slotCells(n, d);
     doc_.CurrentDirection = 1 - d;
-    if (doc_.SlotTable.at(n, 2, 1 - d) <= 0 || !doc_.SlotTexts.at(n, 1, 1 - d).isEmpty()) {
-        const SlotRef next = nextUnanswered(doc_);
-        doc_.CurrentSlot = next.number;
-        doc_.CurrentDirection = next.direction;
-    }
+    if (doc_.SlotTable.at(n, 2, 1 - d) <= 0 || !doc_.SlotTexts.at(n, 1, 1 - d).isEmpty())
+        toNextUnanswered();
     return out;
 }
 
@@ -251,9 +245,7 @@ bool CrosswordSession::unlock(const QByteArray& password) {
     doc_.SolvedFlags = Table<int>::withBounds(doc_.NumberedCount, 1);
     doc_.SolvedCount = 0;
     rebuildShownGrid();
-    const SlotRef next = nextUnanswered(doc_);
-    doc_.CurrentSlot = next.number;
-    doc_.CurrentDirection = next.direction;
+    toNextUnanswered();
     doc_.Modified = false;
     emit documentReplaced();
     return true;
@@ -320,6 +312,10 @@ void CrosswordSession::selectSlot(int number, int direction) {
 
 void CrosswordSession::selectNextUnanswered() {
     const Notify notify(*this);
+    toNextUnanswered();
+}
+
+void CrosswordSession::toNextUnanswered() {
     const SlotRef next = nextUnanswered(doc_);
     doc_.CurrentSlot = next.number;
     doc_.CurrentDirection = next.direction;

@@ -130,6 +130,8 @@ private:
     class Notify;
     void slotCells(int number, int direction);
     void rebuildShownGrid();
+    // The selection moved to the first slot without an answer, signalled by the caller.
+    void toNextUnanswered();
 
     Settings& settings_;
     CrosswordDocument doc_;
