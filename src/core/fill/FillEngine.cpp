@@ -337,4 +337,66 @@ Result fillGrid(const Problem& problem, const Lexicon& lexicon, const Options& o
     return search.run();
 }
 
+namespace {
+
+bool fits(QByteArrayView word, const Problem& problem, const std::vector<int>& cells) {
+    for (std::size_t k = 0; k < cells.size(); ++k) {
+        const char letter = problem.fixed[cells[k]];
+        if (letter != '\0' && letter != word[static_cast<qsizetype>(k)])
+            return false;
+    }
+    return true;
+}
+
+bool openCellIn(const Problem& problem, const std::vector<int>& cells) {
+    return std::any_of(cells.begin(), cells.end(), [&](int c) { return problem.fixed[c] == '\0'; });
+}
+
+} // namespace
+
+std::vector<QByteArray> suggestWords(const Problem& problem, const Lexicon& lexicon, int slot,
+                                     int maxCount) {
+    std::vector<QByteArray> out;
+    if (slot < 0 || static_cast<std::size_t>(slot) >= problem.slotCells.size() || maxCount < 1)
+        return out;
+    const auto& cells = problem.slotCells[static_cast<std::size_t>(slot)];
+    if (!openCellIn(problem, cells))
+        return out;
+    const int length = static_cast<int>(cells.size());
+    for (int i = 0; i < lexicon.wordCount(length) && static_cast<int>(out.size()) < maxCount; ++i) {
+        const QByteArrayView word = lexicon.word(length, i);
+        if (!fits(word, problem, cells) || !lexicon.contains(word))
+            continue;
+        Problem placed = problem;
+        for (std::size_t k = 0; k < cells.size(); ++k)
+            placed.fixed[cells[k]] = word[static_cast<qsizetype>(k)];
+        Options settleOnly;
+        settleOnly.stepLimit = 0;
+        if (fillGrid(placed, lexicon, settleOnly).status != Result::Status::NoFill)
+            out.push_back(word.toByteArray());
+    }
+    return out;
+}
+
+std::vector<int> deadCells(const Problem& problem, const Lexicon& lexicon) {
+    std::vector<bool> dead(static_cast<std::size_t>(std::max(problem.cellCount, 0)), false);
+    for (const auto& cells : problem.slotCells) {
+        if (!openCellIn(problem, cells))
+            continue;
+        const int length = static_cast<int>(cells.size());
+        bool any = false;
+        for (int i = 0; i < lexicon.wordCount(length) && !any; ++i)
+            any = fits(lexicon.word(length, i), problem, cells) &&
+                  lexicon.contains(lexicon.word(length, i));
+        if (!any)
+            for (const int c : cells)
+                dead[static_cast<std::size_t>(c)] = true;
+    }
+    std::vector<int> out;
+    for (std::size_t c = 0; c < dead.size(); ++c)
+        if (dead[c])
+            out.push_back(static_cast<int>(c));
+    return out;
+}
+
 } // namespace fill

@@ -87,4 +87,16 @@ struct Result {
 // not the lists hold them. The same seed gives the same fill.
 Result fillGrid(const Problem& problem, const Lexicon& lexicon, const Options& options = {});
 
+// Words for one slot, best first: each fits the letters the slot's cells may still take and,
+// placed, leaves every other slot at least one word once the crossings have been narrowed
+// down. "Best" leaves the most words to the crossing slots. At most `maxCount`; none for a slot
+// the author filled whole.
+std::vector<QByteArray> suggestWords(const Problem& problem, const Lexicon& lexicon, int slot,
+                                     int maxCount);
+
+// The cells through which no word of the lexicon can pass any more, in increasing order: the
+// cells of every slot left without a word once the placed letters have narrowed its crossings
+// down (slots already dead do not narrow their crossings further).
+std::vector<int> deadCells(const Problem& problem, const Lexicon& lexicon);
+
 } // namespace fill
