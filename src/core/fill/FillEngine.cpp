@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cmath>
 #include <random>
 
 namespace fill {
@@ -19,15 +20,7 @@ void setBit(Bits& bits, int i) {
     bits[word] |= std::uint64_t{1} << (i % 64);
 }
 
-bool anyCommon(const Bits& a, const Bits& b) {
-    const std::size_t n = std::min(a.size(), b.size());
-    for (std::size_t i = 0; i < n; ++i)
-        if ((a[i] & b[i]) != 0)
-            return true;
-    return false;
-}
-
-int countBits(const Bits& bits) {
+int countBitsIn(const Bits& bits) {
     int n = 0;
     for (const std::uint64_t w : bits)
         n += std::popcount(w);
@@ -70,6 +63,8 @@ void Lexicon::add(QByteArrayView word) {
     }
     const int index = b.count();
     b.letters.append(word);
+    for (const int sym : symbols)
+        b.symbols.append(static_cast<char>(sym));
     for (int p = 0; p < length; ++p)
         setBit(b.bits[static_cast<std::size_t>(p) * 64 +
                       static_cast<std::size_t>(symbols[static_cast<std::size_t>(p)])],
@@ -107,104 +102,484 @@ bool Lexicon::contains(QByteArrayView word) const {
     return words_.contains(word.toByteArray()) && !forbidden_.contains(word.toByteArray());
 }
 
-// One search: cell masks (the letters a cell may still take), a word per chosen slot and the
-// words used so far, undone by copying on each choice.
+namespace {
+
+constexpr int kOpen = -1; // a slot's word: none yet
+constexpr int kKept = -2; // the author's whole word
+constexpr int kDead = -3; // no word left, while only looking rather than searching
+
+// Explaining failures costs a set of levels per slot and cell, which grows with the square of
+// the grid; beyond this the search backtracks one level at a time.
+constexpr int kMostSlotsExplained = 1024;
+
+int firstBit(const std::uint64_t* bits, int span) {
+    for (int i = 0; i < span; ++i)
+        if (bits[i] != 0)
+            return i * 64 + std::countr_zero(bits[i]);
+    return -1;
+}
+
+} // namespace
+
+// One search over a problem. Everything that narrows on the way (cell masks, each slot's words,
+// the decision levels behind each narrowing) lives in two flat arrays whose old values go on a
+// trail, so that a failed choice is undone by unwinding it. A slot left without a word reports
+// the levels behind it, and the search jumps back to the latest of them.
 class Search {
 public:
-    Search(const Problem& problem, const Lexicon& lexicon, const Options& options)
-        : p_(problem), lex_(lexicon), opt_(options), rng_(options.seed) {}
+    // `tolerant`: a slot left without a word is marked dead and the rest goes on, for looking at
+    // a grid rather than filling it.
+    Search(const Problem& problem, const Lexicon& lexicon, const Options& options, bool tolerant);
 
     Result run();
+    std::vector<QByteArray> suggest(int slot, int maxCount);
+    std::vector<int> dead();
 
 private:
-    using Buckets = std::vector<Lexicon::Bucket>;
-    struct State {
-        std::vector<std::uint64_t> masks; // per cell
-        std::vector<int> chosen;          // per slot: word index, -1 open, -2 kept as placed
-        std::vector<Bits> used;           // per length
+    struct Slot {
+        std::vector<int> cells;
+        const Lexicon::Bucket* bucket = nullptr;
+        int span = 0;                // 64-bit words of its word bits
+        std::size_t words = 0;       // where its word bits start in w_
+        std::size_t why = 0;         // where its levels start in w_
+        std::vector<int> sameLength; // the other slots its words could repeat in
+    };
+    struct Mark {
+        std::size_t w = 0;
+        std::size_t i = 0;
     };
 
-    const Lexicon::Bucket* bucketFor(int slot) const;
-    // The words that can still go into `slot`.
-    Bits domain(const State& s, int slot) const;
-    // Narrows every cell to the letters some fitting word puts there, until nothing changes;
-    // false (and the slot in `dead`) when a slot has no word left.
-    bool propagate(State& s, int& dead) const;
-    bool step(State& s, int depth);
+    std::uint64_t mask(int c) const { return w_[static_cast<std::size_t>(c)]; }
+    std::size_t cellWhy(int c) const { return cellWhy_ + static_cast<std::size_t>(c) * k_; }
+    int count(int s) const { return i_[static_cast<std::size_t>(s)]; }
+    int chosen(int s) const { return i_[slots_.size() + static_cast<std::size_t>(s)]; }
+    int deadCount() const { return i_[2 * slots_.size()]; }
+    int assigned() const { return i_[2 * slots_.size() + 1]; }
+    void setW(std::size_t at, std::uint64_t v);
+    void setI(std::size_t at, int v);
+    void setCount(int s, int v) { setI(static_cast<std::size_t>(s), v); }
+    void setChosen(int s, int v) { setI(slots_.size() + static_cast<std::size_t>(s), v); }
+    void addLevels(std::size_t at, const std::uint64_t* levels);
+    Mark mark() const { return {trailW_.size(), trailI_.size()}; }
+    void undo(Mark m);
+
+    bool settle();
+    // Keeps only the words of slot s with a letter of `now` at `pos`, where it had `before`.
+    bool narrowWords(int s, int pos, std::uint64_t before, std::uint64_t now);
+    bool narrowCell(int c, std::uint64_t keep, const std::uint64_t* reason, int from);
+    bool assign(int s, int word, const std::uint64_t* reason);
+    bool wipe(int s);
+    void enqueue(int s);
+    bool drain();
+    void clearQueue();
+    // The letters of slot s's words at each position.
+    void supports(int s, std::vector<std::uint64_t>& out) const;
+    // The open slot with the fewest words for its weight, or -1.
+    int pickSlot() const;
+    // The words of slot s, those leaving the most to the crossings first.
+    std::vector<int> ordered(int s, double noise);
+    bool solve(int level);
     bool stopped();
+    QByteArray wordOf(int s, int word) const;
 
     const Problem& p_;
     const Lexicon& lex_;
     const Options& opt_;
+    const bool tolerant_;
     std::mt19937_64 rng_;
-    std::uint64_t all_ = 0;                                     // every symbol of the lexicon
+    std::uint64_t all_ = 0; // every symbol of the lexicon
+    std::vector<Slot> slots_;
     std::vector<std::vector<std::pair<int, int>>> slotsOfCell_; // (slot, position)
+    std::size_t k_ = 0;                                         // 64-bit words per level set
+    std::size_t cellWhy_ = 0;
+
+    // w_: cell masks, each slot's word bits, levels per slot, levels per cell.
+    // i_: words left per slot, the word chosen per slot, dead slots, slots with a word.
+    std::vector<std::uint64_t> w_;
+    std::vector<int> i_;
+    std::vector<std::pair<std::size_t, std::uint64_t>> trailW_;
+    std::vector<std::pair<std::size_t, int>> trailI_;
+
+    std::vector<int> queue_;
+    std::vector<char> queued_;
+    std::vector<double> weight_; // per slot: how often it was left without a word
+    std::vector<std::uint64_t> conflict_;
+    std::vector<std::uint64_t> scratch_;
     Result result_;
     bool halted_ = false;
+    int lastWiped_ = -1;
 };
 
-const Lexicon::Bucket* Search::bucketFor(int slot) const {
-    const auto length = p_.slotCells[static_cast<std::size_t>(slot)].size();
-    if (length >= lex_.buckets_.size() || lex_.buckets_[length].length == 0)
-        return nullptr;
-    return &lex_.buckets_[length];
-}
-
-Bits Search::domain(const State& s, int slot) const {
-    const Lexicon::Bucket* b = bucketFor(slot);
-    if (b == nullptr)
-        return {};
-    Bits d = b->allowed;
-    const Bits& used = s.used[static_cast<std::size_t>(b->length)];
-    for (std::size_t i = 0; i < used.size() && i < d.size(); ++i)
-        d[i] &= ~used[i];
-    const auto& cells = p_.slotCells[static_cast<std::size_t>(slot)];
-    Bits any(d.size());
-    for (std::size_t pos = 0; pos < cells.size(); ++pos) {
-        const std::uint64_t mask = s.masks[static_cast<std::size_t>(cells[pos])];
-        if (mask == all_)
-            continue;
-        std::fill(any.begin(), any.end(), 0);
-        for (std::uint64_t m = mask; m != 0; m &= m - 1) {
-            const Bits& bits = b->bits[pos * 64 + static_cast<std::size_t>(std::countr_zero(m))];
-            for (std::size_t i = 0; i < bits.size() && i < any.size(); ++i)
-                any[i] |= bits[i];
-        }
-        for (std::size_t i = 0; i < d.size(); ++i)
-            d[i] &= any[i];
+Search::Search(const Problem& problem, const Lexicon& lexicon, const Options& options,
+               bool tolerant)
+    : p_(problem), lex_(lexicon), opt_(options), tolerant_(tolerant), rng_(options.seed) {
+    all_ = lex_.symbols_ == 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << lex_.symbols_) - 1;
+    const auto cells = static_cast<std::size_t>(std::max(p_.cellCount, 0));
+    const std::size_t n = p_.slotCells.size();
+    slots_.resize(n);
+    slotsOfCell_.resize(cells);
+    k_ = n <= static_cast<std::size_t>(kMostSlotsExplained) ? (n + 2 + 63) / 64 : 0;
+    std::size_t at = cells;
+    int widest = 0;
+    for (std::size_t s = 0; s < n; ++s) {
+        Slot& slot = slots_[s];
+        slot.cells = p_.slotCells[s];
+        const std::size_t length = slot.cells.size();
+        if (length < lex_.buckets_.size() && lex_.buckets_[length].length != 0)
+            slot.bucket = &lex_.buckets_[length];
+        slot.span = slot.bucket ? static_cast<int>(slot.bucket->allowed.size()) : 0;
+        widest = std::max(widest, slot.span);
+        slot.words = at;
+        at += static_cast<std::size_t>(slot.span);
+        for (std::size_t pos = 0; pos < length; ++pos)
+            slotsOfCell_[static_cast<std::size_t>(slot.cells[pos])].emplace_back(
+                static_cast<int>(s), static_cast<int>(pos));
     }
-    return d;
+    for (std::size_t s = 0; s < n; ++s) {
+        slots_[s].why = at;
+        at += k_;
+        for (std::size_t o = 0; o < n; ++o)
+            if (o != s && slots_[o].cells.size() == slots_[s].cells.size())
+                slots_[s].sameLength.push_back(static_cast<int>(o));
+    }
+    cellWhy_ = at;
+    at += cells * k_;
+    w_.assign(at, 0);
+    i_.assign(2 * n + 2, 0);
+    queued_.assign(n, 0);
+    weight_.assign(n, 1.0);
+    conflict_.assign(k_, 0);
+    scratch_.assign(static_cast<std::size_t>(widest), 0);
 }
 
-bool Search::propagate(State& s, int& dead) const {
-    for (bool changed = true; changed;) {
-        changed = false;
-        for (int slot = 0; slot < static_cast<int>(p_.slotCells.size()); ++slot) {
-            if (s.chosen[static_cast<std::size_t>(slot)] != -1)
-                continue;
-            const Bits d = domain(s, slot);
-            if (countBits(d) == 0) {
-                dead = slot;
+void Search::setW(std::size_t at, std::uint64_t v) {
+    if (w_[at] != v) {
+        trailW_.emplace_back(at, w_[at]);
+        w_[at] = v;
+    }
+}
+
+void Search::setI(std::size_t at, int v) {
+    if (i_[at] != v) {
+        trailI_.emplace_back(at, i_[at]);
+        i_[at] = v;
+    }
+}
+
+void Search::addLevels(std::size_t at, const std::uint64_t* levels) {
+    for (std::size_t k = 0; k < k_; ++k)
+        setW(at + k, w_[at + k] | levels[k]);
+}
+
+void Search::undo(Mark m) {
+    while (trailW_.size() > m.w) {
+        w_[trailW_.back().first] = trailW_.back().second;
+        trailW_.pop_back();
+    }
+    while (trailI_.size() > m.i) {
+        i_[trailI_.back().first] = trailI_.back().second;
+        trailI_.pop_back();
+    }
+}
+
+bool Search::wipe(int s) {
+    weight_[static_cast<std::size_t>(s)] += 1.0;
+    if (tolerant_) {
+        setChosen(s, kDead);
+        setI(2 * slots_.size(), deadCount() + 1);
+        return true;
+    }
+    lastWiped_ = s;
+    std::copy_n(&w_[slots_[static_cast<std::size_t>(s)].why], k_, conflict_.begin());
+    return false;
+}
+
+void Search::enqueue(int s) {
+    if (queued_[static_cast<std::size_t>(s)] == 0) {
+        queued_[static_cast<std::size_t>(s)] = 1;
+        queue_.push_back(s);
+    }
+}
+
+void Search::clearQueue() {
+    for (const int s : queue_)
+        queued_[static_cast<std::size_t>(s)] = 0;
+    queue_.clear();
+}
+
+bool Search::narrowWords(int s, int pos, std::uint64_t before, std::uint64_t now) {
+    const Slot& slot = slots_[static_cast<std::size_t>(s)];
+    const Lexicon::Bucket& b = *slot.bucket;
+    const std::size_t span = static_cast<std::size_t>(slot.span);
+    const std::uint64_t removed = before & ~now;
+    int lost = 0;
+    const auto keepOnly = [&](std::size_t i, std::uint64_t keep) {
+        const std::uint64_t old = w_[slot.words + i];
+        if ((old & ~keep) != 0) {
+            lost += std::popcount(old & ~keep);
+            setW(slot.words + i, old & keep);
+        }
+    };
+    const std::size_t row = static_cast<std::size_t>(pos) * 64;
+    if (std::popcount(removed) <= std::popcount(now)) {
+        for (std::uint64_t m = removed; m != 0; m &= m - 1) {
+            const Bits& bits = b.bits[row + static_cast<std::size_t>(std::countr_zero(m))];
+            for (std::size_t i = 0; i < bits.size() && i < span; ++i)
+                if (bits[i] != 0)
+                    keepOnly(i, ~bits[i]);
+        }
+    } else {
+        std::fill_n(scratch_.begin(), span, 0);
+        for (std::uint64_t m = now; m != 0; m &= m - 1) {
+            const Bits& bits = b.bits[row + static_cast<std::size_t>(std::countr_zero(m))];
+            for (std::size_t i = 0; i < bits.size() && i < span; ++i)
+                scratch_[i] |= bits[i];
+        }
+        for (std::size_t i = 0; i < span; ++i)
+            keepOnly(i, scratch_[i]);
+    }
+    if (lost == 0)
+        return false;
+    setCount(s, count(s) - lost);
+    return true;
+}
+
+bool Search::narrowCell(int c, std::uint64_t keep, const std::uint64_t* reason, int from) {
+    const std::uint64_t before = mask(c);
+    const std::uint64_t now = before & keep;
+    if (now == before)
+        return true;
+    addLevels(cellWhy(c), reason);
+    setW(static_cast<std::size_t>(c), now);
+    for (const auto& [s, pos] : slotsOfCell_[static_cast<std::size_t>(c)]) {
+        if (s == from || chosen(s) != kOpen)
+            continue;
+        if (slots_[static_cast<std::size_t>(s)].bucket == nullptr ||
+            !narrowWords(s, pos, before, now))
+            continue;
+        addLevels(slots_[static_cast<std::size_t>(s)].why, &w_[cellWhy(c)]);
+        if (count(s) == 0) {
+            if (!wipe(s))
                 return false;
-            }
-            const Lexicon::Bucket* b = bucketFor(slot);
-            const auto& cells = p_.slotCells[static_cast<std::size_t>(slot)];
-            for (std::size_t pos = 0; pos < cells.size(); ++pos) {
-                std::uint64_t& mask = s.masks[static_cast<std::size_t>(cells[pos])];
-                std::uint64_t kept = 0;
-                for (std::uint64_t m = mask; m != 0; m &= m - 1) {
-                    const int sym = std::countr_zero(m);
-                    if (anyCommon(b->bits[pos * 64 + static_cast<std::size_t>(sym)], d))
-                        kept |= std::uint64_t{1} << sym;
-                }
-                if (kept != mask) {
-                    mask = kept;
-                    changed = true;
-                }
-            }
+        } else {
+            enqueue(s);
         }
     }
     return true;
+}
+
+bool Search::assign(int s, int word, const std::uint64_t* reason) {
+    const Slot& slot = slots_[static_cast<std::size_t>(s)];
+    const int length = static_cast<int>(slot.cells.size());
+    setChosen(s, word);
+    setI(2 * slots_.size() + 1, assigned() + 1);
+    for (int i = 0; i < slot.span; ++i)
+        setW(slot.words + static_cast<std::size_t>(i),
+             i == word / 64 ? std::uint64_t{1} << (word % 64) : 0);
+    setCount(s, 1);
+    const std::size_t at = static_cast<std::size_t>(word / 64);
+    const std::uint64_t bit = std::uint64_t{1} << (word % 64);
+    for (const int o : slot.sameLength) {
+        const Slot& other = slots_[static_cast<std::size_t>(o)];
+        if (chosen(o) != kOpen || (w_[other.words + at] & bit) == 0)
+            continue;
+        setW(other.words + at, w_[other.words + at] & ~bit);
+        setCount(o, count(o) - 1);
+        addLevels(other.why, reason);
+        if (count(o) == 0) {
+            if (!wipe(o))
+                return false;
+        } else {
+            enqueue(o);
+        }
+    }
+    for (int pos = 0; pos < length; ++pos) {
+        const auto symbol = static_cast<unsigned char>(
+            slot.bucket->symbols[static_cast<qsizetype>(word) * length + pos]);
+        if (!narrowCell(slot.cells[static_cast<std::size_t>(pos)], std::uint64_t{1} << symbol,
+                        reason, s))
+            return false;
+    }
+    return true;
+}
+
+void Search::supports(int s, std::vector<std::uint64_t>& out) const {
+    const Slot& slot = slots_[static_cast<std::size_t>(s)];
+    const Lexicon::Bucket& b = *slot.bucket;
+    const std::size_t length = slot.cells.size();
+    const std::uint64_t* words = &w_[slot.words];
+    out.assign(length, 0);
+    if (count(s) <= 4 * slot.span + 64) {
+        // Few words: read their letters.
+        for (int i = 0; i < slot.span; ++i)
+            for (std::uint64_t m = words[i]; m != 0; m &= m - 1) {
+                const std::size_t w = static_cast<std::size_t>(i) * 64 +
+                                      static_cast<std::size_t>(std::countr_zero(m));
+                for (std::size_t pos = 0; pos < length; ++pos)
+                    out[pos] |= std::uint64_t{1} << static_cast<unsigned char>(
+                                    b.symbols[static_cast<qsizetype>(w * length + pos)]);
+            }
+        return;
+    }
+    for (std::size_t pos = 0; pos < length; ++pos)
+        for (std::uint64_t m = mask(slot.cells[pos]); m != 0; m &= m - 1) {
+            const int symbol = std::countr_zero(m);
+            const Bits& bits = b.bits[pos * 64 + static_cast<std::size_t>(symbol)];
+            for (std::size_t i = 0; i < bits.size() && i < static_cast<std::size_t>(slot.span); ++i)
+                if ((bits[i] & words[i]) != 0) {
+                    out[pos] |= std::uint64_t{1} << symbol;
+                    break;
+                }
+        }
+}
+
+bool Search::drain() {
+    std::vector<std::uint64_t> letters;
+    while (!queue_.empty()) {
+        const int s = queue_.back();
+        queue_.pop_back();
+        queued_[static_cast<std::size_t>(s)] = 0;
+        if (chosen(s) != kOpen)
+            continue;
+        const Slot& slot = slots_[static_cast<std::size_t>(s)];
+        if (count(s) == 1) {
+            // A slot with one word left takes it, so that no other slot repeats it.
+            if (!assign(s, firstBit(&w_[slot.words], slot.span), &w_[slot.why]))
+                return false;
+            continue;
+        }
+        supports(s, letters);
+        for (std::size_t pos = 0; pos < slot.cells.size(); ++pos)
+            if (!narrowCell(slot.cells[pos], letters[pos], &w_[slot.why], s))
+                return false;
+    }
+    return true;
+}
+
+bool Search::settle() {
+    const std::vector<std::uint64_t> none(k_, 0);
+    const auto cells = static_cast<std::size_t>(std::max(p_.cellCount, 0));
+    for (std::size_t c = 0; c < cells; ++c)
+        w_[c] = all_;
+    for (std::size_t s = 0; s < slots_.size(); ++s) {
+        Slot& slot = slots_[s];
+        QByteArray word;
+        for (const int c : slot.cells)
+            word.append(c < p_.fixed.size() ? p_.fixed[c] : '\0');
+        i_[slots_.size() + s] = !slot.cells.empty() && !word.contains('\0') ? kKept : kOpen;
+        if (slot.bucket != nullptr)
+            std::copy(slot.bucket->allowed.begin(), slot.bucket->allowed.end(),
+                      w_.begin() + static_cast<std::ptrdiff_t>(slot.words));
+        i_[s] = slot.bucket ? countBitsIn(slot.bucket->allowed) : 0;
+    }
+    // Words the author placed whole are not used again.
+    for (std::size_t s = 0; s < slots_.size(); ++s) {
+        if (chosen(static_cast<int>(s)) != kKept || slots_[s].bucket == nullptr)
+            continue;
+        const Lexicon::Bucket& b = *slots_[s].bucket;
+        QByteArray word;
+        for (const int c : slots_[s].cells)
+            word.append(p_.fixed[c]);
+        for (int i = 0; i < b.count(); ++i)
+            if (lex_.word(b.length, i) == word)
+                for (const int o : slots_[s].sameLength) {
+                    std::uint64_t& bits = w_[slots_[static_cast<std::size_t>(o)].words +
+                                             static_cast<std::size_t>(i / 64)];
+                    if ((bits >> (i % 64) & 1) != 0) {
+                        bits &= ~(std::uint64_t{1} << (i % 64));
+                        --i_[static_cast<std::size_t>(o)];
+                    }
+                }
+    }
+    for (std::size_t s = 0; s < slots_.size(); ++s)
+        if (chosen(static_cast<int>(s)) == kOpen) {
+            if (count(static_cast<int>(s)) == 0 && !wipe(static_cast<int>(s)))
+                return false;
+            if (chosen(static_cast<int>(s)) == kOpen)
+                enqueue(static_cast<int>(s));
+        }
+    for (std::size_t c = 0; c < cells && c < static_cast<std::size_t>(p_.fixed.size()); ++c) {
+        const auto letter = static_cast<unsigned char>(p_.fixed[static_cast<qsizetype>(c)]);
+        if (letter == 0)
+            continue;
+        // A letter no word has leaves its cell without any.
+        const int symbol = lex_.symbol_[letter] - 1;
+        if (!narrowCell(static_cast<int>(c), symbol < 0 ? 0 : std::uint64_t{1} << symbol,
+                        none.data(), -1)) {
+            clearQueue();
+            return false;
+        }
+    }
+    if (!drain()) {
+        clearQueue();
+        return false;
+    }
+    return true;
+}
+
+int Search::pickSlot() const {
+    int best = -1;
+    double bestScore = 0;
+    for (std::size_t s = 0; s < slots_.size(); ++s) {
+        if (chosen(static_cast<int>(s)) != kOpen)
+            continue;
+        const double score = count(static_cast<int>(s)) / weight_[s];
+        if (best < 0 || score < bestScore ||
+            (score == bestScore &&
+             slots_[s].cells.size() > slots_[static_cast<std::size_t>(best)].cells.size())) {
+            best = static_cast<int>(s);
+            bestScore = score;
+        }
+    }
+    return best;
+}
+
+std::vector<int> Search::ordered(int s, double noise) {
+    const Slot& slot = slots_[static_cast<std::size_t>(s)];
+    const Lexicon::Bucket& b = *slot.bucket;
+    const std::size_t length = slot.cells.size();
+    // Per position and letter: the log of how many words the crossing slot keeps with it.
+    std::vector<std::array<float, 64>> open(length);
+    for (std::size_t pos = 0; pos < length; ++pos) {
+        open[pos].fill(0);
+        const int c = slot.cells[pos];
+        for (const auto& [o, at] : slotsOfCell_[static_cast<std::size_t>(c)]) {
+            if (o == s || chosen(o) != kOpen)
+                continue;
+            const Slot& other = slots_[static_cast<std::size_t>(o)];
+            const std::uint64_t* words = &w_[other.words];
+            for (std::uint64_t m = mask(c); m != 0; m &= m - 1) {
+                const int symbol = std::countr_zero(m);
+                const Bits& bits = other.bucket->bits[static_cast<std::size_t>(at) * 64 +
+                                                      static_cast<std::size_t>(symbol)];
+                int n = 0;
+                for (std::size_t i = 0; i < bits.size() && i < static_cast<std::size_t>(other.span);
+                     ++i)
+                    n += std::popcount(bits[i] & words[i]);
+                open[pos][static_cast<std::size_t>(symbol)] +=
+                    static_cast<float>(std::log(static_cast<double>(n) + 1.0));
+            }
+        }
+    }
+    std::vector<std::pair<float, int>> scored;
+    scored.reserve(static_cast<std::size_t>(count(s)));
+    std::uniform_real_distribution<float> jitter(0.0F, static_cast<float>(noise));
+    const std::uint64_t* words = &w_[slot.words];
+    for (int i = 0; i < slot.span; ++i)
+        for (std::uint64_t m = words[i]; m != 0; m &= m - 1) {
+            const int w = i * 64 + std::countr_zero(m);
+            float score = noise > 0 ? jitter(rng_) : 0.0F;
+            for (std::size_t pos = 0; pos < length; ++pos)
+                score += open[pos][static_cast<unsigned char>(
+                    b.symbols[static_cast<qsizetype>(static_cast<std::size_t>(w) * length + pos)])];
+            scored.emplace_back(-score, w);
+        }
+    std::sort(scored.begin(), scored.end());
+    std::vector<int> out;
+    out.reserve(scored.size());
+    for (const auto& [score, w] : scored)
+        out.push_back(w);
+    return out;
 }
 
 bool Search::stopped() {
@@ -219,184 +594,128 @@ bool Search::stopped() {
     return halted_;
 }
 
-bool Search::step(State& s, int depth) {
+bool Search::solve(int level) {
     if (stopped())
         return false;
     if (opt_.progress && (result_.steps & 1023) == 1)
-        opt_.progress(depth, static_cast<int>(p_.slotCells.size()));
-    // The open slot with the fewest words left.
-    int best = -1;
-    Bits bestDomain;
-    int bestCount = 0;
-    for (int slot = 0; slot < static_cast<int>(p_.slotCells.size()); ++slot) {
-        if (s.chosen[static_cast<std::size_t>(slot)] != -1)
-            continue;
-        Bits d = domain(s, slot);
-        const int n = countBits(d);
-        if (best < 0 || n < bestCount) {
-            best = slot;
-            bestCount = n;
-            bestDomain = std::move(d);
-        }
-    }
-    if (best < 0) {
-        result_.status = Result::Status::Filled;
+        opt_.progress(assigned(), static_cast<int>(slots_.size()));
+    const int s = pickSlot();
+    if (s < 0)
         return true;
-    }
-    std::vector<int> candidates;
-    candidates.reserve(static_cast<std::size_t>(bestCount));
-    for (std::size_t i = 0; i < bestDomain.size(); ++i)
-        for (std::uint64_t m = bestDomain[i]; m != 0; m &= m - 1)
-            candidates.push_back(static_cast<int>(i * 64) + std::countr_zero(m));
-    std::shuffle(candidates.begin(), candidates.end(), rng_);
-
-    const Lexicon::Bucket* b = bucketFor(best);
-    const auto& cells = p_.slotCells[static_cast<std::size_t>(best)];
-    for (const int w : candidates) {
-        State next = s;
-        next.chosen[static_cast<std::size_t>(best)] = w;
-        setBit(next.used[static_cast<std::size_t>(b->length)], w);
-        for (std::size_t pos = 0; pos < cells.size(); ++pos) {
-            const auto letter = static_cast<unsigned char>(
-                b->letters[static_cast<qsizetype>(w) * b->length + static_cast<qsizetype>(pos)]);
-            next.masks[static_cast<std::size_t>(cells[pos])] = std::uint64_t{1}
-                                                               << (lex_.symbol_[letter] - 1);
-        }
-        int dead = -1;
-        if (propagate(next, dead) && step(next, depth + 1)) {
-            s = std::move(next);
+    const std::vector<int> candidates = ordered(s, 0.7);
+    // Why this slot has no more words than these: part of the reason if none of them works.
+    std::vector<std::uint64_t> failure(&w_[slots_[static_cast<std::size_t>(s)].why],
+                                       &w_[slots_[static_cast<std::size_t>(s)].why] + k_);
+    std::vector<std::uint64_t> decision(k_, 0);
+    const auto bit = static_cast<std::size_t>(level);
+    if (k_ > 0)
+        decision[bit / 64] = std::uint64_t{1} << (bit % 64);
+    for (std::size_t n = 0; n < candidates.size(); ++n) {
+        if (n > 0 && stopped())
+            return false;
+        const Mark m = mark();
+        const bool settled = assign(s, candidates[n], decision.data()) && drain();
+        if (!settled)
+            clearQueue();
+        if (settled && solve(level + 1))
             return true;
-        }
+        undo(m);
         if (halted_)
             return false;
+        if (k_ == 0)
+            continue;
+        // The failure did not depend on this choice: the choices below the latest one it
+        // depended on cannot mend it.
+        if ((conflict_[bit / 64] >> (bit % 64) & 1) == 0)
+            return false;
+        conflict_[bit / 64] &= ~(std::uint64_t{1} << (bit % 64));
+        for (std::size_t k = 0; k < k_; ++k)
+            failure[k] |= conflict_[k];
     }
+    conflict_ = failure;
     return false;
 }
 
+QByteArray Search::wordOf(int s, int word) const {
+    const Slot& slot = slots_[static_cast<std::size_t>(s)];
+    if (word >= 0)
+        return lex_.word(static_cast<int>(slot.cells.size()), word).toByteArray();
+    QByteArray out;
+    for (const int c : slot.cells)
+        out.append(p_.fixed[c]);
+    return out;
+}
+
 Result Search::run() {
-    const auto cellCount = static_cast<std::size_t>(std::max(p_.cellCount, 0));
-    all_ = lex_.symbols_ == 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << lex_.symbols_) - 1;
-    State s;
-    s.masks.assign(cellCount, all_);
-    s.chosen.assign(p_.slotCells.size(), -1);
-    s.used.resize(lex_.buckets_.size());
-    // Slots the author filled whole stay as they are, and their words are not used again.
-    for (std::size_t slot = 0; slot < p_.slotCells.size(); ++slot) {
-        const auto& cells = p_.slotCells[slot];
-        QByteArray word;
-        for (const int c : cells)
-            word.append(c < p_.fixed.size() ? p_.fixed[c] : '\0');
-        if (cells.empty() || word.contains('\0'))
-            continue;
-        s.chosen[slot] = -2;
-        if (const Lexicon::Bucket* b = bucketFor(static_cast<int>(slot)))
-            for (int i = 0; i < b->count(); ++i)
-                if (lex_.word(b->length, i) == word)
-                    setBit(s.used[static_cast<std::size_t>(b->length)], i);
-    }
-    // A letter no word has leaves its cell without any: the open slotCells through it cannot be
-    // filled.
-    for (std::size_t c = 0; c < cellCount && c < static_cast<std::size_t>(p_.fixed.size()); ++c) {
-        const auto letter = static_cast<unsigned char>(p_.fixed[static_cast<qsizetype>(c)]);
-        if (letter != 0) {
-            const int sym = lex_.symbol_[letter] - 1;
-            s.masks[c] = sym < 0 ? 0 : std::uint64_t{1} << sym;
-        }
-    }
-    int dead = -1;
-    if (!propagate(s, dead)) {
+    if (!settle()) {
         result_.status = Result::Status::NoFill;
-        result_.deadSlot = dead;
+        result_.deadSlot = lastWiped_;
         return result_;
     }
-    if (!step(s, 0)) {
-        if (!halted_)
+    if (!solve(1)) {
+        if (!halted_) {
             result_.status = Result::Status::NoFill;
+            result_.deadSlot = static_cast<int>(std::max_element(weight_.begin(), weight_.end()) -
+                                                weight_.begin());
+            if (weight_.empty())
+                result_.deadSlot = -1;
+        }
         return result_;
     }
-    result_.words.reserve(p_.slotCells.size());
-    for (const auto& cells : p_.slotCells) {
-        QByteArray word;
-        for (const int c : cells) {
-            if (c < p_.fixed.size() && p_.fixed[c] != '\0') {
-                word.append(p_.fixed[c]);
-                continue;
-            }
-            const std::uint64_t m = s.masks[static_cast<std::size_t>(c)];
-            const int sym = std::countr_zero(m);
-            const auto it = std::find(lex_.symbol_.begin(), lex_.symbol_.end(), sym + 1);
-            word.append(static_cast<char>(it - lex_.symbol_.begin()));
-        }
-        result_.words.push_back(word);
-    }
+    result_.status = Result::Status::Filled;
+    for (std::size_t s = 0; s < slots_.size(); ++s)
+        result_.words.push_back(wordOf(static_cast<int>(s), chosen(static_cast<int>(s))));
     return result_;
 }
 
+std::vector<QByteArray> Search::suggest(int slot, int maxCount) {
+    std::vector<QByteArray> out;
+    settle();
+    if (slot < 0 || static_cast<std::size_t>(slot) >= slots_.size() || chosen(slot) != kOpen)
+        return out;
+    const int deadBefore = deadCount();
+    const std::vector<std::uint64_t> none(k_, 0);
+    for (const int w : ordered(slot, 0)) {
+        if (static_cast<int>(out.size()) >= maxCount)
+            break;
+        const Mark m = mark();
+        assign(slot, w, none.data());
+        drain();
+        if (deadCount() == deadBefore)
+            out.push_back(wordOf(slot, w));
+        clearQueue();
+        undo(m);
+    }
+    return out;
+}
+
+std::vector<int> Search::dead() {
+    settle();
+    std::vector<int> out;
+    for (std::size_t s = 0; s < slots_.size(); ++s)
+        if (chosen(static_cast<int>(s)) == kDead)
+            out.insert(out.end(), slots_[s].cells.begin(), slots_[s].cells.end());
+    std::sort(out.begin(), out.end());
+    out.erase(std::unique(out.begin(), out.end()), out.end());
+    return out;
+}
+
 Result fillGrid(const Problem& problem, const Lexicon& lexicon, const Options& options) {
-    Search search(problem, lexicon, options);
+    Search search(problem, lexicon, options, false);
     return search.run();
 }
 
-namespace {
-
-bool fits(QByteArrayView word, const Problem& problem, const std::vector<int>& cells) {
-    for (std::size_t k = 0; k < cells.size(); ++k) {
-        const char letter = problem.fixed[cells[k]];
-        if (letter != '\0' && letter != word[static_cast<qsizetype>(k)])
-            return false;
-    }
-    return true;
-}
-
-bool openCellIn(const Problem& problem, const std::vector<int>& cells) {
-    return std::any_of(cells.begin(), cells.end(), [&](int c) { return problem.fixed[c] == '\0'; });
-}
-
-} // namespace
-
 std::vector<QByteArray> suggestWords(const Problem& problem, const Lexicon& lexicon, int slot,
                                      int maxCount) {
-    std::vector<QByteArray> out;
-    if (slot < 0 || static_cast<std::size_t>(slot) >= problem.slotCells.size() || maxCount < 1)
-        return out;
-    const auto& cells = problem.slotCells[static_cast<std::size_t>(slot)];
-    if (!openCellIn(problem, cells))
-        return out;
-    const int length = static_cast<int>(cells.size());
-    for (int i = 0; i < lexicon.wordCount(length) && static_cast<int>(out.size()) < maxCount; ++i) {
-        const QByteArrayView word = lexicon.word(length, i);
-        if (!fits(word, problem, cells) || !lexicon.contains(word))
-            continue;
-        Problem placed = problem;
-        for (std::size_t k = 0; k < cells.size(); ++k)
-            placed.fixed[cells[k]] = word[static_cast<qsizetype>(k)];
-        Options settleOnly;
-        settleOnly.stepLimit = 0;
-        if (fillGrid(placed, lexicon, settleOnly).status != Result::Status::NoFill)
-            out.push_back(word.toByteArray());
-    }
-    return out;
+    const Options options;
+    Search search(problem, lexicon, options, true);
+    return search.suggest(slot, maxCount);
 }
 
 std::vector<int> deadCells(const Problem& problem, const Lexicon& lexicon) {
-    std::vector<bool> dead(static_cast<std::size_t>(std::max(problem.cellCount, 0)), false);
-    for (const auto& cells : problem.slotCells) {
-        if (!openCellIn(problem, cells))
-            continue;
-        const int length = static_cast<int>(cells.size());
-        bool any = false;
-        for (int i = 0; i < lexicon.wordCount(length) && !any; ++i)
-            any = fits(lexicon.word(length, i), problem, cells) &&
-                  lexicon.contains(lexicon.word(length, i));
-        if (!any)
-            for (const int c : cells)
-                dead[static_cast<std::size_t>(c)] = true;
-    }
-    std::vector<int> out;
-    for (std::size_t c = 0; c < dead.size(); ++c)
-        if (dead[c])
-            out.push_back(static_cast<int>(c));
-    return out;
+    const Options options;
+    Search search(problem, lexicon, options, true);
+    return search.dead();
 }
 
 } // namespace fill

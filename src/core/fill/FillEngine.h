@@ -46,6 +46,7 @@ private:
         int length = 0;
         QByteArray letters;                 // the words back to back
         std::vector<std::uint64_t> allowed; // one bit per word: not forbidden
+        QByteArray symbols;                 // the words' letters as symbols, back to back
         // bits[position * 64 + symbol]: one bit per word with that letter there
         std::vector<std::vector<std::uint64_t>> bits;
         int count() const { return length > 0 ? static_cast<int>(letters.size() / length) : 0; }
@@ -78,7 +79,9 @@ struct Result {
     };
     Status status = Status::NoFill;
     std::vector<QByteArray> words; // per slot, Filled only
-    // NoFill found before any choice: a slot no word of the lists can fill, else -1.
+    // NoFill: a slot no word of the lists can fill once the placed letters are taken into
+    // account, else the slot the search found hardest (the one left without a word most often);
+    // -1 when there is no slot.
     int deadSlot = -1;
     std::int64_t steps = 0;
 };
