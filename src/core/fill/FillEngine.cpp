@@ -142,6 +142,7 @@ private:
         int span = 0;                // 64-bit words of its word bits
         std::size_t words = 0;       // where its word bits start in w_
         std::size_t why = 0;         // where its levels start in w_
+        std::size_t residues = 0;    // where its remembered words start in residues_
         std::vector<int> sameLength; // the other slots its words could repeat in
     };
     struct Mark {
@@ -173,7 +174,7 @@ private:
     bool drain();
     void clearQueue();
     // The letters of slot s's words at each position.
-    void supports(int s, std::vector<std::uint64_t>& out) const;
+    void supports(int s, std::vector<std::uint64_t>& out);
     // The open slot with the fewest words for its weight, or -1.
     int pickSlot() const;
     // The words of slot s, those leaving the most to the crossings first.
@@ -205,6 +206,8 @@ private:
     std::vector<double> weight_; // per slot: how often it was left without a word
     std::vector<std::uint64_t> conflict_;
     std::vector<std::uint64_t> scratch_;
+    // Per slot, position and letter: a word that had the letter there when last looked at.
+    std::vector<int> residues_;
     Result result_;
     bool halted_ = false;
     int lastWiped_ = -1;
@@ -244,6 +247,12 @@ Search::Search(const Problem& problem, const Lexicon& lexicon, const Options& op
     }
     cellWhy_ = at;
     at += cells * k_;
+    std::size_t residues = 0;
+    for (Slot& slot : slots_) {
+        slot.residues = residues;
+        residues += slot.cells.size() * 64;
+    }
+    residues_.assign(residues, -1);
     w_.assign(at, 0);
     i_.assign(2 * n + 2, 0);
     queued_.assign(n, 0);
@@ -321,7 +330,25 @@ bool Search::narrowWords(int s, int pos, std::uint64_t before, std::uint64_t now
         }
     };
     const std::size_t row = static_cast<std::size_t>(pos) * 64;
-    if (std::popcount(removed) <= std::popcount(now)) {
+    const int dense = std::min(std::popcount(removed), std::popcount(now) + 2) * slot.span;
+    if (count(s) < dense) {
+        // Few words left: look at each one's letter.
+        const auto length = static_cast<qsizetype>(slot.cells.size());
+        const char* symbols = b.symbols.constData() + pos;
+        for (std::size_t i = 0; i < span; ++i) {
+            const std::uint64_t old = w_[slot.words + i];
+            std::uint64_t keep = old;
+            for (std::uint64_t m = old; m != 0; m &= m - 1) {
+                const auto w = static_cast<qsizetype>(i * 64) + std::countr_zero(m);
+                if ((now >> static_cast<unsigned char>(symbols[w * length]) & 1) == 0)
+                    keep &= ~(m & -m);
+            }
+            if (keep != old) {
+                lost += std::popcount(old & ~keep);
+                setW(slot.words + i, keep);
+            }
+        }
+    } else if (std::popcount(removed) <= std::popcount(now)) {
         for (std::uint64_t m = removed; m != 0; m &= m - 1) {
             const Bits& bits = b.bits[row + static_cast<std::size_t>(std::countr_zero(m))];
             for (std::size_t i = 0; i < bits.size() && i < span; ++i)
@@ -403,14 +430,13 @@ bool Search::assign(int s, int word, const std::uint64_t* reason) {
     return true;
 }
 
-void Search::supports(int s, std::vector<std::uint64_t>& out) const {
+void Search::supports(int s, std::vector<std::uint64_t>& out) {
     const Slot& slot = slots_[static_cast<std::size_t>(s)];
     const Lexicon::Bucket& b = *slot.bucket;
     const std::size_t length = slot.cells.size();
     const std::uint64_t* words = &w_[slot.words];
     out.assign(length, 0);
-    if (count(s) <= 4 * slot.span + 64) {
-        // Few words: read their letters.
+    if (count(s) <= 16) {
         for (int i = 0; i < slot.span; ++i)
             for (std::uint64_t m = words[i]; m != 0; m &= m - 1) {
                 const std::size_t w = static_cast<std::size_t>(i) * 64 +
@@ -421,13 +447,21 @@ void Search::supports(int s, std::vector<std::uint64_t>& out) const {
             }
         return;
     }
+    // The word that last showed a letter possible there usually still does.
+    int* residue = &residues_[slot.residues];
     for (std::size_t pos = 0; pos < length; ++pos)
         for (std::uint64_t m = mask(slot.cells[pos]); m != 0; m &= m - 1) {
             const int symbol = std::countr_zero(m);
+            int& known = residue[pos * 64 + static_cast<std::size_t>(symbol)];
+            if (known >= 0 && (words[known / 64] >> (known % 64) & 1) != 0) {
+                out[pos] |= std::uint64_t{1} << symbol;
+                continue;
+            }
             const Bits& bits = b.bits[pos * 64 + static_cast<std::size_t>(symbol)];
             for (std::size_t i = 0; i < bits.size() && i < static_cast<std::size_t>(slot.span); ++i)
-                if ((bits[i] & words[i]) != 0) {
+                if (const std::uint64_t common = bits[i] & words[i]; common != 0) {
                     out[pos] |= std::uint64_t{1} << symbol;
+                    known = static_cast<int>(i * 64) + std::countr_zero(common);
                     break;
                 }
         }
