@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <bit>
 #include <cmath>
+#include <cstdlib>
 #include <random>
 
 namespace fill {
@@ -110,7 +111,21 @@ constexpr int kDead = -3; // no word left, while only looking rather than search
 
 // Explaining failures costs a set of levels per slot and cell, which grows with the square of
 // the grid; beyond this the search backtracks one level at a time.
-constexpr int kMostSlotsExplained = 1024;
+constexpr int kMostLevelsExplained = 4096;
+
+// A slot with more words left than this is narrowed a letter at a time.
+constexpr int kMostWordsTriedOneByOne = 256;
+
+// 1, 1, 2, 1, 1, 2, 4, 1, 1, 2, 1, 1, 2, 4, 8, …
+std::int64_t luby(std::int64_t i) {
+    for (std::int64_t k = 1;; ++k) {
+        const std::int64_t full = (std::int64_t{1} << k) - 1;
+        if (i == full)
+            return std::int64_t{1} << (k - 1);
+        if (i < full)
+            return luby(i - (full >> 1));
+    }
+}
 
 int firstBit(const std::uint64_t* bits, int span) {
     for (int i = 0; i < span; ++i)
@@ -179,6 +194,10 @@ private:
     int pickSlot() const;
     // The words of slot s, those leaving the most to the crossings first.
     std::vector<int> ordered(int s, double noise);
+    // The open cell of slot s with the fewest letters left, or -1.
+    int pickCell(int s) const;
+    // The letters of cell c, those leaving the most to its slots first.
+    std::vector<int> orderedLetters(int c, double noise);
     bool solve(int level);
     bool stopped();
     QByteArray wordOf(int s, int word) const;
@@ -210,6 +229,8 @@ private:
     std::vector<int> residues_;
     Result result_;
     bool halted_ = false;
+    bool restarting_ = false;
+    std::int64_t restartAt_ = 0;
     int lastWiped_ = -1;
 };
 
@@ -221,7 +242,9 @@ Search::Search(const Problem& problem, const Lexicon& lexicon, const Options& op
     const std::size_t n = p_.slotCells.size();
     slots_.resize(n);
     slotsOfCell_.resize(cells);
-    k_ = n <= static_cast<std::size_t>(kMostSlotsExplained) ? (n + 2 + 63) / 64 : 0;
+    // A level per slot or cell at most: each choice gives a slot its word or a cell its letter.
+    k_ =
+        n + cells <= static_cast<std::size_t>(kMostLevelsExplained) ? (n + cells + 2 + 63) / 64 : 0;
     std::size_t at = cells;
     int widest = 0;
     for (std::size_t s = 0; s < n; ++s) {
@@ -618,6 +641,10 @@ std::vector<int> Search::ordered(int s, double noise) {
 
 bool Search::stopped() {
     ++result_.steps;
+    if (result_.steps > restartAt_) {
+        restarting_ = true;
+        return true;
+    }
     if (opt_.cancel != nullptr && opt_.cancel->load(std::memory_order_relaxed)) {
         result_.status = Result::Status::Cancelled;
         halted_ = true;
@@ -628,6 +655,44 @@ bool Search::stopped() {
     return halted_;
 }
 
+int Search::pickCell(int s) const {
+    int best = -1;
+    for (const int c : slots_[static_cast<std::size_t>(s)].cells) {
+        const int letters = std::popcount(mask(c));
+        if (letters > 1 && (best < 0 || letters < std::popcount(mask(best))))
+            best = c;
+    }
+    return best;
+}
+
+std::vector<int> Search::orderedLetters(int c, double noise) {
+    std::vector<std::pair<float, int>> scored;
+    std::uniform_real_distribution<float> jitter(0.0F, static_cast<float>(noise));
+    for (std::uint64_t m = mask(c); m != 0; m &= m - 1) {
+        const int symbol = std::countr_zero(m);
+        float score = noise > 0 ? jitter(rng_) : 0.0F;
+        for (const auto& [o, at] : slotsOfCell_[static_cast<std::size_t>(c)]) {
+            if (chosen(o) != kOpen)
+                continue;
+            const Slot& other = slots_[static_cast<std::size_t>(o)];
+            const Bits& bits =
+                other.bucket
+                    ->bits[static_cast<std::size_t>(at) * 64 + static_cast<std::size_t>(symbol)];
+            int n = 0;
+            for (std::size_t i = 0; i < bits.size() && i < static_cast<std::size_t>(other.span);
+                 ++i)
+                n += std::popcount(bits[i] & w_[other.words + i]);
+            score += static_cast<float>(std::log(static_cast<double>(n) + 1.0));
+        }
+        scored.emplace_back(-score, symbol);
+    }
+    std::sort(scored.begin(), scored.end());
+    std::vector<int> out;
+    for (const auto& [score, symbol] : scored)
+        out.push_back(symbol);
+    return out;
+}
+
 bool Search::solve(int level) {
     if (stopped())
         return false;
@@ -636,25 +701,32 @@ bool Search::solve(int level) {
     const int s = pickSlot();
     if (s < 0)
         return true;
-    const std::vector<int> candidates = ordered(s, 0.7);
-    // Why this slot has no more words than these: part of the reason if none of them works.
-    std::vector<std::uint64_t> failure(&w_[slots_[static_cast<std::size_t>(s)].why],
-                                       &w_[slots_[static_cast<std::size_t>(s)].why] + k_);
+    // A slot with few words left tries each; otherwise one of its cells tries each letter,
+    // which rules out whole families of words at a time.
+    const int cell = count(s) > kMostWordsTriedOneByOne ? pickCell(s) : -1;
+    const std::vector<int> choices = cell < 0 ? ordered(s, 0.7) : orderedLetters(cell, 0.7);
+    // Why the choices are only these: part of the reason if none of them works.
+    const std::size_t why = cell < 0 ? slots_[static_cast<std::size_t>(s)].why : cellWhy(cell);
+    std::vector<std::uint64_t> failure(w_.begin() + static_cast<std::ptrdiff_t>(why),
+                                       w_.begin() + static_cast<std::ptrdiff_t>(why + k_));
     std::vector<std::uint64_t> decision(k_, 0);
     const auto bit = static_cast<std::size_t>(level);
     if (k_ > 0)
         decision[bit / 64] = std::uint64_t{1} << (bit % 64);
-    for (std::size_t n = 0; n < candidates.size(); ++n) {
+    for (std::size_t n = 0; n < choices.size(); ++n) {
         if (n > 0 && stopped())
             return false;
         const Mark m = mark();
-        const bool settled = assign(s, candidates[n], decision.data()) && drain();
+        const bool settled =
+            (cell < 0 ? assign(s, choices[n], decision.data())
+                      : narrowCell(cell, std::uint64_t{1} << choices[n], decision.data(), -1)) &&
+            drain();
         if (!settled)
             clearQueue();
         if (settled && solve(level + 1))
             return true;
         undo(m);
-        if (halted_)
+        if (halted_ || restarting_)
             return false;
         if (k_ == 0)
             continue;
@@ -686,7 +758,21 @@ Result Search::run() {
         result_.deadSlot = lastWiped_;
         return result_;
     }
-    if (!solve(1)) {
+    // Restarts after 512, 512, 1024, 512, 512, 1024, 2048, … steps (Luby's sequence) keep
+    // what was learnt about the hard slots and leave an unlucky early choice behind, while
+    // the growing runs keep the search complete.
+    const Mark root = mark();
+    bool filled = false;
+    for (std::int64_t run = 1;; ++run) {
+        restartAt_ = result_.steps + 512 * luby(run);
+        restarting_ = false;
+        filled = solve(1);
+        if (!restarting_)
+            break;
+        undo(root);
+        clearQueue();
+    }
+    if (!filled) {
         if (!halted_) {
             result_.status = Result::Status::NoFill;
             result_.deadSlot = static_cast<int>(std::max_element(weight_.begin(), weight_.end()) -
