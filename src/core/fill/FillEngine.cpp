@@ -230,6 +230,7 @@ private:
     Result result_;
     bool halted_ = false;
     bool restarting_ = false;
+    bool probing_ = false;
     std::int64_t restartAt_ = 0;
     int lastWiped_ = -1;
 };
@@ -316,7 +317,7 @@ void Search::undo(Mark m) {
 
 bool Search::wipe(int s) {
     weight_[static_cast<std::size_t>(s)] += 1.0;
-    if (tolerant_) {
+    if (tolerant_ && !probing_) {
         setChosen(s, kDead);
         setI(2 * slots_.size(), deadCount() + 1);
         return true;
@@ -791,21 +792,31 @@ Result Search::run() {
 std::vector<QByteArray> Search::suggest(int slot, int maxCount) {
     std::vector<QByteArray> out;
     settle();
-    if (slot < 0 || static_cast<std::size_t>(slot) >= slots_.size() || chosen(slot) != kOpen)
+    if (slot < 0 || static_cast<std::size_t>(slot) >= slots_.size() || maxCount < 1)
         return out;
-    const int deadBefore = deadCount();
+    if (chosen(slot) >= 0) {
+        // The crossings leave this slot one word.
+        out.push_back(wordOf(slot, chosen(slot)));
+        return out;
+    }
+    if (chosen(slot) != kOpen)
+        return out;
+    // A word is refused as soon as it leaves a slot that still had words without any.
+    probing_ = true;
     const std::vector<std::uint64_t> none(k_, 0);
-    for (const int w : ordered(slot, 0)) {
-        if (static_cast<int>(out.size()) >= maxCount)
-            break;
+    // Past a few times the words wanted, a word refused is likelier than one kept: the list
+    // stops there rather than keep the author waiting.
+    const std::vector<int> words = ordered(slot, 0);
+    const std::size_t tried = std::min(words.size(), static_cast<std::size_t>(maxCount) * 3 + 30);
+    for (std::size_t n = 0; n < tried && static_cast<int>(out.size()) < maxCount; ++n) {
+        const int w = words[n];
         const Mark m = mark();
-        assign(slot, w, none.data());
-        drain();
-        if (deadCount() == deadBefore)
+        if (assign(slot, w, none.data()) && drain())
             out.push_back(wordOf(slot, w));
         clearQueue();
         undo(m);
     }
+    probing_ = false;
     return out;
 }
 

@@ -1,11 +1,18 @@
 #include "fill/FillEngine.h"
 #include "fill/FillProblem.h"
+#include "fill/FillWords.h"
 #include "grid/CrosswordDocument.h"
 #include "support/FilledCrossword.h"
 #include "support/GridPattern.h"
+#include "text/CodePage.h"
 #include "words/Placement.h"
+#include "words/WordList.h"
 
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
 #include <QSet>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -311,6 +318,156 @@ TEST(FillEngine, ACrosswordBeingAuthoredKeepsItsPlacedAnswers) {
     const Result r = fill::fillGrid(dp.problem, l);
     ASSERT_TRUE(soundFill(dp.problem, l, r));
     EXPECT_EQ(r.words[0], QByteArray("CAT")) << "the author's word stays, though not a listed one";
+}
+
+TEST(FillEngine, LetterByLetterSearchAgreesWithAnExhaustiveSearch) {
+    // Rows with more three-letter words than are tried one by one, so cells get letters one at
+    // a time; columns from a few two-letter words.
+    std::mt19937 rng(5);
+    const QByteArray alphabet = "ABCDEFG";
+    int filled = 0;
+    int unfillable = 0;
+    for (int round = 0; round < 24; ++round) {
+        QSet<QByteArray> words;
+        Lexicon l;
+        const auto add = [&](const QByteArray& w) {
+            words.insert(w);
+            l.add(w);
+        };
+        for (const char a : alphabet)
+            for (const char b : alphabet)
+                for (const char c : alphabet)
+                    if (rng() % 8 != 0)
+                        add(QByteArray(1, a).append(b).append(c));
+        const int pairs = 3 + static_cast<int>(rng() % 12);
+        for (int i = 0; i < pairs; ++i)
+            add(QByteArray(1, alphabet[static_cast<qsizetype>(rng() % 7)])
+                    .append(alphabet[static_cast<qsizetype>(rng() % 7)]));
+        QByteArrayList rows = {"...", "..."};
+        if (round % 3 == 0)
+            rows[1][static_cast<qsizetype>(rng() % 3)] =
+                alphabet[static_cast<qsizetype>(rng() % 7)];
+        const Problem p = grid(rows);
+        fill::Options o;
+        o.seed = rng();
+        const Result r = fill::fillGrid(p, l, o);
+        SCOPED_TRACE(round);
+        if (fillExists(p, words, alphabet)) {
+            EXPECT_TRUE(soundFill(p, l, r));
+            ++filled;
+        } else {
+            EXPECT_EQ(r.status, Result::Status::NoFill);
+            ++unfillable;
+        }
+    }
+    EXPECT_GT(filled, 3);
+    EXPECT_GT(unfillable, 3);
+}
+
+TEST(FillEngine, SuggestionsFitTheSlotAndLeaveEveryCrossingAWord) {
+    // The ring: slot 0 the top row, 1 the bottom row, 2 the left column, 3 the right column.
+    const Problem ring = grid({"...", ".#.", "..."});
+    // Through the ring's corners only C.., T.. and ..T, ..P, ..A words cross.
+    const Lexicon l = lexicon({"CAT", "COT", "CUP", "TOP", "TAP", "PEA", "APE", "CUT", "TEA"});
+    const auto top = fill::suggestWords(ring, l, 0, 10);
+    ASSERT_FALSE(top.empty());
+    for (const QByteArray& word : top) {
+        SCOPED_TRACE(word.toStdString());
+        Problem placed = ring;
+        for (int k = 0; k < 3; ++k)
+            placed.fixed[k] = word[k];
+        fill::Options settleOnly;
+        settleOnly.stepLimit = 0;
+        EXPECT_NE(fill::fillGrid(placed, l, settleOnly).status, Result::Status::NoFill)
+            << "a suggestion leaves a crossing without a word";
+    }
+    // CAT leaves the right column three words (TOP, TAP, TEA), CUP one (PEA).
+    const auto at = [&top](const char* w) {
+        return std::find(top.begin(), top.end(), QByteArray(w));
+    };
+    ASSERT_NE(at("CAT"), top.end());
+    ASSERT_NE(at("CUP"), top.end());
+    EXPECT_LT(at("CAT"), at("CUP")) << "best first";
+    // APE would need a column starting with A and one starting with E: none.
+    EXPECT_EQ(std::count(top.begin(), top.end(), QByteArray("APE")), 0);
+    EXPECT_LE(fill::suggestWords(ring, l, 0, 1).size(), 1u);
+
+    struct Case {
+        const char* name;
+        QByteArrayList rows;
+        int slot;
+        std::vector<QByteArray> expected;
+    };
+    const Case cases[] = {
+        {"a slot the author filled", {"CAT", ".#.", "..."}, 0, {}},
+        {"a slot no word fits", {"Z..", ".#.", "..."}, 0, {}},
+        {"no such slot", {"...", ".#.", "..."}, 9, {}},
+    };
+    const Lexicon one = lexicon({"CAT", "TOP", "CUP", "PEA", "TEA"});
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(fill::suggestWords(grid(c.rows), one, c.slot, 10), c.expected);
+    }
+}
+
+TEST(FillEngine, DeadCellsAreThoseOfSlotsNoWordCanFillAnyMore) {
+    struct Case {
+        const char* name;
+        QByteArrayList rows;
+        std::vector<int> dead;
+    };
+    // Cells: 0 1 2 / 3 # 5 / 6 7 8.
+    const Case cases[] = {
+        {"a fillable ring", {"...", ".#.", "..."}, {}},
+        {"a letter no word has", {"Z..", ".#.", "..."}, {0, 1, 2, 3, 6}},
+        {"a top word whose end starts no column", {"TEA", ".#.", "..."}, {2, 5, 8}},
+        {"an author's word outside the lists stays, its crossings die",
+         {"XYZ", ".#.", "..."},
+         {0, 2, 3, 5, 6, 8}},
+    };
+    const Lexicon l = lexicon({"CAT", "TOP", "CUP", "PEA", "TEA", "CAP"});
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(fill::deadCells(grid(c.rows), l), c.dead);
+    }
+}
+
+TEST(FillWords, TheListsOfEveryFolderLessTheWordsNeverToUse) {
+    QTemporaryDir program;
+    QTemporaryDir user;
+    ASSERT_TRUE(program.isValid() && user.isValid());
+    const auto writeList = [](const QString& folder, int length, const QList<QByteArray>& list) {
+        QDir().mkpath(folder + QStringLiteral("Data"));
+        QFile f(words::wordListPath(folder, length));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(words::writeWordList(f, length, list));
+    };
+    const QString programFolder = program.path() + QLatin1Char('/');
+    const QString userFolder = user.path() + QLatin1Char('/');
+    const QByteArray kot = cp1251::fromUnicode(u"КОТ");
+    const QByteArray dom = cp1251::fromUnicode(u"ДОМ");
+    const QByteArray les = cp1251::fromUnicode(u"ЛЕС");
+    const QByteArray sova = cp1251::fromUnicode(u"СОВА");
+    writeList(programFolder, 3, {kot, dom});
+    writeList(userFolder, 3, {les});
+    writeList(userFolder, 4, {sova});
+    {
+        // Written by hand in a text editor: UTF-8, lower case, blank lines.
+        QFile never(fill::neverListPath(userFolder));
+        ASSERT_TRUE(never.open(QIODevice::WriteOnly));
+        never.write(QStringLiteral("дом\n\n  сова \n").toUtf8());
+    }
+    const Lexicon l = fill::loadLexicon({programFolder, userFolder, QString()});
+    EXPECT_TRUE(l.contains(kot));
+    EXPECT_TRUE(l.contains(les)) << "the user's own list adds to the program's";
+    EXPECT_FALSE(l.contains(dom));
+    EXPECT_FALSE(l.contains(sova));
+
+    // A list saved in Windows-1251 reads as well.
+    QBuffer legacy;
+    legacy.setData(cp1251::fromUnicode(u"лес\r\nКот\r\n"));
+    ASSERT_TRUE(legacy.open(QIODevice::ReadOnly));
+    EXPECT_EQ(fill::readNeverList(legacy), (QList<QByteArray>{les, kot}));
 }
 
 } // namespace
