@@ -127,6 +127,21 @@ bool fillExists(const Problem& p, const QSet<QByteArray>& words, const QByteArra
     return tryFrom(0);
 }
 
+// Fills with `seed` and expects a sound fill exactly when the exhaustive search finds one;
+// returns whether one exists.
+bool agreesWithExhaustiveSearch(const Problem& p, const Lexicon& l, const QSet<QByteArray>& words,
+                                const QByteArray& alphabet, std::uint64_t seed) {
+    fill::Options o;
+    o.seed = seed;
+    const Result r = fill::fillGrid(p, l, o);
+    const bool exists = fillExists(p, words, alphabet);
+    if (exists)
+        EXPECT_TRUE(soundFill(p, l, r));
+    else
+        EXPECT_EQ(r.status, Result::Status::NoFill);
+    return exists;
+}
+
 TEST(FillEngine, SmallGridsAreFilledOrReportedUnfillable) {
     struct Case {
         const char* name;
@@ -287,18 +302,8 @@ TEST(FillEngine, FillExistsExactlyWhenAnExhaustiveSearchFindsOne) {
             l.add(word);
         }
         const Problem p = grid(rows);
-        fill::Options o;
-        o.seed = rng();
-        const Result r = fill::fillGrid(p, l, o);
-        const bool exists = fillExists(p, words, alphabet);
         SCOPED_TRACE(rows.join('/').toStdString());
-        if (exists) {
-            EXPECT_TRUE(soundFill(p, l, r));
-            ++filled;
-        } else {
-            EXPECT_EQ(r.status, Result::Status::NoFill);
-            ++unfillable;
-        }
+        (agreesWithExhaustiveSearch(p, l, words, alphabet, rng()) ? filled : unfillable) += 1;
     }
     // The random cases hold both kinds.
     EXPECT_GT(filled, 10);
@@ -348,17 +353,8 @@ TEST(FillEngine, LetterByLetterSearchAgreesWithAnExhaustiveSearch) {
             rows[1][static_cast<qsizetype>(rng() % 3)] =
                 alphabet[static_cast<qsizetype>(rng() % 7)];
         const Problem p = grid(rows);
-        fill::Options o;
-        o.seed = rng();
-        const Result r = fill::fillGrid(p, l, o);
         SCOPED_TRACE(round);
-        if (fillExists(p, words, alphabet)) {
-            EXPECT_TRUE(soundFill(p, l, r));
-            ++filled;
-        } else {
-            EXPECT_EQ(r.status, Result::Status::NoFill);
-            ++unfillable;
-        }
+        (agreesWithExhaustiveSearch(p, l, words, alphabet, rng()) ? filled : unfillable) += 1;
     }
     EXPECT_GT(filled, 3);
     EXPECT_GT(unfillable, 3);
