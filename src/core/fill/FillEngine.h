@@ -47,16 +47,18 @@ private:
         QByteArray letters;                 // the words back to back
         std::vector<std::uint64_t> allowed; // one bit per word: not forbidden
         QByteArray symbols;                 // the words' letters as symbols, back to back
+        std::vector<int> table;             // word index + 1 by hash of its letters, 0 = none
+        void remember(int index);
         // bits[position * 64 + symbol]: one bit per word with that letter there
         std::vector<std::vector<std::uint64_t>> bits;
         int count() const { return length > 0 ? static_cast<int>(letters.size() / length) : 0; }
     };
-    int symbolOf(unsigned char letter); // -1 when the alphabet is full
+    int symbolOf(unsigned char letter);  // -1 when the alphabet is full
+    int find(QByteArrayView word) const; // its index in its length's words, or -1
 
     std::vector<Bucket> buckets_;   // index: length
     std::array<int, 256> symbol_{}; // letter byte -> symbol + 1, 0 = none yet
     int symbols_ = 0;
-    QSet<QByteArray> words_;
     QSet<QByteArray> forbidden_;
 };
 
