@@ -277,6 +277,7 @@ private:
     bool halted_ = false;
     bool restarting_ = false;
     bool probing_ = false;
+    std::uint64_t drained_ = 0;
     std::int64_t restartAt_ = 0;
     int lastWiped_ = -1;
 };
@@ -540,6 +541,13 @@ void Search::supports(int s, std::vector<std::uint64_t>& out) {
 bool Search::drain() {
     std::vector<std::uint64_t> letters;
     while (!queue_.empty()) {
+        // A large grid settles for a while: a cancel is answered within it too.
+        if ((++drained_ & 255) == 0 && opt_.cancel != nullptr &&
+            opt_.cancel->load(std::memory_order_relaxed)) {
+            result_.status = Result::Status::Cancelled;
+            halted_ = true;
+            return false;
+        }
         const int s = queue_.back();
         queue_.pop_back();
         queued_[static_cast<std::size_t>(s)] = 0;
@@ -799,6 +807,8 @@ QByteArray Search::wordOf(int s, int word) const {
 
 Result Search::run() {
     if (!settle()) {
+        if (halted_)
+            return result_;
         result_.status = Result::Status::NoFill;
         result_.deadSlot = lastWiped_;
         return result_;
