@@ -1,5 +1,5 @@
-// The fill search: letter masks per cell, word bitsets per slot, propagation to a fixed point
-// and the most constrained slot first.
+// The fill search: letter masks per cell, word bitsets per slot, propagation to a fixed point,
+// the most constrained slot first, jumps back to the cause of a failure, and restarts.
 #include "fill/FillEngine.h"
 
 #include <algorithm>

@@ -12,7 +12,7 @@
 #include <functional>
 #include <vector>
 
-// Filling a grid's open slotCells with words of the lists: every slot a word, crossings agreeing,
+// Filling a grid's open slots with words of the lists: every slot a word, crossings agreeing,
 // no word twice.
 namespace fill {
 
@@ -64,11 +64,11 @@ private:
 
 struct Options {
     std::uint64_t seed = 1;
-    // Search steps before giving up with LimitReached.
+    // Search steps (words or letters tried) before giving up with LimitReached.
     std::int64_t stepLimit = 50'000'000;
-    // Set from any thread to stop the search at its next step.
+    // Set from any thread to stop the search within a step.
     const std::atomic_bool* cancel = nullptr;
-    // Now and then: slotCells filled so far and all slotCells.
+    // Now and then, from the searching thread: slots with a word so far and all slots.
     std::function<void(int filled, int total)> progress;
 };
 
@@ -94,8 +94,8 @@ Result fillGrid(const Problem& problem, const Lexicon& lexicon, const Options& o
 
 // Words for one slot, best first: each fits the letters the slot's cells may still take and,
 // placed, leaves every other slot at least one word once the crossings have been narrowed
-// down. "Best" leaves the most words to the crossing slots. At most `maxCount`; none for a slot
-// the author filled whole.
+// down. "Best" leaves the most words to the crossing slots. At most `maxCount`, from the first
+// 3 × maxCount + 30 best; none for a slot the author filled whole.
 std::vector<QByteArray> suggestWords(const Problem& problem, const Lexicon& lexicon, int slot,
                                      int maxCount);
 
