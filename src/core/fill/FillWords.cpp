@@ -23,7 +23,8 @@ QList<QByteArray> readNeverList(QIODevice& device) {
     QList<QByteArray> out;
     for (const QString& line : text.split(QLatin1Char('\n'))) {
         const QString word = line.trimmed();
-        if (!word.isEmpty() && cp1251::canEncode(word))
+        // No list holds a longer word; a stray long line costs nothing then.
+        if (!word.isEmpty() && word.size() <= words::kMaxPatternLength && cp1251::canEncode(word))
             out.append(cp1251::toUpper(cp1251::fromUnicode(word)));
     }
     return out;

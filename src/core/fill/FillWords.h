@@ -12,7 +12,8 @@ namespace fill {
 // The list of words never to use, "Data/never.txt" in a folder: one word per line, in UTF-8 or
 // Windows-1251, any case.
 QString neverListPath(const QString& folder);
-// Its words, upper case and in Windows-1251; blank lines and words it cannot hold are skipped.
+// Its words, upper case and in Windows-1251; blank lines, words it cannot hold and words longer
+// than any list's are skipped.
 QList<QByteArray> readNeverList(QIODevice& device);
 
 // The words a fill may use: the word lists Data/2.dat to Data/24.dat of every folder (the
