@@ -1,10 +1,17 @@
 #!/usr/bin/env bash
 # Installs what building and testing need on Debian 12, when something is missing.
+# With --bench also Qxw, which only the fill benchmark (clueforge_bench_fill) runs beside ours.
 set -euo pipefail
 packages=(cmake ninja-build g++ clang libclang-rt-14-dev qt6-base-dev libgl-dev
           libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth imagemagick ccache
           fonts-dejavu-core hunspell-ru desktop-file-utils appstream
           shared-mime-info qt6-translations-l10n dpkg-dev file)
+for arg in "$@"; do
+    case "$arg" in
+    --bench) packages+=(qxw) ;;
+    *) echo "usage: $0 [--bench]" >&2; exit 2 ;;
+    esac
+done
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
