@@ -813,13 +813,13 @@ Result Search::run() {
         result_.deadSlot = lastWiped_;
         return result_;
     }
-    // Restarts after 512, 512, 1024, 512, 512, 1024, 2048, … steps (Luby's sequence) keep
+    // Restarts after 2048, 2048, 4096, 2048, 2048, 4096, 8192, … steps (Luby's sequence) keep
     // what was learnt about the hard slots and leave an unlucky early choice behind, while
     // the growing runs keep the search complete.
     const Mark root = mark();
     bool filled = false;
     for (std::int64_t run = 1;; ++run) {
-        restartAt_ = result_.steps + 512 * luby(run);
+        restartAt_ = result_.steps + 2048 * luby(run);
         restarting_ = false;
         filled = solve(1);
         if (!restarting_)
