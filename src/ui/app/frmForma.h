@@ -2,6 +2,7 @@
 
 #include "app/AppState.h"
 #include "files/FileCommon.h"
+#include "fill/LexiconCache.h"
 #include "platform/Platform.h"
 #include "words/WordList.h"
 
@@ -9,7 +10,10 @@
 #include <QPointer>
 
 #include <array>
+#include <chrono>
+#include <cstdint>
 #include <functional>
+#include <vector>
 
 class GridView;
 class PictureBox;
@@ -69,6 +73,9 @@ public:
     QAction* KrossFoundWord = nullptr;
     QAction* KrossDelOtwet = nullptr;
     QAction* KrossCopyWord = nullptr;
+    QAction* KrossFillSep = nullptr;
+    QAction* KrossFill = nullptr;
+    QAction* KrossFillAgain = nullptr;
     QMenu* Options = nullptr;
     QAction* OptionsRazmerKF = nullptr;
     QAction* OptionsLanguage = nullptr;
@@ -116,6 +123,18 @@ public:
     QPointer<frmFindWord> findWord; // the open search window, if any
     words::WordListCache wordListCache;
 
+    // --- Filling the grid with the words of the lists (words/FillM.cpp) ---
+    // The words of fills, suggestions and dead cells: the lists of the program's and the
+    // user's folders.
+    fill::LexiconCache lexiconCache;
+    // How long a fill may search before it gives up.
+    std::chrono::milliseconds fillTimeLimit{15'000};
+    // Fills every slot without an answer; again, the slots the last fill filled get other
+    // words while its words are still there.
+    void fillAutomatically(bool again);
+    // Shades the cells no word can pass through any more, while authoring.
+    void showDeadCells();
+
     // --- Word placement, clue editing, answer entry and answer checking (words and solve) ---
     // What Enter in the answer box does in each mode: the session's step (placeAnswer,
     // enterAnswer, checkAnswer, jumpToNumber), then its outcome on screen.
@@ -143,6 +162,17 @@ private:
 
     // Word placement, answer entry and checking.
     void connectWordHandlers();
+    void connectFillHandlers();
+    // The captions of our own texts; the numbered entries' go through applyCaption.
+    void applyOwnCaptions();
+    // "12 across" in the loaded language.
+    QByteArray slotName(const SlotRef& slot) const;
+    struct LastFill {
+        std::vector<SlotRef> refs;
+        std::vector<QByteArray> words;
+    };
+    LastFill lastFill_;
+    std::uint64_t fillSeed_ = 0;
     // Shows the solver's selected pair, the previous one (was…) drawn white where it left.
     void showSolverPair(int across, int down, int wasAcross, int wasDown);
     void showLetterConflict(int position, unsigned char crossing, unsigned char typed);
