@@ -37,7 +37,7 @@ enum Action : unsigned {
     kDeleteAnswer = 1u << 5, // KrossDelOtwet: enabled only once an answer is picked
     kCopyWord = 1u << 6,     // KrossCopyWord
     kCellSize = 1u << 7,     // OptionsRazmerKF
-    kFill = 1u << 8,         // KrossFill, KrossFillAgain
+    kFill = 1u << 8,         // KrossFill, KrossFillAgain, KrossSuggest
 };
 
 struct Row {

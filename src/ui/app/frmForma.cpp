@@ -72,6 +72,7 @@ void frmForma::createMenus() {
     KrossFillSep = named(Kross->addSeparator(), "KrossFillSep");
     KrossFill = namedAction(Kross, "KrossFill");
     KrossFillAgain = namedAction(Kross, "KrossFillAgain");
+    KrossSuggest = namedAction(Kross, "KrossSuggest");
 
     Options = named(menuBar()->addMenu(QString()), "Options");
     OptionsRazmerKF = namedAction(Options, "OptionsRazmerKF");
@@ -188,7 +189,7 @@ void frmForma::UpdateControlsForMode() {
         {kSave, FileSave},          {kSaveAs, FileSaveAs},        {kChange, KrossChange},
         {kAbout, KrossAbout},       {kFoundWord, KrossFoundWord}, {kDeleteAnswer, KrossDelOtwet},
         {kCopyWord, KrossCopyWord}, {kCellSize, OptionsRazmerKF}, {kFill, KrossFill},
-        {kFill, KrossFillAgain},
+        {kFill, KrossFillAgain},    {kFill, KrossSuggest},
     };
     for (const auto& [bit, action] : actions)
         action->setEnabled((row.actions & bit) != 0);

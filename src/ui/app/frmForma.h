@@ -19,6 +19,7 @@ class GridView;
 class PictureBox;
 class WrapCheckBox;
 class frmFindWord;
+class frmSuggest;
 class QAction;
 class QLabel;
 class QLineEdit;
@@ -76,6 +77,7 @@ public:
     QAction* KrossFillSep = nullptr;
     QAction* KrossFill = nullptr;
     QAction* KrossFillAgain = nullptr;
+    QAction* KrossSuggest = nullptr;
     QMenu* Options = nullptr;
     QAction* OptionsRazmerKF = nullptr;
     QAction* OptionsLanguage = nullptr;
@@ -134,6 +136,11 @@ public:
     void fillAutomatically(bool again);
     // Shades the cells no word can pass through any more, while authoring.
     void showDeadCells();
+    // Opens the suggestions window for the current slot.
+    void KrossSuggest_Click();
+    QPointer<frmSuggest> suggest; // the open suggestions window, if any
+    // The suggestions window's words for the current slot, once the running command is over.
+    void updateSuggestions();
 
     // --- Word placement, clue editing, answer entry and answer checking (words and solve) ---
     // What Enter in the answer box does in each mode: the session's step (placeAnswer,
@@ -172,6 +179,10 @@ private:
         std::vector<QByteArray> words;
     };
     LastFill lastFill_;
+    bool suggestionsDue_ = false;
+    void showSuggestions();
+    // A suggested word, placed as typed into the answer box and entered.
+    void placeSuggested(const QByteArray& word);
     std::uint64_t fillSeed_ = 0;
     // Shows the solver's selected pair, the previous one (was…) drawn white where it left.
     void showSolverPair(int across, int down, int wasAcross, int wasDown);

@@ -6,20 +6,39 @@
 #include "text/SequentialText.h"
 #include "words/SlotColors.h"
 #include "words/frmFill.h"
+#include "words/frmSuggest.h"
 
 #include <QAction>
 #include <QLineEdit>
+#include <QTimer>
 
 #include <algorithm>
+
+namespace {
+
+// Enough to choose from; a longer list is read by nobody.
+constexpr int kMaxSuggestions = 200;
+
+} // namespace
 
 void frmForma::connectFillHandlers() {
     connect(KrossFill, &QAction::triggered, this, [this] { fillAutomatically(false); });
     connect(KrossFillAgain, &QAction::triggered, this, [this] { fillAutomatically(true); });
+    connect(KrossSuggest, &QAction::triggered, this, &frmForma::KrossSuggest_Click);
+    // The suggestions follow the selection and the letters in the grid.
+    connect(&state_.session, &CrosswordSession::selectionChanged, this,
+            &frmForma::updateSuggestions);
+    connect(&state_.session, &CrosswordSession::cellsChanged, this, &frmForma::updateSuggestions);
+    connect(&state_.session, &CrosswordSession::documentReplaced, this,
+            &frmForma::updateSuggestions);
 }
 
 void frmForma::applyOwnCaptions() {
     KrossFill->setText(cp1251::toUnicode(state_.ownText(OwnText::FillGrid)));
     KrossFillAgain->setText(cp1251::toUnicode(state_.ownText(OwnText::FillAgain)));
+    KrossSuggest->setText(cp1251::toUnicode(state_.ownText(OwnText::SuggestWords)));
+    if (suggest)
+        suggest->setWindowTitle(KrossSuggest->text());
 }
 
 QByteArray frmForma::slotName(const SlotRef& slot) const {
@@ -103,4 +122,53 @@ void frmForma::showDeadCells() {
             dead = fill::deadCells(fill::problemFrom(doc).problem, *lexicon);
     }
     gridView_->setDeadCells(dead);
+}
+
+void frmForma::KrossSuggest_Click() {
+    if (!suggest) {
+        suggest = new frmSuggest(this, KrossSuggest->text());
+        connect(suggest, &frmSuggest::wordChosen, this, &frmForma::placeSuggested);
+    }
+    suggest->show();
+    suggest->raise();
+    showSuggestions();
+}
+
+void frmForma::updateSuggestions() {
+    // One look-up after the command, however many changes it signalled.
+    if (!suggest || suggestionsDue_)
+        return;
+    suggestionsDue_ = true;
+    QTimer::singleShot(0, this, [this] {
+        suggestionsDue_ = false;
+        showSuggestions();
+    });
+}
+
+void frmForma::showSuggestions() {
+    if (!suggest)
+        return;
+    const CrosswordDocument& doc = state_.doc();
+    const SlotRef current{doc.CurrentSlot, doc.CurrentDirection};
+    QList<QByteArray> offered;
+    QString title;
+    if (doc.Mode == EditMode::ModeAuthor && current.number > 0) {
+        const fill::DocumentProblem dp = fill::problemFrom(doc);
+        const auto at = std::find(dp.refs.begin(), dp.refs.end(), current);
+        if (at != dp.refs.end()) {
+            title = cp1251::toUnicode(slotName(current));
+            const auto lexicon = lexiconCache.load({state_.ProgramFolder, state_.UserFolder});
+            for (QByteArray& w : fill::suggestWords(
+                     dp.problem, *lexicon, static_cast<int>(at - dp.refs.begin()), kMaxSuggestions))
+                offered.append(std::move(w));
+        }
+    }
+    suggest->showWords(title, offered, cp1251::toUnicode(state_.ownText(OwnText::NoSuggestions)));
+}
+
+void frmForma::placeSuggested(const QByteArray& word) {
+    if (state_.doc().Mode != EditMode::ModeAuthor)
+        return;
+    txtOtvet->setText(cp1251::toUnicode(word));
+    placeTypedAnswer();
 }

@@ -4,11 +4,16 @@
 #include "support/ui/WordWindow.h"
 #include "text/CodePage.h"
 #include "words/frmFill.h"
+#include "words/frmSuggest.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
+#include <QTest>
 
 using namespace Qt::StringLiterals;
 
@@ -172,4 +177,59 @@ TEST_F(FillWindow, DeadCellsAreShadedAfterEachPlacementAndNotExported) {
     for (const auto& [x, y] : {std::pair{0, 1}, {0, 2}, {2, 1}, {2, 2}})
         EXPECT_NE(background(x, y), kDead) << x << "," << y;
     EXPECT_NE(background(2, 1), kDeadYellow);
+}
+
+TEST_F(FillWindow, SuggestionsFollowTheSlotAndADoubleClickPlacesOne) {
+    startAuthoring(kRing);
+    placeTyped("CUT"); // on to 1 down
+    form->KrossSuggest->trigger();
+    QApplication::processEvents();
+    ASSERT_TRUE(form->suggest);
+    frmSuggest& s = *form->suggest;
+    EXPECT_EQ(s.lblSlot->text(), u"1 down");
+    // Each leaves 3 across and 2 down a word: C?? then a word from its last letter to T??.
+    QList<QByteArray> offered = s.words();
+    std::sort(offered.begin(), offered.end());
+    EXPECT_EQ(offered, QList<QByteArray>({"CAT", "COT", "CUP"}));
+    ASSERT_EQ(s.lstWords->count(), 3);
+
+    const QByteArray chosen = s.words().at(1);
+    const QRect row = s.lstWords->visualItemRect(s.lstWords->item(1));
+    // A double click: press, release, then the second press that Qt reports as the double one.
+    QTest::mouseClick(s.lstWords->viewport(), Qt::LeftButton, {}, row.center());
+    QTest::mouseDClick(s.lstWords->viewport(), Qt::LeftButton, {}, row.center());
+    EXPECT_EQ(answer({1, 1}), chosen);
+    EXPECT_EQ(letters(1, 1), chosen);
+    QApplication::processEvents();
+    EXPECT_EQ(s.lblSlot->text(), u"2 down");
+    for (const QByteArray& w : s.words())
+        EXPECT_TRUE(w.startsWith('T')) << w.constData();
+    EXPECT_TRUE(messageTexts().isEmpty());
+}
+
+TEST_F(FillWindow, AStaleSuggestionIsRefusedLikeATypedWord) {
+    startAuthoring(kRing);
+    placeTyped("CUT");
+    form->KrossSuggest->trigger();
+    QApplication::processEvents();
+    frmSuggest& s = *form->suggest;
+    ASSERT_FALSE(s.words().isEmpty());
+    // 1 across changes before the list has caught up: its words start with C, 1 down now
+    // with B.
+    program.state.session.selectSlot(1, 0);
+    ASSERT_EQ(program.state.session.placeAnswer("BUT", "").kind, PlacementOutcome::Kind::Placed);
+    emit s.lstWords->itemActivated(s.lstWords->item(0));
+    EXPECT_TRUE(answer({1, 1}).isEmpty());
+    ASSERT_EQ(messageTexts().size(), 1);
+    EXPECT_TRUE(messageTexts()[0].endsWith(u"B, C")) << messageTexts()[0].toStdString();
+}
+
+TEST_F(FillWindow, NoSuggestionIsSaidSo) {
+    startAuthoring(kRing);
+    placeTyped("XYZ");
+    form->KrossSuggest->trigger();
+    QApplication::processEvents();
+    EXPECT_TRUE(form->suggest->words().isEmpty());
+    EXPECT_EQ(form->suggest->lblSlot->text(),
+              u"1 down: No word of the lists fits here and leaves every crossing word possible.");
 }
