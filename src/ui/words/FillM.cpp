@@ -152,18 +152,25 @@ void frmForma::showSuggestions() {
     const SlotRef current{doc.CurrentSlot, doc.CurrentDirection};
     QList<QByteArray> offered;
     QString title;
+    QString none;
     if (doc.Mode == EditMode::ModeAuthor && current.number > 0) {
         const fill::DocumentProblem dp = fill::problemFrom(doc);
         const auto at = std::find(dp.refs.begin(), dp.refs.end(), current);
-        if (at != dp.refs.end()) {
+        const auto k = static_cast<std::size_t>(at - dp.refs.begin());
+        if (at != dp.refs.end())
             title = cp1251::toUnicode(slotName(current));
+        // A slot with every letter in place has nothing to choose: no words, and no complaint.
+        if (at != dp.refs.end() &&
+            std::any_of(dp.problem.slotCells[k].begin(), dp.problem.slotCells[k].end(),
+                        [&dp](int c) { return dp.problem.fixed.at(c) == '\0'; })) {
             const auto lexicon = lexiconCache.load({state_.ProgramFolder, state_.UserFolder});
-            for (QByteArray& w : fill::suggestWords(
-                     dp.problem, *lexicon, static_cast<int>(at - dp.refs.begin()), kMaxSuggestions))
+            for (QByteArray& w :
+                 fill::suggestWords(dp.problem, *lexicon, static_cast<int>(k), kMaxSuggestions))
                 offered.append(std::move(w));
+            none = cp1251::toUnicode(state_.ownText(OwnText::NoSuggestions));
         }
     }
-    suggest->showWords(title, offered, cp1251::toUnicode(state_.ownText(OwnText::NoSuggestions)));
+    suggest->showWords(title, offered, none);
 }
 
 void frmForma::placeSuggested(const QByteArray& word) {

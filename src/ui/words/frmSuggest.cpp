@@ -32,8 +32,9 @@ frmSuggest::frmSuggest(QWidget* parent, const QString& caption) : QWidget(parent
 void frmSuggest::showWords(const QString& slot, const QList<QByteArray>& words,
                            const QString& none) {
     words_ = words;
-    lblSlot->setText(words.isEmpty() && !slot.isEmpty() ? slot + QStringLiteral(": ") + none
-                                                        : slot);
+    lblSlot->setText(words.isEmpty() && !slot.isEmpty() && !none.isEmpty()
+                         ? slot + QStringLiteral(": ") + none
+                         : slot);
     lstWords->clear();
     for (const QByteArray& w : words)
         lstWords->addItem(cp1251::toUnicode(w));

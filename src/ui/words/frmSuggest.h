@@ -18,7 +18,7 @@ public:
     QLabel* lblSlot = nullptr; // the slot the words are for, or why there are none
     QListWidget* lstWords = nullptr;
 
-    // Words in Windows-1251; `none` is said instead when there is none.
+    // Words in Windows-1251; `none` (if any) is said after the slot when there is no word.
     void showWords(const QString& slot, const QList<QByteArray>& words, const QString& none);
     // The words listed, as given.
     const QList<QByteArray>& words() const { return words_; }

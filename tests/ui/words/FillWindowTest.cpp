@@ -232,4 +232,9 @@ TEST_F(FillWindow, NoSuggestionIsSaidSo) {
     EXPECT_TRUE(form->suggest->words().isEmpty());
     EXPECT_EQ(form->suggest->lblSlot->text(),
               u"1 down: No word of the lists fits here and leaves every crossing word possible.");
+    // A slot with all its letters has nothing to choose and nothing to complain about.
+    program.state.session.selectSlot(1, 0);
+    QApplication::processEvents();
+    EXPECT_EQ(form->suggest->lblSlot->text(), u"1 across");
+    EXPECT_TRUE(form->suggest->words().isEmpty());
 }
