@@ -118,14 +118,17 @@ TEST_F(FillWindow, NoFillNamesTheSlotNoWordFits) {
     // 1 across has four letters; the lists hold only words of three.
     const struct {
         const char* language;
+        QString command;
         QString text;
     } cases[] = {
-        {"English.txt", u"The grid cannot be filled: no word of the lists fits 1 across."_s},
-        {"Russian.txt",
+        {"English.txt", u"Fill automatically"_s,
+         u"The grid cannot be filled: no word of the lists fits 1 across."_s},
+        {"Russian.txt", u"Заполнить автоматически"_s,
          u"Сетку нельзя заполнить: ни одно слово из списков не подходит для 1 по горизонтали."_s},
     };
     for (const auto& c : cases) {
         form->LoadJazik(c.language);
+        EXPECT_EQ(form->KrossFill->text(), c.command);
         startAuthoring({"....", "#.##", "#.##"});
         fake().messages.clear();
         letItFinish();
