@@ -129,8 +129,9 @@ public:
     // The words of fills, suggestions and dead cells: the lists of the program's and the
     // user's folders.
     fill::LexiconCache lexiconCache;
-    // How long a fill may search before it gives up.
+    // How long and how many steps a fill may search before it gives up.
     std::chrono::milliseconds fillTimeLimit{15'000};
+    std::int64_t fillStepLimit = fill::Options{}.stepLimit;
     // Fills every slot without an answer; again, the slots the last fill filled get other
     // words while its words are still there.
     void fillAutomatically(bool again);

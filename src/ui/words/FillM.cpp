@@ -70,6 +70,7 @@ void frmForma::fillAutomatically(bool again) {
     const fill::DocumentProblem dp = fill::problemFrom(doc, reopened);
     fill::Options options;
     options.seed = ++fillSeed_;
+    options.stepLimit = fillStepLimit;
     frmFill dialog(state_, this, dp.problem,
                    lexiconCache.load({state_.ProgramFolder, state_.UserFolder}), options,
                    fillTimeLimit);

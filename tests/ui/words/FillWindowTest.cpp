@@ -138,6 +138,17 @@ TEST_F(FillWindow, NoFillNamesTheSlotNoWordFits) {
     }
 }
 
+TEST_F(FillWindow, ASearchThatGivesUpSaysSoAndChangesNothing) {
+    startAuthoring(kRing);
+    form->fillStepLimit = 1;
+    letItFinish();
+    form->KrossFill->trigger();
+    EXPECT_EQ(messageTexts(), QStringList{u"No fill was found within the time allowed. Try again, "
+                                          u"or place a few words first."_s});
+    for (const SlotRef& s : kRingSlots)
+        EXPECT_TRUE(answer(s).isEmpty());
+}
+
 TEST_F(FillWindow, DeadCellsAreShadedAfterEachPlacementAndNotExported) {
     startAuthoring(kRing);
     for (int y = 0; y < 3; ++y)
