@@ -5,6 +5,9 @@
 #include "grid/GridDrawing.h"
 #include "grid/GridLimits.h"
 #include "grid/ShownGrid.h"
+#include "grid/SlotWalk.h"
+
+#include <algorithm>
 
 // Emits, when an operation ends, the signals for what it changed of the mode, the selection
 // and the modified flag, so that no operation can forget one.
@@ -203,6 +206,66 @@ bool CrosswordSession::keepClue(const QByteArray& clue) {
     return KeepClue(doc_, doc_.CurrentSlot, doc_.CurrentDirection, clue);
 }
 
+bool CrosswordSession::placeFill(const std::vector<SlotRef>& refs,
+                                 const std::vector<QByteArray>& words) {
+    if (doc_.Mode != EditMode::ModeAuthor || refs.size() != words.size())
+        return false;
+    const int w = doc_.GridWidth;
+    const int h = doc_.GridHeight;
+    // The letters the grid would hold, checked before the first word is written: the answers
+    // that stay, then the fill's words.
+    std::vector<unsigned char> letters(static_cast<std::size_t>(std::max(w, 0)) *
+                                       static_cast<std::size_t>(std::max(h, 0)));
+    const auto put = [&](int n, int d, const QByteArray& word) {
+        bool fits = doc_.SlotTable.at(n, 2, d) == word.size();
+        forEachSlotCell(doc_.SlotTable, n, d, [&](int i, int x, int y) {
+            fits = fits && x >= 0 && y >= 0 && x < w && y < h;
+            if (!fits)
+                return false;
+            unsigned char& cell = letters[static_cast<std::size_t>(y * w + x)];
+            const auto c = static_cast<unsigned char>(word.at(i));
+            fits = c > ' ' && (cell == 0 || cell == c);
+            cell = c;
+            return fits;
+        });
+        return fits;
+    };
+    const auto replaced = [&](int n, int d) {
+        return std::find(refs.begin(), refs.end(), SlotRef{n, d}) != refs.end();
+    };
+    for (int n = 1; n <= doc_.NumberedCount; ++n)
+        for (int d = 0; d <= 1; ++d)
+            if (const QByteArray& kept = doc_.SlotTexts.ref(n, 1, d);
+                !kept.isEmpty() && !replaced(n, d) && !put(n, d, kept))
+                return false;
+    for (std::size_t k = 0; k < refs.size(); ++k)
+        if (refs[k].number < 1 || refs[k].direction < 0 || refs[k].direction > 1 ||
+            !put(refs[k].number, refs[k].direction, words[k]))
+            return false;
+
+    const Notify notify(*this);
+    bool changed = false;
+    for (std::size_t k = 0; k < refs.size(); ++k) {
+        const auto [n, d] = refs[k];
+        if (doc_.SlotTexts.ref(n, 1, d) == words[k])
+            continue;
+        forEachSlotCell(doc_.SlotTable, n, d, [&](int i, int x, int y) {
+            const auto c = static_cast<unsigned char>(words[k].at(i));
+            doc_.CellMap.set(x, y, layer::kLetter, c);
+            doc_.CellMap.set(x, y, 4 + d, c);
+        });
+        doc_.SlotTexts.set(n, 1, d, words[k]);
+        changed = true;
+    }
+    if (!changed)
+        return false;
+    doc_.Modified = true;
+    if (doc_.CurrentSlot < 1)
+        selectFirstSlot();
+    emit cellsChanged(QRect(0, 0, w, h));
+    return true;
+}
+
 bool CrosswordSession::canDeleteAnswer() const {
     return CanDeleteAnswer(doc_);
 }
@@ -308,6 +371,16 @@ void CrosswordSession::selectSlot(int number, int direction) {
     const Notify notify(*this);
     doc_.CurrentSlot = number;
     doc_.CurrentDirection = direction;
+}
+
+void CrosswordSession::selectFirstSlot() {
+    for (int n = 1; n <= doc_.NumberedCount; ++n)
+        for (int d = 0; d <= 1; ++d)
+            if (doc_.SlotTable.at(n, 2, d) > 0) {
+                doc_.CurrentSlot = n;
+                doc_.CurrentDirection = d;
+                return;
+            }
 }
 
 void CrosswordSession::selectNextUnanswered() {

@@ -82,6 +82,11 @@ public:
     PlacementOutcome placeAnswer(const QByteArray& answer, const QByteArray& clue);
     // Stores a clue typed for the current slot (authoring only); true when it changed.
     bool keepClue(const QByteArray& clue);
+    // Places a whole fill as one change: words[k] becomes the answer of slot refs[k] in place of
+    // any it had, each slot's clue kept. Nothing is placed unless every word has its slot's
+    // length and agrees with the other words and with the answers of the slots not in refs.
+    // False when nothing changed.
+    bool placeFill(const std::vector<SlotRef>& refs, const std::vector<QByteArray>& words);
     bool canDeleteAnswer() const;
     void deleteAnswer();
     // Title, author and the password in clear; true when any of them changed.
@@ -132,6 +137,8 @@ private:
     void rebuildShownGrid();
     // The selection moved to the first slot without an answer, signalled by the caller.
     void toNextUnanswered();
+    // The selection on the first slot, signalled by the caller.
+    void selectFirstSlot();
 
     Settings& settings_;
     CrosswordDocument doc_;

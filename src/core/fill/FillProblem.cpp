@@ -4,9 +4,11 @@
 #include "grid/CrosswordDocument.h"
 #include "grid/SlotWalk.h"
 
+#include <algorithm>
+
 namespace fill {
 
-DocumentProblem problemFrom(const CrosswordDocument& doc) {
+DocumentProblem problemFrom(const CrosswordDocument& doc, const std::vector<SlotRef>& reopened) {
     DocumentProblem out;
     Problem& p = out.problem;
     const int w = std::max(doc.GridWidth, 0);
@@ -17,7 +19,9 @@ DocumentProblem problemFrom(const CrosswordDocument& doc) {
             if (doc.SlotTable.at(n, 2, d) < 1)
                 continue;
             // Answers are stored upper case, as placing them made them.
-            const QByteArray answer = doc.SlotTexts.at(n, 1, d);
+            const bool open =
+                std::find(reopened.begin(), reopened.end(), SlotRef{n, d}) != reopened.end();
+            const QByteArray answer = open ? QByteArray() : doc.SlotTexts.at(n, 1, d);
             std::vector<int> cells;
             forEachSlotCell(doc.SlotTable, n, d, [&](int i, int x, int y) {
                 if (x < 0 || y < 0 || x >= w || y >= doc.GridHeight)

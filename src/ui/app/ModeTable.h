@@ -37,6 +37,7 @@ enum Action : unsigned {
     kDeleteAnswer = 1u << 5, // KrossDelOtwet: enabled only once an answer is picked
     kCopyWord = 1u << 6,     // KrossCopyWord
     kCellSize = 1u << 7,     // OptionsRazmerKF
+    kFill = 1u << 8,         // KrossFill, KrossFillAgain, KrossSuggest
 };
 
 struct Row {
@@ -54,7 +55,7 @@ inline constexpr Row kRows[] = {
     {EditMode::ModeDrawGrid, kSymmetry | kCoordinates | kGridReady | kClearGrid, kCellSize},
     {EditMode::ModeAuthor,
      kCounts | kClues | kAnswerCaption | kClueEntry | kAnswerLabel | kAnswerEntry,
-     kSaving | kAbout | kFoundWord | kCopyWord | kCellSize},
+     kSaving | kAbout | kFoundWord | kCopyWord | kCellSize | kFill},
     {EditMode::ModeSolveNoAnswers, kCounts | kAnswerCaption | kAnswerEntry, kSaving | kCellSize},
     {EditMode::ModeSolve, kCounts | kClues | kAnswerCaption | kAnswerEntry,
      kSaving | kChange | kCellSize},

@@ -41,6 +41,7 @@ frmForma::frmForma(AppState& state, platform::Platform& platform, QWidget* paren
     connectGridHandlers();
     connectWordHandlers();
     connectFileHandlers();
+    connectFillHandlers();
     // The controls follow the mode, whichever command changed it.
     connect(&state_.session, &CrosswordSession::modeChanged, this,
             [this] { UpdateControlsForMode(); });
@@ -68,6 +69,10 @@ void frmForma::createMenus() {
     KrossFoundWord = namedAction(Kross, "KrossFoundWord");
     KrossDelOtwet = namedAction(Kross, "KrossDelOtwet");
     KrossCopyWord = namedAction(Kross, "KrossCopyWord");
+    KrossFillSep = named(Kross->addSeparator(), "KrossFillSep");
+    KrossFill = namedAction(Kross, "KrossFill");
+    KrossFillAgain = namedAction(Kross, "KrossFillAgain");
+    KrossSuggest = namedAction(Kross, "KrossSuggest");
 
     Options = named(menuBar()->addMenu(QString()), "Options");
     OptionsRazmerKF = namedAction(Options, "OptionsRazmerKF");
@@ -183,7 +188,8 @@ void frmForma::UpdateControlsForMode() {
     const std::pair<unsigned, QAction*> actions[] = {
         {kSave, FileSave},          {kSaveAs, FileSaveAs},        {kChange, KrossChange},
         {kAbout, KrossAbout},       {kFoundWord, KrossFoundWord}, {kDeleteAnswer, KrossDelOtwet},
-        {kCopyWord, KrossCopyWord}, {kCellSize, OptionsRazmerKF},
+        {kCopyWord, KrossCopyWord}, {kCellSize, OptionsRazmerKF}, {kFill, KrossFill},
+        {kFill, KrossFillAgain},    {kFill, KrossSuggest},
     };
     for (const auto& [bit, action] : actions)
         action->setEnabled((row.actions & bit) != 0);

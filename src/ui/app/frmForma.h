@@ -2,6 +2,7 @@
 
 #include "app/AppState.h"
 #include "files/FileCommon.h"
+#include "fill/LexiconCache.h"
 #include "platform/Platform.h"
 #include "words/WordList.h"
 
@@ -9,12 +10,16 @@
 #include <QPointer>
 
 #include <array>
+#include <chrono>
+#include <cstdint>
 #include <functional>
+#include <vector>
 
 class GridView;
 class PictureBox;
 class WrapCheckBox;
 class frmFindWord;
+class frmSuggest;
 class QAction;
 class QLabel;
 class QLineEdit;
@@ -69,6 +74,10 @@ public:
     QAction* KrossFoundWord = nullptr;
     QAction* KrossDelOtwet = nullptr;
     QAction* KrossCopyWord = nullptr;
+    QAction* KrossFillSep = nullptr;
+    QAction* KrossFill = nullptr;
+    QAction* KrossFillAgain = nullptr;
+    QAction* KrossSuggest = nullptr;
     QMenu* Options = nullptr;
     QAction* OptionsRazmerKF = nullptr;
     QAction* OptionsLanguage = nullptr;
@@ -116,6 +125,24 @@ public:
     QPointer<frmFindWord> findWord; // the open search window, if any
     words::WordListCache wordListCache;
 
+    // --- Filling the grid with the words of the lists (words/FillM.cpp) ---
+    // The words of fills, suggestions and dead cells: the lists of the program's and the
+    // user's folders.
+    fill::LexiconCache lexiconCache;
+    // How long and how many steps a fill may search before it gives up.
+    std::chrono::milliseconds fillTimeLimit{15'000};
+    std::int64_t fillStepLimit = fill::Options{}.stepLimit;
+    // Fills every slot without an answer; again, the slots the last fill filled get other
+    // words while its words are still there.
+    void fillAutomatically(bool again);
+    // Shades the cells no word can pass through any more, while authoring.
+    void showDeadCells();
+    // Opens the suggestions window for the current slot.
+    void KrossSuggest_Click();
+    QPointer<frmSuggest> suggest; // the open suggestions window, if any
+    // The suggestions window's words for the current slot, once the running command is over.
+    void updateSuggestions();
+
     // --- Word placement, clue editing, answer entry and answer checking (words and solve) ---
     // What Enter in the answer box does in each mode: the session's step (placeAnswer,
     // enterAnswer, checkAnswer, jumpToNumber), then its outcome on screen.
@@ -143,6 +170,21 @@ private:
 
     // Word placement, answer entry and checking.
     void connectWordHandlers();
+    void connectFillHandlers();
+    // The captions of our own texts; the numbered entries' go through applyCaption.
+    void applyOwnCaptions();
+    // "12 across" in the loaded language.
+    QByteArray slotName(const SlotRef& slot) const;
+    struct LastFill {
+        std::vector<SlotRef> refs;
+        std::vector<QByteArray> words;
+    };
+    LastFill lastFill_;
+    bool suggestionsDue_ = false;
+    void showSuggestions();
+    // A suggested word, placed as typed into the answer box and entered.
+    void placeSuggested(const QByteArray& word);
+    std::uint64_t fillSeed_ = 0;
     // Shows the solver's selected pair, the previous one (was…) drawn white where it left.
     void showSolverPair(int across, int down, int wasAcross, int wasDown);
     void showLetterConflict(int position, unsigned char crossing, unsigned char typed);

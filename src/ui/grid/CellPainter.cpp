@@ -6,6 +6,8 @@
 
 #include <QByteArray>
 
+#include <iterator>
+
 CellPainter::CellPainter(const FieldGeometry& geometry, const PictureBox& digits, int scale)
     : geometry_(geometry), digits_(digits), scale_(scale) {}
 
@@ -40,7 +42,12 @@ void CellPainter::fillInside(PictureBox& pic, int cx, int cy, const QColor& colo
 void CellPainter::number(PictureBox& pic, int cx, int cy, int n) const {
     const int s = scale_;
     const QPoint at = geometry_.numberAt(cx, cy);
-    const int offset = pic.pixel(at.x(), at.y()) == slotcolor::kYellow ? 50 * s : 0;
+    // The digits drawn on the cell's own background.
+    const QColor background = pic.pixel(at.x(), at.y());
+    int offset = 0;
+    for (std::size_t set = 0; set < std::size(slotcolor::kNumberBackgrounds); ++set)
+        if (background == slotcolor::kNumberBackgrounds[set])
+            offset = static_cast<int>(set) * 50 * s;
     const QByteArray digits = QByteArray::number(n);
     for (qsizetype i = 0; i < digits.size(); ++i) {
         const int k = digits[i] - '0';

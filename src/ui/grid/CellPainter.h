@@ -13,7 +13,7 @@ class PictureBox;
 class CellPainter {
 public:
     // digits: the strip of slot-number digits for number size `scale` (1 to 3): the ten digits
-    // on white from x = 0, the ten on yellow from x = 50 × scale.
+    // on each of slotcolor::kNumberBackgrounds in turn, 50 × scale apart.
     CellPainter(const FieldGeometry& geometry, const PictureBox& digits, int scale);
 
     const FieldGeometry& geometry() const { return geometry_; }

@@ -17,6 +17,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -175,6 +176,7 @@ void GridView::sizeForSlots() {
 void GridView::paintAllSlots() {
     const CrosswordDocument& doc = state_.doc();
     picPole_->clear();
+    dead_.clear(); // a new picture: its dead cells come after
     // Every slot white. A cell where two slots cross looks the same painted once, so each
     // covered cell is painted once.
     const int w = doc.GridWidth;
@@ -235,8 +237,46 @@ void GridView::scrollSlotIntoView(int left, int top, int right, int bottom, bool
     }
 }
 
-void GridView::paintSlotCell(const CellPainter& painter, int c, int r, const QColor& color) {
+bool GridView::isDead(int cx, int cy) const {
+    const int w = state_.doc().GridWidth;
+    if (cx < 0 || cy < 0 || cx >= w)
+        return false;
+    const auto i =
+        static_cast<std::size_t>(cy) * static_cast<std::size_t>(w) + static_cast<std::size_t>(cx);
+    return i < dead_.size() && dead_[i];
+}
+
+void GridView::setDeadCells(const std::vector<int>& cells) {
     const CrosswordDocument& doc = state_.doc();
+    const int w = std::max(doc.GridWidth, 0);
+    std::vector<bool> now(static_cast<std::size_t>(w) *
+                          static_cast<std::size_t>(std::max(doc.GridHeight, 0)));
+    for (const int c : cells)
+        if (c >= 0 && static_cast<std::size_t>(c) < now.size())
+            now[static_cast<std::size_t>(c)] = true;
+    std::vector<bool> before = std::exchange(dead_, std::move(now));
+    before.resize(dead_.size());
+    // The cells whose shading changed, in the selection's colour where they belong to it.
+    const FieldGeometry geometry = fieldGeometry();
+    const CellPainter painter = cellPainter(geometry);
+    const PictureBox::Batch batch(*picPole_);
+    const int n = doc.CurrentSlot;
+    const int d = doc.CurrentDirection == 1 ? 1 : 0;
+    for (std::size_t i = 0; i < dead_.size(); ++i) {
+        if (dead_[i] == before[i])
+            continue;
+        const int x = static_cast<int>(i) % w;
+        const int y = static_cast<int>(i) / w;
+        const bool selected = n >= 1 && doc.CellMap.at(x, y, d) == n;
+        paintSlotCell(painter, x, y, selected ? slotcolor::kYellow : slotcolor::kWhite);
+    }
+}
+
+void GridView::paintSlotCell(const CellPainter& painter, int c, int r, const QColor& plain) {
+    const CrosswordDocument& doc = state_.doc();
+    QColor color = plain;
+    if (isDead(c, r))
+        color = plain == slotcolor::kYellow ? slotcolor::kDeadYellow : slotcolor::kDead;
     const int code = doc.CellMap.at(c, r, layer::kLetter);
     const QChar letter = code > 0 ? cp1251::toUnicode(static_cast<unsigned char>(code)) : QChar();
     painter.slotCell(*picPole_, c, r, color, doc.CellMap.at(c, r, layer::kNumber), letter,

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include <array>
+#include <vector>
 
 class PictureBox;
 class QColor;
@@ -53,6 +54,10 @@ public:
     void sizeForSlots();
     // Every slot's cell white, numbered and lettered, scrolled to the top-left corner.
     void paintAllSlots();
+    // While authoring: the cells no word of the lists can pass through any more (indices
+    // y × width + x), shaded from now on; the cells whose shading changed are repainted.
+    void setDeadCells(const std::vector<int>& cells);
+    bool isDead(int cx, int cy) const;
     // One slot in a background colour; a yellow one is scrolled into view.
     void drawSlot(int number, int direction, const QColor& color);
 
@@ -73,6 +78,7 @@ private:
 
     AppState& state_;
     std::array<PictureBox*, 3> digitStrips_;
+    std::vector<bool> dead_; // per cell of the shown grid; empty for none
     bool letterOffsetKnown_ = false;
     PictureBox* picPole_ = nullptr;
     QScrollBar* VScroll1_ = nullptr;

@@ -12,6 +12,7 @@ void frmForma::RedrawGrid() {
         DrawSlot(doc.CurrentSlot, doc.CurrentDirection, slotcolor::kYellow);
     else if (doc.Mode == EditMode::ModeSolve)
         ShowSolverSelection(doc.CurrentSlot, doc.CurrentDownSlot);
+    showDeadCells();
 }
 
 void frmForma::OptionsStyle_Click(int index) {

@@ -120,6 +120,7 @@ void frmForma::placeTypedAnswer() {
     txtVoprosOtvet->clear();
     if (doc.CurrentSlot > 0)
         ShowCurrentSlot();
+    showDeadCells();
 }
 
 void frmForma::showLetterConflict(int position, unsigned char crossing, unsigned char typed) {

@@ -30,13 +30,15 @@ void frmForma::drawDigitStrips() {
     for (int s = 1; s <= 3; ++s) {
         PictureBox& strip = *picNomera[static_cast<std::size_t>(s - 1)];
         const int digitWidth = 5 * s;
-        strip.setPictureSize(100 * s, kDotsHigh * s);
+        constexpr int kSets = static_cast<int>(std::size(slotcolor::kNumberBackgrounds));
+        strip.setPictureSize(kSets * 50 * s, kDotsHigh * s);
         // Some three hundred dots a strip: one painter for all of them.
         const PictureBox::Batch batch(strip);
-        // The ten digits on white from x = 0, then the ten on yellow from x = 50 × size.
-        strip.fillBox(0, 0, 50 * s - 1, kDotsHigh * s - 1, slotcolor::kWhite);
-        strip.fillBox(50 * s, 0, 100 * s - 1, kDotsHigh * s - 1, slotcolor::kYellow);
-        for (int set = 0; set < 2; ++set) {
+        // The ten digits on each background in turn: white from x = 0, yellow from 50 × size...
+        for (int set = 0; set < kSets; ++set)
+            strip.fillBox(set * 50 * s, 0, (set + 1) * 50 * s - 1, kDotsHigh * s - 1,
+                          slotcolor::kNumberBackgrounds[set]);
+        for (int set = 0; set < kSets; ++set) {
             for (int digit = 0; digit < 10; ++digit) {
                 const int x0 = set * 50 * s + digit * digitWidth;
                 for (int row = 0; row < kDotsHigh; ++row)

@@ -8,4 +8,9 @@ inline const QColor kWhite{255, 255, 255};
 inline const QColor kYellow{255, 255, 0};
 inline const QColor kBorder{0, 0, 0};
 inline const QColor kDrawnBlack{0, 255, 0};
+// While authoring: a cell no word of the lists can pass through any more, plain and selected.
+inline const QColor kDead{255, 200, 200};
+inline const QColor kDeadYellow{255, 190, 60};
+// The backgrounds slot numbers are drawn on, in the order of the digit strips' sets.
+inline const QColor kNumberBackgrounds[] = {kWhite, kYellow, kDead, kDeadYellow};
 } // namespace slotcolor

@@ -59,6 +59,7 @@ void frmForma::KrossDelOtwet_Click() {
         lblVopros[d == 1 ? 1 : 0]->clear();
         txtOtvet->clear();
         txtVoprosOtvet->clear();
+        showDeadCells();
     } else {
         showWordsOpen(doc.WordCount - doc.SolvedCount);
     }

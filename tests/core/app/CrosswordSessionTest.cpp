@@ -3,6 +3,7 @@
 #include "files/AnswersFile.h"
 #include "files/CrosswordFile.h"
 #include "grid/GridAnalysis.h"
+#include "grid/ShownGrid.h"
 #include "support/FilledCrossword.h"
 #include "support/GridPattern.h"
 
@@ -213,6 +214,74 @@ TEST_F(Session, PlacingAnswersMovesToTheNextWordWithoutOne) {
     session.deleteAnswer();
     EXPECT_EQ(signals_.take(), QStringList{QStringLiteral("cells 0,0 3x1")});
     EXPECT_TRUE(doc().SlotTexts.at(1, 1, 0).isEmpty());
+}
+
+TEST_F(Session, AWholeFillIsPlacedAsOneChangeOrNotAtAll) {
+    session.newGrid(3, 3, "Ring", 0);
+    session.toggleCell(1, 1, false);
+    ASSERT_TRUE(session.gridReady());
+    ASSERT_EQ(session.placeAnswer("CAT", "pet").kind, PlacementOutcome::Kind::Placed);
+    signals_.take();
+    const std::vector<SlotRef> refs = {{1, 1}, {2, 1}, {3, 0}};
+
+    // Refused whole: nothing written, nothing signalled.
+    const struct {
+        const char* why;
+        std::vector<SlotRef> refs;
+        std::vector<QByteArray> words;
+    } refused[] = {
+        {"a word short", refs, {"CAT", "TEP"}},
+        {"wrong length", refs, {"CAT", "TEPS", "TOP"}},
+        {"against a placed answer", refs, {"BAT", "TEP", "TOP"}},
+        {"words disagreeing", refs, {"CAT", "TEP", "DOG"}},
+        {"a blank", refs, {"CAT", "TEP", "T P"}},
+        {"no such slot", {{1, 1}, {2, 0}, {3, 0}}, {"CAT", "TEP", "TOP"}},
+    };
+    for (const auto& r : refused) {
+        EXPECT_FALSE(session.placeFill(r.refs, r.words)) << r.why;
+        EXPECT_TRUE(signals_.take().isEmpty()) << r.why;
+        EXPECT_TRUE(doc().SlotTexts.at(3, 1, 0).isEmpty()) << r.why;
+        EXPECT_EQ(doc().CellMap.at(0, 1, layer::kLetter), 0) << r.why;
+    }
+
+    const std::vector<QByteArray> words = {"CAT", "TEP", "TOP"};
+    ASSERT_TRUE(session.placeFill(refs, words));
+    // One change of the whole field; the selection (1 down, after placing 1 across) stays.
+    EXPECT_EQ(signals_.take(), QStringList{QStringLiteral("cells 0,0 3x3")});
+    EXPECT_EQ(doc().CurrentSlot, 1);
+    EXPECT_EQ(doc().CurrentDirection, 1);
+    for (std::size_t k = 0; k < refs.size(); ++k)
+        EXPECT_EQ(doc().SlotTexts.at(refs[k].number, 1, refs[k].direction), words[k]);
+    EXPECT_EQ(doc().SlotTexts.at(1, 0, 0), QByteArray("pet")); // the clue stays
+    EXPECT_EQ(doc().CellMap.at(2, 2, layer::kLetter), 'P');
+
+    // Another fill of the same slots replaces the first one's words.
+    ASSERT_TRUE(session.placeFill(refs, {"CAR", "TIP", "RAP"}));
+    EXPECT_EQ(signals_.take(), QStringList{QStringLiteral("cells 0,0 3x3")});
+    EXPECT_EQ(doc().CellMap.at(0, 2, layer::kLetter), 'R');
+    EXPECT_EQ(doc().CellMap.at(2, 1, layer::kLetter), 'I');
+    // The same words again change nothing.
+    EXPECT_FALSE(session.placeFill(refs, {"CAR", "TIP", "RAP"}));
+    EXPECT_TRUE(signals_.take().isEmpty());
+}
+
+TEST_F(Session, AFillOfAnUnmodifiedCrosswordMarksItModified) {
+    ASSERT_EQ(session.open(saved(ring())).read.status, FileStatus::Ok);
+    ASSERT_TRUE(session.unlock(""));
+    ASSERT_EQ(doc().Mode, EditMode::ModeAuthor);
+    // 3 across without its answer, its letters there from the crossing words.
+    session.documentForSetup().SlotTexts.set(3, 1, 0, QByteArray());
+    ASSERT_FALSE(doc().Modified);
+    signals_.take();
+    ASSERT_EQ(doc().CurrentSlot, 0); // every word had its answer when it was unlocked
+    ASSERT_TRUE(session.placeFill({{3, 0}}, {"TOP"}));
+    // Without a selection before, the first slot is selected.
+    EXPECT_EQ(signals_.take(),
+              QStringList({QStringLiteral("cells 0,0 3x3"), QStringLiteral("selection"),
+                           QStringLiteral("modified 1")}));
+    EXPECT_EQ(doc().CurrentSlot, 1);
+    EXPECT_EQ(doc().CurrentDirection, 0);
+    EXPECT_EQ(doc().SlotTexts.at(3, 1, 0), QByteArray("TOP"));
 }
 
 TEST_F(Session, PropertiesAndUnlockingAnswersAndSolving) {

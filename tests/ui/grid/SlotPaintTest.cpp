@@ -31,17 +31,20 @@ int darkDots(const PictureBox& strip, int x0, int w) {
     return n;
 }
 
-TEST_F(SlotPaintWindow, DigitStripsHoldTenDistinctDigitsOnWhiteAndOnYellow) {
+TEST_F(SlotPaintWindow, DigitStripsHoldTenDistinctDigitsOnEachBackground) {
+    // White, yellow, then the two shades of dead cells.
+    const QColor backgrounds[] = {kWhite, kYellow, QColor(255, 200, 200), QColor(255, 190, 60)};
     for (int s = 1; s <= 3; ++s) {
         const PictureBox& strip = *form->picNomera[static_cast<std::size_t>(s - 1)];
-        EXPECT_EQ(strip.pictureWidth(), 100 * s);
-        EXPECT_EQ(strip.pixel(5 * s - 1, 0), kWhite) << s; // the blank column of digit 0
-        EXPECT_EQ(strip.pixel(50 * s + 5 * s - 1, 0), kYellow) << s;
+        EXPECT_EQ(strip.pictureWidth(), 200 * s);
+        for (int set = 0; set < 4; ++set) // the blank column of digit 0
+            EXPECT_EQ(strip.pixel(set * 50 * s + 5 * s - 1, 0), backgrounds[set]) << s;
         QList<QImage> seen;
         for (int k = 0; k < 10; ++k) {
             const int dots = darkDots(strip, k * 5 * s, 5 * s);
             EXPECT_GT(dots, 6 * s * s) << s << ":" << k;
-            EXPECT_EQ(darkDots(strip, 50 * s + k * 5 * s, 5 * s), dots) << s << ":" << k;
+            for (int set = 1; set < 4; ++set)
+                EXPECT_EQ(darkDots(strip, set * 50 * s + k * 5 * s, 5 * s), dots) << s << ":" << k;
             const QImage digit = strip.image().copy(k * 5 * s, 0, 5 * s, strip.pictureHeight());
             EXPECT_FALSE(seen.contains(digit)) << s << ":" << k;
             seen << digit;

@@ -111,6 +111,25 @@ QByteArray builtInOwnText(OwnText which) {
                "now";
     case OwnText::QtLocale:
         return "en";
+    case OwnText::FillGrid:
+        return "Fill automatically";
+    case OwnText::FillAgain:
+        return "Fill again";
+    case OwnText::Filling:
+        return "Filling the grid with words of the lists...";
+    case OwnText::Filled:
+        return "Every word of the grid is filled in.";
+    case OwnText::NoWordFits:
+        return "The grid cannot be filled: no word of the lists fits";
+    case OwnText::NoFillExists:
+        return "The grid cannot be filled with the words of the lists.";
+    case OwnText::NoFillInLimit:
+        return "No fill was found within the time allowed. Try again, or place a few words "
+               "first.";
+    case OwnText::SuggestWords:
+        return "Suggest words";
+    case OwnText::NoSuggestions:
+        return "No word of the lists fits here and leaves every crossing word possible.";
     }
     return {};
 }

@@ -15,6 +15,16 @@ enum class OwnText : int {
     // The locale of Qt's own translation for the standard dialogs ("ru", "en"; as QLocale
     // reads it); English, Qt's own texts, when absent.
     QtLocale = 106,
+    // Filling the grid with the words of the lists, and the words that fit a slot.
+    FillGrid = 107,      // menu item
+    FillAgain = 108,     // menu item: another fill
+    Filling = 109,       // the progress window's text
+    Filled = 110,        // every slot has a word now
+    NoWordFits = 111,    // followed by a slot's name, such as "12 across"
+    NoFillExists = 112,  // the lists hold no fill of the grid
+    NoFillInLimit = 113, // the search gave up without an answer either way
+    SuggestWords = 114,  // menu item and the suggestions window's title
+    NoSuggestions = 115, // the suggestions window without a word to offer
 };
 
 // The numbered entries of a language file, named for what each text is. 23 is not used; 0 is

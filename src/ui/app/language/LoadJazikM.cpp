@@ -72,6 +72,7 @@ void frmForma::applyBuiltInCaptions() {
         if (const QByteArray caption = builtInCaption(n); !caption.isEmpty())
             applyCaption(n, caption);
     OptionsLanguage->setText(QStringLiteral("Language"));
+    applyOwnCaptions();
 }
 
 void frmForma::LoadJazik(const QByteArray& fileName) {
@@ -87,6 +88,7 @@ void frmForma::LoadJazik(const QByteArray& fileName) {
     OptionsLanguage->setText(QStringLiteral("Language: ") + cp1251::toUnicode(lang.name));
     for (int n = 1; n <= Language::kLastEntry; ++n)
         applyCaption(n, lang.entry(n));
+    applyOwnCaptions();
     if (findWord)
         findWord->setCaption(KrossFoundWord->text());
     ShowModeTexts();

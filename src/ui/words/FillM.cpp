@@ -1,0 +1,182 @@
+// Filling the grid automatically, and the cells no word can pass through any more.
+#include "app/frmForma.h"
+#include "fill/FillProblem.h"
+#include "grid/GridView.h"
+#include "text/CodePage.h"
+#include "text/SequentialText.h"
+#include "words/SlotColors.h"
+#include "words/frmFill.h"
+#include "words/frmSuggest.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace {
+
+// Enough to choose from; a longer list is read by nobody.
+constexpr int kMaxSuggestions = 200;
+
+} // namespace
+
+void frmForma::connectFillHandlers() {
+    connect(KrossFill, &QAction::triggered, this, [this] { fillAutomatically(false); });
+    connect(KrossFillAgain, &QAction::triggered, this, [this] { fillAutomatically(true); });
+    connect(KrossSuggest, &QAction::triggered, this, &frmForma::KrossSuggest_Click);
+    // The suggestions follow the selection and the letters in the grid.
+    connect(&state_.session, &CrosswordSession::selectionChanged, this,
+            &frmForma::updateSuggestions);
+    connect(&state_.session, &CrosswordSession::cellsChanged, this, &frmForma::updateSuggestions);
+    connect(&state_.session, &CrosswordSession::documentReplaced, this,
+            &frmForma::updateSuggestions);
+}
+
+void frmForma::applyOwnCaptions() {
+    KrossFill->setText(cp1251::toUnicode(state_.ownText(OwnText::FillGrid)));
+    KrossFillAgain->setText(cp1251::toUnicode(state_.ownText(OwnText::FillAgain)));
+    KrossSuggest->setText(cp1251::toUnicode(state_.ownText(OwnText::SuggestWords)));
+    if (suggest)
+        suggest->setWindowTitle(KrossSuggest->text());
+}
+
+QByteArray frmForma::slotName(const SlotRef& slot) const {
+    // The panel's "Across:" and "Down:" without their colon, in running text.
+    QByteArray direction =
+        state_.language.caption(slot.direction == 0 ? LangEntry::Across : LangEntry::Down);
+    while (direction.endsWith(':') || direction.endsWith(' '))
+        direction.chop(1);
+    if (direction.isEmpty())
+        direction = slot.direction == 0 ? "across" : "down";
+    return seqtext::strNumber(slot.number).trimmed() + ' ' + cp1251::toLower(direction);
+}
+
+void frmForma::fillAutomatically(bool again) {
+    const CrosswordDocument& doc = state_.doc();
+    if (doc.Mode != EditMode::ModeAuthor)
+        return;
+    commitTypedClue();
+    // Again while the last fill's words are all still there: those slots are filled afresh.
+    std::vector<SlotRef> reopened;
+    if (again && !lastFill_.refs.empty()) {
+        bool intact = true;
+        for (std::size_t k = 0; k < lastFill_.refs.size() && intact; ++k)
+            intact = doc.SlotTexts.at(lastFill_.refs[k].number, 1, lastFill_.refs[k].direction) ==
+                     lastFill_.words[k];
+        if (intact)
+            reopened = lastFill_.refs;
+    }
+    const fill::DocumentProblem dp = fill::problemFrom(doc, reopened);
+    fill::Options options;
+    options.seed = ++fillSeed_;
+    options.stepLimit = fillStepLimit;
+    frmFill dialog(state_, this, dp.problem,
+                   lexiconCache.load({state_.ProgramFolder, state_.UserFolder}), options,
+                   fillTimeLimit);
+    if (platform_.runDialog(dialog) != QDialog::Accepted)
+        return; // cancelled: the dialog stops the fill
+    const fill::Result& result = dialog.result();
+    switch (result.status) {
+    case fill::Result::Status::Cancelled:
+        return;
+    case fill::Result::Status::NoFill:
+        if (result.deadSlot >= 0 && static_cast<std::size_t>(result.deadSlot) < dp.refs.size())
+            message(state_.ownText(OwnText::NoWordFits) + ' ' +
+                        slotName(dp.refs[static_cast<std::size_t>(result.deadSlot)]) + '.',
+                    platform::Icon::Warning);
+        else
+            message(state_.ownText(OwnText::NoFillExists), platform::Icon::Warning);
+        return;
+    case fill::Result::Status::LimitReached:
+        message(state_.ownText(OwnText::NoFillInLimit), platform::Icon::Information);
+        return;
+    case fill::Result::Status::Filled:
+        break;
+    }
+    // The slots without an answer and those filled afresh; the author's own answers stay.
+    LastFill placed;
+    for (std::size_t k = 0; k < dp.refs.size() && k < result.words.size(); ++k) {
+        const SlotRef& ref = dp.refs[k];
+        if (doc.SlotTexts.at(ref.number, 1, ref.direction).isEmpty() ||
+            std::find(reopened.begin(), reopened.end(), ref) != reopened.end()) {
+            placed.refs.push_back(ref);
+            placed.words.push_back(result.words[k]);
+        }
+    }
+    if (state_.session.placeFill(placed.refs, placed.words)) {
+        lastFill_ = std::move(placed);
+        RedrawGrid();
+        if (doc.CurrentSlot > 0)
+            ShowCurrentSlot();
+    }
+    message(state_.ownText(OwnText::Filled), platform::Icon::Information);
+}
+
+void frmForma::showDeadCells() {
+    const CrosswordDocument& doc = state_.doc();
+    std::vector<int> dead;
+    if (doc.Mode == EditMode::ModeAuthor) {
+        const auto lexicon = lexiconCache.load({state_.ProgramFolder, state_.UserFolder});
+        // Without any list there is nothing to judge by.
+        if (fill::hasWords(*lexicon))
+            dead = fill::deadCells(fill::problemFrom(doc).problem, *lexicon);
+    }
+    gridView_->setDeadCells(dead);
+}
+
+void frmForma::KrossSuggest_Click() {
+    if (!suggest) {
+        suggest = new frmSuggest(this, KrossSuggest->text());
+        connect(suggest, &frmSuggest::wordChosen, this, &frmForma::placeSuggested);
+    }
+    suggest->show();
+    suggest->raise();
+    showSuggestions();
+}
+
+void frmForma::updateSuggestions() {
+    // One look-up after the command, however many changes it signalled.
+    if (!suggest || suggestionsDue_)
+        return;
+    suggestionsDue_ = true;
+    QTimer::singleShot(0, this, [this] {
+        suggestionsDue_ = false;
+        showSuggestions();
+    });
+}
+
+void frmForma::showSuggestions() {
+    if (!suggest)
+        return;
+    const CrosswordDocument& doc = state_.doc();
+    const SlotRef current{doc.CurrentSlot, doc.CurrentDirection};
+    QList<QByteArray> offered;
+    QString title;
+    QString none;
+    if (doc.Mode == EditMode::ModeAuthor && current.number > 0) {
+        const fill::DocumentProblem dp = fill::problemFrom(doc);
+        const auto at = std::find(dp.refs.begin(), dp.refs.end(), current);
+        const auto k = static_cast<std::size_t>(at - dp.refs.begin());
+        if (at != dp.refs.end())
+            title = cp1251::toUnicode(slotName(current));
+        // A slot with every letter in place has nothing to choose: no words, and no complaint.
+        if (at != dp.refs.end() &&
+            std::any_of(dp.problem.slotCells[k].begin(), dp.problem.slotCells[k].end(),
+                        [&dp](int c) { return dp.problem.fixed.at(c) == '\0'; })) {
+            const auto lexicon = lexiconCache.load({state_.ProgramFolder, state_.UserFolder});
+            for (QByteArray& w :
+                 fill::suggestWords(dp.problem, *lexicon, static_cast<int>(k), kMaxSuggestions))
+                offered.append(std::move(w));
+            none = cp1251::toUnicode(state_.ownText(OwnText::NoSuggestions));
+        }
+    }
+    suggest->showWords(title, offered, none);
+}
+
+void frmForma::placeSuggested(const QByteArray& word) {
+    if (state_.doc().Mode != EditMode::ModeAuthor)
+        return;
+    txtOtvet->setText(cp1251::toUnicode(word));
+    placeTypedAnswer();
+}

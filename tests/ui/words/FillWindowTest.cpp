@@ -1,0 +1,254 @@
+#include "grid/GridView.h"
+#include "platform/PictureBox.h"
+#include "support/WordListFolder.h"
+#include "support/ui/WordWindow.h"
+#include "text/CodePage.h"
+#include "words/frmFill.h"
+#include "words/frmSuggest.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// 1 across and down from (0, 0), 2 down from (2, 0), 3 across from (0, 2).
+const QByteArrayList kRing{"...", ".#.", "..."};
+const std::vector<SlotRef> kRingSlots{{1, 0}, {1, 1}, {2, 1}, {3, 0}};
+// Several fills of the ring.
+const std::initializer_list<QByteArray> kThreeLetters{"CAT", "COT", "TOP", "TAP", "TEA",
+                                                      "APE", "PEA", "CUP", "PUT", "TUT"};
+
+const QColor kWhite(255, 255, 255);
+const QColor kDead(255, 200, 200);
+const QColor kDeadYellow(255, 190, 60);
+
+class FillWindow : public WordWindow {
+protected:
+    void SetUp() override {
+        WordWindow::SetUp();
+        writeWords(program.folder, 3, kThreeLetters);
+    }
+    // Answers the progress window as the user who waits for it, or who cancels.
+    void letItFinish() {
+        fake().onDialog<frmFill>([](frmFill& d) { d.waitForEnd(); });
+    }
+    void cancelIt() {
+        fake().onDialog<frmFill>([](frmFill& d) { d.kCancel->click(); });
+    }
+    QByteArray answer(const SlotRef& s) { return doc().SlotTexts.at(s.number, 1, s.direction); }
+    std::vector<QByteArray> answers(const std::vector<SlotRef>& refs) {
+        std::vector<QByteArray> out;
+        for (const SlotRef& s : refs)
+            out.push_back(answer(s));
+        return out;
+    }
+    // The background of a cell, away from its number and its letter.
+    QColor background(int x, int y) const {
+        const int c = program.state.settings.CellSize;
+        return form->gridView()->picture()->pixel(x * c + 5 + 2, y * c + 5 + c - 2);
+    }
+    void placeTyped(const char* word) {
+        form->txtOtvet->setText(QString::fromLatin1(word));
+        form->placeTypedAnswer();
+    }
+};
+
+} // namespace
+
+TEST_F(FillWindow, AFillCompletesAsOneChangeAndFillAgainGivesAnother) {
+    EXPECT_FALSE(form->KrossFill->isEnabled()); // nothing to fill yet
+    startAuthoring(kRing);
+    EXPECT_TRUE(form->KrossFill->isEnabled());
+    EXPECT_TRUE(form->KrossFillAgain->isEnabled());
+    EXPECT_EQ(form->KrossFill->text(), u"Fill automatically");
+    // The author's own word stays, though the lists do not hold it.
+    placeTyped("CUT");
+    ASSERT_EQ(answer({1, 0}), QByteArray("CUT"));
+
+    int redraws = 0;
+    QObject::connect(&program.state.session, &CrosswordSession::cellsChanged,
+                     [&redraws] { ++redraws; });
+    letItFinish();
+    form->KrossFill->trigger();
+    EXPECT_EQ(fake().ranDialogs, QStringList{u"frmFill"_s});
+    EXPECT_EQ(redraws, 1);
+    EXPECT_EQ(messageTexts(), QStringList{u"Every word of the grid is filled in."_s});
+    EXPECT_EQ(answer({1, 0}), QByteArray("CUT"));
+    const std::vector<QByteArray> first = answers(kRingSlots);
+    for (std::size_t k = 1; k < first.size(); ++k)
+        EXPECT_TRUE(std::find(kThreeLetters.begin(), kThreeLetters.end(), first[k]) !=
+                    kThreeLetters.end())
+            << first[k].constData();
+    for (const SlotRef& s : kRingSlots)
+        EXPECT_FALSE(letters(s.number, s.direction).contains('.'));
+    EXPECT_TRUE(doc().Modified);
+
+    // Fill again: other words in the slots the fill filled, the author's word still there.
+    bool other = false;
+    for (int i = 0; i < 5 && !other; ++i) {
+        letItFinish();
+        form->KrossFillAgain->trigger();
+        other = answers(kRingSlots) != first;
+        EXPECT_EQ(answer({1, 0}), QByteArray("CUT"));
+    }
+    EXPECT_TRUE(other);
+}
+
+TEST_F(FillWindow, CancelLeavesTheCrosswordAsItWas) {
+    startAuthoring(kRing);
+    const bool modified = doc().Modified;
+    cancelIt();
+    form->KrossFill->trigger();
+    EXPECT_EQ(fake().ranDialogs, QStringList{u"frmFill"_s});
+    EXPECT_TRUE(messageTexts().isEmpty());
+    for (const SlotRef& s : kRingSlots)
+        EXPECT_TRUE(answer(s).isEmpty());
+    EXPECT_EQ(doc().Modified, modified);
+}
+
+TEST_F(FillWindow, NoFillNamesTheSlotNoWordFits) {
+    // 1 across has four letters; the lists hold only words of three.
+    const struct {
+        const char* language;
+        QString command;
+        QString text;
+    } cases[] = {
+        {"English.txt", u"Fill automatically"_s,
+         u"The grid cannot be filled: no word of the lists fits 1 across."_s},
+        {"Russian.txt", u"Заполнить автоматически"_s,
+         u"Сетку нельзя заполнить: ни одно слово из списков не подходит для 1 по горизонтали."_s},
+    };
+    for (const auto& c : cases) {
+        form->LoadJazik(c.language);
+        EXPECT_EQ(form->KrossFill->text(), c.command);
+        startAuthoring({"....", "#.##", "#.##"});
+        fake().messages.clear();
+        letItFinish();
+        form->KrossFill->trigger();
+        EXPECT_EQ(messageTexts(), QStringList{c.text}) << c.language;
+        EXPECT_TRUE(answer({1, 0}).isEmpty());
+    }
+}
+
+TEST_F(FillWindow, ASearchThatGivesUpSaysSoAndChangesNothing) {
+    startAuthoring(kRing);
+    form->fillStepLimit = 1;
+    letItFinish();
+    form->KrossFill->trigger();
+    EXPECT_EQ(messageTexts(), QStringList{u"No fill was found within the time allowed. Try again, "
+                                          u"or place a few words first."_s});
+    for (const SlotRef& s : kRingSlots)
+        EXPECT_TRUE(answer(s).isEmpty());
+}
+
+TEST_F(FillWindow, DeadCellsAreShadedAfterEachPlacementAndNotExported) {
+    startAuthoring(kRing);
+    for (int y = 0; y < 3; ++y)
+        EXPECT_NE(background(0, y), kDead) << y;
+    // XYZ across: no listed word starts with X (1 down) or with Z (2 down).
+    placeTyped("XYZ");
+    ASSERT_EQ(answer({1, 0}), QByteArray("XYZ"));
+    // The selection moved to 1 down: shaded in the selection's shade.
+    ASSERT_EQ(doc().CurrentSlot, 1);
+    ASSERT_EQ(doc().CurrentDirection, 1);
+    EXPECT_EQ(background(0, 1), kDeadYellow);
+    EXPECT_EQ(background(0, 2), kDeadYellow);
+    EXPECT_EQ(background(2, 1), kDead);
+    EXPECT_EQ(background(2, 2), kDead);
+    // 3 across still has words: its middle cell is not dead.
+    EXPECT_EQ(background(1, 2), kWhite);
+
+    // The exported pictures show the crossword, not the author's dead ends.
+    const QString out = program.folder.path() + u"Samples/x"_s;
+    fake().paths.push_back(out);
+    form->KrossCopyWord->trigger();
+    for (const QString& file : {out + u".bmp"_s, out + u" (ответы).bmp"_s}) {
+        const QImage image(file);
+        ASSERT_FALSE(image.isNull()) << file.toStdString();
+        bool shaded = false;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                shaded |=
+                    QColor(image.pixel(x, y)) == kDead || QColor(image.pixel(x, y)) == kDeadYellow;
+        EXPECT_FALSE(shaded) << file.toStdString();
+    }
+
+    // Taking the word back takes the shading away.
+    form->txtOtvet->clear();
+    program.state.session.selectSlot(1, 0);
+    ASSERT_TRUE(deleteAnswerOffered());
+    fake().answers.push_back(platform::Answer::Yes);
+    form->KrossDelOtwet->trigger();
+    ASSERT_TRUE(answer({1, 0}).isEmpty());
+    for (const auto& [x, y] : {std::pair{0, 1}, {0, 2}, {2, 1}, {2, 2}})
+        EXPECT_NE(background(x, y), kDead) << x << "," << y;
+    EXPECT_NE(background(2, 1), kDeadYellow);
+}
+
+TEST_F(FillWindow, SuggestionsFollowTheSlotAndADoubleClickPlacesOne) {
+    startAuthoring(kRing);
+    placeTyped("CUT"); // on to 1 down
+    form->KrossSuggest->trigger();
+    QApplication::processEvents();
+    ASSERT_TRUE(form->suggest);
+    frmSuggest& s = *form->suggest;
+    EXPECT_EQ(s.lblSlot->text(), u"1 down");
+    // Each leaves 3 across and 2 down a word: C?? then a word from its last letter to T??.
+    QList<QByteArray> offered = s.words();
+    std::sort(offered.begin(), offered.end());
+    EXPECT_EQ(offered, QList<QByteArray>({"CAT", "COT", "CUP"}));
+    ASSERT_EQ(s.lstWords->count(), 3);
+
+    const QByteArray chosen = s.words().at(1);
+    const QRect row = s.lstWords->visualItemRect(s.lstWords->item(1));
+    // A double click: press, release, then the second press that Qt reports as the double one.
+    QTest::mouseClick(s.lstWords->viewport(), Qt::LeftButton, {}, row.center());
+    QTest::mouseDClick(s.lstWords->viewport(), Qt::LeftButton, {}, row.center());
+    EXPECT_EQ(answer({1, 1}), chosen);
+    EXPECT_EQ(letters(1, 1), chosen);
+    QApplication::processEvents();
+    EXPECT_EQ(s.lblSlot->text(), u"2 down");
+    for (const QByteArray& w : s.words())
+        EXPECT_TRUE(w.startsWith('T')) << w.constData();
+    EXPECT_TRUE(messageTexts().isEmpty());
+}
+
+TEST_F(FillWindow, AStaleSuggestionIsRefusedLikeATypedWord) {
+    startAuthoring(kRing);
+    placeTyped("CUT");
+    form->KrossSuggest->trigger();
+    QApplication::processEvents();
+    frmSuggest& s = *form->suggest;
+    ASSERT_FALSE(s.words().isEmpty());
+    // 1 across changes before the list has caught up: its words start with C, 1 down now
+    // with B.
+    program.state.session.selectSlot(1, 0);
+    ASSERT_EQ(program.state.session.placeAnswer("BUT", "").kind, PlacementOutcome::Kind::Placed);
+    emit s.lstWords->itemActivated(s.lstWords->item(0));
+    EXPECT_TRUE(answer({1, 1}).isEmpty());
+    ASSERT_EQ(messageTexts().size(), 1);
+    EXPECT_TRUE(messageTexts()[0].endsWith(u"B, C")) << messageTexts()[0].toStdString();
+}
+
+TEST_F(FillWindow, NoSuggestionIsSaidSo) {
+    startAuthoring(kRing);
+    placeTyped("XYZ");
+    form->KrossSuggest->trigger();
+    QApplication::processEvents();
+    EXPECT_TRUE(form->suggest->words().isEmpty());
+    EXPECT_EQ(form->suggest->lblSlot->text(),
+              u"1 down: No word of the lists fits here and leaves every crossing word possible.");
+    // A slot with all its letters has nothing to choose and nothing to complain about.
+    program.state.session.selectSlot(1, 0);
+    QApplication::processEvents();
+    EXPECT_EQ(form->suggest->lblSlot->text(), u"1 across");
+    EXPECT_TRUE(form->suggest->words().isEmpty());
+}
