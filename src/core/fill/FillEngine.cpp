@@ -830,10 +830,9 @@ Result Search::run() {
     if (!filled) {
         if (!halted_) {
             result_.status = Result::Status::NoFill;
-            result_.deadSlot = static_cast<int>(std::max_element(weight_.begin(), weight_.end()) -
-                                                weight_.begin());
-            if (weight_.empty())
-                result_.deadSlot = -1;
+            if (!weight_.empty())
+                result_.hardestSlot = static_cast<int>(
+                    std::max_element(weight_.begin(), weight_.end()) - weight_.begin());
         }
         return result_;
     }

@@ -81,10 +81,11 @@ struct Result {
     };
     Status status = Status::NoFill;
     std::vector<QByteArray> words; // per slot, Filled only
-    // NoFill: a slot no word of the lists can fill once the placed letters are taken into
-    // account, else the slot the search found hardest (the one left without a word most often);
-    // -1 when there is no slot.
+    // NoFill found before any choice: a slot no word of the lists can fill once the placed
+    // letters have narrowed its crossings down; else -1.
     int deadSlot = -1;
+    // NoFill found by the whole search: the slot left without a word most often; else -1.
+    int hardestSlot = -1;
     std::int64_t steps = 0;
 };
 

@@ -85,6 +85,11 @@ void frmForma::fillAutomatically(bool again) {
             message(state_.ownText(OwnText::NoWordFits) + ' ' +
                         slotName(dp.refs[static_cast<std::size_t>(result.deadSlot)]) + '.',
                     platform::Icon::Warning);
+        else if (result.hardestSlot >= 0 &&
+                 static_cast<std::size_t>(result.hardestSlot) < dp.refs.size())
+            message(state_.ownText(OwnText::HardestSlot) + ' ' +
+                        slotName(dp.refs[static_cast<std::size_t>(result.hardestSlot)]) + '.',
+                    platform::Icon::Warning);
         else
             message(state_.ownText(OwnText::NoFillExists), platform::Icon::Warning);
         return;

@@ -135,10 +135,15 @@ bool agreesWithExhaustiveSearch(const Problem& p, const Lexicon& l, const QSet<Q
     o.seed = seed;
     const Result r = fill::fillGrid(p, l, o);
     const bool exists = fillExists(p, words, alphabet);
-    if (exists)
+    if (exists) {
         EXPECT_TRUE(soundFill(p, l, r));
-    else
+    } else {
         EXPECT_EQ(r.status, Result::Status::NoFill);
+        // Named either way: the slot nothing fits, or where the whole search failed most.
+        if (!p.slotCells.empty()) {
+            EXPECT_NE(r.deadSlot >= 0, r.hardestSlot >= 0);
+        }
+    }
     return exists;
 }
 

@@ -264,7 +264,7 @@ TEST(ShippedLanguageFiles, AreCompleteWindows1251WithCrLf) {
               OwnText::CellSizeTooLarge, OwnText::CellSizeReduced, OwnText::FillGrid,
               OwnText::FillAgain, OwnText::Filling, OwnText::Filled, OwnText::NoWordFits,
               OwnText::NoFillExists, OwnText::NoFillInLimit, OwnText::SuggestWords,
-              OwnText::NoSuggestions}) {
+              OwnText::NoSuggestions, OwnText::HardestSlot}) {
             const QByteArray& text = l.own[static_cast<std::size_t>(static_cast<int>(own) - 101)];
             EXPECT_FALSE(text.isEmpty()) << static_cast<int>(own);
             // The English file says what the program says without one.

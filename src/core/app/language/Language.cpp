@@ -130,6 +130,9 @@ QByteArray builtInOwnText(OwnText which) {
         return "Suggest words";
     case OwnText::NoSuggestions:
         return "No word of the lists fits here and leaves every crossing word possible.";
+    case OwnText::HardestSlot:
+        return "The grid cannot be filled with the words of the lists. The search met a dead "
+               "end most often at";
     }
     return {};
 }

@@ -25,6 +25,7 @@ enum class OwnText : int {
     NoFillInLimit = 113, // the search gave up without an answer either way
     SuggestWords = 114,  // menu item and the suggestions window's title
     NoSuggestions = 115, // the suggestions window without a word to offer
+    HardestSlot = 116,   // no fill exists; followed by the slot the search failed at most
 };
 
 // The numbered entries of a language file, named for what each text is. 23 is not used; 0 is
