@@ -162,8 +162,10 @@ long peakKilobytes() {
 }
 
 // The child: loads the lists, fills one grid within `limitSeconds` (loading included), prints
-// "load_ms", "fill_ms", "status", "steps", "load_kb" (peak after loading), "peak_kb" and the
-// words, one "W <UTF-8 word>" per slot.
+// "load_ms", "fill_ms", "status", "steps", "load_kb" (peak after loading), "peak_kb", the
+// assistant's times ("suggest_ms", the slowest slot's suggestions on the grid as given;
+// "dead_ms", the slowest dead-cell update after placing one word of the fill) and the words,
+// one "W <UTF-8 word>" per slot.
 int runOurs(const QString& programFolder, const QString& gridPath, double limitSeconds) {
     const std::optional<Grid> grid = readGrid(gridPath);
     if (!grid) {
@@ -205,6 +207,24 @@ int runOurs(const QString& programFolder, const QString& gridPath, double limitS
     std::printf("load_ms %.3f\nfill_ms %.3f\nstatus %s\nsteps %lld\nload_kb %ld\npeak_kb %ld\n",
                 loadNs / 1e6, (totalNs - loadNs) / 1e6, status,
                 static_cast<long long>(result.steps), loadKb, peakKilobytes());
+    // What the author waits for after each placement, timed as the window asks for it.
+    double suggestMs = 0;
+    for (int slot = 0; slot < static_cast<int>(problem.slotCells.size()); ++slot) {
+        clock.restart();
+        fill::suggestWords(problem, lexicon, slot, 50); // as many as the window asks for
+        suggestMs = std::max(suggestMs, clock.nsecsElapsed() / 1e6);
+    }
+    double deadMs = 0;
+    for (std::size_t slot = 0; slot < result.words.size(); ++slot) {
+        fill::Problem placed = problem;
+        for (std::size_t k = 0; k < problem.slotCells[slot].size(); ++k)
+            placed.fixed[problem.slotCells[slot][k]] =
+                result.words[slot][static_cast<qsizetype>(k)];
+        clock.restart();
+        fill::deadCells(placed, lexicon);
+        deadMs = std::max(deadMs, clock.nsecsElapsed() / 1e6);
+    }
+    std::printf("suggest_ms %.3f\ndead_ms %.3f\n", suggestMs, deadMs);
     for (const QByteArray& word : result.words)
         std::printf("W %s\n", cp1251::toUnicode(word).toUtf8().constData());
     return 0;
@@ -217,6 +237,8 @@ struct Run {
     double fillSeconds = 0; // ours: the fill alone
     long peakKb = 0;
     long loadKb = 0;
+    double suggestMs = 0; // ours: the slowest slot's suggestions
+    double deadMs = 0;    // ours: the slowest dead-cell update after a placement
     std::vector<QByteArray> words;
     QString problem; // checker's complaint or why the run failed
 };
@@ -271,6 +293,10 @@ Run runOursChild(const QString& gridPath, double limitSeconds) {
             run.loadKb = value.toLong();
         else if (line.startsWith("peak_kb "))
             run.peakKb = value.toLong();
+        else if (line.startsWith("suggest_ms "))
+            run.suggestMs = value.toDouble();
+        else if (line.startsWith("dead_ms "))
+            run.deadMs = value.toDouble();
         else if (line == "status filled")
             run.outcome = Run::Outcome::Filled;
         else if (line == "status nofill")
@@ -417,7 +443,7 @@ int compare(const Settings& settings) {
     }
 
     QStringList names = QDir(settings.gridFolder).entryList({QStringLiteral("*.txt")}, QDir::Files);
-    print(QStringLiteral("\n%1 %2 %3 %4 %5 %6 %7 %8 %9 %10 %11 %12 %13 %14\n")
+    print(QStringLiteral("\n%1 %2 %3 %4 %5 %6 %7 %8 %9 %10 %11 %12 %13 %14 %15 %16\n")
               .arg(QStringLiteral("grid"), -24)
               .arg(QStringLiteral("size"), -6)
               .arg(QStringLiteral("black"), 6)
@@ -431,7 +457,9 @@ int compare(const Settings& settings) {
               .arg(QStringLiteral("qxw_s"), 8)
               .arg(QStringLiteral("qxw_fill_s"), 10)
               .arg(QStringLiteral("ratio"), 6)
-              .arg(QStringLiteral("ratio_fill"), 10));
+              .arg(QStringLiteral("ratio_fill"), 10)
+              .arg(QStringLiteral("suggest_ms"), 10)
+              .arg(QStringLiteral("dead_ms"), 7));
     std::vector<double> oursTotals;
     std::vector<double> qxwTotals;
     std::vector<double> ratios;
@@ -441,6 +469,8 @@ int compare(const Settings& settings) {
     QStringList slowMissed; // Qxw over 10 s, ours over 0.2 x that
     QStringList easyMissed; // easy 15x15, ours not under 150 ms
     QStringList complaints;
+    double slowestSuggest15 = 0; // ms, over the 15x15 grids
+    double slowestDead15 = 0;
     for (const QString& name : names) {
         if (!settings.only.isEmpty() && !name.contains(settings.only))
             continue;
@@ -476,7 +506,7 @@ int compare(const Settings& settings) {
         const double qxwFill = std::max(0.0, qxw.seconds - qxwLoad);
         const bool bothTimed = haveQxw && qxw.seconds > 0;
         const double blackShare = 100.0 * grid->blacks() / grid->cells.size();
-        print(QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 %9 %10 %11 %12 %13 %14\n")
+        print(QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 %9 %10 %11 %12 %13 %14 %15 %16\n")
                   .arg(grid->name, -24)
                   .arg(QStringLiteral("%1x%2").arg(grid->width).arg(grid->height), -6)
                   .arg(QStringLiteral("%1%").arg(blackShare, 0, 'f', 1), 6)
@@ -496,7 +526,13 @@ int compare(const Settings& settings) {
                   .arg(bothTimed && qxwFill > 0
                            ? QString::number(ours.fillSeconds / qxwFill, 'f', 3)
                            : QStringLiteral("-"),
-                       10));
+                       10)
+                  .arg(ours.suggestMs, 10, 'f', 1)
+                  .arg(ours.deadMs, 7, 'f', 1));
+        if (grid->width == 15 && grid->height == 15) {
+            slowestSuggest15 = std::max(slowestSuggest15, ours.suggestMs);
+            slowestDead15 = std::max(slowestDead15, ours.deadMs);
+        }
 
         oursTotals.push_back(ours.seconds);
         if (filled(ours) && ours.seconds <= settings.limitSeconds)
@@ -552,6 +588,14 @@ int compare(const Settings& settings) {
                        easyMissed.isEmpty() ? QString()
                                             : QStringLiteral(" (%1)").arg(easyMissed.join(u", "))));
     }
+    print(
+        QStringLiteral("Goal, suggestions for a slot of a 15x15 under 50 ms: %1 (slowest %2 ms)\n")
+            .arg(slowestSuggest15 < 50 ? QStringLiteral("met") : QStringLiteral("MISSED"))
+            .arg(slowestSuggest15, 0, 'f', 1));
+    print(QStringLiteral("Goal, dead cells after a placement in a 15x15 under 20 ms: %1 (slowest "
+                         "%2 ms)\n")
+              .arg(slowestDead15 < 20 ? QStringLiteral("met") : QStringLiteral("MISSED"))
+              .arg(slowestDead15, 0, 'f', 1));
     for (const QString& complaint : complaints)
         print(QStringLiteral("CHECK FAILED %1\n").arg(complaint));
     return complaints.isEmpty() ? 0 : 1;
