@@ -246,7 +246,8 @@ bool CrosswordSession::placeFill(const std::vector<SlotRef>& refs,
     const Notify notify(*this);
     bool changed = false;
     for (std::size_t k = 0; k < refs.size(); ++k) {
-        const auto [n, d] = refs[k];
+        const int n = refs[k].number;
+        const int d = refs[k].direction;
         if (doc_.SlotTexts.ref(n, 1, d) == words[k])
             continue;
         forEachSlotCell(doc_.SlotTable, n, d, [&](int i, int x, int y) {
