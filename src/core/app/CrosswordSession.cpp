@@ -39,7 +39,10 @@ private:
 };
 
 CrosswordSession::CrosswordSession(Settings& settings, QObject* parent)
-    : QObject(parent), settings_(settings) {}
+    : QObject(parent), settings_(settings) {
+    // A fill belongs to the crossword it was made for.
+    connect(this, &CrosswordSession::documentReplaced, this, [this] { lastFill_ = {}; });
+}
 
 int CrosswordSession::cellSize() const {
     return settings_.CellSize;
@@ -261,10 +264,19 @@ bool CrosswordSession::placeFill(const std::vector<SlotRef>& refs,
     if (!changed)
         return false;
     doc_.Modified = true;
+    lastFill_ = {refs, words};
     if (doc_.CurrentSlot < 1)
         selectFirstSlot();
     emit cellsChanged(QRect(0, 0, w, h));
     return true;
+}
+
+std::vector<SlotRef> CrosswordSession::refillable() const {
+    for (std::size_t k = 0; k < lastFill_.refs.size(); ++k)
+        if (doc_.SlotTexts.at(lastFill_.refs[k].number, 1, lastFill_.refs[k].direction) !=
+            lastFill_.words[k])
+            return {};
+    return lastFill_.refs;
 }
 
 bool CrosswordSession::canDeleteAnswer() const {

@@ -87,6 +87,9 @@ public:
     // length and agrees with the other words and with the answers of the slots not in refs.
     // False when nothing changed.
     bool placeFill(const std::vector<SlotRef>& refs, const std::vector<QByteArray>& words);
+    // The slots the last placeFill of this crossword filled, while every one still holds that
+    // fill's word: what "fill again" fills afresh. None otherwise.
+    std::vector<SlotRef> refillable() const;
     bool canDeleteAnswer() const;
     void deleteAnswer();
     // Title, author and the password in clear; true when any of them changed.
@@ -142,5 +145,10 @@ private:
 
     Settings& settings_;
     CrosswordDocument doc_;
+    struct Fill {
+        std::vector<SlotRef> refs;
+        std::vector<QByteArray> words;
+    };
+    Fill lastFill_;
     int shownStyle_ = 0;
 };

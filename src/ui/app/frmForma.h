@@ -175,11 +175,6 @@ private:
     void applyOwnCaptions();
     // "12 across" in the loaded language.
     QByteArray slotName(const SlotRef& slot) const;
-    struct LastFill {
-        std::vector<SlotRef> refs;
-        std::vector<QByteArray> words;
-    };
-    LastFill lastFill_;
     bool suggestionsDue_ = false;
     void showSuggestions();
     // A suggested word, placed as typed into the answer box and entered.

@@ -59,15 +59,8 @@ void frmForma::fillAutomatically(bool again) {
         return;
     commitTypedClue();
     // Again while the last fill's words are all still there: those slots are filled afresh.
-    std::vector<SlotRef> reopened;
-    if (again && !lastFill_.refs.empty()) {
-        bool intact = true;
-        for (std::size_t k = 0; k < lastFill_.refs.size() && intact; ++k)
-            intact = doc.SlotTexts.at(lastFill_.refs[k].number, 1, lastFill_.refs[k].direction) ==
-                     lastFill_.words[k];
-        if (intact)
-            reopened = lastFill_.refs;
-    }
+    const std::vector<SlotRef> reopened =
+        again ? state_.session.refillable() : std::vector<SlotRef>{};
     const fill::DocumentProblem dp = fill::problemFrom(doc, reopened);
     fill::Options options;
     options.seed = ++fillSeed_;
@@ -101,17 +94,17 @@ void frmForma::fillAutomatically(bool again) {
         break;
     }
     // The slots without an answer and those filled afresh; the author's own answers stay.
-    LastFill placed;
+    std::vector<SlotRef> refs;
+    std::vector<QByteArray> words;
     for (std::size_t k = 0; k < dp.refs.size() && k < result.words.size(); ++k) {
         const SlotRef& ref = dp.refs[k];
         if (doc.SlotTexts.at(ref.number, 1, ref.direction).isEmpty() ||
             std::find(reopened.begin(), reopened.end(), ref) != reopened.end()) {
-            placed.refs.push_back(ref);
-            placed.words.push_back(result.words[k]);
+            refs.push_back(ref);
+            words.push_back(result.words[k]);
         }
     }
-    if (state_.session.placeFill(placed.refs, placed.words)) {
-        lastFill_ = std::move(placed);
+    if (state_.session.placeFill(refs, words)) {
         RedrawGrid();
         if (doc.CurrentSlot > 0)
             ShowCurrentSlot();

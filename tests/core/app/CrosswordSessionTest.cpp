@@ -263,6 +263,16 @@ TEST_F(Session, AWholeFillIsPlacedAsOneChangeOrNotAtAll) {
     // The same words again change nothing.
     EXPECT_FALSE(session.placeFill(refs, {"CAR", "TIP", "RAP"}));
     EXPECT_TRUE(signals_.take().isEmpty());
+
+    // Filled again while every word of the fill stays; not once the author changed one, nor
+    // for another crossword.
+    EXPECT_EQ(session.refillable(), refs);
+    session.documentForSetup().SlotTexts.set(refs[0].number, 1, refs[0].direction, "CAB");
+    EXPECT_TRUE(session.refillable().empty());
+    session.documentForSetup().SlotTexts.set(refs[0].number, 1, refs[0].direction, "CAR");
+    ASSERT_EQ(session.refillable(), refs);
+    session.newGrid(3, 3, "Other", 0);
+    EXPECT_TRUE(session.refillable().empty());
 }
 
 TEST_F(Session, AFillOfAnUnmodifiedCrosswordMarksItModified) {
