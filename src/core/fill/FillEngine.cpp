@@ -173,6 +173,16 @@ std::int64_t luby(std::int64_t i) {
     }
 }
 
+// The choices of (minus score, choice) pairs, highest score first.
+std::vector<int> bestFirst(std::vector<std::pair<float, int>>& scored) {
+    std::sort(scored.begin(), scored.end());
+    std::vector<int> out;
+    out.reserve(scored.size());
+    for (const auto& [score, choice] : scored)
+        out.push_back(choice);
+    return out;
+}
+
 int firstBit(const std::uint64_t* bits, int span) {
     for (int i = 0; i < span; ++i)
         if (bits[i] != 0)
@@ -239,6 +249,8 @@ private:
     // The open slot with the fewest words for its weight, or -1.
     int pickSlot() const;
     // The words of slot s, those leaving the most to the crossings first.
+    // How much a letter at a position leaves slot s: the log of its words with it there, + 1.
+    float openness(int s, int pos, int symbol) const;
     std::vector<int> ordered(int s, double noise);
     // The open cell of slot s with the fewest letters left, or -1.
     int pickCell(int s) const;
@@ -644,6 +656,16 @@ int Search::pickSlot() const {
     return best;
 }
 
+float Search::openness(int s, int pos, int symbol) const {
+    const Slot& slot = slots_[static_cast<std::size_t>(s)];
+    const Bits& bits =
+        slot.bucket->bits[static_cast<std::size_t>(pos) * 64 + static_cast<std::size_t>(symbol)];
+    int n = 0;
+    for (std::size_t i = 0; i < bits.size() && i < static_cast<std::size_t>(slot.span); ++i)
+        n += std::popcount(bits[i] & w_[slot.words + i]);
+    return static_cast<float>(std::log(static_cast<double>(n) + 1.0));
+}
+
 std::vector<int> Search::ordered(int s, double noise) {
     const Slot& slot = slots_[static_cast<std::size_t>(s)];
     const Lexicon::Bucket& b = *slot.bucket;
@@ -656,18 +678,9 @@ std::vector<int> Search::ordered(int s, double noise) {
         for (const auto& [o, at] : slotsOfCell_[static_cast<std::size_t>(c)]) {
             if (o == s || chosen(o) != kOpen)
                 continue;
-            const Slot& other = slots_[static_cast<std::size_t>(o)];
-            const std::uint64_t* words = &w_[other.words];
             for (std::uint64_t m = mask(c); m != 0; m &= m - 1) {
                 const int symbol = std::countr_zero(m);
-                const Bits& bits = other.bucket->bits[static_cast<std::size_t>(at) * 64 +
-                                                      static_cast<std::size_t>(symbol)];
-                int n = 0;
-                for (std::size_t i = 0; i < bits.size() && i < static_cast<std::size_t>(other.span);
-                     ++i)
-                    n += std::popcount(bits[i] & words[i]);
-                open[pos][static_cast<std::size_t>(symbol)] +=
-                    static_cast<float>(std::log(static_cast<double>(n) + 1.0));
+                open[pos][static_cast<std::size_t>(symbol)] += openness(o, at, symbol);
             }
         }
     }
@@ -684,12 +697,7 @@ std::vector<int> Search::ordered(int s, double noise) {
                     b.symbols[static_cast<qsizetype>(static_cast<std::size_t>(w) * length + pos)])];
             scored.emplace_back(-score, w);
         }
-    std::sort(scored.begin(), scored.end());
-    std::vector<int> out;
-    out.reserve(scored.size());
-    for (const auto& [score, w] : scored)
-        out.push_back(w);
-    return out;
+    return bestFirst(scored);
 }
 
 bool Search::stopped() {
@@ -727,23 +735,11 @@ std::vector<int> Search::orderedLetters(int c, double noise) {
         for (const auto& [o, at] : slotsOfCell_[static_cast<std::size_t>(c)]) {
             if (chosen(o) != kOpen)
                 continue;
-            const Slot& other = slots_[static_cast<std::size_t>(o)];
-            const Bits& bits =
-                other.bucket
-                    ->bits[static_cast<std::size_t>(at) * 64 + static_cast<std::size_t>(symbol)];
-            int n = 0;
-            for (std::size_t i = 0; i < bits.size() && i < static_cast<std::size_t>(other.span);
-                 ++i)
-                n += std::popcount(bits[i] & w_[other.words + i]);
-            score += static_cast<float>(std::log(static_cast<double>(n) + 1.0));
+            score += openness(o, at, symbol);
         }
         scored.emplace_back(-score, symbol);
     }
-    std::sort(scored.begin(), scored.end());
-    std::vector<int> out;
-    for (const auto& [score, symbol] : scored)
-        out.push_back(symbol);
-    return out;
+    return bestFirst(scored);
 }
 
 bool Search::solve(int level) {
