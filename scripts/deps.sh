@@ -5,7 +5,8 @@ set -euo pipefail
 packages=(cmake ninja-build g++ clang libclang-rt-14-dev qt6-base-dev libgl-dev
           libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth imagemagick ccache
           fonts-dejavu-core hunspell-ru desktop-file-utils appstream
-          shared-mime-info qt6-translations-l10n dpkg-dev file)
+          shared-mime-info qt6-translations-l10n dpkg-dev file
+          qt6-svg-dev poppler-utils)
 for arg in "$@"; do
     case "$arg" in
     --bench) packages+=(qxw) ;;

@@ -2,9 +2,14 @@
 #include "grid/CellPainter.h"
 
 #include "platform/PictureBox.h"
+#include "print/PrintedGrid.h"
+#include "text/CodePage.h"
 #include "words/SlotColors.h"
 
 #include <QByteArray>
+#include <QFontMetricsF>
+#include <QPaintDevice>
+#include <QPainter>
 
 #include <iterator>
 
@@ -85,4 +90,111 @@ void CellPainter::slotCell(PictureBox& pic, int cx, int cy, const QColor& inside
         number(pic, cx, cy, n);
     if (lettered)
         pic.printText(letterAt.x(), letterAt.y(), QString(letter));
+}
+
+namespace {
+
+// Runs of like cells along a row or a column, so that a page holds a few long lines and
+// rectangles rather than one per cell.
+template <typename Pred, typename Emit>
+void eachRun(int count, const Pred& included, const Emit& onRun) {
+    for (int i = 0; i < count;) {
+        if (!included(i)) {
+            ++i;
+            continue;
+        }
+        int j = i;
+        while (j + 1 < count && included(j + 1))
+            ++j;
+        onRun(i, j);
+        i = j + 1;
+    }
+}
+
+} // namespace
+
+void CellPainter::paint(QPainter& p, const publish::GridPicture& grid,
+                        const VectorLook& look) const {
+    using publish::CellKind;
+    const int w = grid.width;
+    const int h = grid.height;
+    const auto runRect = [this](int x0, int y0, int x1, int y1) {
+        // Both border lines of the end squares, one pixel wide each.
+        const QRect r = geometry_.square(x0, y0).united(geometry_.square(x1, y1));
+        return QRectF(r.left(), r.top(), r.width(), r.height());
+    };
+    p.save();
+    p.setPen(Qt::NoPen);
+    for (int y = 0; y < h; ++y) {
+        eachRun(
+            w, [&](int x) { return grid.kind(x, y) == CellKind::Block; },
+            [&](int a, int b) { p.fillRect(runRect(a, y, b, y), slotcolor::kBorder); });
+        eachRun(
+            w, [&](int x) { return grid.kind(x, y) == CellKind::Light; },
+            [&](int a, int b) { p.fillRect(runRect(a, y, b, y), slotcolor::kWhite); });
+    }
+
+    // The lines of every light square, a line wherever a light cell lies on either side,
+    // found in the picture's rows and columns (the turned style turns the cells, not them).
+    QPen pen(slotcolor::kBorder, look.lineWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
+    p.setPen(pen);
+    const bool turned = geometry_.turned();
+    const auto light = [&grid, turned](int px, int py) {
+        if (px < 0 || py < 0 || px >= grid.width || py >= grid.height)
+            return false;
+        return turned ? grid.kind(grid.width - 1 - px, grid.height - 1 - py) == CellKind::Light
+                      : grid.kind(px, py) == CellKind::Light;
+    };
+    const int c = geometry_.cellSize();
+    const QPoint origin = geometry_.square(turned ? w - 1 : 0, turned ? h - 1 : 0).topLeft();
+    // Pixel k of the picture is the square [k, k + 1): a line runs through its middle.
+    const auto mid = [](int k) { return k + 0.5; };
+    for (int py = 0; py <= h; ++py)
+        eachRun(
+            w, [&](int px) { return light(px, py - 1) || light(px, py); },
+            [&](int a, int b) {
+                const qreal y = mid(origin.y() + py * c);
+                p.drawLine(QLineF(mid(origin.x() + a * c), y, mid(origin.x() + (b + 1) * c), y));
+            });
+    for (int px = 0; px <= w; ++px)
+        eachRun(
+            h, [&](int py) { return light(px - 1, py) || light(px, py); },
+            [&](int a, int b) {
+                const qreal x = mid(origin.x() + px * c);
+                p.drawLine(QLineF(x, mid(origin.y() + a * c), x, mid(origin.y() + (b + 1) * c)));
+            });
+
+    // Numbers: digits as tall as the pictures' dotted ones, from the same corner.
+    QFont numberFont = look.numberFont;
+    const qreal digitHeight = 7.0 * scale_;
+    const qreal dpi = p.device() ? p.device()->logicalDpiY() : 72.0;
+    {
+        QFont probe = numberFont;
+        probe.setPixelSize(100);
+        const qreal capHeight = QFontMetricsF(probe).capHeight();
+        const qreal pixels = digitHeight * 100.0 / (capHeight > 0 ? capHeight : 72.0);
+        numberFont.setPointSizeF(pixels * 72.0 / dpi);
+    }
+    p.setFont(numberFont);
+    p.setPen(slotcolor::kBorder);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            if (const int n = grid.number(x, y); n > 0) {
+                const QPoint at = geometry_.numberAt(x, y);
+                p.drawText(QPointF(at.x(), at.y() + digitHeight), QString::number(n));
+            }
+
+    // Letters where the screen puts them, in the letter font.
+    p.setFont(look.letterFont);
+    p.setPen(look.letterColor);
+    const QFontMetricsF letterMetrics(look.letterFont);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            if (const unsigned char code = grid.letter(x, y); code != 0) {
+                const QString text(cp1251::toUnicode(code));
+                const int width = qRound(letterMetrics.horizontalAdvance(text));
+                const QPoint at = geometry_.letterAt(x, y, width, look.letterOffset);
+                p.drawText(QPointF(at.x(), at.y() + letterMetrics.ascent()), text);
+            }
+    p.restore();
 }

@@ -4,8 +4,22 @@
 
 #include <QChar>
 #include <QColor>
+#include <QFont>
 
 class PictureBox;
+class QPainter;
+namespace publish {
+struct GridPicture;
+}
+
+// How the grid looks drawn as vectors (print, PDF, SVG), in the geometry's pixels.
+struct VectorLook {
+    QFont numberFont; // its family and weight; the size follows the number size
+    QFont letterFont; // pixel-sized, as the screen shows it
+    QColor letterColor = Qt::black;
+    int letterOffset = 0;
+    qreal lineWidth = 1; // one pixel, as in the pictures
+};
 
 // Draws the grid's cells, the same on the screen, in the export pictures and in the cell-size
 // preview: the square with its border, the slot number and the letter, where the geometry
@@ -34,6 +48,10 @@ public:
     // 0 for none) cut at the square, copied from the picture's finished cells where it can.
     void slotCell(PictureBox& pic, int cx, int cy, const QColor& inside, int n, QChar letter,
                   int letterOffset) const;
+
+    // The whole grid through any painter: the same squares, lines, numbers and letters as the
+    // pictures, with the numbers and letters as text. Outside cells are left as they are.
+    void paint(QPainter& painter, const publish::GridPicture& grid, const VectorLook& look) const;
 
 private:
     FieldGeometry geometry_;
