@@ -31,15 +31,16 @@ constexpr qreal kMillimetresPerInch = 25.4;
 
 // Sizes of the page in millimetres and points.
 constexpr qreal kMarginMm = 15;
-constexpr qreal kGridShare = 0.6;    // of the page's height, at most
-constexpr qreal kLargestCellMm = 12; // a small grid stays a grid, not a poster
-constexpr qreal kSmallestCellMm = 4; // below it the grid takes a page of its own
+constexpr qreal kGridShare = 0.6;          // of the page's height, at most
+constexpr qreal kSmallestGridShare = 0.45; // to keep the lists on the grid's page
+constexpr qreal kLargestCellMm = 12;       // a small grid stays a grid, not a poster
+constexpr qreal kSmallestCellMm = 4;       // below it the grid takes a page of its own
 constexpr qreal kColumnGapMm = 8;
-constexpr qreal kClueGapMm = 0.8;
+constexpr qreal kClueGapMm = 0.5;
 constexpr qreal kTitlePt = 18;
 constexpr qreal kAuthorPt = 12;
-constexpr qreal kHeadingPt = 11;
-constexpr qreal kCluePt = 10;
+constexpr qreal kHeadingPt = 9;
+constexpr qreal kCluePt = 8;
 
 class Page {
 public:
@@ -124,74 +125,93 @@ qreal centred(const Page& page, const QString& text, const QFont& font, qreal to
     return used.bottom();
 }
 
-// The grid centred across the page from `top`, as large as the page allows within
-// `maxHeight`; returns its bottom.
-qreal drawGrid(const Page& page, const CellPainter& cells, const GridPicture& grid,
-               const VectorLook& screenLook, qreal top, qreal maxHeight) {
+// The largest scale from screen pixels to the page that fits the grid within the width and
+// `maxHeight`, a small grid's cells no larger than kLargestCellMm.
+qreal gridScale(const Page& page, const CellPainter& cells, qreal maxHeight) {
     const QSize size = cells.geometry().closedSize();
     const int cell = std::max(cells.geometry().cellSize(), 1);
-    const qreal scale = std::min(
+    return std::min(
         {page.width() / size.width(), maxHeight / size.height(), page.mm(kLargestCellMm) / cell});
+}
+
+// The grid centred across the page from `top` at `scale`; returns where it went.
+QRectF drawGrid(const Page& page, const CellPainter& cells, const GridPicture& grid,
+                const VectorLook& screenLook, qreal top, qreal scale) {
+    const QSize size = cells.geometry().closedSize();
     VectorLook look = screenLook;
     // Thin lines that stay visible on a small cell: about a thirtieth of it.
-    const qreal cellMm = cell * scale / page.mm(1);
+    const qreal cellMm = cells.geometry().cellSize() * scale / page.mm(1);
     look.lineWidth = page.mm(std::clamp(cellMm / 30, 0.1, 0.3)) / scale;
     QPainter& p = page.painter();
+    const QRectF placed((page.width() - size.width() * scale) / 2, top, size.width() * scale,
+                        size.height() * scale);
     p.save();
-    p.translate((page.width() - size.width() * scale) / 2, top);
+    p.translate(placed.topLeft());
     p.scale(scale, scale);
     cells.paint(p, grid, look);
     p.restore();
-    return top + size.height() * scale;
+    return placed;
 }
 
-qreal gridScale(const Page& page, const CellPainter& cells, qreal maxHeight) {
-    const QSize size = cells.geometry().closedSize();
-    return std::min(page.width() / size.width(), maxHeight / size.height());
-}
+// The two lists, each under its heading, laid out within their columns once; they may then be
+// flowed from any top.
+class ColumnList {
+public:
+    ColumnList(const Page& page, const QString& family, int columns,
+               const std::array<QString, 2>& headings,
+               const std::array<std::vector<QString>, 2>& entries,
+               const std::array<std::vector<int>, 2>& numbers)
+        : columns_(columns), gap_(page.mm(kColumnGapMm)),
+          width_((page.width() - gap_ * (columns - 1)) / columns) {
+        const QFont headingFont = textFont(family, kHeadingPt, true);
+        const QFont entryFont = textFont(family, kCluePt, false);
+        const QFontMetricsF entryMetrics(entryFont, &page.device());
+        for (std::size_t d = 0; d < 2; ++d) {
+            if (entries[d].empty())
+                continue;
+            blocks_.push_back(layOut(headings[d], headingFont, page.device(), width_, 0, true));
+            for (std::size_t i = 0; i < entries[d].size(); ++i) {
+                const QString prefix = QString::number(numbers[d][i]) + QStringLiteral(". ");
+                blocks_.push_back(layOut(prefix + entries[d][i], entryFont, page.device(), width_,
+                                         entryMetrics.horizontalAdvance(prefix), false));
+            }
+        }
+        // Whole device pixels for the flow: at printing resolutions a fraction is invisible.
+        for (const Block& b : blocks_)
+            measured_.push_back({static_cast<int>(std::ceil(b.height)), b.heading});
+        frame_.columns = columns;
+        frame_.pageTop = 0;
+        frame_.bottom = static_cast<int>(page.height());
+        frame_.gap = static_cast<int>(page.mm(kClueGapMm));
+    }
 
-// A heading and then one block per entry, flowed from `firstTop` on the current page.
-void flowList(Page& page, const QString& family, int columns, qreal firstTop,
-              const std::array<QString, 2>& headings,
-              const std::array<std::vector<QString>, 2>& entries,
-              const std::array<std::vector<int>, 2>& numbers) {
-    const qreal gap = page.mm(kColumnGapMm);
-    const qreal columnWidth = (page.width() - gap * (columns - 1)) / columns;
-    const QFont headingFont = textFont(family, kHeadingPt, true);
-    const QFont entryFont = textFont(family, kCluePt, false);
-    const QFontMetricsF entryMetrics(entryFont, &page.device());
-    std::vector<Block> blocks;
-    for (std::size_t d = 0; d < 2; ++d) {
-        if (entries[d].empty())
-            continue;
-        blocks.push_back(layOut(headings[d], headingFont, page.device(), columnWidth, 0, true));
-        for (std::size_t i = 0; i < entries[d].size(); ++i) {
-            const QString prefix = QString::number(numbers[d][i]) + QStringLiteral(". ");
-            const qreal indent = entryMetrics.horizontalAdvance(prefix);
-            blocks.push_back(layOut(prefix + entries[d][i], entryFont, page.device(), columnWidth,
-                                    indent, false));
+    // Places from `firstTop` of the current page on; pages counted from it.
+    std::vector<FlowPlace> places(qreal firstTop) const {
+        FlowFrame frame = frame_;
+        frame.firstPageTop = static_cast<int>(std::ceil(firstTop));
+        return flowBlocks(measured_, frame);
+    }
+
+    void draw(Page& page, const std::vector<FlowPlace>& places) const {
+        const int firstPage = page.number();
+        page.painter().setPen(Qt::black);
+        for (std::size_t i = 0; i < blocks_.size(); ++i) {
+            page.moveTo(firstPage + places[i].page);
+            blocks_[i].layout->draw(&page.painter(),
+                                    QPointF(places[i].column * (width_ + gap_), places[i].top));
         }
     }
-    std::vector<FlowBlock> measured;
-    measured.reserve(blocks.size());
-    // Whole device pixels for the flow: at printing resolutions a fraction is invisible.
-    for (const Block& b : blocks)
-        measured.push_back({static_cast<int>(std::ceil(b.height)), b.heading});
-    FlowFrame frame;
-    frame.columns = columns;
-    frame.firstPageTop = static_cast<int>(std::ceil(firstTop));
-    frame.pageTop = 0;
-    frame.bottom = static_cast<int>(page.height());
-    frame.gap = static_cast<int>(page.mm(kClueGapMm));
-    const std::vector<FlowPlace> places = flowBlocks(measured, frame);
-    const int firstPage = page.number();
-    QPainter& p = page.painter();
-    p.setPen(Qt::black);
-    for (std::size_t i = 0; i < blocks.size(); ++i) {
-        page.moveTo(firstPage + places[i].page);
-        // A heading a little apart from the list before it in the same column.
-        blocks[i].layout->draw(&p, QPointF(places[i].column * (columnWidth + gap), places[i].top));
-    }
+
+private:
+    int columns_;
+    qreal gap_, width_;
+    std::vector<Block> blocks_;
+    std::vector<FlowBlock> measured_;
+    FlowFrame frame_;
+};
+
+bool onePage(const std::vector<FlowPlace>& places) {
+    return places.empty() || places.back().page == 0;
 }
 
 } // namespace
@@ -214,11 +234,12 @@ QString textFamily(const QFont& letterFont) {
     return QStringLiteral("DejaVu Sans");
 }
 
-int paintCrossword(QPagedPaintDevice& device, const CrosswordDocument& doc,
-                   const CellPainter& cells, const PrintJob& job) {
+PrintedPages paintCrossword(QPagedPaintDevice& device, const CrosswordDocument& doc,
+                            const CellPainter& cells, const PrintJob& job) {
+    PrintedPages printed;
     QPainter p;
     if (!p.begin(&device))
-        return 0;
+        return printed;
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
     Page page(device, p);
@@ -226,23 +247,33 @@ int paintCrossword(QPagedPaintDevice& device, const CrosswordDocument& doc,
     VectorLook look = job.look;
     look.numberFont = textFont(family, kCluePt, false);
 
-    // Title, author, the grid below them: as large as the width and 60 % of the height let
-    // it be, or the whole rest of the page when that would make its cells too small to read.
+    // Title and author, then the grid and the lists.
     qreal top = centred(page, job.texts.title, textFont(family, kTitlePt, true), 0);
     top = centred(page, job.texts.author, textFont(family, kAuthorPt, false), top + page.mm(1));
     top += page.mm(5);
-    const auto gridAndList = [&](const GridPicture& grid, qreal gridTop, int columns,
-                                 const std::array<QString, 2>& headings,
-                                 const std::array<std::vector<QString>, 2>& entries,
-                                 const std::array<std::vector<int>, 2>& numbers) {
-        const qreal share = page.height() * kGridShare;
+    // The grid as large as the width and about 60 % of the height let it be, a little smaller
+    // when that keeps the lists on its page; or the whole rest of the page when its cells would
+    // be too small to read, the lists then starting on the next page.
+    const auto gridAndList = [&](const GridPicture& grid, qreal gridTop, const ColumnList& list) {
         const int cell = std::max(cells.geometry().cellSize(), 1);
-        const bool ownPage = gridScale(page, cells, share) * cell < page.mm(kSmallestCellMm);
-        const qreal room = ownPage ? page.height() - gridTop : share;
-        const qreal bottom = drawGrid(page, cells, grid, look, gridTop, room);
-        // With a page of its own the lists start on the next one.
-        flowList(page, family, columns, ownPage ? page.height() + 1 : bottom + page.mm(6), headings,
-                 entries, numbers);
+        const QSize size = cells.geometry().closedSize();
+        const qreal room = page.height() - gridTop;
+        qreal scale = gridScale(page, cells, std::min(room, page.height() * kGridShare));
+        const bool ownPage = scale * cell < page.mm(kSmallestCellMm);
+        if (ownPage)
+            scale = gridScale(page, cells, room);
+        const auto listTop = [&](qreal s) { return gridTop + size.height() * s + page.mm(6); };
+        for (qreal share = kGridShare - 0.05; !ownPage && share >= kSmallestGridShare - 1e-9;
+             share -= 0.05) {
+            if (onePage(list.places(listTop(scale))))
+                break;
+            const qreal smaller = gridScale(page, cells, std::min(room, page.height() * share));
+            if (onePage(list.places(listTop(smaller))))
+                scale = smaller;
+        }
+        const QRectF placed = drawGrid(page, cells, grid, look, gridTop, scale);
+        printed.grids.push_back({page.number(), placed});
+        list.draw(page, list.places(ownPage ? page.height() + 1 : listTop(scale)));
     };
 
     const auto clues = clueEntries(doc);
@@ -255,16 +286,19 @@ int paintCrossword(QPagedPaintDevice& device, const CrosswordDocument& doc,
             numbers[d].push_back(e.number);
         }
     const std::array<QString, 2> headings{job.texts.across, job.texts.down};
-    gridAndList(gridPicture(doc, false), top, 2, headings, texts, numbers);
+    gridAndList(gridPicture(doc, false), top,
+                ColumnList(page, family, 2, headings, texts, numbers));
     if (job.answersPage) {
         page.next();
         const qreal answersTop =
             centred(page, job.texts.answers, textFont(family, kTitlePt, true), 0) + page.mm(5);
-        gridAndList(gridPicture(doc, true), answersTop, 3, headings, answers, numbers);
+        // Answers are short: three columns hold them.
+        gridAndList(gridPicture(doc, true), answersTop,
+                    ColumnList(page, family, 3, headings, answers, numbers));
     }
-    const int pages = page.number() + 1;
+    printed.pages = page.number() + 1;
     p.end();
-    return pages;
+    return printed;
 }
 
 namespace {
@@ -312,7 +346,7 @@ FileStatus writeCrosswordPdf(const QString& path, const CrosswordDocument& doc,
         writer.setTitle(job.texts.title);
         writer.setCreator(QStringLiteral("Clueforge"));
         writer.setDocumentXmpMetadata(xmpMetadata(job.texts));
-        if (paintCrossword(writer, doc, painter, job) == 0)
+        if (paintCrossword(writer, doc, painter, job).pages == 0)
             return FileStatus::WriteFailed;
     }
     return saveBytes(path, buffer.data());

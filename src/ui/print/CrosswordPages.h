@@ -3,7 +3,10 @@
 #include "files/FileCommon.h"
 #include "grid/CellPainter.h"
 
+#include <QRectF>
 #include <QString>
+
+#include <vector>
 
 struct CrosswordDocument;
 struct Settings;
@@ -36,11 +39,22 @@ VectorLook vectorLook(const Settings& settings, int letterOffset);
 // DejaVu Sans.
 QString textFamily(const QFont& letterFont);
 
+// Where a grid went: its page (from 0) and its closed field in the device's pixels, from the
+// top-left corner of the page's printable area.
+struct PlacedGrid {
+    int page = 0;
+    QRectF rect;
+};
+
+struct PrintedPages {
+    int pages = 0; // 0 when the device could not be painted on
+    std::vector<PlacedGrid> grids;
+};
+
 // Paints the pages on a printer or a PDF writer, in its page size, orientation and margins.
 // `painter` carries the geometry of the grid in screen pixels (no margin, not turned: the
-// cells are already as the screen shows them). Returns the number of pages, 0 when the device
-// could not be painted on.
-int paintCrossword(QPagedPaintDevice& device, const CrosswordDocument& doc,
+// cells are already as the screen shows them).
+PrintedPages paintCrossword(QPagedPaintDevice& device, const CrosswordDocument& doc,
                    const CellPainter& painter, const PrintJob& job);
 
 // A PDF file of the crossword, A4 portrait with 15 mm margins, its title and author in the

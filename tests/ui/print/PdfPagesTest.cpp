@@ -1,0 +1,193 @@
+// The printed crossword as a PDF, read back with poppler's tools as a newspaper would.
+#include "print/CrosswordPages.h"
+
+#include "grid/FieldGeometry.h"
+#include "platform/PictureBox.h"
+#include "print/PrintedGrid.h"
+#include "text/CodePage.h"
+
+#include "support/FilledCrossword.h"
+#include "support/PrintQt.h"
+
+#include <QImage>
+#include <QPageLayout>
+#include <QPdfWriter>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr int kCell = 20;
+
+// A side × side grid of Cyrillic letters, about one cell in `blackEvery` black and mirrored
+// through the centre, every slot with a clue of a few words to a few lines.
+CrosswordDocument printable(int side, int blackEvery, quint32 seed) {
+    QRandomGenerator random(seed);
+    const QString letters = QStringLiteral(u"АБВГДЕЖЗИКЛМНОПРСТУФХЦЧШЩЭЮЯ");
+    std::vector<QByteArray> rows(static_cast<std::size_t>(side), QByteArray(side, ' '));
+    for (int y = 0; y < side; ++y)
+        for (int x = 0; x < side; ++x) {
+            char& cell = rows[static_cast<std::size_t>(y)][x];
+            const char mirror = rows[static_cast<std::size_t>(side - 1 - y)][side - 1 - x];
+            if (mirror == '#' || (mirror == ' ' && random.bounded(blackEvery) == 0))
+                cell = '#';
+            else
+                cell = cp1251::fromUnicode(QString(letters.at(random.bounded(letters.size()))))[0];
+        }
+    FilledCrossword filled;
+    for (const QByteArray& row : rows)
+        filled.rows.append(row);
+    filled.title = cp1251::fromUnicode(QStringLiteral(u"Весенний кроссворд"));
+    filled.author = cp1251::fromUnicode(QStringLiteral(u"Анна Петрова"));
+    CrosswordDocument doc = filled.build();
+    const QStringList words{QStringLiteral(u"река"),        QStringLiteral(u"в"),
+                            QStringLiteral(u"Сибири"),      QStringLiteral(u"старинный"),
+                            QStringLiteral(u"музыкальный"), QStringLiteral(u"инструмент"),
+                            QStringLiteral(u"герой"),       QStringLiteral(u"романа")};
+    for (int n = 1; n <= doc.NumberedCount; ++n)
+        for (int d = 0; d < 2; ++d) {
+            if (doc.SlotTable.at(n, 2, d) < 1)
+                continue;
+            QString clue = QStringLiteral(u"Загадка %1%2")
+                               .arg(n)
+                               .arg(d == 0 ? QStringLiteral(u"г") : QStringLiteral(u"в"));
+            // Most clues a few words, now and then a long one.
+            const int length =
+                random.bounded(10) == 0 ? random.bounded(6, 13) : random.bounded(1, 5);
+            for (int k = length; k > 0; --k)
+                clue += QLatin1Char(' ') + words.at(random.bounded(words.size()));
+            doc.SlotTexts.set(n, 0, d, cp1251::fromUnicode(clue));
+        }
+    return doc;
+}
+
+publish::PrintJob job(bool answers) {
+    publish::PrintJob j;
+    j.texts = {QStringLiteral(u"Весенний кроссворд"), QStringLiteral(u"Анна Петрова"),
+               QStringLiteral(u"По горизонтали"), QStringLiteral(u"По вертикали"),
+               QStringLiteral(u"Ответы")};
+    j.look.letterFont = QFont(QStringLiteral("DejaVu Sans"));
+    j.look.letterFont.setPixelSize(13);
+    j.look.letterOffset = 3;
+    j.answersPage = answers;
+    return j;
+}
+
+QString run(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    EXPECT_TRUE(process.waitForFinished(60000)) << program.toStdString();
+    EXPECT_EQ(process.exitCode(), 0)
+        << program.toStdString() << ' ' << process.readAllStandardError().toStdString();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// Texts as pdftotext gives them, with every run of blanks and line ends as one blank.
+QString plain(const QString& text) {
+    return text.simplified();
+}
+
+class PdfPages : public testing::Test {
+protected:
+    QTemporaryDir out;
+    PictureBox digits; // unused by vector drawing
+
+    QString write(const CrosswordDocument& doc, bool answers,
+                  const QString& name = QStringLiteral("c.pdf")) {
+        // CLUEFORGE_KEEP_PDF=folder keeps the files for looking at them.
+        const QString keep = qEnvironmentVariable("CLUEFORGE_KEEP_PDF");
+        const QString path =
+            keep.isEmpty()
+                ? out.filePath(name)
+                : keep + QStringLiteral("/%1-%2-%3").arg(doc.GridWidth).arg(answers).arg(name);
+        const CellPainter painter(FieldGeometry(kCell, doc.GridWidth, doc.GridHeight, 0), digits,
+                                  1);
+        EXPECT_EQ(publish::writeCrosswordPdf(path, doc, painter, job(answers)), FileStatus::Ok);
+        return path;
+    }
+
+    int pages(const QString& pdf) {
+        const QString info = run(QStringLiteral("pdfinfo"), {pdf});
+        const auto m = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(info);
+        return m.hasMatch() ? m.captured(1).toInt() : -1;
+    }
+
+    // Every expected text found in the PDF's text, one after the other.
+    void expectInOrder(const QString& pdf, const QStringList& expected) {
+        const QString text = plain(run(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}));
+        qsizetype from = 0;
+        for (const QString& e : expected) {
+            const qsizetype at = text.indexOf(plain(e), from);
+            ASSERT_GE(at, 0) << "missing or out of order: " << e.toStdString();
+            from = at + e.size();
+        }
+    }
+
+    // The title, the author, and each list under its heading, "N. clue" by "N. clue".
+    QStringList expectedTexts(const CrosswordDocument& doc) {
+        const QStringList headings{QStringLiteral(u"По горизонтали"),
+                                   QStringLiteral(u"По вертикали")};
+        QStringList all{QStringLiteral(u"Весенний кроссворд"), QStringLiteral(u"Анна Петрова")};
+        const auto entries = publish::clueEntries(doc);
+        for (std::size_t d = 0; d < 2; ++d) {
+            all << headings[static_cast<qsizetype>(d)];
+            for (const publish::ClueEntry& e : entries[d])
+                all << QString::number(e.number) + QStringLiteral(". ") + cp1251::toUnicode(e.clue);
+        }
+        return all;
+    }
+};
+
+TEST_F(PdfPages, TitleAuthorHeadingsAndEveryClueInOrder) {
+    const CrosswordDocument doc = printable(15, 6, 1);
+    const QString pdf = write(doc, false);
+    expectInOrder(pdf, expectedTexts(doc));
+}
+
+TEST_F(PdfPages, FontsEmbeddedAndMetadataSet) {
+    const QString pdf = write(printable(15, 6, 2), true);
+    const QStringList lines =
+        run(QStringLiteral("pdffonts"), {pdf}).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_GT(lines.size(), 2) << "no fonts listed";
+    // Below the two header lines, one font a line: name type encoding emb sub uni object ID.
+    for (const QString& line : lines.mid(2)) {
+        const QStringList fields = line.simplified().split(QLatin1Char(' '));
+        ASSERT_GE(fields.size(), 7) << line.toStdString();
+        EXPECT_EQ(fields[fields.size() - 5], QStringLiteral("yes"))
+            << "not embedded: " << line.toStdString();
+    }
+    EXPECT_TRUE(plain(run(QStringLiteral("pdfinfo"), {pdf}))
+                    .contains(QStringLiteral(u"Title: Весенний кроссворд")));
+    EXPECT_TRUE(run(QStringLiteral("pdfinfo"), {QStringLiteral("-meta"), pdf})
+                    .contains(QStringLiteral(u"<rdf:li>Анна Петрова</rdf:li>")));
+}
+
+TEST_F(PdfPages, PagesGrowWithTheCluesAndNoneIsLost) {
+    struct Case {
+        int side, blackEvery;
+        bool answers;
+        int pages; // 0: more than one
+    };
+    for (const Case& c : {Case{15, 6, false, 1}, Case{15, 6, true, 2}, Case{33, 5, false, 0},
+                          Case{33, 5, true, 0}}) {
+        const CrosswordDocument doc = printable(c.side, c.blackEvery, 3);
+        const QString pdf = write(doc, c.answers);
+        const int count = pages(pdf);
+        if (c.pages > 0) {
+            EXPECT_EQ(count, c.pages) << c.side << ' ' << c.answers;
+            continue;
+        }
+        int clues = 0;
+        for (const auto& list : publish::clueEntries(doc))
+            clues += static_cast<int>(list.size());
+        EXPECT_GE(clues, 300);
+        EXPECT_GT(count, 2) << clues << " clues";
+        expectInOrder(pdf, expectedTexts(doc));
+    }
+}
+
+} // namespace
