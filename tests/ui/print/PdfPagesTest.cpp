@@ -190,4 +190,96 @@ TEST_F(PdfPages, PagesGrowWithTheCluesAndNoneIsLost) {
     }
 }
 
+// The grid on the rendered first page: black cells black, light cells white inside, and a
+// line along each light cell's edges, where the geometry and the placed rectangle put them.
+TEST_F(PdfPages, RenderedGridMatchesTheGeometry) {
+    struct Case {
+        int side;
+        int dpi;
+        bool ownPage;
+        int cells; // rendered and checked from the top-left corner
+    };
+    for (const Case& c : {Case{15, 150, false, 15}, Case{250, 600, true, 30}}) {
+        const CrosswordDocument doc = printable(c.side, 5, 4);
+        const QString pdf = out.filePath(QStringLiteral("render%1.pdf").arg(c.side));
+        const FieldGeometry geometry(kCell, doc.GridWidth, doc.GridHeight, 0);
+        publish::PrintedPages printed;
+        QRect paintable; // in the writer's pixels, margins rounded as the writer rounds them
+        {
+            QPdfWriter writer(pdf);
+            writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                             QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
+            printed =
+                publish::paintCrossword(writer, doc, CellPainter(geometry, digits, 1), job(false));
+            ASSERT_EQ(printed.grids.size(), 1u);
+            paintable = writer.pageLayout().paintRectPixels(writer.resolution());
+        }
+        // A grid too large for 60 % of the page takes the whole of it.
+        const qreal pageHeight = paintable.height();
+        if (c.ownPage) {
+            EXPECT_GT(printed.grids[0].rect.height(), 0.6 * pageHeight);
+            EXPECT_GT(printed.pages, 1);
+        } else {
+            EXPECT_LE(printed.grids[0].rect.height(), 0.6 * pageHeight);
+        }
+        const QRectF placed = printed.grids[0].rect;
+        const qreal toPage = c.dpi / 1200.0;
+        const qreal scale = placed.width() / geometry.closedSize().width();
+        EXPECT_LE(placed.right(), paintable.width() + 1) << "wider than the page";
+        EXPECT_LE(placed.bottom(), pageHeight + 1) << "taller than the page";
+        // The page pixel of a point in the geometry's pixels.
+        const auto onPage = [&](qreal gx, qreal gy) {
+            return QPoint(qFloor((paintable.left() + placed.left() + gx * scale) * toPage),
+                          qFloor((paintable.top() + placed.top() + gy * scale) * toPage));
+        };
+        // The top-left corner of the grid, `c.cells` cells square, rendered at c.dpi.
+        const QPoint corner = onPage(0, 0) - QPoint(4, 4);
+        const QPoint far = onPage(c.cells * kCell + 1, c.cells * kCell + 1) + QPoint(4, 4);
+        run(QStringLiteral("pdftoppm"),
+            {QStringLiteral("-r"), QString::number(c.dpi), QStringLiteral("-f"),
+             QStringLiteral("1"), QStringLiteral("-singlefile"), QStringLiteral("-x"),
+             QString::number(corner.x()), QStringLiteral("-y"), QString::number(corner.y()),
+             QStringLiteral("-W"), QString::number(far.x() - corner.x()), QStringLiteral("-H"),
+             QString::number(far.y() - corner.y()), QStringLiteral("-png"), pdf,
+             out.filePath(QStringLiteral("page%1").arg(c.side))});
+        const QImage page(out.filePath(QStringLiteral("page%1.png").arg(c.side)));
+        ASSERT_FALSE(page.isNull());
+        const auto at = [&](qreal gx, qreal gy) { return onPage(gx, gy) - corner; };
+        const auto grey = [&page](QPoint p) { return qGray(page.pixel(p)); };
+        // The darkest of a pixel and its neighbours across a line.
+        const auto darkest = [&](QPoint p, bool horizontal) {
+            int g = 255;
+            for (int k = -1; k <= 1; ++k)
+                g = std::min(g, grey(horizontal ? p + QPoint(0, k) : p + QPoint(k, 0)));
+            return g;
+        };
+        const publish::GridPicture grid = publish::gridPicture(doc, false);
+        int blocks = 0, lights = 0;
+        for (int y = 0; y < c.cells; ++y)
+            for (int x = 0; x < c.cells; ++x) {
+                const QRect sq = geometry.square(x, y);
+                const QPoint inside = at(sq.left() + 0.75 * kCell, sq.top() + 0.75 * kCell);
+                switch (grid.kind(x, y)) {
+                case publish::CellKind::Block:
+                    ++blocks;
+                    EXPECT_LT(grey(inside), 80) << x << ',' << y << " should be black";
+                    break;
+                case publish::CellKind::Outside:
+                    EXPECT_GT(grey(inside), 200) << x << ',' << y << " should be blank";
+                    break;
+                case publish::CellKind::Light:
+                    ++lights;
+                    EXPECT_GT(grey(inside), 200) << x << ',' << y << " should be white";
+                    EXPECT_LT(darkest(at(sq.left() + kCell / 2.0, sq.top() + 0.5), true), 140)
+                        << x << ',' << y << " top line";
+                    EXPECT_LT(darkest(at(sq.left() + 0.5, sq.top() + kCell / 2.0), false), 140)
+                        << x << ',' << y << " left line";
+                    break;
+                }
+            }
+        EXPECT_GT(blocks, 0);
+        EXPECT_GT(lights, blocks);
+    }
+}
+
 } // namespace
