@@ -5,6 +5,7 @@
 #include "grid/CrosswordDocument.h"
 #include "grid/LetterFont.h"
 #include "print/ClueFlow.h"
+#include "print/PdfAuthor.h"
 #include "print/PrintedGrid.h"
 #include "text/CodePage.h"
 
@@ -349,6 +350,9 @@ FileStatus writeCrosswordPdf(const QString& path, const CrosswordDocument& doc,
         if (paintCrossword(writer, doc, painter, job).pages == 0)
             return FileStatus::WriteFailed;
     }
+    if (!job.texts.author.isEmpty())
+        if (const auto authored = withPdfAuthor(buffer.data(), job.texts.author))
+            return saveBytes(path, *authored);
     return saveBytes(path, buffer.data());
 }
 
