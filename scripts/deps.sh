@@ -6,7 +6,7 @@ packages=(cmake ninja-build g++ clang libclang-rt-14-dev qt6-base-dev libgl-dev
           libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth imagemagick ccache
           fonts-dejavu-core hunspell-ru desktop-file-utils appstream
           shared-mime-info qt6-translations-l10n dpkg-dev file
-          qt6-svg-dev poppler-utils)
+          qt6-svg-dev poppler-utils chromium)
 for arg in "$@"; do
     case "$arg" in
     --bench) packages+=(qxw) ;;
