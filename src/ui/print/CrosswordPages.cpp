@@ -162,8 +162,7 @@ public:
                const std::array<QString, 2>& headings,
                const std::array<std::vector<QString>, 2>& entries,
                const std::array<std::vector<int>, 2>& numbers)
-        : columns_(columns), gap_(page.mm(kColumnGapMm)),
-          width_((page.width() - gap_ * (columns - 1)) / columns) {
+        : gap_(page.mm(kColumnGapMm)), width_((page.width() - gap_ * (columns - 1)) / columns) {
         const QFont headingFont = textFont(family, kHeadingPt, true);
         const QFont entryFont = textFont(family, kCluePt, false);
         const QFontMetricsF entryMetrics(entryFont, &page.device());
@@ -204,7 +203,6 @@ public:
     }
 
 private:
-    int columns_;
     qreal gap_, width_;
     std::vector<Block> blocks_;
     std::vector<FlowBlock> measured_;
