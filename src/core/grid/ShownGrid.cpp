@@ -70,3 +70,24 @@ void buildShownGrid(CrosswordDocument& doc, int shownStyle) {
         }
     }
 }
+
+std::vector<bool> shownSlotCells(const CrosswordDocument& doc) {
+    const int w = std::max(doc.GridWidth, 0);
+    const int h = std::max(doc.GridHeight, 0);
+    std::vector<bool> covered(static_cast<std::size_t>(w) * static_cast<std::size_t>(h));
+    for (int n = 1; n <= doc.NumberedCount; ++n)
+        for (int d = 0; d <= 1; ++d) {
+            const int c = doc.ShownSlotTable.at(n, 0, d);
+            const int r = doc.ShownSlotTable.at(n, 1, d);
+            const int len = doc.ShownSlotTable.at(n, 2, d);
+            for (int k = 0; k < len; ++k) {
+                const int x = c + (d == 0 ? k : 0);
+                const int y = r + (d == 1 ? k : 0);
+                if (x < 0 || y < 0 || x >= w || y >= h)
+                    break;
+                covered[static_cast<std::size_t>(y) * static_cast<std::size_t>(w) +
+                        static_cast<std::size_t>(x)] = true;
+            }
+        }
+    return covered;
+}

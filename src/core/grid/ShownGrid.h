@@ -2,6 +2,8 @@
 
 #include <QByteArray>
 
+#include <vector>
+
 struct CrosswordDocument;
 
 // Layers of the three-dimensional CellMap.
@@ -28,3 +30,7 @@ QByteArray shownSlotText(const CrosswordDocument& doc, int number, int direction
 // cut. A slot that starts outside the field is not shown; one that runs past the edge is cut
 // at the edge.
 void buildShownGrid(CrosswordDocument& doc, int shownStyle);
+
+// The cells some shown slot passes through, row by row (W × H); a slot's cells beyond the
+// field are left out.
+std::vector<bool> shownSlotCells(const CrosswordDocument& doc);

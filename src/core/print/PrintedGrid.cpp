@@ -18,20 +18,7 @@ GridPicture gridPicture(const CrosswordDocument& doc, bool withLetters) {
     g.kinds.assign(cells, CellKind::Block);
     g.numbers.assign(cells, 0);
     g.letters.assign(cells, 0);
-    std::vector<bool> covered(cells);
-    for (int n = 1; n <= doc.NumberedCount; ++n)
-        for (int d = 0; d <= 1; ++d) {
-            const int c = doc.ShownSlotTable.at(n, 0, d);
-            const int r = doc.ShownSlotTable.at(n, 1, d);
-            const int len = doc.ShownSlotTable.at(n, 2, d);
-            for (int k = 0; k < len; ++k) {
-                const int x = c + (d == 0 ? k : 0);
-                const int y = r + (d == 1 ? k : 0);
-                if (x < 0 || y < 0 || x >= g.width || y >= g.height)
-                    break;
-                covered[g.index(x, y)] = true;
-            }
-        }
+    const std::vector<bool> covered = shownSlotCells(doc);
     for (int x = 0; x < g.width; ++x) {
         for (int y = 0; y < g.height && !covered[g.index(x, y)]; ++y)
             g.kinds[g.index(x, y)] = CellKind::Outside;

@@ -181,22 +181,7 @@ void GridView::paintAllSlots() {
     // covered cell is painted once.
     const int w = doc.GridWidth;
     const int h = doc.GridHeight;
-    std::vector<bool> covered(static_cast<std::size_t>(std::max(w, 0)) *
-                              static_cast<std::size_t>(std::max(h, 0)));
-    for (int n = 1; n <= doc.NumberedCount; ++n)
-        for (int d = 0; d <= 1; ++d) {
-            const int c = doc.ShownSlotTable.at(n, 0, d);
-            const int r = doc.ShownSlotTable.at(n, 1, d);
-            const int len = doc.ShownSlotTable.at(n, 2, d);
-            for (int k = 0; k < len; ++k) {
-                const int x = c + (d == 0 ? k : 0);
-                const int y = r + (d == 1 ? k : 0);
-                if (x < 0 || y < 0 || x >= w || y >= h)
-                    break;
-                covered[static_cast<std::size_t>(y) * static_cast<std::size_t>(w) +
-                        static_cast<std::size_t>(x)] = true;
-            }
-        }
+    const std::vector<bool> covered = shownSlotCells(doc);
     {
         const CellPainter painter = cellPainter(fieldGeometry());
         const PictureBox::Batch batch(*picPole_);
