@@ -1,6 +1,6 @@
-// The SVG grid against the export's grid picture at the same cell size: drawn by Qt's SVG
-// renderer and by a browser, it must be the same picture within anti-aliasing, the slot
-// numbers being text where the picture has dotted digits.
+// The SVG grid, empty and filled, against the export's grid and answers pictures at the same
+// cell size: drawn by Qt's SVG renderer and by a browser, it must be the same picture within
+// anti-aliasing, its numbers and letters text drawn by another engine.
 #include "export/HtmlPage.h"
 #include "grid/FieldGeometry.h"
 #include "grid/GridView.h"
@@ -19,7 +19,9 @@
 #include <QUrl>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -60,26 +62,35 @@ FilledCrossword filledPattern() {
     return f;
 }
 
-// Where a slot number's ink may lie: the export picture's dotted digits, 5 × 7 pixels each at
-// number size 1, and the text that replaces them, as tall but a pixel per digit and size wider
-// (a font's digit is about 0.64 of its em, its capital 0.73), with a pixel around for the
-// smoothed edges.
-struct NumberBox {
+// Where text stands for the picture's own drawing: compared by its ink, not pixel by pixel.
+enum class Ink { Number, Letter };
+struct InkBox {
     QRect rect;
-    int number;
+    Ink ink;
+    QString what; // for the message
 };
 
-std::vector<NumberBox> numberBoxes(const CrosswordDocument& doc, const FieldGeometry& geometry,
-                                   int scale) {
-    std::vector<NumberBox> boxes;
+// A slot number's: the export picture's dotted digits, 5 × 7 pixels each at number size 1,
+// and the text that replaces them, as tall but a pixel per digit and size wider (a font's
+// digit is about 0.64 of its em, its capital 0.73), with a pixel around for the smoothed
+// edges. A letter's: the inside of its cell.
+std::vector<InkBox> inkBoxes(const CrosswordDocument& doc, const FieldGeometry& geometry, int scale,
+                             bool letters) {
+    std::vector<InkBox> boxes;
+    const QRect picture(QPoint(0, 0), geometry.closedSize());
     for (int y = 0; y < doc.GridHeight; ++y)
-        for (int x = 0; x < doc.GridWidth; ++x)
+        for (int x = 0; x < doc.GridWidth; ++x) {
+            const QString cell = QStringLiteral(" in %1,%2").arg(x).arg(y);
             if (const int n = doc.CellMap.at(x, y, layer::kNumber); n > 0) {
                 const int digits = static_cast<int>(QByteArray::number(n).size());
                 const QRect dotted(geometry.numberAt(x, y), QSize(5 * scale * digits, 7 * scale));
-                const QRect picture(QPoint(0, 0), geometry.closedSize());
-                boxes.push_back({dotted.adjusted(-1, -1, scale * digits + 1, 1) & picture, n});
+                boxes.push_back({dotted.adjusted(-1, -1, scale * digits + 1, 1) & picture,
+                                 Ink::Number, QString::number(n) + cell});
             }
+            if (letters && doc.CellMap.at(x, y, layer::kLetter) > 0)
+                boxes.push_back(
+                    {geometry.inside(x, y), Ink::Letter, QStringLiteral("letter") + cell});
+        }
     return boxes;
 }
 
@@ -90,32 +101,47 @@ bool differs(QRgb a, QRgb b) {
 }
 
 bool dark(QRgb p) {
-    return qGray(p) < 128;
+    return qRed(p) < 128 && qGreen(p) < 128 && qBlue(p) < 128;
 }
 
-int darkPixels(const QImage& image, const QRect& rect) {
-    int count = 0;
+// Numbers are black, the letters red (see GridSvg::author).
+bool inked(QRgb p, Ink ink) {
+    return ink == Ink::Number ? dark(p) : qRed(p) - std::max(qGreen(p), qBlue(p)) > 64;
+}
+
+struct InkSpot {
+    int pixels = 0;
+    QPointF centre;
+};
+
+InkSpot inkIn(const QImage& image, const QRect& rect, Ink ink) {
+    InkSpot spot;
     for (int y = rect.top(); y <= rect.bottom(); ++y)
         for (int x = rect.left(); x <= rect.right(); ++x)
-            count += dark(image.pixel(x, y)) ? 1 : 0;
-    return count;
+            if (inked(image.pixel(x, y), ink)) {
+                ++spot.pixels;
+                spot.centre += QPointF(x, y);
+            }
+    if (spot.pixels > 0)
+        spot.centre /= spot.pixels;
+    return spot;
 }
 
-// How a rendering of the SVG differs from the export picture: away from the numbers, pixel by
-// pixel; in a number's box, by its ink.
+// How a rendering of the SVG differs from the export picture: away from the texts, pixel by
+// pixel; in a text's box, by its ink.
 struct Difference {
     int pixels = 0;
     QPoint first{-1, -1};
-    QStringList numbers; // those whose ink is not alike
+    QStringList texts; // those whose ink is not alike
 };
 
 Difference compared(const QImage& rendered, const QImage& bitmap,
-                    const std::vector<NumberBox>& boxes) {
+                    const std::vector<InkBox>& boxes) {
     Difference d;
     const QImage a = rendered.convertToFormat(QImage::Format_RGB32);
     const QImage b = bitmap.convertToFormat(QImage::Format_RGB32);
     std::vector<bool> inBox(static_cast<std::size_t>(a.width() * a.height()));
-    for (const NumberBox& box : boxes)
+    for (const InkBox& box : boxes)
         for (int y = box.rect.top(); y <= box.rect.bottom(); ++y)
             for (int x = box.rect.left(); x <= box.rect.right(); ++x)
                 inBox[static_cast<std::size_t>(y * a.width() + x)] = true;
@@ -124,18 +150,27 @@ Difference compared(const QImage& rendered, const QImage& bitmap,
             if (!inBox[static_cast<std::size_t>(y * a.width() + x)] &&
                 differs(a.pixel(x, y), b.pixel(x, y)) && d.pixels++ == 0)
                 d.first = QPoint(x, y);
-    for (const NumberBox& box : boxes) {
-        const int ours = darkPixels(a, box.rect);
-        const int theirs = darkPixels(b, box.rect);
-        // The text's strokes against the dotted digits: as much ink within a factor of two
-        // (they differ by a third at most), so that a lost digit shows.
-        if (ours * 2 < theirs || ours > theirs * 2)
-            d.numbers << QStringLiteral("%1 at %2,%3: %4 dark pixels, the picture %5")
-                             .arg(box.number)
-                             .arg(box.rect.x())
-                             .arg(box.rect.y())
-                             .arg(ours)
-                             .arg(theirs);
+    for (const InkBox& box : boxes) {
+        const InkSpot ours = inkIn(a, box.rect, box.ink);
+        const InkSpot theirs = inkIn(b, box.rect, box.ink);
+        // As much ink within a factor of two (the text's strokes differ from the dotted digits
+        // by a third at most, the letters by a quarter), so that a lost digit shows.
+        if (ours.pixels * 2 < theirs.pixels || ours.pixels > theirs.pixels * 2)
+            d.texts << QStringLiteral("%1: %2 pixels of ink, the picture %3")
+                           .arg(box.what)
+                           .arg(ours.pixels)
+                           .arg(theirs.pixels);
+        // A letter in the same font at the same place: the ink's centre within two pixels (Qt
+        // puts it within three quarters of one, a browser's text engine within 1.7), where a
+        // letter placed without its offset or alignment lies several off. The numbers' text is
+        // wider than the dotted digits, so its centre lies further right.
+        const QPointF off = ours.centre - theirs.centre;
+        if (box.ink == Ink::Letter && ours.pixels > 0 && theirs.pixels > 0 &&
+            std::hypot(off.x(), off.y()) > 2)
+            d.texts << QStringLiteral("%1: the ink's centre %2,%3 pixels off")
+                           .arg(box.what)
+                           .arg(off.x(), 0, 'f', 1)
+                           .arg(off.y(), 0, 'f', 1);
     }
     return d;
 }
@@ -147,13 +182,13 @@ int allowedPixels(int cellSize) {
 }
 
 void expectSamePicture(const QImage& rendered, const QImage& bitmap,
-                       const std::vector<NumberBox>& boxes, int cellSize) {
+                       const std::vector<InkBox>& boxes, int cellSize) {
     ASSERT_EQ(rendered.size(), bitmap.size());
     const Difference d = compared(rendered, bitmap, boxes);
     EXPECT_LT(d.pixels, allowedPixels(cellSize))
-        << "pixels differing away from the numbers, the first at " << d.first.x() << ","
+        << "pixels differing away from the texts, the first at " << d.first.x() << ","
         << d.first.y();
-    EXPECT_TRUE(d.numbers.isEmpty()) << d.numbers.join(QStringLiteral("; ")).toStdString();
+    EXPECT_TRUE(d.texts.isEmpty()) << d.texts.join(QStringLiteral("; ")).toStdString();
 }
 
 // How a renderer draws the SVG file at `size`: a null image, with the reason in `error`, when it
@@ -229,6 +264,7 @@ protected:
         s.CellSize = sizes.cellSize;
         s.NumberSize = sizes.numberSize;
         s.ChosenStyle = 0;
+        s.LetterColor = 0x0000FF; // pure red, told apart from the black numbers
         program.form->NewFont();
         CrosswordDocument& doc = program.state.session.documentForSetup();
         doc = filledPattern().build();
@@ -237,15 +273,16 @@ protected:
         program.form->UpdateControlsForMode();
     }
 
-    // The grid picture of the window's HTML export, in files of its own.
-    QImage exportedGrid() {
+    // The grid or the answers picture of the window's HTML export, in files of its own.
+    QImage exported(bool answers) {
         const QString page = out.filePath(QStringLiteral("x%1.htm").arg(++exports_));
         program.fake.paths.push_back(page);
         program.form->CopyKross();
         for (const auto& m : program.fake.messages)
             ADD_FAILURE() << m.text.toStdString();
         program.fake.messages.clear();
-        return QImage(exportNames(page).gridPicture);
+        const ExportNames names = exportNames(page);
+        return QImage(answers ? names.answersPicture : names.gridPicture);
     }
 
     FieldGeometry svgGeometry() const {
@@ -253,32 +290,35 @@ protected:
                              program.state.doc().GridHeight, 0, false);
     }
 
-    // The empty grid as the SVG writer writes it.
-    QString writtenSvg() {
+    // The grid, empty or filled, as the SVG writer writes it.
+    QString writtenSvg(bool filled) {
         const QString path = out.filePath(QStringLiteral("grid.svg"));
         const CellPainter painter = program.form->gridView()->cellPainter(svgGeometry());
         EXPECT_EQ(publish::writeGridSvg(
                       path, program.state.doc(), painter,
                       publish::vectorLook(program.state.settings, program.form->letterOffset()),
-                      false, QStringLiteral("x")),
+                      filled, QStringLiteral("x")),
                   FileStatus::Ok);
         return path;
     }
 
-    std::vector<NumberBox> boxes() const {
-        return numberBoxes(program.state.doc(), svgGeometry(), program.state.settings.NumberSize);
+    std::vector<InkBox> boxes(bool letters) const {
+        return inkBoxes(program.state.doc(), svgGeometry(), program.state.settings.NumberSize,
+                        letters);
     }
 
-    void expectRenderedAsExported(const Sizes& sizes, Renderer render) {
-        SCOPED_TRACE(testing::Message() << "cell " << sizes.cellSize << " number "
-                                        << sizes.numberSize << " style " << sizes.shownStyle);
+    // The empty SVG against the grid picture, the filled one against the answers picture.
+    void expectRenderedAsExported(const Sizes& sizes, bool filled, Renderer render) {
+        SCOPED_TRACE(testing::Message()
+                     << "cell " << sizes.cellSize << " number " << sizes.numberSize << " style "
+                     << sizes.shownStyle << (filled ? " filled" : " empty"));
         author(sizes);
-        const QImage bitmap = exportedGrid();
+        const QImage bitmap = exported(filled);
         ASSERT_EQ(bitmap.size(), svgGeometry().closedSize());
         QString error;
-        const QImage rendered = render(writtenSvg(), bitmap.size(), error);
+        const QImage rendered = render(writtenSvg(filled), bitmap.size(), error);
         ASSERT_FALSE(rendered.isNull()) << error.toStdString();
-        expectSamePicture(rendered, bitmap, boxes(), sizes.cellSize);
+        expectSamePicture(rendered, bitmap, boxes(filled), sizes.cellSize);
     }
 
 private:
@@ -292,50 +332,71 @@ private:
 // the SVG keeps the screen's orientation where the export turns its pictures back.
 TEST_F(GridSvg, QtRendersTheExportPicture) {
     for (const Sizes& sizes : {Sizes{20, 1, 0}, Sizes{31, 3, 0}, Sizes{31, 1, 0}, Sizes{20, 3, 1}})
-        expectRenderedAsExported(sizes, renderedByQt);
+        for (const bool filled : {false, true})
+            expectRenderedAsExported(sizes, filled, renderedByQt);
 }
 
-// The comparison catches what it is for: the picture one pixel off, one cell's line one pixel
-// off, a black cell lost.
-TEST_F(GridSvg, ComparisonCatchesAShiftALineAndALostBlackCell) {
+// The comparison catches what it is for, on the answers picture against itself spoilt: the
+// picture one pixel off, one cell's line one pixel off, a black cell lost, a number lost, a
+// letter three pixels off.
+TEST_F(GridSvg, ComparisonCatchesWhatIsOff) {
     constexpr int c = 20;
     author({c, 1, 0});
-    const QImage bitmap = exportedGrid().convertToFormat(QImage::Format_RGB32);
-    ASSERT_EQ(compared(bitmap, bitmap, boxes()).pixels, 0);
+    const QImage bitmap = exported(true).convertToFormat(QImage::Format_RGB32);
+    const std::vector<InkBox> inks = boxes(true);
+    ASSERT_EQ(compared(bitmap, bitmap, inks).pixels, 0);
     const FieldGeometry geometry = svgGeometry();
+    struct Spoilt {
+        const char* what;
+        QImage image;
+    };
+    std::vector<Spoilt> spoilt;
 
-    QImage shifted(bitmap.size(), QImage::Format_RGB32);
-    shifted.fill(Qt::white);
-    QPainter(&shifted).drawImage(1, 0, bitmap);
+    spoilt.push_back({"shifted", QImage(bitmap.size(), QImage::Format_RGB32)});
+    spoilt.back().image.fill(Qt::white);
+    QPainter(&spoilt.back().image).drawImage(1, 0, bitmap);
 
     // The line between the lettered cells (3, 4) and (4, 4), moved right.
-    QImage line = bitmap;
+    spoilt.push_back({"line", bitmap});
     const QRect left = geometry.square(3, 4);
     ASSERT_EQ(geometry.square(4, 4).left(), left.right());
     for (int y = left.top() + 1; y < left.bottom(); ++y) {
-        ASSERT_TRUE(dark(line.pixel(left.right(), y)));
-        line.setPixel(left.right(), y, qRgb(255, 255, 255));
-        line.setPixel(left.right() + 1, y, qRgb(0, 0, 0));
+        ASSERT_TRUE(dark(bitmap.pixel(left.right(), y)));
+        spoilt.back().image.setPixel(left.right(), y, qRgb(255, 255, 255));
+        spoilt.back().image.setPixel(left.right() + 1, y, qRgb(0, 0, 0));
     }
 
-    QImage lost = bitmap;
+    spoilt.push_back({"black cell", bitmap});
     const QRect black = geometry.inside(1, 1);
     ASSERT_TRUE(dark(bitmap.pixel(black.center())));
-    QPainter(&lost).fillRect(black, Qt::white);
+    QPainter(&spoilt.back().image).fillRect(black, Qt::white);
 
-    for (const QImage* wrong : {&shifted, &line, &lost})
-        EXPECT_GE(compared(*wrong, bitmap, boxes()).pixels, allowedPixels(c))
-            << (wrong == &shifted ? "shifted"
-                : wrong == &line  ? "line"
-                                  : "black cell");
+    spoilt.push_back({"number", bitmap}); // 1 in (1, 0)
+    QPainter(&spoilt.back().image).fillRect(QRect(geometry.numberAt(1, 0), QSize(5, 7)), Qt::white);
+
+    spoilt.push_back({"letter", bitmap});
+    const QRect inside = geometry.inside(4, 4);
+    {
+        QPainter p(&spoilt.back().image);
+        p.setClipRect(inside);
+        p.fillRect(inside, Qt::white);
+        p.drawImage(inside.topLeft() - QPoint(3, 0), bitmap.copy(inside));
+    }
+
+    for (const Spoilt& wrong : spoilt) {
+        const Difference d = compared(wrong.image, bitmap, inks);
+        EXPECT_TRUE(d.pixels >= allowedPixels(c) || !d.texts.isEmpty()) << wrong.what;
+    }
 }
 
-// As a browser shows the file: the same picture at the same size, classic and turned.
+// As a browser shows the file: the same picture at the same size, classic and empty, turned
+// and filled.
 TEST_F(GridSvg, ChromiumRendersTheExportPicture) {
     if (qEnvironmentVariableIsSet("CLUEFORGE_NO_CHROMIUM"))
         GTEST_SKIP() << "CLUEFORGE_NO_CHROMIUM is set";
-    for (const Sizes& sizes : {Sizes{20, 1, 0}, Sizes{31, 3, 1}}) {
-        expectRenderedAsExported(sizes, renderedByChromium);
+    for (const auto& [sizes, filled] :
+         {std::pair{Sizes{20, 1, 0}, false}, {Sizes{31, 3, 1}, true}}) {
+        expectRenderedAsExported(sizes, filled, renderedByChromium);
         if (HasFatalFailure())
             return; // no browser: once is enough
     }
