@@ -1,6 +1,11 @@
 #include "BenchCrosswords.h"
 
 #include "grid/GridAnalysis.h"
+#include "text/CodePage.h"
+
+#include <QString>
+
+#include <iterator>
 
 #include <random>
 
@@ -49,6 +54,37 @@ CrosswordDocument answeredPattern(int side, bool withClues) {
     doc.Scramble = BuildScrambleTables(doc.CrosswordTitle);
     doc.CrosswordAuthor = "Author";
     doc.CrosswordPassword = ScrambleText(doc.Scramble, "secret");
+    return doc;
+}
+
+CrosswordDocument cluedPattern(int side) {
+    CrosswordDocument doc = answeredPattern(side, false);
+    static const char16_t* const words[] = {
+        u"старинный",   u"город",     u"на",       u"реке",    u"музыкальный", u"инструмент",
+        u"с",           u"тремя",     u"струнами", u"птица",   u"семейства",   u"врановых",
+        u"часть",       u"света",     u"бог",      u"морей",   u"единица",     u"измерения",
+        u"площади",     u"в",         u"романе",   u"героиня", u"известного",  u"поэта",
+        u"французский", u"живописец", u"горный",   u"хребет",  u"Азии",        u"созвездие",
+        u"северного",   u"полушария", u"и",        u"его",     u"звезда",      u"древний"};
+    std::mt19937 random(20240613u);
+    std::uniform_int_distribution<int> length(30, 60);
+    std::uniform_int_distribution<std::size_t> pick(0, std::size(words) - 1);
+    for (int n = 1; n <= doc.NumberedCount; ++n)
+        for (int d = 0; d <= 1; ++d) {
+            if (doc.SlotTable.at(n, 2, d) <= 0)
+                continue;
+            const int wanted = length(random);
+            QString clue;
+            // Whole words up to the wanted length, never past 60 characters.
+            while (clue.size() < wanted) {
+                const QString word = QString::fromUtf16(words[pick(random)]);
+                if (clue.size() + 1 + word.size() > 60)
+                    break;
+                clue += (clue.isEmpty() ? QString() : QStringLiteral(" ")) + word;
+            }
+            clue[0] = clue[0].toUpper();
+            doc.SlotTexts.set(n, 0, d, cp1251::fromUnicode(clue));
+        }
     return doc;
 }
 

@@ -14,4 +14,7 @@ CrosswordDocument drawnPattern(int side);
 // titled and with author and password as the properties dialog sets them.
 CrosswordDocument answeredPattern(int side, bool withClues = true);
 
+// The same with clues as printed lists show them: Russian words, 30 to 60 characters each.
+CrosswordDocument cluedPattern(int side);
+
 } // namespace bench
