@@ -128,7 +128,20 @@ void CellPainter::paint(QPainter& p, const publish::GridPicture& grid,
     for (int y = 0; y < h; ++y) {
         eachRun(
             w, [&](int x) { return grid.kind(x, y) == CellKind::Block; },
-            [&](int a, int b) { p.fillRect(runRect(a, y, b, y), slotcolor::kBorder); });
+            [&](int a, int b) {
+                // The pictures paint an outside cell white over the line it shares with a
+                // black one (outside cells meet black ones only side by side).
+                QRectF r = runRect(a, y, b, y);
+                for (const int n : {a - 1, b + 1}) {
+                    if (n < 0 || n >= w || grid.kind(n, y) != CellKind::Outside)
+                        continue;
+                    if (geometry_.square(n, y).left() < r.left())
+                        r.setLeft(r.left() + 1);
+                    else
+                        r.setRight(r.right() - 1);
+                }
+                p.fillRect(r, slotcolor::kBorder);
+            });
         eachRun(
             w, [&](int x) { return grid.kind(x, y) == CellKind::Light; },
             [&](int a, int b) { p.fillRect(runRect(a, y, b, y), slotcolor::kWhite); });

@@ -218,7 +218,11 @@ bool onePage(const std::vector<FlowPlace>& places) {
 VectorLook vectorLook(const Settings& settings, int letterOffset) {
     VectorLook look;
     look.letterFont = letterfont::fontOf(settings);
-    look.letterFont.setPixelSize(QFontInfo(look.letterFont).pixelSize());
+    // The family the desktop found for the settings' name, which a browser or printer may not
+    // know (an SVG names it).
+    const QFontInfo found(look.letterFont);
+    look.letterFont.setFamily(found.family());
+    look.letterFont.setPixelSize(found.pixelSize());
     look.letterColor = letterfont::colorOf(settings.LetterColor);
     look.letterOffset = letterOffset;
     look.numberFont = QFont(textFamily(look.letterFont));
@@ -363,6 +367,8 @@ FileStatus writeGridSvg(const QString& path, const CrosswordDocument& doc,
         QSvgGenerator svg;
         svg.setOutputDevice(&buffer);
         const QSize size = painter.geometry().closedSize();
+        // CSS pixels: a browser shows the picture at the bitmap's size.
+        svg.setResolution(96);
         svg.setSize(size);
         svg.setViewBox(QRect(QPoint(0, 0), size));
         svg.setTitle(title);
