@@ -22,13 +22,13 @@ class PictureBox;
 class WrapCheckBox;
 class frmFindWord;
 class frmPrintOptions;
-enum class PrintOutput;
 class frmSuggest;
 class QAction;
 class QLabel;
 class QLineEdit;
 class QMenu;
 class QPushButton;
+enum class PrintOutput;
 namespace publish {
 struct PrintJob;
 }
