@@ -33,6 +33,10 @@ public:
     void setLanguage(const QString&) override {}
     // No dialog of the window is wanted here: each is cancelled unseen.
     int runDialog(QDialog&) override { return 0; }
+    platform::PrintResult print(QWidget*, const QString&,
+                                const std::function<bool(QPagedPaintDevice&)>&) override {
+        return platform::PrintResult::Cancelled;
+    }
 };
 
 // The main window on an empty program folder with the default settings (cell size 20), never

@@ -3,6 +3,7 @@
 #include "grid/GridAnalysis.h"
 #include "grid/ShownGrid.h"
 #include "grid/SlotWalk.h"
+#include "support/Crosswords.h"
 #include "support/GridPattern.h"
 #include "words/Placement.h"
 
@@ -30,4 +31,18 @@ CrosswordDocument FilledCrossword::build() const {
     doc.CrosswordAuthor = author;
     doc.CrosswordPassword = ScrambleText(doc.Scramble, password);
     return doc;
+}
+
+FilledCrossword houseCrossword(int noAnswers) {
+    using fixtures::cp;
+    FilledCrossword c;
+    c.rows = {cp(u"КОТ"), cp(u"И#О"), cp(u"ТОК")};
+    c.clues = {{cp(u"КОТ"), cp(u"Домашний зверь")},
+               {cp(u"КИТ"), cp(u"Морской великан")},
+               {cp(u"ТОК"), cp(u"Электрический ...")}};
+    c.title = cp(u"Дом");
+    c.author = cp(u"Иванов");
+    c.password = cp(u"Секрет");
+    c.noAnswers = noAnswers;
+    return c;
 }

@@ -21,3 +21,7 @@ struct FilledCrossword {
 
     CrosswordDocument build() const;
 };
+
+// The 3 × 3 crossword with a black centre: КОТ and ТОК across, КИТ and ТОК down, each with its
+// clue; "Дом" by "Иванов", password "Секрет".
+FilledCrossword houseCrossword(int noAnswers = 0);

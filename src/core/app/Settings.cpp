@@ -48,7 +48,7 @@ bool isNullDevice(const QString& path) {
 } // namespace
 
 void readSettings(QIODevice& device, Settings& settings) {
-    // Eleven fields of at most 4096 bytes; nothing further is read.
+    // Twelve fields of at most 4096 bytes; nothing further is read.
     seqtext::SequentialReader in(device, 4096, 64 * 1024);
     const auto version = in.readTextField();
     if (!version || *version != Settings::kVersion)
@@ -68,6 +68,7 @@ void readSettings(QIODevice& device, Settings& settings) {
     readInt(in, s.CellSize);
     readInt(in, s.NumberSize);
     readInt(in, s.ChosenStyle);
+    readBoolean(in, s.PrintAnswers);
 
     // A hand-edited file must not give the drawing code values it cannot use.
     if (!gridlimits::cellSizeAllowed(s.CellSize))
@@ -103,6 +104,8 @@ bool writeSettings(QIODevice& device, const Settings& s) {
     out.writeNumberLine(s.CellSize);
     out.writeNumberLine(s.NumberSize);
     out.writeNumberLine(s.ChosenStyle);
+    if (s.PrintAnswers)
+        out.writeBooleanLine(true);
     return out.finish();
 }
 

@@ -20,6 +20,8 @@ struct Settings {
     int CellSize = 20;
     int NumberSize = 1;
     int ChosenStyle = 0;
+    // Printed and PDF crosswords end with a page of their answers.
+    bool PrintAnswers = false;
 
     bool operator==(const Settings&) const = default;
 };
@@ -27,13 +29,14 @@ struct Settings {
 // Reads the settings over the defaults in `settings`. A file of another version is ignored as a
 // whole; a value that cannot be read keeps what it would replace; values the program cannot use
 // (a cell size below 1, a number size outside 1 to 3, a style other than 0 or 1) fall back to
-// the defaults.
+// the defaults. A twelfth field, PrintAnswers, is optional; earlier copies stop after eleven.
 void readSettings(QIODevice& device, Settings& settings);
 
 // Reads ProgramFolder + "Clueforge.ini" when it can be opened; otherwise keeps the defaults.
 void readSettingsFile(const QString& programFolder, Settings& settings);
 
-// Writes the eleven lines. Returns false when a write failed.
+// Writes the eleven lines, and a twelfth only while PrintAnswers is on: the file of a user who
+// never turned it on stays the one earlier copies write. Returns false when a write failed.
 bool writeSettings(QIODevice& device, const Settings& settings);
 
 enum class SettingsWriteResult { Ok, AccessDenied, Failed };

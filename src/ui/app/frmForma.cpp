@@ -42,6 +42,7 @@ frmForma::frmForma(AppState& state, platform::Platform& platform, QWidget* paren
     connectWordHandlers();
     connectFileHandlers();
     connectFillHandlers();
+    connectPrintHandlers();
     // The controls follow the mode, whichever command changed it.
     connect(&state_.session, &CrosswordSession::modeChanged, this,
             [this] { UpdateControlsForMode(); });
@@ -69,6 +70,9 @@ void frmForma::createMenus() {
     KrossFoundWord = namedAction(Kross, "KrossFoundWord");
     KrossDelOtwet = namedAction(Kross, "KrossDelOtwet");
     KrossCopyWord = namedAction(Kross, "KrossCopyWord");
+    KrossPrint = namedAction(Kross, "KrossPrint");
+    KrossPdf = namedAction(Kross, "KrossPdf");
+    KrossSvg = namedAction(Kross, "KrossSvg");
     KrossFillSep = named(Kross->addSeparator(), "KrossFillSep");
     KrossFill = namedAction(Kross, "KrossFill");
     KrossFillAgain = namedAction(Kross, "KrossFillAgain");
@@ -188,7 +192,8 @@ void frmForma::UpdateControlsForMode() {
     const std::pair<unsigned, QAction*> actions[] = {
         {kSave, FileSave},          {kSaveAs, FileSaveAs},        {kChange, KrossChange},
         {kAbout, KrossAbout},       {kFoundWord, KrossFoundWord}, {kDeleteAnswer, KrossDelOtwet},
-        {kCopyWord, KrossCopyWord}, {kCellSize, OptionsRazmerKF}, {kFill, KrossFill},
+        {kCopyWord, KrossCopyWord}, {kCopyWord, KrossPrint},      {kCopyWord, KrossPdf},
+        {kCopyWord, KrossSvg},      {kCellSize, OptionsRazmerKF}, {kFill, KrossFill},
         {kFill, KrossFillAgain},    {kFill, KrossSuggest},
     };
     for (const auto& [bit, action] : actions)

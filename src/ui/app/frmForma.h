@@ -13,18 +13,25 @@
 #include <chrono>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <vector>
 
+class CellPainter;
 class GridView;
 class PictureBox;
 class WrapCheckBox;
 class frmFindWord;
+class frmPrintOptions;
 class frmSuggest;
 class QAction;
 class QLabel;
 class QLineEdit;
 class QMenu;
 class QPushButton;
+enum class PrintOutput;
+namespace publish {
+struct PrintJob;
+}
 
 // The main window: a 155-pixel control panel on the left and the grid viewport beside it.
 // Which controls show and which menu items are enabled follows EditMode alone.
@@ -74,6 +81,9 @@ public:
     QAction* KrossFoundWord = nullptr;
     QAction* KrossDelOtwet = nullptr;
     QAction* KrossCopyWord = nullptr;
+    QAction* KrossPrint = nullptr;
+    QAction* KrossPdf = nullptr;
+    QAction* KrossSvg = nullptr;
     QAction* KrossFillSep = nullptr;
     QAction* KrossFill = nullptr;
     QAction* KrossFillAgain = nullptr;
@@ -232,6 +242,11 @@ private:
 public:
     // Writes the crossword as an HTML page with its grid picture and its answers picture.
     void CopyKross();
+    // The crossword on the printer, as a PDF document, its grid as an SVG picture; each asks
+    // its options first (export/PrintM.cpp).
+    void printCrossword();
+    void exportPdf();
+    void exportSvg();
     // Handed back to the font dialog only: never applied to a picture, never stored.
     bool LetterFontStrikethrough = false;
 
@@ -283,6 +298,23 @@ private:
     // A failure or question about a file: the File menu's caption, a blank and the rest.
     QByteArray fileMenuText(const QByteArray& rest) const;
     void KrossCopyWord_Click();
+    void connectPrintHandlers();
+    void applyPrintCaptions();
+    // The printed crossword's grid, texts and look; with its answers page when asked.
+    CellPainter printCellPainter();
+    publish::PrintJob printJob(bool answersPage);
+    // The options of a print or export of the author's crossword, titled after the command,
+    // once the typed clue is stored; null in other modes or when they were cancelled.
+    std::unique_ptr<frmPrintOptions> askPrintOptions(PrintOutput output, const QAction* command);
+    // The Save dialog of an export, ext (".pdf") added to a file name without a dot, the
+    // question before an existing file is replaced, then write and its failure reported.
+    void exportFile(const char* description, const char* patterns, const QString& ext,
+                    const std::function<FileStatus(const QString&)>& write);
+    // Asks before an export replaces the file at path; true when there is none or the user
+    // agreed.
+    bool exportMayReplace(const QString& path);
+    // Reports a failed export of path; false when it went well.
+    bool exportFailed(const QString& path, FileStatus status);
     void OptionsRazmerKF_Click();
     // Shows the grid at the current cell size, number size and letter font: the drawn pattern
     // while drawing, otherwise the slots with the selection.

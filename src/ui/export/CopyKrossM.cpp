@@ -70,6 +70,25 @@ void drawLetters(const CrosswordDocument& doc, int letterOffset, PictureBox& pic
 
 } // namespace
 
+bool frmForma::exportMayReplace(const QString& path) {
+    // The Save dialog does not ask before replacing a file.
+    if (!QFileInfo(path).isFile())
+        return true;
+    const Language& lang = state_.language;
+    return message(lang.caption(LangEntry::FileMenu) + ' ' + shownPath(path) +
+                       lang.OverwriteQuestion(),
+                   platform::Icon::Warning, platform::Buttons::YesNo,
+                   platform::Answer::No) == platform::Answer::Yes;
+}
+
+bool frmForma::exportFailed(const QString& path, FileStatus status) {
+    if (status == FileStatus::Ok)
+        return false;
+    message(fileFailureText(state_.language, shownPath(path), fileMessageEntry(status)),
+            platform::Icon::Critical);
+    return true;
+}
+
 void frmForma::KrossCopyWord_Click() {
     CopyKross();
 }
@@ -94,26 +113,15 @@ void frmForma::CopyKross() {
         return;
     const ExportNames names = exportNames(chosen);
 
-    // The Save dialog does not ask before replacing a file, and the pictures are never shown
-    // in it: ask once, naming the first file that is already there.
+    // The pictures are never shown in the Save dialog: ask once, naming the first file that is
+    // already there.
     for (const QString& path : {names.page, names.gridPicture, names.answersPicture}) {
         if (!QFileInfo(path).isFile())
             continue;
-        if (message(lang.caption(LangEntry::FileMenu) + ' ' + shownPath(path) +
-                        lang.OverwriteQuestion(),
-                    platform::Icon::Warning, platform::Buttons::YesNo,
-                    platform::Answer::No) != platform::Answer::Yes)
+        if (!exportMayReplace(path))
             return;
         break;
     }
-
-    auto failed = [&](const QString& path, FileStatus status) {
-        if (status == FileStatus::Ok)
-            return false;
-        message(fileFailureText(lang, shownPath(path), fileMessageEntry(status)),
-                platform::Icon::Critical);
-        return true;
-    };
     PictureBox& pic = *picCopyKross;
     auto savePicture = [&](const QString& path) {
         return saveFileSafely(path, [&pic](QIODevice& device) { return pic.saveBmp(device); });
@@ -127,7 +135,7 @@ void frmForma::CopyKross() {
     letEventsRun();
     pic.clear();
     drawGridPicture(doc, pic, painter);
-    if (failed(names.gridPicture, savePicture(names.gridPicture))) {
+    if (exportFailed(names.gridPicture, savePicture(names.gridPicture))) {
         pic.clear();
         return;
     }
@@ -136,7 +144,7 @@ void frmForma::CopyKross() {
     const FileStatus answers = savePicture(names.answersPicture);
     letEventsRun();
     pic.clear();
-    if (failed(names.answersPicture, answers))
+    if (exportFailed(names.answersPicture, answers))
         return;
 
     const PageCaptions captions{lang.caption(LangEntry::CrosswordMenu),
@@ -144,7 +152,7 @@ void frmForma::CopyKross() {
                                 lang.entry(LangEntry::By)};
     const QByteArray page =
         buildHtmlPage(doc, captions, names.gridPictureName, names.answersPictureName);
-    failed(names.page, saveFileSafely(names.page, [&page](QIODevice& device) {
-               return writeHtmlPage(device, page);
-           }));
+    exportFailed(names.page, saveFileSafely(names.page, [&page](QIODevice& device) {
+                     return writeHtmlPage(device, page);
+                 }));
 }

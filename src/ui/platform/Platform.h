@@ -1,9 +1,13 @@
 #pragma once
 
 #include <QColor>
+#include <QPageLayout>
 #include <QString>
 
+#include <functional>
+
 class QDialog;
+class QPagedPaintDevice;
 class QWidget;
 
 // The desktop services the program asks for: message boxes, file and font dialogs, and the
@@ -13,6 +17,7 @@ namespace platform {
 enum class Icon { Warning, Critical, Information };
 enum class Buttons { Ok, YesNo, YesNoCancel };
 enum class Answer { Ok, Yes, No, Cancel };
+enum class PrintResult { Printed, Cancelled, Failed };
 
 struct FontChoice {
     QString family;
@@ -49,6 +54,13 @@ public:
     // Rejected).
     virtual int runDialog(QDialog& dialog) = 0;
 
+    // The print preview, with its page setup and its print button that opens the print dialog.
+    // `paint` draws the pages on the device it is given, in that device's page size and
+    // orientation, and says whether it could; it runs for the preview and again for the
+    // printer. Failed when the printer could not be painted on.
+    virtual PrintResult print(QWidget* parent, const QString& documentName,
+                              const std::function<bool(QPagedPaintDevice&)>& paint) = 0;
+
     // Hands a file, folder or web address to the desktop's default program. The result is not
     // examined: the shell reports its own failures.
     virtual void openDocument(const QString& target, const QString& workingFolder) = 0;
@@ -57,6 +69,9 @@ public:
     // such as "ru"; one without a translation leaves them in English.
     virtual void setLanguage(const QString& locale) = 0;
 };
+
+// The page a print starts with: A4 portrait with 15 mm margins.
+QPageLayout defaultPrintLayout();
 
 // "Desc (*.a)\0*.a\0All (*.*)\0*.*" → "Desc (*.a);;All (*.*)" for Qt's file dialogs.
 QString qtFileFilter(const QString& nulSeparated);

@@ -13,6 +13,8 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -37,6 +39,13 @@ QString qtFileFilter(const QString& nulSeparated) {
                        QLatin1Char(')');
     }
     return filters.join(QStringLiteral(";;"));
+}
+
+QPageLayout defaultPrintLayout() {
+    constexpr qreal kMarginMm = 15;
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                       QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
+                       QPageLayout::Millimeter);
 }
 
 Answer QtPlatform::messageBox(QWidget* parent, const QString& text, const QString& title, Icon icon,
@@ -162,6 +171,23 @@ bool QtPlatform::chooseFont(QWidget* parent, FontChoice& font) {
 
 int QtPlatform::runDialog(QDialog& dialog) {
     return dialog.exec();
+}
+
+PrintResult QtPlatform::print(QWidget* parent, const QString& documentName,
+                              const std::function<bool(QPagedPaintDevice&)>& paint) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageLayout(defaultPrintLayout());
+    printer.setDocName(documentName);
+    QPrintPreviewDialog preview(&printer, parent);
+    preview.setObjectName(QStringLiteral("PrintPreview"));
+    // The preview paints first; the print button paints the printer last, just before the
+    // dialog is accepted.
+    bool painted = false;
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                     [&](QPrinter* device) { painted = paint(*device); });
+    if (preview.exec() != QDialog::Accepted)
+        return PrintResult::Cancelled;
+    return painted ? PrintResult::Printed : PrintResult::Failed;
 }
 
 void QtPlatform::openDocument(const QString& target, const QString& workingFolder) {

@@ -8,7 +8,8 @@
 
 namespace platform {
 
-// The real desktop: Qt's message boxes, file dialogs and font dialog, and QDesktopServices.
+// The real desktop: Qt's message boxes, file and font dialogs, the print preview and
+// QDesktopServices.
 class QtPlatform : public Platform {
 public:
     Answer messageBox(QWidget* parent, const QString& text, const QString& title, Icon icon,
@@ -19,6 +20,8 @@ public:
                             const QString& defaultName, const QString& filter) override;
     bool chooseFont(QWidget* parent, FontChoice& font) override;
     int runDialog(QDialog& dialog) override;
+    PrintResult print(QWidget* parent, const QString& documentName,
+                      const std::function<bool(QPagedPaintDevice&)>& paint) override;
     void openDocument(const QString& target, const QString& workingFolder) override;
     // Installs Qt's own translation (qtbase_<locale>.qm from Qt's translations folder).
     void setLanguage(const QString& locale) override;

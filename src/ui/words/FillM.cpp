@@ -40,6 +40,7 @@ void frmForma::applyOwnCaptions() {
     KrossSuggest->setText(cp1251::toUnicode(state_.ownText(OwnText::SuggestWords)));
     if (suggest)
         suggest->setWindowTitle(KrossSuggest->text());
+    applyPrintCaptions();
 }
 
 QByteArray frmForma::slotName(const SlotRef& slot) const {

@@ -125,3 +125,41 @@ TEST(Settings, BinaryGarbageNeverStopsStartUp) {
     EXPECT_LE(s.NumberSize, 3);
     EXPECT_LE(s.LanguageFileName.size(), 4096);
 }
+
+TEST(Settings, TheAnswersPageIsAnOptionalTwelfthLine) {
+    const struct {
+        const char* line; // after the eleven; nullptr: none
+        bool before;      // what the setting was before the read
+        bool expected;
+    } cases[] = {{nullptr, false, false}, {nullptr, true, true},   {"True", false, true},
+                 {"False", true, false},  {"maybe", false, false}, {"maybe", true, true}};
+    for (const auto& c : cases) {
+        const QByteArray file = c.line ? kDefaultsFile + c.line + "\r\n" : kDefaultsFile;
+        QBuffer buffer;
+        buffer.setData(file);
+        buffer.open(QIODevice::ReadOnly);
+        Settings s;
+        s.PrintAnswers = c.before;
+        readSettings(buffer, s);
+        EXPECT_EQ(s.PrintAnswers, c.expected) << (c.line ? c.line : "(none)") << c.before;
+        // The eleven lines before it read as always.
+        s.PrintAnswers = false;
+        Settings eleven;
+        eleven.LanguageFileName = "Russian.txt";
+        EXPECT_EQ(s, eleven);
+    }
+}
+
+TEST(Settings, TheTwelfthLineIsWrittenOnlyWhileTheAnswersPageIsOn) {
+    // A file an earlier copy wrote comes back byte for byte, as long as the option stays off.
+    const QByteArray earlier = "6.3\r\nEnglish.txt\r\nDejaVu Sans\r\n 14 \r\nFalse\r\nTrue\r\n"
+                               "True\r\n 255 \r\n 30 \r\n 3 \r\n 1 \r\n";
+    Settings s = read(earlier);
+    EXPECT_FALSE(s.PrintAnswers);
+    EXPECT_EQ(written(s), earlier);
+
+    s.PrintAnswers = true;
+    const QByteArray twelve = written(s);
+    EXPECT_EQ(twelve, earlier + "True\r\n");
+    EXPECT_EQ(read(twelve), s);
+}

@@ -259,12 +259,29 @@ TEST(ShippedLanguageFiles, AreCompleteWindows1251WithCrLf) {
                 EXPECT_FALSE(l.entry(n).isEmpty()) << "entry " << n;
             }
         }
-        for (OwnText own :
-             {OwnText::GridTooLarge, OwnText::PictureTooLarge, OwnText::CellSizeOutOfRange,
-              OwnText::CellSizeTooLarge, OwnText::CellSizeReduced, OwnText::FillGrid,
-              OwnText::FillAgain, OwnText::Filling, OwnText::Filled, OwnText::NoWordFits,
-              OwnText::NoFillExists, OwnText::NoFillInLimit, OwnText::SuggestWords,
-              OwnText::NoSuggestions, OwnText::HardestSlot}) {
+        for (OwnText own : {OwnText::GridTooLarge,
+                            OwnText::PictureTooLarge,
+                            OwnText::CellSizeOutOfRange,
+                            OwnText::CellSizeTooLarge,
+                            OwnText::CellSizeReduced,
+                            OwnText::FillGrid,
+                            OwnText::FillAgain,
+                            OwnText::Filling,
+                            OwnText::Filled,
+                            OwnText::NoWordFits,
+                            OwnText::NoFillExists,
+                            OwnText::NoFillInLimit,
+                            OwnText::SuggestWords,
+                            OwnText::NoSuggestions,
+                            OwnText::HardestSlot,
+                            OwnText::Print,
+                            OwnText::ExportPdf,
+                            OwnText::ExportSvg,
+                            OwnText::AnswersPage,
+                            OwnText::AnswersHeading,
+                            OwnText::EmptyGrid,
+                            OwnText::FilledGrid,
+                            OwnText::NotPrinted}) {
             const QByteArray& text = l.own[static_cast<std::size_t>(static_cast<int>(own) - 101)];
             EXPECT_FALSE(text.isEmpty()) << static_cast<int>(own);
             // The English file says what the program says without one.

@@ -1,5 +1,7 @@
 #include "support/ui/FakePlatform.h"
 
+#include <QPrinter>
+
 FakePlatform::~FakePlatform() {
     if (!dialogs.empty())
         ADD_FAILURE() << dialogs.size() << " scripted dialog(s) never shown";
@@ -65,4 +67,21 @@ int FakePlatform::runDialog(QDialog& dialog) {
     const int result = handler(dialog);
     dialog.hide();
     return result;
+}
+
+platform::PrintResult FakePlatform::print(QWidget*, const QString& documentName,
+                                          const std::function<bool(QPagedPaintDevice&)>& paint) {
+    printed.append(documentName);
+    if (printTo.empty())
+        return platform::PrintResult::Cancelled;
+    const QString path = printTo.front();
+    printTo.pop_front();
+    if (path.isEmpty())
+        return platform::PrintResult::Cancelled;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    printer.setPageLayout(platform::defaultPrintLayout());
+    printer.setDocName(documentName);
+    return paint(printer) ? platform::PrintResult::Printed : platform::PrintResult::Failed;
 }

@@ -45,6 +45,11 @@ public:
     // Fonts the font dialog returns; nullopt is a cancel; empty queue cancels.
     std::deque<std::optional<platform::FontChoice>> fonts;
 
+    // Where the print preview prints, in order: a PDF file of that path, painted on a printer
+    // set up as the real one starts (defaultPrintLayout); "" is a cancel; an empty queue
+    // cancels.
+    std::deque<QString> printTo;
+
     // What the program's modal dialogs do, in order: each handler runs on the dialog, shown
     // but without an event loop, and returns what the dialog's exec() would. A dialog with no
     // handler left fails the test and answers Rejected.
@@ -76,6 +81,7 @@ public:
     QList<Opened> opened;
     QStringList languages;  // each language the standard dialogs were set to
     QStringList ranDialogs; // the object name of each dialog run, in order
+    QStringList printed;    // the document name of each print call
 
     platform::Answer messageBox(QWidget* parent, const QString& text, const QString& title,
                                 platform::Icon icon, platform::Buttons buttons,
@@ -86,6 +92,8 @@ public:
                             const QString& defaultName, const QString& filter) override;
     bool chooseFont(QWidget* parent, platform::FontChoice& font) override;
     int runDialog(QDialog& dialog) override;
+    platform::PrintResult print(QWidget* parent, const QString& documentName,
+                                const std::function<bool(QPagedPaintDevice&)>& paint) override;
     void openDocument(const QString& target, const QString& workingFolder) override;
     void setLanguage(const QString& locale) override { languages.append(locale); }
 };

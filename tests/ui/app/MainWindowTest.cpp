@@ -80,21 +80,22 @@ TEST(MainWindow, ControlsFollowTheModeTable) {
                            "lblVertikal",  "lblVopros_1",   "lblVoprosOtvet",  "txtVoprosOtvet",
                            "lblOtvet",     "txtOtvet"};
     const char* items[] = {"FileSave",       "FileSaveAs",    "KrossChange",   "KrossAbout",
-                           "KrossFoundWord", "KrossDelOtwet", "KrossCopyWord", "OptionsRazmerKF"};
+                           "KrossFoundWord", "KrossDelOtwet", "KrossCopyWord", "OptionsRazmerKF",
+                           "KrossPrint",     "KrossPdf",      "KrossSvg"};
     const struct {
         EditMode mode;
         const char* panel;
         const char* items;
     } table[] = {
         // Columns in the order of the arrays above.
-        {EditMode::ModeEmpty, "00000000000000", "00000000"},
-        {EditMode::ModeDrawGrid, "11110000000000", "00000001"},
-        {EditMode::ModeAuthor, "00001111111111", "11011011"},
-        {EditMode::ModeSolveNoAnswers, "00001100001001", "11000001"},
-        {EditMode::ModeSolve, "00001111111001", "11100001"},
-        {EditMode::ModeIncomplete, "00001100000000", "11100001"},
-        {EditMode::ModeOpenFailed, "00001100000000", "11000001"},
-        {EditMode::ModeAuthorNoAnswers, "00001100000000", "11000001"},
+        {EditMode::ModeEmpty, "00000000000000", "00000000000"},
+        {EditMode::ModeDrawGrid, "11110000000000", "00000001000"},
+        {EditMode::ModeAuthor, "00001111111111", "11011011111"},
+        {EditMode::ModeSolveNoAnswers, "00001100001001", "11000001000"},
+        {EditMode::ModeSolve, "00001111111001", "11100001000"},
+        {EditMode::ModeIncomplete, "00001100000000", "11100001000"},
+        {EditMode::ModeOpenFailed, "00001100000000", "11000001000"},
+        {EditMode::ModeAuthorNoAnswers, "00001100000000", "11000001000"},
     };
     Window w;
     for (const auto& row : table) {

@@ -1,3 +1,5 @@
+#include "ExportFolder.h"
+
 #include "export/HtmlPage.h"
 #include "grid/FieldGeometry.h"
 #include "grid/GridView.h"
@@ -9,7 +11,6 @@
 #include "support/Crosswords.h"
 #include "support/FileSizeLimit.h"
 #include "support/GridPattern.h"
-#include "support/ui/RunningProgram.h"
 
 #include <QAction>
 #include <QDir>
@@ -44,22 +45,14 @@ struct Pictures {
 };
 
 // The program started in Russian, a crossword being authored and a folder for the export.
-class ExportWindow : public testing::Test {
+class ExportWindow : public ExportFolder {
 protected:
-    RunningProgram program;
-    QTemporaryDir out;
-
     void SetUp() override {
-        program.installLanguage("Russian.txt");
-        program.start();
+        ExportFolder::SetUp();
         // Pure red letters, told apart from the black and white of the grid.
         program.state.settings.LetterColor = 0x0000FF;
         program.form->NewFont();
     }
-
-    CrosswordDocument& doc() { return program.state.session.documentForSetup(); }
-    FakePlatform& fake() { return program.fake; }
-    QString outPath(const QString& name) const { return out.filePath(name); }
 
     void author(const QByteArrayList& rows, const std::vector<Answer>& answers) {
         doc() = analysedGrid(rows);

@@ -37,18 +37,7 @@ protected:
     static QByteArray cp(const char16_t* text) { return cp1251::fromUnicode(QStringView(text)); }
 
     // The 3 × 3 crossword with a black centre: КОТ and ТОК across, КИТ and ТОК down.
-    static FilledCrossword house(int noAnswers = 0) {
-        FilledCrossword c;
-        c.rows = {cp(u"КОТ"), cp(u"И#О"), cp(u"ТОК")};
-        c.clues = {{cp(u"КОТ"), cp(u"Домашний зверь")},
-                   {cp(u"КИТ"), cp(u"Морской великан")},
-                   {cp(u"ТОК"), cp(u"Электрический ...")}};
-        c.title = cp(u"Дом");
-        c.author = cp(u"Иванов");
-        c.password = cp(u"Секрет");
-        c.noAnswers = noAnswers;
-        return c;
-    }
+    static FilledCrossword house(int noAnswers = 0) { return houseCrossword(noAnswers); }
 
     // A crossword being authored in the window, with unsaved changes.
     void author(const CrosswordDocument& crossword) {

@@ -4,8 +4,14 @@
 #include "support/ui/ModalDialog.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QDialog>
+#include <QFile>
 #include <QMessageBox>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 
 #include <QTemporaryDir>
 
@@ -161,4 +167,56 @@ TEST(QtPlatformLanguage, MessageBoxButtonsFollowTheLanguageOfTheProgram) {
         desktop.setLanguage(QLatin1String(name));
         EXPECT_EQ(shownButtons(desktop), english) << name;
     }
+}
+
+// The preview starts on A4 portrait with 15 mm margins and paints through the callback; its
+// print button paints the printer, and a printer that cannot be painted on is a failure.
+TEST(QtPlatformPrint, PreviewAndPrinterArePaintedThroughTheCallback) {
+    platform::QtPlatform desktop;
+    QTemporaryDir dir;
+    QList<QPageLayout> layouts;
+    QStringList names;
+    const auto paint = [&](QPagedPaintDevice& device) {
+        layouts.append(device.pageLayout());
+        if (auto* printer = dynamic_cast<QPrinter*>(&device))
+            names.append(printer->docName());
+        QPainter p;
+        if (!p.begin(&device))
+            return false;
+        p.drawRect(0, 0, 100, 100);
+        return p.end();
+    };
+    const auto printTo = [](const QString& path) {
+        whenShown<QPrintPreviewDialog>([path](QPrintPreviewDialog& preview) {
+            preview.printer()->setOutputFormat(QPrinter::PdfFormat);
+            preview.printer()->setOutputFileName(path);
+            whenShown<QPrintDialog>([](QPrintDialog& print) { print.accept(); });
+            for (QAction* a : preview.findChildren<QAction*>())
+                if (a->text() == QStringLiteral("Print")) {
+                    a->trigger();
+                    return;
+                }
+            ADD_FAILURE() << "no print button";
+            preview.reject();
+        });
+    };
+
+    whenShown<QPrintPreviewDialog>([](QPrintPreviewDialog& preview) { preview.reject(); });
+    EXPECT_EQ(desktop.print(nullptr, QStringLiteral("Doc"), paint),
+              platform::PrintResult::Cancelled);
+    ASSERT_FALSE(layouts.isEmpty()); // the preview was painted
+    EXPECT_EQ(layouts[0].pageSize().id(), QPageSize::A4);
+    EXPECT_EQ(layouts[0].orientation(), QPageLayout::Portrait);
+    EXPECT_EQ(layouts[0].margins(QPageLayout::Millimeter), QMarginsF(15, 15, 15, 15));
+    EXPECT_EQ(names.value(0), QStringLiteral("Doc"));
+
+    const QString pdf = dir.filePath(QStringLiteral("printed.pdf"));
+    printTo(pdf);
+    EXPECT_EQ(desktop.print(nullptr, QStringLiteral("Doc"), paint), platform::PrintResult::Printed);
+    QFile printed(pdf);
+    ASSERT_TRUE(printed.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(printed.read(5).startsWith("%PDF-"));
+
+    printTo(dir.path()); // a folder: no file can be written there
+    EXPECT_EQ(desktop.print(nullptr, QStringLiteral("Doc"), paint), platform::PrintResult::Failed);
 }

@@ -1,11 +1,14 @@
+#include "export/frmPrintOptions.h"
 #include "files/CrosswordFile.h"
 #include "support/Crosswords.h"
+#include "support/PdfFile.h"
 #include "support/ui/WordWindow.h"
 #include "text/CodePage.h"
 
 #include <QAction>
 #include <QFile>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -60,10 +63,10 @@ protected:
 
 } // namespace
 
-// Exit, save, export: each takes the clue as it stands in the box.
+// Exit, save, export, print: each takes the clue as it stands in the box.
 TEST_F(TypedClue, IsKeptWhenTheCrosswordIsSavedClosedOrExported) {
-    enum class End { ExitYes, ExitCancel, Save, Export };
-    for (const End end : {End::ExitYes, End::ExitCancel, End::Save, End::Export}) {
+    enum class End { ExitYes, ExitCancel, Save, Export, Print };
+    for (const End end : {End::ExitYes, End::ExitCancel, End::Save, End::Export, End::Print}) {
         SCOPED_TRACE(static_cast<int>(end));
         authorAndSave();
         select(1, 0);
@@ -96,6 +99,14 @@ TEST_F(TypedClue, IsKeptWhenTheCrosswordIsSavedClosedOrExported) {
             QFile page(dir.filePath(u"ring.htm"_s));
             ASSERT_TRUE(page.open(QIODevice::ReadOnly));
             EXPECT_TRUE(page.readAll().contains(" 1. " + longer));
+            break;
+        }
+        case End::Print: {
+            fake().onDialog<frmPrintOptions>([](frmPrintOptions& d) { d.kOK->click(); });
+            fake().printTo.push_back(dir.filePath(u"ring.pdf"_s));
+            form->KrossPrint->trigger();
+            EXPECT_TRUE(pdffile::text(dir.filePath(u"ring.pdf"_s))
+                            .contains(u"1. "_s + cp1251::toUnicode(longer)));
             break;
         }
         }

@@ -133,6 +133,22 @@ QByteArray builtInOwnText(OwnText which) {
     case OwnText::HardestSlot:
         return "The grid cannot be filled with the words of the lists. The search met a dead "
                "end most often at";
+    case OwnText::Print:
+        return "Print...";
+    case OwnText::ExportPdf:
+        return "Export to PDF...";
+    case OwnText::ExportSvg:
+        return "Export grid to SVG...";
+    case OwnText::AnswersPage:
+        return "Answers on a separate last page";
+    case OwnText::AnswersHeading:
+        return "Answers";
+    case OwnText::EmptyGrid:
+        return "Empty grid with numbers";
+    case OwnText::FilledGrid:
+        return "Filled grid";
+    case OwnText::NotPrinted:
+        return "The crossword could not be printed.";
     }
     return {};
 }

@@ -26,6 +26,15 @@ enum class OwnText : int {
     SuggestWords = 114,  // menu item and the suggestions window's title
     NoSuggestions = 115, // the suggestions window without a word to offer
     HardestSlot = 116,   // no fill exists; followed by the slot the search failed at most
+    // Printing, and the crossword as a PDF document or its grid as an SVG picture.
+    Print = 117,          // menu item
+    ExportPdf = 118,      // menu item
+    ExportSvg = 119,      // menu item
+    AnswersPage = 120,    // the options' check box
+    AnswersHeading = 121, // the heading of the answers page
+    EmptyGrid = 122,      // the SVG options: the grid with its numbers
+    FilledGrid = 123,     // the SVG options: the grid with its answers
+    NotPrinted = 124,     // the printer could not be painted on
 };
 
 // The numbered entries of a language file, named for what each text is. 23 is not used; 0 is
