@@ -21,6 +21,14 @@ QString withoutEllipsis(QString caption) {
     return caption.trimmed();
 }
 
+// "Across:" heads a printed list as "Across": a heading needs no colon.
+QString heading(const QByteArray& caption) {
+    QString text = cp1251::toUnicode(caption).trimmed();
+    if (text.endsWith(QLatin1Char(':')))
+        text.chop(1);
+    return text.trimmed();
+}
+
 } // namespace
 
 void frmForma::connectPrintHandlers() {
@@ -48,8 +56,8 @@ publish::PrintJob frmForma::printJob(bool answersPage) {
     publish::PrintJob job;
     job.texts.title = cp1251::toUnicode(doc.CrosswordTitle);
     job.texts.author = cp1251::toUnicode(doc.CrosswordAuthor);
-    job.texts.across = cp1251::toUnicode(lang.caption(LangEntry::Across));
-    job.texts.down = cp1251::toUnicode(lang.caption(LangEntry::Down));
+    job.texts.across = heading(lang.caption(LangEntry::Across));
+    job.texts.down = heading(lang.caption(LangEntry::Down));
     job.texts.answers = cp1251::toUnicode(state_.ownText(OwnText::AnswersHeading));
     job.look = publish::vectorLook(state_.settings, letterOffset());
     job.answersPage = answersPage;
@@ -92,7 +100,7 @@ void frmForma::printCrossword() {
         job.texts.title.isEmpty() ? cp1251::toUnicode(state_.MessageTitle) : job.texts.title;
     const platform::PrintResult printed =
         platform_.print(this, name, [&](QPagedPaintDevice& device) {
-            return publish::paintCrossword(device, state_.doc(), painter, job) > 0;
+            return publish::paintCrossword(device, state_.doc(), painter, job).pages > 0;
         });
     if (printed == platform::PrintResult::Failed)
         message(state_.ownText(OwnText::NotPrinted), platform::Icon::Critical);
