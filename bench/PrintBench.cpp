@@ -139,7 +139,7 @@ void PrintCrosswordPdf(benchmark::State& state) {
         [&] {
             return timed([&] {
                 PdfInMemory pdf(job.texts.title);
-                pages = publish::paintCrossword(*pdf.writer, doc, cells, job);
+                pages = publish::paintCrossword(*pdf.writer, doc, cells, job).pages;
                 ours = pdf.finish();
             });
         },
