@@ -4,6 +4,7 @@
 #include "app/Settings.h"
 #include "grid/CrosswordDocument.h"
 #include "grid/LetterFont.h"
+#include "platform/Platform.h"
 #include "print/ClueFlow.h"
 #include "print/PdfAuthor.h"
 #include "print/PrintedGrid.h"
@@ -31,7 +32,6 @@ namespace {
 constexpr qreal kMillimetresPerInch = 25.4;
 
 // Sizes of the page in millimetres and points.
-constexpr qreal kMarginMm = 15;
 constexpr qreal kGridShare = 0.6;          // of the page's height, at most
 constexpr qreal kSmallestGridShare = 0.45; // to keep the lists on the grid's page
 constexpr qreal kLargestCellMm = 12;       // a small grid stays a grid, not a poster
@@ -258,6 +258,12 @@ PrintedPages paintCrossword(QPagedPaintDevice& device, const CrosswordDocument& 
     // when that keeps the lists on its page; or the whole rest of the page when its cells would
     // be too small to read, the lists then starting on the next page.
     const auto gridAndList = [&](const GridPicture& grid, qreal gridTop, const ColumnList& list) {
+        // A title that leaves no room for a grid (a title of thousands of letters) keeps its
+        // page to itself.
+        if (gridTop > page.height() * (1 - kSmallestGridShare / 2)) {
+            page.next();
+            gridTop = 0;
+        }
         const int cell = std::max(cells.geometry().cellSize(), 1);
         const QSize size = cells.geometry().closedSize();
         const qreal room = page.height() - gridTop;
@@ -343,9 +349,7 @@ FileStatus writeCrosswordPdf(const QString& path, const CrosswordDocument& doc,
     buffer.open(QIODevice::WriteOnly);
     {
         QPdfWriter writer(&buffer);
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                         QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
-                                         QPageLayout::Millimeter));
+        writer.setPageLayout(platform::defaultPrintLayout());
         writer.setTitle(job.texts.title);
         writer.setCreator(QStringLiteral("Clueforge"));
         writer.setDocumentXmpMetadata(xmpMetadata(job.texts));

@@ -7,6 +7,7 @@
 #include "text/CodePage.h"
 
 #include "support/FilledCrossword.h"
+#include "support/PdfFile.h"
 #include "support/PrintQt.h"
 
 #include <QImage>
@@ -77,15 +78,6 @@ publish::PrintJob job(bool answers) {
     return j;
 }
 
-QString run(const QString& program, const QStringList& arguments) {
-    QProcess process;
-    process.start(program, arguments);
-    EXPECT_TRUE(process.waitForFinished(60000)) << program.toStdString();
-    EXPECT_EQ(process.exitCode(), 0)
-        << program.toStdString() << ' ' << process.readAllStandardError().toStdString();
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
 // Texts as pdftotext gives them, with every run of blanks and line ends as one blank.
 QString plain(const QString& text) {
     return text.simplified();
@@ -110,15 +102,9 @@ protected:
         return path;
     }
 
-    int pages(const QString& pdf) {
-        const QString info = run(QStringLiteral("pdfinfo"), {pdf});
-        const auto m = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(info);
-        return m.hasMatch() ? m.captured(1).toInt() : -1;
-    }
-
     // Every expected text found in the PDF's text, one after the other.
     void expectInOrder(const QString& pdf, const QStringList& expected) {
-        const QString text = plain(run(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}));
+        const QString text = plain(pdffile::text(pdf));
         qsizetype from = 0;
         for (const QString& e : expected) {
             const qsizetype at = text.indexOf(plain(e), from);
@@ -148,10 +134,26 @@ TEST_F(PdfPages, TitleAuthorHeadingsAndEveryClueInOrder) {
     expectInOrder(pdf, expectedTexts(doc));
 }
 
+TEST_F(PdfPages, ATitleFillingThePageLeavesTheGridWholeOnTheNext) {
+    const CrosswordDocument doc = printable(15, 6, 5);
+    publish::PrintJob long_ = job(false);
+    long_.texts.title = QStringLiteral(u"Очень длинное название ").repeated(300);
+    QPdfWriter writer(out.filePath(QStringLiteral("title.pdf")));
+    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                     QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
+    const CellPainter painter(FieldGeometry(kCell, doc.GridWidth, doc.GridHeight, 0), digits, 1);
+    const publish::PrintedPages printed = publish::paintCrossword(writer, doc, painter, long_);
+    ASSERT_EQ(printed.grids.size(), 1u);
+    EXPECT_EQ(printed.grids[0].page, 1);
+    EXPECT_GE(printed.grids[0].rect.top(), 0);
+    EXPECT_LE(printed.grids[0].rect.bottom(), writer.height());
+    EXPECT_GT(printed.grids[0].rect.height(), writer.height() * 0.4);
+}
+
 TEST_F(PdfPages, FontsEmbeddedAndMetadataSet) {
     const QString pdf = write(printable(15, 6, 2), true);
-    const QStringList lines =
-        run(QStringLiteral("pdffonts"), {pdf}).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    const QStringList lines = pdffile::run(QStringLiteral("pdffonts"), {pdf})
+                                  .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     ASSERT_GT(lines.size(), 2) << "no fonts listed";
     // Below the two header lines, one font a line: name type encoding emb sub uni object ID.
     for (const QString& line : lines.mid(2)) {
@@ -160,7 +162,7 @@ TEST_F(PdfPages, FontsEmbeddedAndMetadataSet) {
         EXPECT_EQ(fields[fields.size() - 5], QStringLiteral("yes"))
             << "not embedded: " << line.toStdString();
     }
-    const QString info = plain(run(QStringLiteral("pdfinfo"), {pdf}));
+    const QString info = plain(pdffile::run(QStringLiteral("pdfinfo"), {pdf}));
     EXPECT_TRUE(info.contains(QStringLiteral(u"Title: Весенний кроссворд"))) << info.toStdString();
     EXPECT_TRUE(info.contains(QStringLiteral(u"Author: Анна Петрова"))) << info.toStdString();
     // The cross-reference table still leads to every object after the author went in.
@@ -168,7 +170,7 @@ TEST_F(PdfPages, FontsEmbeddedAndMetadataSet) {
     check.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
     ASSERT_TRUE(check.waitForFinished(60000));
     EXPECT_TRUE(check.readAllStandardError().isEmpty());
-    EXPECT_TRUE(run(QStringLiteral("pdfinfo"), {QStringLiteral("-meta"), pdf})
+    EXPECT_TRUE(pdffile::run(QStringLiteral("pdfinfo"), {QStringLiteral("-meta"), pdf})
                     .contains(QStringLiteral(u"<rdf:li>Анна Петрова</rdf:li>")));
 }
 
@@ -182,7 +184,7 @@ TEST_F(PdfPages, PagesGrowWithTheCluesAndNoneIsLost) {
                           Case{33, 5, true, 0}}) {
         const CrosswordDocument doc = printable(c.side, c.blackEvery, 3);
         const QString pdf = write(doc, c.answers);
-        const int count = pages(pdf);
+        const int count = pdffile::pageCount(pdf);
         if (c.pages > 0) {
             EXPECT_EQ(count, c.pages) << c.side << ' ' << c.answers;
             continue;
@@ -241,13 +243,14 @@ TEST_F(PdfPages, RenderedGridMatchesTheGeometry) {
         // The top-left corner of the grid, `c.cells` cells square, rendered at c.dpi.
         const QPoint corner = onPage(0, 0) - QPoint(4, 4);
         const QPoint far = onPage(c.cells * kCell + 1, c.cells * kCell + 1) + QPoint(4, 4);
-        run(QStringLiteral("pdftoppm"),
-            {QStringLiteral("-r"), QString::number(c.dpi), QStringLiteral("-f"),
-             QStringLiteral("1"), QStringLiteral("-singlefile"), QStringLiteral("-x"),
-             QString::number(corner.x()), QStringLiteral("-y"), QString::number(corner.y()),
-             QStringLiteral("-W"), QString::number(far.x() - corner.x()), QStringLiteral("-H"),
-             QString::number(far.y() - corner.y()), QStringLiteral("-png"), pdf,
-             out.filePath(QStringLiteral("page%1").arg(c.side))});
+        pdffile::run(QStringLiteral("pdftoppm"),
+                     {QStringLiteral("-r"), QString::number(c.dpi), QStringLiteral("-f"),
+                      QStringLiteral("1"), QStringLiteral("-singlefile"), QStringLiteral("-x"),
+                      QString::number(corner.x()), QStringLiteral("-y"),
+                      QString::number(corner.y()), QStringLiteral("-W"),
+                      QString::number(far.x() - corner.x()), QStringLiteral("-H"),
+                      QString::number(far.y() - corner.y()), QStringLiteral("-png"), pdf,
+                      out.filePath(QStringLiteral("page%1").arg(c.side))});
         const QImage page(out.filePath(QStringLiteral("page%1.png").arg(c.side)));
         ASSERT_FALSE(page.isNull());
         const auto at = [&](qreal gx, qreal gy) { return onPage(gx, gy) - corner; };
