@@ -44,14 +44,7 @@ void frmForma::applyOwnCaptions() {
 }
 
 QByteArray frmForma::slotName(const SlotRef& slot) const {
-    // The panel's "Across:" and "Down:" without their colon, in running text.
-    QByteArray direction =
-        state_.language.caption(slot.direction == 0 ? LangEntry::Across : LangEntry::Down);
-    while (direction.endsWith(':') || direction.endsWith(' '))
-        direction.chop(1);
-    if (direction.isEmpty())
-        direction = slot.direction == 0 ? "across" : "down";
-    return seqtext::strNumber(slot.number).trimmed() + ' ' + cp1251::toLower(direction);
+    return state_.language.slotName(slot.number, slot.direction);
 }
 
 void frmForma::fillAutomatically(bool again) {

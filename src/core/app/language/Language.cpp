@@ -30,6 +30,15 @@ QByteArray Language::caption(int n) const {
     return loaded ? entry(n) : builtInCaption(n);
 }
 
+QByteArray Language::slotName(int number, int direction) const {
+    QByteArray name = caption(direction == 0 ? LangEntry::Across : LangEntry::Down);
+    while (name.endsWith(':') || name.endsWith(' '))
+        name.chop(1);
+    if (name.isEmpty())
+        name = direction == 0 ? "across" : "down";
+    return QByteArray::number(number) + ' ' + cp1251::toLower(name);
+}
+
 QByteArray Language::ownText(OwnText which) const {
     const int n = static_cast<int>(which);
     if (n >= kFirstOwn && n <= kLastOwn) {
@@ -149,6 +158,34 @@ QByteArray builtInOwnText(OwnText which) {
         return "Filled grid";
     case OwnText::NotPrinted:
         return "The crossword could not be printed.";
+    case OwnText::ExportIpuz:
+        return "Export to ipuz...";
+    case OwnText::IpuzUnreadable:
+        return "The file is not an ipuz crossword the program can read.";
+    case OwnText::IpuzTooLarge:
+        return "The crossword in the file is larger than the program can hold.";
+    case OwnText::IpuzNotRectangular:
+        return "The grid in the file is not a rectangle of the size it gives.";
+    case OwnText::IpuzBarred:
+        return "Grids with bars between their cells cannot be carried over.";
+    case OwnText::IpuzRebus:
+        return "More than one letter in one cell (column, row):";
+    case OwnText::IpuzCellCharacter:
+        return "A letter the Windows-1251 code page cannot hold, in the cell (column, row)";
+    case OwnText::IpuzTextCharacter:
+        return "A character the Windows-1251 code page cannot hold, in";
+    case OwnText::IpuzUnmatchedClues:
+        return "Clues that match no word of the grid:";
+    case OwnText::IpuzNoWords:
+        return "The grid in the file has no word.";
+    case OwnText::ConvertUsage:
+        return "Usage: clueforge --convert IN OUT [--password TEXT]. IN is a .cfw or .ipuz file, "
+               "OUT a .cfw, .ipuz, .htm, .pdf or .svg file.";
+    case OwnText::ConvertUnknownType:
+        return "This kind of file cannot be converted:";
+    case OwnText::ConvertNeedsPassword:
+        return "A crossword file is saved with a password: give it as --password TEXT (it may "
+               "be empty).";
     }
     return {};
 }
