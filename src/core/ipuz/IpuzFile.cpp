@@ -7,11 +7,15 @@
 namespace ipuz {
 
 ReadProblem readIpuz(QIODevice&, CrosswordDocument&) {
-    return {ReadProblem::Kind::Unreadable};
+    ReadProblem p;
+    p.kind = ReadProblem::Kind::Unreadable;
+    return p;
 }
 
 ReadProblem readIpuzFile(const QString&, CrosswordDocument&) {
-    return {ReadProblem::Kind::OpenFailed};
+    ReadProblem p;
+    p.kind = ReadProblem::Kind::OpenFailed;
+    return p;
 }
 
 QByteArray ipuzBytes(const CrosswordDocument&) {
