@@ -1,9 +1,13 @@
 #include "app/AppState.h"
+#include "app/Conversion.h"
+#include "app/Convert.h"
 #include "app/MainM.h"
 #include "app/QuitAfterPaint.h"
 #include "app/frmForma.h"
+#include "app/language/LoadJazikM.h"
 #include "platform/DeferredIconStyle.h"
 #include "platform/QtPlatform.h"
+#include "text/CodePage.h"
 
 #include <QApplication>
 #include <QByteArrayView>
@@ -12,6 +16,7 @@
 #include <QStyle>
 
 #include <cstdio>
+#include <optional>
 
 namespace {
 
@@ -36,19 +41,67 @@ void describeTheCommandLine(QCommandLineParser& parser) {
                                  QStringLiteral("A crossword (*.cfw) or answers file (*.otv) "
                                                 "to open."),
                                  QStringLiteral("[file]"));
+    parser.addOption(QCommandLineOption(
+        QStringLiteral("convert"),
+        QStringLiteral("Convert IN (.cfw, .ipuz) to OUT (.cfw, .ipuz, .htm, .pdf, .svg) "
+                       "without a window. Exit codes: 0 converted, 2 bad command line, "
+                       "4 unreadable input, 5 failed write.")));
+    parser.addOption(
+        QCommandLineOption(QStringLiteral("password"),
+                           QStringLiteral("The password a converted .cfw is saved with (may be "
+                                          "empty)."),
+                           QStringLiteral("TEXT")));
 }
 
-// --help and --version are answered without a display: the window system is not reached.
-bool asksOnlyForText(int argc, char** argv) {
+bool hasArgument(int argc, char** argv, const char* wanted) {
     for (int i = 1; i < argc; ++i) {
         const QByteArrayView arg(argv[i]);
         if (arg == "--")
             return false;
-        for (const char* option : {"-h", "-?", "--help", "--help-all", "-v", "--version"})
-            if (arg == option)
-                return true;
+        if (arg == wanted)
+            return true;
     }
     return false;
+}
+
+// --help and --version are answered without a display: the window system is not reached.
+bool asksOnlyForText(int argc, char** argv) {
+    for (const char* option : {"-h", "-?", "--help", "--help-all", "-v", "--version"})
+        if (hasArgument(argc, argv, option))
+            return true;
+    return false;
+}
+
+// Errors of a conversion in the program's language, in the terminal's encoding.
+void printError(const QByteArray& message) {
+    std::fprintf(stderr, "%s\n", cp1251::toUnicode(message).toLocal8Bit().constData());
+}
+
+// `--convert IN OUT [--password TEXT]`, with the settings' language and letter font.
+int convertFromCommandLine(const QApplication& app) {
+    QCommandLineParser parser;
+    describeTheCommandLine(parser);
+    AppState state(locateProgramPaths(QCoreApplication::applicationDirPath()));
+    state.loadSettings();
+    QByteArray language = state.settings.LanguageFileName;
+    if (!isLanguageFileName(language))
+        language = "Russian.txt";
+    loadLanguageFile(state, language);
+    const bool parsed = parser.parse(app.arguments());
+    const QStringList files = parser.positionalArguments();
+    if (!parsed || files.size() != 2) {
+        if (!parsed)
+            printError(cp1251::fromUnicode(parser.errorText()));
+        printError(state.ownText(OwnText::ConvertUsage));
+        return convert::kBadCommandLine;
+    }
+    std::optional<QByteArray> password;
+    if (parser.isSet(QStringLiteral("password")))
+        password = cp1251::fromUnicode(parser.value(QStringLiteral("password")));
+    const ConvertRun run = convertCrossword(state, files[0], files[1], password);
+    if (run.exitCode != convert::kConverted)
+        printError(run.message);
+    return run.exitCode;
 }
 
 } // namespace
@@ -62,6 +115,13 @@ int main(int argc, char** argv) {
         parser.process(app); // prints and exits
         return 0;
     }
+    if (hasArgument(argc, argv, "--convert")) {
+        // No window system is reached: the pictures are drawn offscreen.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        QApplication app(argc, argv);
+        nameTheProgram();
+        return convertFromCommandLine(app);
+    }
     QApplication app(argc, argv);
     nameTheProgram();
     QCommandLineParser parser;
@@ -70,6 +130,11 @@ int main(int argc, char** argv) {
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1) {
         std::fprintf(stderr, "%s: one file at a time\n", qPrintable(app.applicationName()));
+        return 1;
+    }
+    if (parser.isSet(QStringLiteral("password"))) {
+        std::fprintf(stderr, "%s: --password goes with --convert\n",
+                     qPrintable(app.applicationName()));
         return 1;
     }
     QApplication::setWindowIcon(programIcon());

@@ -1,5 +1,6 @@
 // Printing the crossword, and its PDF document and SVG grid picture.
 #include "app/frmForma.h"
+#include "export/Exports.h"
 #include "export/HtmlPage.h"
 #include "export/frmPrintOptions.h"
 #include "grid/GridView.h"
@@ -21,14 +22,6 @@ QString withoutEllipsis(QString caption) {
     return caption.trimmed();
 }
 
-// "Across:" heads a printed list as "Across": a heading needs no colon.
-QString heading(const QByteArray& caption) {
-    QString text = cp1251::toUnicode(caption).trimmed();
-    if (text.endsWith(QLatin1Char(':')))
-        text.chop(1);
-    return text.trimmed();
-}
-
 } // namespace
 
 void frmForma::connectPrintHandlers() {
@@ -44,24 +37,11 @@ void frmForma::applyPrintCaptions() {
 }
 
 CellPainter frmForma::printCellPainter() {
-    const CrosswordDocument& doc = state_.doc();
-    // No margin, and not turned: the cells are printed as the screen shows them.
-    return gridView_->cellPainter(
-        FieldGeometry(state_.settings.CellSize, doc.GridWidth, doc.GridHeight, 0, false));
+    return gridView_->cellPainter(printGeometry(state_.doc(), state_.settings));
 }
 
 publish::PrintJob frmForma::printJob(bool answersPage) {
-    const CrosswordDocument& doc = state_.doc();
-    const Language& lang = state_.language;
-    publish::PrintJob job;
-    job.texts.title = cp1251::toUnicode(doc.CrosswordTitle);
-    job.texts.author = cp1251::toUnicode(doc.CrosswordAuthor);
-    job.texts.across = heading(lang.caption(LangEntry::Across));
-    job.texts.down = heading(lang.caption(LangEntry::Down));
-    job.texts.answers = cp1251::toUnicode(state_.ownText(OwnText::AnswersHeading));
-    job.look = publish::vectorLook(state_.settings, letterOffset());
-    job.answersPage = answersPage;
-    return job;
+    return ::printJob(state_.doc(), state_.language, state_.settings, letterOffset(), answersPage);
 }
 
 std::unique_ptr<frmPrintOptions> frmForma::askPrintOptions(PrintOutput output,

@@ -8,7 +8,6 @@
 #include "grid/ShownGrid.h"
 #include "platform/PictureBox.h"
 #include "text/CodePage.h"
-#include "text/SequentialText.h"
 #include "words/SlotColors.h"
 
 #include <QApplication>
@@ -142,9 +141,7 @@ void GridView::setLetterFont(const Settings& settings) {
 
 int GridView::letterOffset() {
     if (!letterOffsetKnown_) {
-        const auto offset =
-            seqtext::toInt32(state_.settings.CellSize - picPole_->textHeight(QStringLiteral("0")));
-        state_.LetterOffset = offset.value_or(0);
+        state_.LetterOffset = letterfont::letterOffset(*picPole_, state_.settings.CellSize);
         letterOffsetKnown_ = true;
     }
     return state_.LetterOffset;

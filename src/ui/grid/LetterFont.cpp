@@ -4,6 +4,7 @@
 #include "app/Settings.h"
 #include "platform/PictureBox.h"
 #include "text/CodePage.h"
+#include "text/SequentialText.h"
 
 namespace letterfont {
 
@@ -27,6 +28,10 @@ int rgbOf(const QColor& color) {
 void apply(PictureBox& picture, const Settings& settings) {
     picture.setPictureFont(fontOf(settings));
     picture.setForeColor(colorOf(settings.LetterColor));
+}
+
+int letterOffset(const PictureBox& picture, int cellSize) {
+    return seqtext::toInt32(cellSize - picture.textHeight(QStringLiteral("0"))).value_or(0);
 }
 
 } // namespace letterfont

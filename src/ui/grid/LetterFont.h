@@ -16,5 +16,7 @@ int rgbOf(const QColor& color);
 
 // Gives the picture the settings' letter font and colour.
 void apply(PictureBox& picture, const Settings& settings);
+// How far below a cell's top a letter of the picture's font goes (0 when out of range).
+int letterOffset(const PictureBox& picture, int cellSize);
 
 } // namespace letterfont

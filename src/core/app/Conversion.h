@@ -1,0 +1,50 @@
+// The command line's conversions, their reading and the crossword and ipuz files they write;
+// the pictures and printed pages are the window layer's part.
+#pragma once
+
+#include "files/FileCommon.h"
+
+#include <QByteArray>
+#include <QString>
+
+struct CrosswordDocument;
+struct Language;
+
+namespace convert {
+
+// The program's exit codes for a conversion. 1 stays the window's refused command line and 3
+// the test runs' "a dialog was shown".
+constexpr int kConverted = 0;
+constexpr int kBadCommandLine = 2; // arguments missing, a type not converted, no password
+constexpr int kUnreadableInput = 4;
+constexpr int kWriteFailed = 5;
+
+enum class Format { Unknown, Crossword, Ipuz, Html, Pdf, Svg };
+
+// By the file name's extension, in any case: .cfw, .ipuz, .htm or .html, .pdf, .svg.
+Format formatOf(const QString& path);
+constexpr bool isReadable(Format f) {
+    return f == Format::Crossword || f == Format::Ipuz;
+}
+
+struct ReadOutcome {
+    bool ok = false;
+    QByteArray message; // on failure, in the language (Windows-1251)
+};
+
+// Reads a crossword or ipuz file, as `format` says, into `doc` as an author holds it: with
+// answers ModeAuthor, without them ModeAuthorNoAnswers with empty texts; shown in the classic
+// style.
+ReadOutcome readCrossword(const QString& path, Format format, const Language& lang,
+                          CrosswordDocument& doc);
+
+// The password a crossword file is saved with, held scrambled as the properties dialog does.
+void setPassword(CrosswordDocument& doc, const QByteArray& password);
+
+// Writes a crossword (.cfw) or ipuz file.
+FileStatus writeCrossword(const QString& path, Format format, CrosswordDocument& doc);
+
+// A file that could not be read or written, as the window words it.
+QByteArray failureText(const Language& lang, const QString& path, FileStatus status);
+
+} // namespace convert

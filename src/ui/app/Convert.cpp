@@ -1,0 +1,112 @@
+#include "app/Convert.h"
+
+#include "app/AppState.h"
+#include "app/Conversion.h"
+#include "export/Exports.h"
+#include "grid/CellPainter.h"
+#include "grid/GridLimits.h"
+#include "grid/LetterFont.h"
+#include "platform/PictureBox.h"
+#include "print/CrosswordPages.h"
+#include "text/CodePage.h"
+#include "words/DigitStrips.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+
+namespace {
+
+using convert::Format;
+
+// The pictures' painter, as the window's with its digit strip of the settings' number size.
+struct Drawing {
+    PictureBox strip;
+    PictureBox picture;
+    int letterOffset = 0;
+    int numberSize = 1;
+
+    explicit Drawing(const Settings& settings) : numberSize(std::clamp(settings.NumberSize, 1, 3)) {
+        drawDigitStrip(strip, numberSize);
+        picture.setBackColor(Qt::black);
+        letterfont::apply(picture, settings);
+        letterOffset = letterfont::letterOffset(picture, settings.CellSize);
+    }
+    CellPainter painter(const FieldGeometry& geometry) const {
+        return CellPainter(geometry, strip, numberSize);
+    }
+};
+
+ExportOutcome writeExport(const QString& path, Format format, const CrosswordDocument& doc,
+                          const Language& lang, const Settings& settings) {
+    Drawing drawing(settings);
+    switch (format) {
+    case Format::Html: {
+        const CellPainter painter = drawing.painter(
+            FieldGeometry::exported(settings.CellSize, doc.GridWidth, doc.GridHeight, 0));
+        return writeHtmlExport(exportNames(path), doc, lang, painter, drawing.letterOffset,
+                               drawing.picture);
+    }
+    case Format::Pdf:
+        return {
+            publish::writeCrosswordPdf(path, doc, drawing.painter(printGeometry(doc, settings)),
+                                       printJob(doc, lang, settings, drawing.letterOffset, false)),
+            path};
+    default: {
+        const publish::PrintJob job = printJob(doc, lang, settings, drawing.letterOffset, false);
+        return {publish::writeGridSvg(path, doc, drawing.painter(printGeometry(doc, settings)),
+                                      job.look, false, job.texts.title),
+                path};
+    }
+    }
+}
+
+} // namespace
+
+ConvertRun convertCrossword(const AppState& state, const QString& in, const QString& out,
+                            const std::optional<QByteArray>& password) {
+    const Language& lang = state.language;
+    const Format from = convert::formatOf(in);
+    const Format to = convert::formatOf(out);
+    if (!convert::isReadable(from))
+        return {convert::kBadCommandLine,
+                lang.ownText(OwnText::ConvertUnknownType) + ' ' + cp1251::fromUnicode(in)};
+    if (to == Format::Unknown)
+        return {convert::kBadCommandLine,
+                lang.ownText(OwnText::ConvertUnknownType) + ' ' + cp1251::fromUnicode(out)};
+    if (to == Format::Crossword && !password)
+        return {convert::kBadCommandLine, lang.ownText(OwnText::ConvertNeedsPassword)};
+
+    CrosswordDocument doc;
+    const convert::ReadOutcome read = convert::readCrossword(in, from, lang, doc);
+    if (!read.ok)
+        return {convert::kUnreadableInput, read.message};
+
+    if (to == Format::Crossword || to == Format::Ipuz) {
+        if (password)
+            convert::setPassword(doc, *password);
+        const FileStatus status = convert::writeCrossword(out, to, doc);
+        if (status != FileStatus::Ok)
+            return {convert::kWriteFailed, convert::failureText(lang, out, status)};
+        return {};
+    }
+    // The window shrinks the cells of a grid too large for its picture when opening it.
+    Settings settings = state.settings;
+    settings.CellSize =
+        gridlimits::largestFittingCellSize(doc.GridWidth, doc.GridHeight, settings.CellSize);
+    // A page that fails after its pictures takes away the pictures this run made.
+    const ExportNames names = exportNames(out);
+    QStringList made;
+    if (to == Format::Html)
+        for (const QString& picture : {names.gridPicture, names.answersPicture})
+            if (!QFileInfo::exists(picture))
+                made << picture;
+    const ExportOutcome written = writeExport(out, to, doc, lang, settings);
+    if (written.status != FileStatus::Ok) {
+        for (const QString& picture : made)
+            QFile::remove(picture);
+        return {convert::kWriteFailed, convert::failureText(lang, written.path, written.status)};
+    }
+    return {};
+}

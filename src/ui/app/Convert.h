@@ -1,0 +1,19 @@
+// `clueforge --convert IN OUT`: a crossword converted without a window.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+class AppState;
+
+struct ConvertRun {
+    int exitCode = 0;   // convert::kConverted ... kWriteFailed
+    QByteArray message; // on failure, in the language (Windows-1251)
+};
+
+// Converts `in` to `out` by their extensions, with the state's settings (the cell size, the
+// letter font) and language. `password` saves a crossword file; nothing is written on failure.
+ConvertRun convertCrossword(const AppState& state, const QString& in, const QString& out,
+                            const std::optional<QByteArray>& password);
