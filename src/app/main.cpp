@@ -77,6 +77,13 @@ void printError(const QByteArray& message) {
     std::fprintf(stderr, "%s\n", cp1251::toUnicode(message).toLocal8Bit().constData());
 }
 
+// A conversion prints nothing but its own errors: Qt's notes (a missing runtime folder ...)
+// would read as failures in a pipeline.
+void keepQtQuiet(QtMsgType type, const QMessageLogContext&, const QString& text) {
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+}
+
 // `--convert IN OUT [--password TEXT]`, with the settings' language and letter font.
 int convertFromCommandLine(const QApplication& app) {
     QCommandLineParser parser;
@@ -118,6 +125,7 @@ int main(int argc, char** argv) {
     if (hasArgument(argc, argv, "--convert")) {
         // No window system is reached: the pictures are drawn offscreen.
         qputenv("QT_QPA_PLATFORM", "offscreen");
+        qInstallMessageHandler(keepQtQuiet);
         QApplication app(argc, argv);
         nameTheProgram();
         return convertFromCommandLine(app);

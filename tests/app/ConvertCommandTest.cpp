@@ -1,0 +1,147 @@
+// `clueforge --convert IN OUT`: the built program converting without a display.
+#include "ProgramRun.h"
+
+#include "app/Settings.h"
+#include "files/CrosswordFile.h"
+#include "files/ScrambleTables.h"
+#include "grid/CrosswordDocument.h"
+#include "text/CodePage.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QByteArray contentOf(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// The portable copy (its settings name no language: Russian) converting in a work folder, with
+// no window system named at all.
+class ConvertCommand : public testing::Test {
+protected:
+    PortableCopy copy;
+    QTemporaryDir work;
+
+    QString sample(const char* name) const {
+        return copy.folder + QStringLiteral("Samples/") + QLatin1String(name);
+    }
+    QString workPath(const QString& name) const { return work.filePath(name); }
+    ProgramRun convert(const QStringList& arguments) const {
+        return runProgram(copy.executable, QStringList{QStringLiteral("--convert")} + arguments,
+                          headlessEnvironment(copy.home, false), work.path());
+    }
+    QStringList workFiles() const {
+        QStringList files = QDir(work.path()).entryList(QDir::Files);
+        files.sort();
+        return files;
+    }
+};
+
+TEST_F(ConvertCommand, ACrosswordGoesToIpuzAndBackByteForByte) {
+    for (const char* name : {"Sample-en.cfw", "Sample-ru.cfw", "Sample-ru-grid.cfw"}) {
+        SCOPED_TRACE(name);
+        const ProgramRun there = convert({sample(name), QStringLiteral("x.ipuz")});
+        EXPECT_EQ(there.exitCode, 0) << there.err.constData();
+        EXPECT_EQ(there.out + there.err, "");
+        // The samples carry the empty password.
+        const ProgramRun back = convert({QStringLiteral("x.ipuz"), QStringLiteral("x.cfw"),
+                                         QStringLiteral("--password"), QString()});
+        EXPECT_EQ(back.exitCode, 0) << back.err.constData();
+        EXPECT_EQ(back.out + back.err, "");
+        EXPECT_EQ(contentOf(workPath(QStringLiteral("x.cfw"))), contentOf(sample(name)));
+    }
+}
+
+TEST_F(ConvertCommand, TheSavedCrosswordOpensWithTheGivenPassword) {
+    const ProgramRun run = convert({sample("Sample-ru.cfw"), QStringLiteral("locked.cfw"),
+                                    QStringLiteral(u"--password=тайна 1")});
+    ASSERT_EQ(run.exitCode, 0) << run.err.constData();
+    CrosswordDocument doc;
+    ASSERT_EQ(ReadCrosswordFile(workPath(QStringLiteral("locked.cfw")), doc).status,
+              FileStatus::Ok);
+    EXPECT_EQ(UnscrambleText(doc.Scramble, doc.CrosswordPassword), cp1251::fromUnicode(u"тайна 1"));
+    EXPECT_EQ(doc.CrosswordAuthor, "Clueforge");
+}
+
+TEST_F(ConvertCommand, ThePageWithItsPicturesThePdfAndTheSvg) {
+    for (const char* out : {"page.htm", "print.pdf", "grid.svg"}) {
+        const ProgramRun run = convert({sample("Sample-ru.cfw"), QLatin1String(out)});
+        EXPECT_EQ(run.exitCode, 0) << out << run.err.constData();
+        EXPECT_EQ(run.out + run.err, "") << out;
+    }
+    EXPECT_EQ(workFiles(),
+              (QStringList{QStringLiteral("grid.svg"), QStringLiteral(u"page (ответы).bmp"),
+                           QStringLiteral("page.bmp"), QStringLiteral("page.htm"),
+                           QStringLiteral("print.pdf")}));
+    const QByteArray page = contentOf(workPath(QStringLiteral("page.htm")));
+    EXPECT_TRUE(page.contains("page.bmp")) << page.constData();
+    EXPECT_TRUE(page.contains(cp1251::fromUnicode(u"Первый кроссворд")));
+    for (const QString& picture :
+         {QStringLiteral("page.bmp"), QStringLiteral(u"page (ответы).bmp")})
+        EXPECT_TRUE(contentOf(workPath(picture)).startsWith("BM"));
+    EXPECT_TRUE(contentOf(workPath(QStringLiteral("print.pdf"))).startsWith("%PDF"));
+    EXPECT_TRUE(contentOf(workPath(QStringLiteral("grid.svg"))).contains("<svg"));
+}
+
+TEST_F(ConvertCommand, FailuresEndWithTheirCodeAMessageInTheLanguageAndNothingWritten) {
+    QFile bad(workPath(QStringLiteral("bad.ipuz")));
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+    bad.write("{\"version\": ");
+    bad.close();
+    const QString ru = sample("Sample-ru.cfw");
+    struct Case {
+        QStringList arguments;
+        int exitCode;
+        const char16_t* message;
+    };
+    const Case cases[] = {
+        {{ru}, 2, u"Вызов: clueforge --convert"},
+        {{ru, QStringLiteral("a"), QStringLiteral("b.pdf")}, 2, u"Вызов: clueforge --convert"},
+        {{ru, QStringLiteral("out.doc")}, 2, u"преобразовать нельзя: out.doc"},
+        {{QStringLiteral("page.htm"), QStringLiteral("out.cfw"), QStringLiteral("--password=")},
+         2,
+         u"преобразовать нельзя: page.htm"},
+        {{ru, QStringLiteral("out.cfw")}, 2, u"--password"},
+        {{ru, QStringLiteral("out.pdf"), QStringLiteral("--bogus")}, 2, u"Вызов"},
+        {{QStringLiteral("missing.cfw"), QStringLiteral("out.ipuz")}, 4, u"missing.cfw не найден"},
+        {{QStringLiteral("bad.ipuz"), QStringLiteral("out.svg")}, 4, u"bad.ipuz: Файл не"},
+        {{ru, QStringLiteral("no/such/folder/out.svg")}, 5, u"out.svg"},
+        {{ru, QStringLiteral("no/such/folder/out.htm")}, 5, u"out.bmp"},
+    };
+    for (const Case& c : cases) {
+        const ProgramRun run = convert(c.arguments);
+        SCOPED_TRACE(c.arguments.join(u' ').toStdString());
+        EXPECT_EQ(run.exitCode, c.exitCode);
+        EXPECT_TRUE(run.err.contains(QString::fromUtf16(c.message).toUtf8()))
+            << run.err.constData();
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(workFiles(), QStringList{QStringLiteral("bad.ipuz")});
+    }
+}
+
+TEST_F(ConvertCommand, SpeaksTheLanguageTheSettingsName) {
+    Settings settings;
+    settings.LanguageFileName = "English.txt";
+    ASSERT_EQ(writeSettingsFile(copy.folder, settings), SettingsWriteResult::Ok);
+    const ProgramRun run = convert({sample("Sample-en.cfw"), QStringLiteral("out.cfw")});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_TRUE(run.err.contains("A crossword file is saved with a password"))
+        << run.err.constData();
+}
+
+TEST(CommandLineConvert, HelpNamesTheConversionAndItsExitCodes) {
+    QTemporaryDir home;
+    const ProgramRun help = runProgram(builtExecutable(), {QStringLiteral("--help")},
+                                       headlessEnvironment(home.path(), false));
+    EXPECT_EQ(help.exitCode, 0);
+    for (const char* text : {"--convert", "--password <TEXT>", "2 bad command line",
+                             "4 unreadable input", "5 failed write"})
+        EXPECT_TRUE(help.out.simplified().contains(text)) << text << help.out.constData();
+}
+
+} // namespace
