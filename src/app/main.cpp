@@ -43,14 +43,18 @@ void describeTheCommandLine(QCommandLineParser& parser) {
                                  QStringLiteral("[file]"));
     parser.addOption(QCommandLineOption(
         QStringLiteral("convert"),
-        QStringLiteral("Convert IN (.cfw, .ipuz) to OUT (.cfw, .ipuz, .htm, .pdf, .svg) "
-                       "without a window. Exit codes: 0 converted, 2 bad command line, "
-                       "4 unreadable input, 5 failed write.")));
+        QStringLiteral("Convert without a window: clueforge --convert IN OUT. IN is a .cfw or "
+                       ".ipuz file, OUT a .cfw, .ipuz, .htm (with its two pictures), .pdf or "
+                       ".svg file. Exit codes: 0 converted, 2 bad command line, 4 unreadable "
+                       "input, 5 failed write.")));
     parser.addOption(
         QCommandLineOption(QStringLiteral("password"),
-                           QStringLiteral("The password a converted .cfw is saved with (may be "
-                                          "empty)."),
+                           QStringLiteral("With --convert: the password a .cfw is saved with "
+                                          "(required, may be empty)."),
                            QStringLiteral("TEXT")));
+    parser.addOption(QCommandLineOption(
+        QStringLiteral("answers"),
+        QStringLiteral("With --convert: the answers pages of a PDF, the letters of an SVG.")));
 }
 
 bool hasArgument(int argc, char** argv, const char* wanted) {
@@ -102,10 +106,11 @@ int convertFromCommandLine(const QApplication& app) {
         printError(state.ownText(OwnText::ConvertUsage));
         return convert::kBadCommandLine;
     }
-    std::optional<QByteArray> password;
+    ConvertOptions options;
     if (parser.isSet(QStringLiteral("password")))
-        password = cp1251::fromUnicode(parser.value(QStringLiteral("password")));
-    const ConvertRun run = convertCrossword(state, files[0], files[1], password);
+        options.password = cp1251::fromUnicode(parser.value(QStringLiteral("password")));
+    options.answers = parser.isSet(QStringLiteral("answers"));
+    const ConvertRun run = convertCrossword(state, files[0], files[1], options);
     if (run.exitCode != convert::kConverted)
         printError(run.message);
     return run.exitCode;
@@ -140,11 +145,12 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "%s: one file at a time\n", qPrintable(app.applicationName()));
         return 1;
     }
-    if (parser.isSet(QStringLiteral("password"))) {
-        std::fprintf(stderr, "%s: --password goes with --convert\n",
-                     qPrintable(app.applicationName()));
-        return 1;
-    }
+    for (const char* option : {"password", "answers"})
+        if (parser.isSet(QLatin1String(option))) {
+            std::fprintf(stderr, "%s: --%s goes with --convert\n",
+                         qPrintable(app.applicationName()), option);
+            return 1;
+        }
     QApplication::setWindowIcon(programIcon());
     // Wayland and the desktop's task bar find the entry, and with it the icon, by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.clueforge.Clueforge"));

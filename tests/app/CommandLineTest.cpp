@@ -20,10 +20,11 @@ TEST(CommandLine, HelpAndVersionNeedNoDisplay) {
 
 TEST(CommandLine, UnknownOptionsAndSecondFilesAreRefused) {
     PortableCopy copy;
-    for (const QStringList& args : {QStringList{QStringLiteral("--bogus")},
-                                    QStringList{QStringLiteral("a.cfw"), QStringLiteral("b.cfw")},
-                                    QStringList{QStringLiteral("--password"), QStringLiteral("x"),
-                                                QStringLiteral("a.cfw")}}) {
+    for (const QStringList& args :
+         {QStringList{QStringLiteral("--bogus")},
+          QStringList{QStringLiteral("a.cfw"), QStringLiteral("b.cfw")},
+          QStringList{QStringLiteral("--password"), QStringLiteral("x"), QStringLiteral("a.cfw")},
+          QStringList{QStringLiteral("--answers")}}) {
         const ProgramRun run = copy.closedAfterShow(args);
         EXPECT_EQ(run.exitCode, 1) << args.join(u' ').toStdString();
         EXPECT_FALSE(run.err.isEmpty());

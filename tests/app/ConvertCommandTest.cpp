@@ -88,6 +88,23 @@ TEST_F(ConvertCommand, ThePageWithItsPicturesThePdfAndTheSvg) {
     EXPECT_TRUE(contentOf(workPath(QStringLiteral("grid.svg"))).contains("<svg"));
 }
 
+TEST_F(ConvertCommand, AnswersAddTheAnswersPageToThePdfAndTheLettersToTheSvg) {
+    for (const QStringList& arguments :
+         {QStringList{sample("Sample-ru.cfw"), QStringLiteral("plain.pdf")},
+          QStringList{sample("Sample-ru.cfw"), QStringLiteral("answers.pdf"),
+                      QStringLiteral("--answers")},
+          QStringList{sample("Sample-ru.cfw"), QStringLiteral("plain.svg")},
+          QStringList{sample("Sample-ru.cfw"), QStringLiteral("answers.svg"),
+                      QStringLiteral("--answers")}})
+        ASSERT_EQ(convert(arguments).exitCode, 0) << arguments.join(u' ').toStdString();
+    // The page tree's count of pages.
+    EXPECT_TRUE(contentOf(workPath(QStringLiteral("plain.pdf"))).contains("/Count 1\n"));
+    EXPECT_TRUE(contentOf(workPath(QStringLiteral("answers.pdf"))).contains("/Count 2\n"));
+    const QByteArray letter = QStringLiteral(u"К").toUtf8();
+    EXPECT_FALSE(contentOf(workPath(QStringLiteral("plain.svg"))).contains(letter));
+    EXPECT_TRUE(contentOf(workPath(QStringLiteral("answers.svg"))).contains(letter));
+}
+
 TEST_F(ConvertCommand, FailuresEndWithTheirCodeAMessageInTheLanguageAndNothingWritten) {
     QFile bad(workPath(QStringLiteral("bad.ipuz")));
     ASSERT_TRUE(bad.open(QIODevice::WriteOnly));

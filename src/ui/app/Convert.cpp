@@ -39,7 +39,7 @@ struct Drawing {
 };
 
 ExportOutcome writeExport(const QString& path, Format format, const CrosswordDocument& doc,
-                          const Language& lang, const Settings& settings) {
+                          const Language& lang, const Settings& settings, bool answers) {
     Drawing drawing(settings);
     switch (format) {
     case Format::Html: {
@@ -49,14 +49,14 @@ ExportOutcome writeExport(const QString& path, Format format, const CrosswordDoc
                                drawing.picture);
     }
     case Format::Pdf:
-        return {
-            publish::writeCrosswordPdf(path, doc, drawing.painter(printGeometry(doc, settings)),
-                                       printJob(doc, lang, settings, drawing.letterOffset, false)),
-            path};
+        return {publish::writeCrosswordPdf(
+                    path, doc, drawing.painter(printGeometry(doc, settings)),
+                    printJob(doc, lang, settings, drawing.letterOffset, answers)),
+                path};
     default: {
         const publish::PrintJob job = printJob(doc, lang, settings, drawing.letterOffset, false);
         return {publish::writeGridSvg(path, doc, drawing.painter(printGeometry(doc, settings)),
-                                      job.look, false, job.texts.title),
+                                      job.look, answers, job.texts.title),
                 path};
     }
     }
@@ -65,7 +65,7 @@ ExportOutcome writeExport(const QString& path, Format format, const CrosswordDoc
 } // namespace
 
 ConvertRun convertCrossword(const AppState& state, const QString& in, const QString& out,
-                            const std::optional<QByteArray>& password) {
+                            const ConvertOptions& options) {
     const Language& lang = state.language;
     const Format from = convert::formatOf(in);
     const Format to = convert::formatOf(out);
@@ -75,7 +75,7 @@ ConvertRun convertCrossword(const AppState& state, const QString& in, const QStr
     if (to == Format::Unknown)
         return {convert::kBadCommandLine,
                 lang.ownText(OwnText::ConvertUnknownType) + ' ' + cp1251::fromUnicode(out)};
-    if (to == Format::Crossword && !password)
+    if (to == Format::Crossword && !options.password)
         return {convert::kBadCommandLine, lang.ownText(OwnText::ConvertNeedsPassword)};
 
     CrosswordDocument doc;
@@ -84,8 +84,8 @@ ConvertRun convertCrossword(const AppState& state, const QString& in, const QStr
         return {convert::kUnreadableInput, read.message};
 
     if (to == Format::Crossword || to == Format::Ipuz) {
-        if (password)
-            convert::setPassword(doc, *password);
+        if (options.password)
+            convert::setPassword(doc, *options.password);
         const FileStatus status = convert::writeCrossword(out, to, doc);
         if (status != FileStatus::Ok)
             return {convert::kWriteFailed, convert::failureText(lang, out, status)};
@@ -102,7 +102,7 @@ ConvertRun convertCrossword(const AppState& state, const QString& in, const QStr
         for (const QString& picture : {names.gridPicture, names.answersPicture})
             if (!QFileInfo::exists(picture))
                 made << picture;
-    const ExportOutcome written = writeExport(out, to, doc, lang, settings);
+    const ExportOutcome written = writeExport(out, to, doc, lang, settings, options.answers);
     if (written.status != FileStatus::Ok) {
         for (const QString& picture : made)
             QFile::remove(picture);

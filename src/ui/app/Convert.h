@@ -13,7 +13,12 @@ struct ConvertRun {
     QByteArray message; // on failure, in the language (Windows-1251)
 };
 
+struct ConvertOptions {
+    std::optional<QByteArray> password; // what a crossword file is saved with
+    bool answers = false;               // the PDF's answers pages, the SVG's letters
+};
+
 // Converts `in` to `out` by their extensions, with the state's settings (the cell size, the
-// letter font) and language. `password` saves a crossword file; nothing is written on failure.
+// letter font) and language. Nothing is written on failure.
 ConvertRun convertCrossword(const AppState& state, const QString& in, const QString& out,
-                            const std::optional<QByteArray>& password);
+                            const ConvertOptions& options);

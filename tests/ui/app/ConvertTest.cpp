@@ -81,7 +81,7 @@ TEST_F(Convert, APageThatCannotBeWrittenTakesItsNewPicturesAway) {
     // A folder in the page's place: the pictures are written first, then the page fails.
     ASSERT_TRUE(QDir(out.path()).mkpath(QStringLiteral("z.htm")));
     const ConvertRun run =
-        convertCrossword(program.state, saved, outPath(QStringLiteral("z.htm")), std::nullopt);
+        convertCrossword(program.state, saved, outPath(QStringLiteral("z.htm")), {});
     EXPECT_EQ(run.exitCode, convert::kWriteFailed);
     EXPECT_TRUE(run.message.contains("z.htm")) << run.message.constData();
     EXPECT_EQ(QDir(out.path()).entryList(QDir::Files), QStringList{QStringLiteral("z.cfw")});

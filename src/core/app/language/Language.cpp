@@ -179,7 +179,8 @@ QByteArray builtInOwnText(OwnText which) {
     case OwnText::IpuzNoWords:
         return "The grid in the file has no word.";
     case OwnText::ConvertUsage:
-        return "Usage: clueforge --convert IN OUT [--password TEXT]. IN is a .cfw or .ipuz file, "
+        return "Usage: clueforge --convert IN OUT [--password TEXT] [--answers]. IN is a .cfw or "
+               ".ipuz file, "
                "OUT a .cfw, .ipuz, .htm, .pdf or .svg file.";
     case OwnText::ConvertUnknownType:
         return "This kind of file cannot be converted:";
