@@ -216,8 +216,8 @@ std::optional<ReadProblem> readPuzzle(const QJsonObject& root, Grid& g) {
                 c.block = true; // omitted cells and blocks alike
             } else if (const auto n = numberOf(v)) {
                 c.label = *n;
-            } else if (!(v.isString() && (v.toString().isEmpty() || v == emptyValue)) &&
-                       !v.isUndefined()) {
+            } else if (!v.isString() && !v.isUndefined() && v != emptyValue) {
+                // A label may be any text ("A"); anything but text or a number is no cell.
                 return problem(Kind::Unreadable);
             }
         }
