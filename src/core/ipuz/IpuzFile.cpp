@@ -176,22 +176,29 @@ bool barred(const QJsonValue& style, const QJsonObject& styles) {
     return s.isObject() && s.toObject().contains(QStringLiteral("barred"));
 }
 
+// Rows of cells as the dimensions give them: `height` arrays of `width` values.
+bool rectangular(const QJsonArray& rows, const Grid& g) {
+    if (rows.size() != g.height)
+        return false;
+    for (const QJsonValue row : rows)
+        if (!row.isArray() || row.toArray().size() != g.width)
+            return false;
+    return true;
+}
+
 // The puzzle's rows into blocks and labels; a problem when they cannot be.
 std::optional<ReadProblem> readPuzzle(const QJsonObject& root, Grid& g) {
     const QJsonValue puzzle = root.value(QStringLiteral("puzzle"));
     if (!puzzle.isArray())
         return problem(Kind::Unreadable);
     const QJsonArray rows = puzzle.toArray();
-    if (rows.size() != g.height)
+    if (!rectangular(rows, g))
         return problem(Kind::NotRectangular);
     const QString block = root.value(QStringLiteral("block")).toString(QStringLiteral("#"));
     const QJsonValue emptyValue = root.value(QStringLiteral("empty"));
     const QJsonObject styles = root.value(QStringLiteral("styles")).toObject();
     for (int y = 0; y < g.height; ++y) {
-        const QJsonValue row = rows.at(y);
-        if (!row.isArray() || row.toArray().size() != g.width)
-            return problem(Kind::NotRectangular);
-        const QJsonArray r = row.toArray();
+        const QJsonArray r = rows.at(y).toArray();
         for (int x = 0; x < g.width; ++x) {
             QJsonValue v = r.at(x);
             if (v.isObject()) {
@@ -209,8 +216,8 @@ std::optional<ReadProblem> readPuzzle(const QJsonObject& root, Grid& g) {
                 c.block = true; // omitted cells and blocks alike
             } else if (const auto n = numberOf(v)) {
                 c.label = *n;
-            } else if (!(v.isString() && (v.toString().isEmpty() || v == emptyValue)) &&
-                       !v.isUndefined()) {
+            } else if (!v.isString() && !v.isUndefined() && v != emptyValue) {
+                // A label may be any text ("A"); anything but text or a number is no cell.
                 return problem(Kind::Unreadable);
             }
         }
@@ -225,14 +232,11 @@ std::optional<ReadProblem> readSolution(const QJsonObject& root, Grid& g, bool& 
     if (!present)
         return std::nullopt;
     const QJsonArray rows = solution.toArray();
-    if (rows.size() != g.height)
+    if (!rectangular(rows, g))
         return problem(Kind::NotRectangular);
     const QString block = root.value(QStringLiteral("block")).toString(QStringLiteral("#"));
     for (int y = 0; y < g.height; ++y) {
-        const QJsonValue row = rows.at(y);
-        if (!row.isArray() || row.toArray().size() != g.width)
-            return problem(Kind::NotRectangular);
-        const QJsonArray r = row.toArray();
+        const QJsonArray r = rows.at(y).toArray();
         for (int x = 0; x < g.width; ++x) {
             QJsonValue v = r.at(x);
             if (v.isObject())

@@ -9,6 +9,7 @@
 #include "grid/ShownGrid.h"
 #include "text/CodePage.h"
 
+#include "OurCrosswords.h"
 #include "support/Crosswords.h"
 #include "support/FilledCrossword.h"
 #include "support/PrintQt.h"
@@ -59,30 +60,6 @@ CrosswordDocument imported(const QByteArray& json) {
     EXPECT_TRUE(p.ok()) << static_cast<int>(p.kind) << ' '
                         << ipuz::problemText(english(), p).toStdString();
     return doc;
-}
-
-// The crosswords of the program: the samples and hand-made ones with and without answers.
-std::vector<std::pair<std::string, CrosswordDocument>> ourCrosswords() {
-    std::vector<std::pair<std::string, CrosswordDocument>> out;
-    for (const QString& name : QDir(QStringLiteral(CLUEFORGE_RESOURCES "/Samples"))
-                                   .entryList({QStringLiteral("*.cfw")})) {
-        CrosswordDocument doc;
-        EXPECT_EQ(
-            ReadCrosswordFile(QStringLiteral(CLUEFORGE_RESOURCES "/Samples/") + name, doc).status,
-            FileStatus::Ok);
-        out.emplace_back(name.toStdString(), doc);
-    }
-    FilledCrossword house = houseCrossword();
-    house.clues[cp(u"ТОК")] = cp(u"Ток < 1 А & «напряжение» > 0");
-    out.emplace_back("house", house.build());
-    out.emplace_back("grid only", houseCrossword(1).build());
-    FilledCrossword wide;
-    wide.rows = {cp(u"ПАРК#ЛЕС"), cp(u"О#ОКНО#О"), cp(u"ЛУНА#ДОМ")};
-    wide.title = cp(u"Прогулка");
-    wide.author = cp(u"А. Петрова");
-    wide.clues = {{cp(u"ПАРК"), cp(u"Место для прогулок")}, {cp(u"ЛУНА"), cp(u"Спутник Земли")}};
-    out.emplace_back("wide", wide.build());
-    return out;
 }
 
 TEST(Ipuz, OurCrosswordsComeBackByteForByteWithTheSamePassword) {
@@ -168,8 +145,8 @@ TEST(Ipuz, VariantsOfOtherToolsAreTakenOver) {
          ring(R"([["1","0","2"],["0",null,"0"],["3","0","0"]])",
               R"([["К","О","Т"],["И",null,"О"],["Т","О","К"]])", kClues),
          cp(u"КОТ"), cp(u"То"), cp(u"Кот")},
-        {"a block of its own",
-         ring(R"([[1,0,2],[0,"X",0],[3,0,0]])", R"([["К","О","Т"],["И","X","О"],["Т","О","К"]])",
+        {"a block of its own, a label of text",
+         ring(R"([[1,"A",2],[0,"X",0],[3,0,0]])", R"([["К","О","Т"],["И","X","О"],["Т","О","К"]])",
               kClues, R"("block":"X",)"),
          cp(u"КОТ"), cp(u"То"), cp(u"Кот")},
         {"saved and styles, cells as objects",
