@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # Installs what building and testing need on Debian 12, when something is missing.
 # With --bench also Qxw, which only the fill benchmark (clueforge_bench_fill) runs beside ours.
+# Node and npm are for a test tool only: a second ipuz reader (tests/tools/ipuz-reader).
 set -euo pipefail
 packages=(cmake ninja-build g++ clang libclang-rt-14-dev qt6-base-dev libgl-dev
           libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth imagemagick ccache
           fonts-dejavu-core hunspell-ru desktop-file-utils appstream
           shared-mime-info qt6-translations-l10n dpkg-dev file
-          qt6-svg-dev poppler-utils chromium)
+          qt6-svg-dev poppler-utils chromium python3)
 for arg in "$@"; do
     case "$arg" in
     --bench) packages+=(qxw) ;;
@@ -14,6 +15,8 @@ for arg in "$@"; do
     esac
 done
 missing=()
+# Node and npm only for a test tool; a Node already installed from elsewhere is kept.
+command -v npm >/dev/null || missing+=(nodejs npm)
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
@@ -24,3 +27,7 @@ if ((${#missing[@]})); then
     $sudo apt-get update -q
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
 fi
+
+# The second ipuz reader the tests compare our files with, at the version its lock file names.
+reader="$(cd "$(dirname "$0")/.." && pwd)/tests/tools/ipuz-reader"
+[ -d "$reader/node_modules" ] || npm ci --prefix "$reader" --no-audit --no-fund --loglevel=error

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 struct CrosswordDocument;
 struct Language;
@@ -35,6 +36,7 @@ struct ReadProblem {
     enum class Text { Clue, Title, Author } text = Text::Clue;
     int number = 0, direction = 0; // the clue's slot
     QList<QPair<int, int>> clues;  // unmatched clues: the file's number and direction
+    QStringList otherClues;        // clues of other directions or without a number, as named
 
     bool ok() const { return kind == Kind::Ok; }
 };
