@@ -217,6 +217,15 @@ TEST_F(Session, ImportingAnIpuzFileGivesTheAuthorAnUnsavedCrosswordOrChangesNoth
     // Every word has its answer: nothing is left to select.
     EXPECT_EQ(doc().CurrentSlot, 0);
 
+    // Otherwise the first word without one is selected, as after Grid ready.
+    session.selectSlot(3, 0);
+    const QByteArray topless = houseIpuz().replace(R"([["К","О","Т"])", R"([["","",""])");
+    ASSERT_TRUE(session.importIpuz(file("topless.ipuz", topless)).problem.ok());
+    EXPECT_EQ(session.mode(), EditMode::ModeAuthor);
+    EXPECT_TRUE(doc().SlotTexts.at(1, 1, 0).isEmpty());
+    EXPECT_EQ(doc().CurrentSlot, 1);
+    EXPECT_EQ(doc().CurrentDirection, 0);
+
     // A grid too large for the cell size gets one that fits, as an opened one does.
     QByteArray rows;
     for (int y = 0; y < 250; ++y) {
