@@ -113,6 +113,7 @@ TEST_F(Ipuz, RefusedFileLeavesThePreviousCrosswordAndSaysWhy) {
         if (c.kind != Kind::OpenFailed)
             writeFile(path, c.bytes);
         const QString why = refusal(path, c.kind);
+        EXPECT_FALSE(why.isEmpty());
         fake().messages.clear();
         open(path);
         ASSERT_EQ(fake().messages.size(), 1);
@@ -136,13 +137,19 @@ TEST_F(Ipuz, RefusedFileLeavesThePreviousCrosswordAndSaysWhy) {
 }
 
 TEST_F(Ipuz, CommandLineImportsByTheExtensionInAnyCase) {
-    const QString path = ipuzFile(u("HOUSE.IPUZ"), houseIpuz());
+    // Without the top row's letters: 1 across is the first word the author has to fill.
+    const QByteArray topless = houseIpuz().replace(R"([["К","О","Т"])", R"([["","",""])");
+    const QString path = ipuzFile(u("HOUSE.IPUZ"), topless);
     form->OpenFileFromCommandLine(path);
     EXPECT_TRUE(fake().messages.isEmpty()) << lastMessage().toStdString();
     EXPECT_EQ(doc().Mode, EditMode::ModeAuthor);
     EXPECT_TRUE(doc().Modified);
     EXPECT_TRUE(doc().CrosswordPath.isEmpty());
     EXPECT_EQ(doc().CrosswordTitle, cp(u"Дом"));
+    EXPECT_EQ(doc().CurrentSlot, 1);
+    EXPECT_EQ(doc().CurrentDirection, 0);
+    EXPECT_EQ(form->txtVoprosOtvet->text(), u("Домашний зверь"));
+    EXPECT_EQ(slotColor(1, 0), QColor(255, 255, 0));
 }
 
 TEST_F(Ipuz, ExportWritesWhatTheReaderReadsBack) {
