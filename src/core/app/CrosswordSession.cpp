@@ -113,12 +113,7 @@ CrosswordSession::OpenOutcome CrosswordSession::open(const QString& path) {
     out.read = ReadCrosswordFile(path, doc_);
     if (out.read.status != FileStatus::Ok)
         return out;
-    int& size = settings_.CellSize;
-    const int fitting = gridlimits::largestFittingCellSize(doc_.GridWidth, doc_.GridHeight, size);
-    if (fitting != size) {
-        size = fitting;
-        out.reducedCellSize = fitting;
-    }
+    out.reducedCellSize = reduceCellSizeToFit();
     shownStyle_ = settings_.ChosenStyle;
     if (doc_.Mode == EditMode::ModeSolveNoAnswers) {
         // The solver's words, and number 1 selected, so that nothing of the previous crossword
@@ -132,6 +127,35 @@ CrosswordSession::OpenOutcome CrosswordSession::open(const QString& path) {
     if (out.reducedCellSize > 0)
         emit pictureSettingsChanged();
     return out;
+}
+
+CrosswordSession::ImportOutcome CrosswordSession::importIpuz(const QString& path) {
+    ImportOutcome out;
+    CrosswordDocument imported;
+    out.problem = ipuz::readIpuzFile(path, imported);
+    if (!out.problem.ok())
+        return out;
+    const Notify notify(*this);
+    doc_ = std::move(imported);
+    out.reducedCellSize = reduceCellSizeToFit();
+    // The author edits in the classic style, as after Grid ready or the password.
+    shownStyle_ = 0;
+    rebuildShownGrid();
+    if (doc_.Mode == EditMode::ModeAuthor && doc_.NoAnswers == 0)
+        toNextUnanswered();
+    emit documentReplaced();
+    if (out.reducedCellSize > 0)
+        emit pictureSettingsChanged();
+    return out;
+}
+
+int CrosswordSession::reduceCellSizeToFit() {
+    int& size = settings_.CellSize;
+    const int fitting = gridlimits::largestFittingCellSize(doc_.GridWidth, doc_.GridHeight, size);
+    if (fitting == size)
+        return 0;
+    size = fitting;
+    return fitting;
 }
 
 void CrosswordSession::abandonFailedOpen() {

@@ -3,6 +3,7 @@
 #include "files/AnswersFile.h"
 #include "files/CrosswordFile.h"
 #include "grid/CrosswordDocument.h"
+#include "ipuz/IpuzFile.h"
 #include "solve/Solving.h"
 #include "words/Placement.h"
 #include "words/SlotSelection.h"
@@ -57,6 +58,13 @@ public:
     // Replaces the crossword by the file's. A failure keeps the previous crossword shown in
     // ModeOpenFailed. A picture too large for the cell size gets the largest size that fits.
     OpenOutcome open(const QString& path);
+    struct ImportOutcome {
+        ipuz::ReadProblem problem;
+        int reducedCellSize = 0; // as OpenOutcome's
+    };
+    // Replaces the crossword by the ipuz file's, as an author's crossword not yet saved, shown
+    // as the author sees a grid just made ready. A refused file leaves everything as it was.
+    ImportOutcome importIpuz(const QString& path);
     // After a failed open named by an answers file: nothing is held any more.
     void abandonFailedOpen();
     // Whether the answers file of crossword `title` belongs to the crossword held now.
@@ -138,6 +146,8 @@ private:
     class Notify;
     void slotCells(int number, int direction);
     void rebuildShownGrid();
+    // The largest cell size that shows the whole grid when the current one does not; else 0.
+    int reduceCellSizeToFit();
     // The selection moved to the first slot without an answer, signalled by the caller.
     void toNextUnanswered();
     // The selection on the first slot, signalled by the caller.

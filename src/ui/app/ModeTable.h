@@ -35,7 +35,7 @@ enum Action : unsigned {
     kAbout = 1u << 3,        // KrossAbout
     kFoundWord = 1u << 4,    // KrossFoundWord
     kDeleteAnswer = 1u << 5, // KrossDelOtwet: enabled only once an answer is picked
-    kCopyWord = 1u << 6,     // KrossCopyWord, KrossPrint, KrossPdf, KrossSvg
+    kCopyWord = 1u << 6,     // KrossCopyWord, KrossPrint, KrossPdf, KrossSvg, KrossIpuz
     kCellSize = 1u << 7,     // OptionsRazmerKF
     kFill = 1u << 8,         // KrossFill, KrossFillAgain, KrossSuggest
 };

@@ -73,6 +73,7 @@ void frmForma::createMenus() {
     KrossPrint = namedAction(Kross, "KrossPrint");
     KrossPdf = namedAction(Kross, "KrossPdf");
     KrossSvg = namedAction(Kross, "KrossSvg");
+    KrossIpuz = namedAction(Kross, "KrossIpuz");
     KrossFillSep = named(Kross->addSeparator(), "KrossFillSep");
     KrossFill = namedAction(Kross, "KrossFill");
     KrossFillAgain = namedAction(Kross, "KrossFillAgain");
@@ -193,8 +194,8 @@ void frmForma::UpdateControlsForMode() {
         {kSave, FileSave},          {kSaveAs, FileSaveAs},        {kChange, KrossChange},
         {kAbout, KrossAbout},       {kFoundWord, KrossFoundWord}, {kDeleteAnswer, KrossDelOtwet},
         {kCopyWord, KrossCopyWord}, {kCopyWord, KrossPrint},      {kCopyWord, KrossPdf},
-        {kCopyWord, KrossSvg},      {kCellSize, OptionsRazmerKF}, {kFill, KrossFill},
-        {kFill, KrossFillAgain},    {kFill, KrossSuggest},
+        {kCopyWord, KrossSvg},      {kCopyWord, KrossIpuz},       {kCellSize, OptionsRazmerKF},
+        {kFill, KrossFill},         {kFill, KrossFillAgain},      {kFill, KrossSuggest},
     };
     for (const auto& [bit, action] : actions)
         action->setEnabled((row.actions & bit) != 0);

@@ -84,6 +84,7 @@ public:
     QAction* KrossPrint = nullptr;
     QAction* KrossPdf = nullptr;
     QAction* KrossSvg = nullptr;
+    QAction* KrossIpuz = nullptr;
     QAction* KrossFillSep = nullptr;
     QAction* KrossFill = nullptr;
     QAction* KrossFillAgain = nullptr;
@@ -247,6 +248,8 @@ public:
     void printCrossword();
     void exportPdf();
     void exportSvg();
+    // The crossword as an ipuz file (export/ExportIpuzM.cpp).
+    void exportIpuz();
     // Handed back to the font dialog only: never applied to a picture, never stored.
     bool LetterFontStrikethrough = false;
 
@@ -291,6 +294,12 @@ private:
     bool saveAnswersFile(const QString& path);
     // Reads the crossword and shows it; a failure is reported and leaves ModeOpenFailed.
     void openCrosswordFile(const QString& path);
+    // A file the user named to open: an ipuz file (by its extension) is imported, anything else
+    // opened as a crossword file.
+    void openNamedFile(const QString& path);
+    // Shows the ipuz file's crossword as the author's, not yet saved; a refused file is
+    // reported and leaves the crossword shown as it was.
+    void importIpuzFile(const QString& path);
     void SaveAnswersAs();
     void OpenAnswersFile();
     // Applies an answers file, opening its crossword when another one is shown.

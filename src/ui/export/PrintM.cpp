@@ -28,12 +28,14 @@ void frmForma::connectPrintHandlers() {
     connect(KrossPrint, &QAction::triggered, this, &frmForma::printCrossword);
     connect(KrossPdf, &QAction::triggered, this, &frmForma::exportPdf);
     connect(KrossSvg, &QAction::triggered, this, &frmForma::exportSvg);
+    connect(KrossIpuz, &QAction::triggered, this, &frmForma::exportIpuz);
 }
 
 void frmForma::applyPrintCaptions() {
     KrossPrint->setText(cp1251::toUnicode(state_.ownText(OwnText::Print)));
     KrossPdf->setText(cp1251::toUnicode(state_.ownText(OwnText::ExportPdf)));
     KrossSvg->setText(cp1251::toUnicode(state_.ownText(OwnText::ExportSvg)));
+    KrossIpuz->setText(cp1251::toUnicode(state_.ownText(OwnText::ExportIpuz)));
 }
 
 CellPainter frmForma::printCellPainter() {

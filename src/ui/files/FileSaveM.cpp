@@ -1,6 +1,15 @@
 // The Save and Save As commands: the crossword file or the answers file, as the mode asks.
 #include "app/frmForma.h"
 
+namespace {
+
+bool lacksProperties(const CrosswordDocument& doc) {
+    return doc.CrosswordAuthor.isEmpty() || doc.CrosswordTitle.isEmpty() ||
+           doc.CrosswordPassword.isEmpty();
+}
+
+} // namespace
+
 void frmForma::FileSave_Click() {
     saveDocument(false);
 }
@@ -15,10 +24,11 @@ void frmForma::saveDocument(bool askForName) {
     switch (doc.Mode) {
     case EditMode::ModeAuthor:
     case EditMode::ModeAuthorNoAnswers:
-        // A crossword with answers is not saved without its title and author.
-        if (doc.NoAnswers == 0 && (doc.CrosswordAuthor.isEmpty() || doc.CrosswordTitle.isEmpty())) {
+        // A crossword with answers is not saved without its title, author and password; an
+        // imported one comes without a password.
+        if (doc.NoAnswers == 0 && lacksProperties(doc)) {
             KrossAbout_Click();
-            if (doc.CrosswordAuthor.isEmpty() || doc.CrosswordTitle.isEmpty())
+            if (lacksProperties(doc))
                 return;
         }
         if (askForName || doc.CrosswordPath.isEmpty())

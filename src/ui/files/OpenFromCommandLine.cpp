@@ -14,6 +14,6 @@ void frmForma::OpenFileFromCommandLine(const QString& path) {
         return;
     }
     // The name is taken as given: a shell or file manager names the file whole.
-    openCrosswordFile(absolute);
+    openNamedFile(absolute);
     completeIncompleteCrossword();
 }

@@ -5,6 +5,19 @@
 
 #include <QLineEdit>
 
+namespace {
+
+// The crossword files the program opens, its own and ipuz ones, then each kind alone.
+QByteArray openFilter(const Language& lang) {
+    const QByteArray crosswords = lang.caption(LangEntry::CrosswordMenu);
+    return QByteArrayList{
+        crosswords + " (*.cfw; *.ipuz)", "*.cfw;*.ipuz", crosswords + " (*.cfw)", "*.cfw",
+        "ipuz crossword (*.ipuz)",       "*.ipuz",       "All Files (*.*)",       "*.*"}
+        .join(char(0));
+}
+
+} // namespace
+
 void frmForma::openCrosswordFile(const QString& path) {
     const CrosswordSession::OpenOutcome out = state_.session.open(path);
     if (out.read.status != FileStatus::Ok) {
@@ -31,10 +44,10 @@ void frmForma::openCrosswordFile(const QString& path) {
 }
 
 bool frmForma::ChooseAndOpenCrossword() {
-    const QString path = ShowFileDialog(false, QString(), state_.language.KrossFileFilter());
+    const QString path = ShowFileDialog(false, QString(), openFilter(state_.language));
     if (path.isEmpty())
         return false;
-    openCrosswordFile(withExtensionWhenNoDot(path, QStringLiteral(".cfw")));
+    openNamedFile(withExtensionWhenNoDot(path, QStringLiteral(".cfw")));
     return true;
 }
 

@@ -4,9 +4,12 @@
 #include "files/CrosswordFile.h"
 #include "grid/GridAnalysis.h"
 #include "grid/ShownGrid.h"
+#include "support/Crosswords.h"
 #include "support/FilledCrossword.h"
 #include "support/GridPattern.h"
+#include "support/HouseIpuz.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -172,6 +175,74 @@ TEST_F(Session, ACrosswordTooLargeForTheCellSizeGetsOneThatFits) {
     ASSERT_EQ(out.read.status, FileStatus::Ok);
     EXPECT_EQ(out.reducedCellSize, 23);
     EXPECT_EQ(session.cellSize(), 23);
+    EXPECT_TRUE(signals_.take().contains(QStringLiteral("picture")));
+}
+
+TEST_F(Session, ImportingAnIpuzFileGivesTheAuthorAnUnsavedCrosswordOrChangesNothing) {
+    const auto file = [this](const char* name, const QByteArray& bytes) {
+        const QString path = dir.filePath(QLatin1String(name));
+        QFile f(path);
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+        return path;
+    };
+    const QString solving = saved(ring());
+    settings.ChosenStyle = 1;
+    ASSERT_EQ(session.open(solving).read.status, FileStatus::Ok);
+    ASSERT_EQ(session.shownStyle(), 1);
+    signals_.take();
+
+    const CrosswordSession::ImportOutcome refused =
+        session.importIpuz(file("rebus.ipuz", houseIpuz(R"(["ИК","#","О"])")));
+    EXPECT_EQ(refused.problem.kind, ipuz::ReadProblem::Kind::Rebus);
+    EXPECT_TRUE(signals_.take().isEmpty());
+    EXPECT_EQ(session.mode(), EditMode::ModeSolve);
+    EXPECT_EQ(doc().CrosswordPath, solving);
+    EXPECT_EQ(session.shownStyle(), 1);
+
+    const CrosswordSession::ImportOutcome out = session.importIpuz(file("house.ipuz", houseIpuz()));
+    ASSERT_TRUE(out.problem.ok()) << int(out.problem.kind);
+    EXPECT_EQ(out.reducedCellSize, 0);
+    const QStringList seen = signals_.take();
+    EXPECT_EQ(seen.first(), QStringLiteral("replaced"));
+    EXPECT_TRUE(seen.contains(mode(EditMode::ModeAuthor))) << seen.join(u'|').toStdString();
+    EXPECT_TRUE(seen.contains(QStringLiteral("modified 1"))) << seen.join(u'|').toStdString();
+    EXPECT_EQ(session.mode(), EditMode::ModeAuthor);
+    EXPECT_TRUE(doc().Modified);
+    EXPECT_TRUE(doc().CrosswordPath.isEmpty());
+    // The author edits in the classic style whatever is chosen for solving.
+    EXPECT_EQ(session.shownStyle(), 0);
+    EXPECT_EQ(doc().ShownSlotTable, doc().SlotTable);
+    EXPECT_EQ(doc().SlotTexts.at(3, 1, 0), fixtures::cp(u"ТОК"));
+    // Every word has its answer: nothing is left to select.
+    EXPECT_EQ(doc().CurrentSlot, 0);
+
+    // Otherwise the first word without one is selected, as after Grid ready.
+    session.selectSlot(3, 0);
+    const QByteArray topless = houseIpuz().replace(R"([["К","О","Т"])", R"([["","",""])");
+    ASSERT_TRUE(session.importIpuz(file("topless.ipuz", topless)).problem.ok());
+    EXPECT_EQ(session.mode(), EditMode::ModeAuthor);
+    EXPECT_TRUE(doc().SlotTexts.at(1, 1, 0).isEmpty());
+    EXPECT_EQ(doc().CurrentSlot, 1);
+    EXPECT_EQ(doc().CurrentDirection, 0);
+
+    // A grid too large for the cell size gets one that fits, as an opened one does.
+    QByteArray rows;
+    for (int y = 0; y < 250; ++y) {
+        QByteArray row(250 * 2 - 1, ',');
+        for (int x = 0; x < 250; ++x)
+            row[2 * x] = '0';
+        rows += (y > 0 ? "," : "") + ('[' + row + ']');
+    }
+    settings.CellSize = 100;
+    const CrosswordSession::ImportOutcome big = session.importIpuz(file(
+        "big.ipuz", R"({"version":"http://ipuz.org/v2","kind":["http://ipuz.org/crossword#1"],)"
+                    R"("dimensions":{"width":250,"height":250},"puzzle":[)" +
+                        rows + "]}"));
+    ASSERT_TRUE(big.problem.ok()) << int(big.problem.kind);
+    EXPECT_EQ(big.reducedCellSize, 23);
+    EXPECT_EQ(session.cellSize(), 23);
+    EXPECT_EQ(session.mode(), EditMode::ModeAuthorNoAnswers);
     EXPECT_TRUE(signals_.take().contains(QStringLiteral("picture")));
 }
 

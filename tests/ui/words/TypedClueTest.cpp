@@ -36,8 +36,8 @@ protected:
     void authorAndSave() {
         fake().messages.clear();
         startAuthoring(kRing);
-        doc().CrosswordTitle = "Ring";
-        doc().CrosswordAuthor = "Author";
+        // As the properties dialog sets them: a crossword with answers is saved with a password.
+        program.state.session.setProperties("Ring", "Author", "secret");
         type(u"Зверь"_s);
         pressEnter();
         type(u"кот"_s);

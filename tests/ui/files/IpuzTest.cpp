@@ -1,0 +1,226 @@
+#include "FilesWindow.h"
+
+#include "files/frmAbout.h"
+#include "ipuz/IpuzFile.h"
+#include "support/HouseIpuz.h"
+
+#include <QAction>
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+// ipuz files opened as the author's crossword, and the author's crossword exported as one.
+class Ipuz : public FilesWindow {
+protected:
+    // The house crossword opened for solving, unchanged: what a refused file must leave alone.
+    QString solving() {
+        const QString path = at(u("Дом.cfw"));
+        writeCrossword(path, house().build());
+        open(path);
+        EXPECT_EQ(doc().Mode, EditMode::ModeSolve);
+        return path;
+    }
+    QString ipuzFile(const QString& name, const QByteArray& bytes) {
+        const QString path = at(name);
+        writeFile(path, bytes);
+        return path;
+    }
+    // What the window must say about a refused file: the reader's own reason.
+    QString refusal(const QString& path, ipuz::ReadProblem::Kind expected) {
+        CrosswordDocument scratch;
+        const ipuz::ReadProblem problem = ipuz::readIpuzFile(path, scratch);
+        EXPECT_EQ(problem.kind, expected) << path.toStdString();
+        return cp1251::toUnicode(ipuz::problemText(p.state.language, problem));
+    }
+};
+
+TEST_F(Ipuz, OpenedFileBecomesAnUnsavedAuthorsCrosswordSavedWithANewPassword) {
+    solving();
+    open(ipuzFile(u("house.ipuz"), houseIpuz()));
+
+    // The Open dialog offers ipuz files beside the program's own.
+    const QString filter = fake().fileDialogs.last().filter;
+    EXPECT_TRUE(filter.contains(u("*.cfw;*.ipuz"))) << filter.toStdString();
+    EXPECT_TRUE(filter.contains(u("ipuz crossword (*.ipuz)") + QChar(0) + u("*.ipuz")));
+
+    EXPECT_TRUE(fake().messages.isEmpty()) << lastMessage().toStdString();
+    EXPECT_EQ(doc().Mode, EditMode::ModeAuthor);
+    EXPECT_TRUE(doc().Modified);
+    EXPECT_TRUE(doc().CrosswordPath.isEmpty());
+    EXPECT_EQ(doc().CrosswordTitle, cp(u"Дом"));
+    EXPECT_EQ(doc().CrosswordAuthor, cp(u"Иванов"));
+    EXPECT_EQ(doc().SlotTexts.at(1, 1, 0), cp(u"КОТ"));
+    EXPECT_EQ(doc().SlotTexts.at(1, 0, 0), cp(u"Домашний зверь"));
+    EXPECT_EQ(doc().SlotTexts.at(1, 0, 1), cp(u"Морской великан"));
+    EXPECT_EQ(doc().SlotTexts.at(3, 0, 0), cp(u"Электрический ..."));
+    EXPECT_EQ(p.state.session.shownStyle(), 0);
+    EXPECT_EQ(doc().ShownSlotTable, doc().SlotTable);
+    EXPECT_TRUE(form->txtVoprosOtvet->isVisible());
+    EXPECT_TRUE(form->KrossIpuz->isEnabled());
+    EXPECT_EQ(form->windowTitle(), u("Clueforge — entering words and clues"));
+
+    // A click on 1 across shows its clue to the author.
+    p.state.session.selectSlot(1, 0);
+    form->ShowCurrentSlot();
+    EXPECT_EQ(form->txtVoprosOtvet->text(), u("Домашний зверь"));
+
+    // The file came without a password: Save asks for one, then for a name.
+    bool asked = false;
+    fake().onDialog<frmAbout>([&](frmAbout& d) {
+        asked = true;
+        EXPECT_EQ(d.txtNameKross->text(), u("Дом"));
+        EXPECT_EQ(d.txtNameAutor->text(), u("Иванов"));
+        EXPECT_TRUE(d.txtPW->text().isEmpty());
+        d.txtPW->setText(u("Секрет"));
+        d.txtPW2->setText(u("Секрет"));
+        d.kOK->click();
+    });
+    const qsizetype dialogs = fake().fileDialogs.size();
+    fake().paths.push_back(at(u("Новый")));
+    form->FileSave_Click();
+    EXPECT_TRUE(asked);
+    ASSERT_EQ(fake().fileDialogs.size(), dialogs + 1);
+    EXPECT_TRUE(fake().fileDialogs.last().save);
+    EXPECT_EQ(fake().fileDialogs.last().defaultName, u("Дом"));
+    const QString saved = at(u("Новый.cfw"));
+    EXPECT_EQ(doc().CrosswordPath, saved);
+    EXPECT_FALSE(doc().Modified);
+
+    CrosswordDocument read;
+    ASSERT_EQ(ReadCrosswordFile(saved, read).status, FileStatus::Ok);
+    EXPECT_EQ(UnscrambleText(read.Scramble, read.CrosswordPassword), cp(u"Секрет"));
+    EXPECT_EQ(read.SlotTexts.at(2, 1, 1), cp(u"ТОК"));
+    EXPECT_EQ(read.SlotTexts.at(2, 0, 1), QByteArray("..."));
+}
+
+TEST_F(Ipuz, RefusedFileLeavesThePreviousCrosswordAndSaysWhy) {
+    using Kind = ipuz::ReadProblem::Kind;
+    struct Case {
+        const char16_t* name;
+        QByteArray bytes;
+        Kind kind;
+    };
+    const QString shown = solving();
+    const QString title = form->windowTitle();
+    const QImage picture = form->gridView()->picture()->image();
+    for (const Case& c : {Case{u"rebus.ipuz", houseIpuz(R"(["ИК","#","О"])"), Kind::Rebus},
+                          Case{u"broken.ipuz", "{\"version\":", Kind::Unreadable},
+                          Case{u"none.ipuz", QByteArray(), Kind::OpenFailed}}) {
+        SCOPED_TRACE(QString::fromUtf16(c.name).toStdString());
+        const QString path = at(QString::fromUtf16(c.name));
+        if (c.kind != Kind::OpenFailed)
+            writeFile(path, c.bytes);
+        const QString why = refusal(path, c.kind);
+        EXPECT_FALSE(why.isEmpty());
+        fake().messages.clear();
+        open(path);
+        ASSERT_EQ(fake().messages.size(), 1);
+        EXPECT_EQ(lastMessage(), why);
+        EXPECT_EQ(fake().messages[0].icon, platform::Icon::Critical);
+        // Nothing of the file shows, and the crossword being solved can still be solved.
+        EXPECT_EQ(doc().Mode, EditMode::ModeSolve);
+        EXPECT_EQ(doc().CrosswordPath, shown);
+        EXPECT_FALSE(doc().Modified);
+        EXPECT_EQ(form->windowTitle(), title);
+        EXPECT_EQ(form->gridView()->picture()->image(), picture);
+        EXPECT_TRUE(form->txtOtvet->isVisible());
+
+        // Named on the command line, it is refused in the same words.
+        fake().messages.clear();
+        form->OpenFileFromCommandLine(path);
+        ASSERT_EQ(fake().messages.size(), 1);
+        EXPECT_EQ(lastMessage(), why);
+        EXPECT_EQ(doc().CrosswordPath, shown);
+    }
+}
+
+TEST_F(Ipuz, CommandLineImportsByTheExtensionInAnyCase) {
+    // Without the top row's letters: 1 across is the first word the author has to fill.
+    const QByteArray topless = houseIpuz().replace(R"([["К","О","Т"])", R"([["","",""])");
+    const QString path = ipuzFile(u("HOUSE.IPUZ"), topless);
+    form->OpenFileFromCommandLine(path);
+    EXPECT_TRUE(fake().messages.isEmpty()) << lastMessage().toStdString();
+    EXPECT_EQ(doc().Mode, EditMode::ModeAuthor);
+    EXPECT_TRUE(doc().Modified);
+    EXPECT_TRUE(doc().CrosswordPath.isEmpty());
+    EXPECT_EQ(doc().CrosswordTitle, cp(u"Дом"));
+    EXPECT_EQ(doc().CurrentSlot, 1);
+    EXPECT_EQ(doc().CurrentDirection, 0);
+    EXPECT_EQ(form->txtVoprosOtvet->text(), u("Домашний зверь"));
+    EXPECT_EQ(slotColor(1, 0), QColor(255, 255, 0));
+}
+
+TEST_F(Ipuz, ExportWritesWhatTheReaderReadsBack) {
+    CrosswordDocument crossword = house().build();
+    crossword.CrosswordPath = at(u("Дом.cfw"));
+    author(crossword);
+    EXPECT_EQ(form->KrossIpuz->text(), u("Export to ipuz..."));
+
+    fake().paths.push_back(at(u("out")));
+    form->exportIpuz();
+    ASSERT_EQ(fake().fileDialogs.size(), 1);
+    const FakePlatform::FileDialog& dialog = fake().fileDialogs[0];
+    EXPECT_TRUE(dialog.save);
+    EXPECT_EQ(dialog.defaultName, u("Дом"));
+    EXPECT_EQ(dialog.filter, u("ipuz crossword (*.ipuz)") + QChar(0) + u("*.ipuz") + QChar(0) +
+                                 u("All Files (*.*)") + QChar(0) + u("*.*"));
+    EXPECT_TRUE(fake().messages.isEmpty()) << lastMessage().toStdString();
+
+    const QString written = at(u("out.ipuz"));
+    CrosswordDocument read;
+    const ipuz::ReadProblem problem = ipuz::readIpuzFile(written, read);
+    ASSERT_TRUE(problem.ok()) << int(problem.kind);
+    EXPECT_EQ(read.GridWidth, 3);
+    EXPECT_EQ(read.GridHeight, 3);
+    EXPECT_EQ(read.SlotTable, doc().SlotTable);
+    EXPECT_EQ(read.SlotTexts, doc().SlotTexts);
+    EXPECT_EQ(read.CrosswordTitle, doc().CrosswordTitle);
+    EXPECT_EQ(read.CrosswordAuthor, doc().CrosswordAuthor);
+    EXPECT_TRUE(read.CrosswordPassword.isEmpty()) << "the password stays behind";
+    // Exporting changes nothing of the crossword.
+    EXPECT_EQ(doc().CrosswordPath, at(u("Дом.cfw")));
+    EXPECT_TRUE(doc().Modified);
+
+    // The same name again asks first; No keeps the file.
+    const QByteArray before = readFile(written);
+    writeFile(written, "kept");
+    fake().answers.push_back(platform::Answer::No);
+    fake().paths.push_back(written);
+    form->exportIpuz();
+    ASSERT_EQ(fake().messages.size(), 1);
+    EXPECT_EQ(fake().messages[0].icon, platform::Icon::Warning);
+    EXPECT_EQ(readFile(written), QByteArray("kept"));
+    fake().answers.push_back(platform::Answer::Yes);
+    fake().paths.push_back(written);
+    form->exportIpuz();
+    EXPECT_EQ(readFile(written), before);
+
+    // A folder that is not there is reported.
+    fake().messages.clear();
+    fake().paths.push_back(at(u("missing/out.ipuz")));
+    form->exportIpuz();
+    ASSERT_EQ(fake().messages.size(), 1);
+    EXPECT_EQ(fake().messages[0].icon, platform::Icon::Critical);
+}
+
+TEST_F(Ipuz, ExportIsOfferedWhereTheHtmlExportIs) {
+    author(house().build());
+    for (const EditMode mode :
+         {EditMode::ModeEmpty, EditMode::ModeDrawGrid, EditMode::ModeAuthor, EditMode::ModeSolve,
+          EditMode::ModeSolveNoAnswers, EditMode::ModeIncomplete, EditMode::ModeOpenFailed,
+          EditMode::ModeAuthorNoAnswers}) {
+        doc().Mode = mode;
+        form->UpdateControlsForMode();
+        EXPECT_EQ(form->KrossIpuz->isEnabled(), form->KrossCopyWord->isEnabled())
+            << modeValue(mode);
+        EXPECT_EQ(form->KrossIpuz->isEnabled(), mode == EditMode::ModeAuthor) << modeValue(mode);
+        if (mode == EditMode::ModeAuthor)
+            continue;
+        form->exportIpuz();
+        EXPECT_TRUE(fake().fileDialogs.isEmpty()) << modeValue(mode);
+    }
+}
+
+} // namespace
