@@ -35,20 +35,20 @@ Format formatOf(const QString& path) {
     return Format::Unknown;
 }
 
-ReadOutcome readCrossword(const QString& path, Format format, const Language& lang,
-                          CrosswordDocument& doc) {
+ReadOutcome readCrossword(const QString& path, Format format, const Language& lang) {
+    CrosswordDocument doc;
     if (format == Format::Ipuz) {
         const ipuz::ReadProblem problem = ipuz::readIpuzFile(path, doc);
         if (problem.kind == ipuz::ReadProblem::Kind::OpenFailed)
-            return {false, failureText(lang, path,
-                                       QFileInfo::exists(path) ? FileStatus::OpenFailed
-                                                               : FileStatus::NotFound)};
+            return {std::nullopt, failureText(lang, path,
+                                              QFileInfo::exists(path) ? FileStatus::OpenFailed
+                                                                      : FileStatus::NotFound)};
         if (!problem.ok())
-            return {false, shownPath(path) + ": " + ipuz::problemText(lang, problem)};
+            return {std::nullopt, shownPath(path) + ": " + ipuz::problemText(lang, problem)};
     } else {
         const CrosswordReadResult read = ReadCrosswordFile(path, doc);
         if (read.status != FileStatus::Ok)
-            return {false, failureText(lang, path, read.status)};
+            return {std::nullopt, failureText(lang, path, read.status)};
         // The solver's mode the file opens in matters not: what it holds is converted.
         if (doc.NoAnswers != 0) {
             doc.SlotTexts = Table<QByteArray>::withBounds(doc.NumberedCount, 1, 1);
@@ -58,16 +58,16 @@ ReadOutcome readCrossword(const QString& path, Format format, const Language& la
         }
     }
     buildShownGrid(doc, 0);
-    return {true, {}};
+    return {std::move(doc), {}};
 }
 
-void setPassword(CrosswordDocument& doc, const QByteArray& password) {
+FileStatus writeCrossword(const QString& path, Format format, CrosswordDocument doc,
+                          const QByteArray& password) {
+    if (format == Format::Ipuz)
+        return ipuz::writeIpuzFile(path, doc);
     doc.Scramble = BuildScrambleTables(doc.CrosswordTitle);
     doc.CrosswordPassword = ScrambleText(doc.Scramble, password);
-}
-
-FileStatus writeCrossword(const QString& path, Format format, CrosswordDocument& doc) {
-    return format == Format::Ipuz ? ipuz::writeIpuzFile(path, doc) : WriteCrosswordFile(path, doc);
+    return WriteCrosswordFile(path, doc);
 }
 
 QByteArray failureText(const Language& lang, const QString& path, FileStatus status) {

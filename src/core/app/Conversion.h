@@ -2,12 +2,15 @@
 // the pictures and printed pages are the window layer's part.
 #pragma once
 
+#include "grid/CrosswordDocument.h"
+
 #include "files/FileCommon.h"
 
 #include <QByteArray>
 #include <QString>
 
-struct CrosswordDocument;
+#include <optional>
+
 struct Language;
 
 namespace convert {
@@ -28,21 +31,19 @@ constexpr bool isReadable(Format f) {
 }
 
 struct ReadOutcome {
-    bool ok = false;
+    // As an author holds it: with answers ModeAuthor, without them ModeAuthorNoAnswers with
+    // empty texts; shown in the classic style. Nothing on failure.
+    std::optional<CrosswordDocument> doc;
     QByteArray message; // on failure, in the language (Windows-1251)
 };
 
-// Reads a crossword or ipuz file, as `format` says, into `doc` as an author holds it: with
-// answers ModeAuthor, without them ModeAuthorNoAnswers with empty texts; shown in the classic
-// style.
-ReadOutcome readCrossword(const QString& path, Format format, const Language& lang,
-                          CrosswordDocument& doc);
+// Reads a crossword or ipuz file, as `format` says.
+ReadOutcome readCrossword(const QString& path, Format format, const Language& lang);
 
-// The password a crossword file is saved with, held scrambled as the properties dialog does.
-void setPassword(CrosswordDocument& doc, const QByteArray& password);
-
-// Writes a crossword (.cfw) or ipuz file.
-FileStatus writeCrossword(const QString& path, Format format, CrosswordDocument& doc);
+// Writes `doc` as a crossword (.cfw) file saved with `password`, held scrambled as the
+// properties dialog holds it, or as an ipuz file, which carries no password.
+FileStatus writeCrossword(const QString& path, Format format, CrosswordDocument doc,
+                          const QByteArray& password);
 
 // A file that could not be read or written, as the window words it.
 QByteArray failureText(const Language& lang, const QString& path, FileStatus status);

@@ -78,15 +78,14 @@ ConvertRun convertCrossword(const AppState& state, const QString& in, const QStr
     if (to == Format::Crossword && !options.password)
         return {convert::kBadCommandLine, lang.ownText(OwnText::ConvertNeedsPassword)};
 
-    CrosswordDocument doc;
-    const convert::ReadOutcome read = convert::readCrossword(in, from, lang, doc);
-    if (!read.ok)
+    convert::ReadOutcome read = convert::readCrossword(in, from, lang);
+    if (!read.doc)
         return {convert::kUnreadableInput, read.message};
+    const CrosswordDocument doc = std::move(*read.doc);
 
     if (to == Format::Crossword || to == Format::Ipuz) {
-        if (options.password)
-            convert::setPassword(doc, *options.password);
-        const FileStatus status = convert::writeCrossword(out, to, doc);
+        const FileStatus status =
+            convert::writeCrossword(out, to, doc, options.password.value_or(QByteArray()));
         if (status != FileStatus::Ok)
             return {convert::kWriteFailed, convert::failureText(lang, out, status)};
         return {};
