@@ -1,6 +1,8 @@
 // `clueforge --convert IN OUT`: the built program converting without a display.
 #include "ProgramRun.h"
 
+#include "support/FileBytes.h"
+
 #include "app/Settings.h"
 #include "files/CrosswordFile.h"
 #include "files/ScrambleTables.h"
@@ -14,11 +16,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-QByteArray contentOf(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 // The portable copy (its settings name no language: Russian) converting in a work folder, with
 // no window system named at all.
@@ -53,7 +50,7 @@ TEST_F(ConvertCommand, ACrosswordGoesToIpuzAndBackByteForByte) {
                                          QStringLiteral("--password"), QString()});
         EXPECT_EQ(back.exitCode, 0) << back.err.constData();
         EXPECT_EQ(back.out + back.err, "");
-        EXPECT_EQ(contentOf(workPath(QStringLiteral("x.cfw"))), contentOf(sample(name)));
+        EXPECT_EQ(fileBytes(workPath(QStringLiteral("x.cfw"))), fileBytes(sample(name)));
     }
 }
 
@@ -78,14 +75,14 @@ TEST_F(ConvertCommand, ThePageWithItsPicturesThePdfAndTheSvg) {
               (QStringList{QStringLiteral("grid.svg"), QStringLiteral(u"page (ответы).bmp"),
                            QStringLiteral("page.bmp"), QStringLiteral("page.htm"),
                            QStringLiteral("print.pdf")}));
-    const QByteArray page = contentOf(workPath(QStringLiteral("page.htm")));
+    const QByteArray page = fileBytes(workPath(QStringLiteral("page.htm")));
     EXPECT_TRUE(page.contains("page.bmp")) << page.constData();
     EXPECT_TRUE(page.contains(cp1251::fromUnicode(u"Первый кроссворд")));
     for (const QString& picture :
          {QStringLiteral("page.bmp"), QStringLiteral(u"page (ответы).bmp")})
-        EXPECT_TRUE(contentOf(workPath(picture)).startsWith("BM"));
-    EXPECT_TRUE(contentOf(workPath(QStringLiteral("print.pdf"))).startsWith("%PDF"));
-    EXPECT_TRUE(contentOf(workPath(QStringLiteral("grid.svg"))).contains("<svg"));
+        EXPECT_TRUE(fileBytes(workPath(picture)).startsWith("BM"));
+    EXPECT_TRUE(fileBytes(workPath(QStringLiteral("print.pdf"))).startsWith("%PDF"));
+    EXPECT_TRUE(fileBytes(workPath(QStringLiteral("grid.svg"))).contains("<svg"));
 }
 
 TEST_F(ConvertCommand, AnswersAddTheAnswersPageToThePdfAndTheLettersToTheSvg) {
@@ -98,11 +95,11 @@ TEST_F(ConvertCommand, AnswersAddTheAnswersPageToThePdfAndTheLettersToTheSvg) {
                       QStringLiteral("--answers")}})
         ASSERT_EQ(convert(arguments).exitCode, 0) << arguments.join(u' ').toStdString();
     // The page tree's count of pages.
-    EXPECT_TRUE(contentOf(workPath(QStringLiteral("plain.pdf"))).contains("/Count 1\n"));
-    EXPECT_TRUE(contentOf(workPath(QStringLiteral("answers.pdf"))).contains("/Count 2\n"));
+    EXPECT_TRUE(fileBytes(workPath(QStringLiteral("plain.pdf"))).contains("/Count 1\n"));
+    EXPECT_TRUE(fileBytes(workPath(QStringLiteral("answers.pdf"))).contains("/Count 2\n"));
     const QByteArray letter = QStringLiteral(u"К").toUtf8();
-    EXPECT_FALSE(contentOf(workPath(QStringLiteral("plain.svg"))).contains(letter));
-    EXPECT_TRUE(contentOf(workPath(QStringLiteral("answers.svg"))).contains(letter));
+    EXPECT_FALSE(fileBytes(workPath(QStringLiteral("plain.svg"))).contains(letter));
+    EXPECT_TRUE(fileBytes(workPath(QStringLiteral("answers.svg"))).contains(letter));
 }
 
 TEST_F(ConvertCommand, FailuresEndWithTheirCodeAMessageInTheLanguageAndNothingWritten) {

@@ -6,6 +6,7 @@
 #include "words/Placement.h"
 
 #include "support/Crosswords.h"
+#include "support/FileBytes.h"
 #include "support/GridPattern.h"
 #include "support/ui/RunningProgram.h"
 
@@ -19,11 +20,6 @@
 using fixtures::cp;
 
 namespace {
-
-QByteArray contentOf(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 // The program in Russian with a crossword authored in its window and saved as `z.cfw`.
 class Convert : public testing::Test {
@@ -70,9 +66,9 @@ TEST_F(Convert, WritesThePageAndPicturesTheWindowExports) {
     EXPECT_EQ(run.exitCode, convert::kConverted) << run.message.constData();
     for (const QString& name :
          {QStringLiteral("z.htm"), QStringLiteral("z.bmp"), QStringLiteral(u"z (ответы).bmp")}) {
-        const QByteArray window = contentOf(outPath(QStringLiteral("window/") + name));
+        const QByteArray window = fileBytes(outPath(QStringLiteral("window/") + name));
         EXPECT_FALSE(window.isEmpty()) << name.toStdString();
-        EXPECT_EQ(contentOf(outPath(QStringLiteral("converted/") + name)), window)
+        EXPECT_EQ(fileBytes(outPath(QStringLiteral("converted/") + name)), window)
             << name.toStdString();
     }
 }

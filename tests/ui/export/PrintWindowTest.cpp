@@ -4,6 +4,7 @@
 #include "grid/FieldGeometry.h"
 #include "text/CodePage.h"
 
+#include "support/FileBytes.h"
 #include "support/FilledCrossword.h"
 #include "support/PdfFile.h"
 
@@ -21,11 +22,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-QByteArray readFile(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 // The program started in Russian with a small crossword being authored: КОТ and ТОК across,
 // КИТ and ТОК down around a black centre.
@@ -190,7 +186,7 @@ TEST_F(PrintWindow, NothingIsWrittenWhenTheUserBacksOut) {
         }
         EXPECT_EQ(fake().fileDialogs.size(), step == Out::Options ? 0 : 2);
         EXPECT_EQ(fake().messages.size(), step == Out::KeepExisting ? 2 : 0);
-        EXPECT_EQ(readFile(existing), "mine");
+        EXPECT_EQ(fileBytes(existing), "mine");
         EXPECT_EQ(QDir(out.path()).entryList(QDir::Files).size(),
                   step == Out::KeepExisting ? 2 : 1);
         // A cancelled choice is not remembered.
@@ -237,7 +233,7 @@ TEST_F(PrintWindow, ExportsTheGridAsAnSvgPictureEmptyOrFilled) {
         ASSERT_TRUE(svg.isValid());
         // The picture's own coordinates; its width and height are the writer's millimetres.
         EXPECT_EQ(svg.viewBoxF(), QRectF(QPointF(0, 0), QSizeF(size)));
-        const QString text = QString::fromUtf8(readFile(path));
+        const QString text = QString::fromUtf8(fileBytes(path));
         EXPECT_TRUE(text.contains(u"Дом"_s)); // its title
         EXPECT_EQ(text.contains(u"К"_s), filled);
     }
@@ -259,7 +255,7 @@ TEST_F(PrintWindow, TheAnswersChoiceIsRememberedInTheSettingsFile) {
         EXPECT_EQ(shown, s.shownBefore);
         EXPECT_EQ(program.state.settings.PrintAnswers, s.tick);
         form().SaveFileINI();
-        const QByteArray written = readFile(ini);
+        const QByteArray written = fileBytes(ini);
         EXPECT_EQ(written.count("\r\n"), s.lines);
         EXPECT_EQ(written.endsWith(" 0 \r\nTrue\r\n"), s.tick);
     }
