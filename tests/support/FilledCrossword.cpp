@@ -46,3 +46,9 @@ FilledCrossword houseCrossword(int noAnswers) {
     c.noAnswers = noAnswers;
     return c;
 }
+
+FilledCrossword ringCrossword() {
+    FilledCrossword f;
+    f.rows = {"CAT", "A#E", "TOP"};
+    return f;
+}

@@ -25,3 +25,7 @@ struct FilledCrossword {
 // The 3 × 3 crossword with a black centre: КОТ and ТОК across, КИТ and ТОК down, each with its
 // clue; "Дом" by "Иванов", password "Секрет".
 FilledCrossword houseCrossword(int noAnswers = 0);
+
+// The same grid in Latin letters, without clues: 1 across CAT / 1 down CAT, 2 down TEP, 3 across
+// TOP.
+FilledCrossword ringCrossword();

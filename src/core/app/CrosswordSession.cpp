@@ -8,6 +8,7 @@
 #include "grid/SlotWalk.h"
 
 #include <algorithm>
+#include <utility>
 
 // Emits, when an operation ends, the signals for what it changed of the mode, the selection
 // and the modified flag, so that no operation can forget one.
@@ -28,6 +29,8 @@ public:
         if (d.Modified != modified_)
             emit s_.modifiedChanged(d.Modified);
     }
+    // The operation changed the crossword: one step of the history.
+    void step() const { s_.recordStep(slot_, direction_, down_); }
 
 private:
     CrosswordSession& s_;
@@ -42,6 +45,7 @@ CrosswordSession::CrosswordSession(Settings& settings, QObject* parent)
     : QObject(parent), settings_(settings) {
     // A fill belongs to the crossword it was made for.
     connect(this, &CrosswordSession::documentReplaced, this, [this] { lastFill_ = {}; });
+    history_.reset(doc_, 0, true);
 }
 
 int CrosswordSession::cellSize() const {
@@ -63,6 +67,7 @@ void CrosswordSession::rebuildShownGrid() {
 void CrosswordSession::showForSetup(int style) {
     shownStyle_ = style;
     rebuildShownGrid();
+    startHistory();
     emit documentReplaced();
 }
 
@@ -70,6 +75,7 @@ void CrosswordSession::newGrid(int width, int height, const QByteArray& title, i
     const Notify notify(*this);
     shownStyle_ = 0;
     doc_.startNewGrid(width, height, title, noAnswers);
+    startHistory();
     emit documentReplaced();
 }
 
@@ -83,14 +89,18 @@ std::vector<QPoint> CrosswordSession::toggleCell(int cx, int cy, bool symmetric)
         doc_.CellMap.set(p.x(), p.y(), value);
         emit cellsChanged(QRect(p, QSize(1, 1)));
     }
+    recordStep(0, 0, 0);
     return cells;
 }
 
 void CrosswordSession::clearDrawing() {
     if (doc_.Mode != EditMode::ModeDrawGrid)
         return;
+    const Table<int> drawn = doc_.CellMap;
     doc_.CellMap.fill(0);
     emit cellsChanged(QRect(0, 0, doc_.GridWidth, doc_.GridHeight));
+    if (doc_.CellMap != drawn)
+        recordStep(0, 0, 0);
 }
 
 bool CrosswordSession::gridReady() {
@@ -103,6 +113,7 @@ bool CrosswordSession::gridReady() {
     if (doc_.NoAnswers == 0)
         toNextUnanswered();
     doc_.Modified = true;
+    startHistory();
     emit documentReplaced();
     return true;
 }
@@ -111,8 +122,10 @@ CrosswordSession::OpenOutcome CrosswordSession::open(const QString& path) {
     const Notify notify(*this);
     OpenOutcome out;
     out.read = ReadCrosswordFile(path, doc_);
-    if (out.read.status != FileStatus::Ok)
+    if (out.read.status != FileStatus::Ok) {
+        startHistory();
         return out;
+    }
     out.reducedCellSize = reduceCellSizeToFit();
     shownStyle_ = settings_.ChosenStyle;
     if (doc_.Mode == EditMode::ModeSolveNoAnswers) {
@@ -123,6 +136,7 @@ CrosswordSession::OpenOutcome CrosswordSession::open(const QString& path) {
         doc_.CurrentDirection = doc_.SlotTable.at(1, 2, 0) == 0 ? 1 : 0;
     }
     rebuildShownGrid();
+    startHistory();
     emit documentReplaced();
     if (out.reducedCellSize > 0)
         emit pictureSettingsChanged();
@@ -143,6 +157,7 @@ CrosswordSession::ImportOutcome CrosswordSession::importIpuz(const QString& path
     rebuildShownGrid();
     if (doc_.Mode == EditMode::ModeAuthor && doc_.NoAnswers == 0)
         toNextUnanswered();
+    startHistory();
     emit documentReplaced();
     if (out.reducedCellSize > 0)
         emit pictureSettingsChanged();
@@ -162,6 +177,7 @@ void CrosswordSession::abandonFailedOpen() {
     const Notify notify(*this);
     if (doc_.Mode == EditMode::ModeOpenFailed)
         doc_.Mode = EditMode::ModeEmpty;
+    startHistory();
 }
 
 bool CrosswordSession::holdsCrosswordTitled(const QByteArray& title) const {
@@ -190,6 +206,7 @@ CrosswordSession::AnswersOutcome CrosswordSession::applyAnswers(const AnswersFil
         doc_.CurrentDirection = out.unsolved ? out.unsolved->second : 0;
     }
     rebuildShownGrid();
+    startHistory();
     emit documentReplaced();
     return out;
 }
@@ -198,16 +215,23 @@ void CrosswordSession::endSolving() {
     const Notify notify(*this);
     if (doc_.Mode == EditMode::ModeSolve)
         doc_.Mode = EditMode::ModeEmpty;
+    startHistory();
 }
 
 FileStatus CrosswordSession::saveCrossword(const QString& path) {
     const Notify notify(*this);
-    return WriteCrosswordFile(path, doc_);
+    const FileStatus status = WriteCrosswordFile(path, doc_);
+    if (status == FileStatus::Ok)
+        history_.markSaved();
+    return status;
 }
 
 FileStatus CrosswordSession::saveAnswers(const QString& path) {
     const Notify notify(*this);
-    return WriteAnswersFile(path, doc_);
+    const FileStatus status = WriteAnswersFile(path, doc_);
+    if (status == FileStatus::Ok)
+        history_.markSaved();
+    return status;
 }
 
 PlacementOutcome CrosswordSession::placeAnswer(const QByteArray& answer, const QByteArray& clue) {
@@ -223,6 +247,7 @@ PlacementOutcome CrosswordSession::placeAnswer(const QByteArray& answer, const Q
     doc_.CurrentDirection = 1 - d;
     if (doc_.SlotTable.at(n, 2, 1 - d) <= 0 || !doc_.SlotTexts.at(n, 1, 1 - d).isEmpty())
         toNextUnanswered();
+    notify.step();
     return out;
 }
 
@@ -230,7 +255,10 @@ bool CrosswordSession::keepClue(const QByteArray& clue) {
     if (doc_.Mode != EditMode::ModeAuthor || doc_.CurrentSlot < 1)
         return false;
     const Notify notify(*this);
-    return KeepClue(doc_, doc_.CurrentSlot, doc_.CurrentDirection, clue);
+    const bool changed = KeepClue(doc_, doc_.CurrentSlot, doc_.CurrentDirection, clue);
+    if (changed)
+        notify.step();
+    return changed;
 }
 
 bool CrosswordSession::placeFill(const std::vector<SlotRef>& refs,
@@ -291,6 +319,7 @@ bool CrosswordSession::placeFill(const std::vector<SlotRef>& refs,
     lastFill_ = {refs, words};
     if (doc_.CurrentSlot < 1)
         selectFirstSlot();
+    notify.step();
     emit cellsChanged(QRect(0, 0, w, h));
     return true;
 }
@@ -312,6 +341,7 @@ void CrosswordSession::deleteAnswer() {
         return;
     const Notify notify(*this);
     DeleteAnswer(doc_);
+    notify.step();
     slotCells(doc_.CurrentSlot, doc_.CurrentDirection);
 }
 
@@ -331,8 +361,10 @@ bool CrosswordSession::setProperties(const QByteArray& title, const QByteArray& 
     doc_.CrosswordPassword = ScrambleText(doc_.Scramble, password);
     // New properties are a change that must not be lost by closing without saving.
     const bool changed = properties() != before;
-    if (changed)
+    if (changed) {
         doc_.Modified = true;
+        notify.step();
+    }
     return changed;
 }
 
@@ -347,6 +379,7 @@ bool CrosswordSession::unlock(const QByteArray& password) {
     rebuildShownGrid();
     toNextUnanswered();
     doc_.Modified = false;
+    startHistory();
     emit documentReplaced();
     return true;
 }
@@ -365,6 +398,7 @@ EntryOutcome CrosswordSession::enterAnswer(const QByteArray& word) {
         doc_.CurrentSlot = out.nextSlot;
         doc_.CurrentDirection = out.nextDirection;
     }
+    notify.step();
     return out;
 }
 
@@ -379,6 +413,8 @@ CheckOutcome CrosswordSession::checkAnswer(const QByteArray& word) {
         doc_.CurrentSlot = out.across;
         doc_.CurrentDownSlot = out.down;
     }
+    if (out.hit)
+        notify.step();
     return out;
 }
 
@@ -458,4 +494,81 @@ void CrosswordSession::setCellSize(int size) {
         return;
     settings_.CellSize = size;
     emit pictureSettingsChanged();
+}
+
+CrosswordDocument CrosswordSession::historyState() {
+    // The solver without answers keeps the slots of the words typed so far clickable, which a
+    // grid built afresh does not: his grid is kept whole, as a drawn one is.
+    if (doc_.Mode != EditMode::ModeAuthor && doc_.Mode != EditMode::ModeSolve)
+        return doc_;
+    Table<int> cells = std::exchange(doc_.CellMap, {});
+    Table<int> shown = std::exchange(doc_.ShownSlotTable, {});
+    CrosswordDocument state = doc_;
+    doc_.CellMap = std::move(cells);
+    doc_.ShownSlotTable = std::move(shown);
+    return state;
+}
+
+void CrosswordSession::startHistory() {
+    history_.reset(historyState(), shownStyle_, !doc_.Modified);
+    emit historyChanged();
+}
+
+void CrosswordSession::recordStep(int slot, int direction, int down) {
+    history_.record(historyState(), shownStyle_, {slot, direction, down});
+    emit historyChanged();
+}
+
+void CrosswordSession::undo() {
+    if (!history_.canUndo())
+        return;
+    restore(history_.undo());
+}
+
+void CrosswordSession::redo() {
+    if (!history_.canRedo())
+        return;
+    restore(history_.redo());
+}
+
+void CrosswordSession::restore(const EditHistory::Restored& to) {
+    const CrosswordDocument& state = to.state;
+    const Notify notify(*this);
+    const bool drawing = state.Mode == EditMode::ModeDrawGrid;
+    const Table<int> drawn = drawing ? doc_.CellMap : Table<int>();
+    // Saving is not a step: the crossword stays where it was saved last.
+    QString crosswordPath = std::move(doc_.CrosswordPath);
+    QString answersPath = std::move(doc_.AnswersPath);
+    doc_ = state;
+    doc_.CrosswordPath = std::move(crosswordPath);
+    doc_.AnswersPath = std::move(answersPath);
+    doc_.CurrentSlot = to.selection.slot;
+    doc_.CurrentDirection = to.selection.direction;
+    doc_.CurrentDownSlot = to.selection.down;
+    // A grid being drawn is never asked to be saved.
+    doc_.Modified = !drawing && !history_.atSaved();
+    emit historyChanged();
+    if (drawing) {
+        // Only the cells that changed, in runs along the rows, as toggleCell tells them: the
+        // whole grid at once means a freshly cleared one.
+        const int w = doc_.GridWidth;
+        const int longest = doc_.GridHeight == 1 ? 1 : w;
+        for (int y = 0; y < doc_.GridHeight; ++y)
+            for (int x = 0; x < w;) {
+                int end = x;
+                while (end < w && end - x < longest && drawn.at(end, y) != doc_.CellMap.at(end, y))
+                    ++end;
+                if (end > x)
+                    emit cellsChanged(QRect(x, y, end - x, 1));
+                x = std::max(end, x + 1);
+            }
+        return;
+    }
+    // A grid left out of the history, or one shown in another style since.
+    if (doc_.CellMap.isEmpty() || to.shownStyle != shownStyle_)
+        rebuildShownGrid();
+    // The same crossword: "fill again" still goes by whether the last fill's words are there.
+    Fill fill = std::move(lastFill_);
+    emit documentReplaced();
+    lastFill_ = std::move(fill);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/EditHistory.h"
 #include "files/AnswersFile.h"
 #include "files/CrosswordFile.h"
 #include "grid/CrosswordDocument.h"
@@ -131,6 +132,16 @@ public:
     void showChosenStyle();
     void setCellSize(int size);
 
+    // --- Undo and redo ---
+    // Each drawn cell (with its mirror images), Clear, placed or deleted answer, stored clue,
+    // change of the properties, fill and solver's word is a step. New, Open, grid ready, the
+    // password, an import, an answers file and the end of solving start a fresh history.
+    // Undoing back to the state last saved leaves the crossword unmodified.
+    bool canUndo() const { return history_.canUndo(); }
+    bool canRedo() const { return history_.canRedo(); }
+    void undo();
+    void redo();
+
 signals:
     // A different crossword, or a new shape of the same one: everything must be redrawn.
     void documentReplaced();
@@ -141,6 +152,8 @@ signals:
     void modifiedChanged(bool modified);
     // The cell size or the shown style changed.
     void pictureSettingsChanged();
+    // What canUndo() and canRedo() tell may have changed.
+    void historyChanged();
 
 private:
     class Notify;
@@ -152,6 +165,15 @@ private:
     void toNextUnanswered();
     // The selection on the first slot, signalled by the caller.
     void selectFirstSlot();
+    // What the history keeps of the crossword now: where the shown grid can be built again
+    // from the texts exactly, all but that grid, which would double a large crossword's cost.
+    CrosswordDocument historyState();
+    // A fresh history whose first state is the crossword now.
+    void startHistory();
+    // The crossword now as a step's result, which began at that selection.
+    void recordStep(int slot, int direction, int down);
+    // Shows a state of the history as the crossword, with the file names of now.
+    void restore(const EditHistory::Restored& to);
 
     Settings& settings_;
     CrosswordDocument doc_;
@@ -161,4 +183,5 @@ private:
     };
     Fill lastFill_;
     int shownStyle_ = 0;
+    EditHistory history_;
 };

@@ -46,11 +46,8 @@ QString mode(EditMode m) {
     return QStringLiteral("mode %1").arg(modeValue(m));
 }
 
-// 1 across CAT / 1 down CAT, 2 down TEP, 3 across TOP.
 FilledCrossword ring() {
-    FilledCrossword f;
-    f.rows = {"CAT", "A#E", "TOP"};
-    return f;
+    return ringCrossword();
 }
 
 class Session : public ::testing::Test {
