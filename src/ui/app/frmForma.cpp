@@ -43,6 +43,7 @@ frmForma::frmForma(AppState& state, platform::Platform& platform, QWidget* paren
     connectFileHandlers();
     connectFillHandlers();
     connectPrintHandlers();
+    connectEditHandlers();
     // The controls follow the mode, whichever command changed it.
     connect(&state_.session, &CrosswordSession::modeChanged, this,
             [this] { UpdateControlsForMode(); });
@@ -61,6 +62,10 @@ void frmForma::createMenus() {
     FileSaveAs = namedAction(File, "FileSaveAs");
     FileSep = named(File->addSeparator(), "FileSep");
     FileExit = namedAction(File, "FileExit");
+
+    Edit = named(menuBar()->addMenu(QString()), "EditMenu");
+    EditUndo = namedAction(Edit, "EditUndo");
+    EditRedo = namedAction(Edit, "EditRedo");
 
     Kross = named(menuBar()->addMenu(QString()), "Kross");
     KrossNew = namedAction(Kross, "KrossNew");

@@ -73,6 +73,9 @@ public:
     QAction* FileSaveAs = nullptr;
     QAction* FileSep = nullptr;
     QAction* FileExit = nullptr;
+    QMenu* Edit = nullptr;
+    QAction* EditUndo = nullptr;
+    QAction* EditRedo = nullptr;
     QMenu* Kross = nullptr;
     QAction* KrossNew = nullptr;
     QAction* KrossOpen = nullptr;
@@ -154,6 +157,12 @@ public:
     // The suggestions window's words for the current slot, once the running command is over.
     void updateSuggestions();
 
+    // --- Undo and redo (app/EditM.cpp) ---
+    // Takes back the crossword's last step, or does again the last one taken back, and shows
+    // the crossword as it is then.
+    void EditUndo_Click();
+    void EditRedo_Click();
+
     // --- Word placement, clue editing, answer entry and answer checking (words and solve) ---
     // What Enter in the answer box does in each mode: the session's step (placeAnswer,
     // enterAnswer, checkAnswer, jumpToNumber), then its outcome on screen.
@@ -182,6 +191,11 @@ private:
     // Word placement, answer entry and checking.
     void connectWordHandlers();
     void connectFillHandlers();
+    void connectEditHandlers();
+    void applyEditCaptions();
+    void stepThroughHistory(bool back);
+    // Redraws the grid and the panel for the crossword the history went back or forward to.
+    void showRestoredCrossword();
     // The captions of our own texts; the numbered entries' go through applyCaption.
     void applyOwnCaptions();
     // "12 across" in the loaded language.

@@ -281,7 +281,10 @@ TEST(ShippedLanguageFiles, AreCompleteWindows1251WithCrLf) {
                             OwnText::AnswersHeading,
                             OwnText::EmptyGrid,
                             OwnText::FilledGrid,
-                            OwnText::NotPrinted}) {
+                            OwnText::NotPrinted,
+                            OwnText::EditMenu,
+                            OwnText::Undo,
+                            OwnText::Redo}) {
             const QByteArray& text = l.own[static_cast<std::size_t>(static_cast<int>(own) - 101)];
             EXPECT_FALSE(text.isEmpty()) << static_cast<int>(own);
             // The English file says what the program says without one.

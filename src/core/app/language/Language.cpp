@@ -187,6 +187,12 @@ QByteArray builtInOwnText(OwnText which) {
     case OwnText::ConvertNeedsPassword:
         return "A crossword file is saved with a password: give it as --password TEXT (it may "
                "be empty).";
+    case OwnText::EditMenu:
+        return "Edit";
+    case OwnText::Undo:
+        return "Undo";
+    case OwnText::Redo:
+        return "Redo";
     }
     return {};
 }

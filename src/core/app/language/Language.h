@@ -49,6 +49,10 @@ enum class OwnText : int {
     ConvertUsage = 135,        // the command line's usage
     ConvertUnknownType = 136,  // followed by the file
     ConvertNeedsPassword = 137, // saving a crossword file from the command line
+    // Undo and redo.
+    EditMenu = 140, // the menu after File
+    Undo = 141,     // menu item
+    Redo = 142,     // menu item
 };
 
 // The numbered entries of a language file, named for what each text is. 23 is not used; 0 is
