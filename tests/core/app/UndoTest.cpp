@@ -58,8 +58,7 @@ void PrintTo(const State& s, std::ostream* os) {
                       .arg(b.down);
     if (differ.isEmpty())
         return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure()
-           << differ.join(QStringLiteral(", ")).toStdString();
+    return ::testing::AssertionFailure() << differ.join(QStringLiteral(", ")).toStdString();
 }
 
 State stateOf(const CrosswordDocument& d) {
@@ -217,6 +216,14 @@ TEST_F(Undo, EachWordOfTheSolverIsAStep) {
     undoAndRedo(
         {{"typed", nullptr, [this] { ASSERT_TRUE(session.enterAnswer("CAT").entered); }},
          {"deleted", [this] { session.selectSlot(1, 0); }, [this] { session.deleteAnswer(); }}});
+    // A grid kept whole is built again when the style changed since.
+    ASSERT_TRUE(session.setStyle(1));
+    session.undo();
+    CrosswordDocument turned = doc();
+    buildShownGrid(turned, 1);
+    EXPECT_EQ(doc().ShownSlotTable, turned.ShownSlotTable);
+    EXPECT_NE(doc().ShownSlotTable, doc().SlotTable);
+    EXPECT_EQ(doc().SlotTexts.at(1, 0), "CAT");
 
     FilledCrossword checked = ringCrossword();
     checked.password = "pw";
