@@ -216,13 +216,18 @@ TEST_F(Undo, EachWordOfTheSolverIsAStep) {
     undoAndRedo(
         {{"typed", nullptr, [this] { ASSERT_TRUE(session.enterAnswer("CAT").entered); }},
          {"deleted", [this] { session.selectSlot(1, 0); }, [this] { session.deleteAnswer(); }}});
-    // A grid kept whole is built again when the style changed since.
-    ASSERT_TRUE(session.setStyle(1));
-    session.undo();
-    CrosswordDocument turned = doc();
-    buildShownGrid(turned, 1);
-    EXPECT_EQ(doc().ShownSlotTable, turned.ShownSlotTable);
-    EXPECT_NE(doc().ShownSlotTable, doc().SlotTable);
+    // Undone after the style changed, the grid is shown in the style chosen now, also one
+    // the history kept whole.
+    const auto undoneInStyle = [this](int style) {
+        ASSERT_TRUE(session.setStyle(style));
+        session.undo();
+        CrosswordDocument afresh = doc();
+        buildShownGrid(afresh, style);
+        EXPECT_EQ(doc().CellMap, afresh.CellMap);
+        EXPECT_EQ(doc().ShownSlotTable, afresh.ShownSlotTable);
+        EXPECT_EQ(doc().ShownSlotTable == doc().SlotTable, style == 0);
+    };
+    undoneInStyle(1);
     EXPECT_EQ(doc().SlotTexts.at(1, 0), "CAT");
 
     FilledCrossword checked = ringCrossword();
@@ -236,13 +241,7 @@ TEST_F(Undo, EachWordOfTheSolverIsAStep) {
                  {"checked again", [this] { session.selectPair(0, 2); },
                   [this] { ASSERT_TRUE(session.checkAnswer("PET").hit); }}});
 
-    // Undone after the style changed, the grid is shown in the style chosen now.
-    ASSERT_TRUE(session.setStyle(0));
-    session.undo();
-    CrosswordDocument classic = doc();
-    buildShownGrid(classic, 0);
-    EXPECT_EQ(doc().CellMap, classic.CellMap);
-    EXPECT_EQ(doc().ShownSlotTable, doc().SlotTable);
+    undoneInStyle(0);
     EXPECT_EQ(doc().SolvedCount, 1);
 }
 
