@@ -187,6 +187,16 @@ QByteArray builtInOwnText(OwnText which) {
     case OwnText::ConvertNeedsPassword:
         return "A crossword file is saved with a password: give it as --password TEXT (it may "
                "be empty).";
+    case OwnText::CellRow:
+        return "row";
+    case OwnText::CellColumn:
+        return "column";
+    case OwnText::CellBlack:
+        return "black cell";
+    case OwnText::CellWhite:
+        return "white cell";
+    case OwnText::CellNumber:
+        return "number";
     }
     return {};
 }
