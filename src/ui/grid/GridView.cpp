@@ -398,9 +398,15 @@ bool GridView::eventFilter(QObject* watched, QEvent* event) {
     if (watched == picPole_) {
         switch (event->type()) {
         case QEvent::FocusIn: {
+            // A click's focus goes on to the typing boxes, the keyboard's stays; coming back to
+            // the window (from a menu or a message) it goes where it went before.
             const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-            routeFocus_ =
-                !holdFocus_ && (reason == Qt::MouseFocusReason || reason == Qt::OtherFocusReason);
+            const bool back =
+                reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
+            routeFocus_ = !holdFocus_ &&
+                          (back ? !keyboardHeld_
+                                : reason == Qt::MouseFocusReason || reason == Qt::OtherFocusReason);
+            keyboardHeld_ = !routeFocus_;
             showCursor();
             break;
         }

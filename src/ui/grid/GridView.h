@@ -109,8 +109,9 @@ private:
     std::vector<bool> dead_; // per cell of the shown grid; empty for none
     bool letterOffsetKnown_ = false;
     QPoint cursor_;
-    bool holdFocus_ = false;  // focusGrid is giving the focus
-    bool routeFocus_ = false; // the picture's last focus came from a click or a scroll bar
+    bool holdFocus_ = false;    // focusGrid is giving the focus
+    bool routeFocus_ = false;   // the picture's last focus came from a click or a scroll bar
+    bool keyboardHeld_ = false; // the keyboard gave the picture its last focus
     struct Preview {
         int number = 0, direction = 0;
         QString letters;
