@@ -280,6 +280,8 @@ private:
     void setCaptionBytes(const QByteArray& caption);
     void FileExit_Click();
     void picPole_MouseMove(Qt::MouseButtons buttons, int x, int y);
+    // The coordinates label for the picture's point (x, y).
+    void showCoordinates(int x, int y);
     void HandleGridClick(int x, int y);
     void SelectNextUnanswered();
     void HelpCallHelp_Click();

@@ -50,6 +50,13 @@ std::vector<SlotRef> tabOrder(const CrosswordDocument& doc) {
 
 void frmForma::connectGridKeys() {
     connect(gridView_, &GridView::keyPressed, this, &frmForma::gridKey);
+    // While drawing, the coordinates label follows the cursor as it follows the pointer.
+    connect(gridView_, &GridView::cursorMoved, this, [this](int cx, int cy) {
+        if (state_.doc().Mode == EditMode::ModeDrawGrid) {
+            const QPoint centre = gridView_->fieldGeometry().square(cx, cy).center();
+            showCoordinates(centre.x(), centre.y());
+        }
+    });
     // Once the grid's letters are in the answer box, what is typed there shows in the cells too.
     connect(txtOtvet, &QLineEdit::textEdited, this, [this] {
         if (gridTyped_)

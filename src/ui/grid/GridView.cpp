@@ -357,6 +357,7 @@ void GridView::setCursorCell(int cx, int cy) {
     }
     showCursor();
     announceCursor(picPole_, false);
+    emit cursorMoved(cell.x(), cell.y());
 }
 
 void GridView::showCursor() {

@@ -90,6 +90,8 @@ signals:
     void focused();
     // A key on the picture other than the arrows, which move the cursor here.
     void keyPressed(int key, const QString& text);
+    // The cell cursor moved to a shown cell.
+    void cursorMoved(int cx, int cy);
 
 protected:
     void focusInEvent(QFocusEvent* event) override;

@@ -39,6 +39,10 @@ void frmForma::picPole_MouseUp(Qt::MouseButton, int x, int y) {
 void frmForma::picPole_MouseMove(Qt::MouseButtons, int x, int y) {
     if (state_.doc().Mode != EditMode::ModeDrawGrid)
         return;
+    showCoordinates(x, y);
+}
+
+void frmForma::showCoordinates(int x, int y) {
     const CrosswordDocument& doc = state_.doc();
     lblKoordinaty->setText(cp1251::toUnicode(coordinatesText(state_.language.entry(LangEntry::Cell),
                                                              x, y, state_.settings.CellSize,

@@ -9,6 +9,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 
@@ -82,6 +83,7 @@ TEST_F(GridKeys, DrawingWithArrowsAndSpace) {
         // The cursor stays inside the grid.
         keys({Qt::Key_Left, Qt::Key_Up, Qt::Key_Right});
         EXPECT_EQ(cursor(), QPoint(1, 0));
+        EXPECT_EQ(form->lblKoordinaty->text().section(u' ', -1), u"2,1"_s);
         key(Qt::Key_Space);
         const std::set<std::pair<int, int>> black =
             mirror ? std::set<std::pair<int, int>>{{1, 0}, {1, 4}, {3, 4}, {3, 0},
