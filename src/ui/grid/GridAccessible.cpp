@@ -127,7 +127,8 @@ void installGridAccessibility() {
 }
 
 void announceCursor(QWidget* picture, bool letterChanged) {
-    if (!QAccessible::isActive())
+    // Only the keyboard's own cursor: after a click the focus is in a typing box.
+    if (!QAccessible::isActive() || !picture->hasFocus())
         return;
     if (letterChanged) {
         QAccessibleInterface* grid = QAccessible::queryAccessibleInterface(picture);

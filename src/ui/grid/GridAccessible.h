@@ -8,5 +8,6 @@ class QWidget;
 void installGridAccessibility();
 
 // Tells assistive technology that the cursor moved (focus on the cell) or that the cell's
-// letter changed; nothing where no accessibility bridge is active.
+// letter changed, while the picture has the focus; nothing where no accessibility bridge is
+// active.
 void announceCursor(QWidget* picture, bool letterChanged);

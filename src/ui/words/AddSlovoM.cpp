@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QMenu>
 
+#include <algorithm>
 #include <functional>
 
 namespace {
@@ -67,6 +68,13 @@ void frmForma::connectWordHandlers() {
 void frmForma::txtOtvet_KeyDown(int key) {
     if (key == Qt::Key_Escape) {
         gridView_->focusGrid();
+        // A word begun in the box goes on from the grid.
+        const QString text = txtOtvet->text();
+        if (txtOtvet->isModified() && !text.isEmpty() &&
+            std::all_of(text.begin(), text.end(), [](QChar c) { return c.isLetter(); })) {
+            gridTyped_ = true;
+            showGridPreview();
+        }
         return;
     }
     if (!isEnter(key))

@@ -122,6 +122,15 @@ TEST_F(GridKeys, EscapeFromEitherBoxReturnsToTheGridAndAClickStillGoesToTheBoxes
         EXPECT_EQ(focusedName(), u"picPole");
         EXPECT_FALSE(pic()->frame().isEmpty());
     }
+    // A word begun in the answer box goes on from the grid, shown in the cells.
+    form->txtOtvet->setFocus(Qt::OtherFocusReason);
+    type(u"ко"_s);
+    key(Qt::Key_Escape);
+    EXPECT_EQ(form->gridView()->cellInfo(1, 0).letter, u'О');
+    EXPECT_EQ(cursor(), QPoint(2, 0));
+    type(u"т"_s);
+    EXPECT_EQ(form->txtOtvet->text(), u"кот"_s);
+    EXPECT_EQ(letters(1, 0), cp(u"..."));
     // The mouse is as it was: the clicked slot's clue box takes the focus, the cursor follows.
     clickCell(2, 1);
     EXPECT_EQ(current(), std::pair(2, 1));
