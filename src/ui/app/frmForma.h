@@ -183,6 +183,24 @@ private:
 
     // Grid and words areas.
     void connectGridHandlers();
+    // Selects a slot as a click does while writing or solving without answers.
+    void selectWordSlot(int number, int direction);
+    // Keys on the grid picture (grid/GridKeysM.cpp): the cell cursor, Space while drawing,
+    // slots picked by Enter, a letter or Tab, letters typed into the answer box.
+    void connectGridKeys();
+    void gridKey(int key, const QString& text);
+    // The slot the keyboard types into: the current one; of the solver's pair, the one in the
+    // keyboard's direction while there is one. Number 0 for none.
+    SlotRef keyboardSlot() const;
+    void pickSlotAtCursor(bool otherDirection);
+    void pickSlot(int number, int direction, QPoint cell);
+    void stepSlot(int step);
+    void typeInGrid(const QString& letter);
+    void eraseInGrid();
+    void submitFromGrid();
+    void showGridPreview();
+    int gridDirection_ = 0;  // of the solver's pair, the slot the keyboard picked
+    bool gridTyped_ = false; // the answer box holds letters typed in the grid
     void drawDigitStrips();
     // Cells the session changed while drawing: repainted from the cell map, the whole field
     // as a fresh empty one. Slots are redrawn by the commands, which know the selection.
@@ -276,11 +294,13 @@ private:
     void setCaptionBytes(const QByteArray& caption);
     void FileExit_Click();
     void picPole_MouseMove(Qt::MouseButtons buttons, int x, int y);
+    // The coordinates label for the picture's point (x, y).
+    void showCoordinates(int x, int y);
     void HandleGridClick(int x, int y);
     void SelectNextUnanswered();
     void HelpCallHelp_Click();
     void HelpAbout_Click();
-    // Key handlers of the two boxes; only Enter acts.
+    // Key handlers of the two boxes: Enter acts, Escape gives the grid the focus.
     void txtOtvet_KeyDown(int key);
     void txtVoprosOtvet_KeyDown(int key);
     void txtVoprosOtvet_Change();

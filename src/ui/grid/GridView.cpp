@@ -3,6 +3,7 @@
 
 #include "app/AppState.h"
 #include "app/Named.h"
+#include "grid/GridAccessible.h"
 #include "grid/LetterFont.h"
 #include "grid/ScrollLayout.h"
 #include "grid/ShownGrid.h"
@@ -12,6 +13,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QScrollBar>
 
 #include <algorithm>
@@ -50,6 +52,10 @@ GridView::GridView(AppState& state, const std::array<PictureBox*, 3>& digitStrip
     picPole_ = named(new PictureBox(this), "picPole");
     picPole_->setBackColor(QApplication::palette().color(QPalette::Window));
     picPole_->setAccessibleName(QStringLiteral("Grid"));
+    // Tab reaches the picture, whose keys move the cell cursor and type into the grid.
+    picPole_->setFocusPolicy(Qt::StrongFocus);
+    picPole_->installEventFilter(this);
+    installGridAccessibility();
     picPole_->clear();
     picPole_->hide();
     HScroll1_ = named(new QScrollBar(Qt::Horizontal, this), "HScroll1");
@@ -71,7 +77,10 @@ GridView::GridView(AppState& state, const std::array<PictureBox*, 3>& digitStrip
     auto toGrid = [this] { picPole_->setFocus(Qt::OtherFocusReason); };
     HScroll1_->installEventFilter(new FocusForwarder(HScroll1_, toGrid));
     VScroll1_->installEventFilter(new FocusForwarder(VScroll1_, toGrid));
-    connect(picPole_, &PictureBox::gotFocus, this, &GridView::pictureFocused);
+    connect(picPole_, &PictureBox::gotFocus, this, [this] {
+        if (routeFocus_)
+            emit pictureFocused();
+    });
     connect(picPole_, &PictureBox::mouseDown, this, &GridView::pressed);
     connect(picPole_, &PictureBox::mouseUp, this, &GridView::released);
     connect(picPole_, &PictureBox::mouseMove, this, &GridView::moved);
@@ -151,6 +160,7 @@ void GridView::drawEmptyField() {
     const FieldGeometry geometry = fieldGeometry();
     PictureBox& pic = *picPole_;
     pic.clear();
+    preview_ = {};
     const QSize size = geometry.drawingSize();
     pic.setPictureSize(size.width(), size.height());
     cellPainter(geometry).emptyField(pic, state_.doc().GridWidth, state_.doc().GridHeight);
@@ -174,6 +184,7 @@ void GridView::paintAllSlots() {
     const CrosswordDocument& doc = state_.doc();
     picPole_->clear();
     dead_.clear(); // a new picture: its dead cells come after
+    preview_ = {};
     // Every slot white. A cell where two slots cross looks the same painted once, so each
     // covered cell is painted once.
     const int w = doc.GridWidth;
@@ -259,13 +270,28 @@ void GridView::paintSlotCell(const CellPainter& painter, int c, int r, const QCo
     QColor color = plain;
     if (isDead(c, r))
         color = plain == slotcolor::kYellow ? slotcolor::kDeadYellow : slotcolor::kDead;
-    const int code = doc.CellMap.at(c, r, layer::kLetter);
-    const QChar letter = code > 0 ? cp1251::toUnicode(static_cast<unsigned char>(code)) : QChar();
+    QChar letter = previewLetter(c, r);
+    if (letter.isNull()) {
+        const int code = doc.CellMap.at(c, r, layer::kLetter);
+        letter = code > 0 ? cp1251::toUnicode(static_cast<unsigned char>(code)) : QChar();
+    }
     painter.slotCell(*picPole_, c, r, color, doc.CellMap.at(c, r, layer::kNumber), letter,
                      letter.isNull() ? 0 : letterOffset());
 }
 
 void GridView::drawSlot(int number, int direction, const QColor& color) {
+    if (preview_.number == number && preview_.direction == direction)
+        preview_ = {};
+    paintSlot(number, direction, color);
+}
+
+void GridView::previewSlot(int number, int direction, const QString& letters) {
+    preview_ = {number, direction, letters};
+    paintSlot(number, direction, slotcolor::kYellow);
+    announceCursor(picPole_, true);
+}
+
+void GridView::paintSlot(int number, int direction, const QColor& color) {
     if (number < 1 || (direction != 0 && direction != 1))
         return;
     const CrosswordDocument& doc = state_.doc();
@@ -295,5 +321,145 @@ void GridView::drawSlot(int number, int direction, const QColor& color) {
         const QPoint after = geometry.square(c, r).topLeft();
         const QPoint end = len > 0 ? last.bottomRight() : after;
         scrollSlotIntoView(after.x(), after.y(), end.x(), end.y(), true);
+    }
+}
+
+QChar GridView::previewLetter(int cx, int cy) const {
+    const int n = preview_.number;
+    const int d = preview_.direction;
+    if (n < 1)
+        return {};
+    const CrosswordDocument& doc = state_.doc();
+    const int x = doc.ShownSlotTable.at(n, 0, d);
+    const int y = doc.ShownSlotTable.at(n, 1, d);
+    const int k = d == 0 ? cx - x : cy - y;
+    const bool inLine = d == 0 ? cy == y : cx == x;
+    if (!inLine || k < 0 || k >= doc.ShownSlotTable.at(n, 2, d) || k >= preview_.letters.size())
+        return {};
+    return preview_.letters.at(k);
+}
+
+QPoint GridView::cursorCell() const {
+    return cursor_;
+}
+
+void GridView::setCursorCell(int cx, int cy) {
+    const CrosswordDocument& doc = state_.doc();
+    const QPoint cell(std::clamp(cx, 0, std::max(doc.GridWidth - 1, 0)),
+                      std::clamp(cy, 0, std::max(doc.GridHeight - 1, 0)));
+    if (cell == cursor_ && !picPole_->frame().isEmpty())
+        return;
+    cursor_ = cell;
+    if (picPole_->hasFocus()) {
+        const QRect square = fieldGeometry().square(cell.x(), cell.y());
+        scrollSlotIntoView(square.left(), square.top(), square.left(), square.top(), false);
+        scrollSlotIntoView(square.right(), square.bottom(), square.right(), square.bottom(), true);
+    }
+    showCursor();
+    announceCursor(picPole_, false);
+    emit cursorMoved(cell.x(), cell.y());
+}
+
+void GridView::showCursor() {
+    const CrosswordDocument& doc = state_.doc();
+    const bool shown = picPole_->hasFocus() && takesGridClicks(doc.Mode) &&
+                       cursor_.x() < doc.GridWidth && cursor_.y() < doc.GridHeight;
+    picPole_->setFrame(shown ? fieldGeometry().square(cursor_.x(), cursor_.y()) : QRect(),
+                       slotcolor::kCursor, 2);
+}
+
+void GridView::focusGrid() {
+    if (!picPole_->isVisible())
+        return;
+    holdFocus_ = true;
+    picPole_->setFocus(Qt::OtherFocusReason);
+    holdFocus_ = false;
+    setCursorCell(cursor_.x(), cursor_.y());
+}
+
+GridView::CellInfo GridView::cellInfo(int cx, int cy) const {
+    const CrosswordDocument& doc = state_.doc();
+    CellInfo info;
+    if (cx < 0 || cy < 0 || cx >= doc.GridWidth || cy >= doc.GridHeight)
+        return info;
+    if (doc.Mode == EditMode::ModeDrawGrid) {
+        info.black = doc.CellMap.at(cx, cy) != 0;
+        return info;
+    }
+    info.black = doc.CellMap.at(cx, cy, 0) == 0 && doc.CellMap.at(cx, cy, 1) == 0;
+    info.number = doc.CellMap.at(cx, cy, layer::kNumber);
+    info.letter = previewLetter(cx, cy);
+    const int code = doc.CellMap.at(cx, cy, layer::kLetter);
+    if (info.letter.isNull() && code > 0)
+        info.letter = cp1251::toUnicode(static_cast<unsigned char>(code));
+    return info;
+}
+
+bool GridView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == picPole_) {
+        switch (event->type()) {
+        case QEvent::FocusIn: {
+            // A click's focus goes on to the typing boxes, the keyboard's stays; coming back to
+            // the window (from a menu or a message) it goes where it went before.
+            const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+            const bool back =
+                reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
+            routeFocus_ = !holdFocus_ &&
+                          (back ? !keyboardHeld_
+                                : reason == Qt::MouseFocusReason || reason == Qt::OtherFocusReason);
+            keyboardHeld_ = !routeFocus_;
+            showCursor();
+            break;
+        }
+        case QEvent::FocusOut:
+            picPole_->setFrame(QRect(), slotcolor::kCursor, 2);
+            break;
+        case QEvent::KeyPress:
+            // Ahead of the widget's own handling, where Tab would move the focus on.
+            if (pictureKey(*static_cast<QKeyEvent*>(event)))
+                return true;
+            break;
+        default:
+            break;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+bool GridView::pictureKey(const QKeyEvent& key) {
+    if ((key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0)
+        return false;
+    const int x = cursor_.x();
+    const int y = cursor_.y();
+    switch (key.key()) {
+    case Qt::Key_Left:
+        setCursorCell(x - 1, y);
+        return true;
+    case Qt::Key_Right:
+        setCursorCell(x + 1, y);
+        return true;
+    case Qt::Key_Up:
+        setCursorCell(x, y - 1);
+        return true;
+    case Qt::Key_Down:
+        setCursorCell(x, y + 1);
+        return true;
+    case Qt::Key_Tab:
+        emit keyPressed((key.modifiers() & Qt::ShiftModifier) != 0 ? Qt::Key_Backtab : Qt::Key_Tab,
+                        QString());
+        return true;
+    case Qt::Key_Backtab:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+    case Qt::Key_Backspace:
+        emit keyPressed(key.key() == Qt::Key_Enter ? Qt::Key_Return : key.key(), QString());
+        return true;
+    default:
+        if (key.text().size() == 1 && key.text().at(0).isLetter()) {
+            emit keyPressed(key.key(), key.text());
+            return true;
+        }
+        return false;
     }
 }

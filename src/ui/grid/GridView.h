@@ -9,6 +9,7 @@
 
 class PictureBox;
 class QColor;
+class QKeyEvent;
 class QScrollBar;
 class AppState;
 struct Settings;
@@ -24,6 +25,7 @@ public:
              QWidget* parent = nullptr);
 
     PictureBox* picture() const { return picPole_; }
+    const AppState& appState() const { return state_; }
     QScrollBar* horizontalBar() const { return HScroll1_; }
     QScrollBar* verticalBar() const { return VScroll1_; }
     QWidget* corner() const { return PctrUgol_; }
@@ -58,8 +60,26 @@ public:
     // y × width + x), shaded from now on; the cells whose shading changed are repainted.
     void setDeadCells(const std::vector<int>& cells);
     bool isDead(int cx, int cy) const;
-    // One slot in a background colour; a yellow one is scrolled into view.
+    // One slot in a background colour; a yellow one is scrolled into view. It shows the
+    // document's letters again where a preview showed others.
     void drawSlot(int number, int direction, const QColor& color);
+    // Letters typed for a slot, shown in its first cells (yellow) before they are placed; the
+    // slot's other cells show the document's letters.
+    void previewSlot(int number, int direction, const QString& letters);
+
+    // The keyboard's cell cursor, in shown cells, kept inside the grid. It is drawn while the
+    // picture has the focus, never into the picture itself.
+    QPoint cursorCell() const;
+    void setCursorCell(int cx, int cy);
+    // The focus for the keyboard: it stays on the picture (a click's goes on to the boxes).
+    void focusGrid();
+    // What the cell shows, for assistive technology.
+    struct CellInfo {
+        bool black = false;
+        int number = 0;
+        QChar letter; // null for none
+    };
+    CellInfo cellInfo(int cx, int cy) const;
 
 signals:
     void pressed(Qt::MouseButton button, int x, int y);
@@ -68,18 +88,36 @@ signals:
     // The picture got the focus, or the viewport around it did.
     void pictureFocused();
     void focused();
+    // A key on the picture other than the arrows, which move the cursor here.
+    void keyPressed(int key, const QString& text);
+    // The cell cursor moved to a shown cell.
+    void cursorMoved(int cx, int cy);
 
 protected:
     void focusInEvent(QFocusEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void paintSlotCell(const CellPainter& painter, int c, int r, const QColor& color);
     void scrollSlotIntoView(int left, int top, int right, int bottom, bool afterDrawing);
+    void paintSlot(int number, int direction, const QColor& color);
+    void showCursor();
+    bool pictureKey(const QKeyEvent& key);
+    // The letter a preview shows at a cell; null where there is none.
+    QChar previewLetter(int cx, int cy) const;
 
     AppState& state_;
     std::array<PictureBox*, 3> digitStrips_;
     std::vector<bool> dead_; // per cell of the shown grid; empty for none
     bool letterOffsetKnown_ = false;
+    QPoint cursor_;
+    bool holdFocus_ = false;    // focusGrid is giving the focus
+    bool routeFocus_ = false;   // the picture's last focus came from a click or a scroll bar
+    bool keyboardHeld_ = false; // the keyboard gave the picture its last focus
+    struct Preview {
+        int number = 0, direction = 0;
+        QString letters;
+    } preview_;
     PictureBox* picPole_ = nullptr;
     QScrollBar* VScroll1_ = nullptr;
     QScrollBar* HScroll1_ = nullptr;

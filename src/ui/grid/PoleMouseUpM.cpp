@@ -23,6 +23,7 @@ void frmForma::connectGridHandlers() {
     for (QLabel* l : lblVopros)
         l->setTextFormat(Qt::PlainText);
     drawDigitStrips();
+    connectGridKeys();
 }
 
 void frmForma::picPole_MouseDown(Qt::MouseButton, int, int) {
@@ -38,6 +39,10 @@ void frmForma::picPole_MouseUp(Qt::MouseButton, int x, int y) {
 void frmForma::picPole_MouseMove(Qt::MouseButtons, int x, int y) {
     if (state_.doc().Mode != EditMode::ModeDrawGrid)
         return;
+    showCoordinates(x, y);
+}
+
+void frmForma::showCoordinates(int x, int y) {
     const CrosswordDocument& doc = state_.doc();
     lblKoordinaty->setText(cp1251::toUnicode(coordinatesText(state_.language.entry(LangEntry::Cell),
                                                              x, y, state_.settings.CellSize,
@@ -52,6 +57,8 @@ void frmForma::HandleGridClick(int x, int y) {
         return;
     const int cx = cell->x();
     const int cy = cell->y();
+    gridView_->setCursorCell(cx, cy);
+    gridTyped_ = false;
 
     switch (doc.Mode) {
     case EditMode::ModeDrawGrid: {
@@ -61,21 +68,14 @@ void frmForma::HandleGridClick(int x, int y) {
     case EditMode::ModeAuthor:
     case EditMode::ModeSolveNoAnswers: {
         const std::optional<SlotRef> slot = session.slotAtCell(cx, cy);
-        if (!slot)
-            return;
-        commitTypedClue();
-        if (doc.CurrentSlot > 0)
-            DrawSlot(doc.CurrentSlot, doc.CurrentDirection, slotcolor::kWhite);
-        session.selectSlot(slot->number, slot->direction);
-        if (doc.Mode == EditMode::ModeAuthor)
-            ShowCurrentSlot();
-        else
-            DrawSlot(doc.CurrentSlot, doc.CurrentDirection, slotcolor::kYellow);
+        if (slot)
+            selectWordSlot(slot->number, slot->direction);
         break;
     }
     case EditMode::ModeSolve: {
         const int across = doc.CellMap.at(cx, cy, 0);
         const int down = doc.CellMap.at(cx, cy, 1);
+        gridDirection_ = 0;
         if (across + down >= 1)
             ShowSolverSelection(across, down);
         break;
@@ -83,6 +83,18 @@ void frmForma::HandleGridClick(int x, int y) {
     default:
         break;
     }
+}
+
+void frmForma::selectWordSlot(int number, int direction) {
+    const CrosswordDocument& doc = state_.doc();
+    commitTypedClue();
+    if (doc.CurrentSlot > 0)
+        DrawSlot(doc.CurrentSlot, doc.CurrentDirection, slotcolor::kWhite);
+    state_.session.selectSlot(number, direction);
+    if (doc.Mode == EditMode::ModeAuthor)
+        ShowCurrentSlot();
+    else
+        DrawSlot(doc.CurrentSlot, doc.CurrentDirection, slotcolor::kYellow);
 }
 
 void frmForma::kClearPole_Click() {

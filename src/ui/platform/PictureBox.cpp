@@ -318,6 +318,24 @@ bool PictureBox::saveBmp(QIODevice& device) const {
 void PictureBox::paintEvent(QPaintEvent* event) {
     QPainter p(this);
     p.drawImage(event->rect().topLeft(), image_, event->rect());
+    if (!frame_.isEmpty() && frameWidth_ > 0) {
+        // The frame lies inside its rect: the cells around keep their lines.
+        const QRect inner = frame_.adjusted(frameWidth_, frameWidth_, -frameWidth_, -frameWidth_);
+        p.fillRect(frame_, frameColor_);
+        if (inner.isValid())
+            p.drawImage(inner.topLeft(), image_, inner);
+    }
+}
+
+void PictureBox::setFrame(const QRect& rect, const QColor& color, int width) {
+    if (rect == frame_ && color == frameColor_ && width == frameWidth_)
+        return;
+    const QRect was = frame_;
+    frame_ = rect;
+    frameColor_ = color;
+    frameWidth_ = width;
+    update(was);
+    update(frame_);
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event) {

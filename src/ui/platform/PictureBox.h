@@ -74,6 +74,10 @@ public:
 
     const QImage& image() const { return image_; }
 
+    // A frame shown over the picture, never part of its image (an empty rect for none).
+    void setFrame(const QRect& rect, const QColor& color, int width);
+    QRect frame() const { return frame_; }
+
     // Keeps one painter open for every drawing call while it lives, for repaints of many cells
     // (opening a painter per call costs more than the drawing). Nested batches share the
     // outer one. The picture must not be resized or cleared while a batch is open.
@@ -106,6 +110,9 @@ private:
     template <typename Draw> void paint(Draw&& draw);
 
     QImage image_;
+    QRect frame_;
+    QColor frameColor_;
+    int frameWidth_ = 0;
     std::unique_ptr<QPainter> batch_;
     QColor backColor_ = Qt::white;
     QColor foreColor_ = Qt::black;

@@ -1,5 +1,6 @@
 // The answer box: Enter places, enters or checks the word; letter conflicts and words left.
 #include "app/frmForma.h"
+#include "grid/GridView.h"
 #include "text/CodePage.h"
 #include "text/SequentialText.h"
 #include "words/Cp1251Validator.h"
@@ -11,11 +12,12 @@
 #include <QLineEdit>
 #include <QMenu>
 
+#include <algorithm>
 #include <functional>
 
 namespace {
 
-// Hands Enter in a box to its key handler; in the answer box a typed blank is dropped.
+// Hands Enter and Escape in a box to its key handler; in the answer box a typed blank is dropped.
 class BoxKeys : public QObject {
 public:
     BoxKeys(QLineEdit* box, bool dropBlanks, std::function<void(int)> keyDown)
@@ -26,6 +28,10 @@ public:
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
             keyDown_(Qt::Key_Return);
+            return true;
+        }
+        if (key->key() == Qt::Key_Escape) {
+            keyDown_(Qt::Key_Escape);
             return true;
         }
         return dropBlanks_ && key->text() == u" ";
@@ -60,6 +66,17 @@ void frmForma::connectWordHandlers() {
 }
 
 void frmForma::txtOtvet_KeyDown(int key) {
+    if (key == Qt::Key_Escape) {
+        gridView_->focusGrid();
+        // A word begun in the box goes on from the grid.
+        const QString text = txtOtvet->text();
+        if (txtOtvet->isModified() && !text.isEmpty() &&
+            std::all_of(text.begin(), text.end(), [](QChar c) { return c.isLetter(); })) {
+            gridTyped_ = true;
+            showGridPreview();
+        }
+        return;
+    }
     if (!isEnter(key))
         return;
     const CrosswordDocument& doc = state_.doc();

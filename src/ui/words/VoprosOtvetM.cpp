@@ -1,5 +1,6 @@
 // The clue box, the Kross menu's state and deleting an answer.
 #include "app/frmForma.h"
+#include "grid/GridView.h"
 #include "text/CodePage.h"
 #include "words/Placement.h"
 #include "words/SlotColors.h"
@@ -16,6 +17,10 @@ void frmForma::txtVoprosOtvet_Change() {
 }
 
 void frmForma::txtVoprosOtvet_KeyDown(int key) {
+    if (key == Qt::Key_Escape) {
+        gridView_->focusGrid();
+        return;
+    }
     const CrosswordDocument& doc = state_.doc();
     if ((key != Qt::Key_Return && key != Qt::Key_Enter) || txtVoprosOtvet->text().isEmpty() ||
         doc.CurrentSlot == 0 || doc.Mode != EditMode::ModeAuthor)

@@ -193,6 +193,16 @@ QByteArray builtInOwnText(OwnText which) {
         return "Undo";
     case OwnText::Redo:
         return "Redo";
+    case OwnText::CellRow:
+        return "row";
+    case OwnText::CellColumn:
+        return "column";
+    case OwnText::CellBlack:
+        return "black cell";
+    case OwnText::CellWhite:
+        return "white cell";
+    case OwnText::CellNumber:
+        return "number";
     }
     return {};
 }

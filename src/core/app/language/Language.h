@@ -53,6 +53,13 @@ enum class OwnText : int {
     EditMenu = 140, // the menu after File
     Undo = 141,     // menu item
     Redo = 142,     // menu item
+
+    // The keyboard's cursor cell as assistive technology reads it.
+    CellRow = 145,    // followed by the row's number
+    CellColumn = 146, // followed by the column's number
+    CellBlack = 147,
+    CellWhite = 148,
+    CellNumber = 149, // followed by the slot number starting there
 };
 
 // The numbered entries of a language file, named for what each text is. 23 is not used; 0 is
