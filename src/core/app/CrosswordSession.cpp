@@ -230,7 +230,10 @@ bool CrosswordSession::keepClue(const QByteArray& clue) {
     if (doc_.Mode != EditMode::ModeAuthor || doc_.CurrentSlot < 1)
         return false;
     const Notify notify(*this);
-    return KeepClue(doc_, doc_.CurrentSlot, doc_.CurrentDirection, clue);
+    if (!KeepClue(doc_, doc_.CurrentSlot, doc_.CurrentDirection, clue))
+        return false;
+    emit clueChanged(doc_.CurrentSlot, doc_.CurrentDirection);
+    return true;
 }
 
 bool CrosswordSession::placeFill(const std::vector<SlotRef>& refs,

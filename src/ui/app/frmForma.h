@@ -17,6 +17,7 @@
 #include <vector>
 
 class CellPainter;
+class ClueList;
 class GridView;
 class PictureBox;
 class WrapCheckBox;
@@ -24,6 +25,7 @@ class frmFindWord;
 class frmPrintOptions;
 class frmSuggest;
 class QAction;
+class QDockWidget;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -154,6 +156,14 @@ public:
     // The suggestions window's words for the current slot, once the running command is over.
     void updateSuggestions();
 
+    // --- The clue list beside the grid (clues/ClueListM.cpp) ---
+    QDockWidget* ClueDock = nullptr;
+    ClueList* lstClues = nullptr;
+    QAction* OptionsClues = nullptr; // shows or hides the list
+    // A slot chosen in the list, selected as a click on the grid selects it; byKeyboard keeps
+    // the focus in the list.
+    void lstClues_Chosen(int number, int direction, bool byKeyboard);
+
     // --- Word placement, clue editing, answer entry and answer checking (words and solve) ---
     // What Enter in the answer box does in each mode: the session's step (placeAnswer,
     // enterAnswer, checkAnswer, jumpToNumber), then its outcome on screen.
@@ -167,6 +177,12 @@ private:
     void createPanel(QWidget* central);
     void createViewport(QWidget* central);
     void createMenus();
+    void createClueDock();
+    // The list shows while it is wanted and the crossword has slots.
+    void showClueDock();
+    void applyClueCaptions();
+    // Selects a slot as a click on one of its cells does while writing or solving.
+    void selectSlotAsClicked(int number, int direction);
     void applyBuiltInCaptions();
     void picPole_GotFocus();
     void picControl_GotFocus();

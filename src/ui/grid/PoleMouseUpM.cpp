@@ -60,17 +60,8 @@ void frmForma::HandleGridClick(int x, int y) {
     }
     case EditMode::ModeAuthor:
     case EditMode::ModeSolveNoAnswers: {
-        const std::optional<SlotRef> slot = session.slotAtCell(cx, cy);
-        if (!slot)
-            return;
-        commitTypedClue();
-        if (doc.CurrentSlot > 0)
-            DrawSlot(doc.CurrentSlot, doc.CurrentDirection, slotcolor::kWhite);
-        session.selectSlot(slot->number, slot->direction);
-        if (doc.Mode == EditMode::ModeAuthor)
-            ShowCurrentSlot();
-        else
-            DrawSlot(doc.CurrentSlot, doc.CurrentDirection, slotcolor::kYellow);
+        if (const std::optional<SlotRef> slot = session.slotAtCell(cx, cy))
+            selectSlotAsClicked(slot->number, slot->direction);
         break;
     }
     case EditMode::ModeSolve: {

@@ -41,6 +41,7 @@ void frmForma::applyOwnCaptions() {
     if (suggest)
         suggest->setWindowTitle(KrossSuggest->text());
     applyPrintCaptions();
+    applyClueCaptions();
 }
 
 QByteArray frmForma::slotName(const SlotRef& slot) const {

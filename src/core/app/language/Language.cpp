@@ -30,10 +30,15 @@ QByteArray Language::caption(int n) const {
     return loaded ? entry(n) : builtInCaption(n);
 }
 
-QByteArray Language::slotName(int number, int direction) const {
+QByteArray Language::heading(int direction) const {
     QByteArray name = caption(direction == 0 ? LangEntry::Across : LangEntry::Down);
     while (name.endsWith(':') || name.endsWith(' '))
         name.chop(1);
+    return name;
+}
+
+QByteArray Language::slotName(int number, int direction) const {
+    QByteArray name = heading(direction);
     if (name.isEmpty())
         name = direction == 0 ? "across" : "down";
     return QByteArray::number(number) + ' ' + cp1251::toLower(name);
@@ -187,6 +192,12 @@ QByteArray builtInOwnText(OwnText which) {
     case OwnText::ConvertNeedsPassword:
         return "A crossword file is saved with a password: give it as --password TEXT (it may "
                "be empty).";
+    case OwnText::Clues:
+        return "Clues";
+    case OwnText::Solved:
+        return "solved";
+    case OwnText::WordCount:
+        return "Word count";
     }
     return {};
 }

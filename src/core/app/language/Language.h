@@ -36,19 +36,23 @@ enum class OwnText : int {
     FilledGrid = 123,     // the SVG options: the grid with its answers
     NotPrinted = 124,     // the printer could not be painted on
     // The ipuz exchange format, and conversions from the command line.
-    ExportIpuz = 125,          // menu item
-    IpuzUnreadable = 126,      // not JSON, too large or too deep, or not a crossword
-    IpuzTooLarge = 127,        // dimensions beyond the program's limits
-    IpuzNotRectangular = 128,  // rows of another count or length than the dimensions
-    IpuzBarred = 129,          // bars between cells
-    IpuzRebus = 130,           // followed by the cell, "3, 5"
-    IpuzCellCharacter = 131,   // followed by the cell and the letter, "3, 5: «ǅ»"
-    IpuzTextCharacter = 132,   // followed by where and the character, "12 across: «≠»"
-    IpuzUnmatchedClues = 133,  // followed by the clues, "12 across, 14 down"
-    IpuzNoWords = 134,         // a grid without a slot
-    ConvertUsage = 135,        // the command line's usage
-    ConvertUnknownType = 136,  // followed by the file
+    ExportIpuz = 125,           // menu item
+    IpuzUnreadable = 126,       // not JSON, too large or too deep, or not a crossword
+    IpuzTooLarge = 127,         // dimensions beyond the program's limits
+    IpuzNotRectangular = 128,   // rows of another count or length than the dimensions
+    IpuzBarred = 129,           // bars between cells
+    IpuzRebus = 130,            // followed by the cell, "3, 5"
+    IpuzCellCharacter = 131,    // followed by the cell and the letter, "3, 5: «ǅ»"
+    IpuzTextCharacter = 132,    // followed by where and the character, "12 across: «≠»"
+    IpuzUnmatchedClues = 133,   // followed by the clues, "12 across, 14 down"
+    IpuzNoWords = 134,          // a grid without a slot
+    ConvertUsage = 135,         // the command line's usage
+    ConvertUnknownType = 136,   // followed by the file
     ConvertNeedsPassword = 137, // saving a crossword file from the command line
+    // The clue list beside the grid, and stable names for screen readers.
+    Clues = 150,     // the list's title, its menu item and its accessible name
+    Solved = 151,    // a solved word in the list, as a screen reader reads it
+    WordCount = 152, // the accessible name of the word count label
 };
 
 // The numbered entries of a language file, named for what each text is. 23 is not used; 0 is
@@ -161,6 +165,8 @@ struct Language {
     QByteArray caption(LangEntry e) const { return caption(entryNumber(e)); }
     // Our own text, from the file when it has it, otherwise the built-in English.
     QByteArray ownText(OwnText which) const;
+    // The across (0) or down (1) caption as a heading: without its colon.
+    QByteArray heading(int direction) const;
     // A slot in running text, "12 across": the across and down captions without their colon,
     // in small letters.
     QByteArray slotName(int number, int direction) const;
