@@ -40,9 +40,18 @@ std::vector<SlotRef> selectedSlots(const CrosswordDocument& doc) {
 
 } // namespace
 
+QColor ClueList::solvedColour() const {
+    // Halfway to the background: readable, yet plainly done with.
+    const QColor text = palette().color(QPalette::Text);
+    const QColor base = palette().color(QPalette::Base);
+    return QColor((text.red() + base.red()) / 2, (text.green() + base.green()) / 2,
+                  (text.blue() + base.blue()) / 2);
+}
+
 ClueList::ClueList(const AppState& state, QWidget* parent) : QListWidget(parent), state_(state) {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setWordWrap(true);
+    setSpacing(1);
     setTextElideMode(Qt::ElideNone);
     setUniformItemSizes(false);
     // The highlight stays as visible as the grid's while the focus is elsewhere.
@@ -107,31 +116,31 @@ void ClueList::rebuild() {
 }
 
 void ClueList::refreshTexts() {
-    const CrosswordDocument& doc = state_.doc();
-    const bool clues = holdsClues(doc);
-    const bool marks = solving(doc.Mode);
-    const QString solved = cp1251::toUnicode(state_.ownText(OwnText::Solved));
-    for (std::size_t r = 0; r < rows_.size(); ++r) {
-        const auto [n, d] = rows_[r];
-        if (n < 1)
-            continue;
-        QListWidgetItem* row = item(static_cast<int>(r));
-        QString text = QString::number(n) + QLatin1Char('.');
-        if (const QByteArray clue = clues ? doc.SlotTexts.at(n, 0, d) : QByteArray();
-            !clue.isEmpty())
-            text += QLatin1Char(' ') + cp1251::toUnicode(clue);
-        const bool done = marks && doc.SolvedFlags.at(n, d) == 1;
-        QFont font = row->font();
-        font.setStrikeOut(done);
-        row->setFont(font);
-        row->setText(done ? text + QStringLiteral(u" \u2713") : text);
-        row->setData(Qt::AccessibleTextRole,
-                     done ? text + QStringLiteral(", ") + solved : QVariant());
-    }
+    for (int r = 0; r < count(); ++r)
+        showRow(r);
 }
 
-void ClueList::refreshRow(int, int) {
-    refreshTexts();
+void ClueList::refreshRow(int number, int direction) {
+    showRow(rowOf({number, direction}));
+}
+
+void ClueList::showRow(int r) {
+    const auto [n, d] = slotAt(r);
+    if (n < 1)
+        return;
+    const CrosswordDocument& doc = state_.doc();
+    QListWidgetItem* row = item(r);
+    QString text = QString::number(n) + QLatin1Char('.');
+    if (const QByteArray clue = holdsClues(doc) ? doc.SlotTexts.at(n, 0, d) : QByteArray();
+        !clue.isEmpty())
+        text += QLatin1Char(' ') + cp1251::toUnicode(clue);
+    const bool done = solving(doc.Mode) && doc.SolvedFlags.at(n, d) == 1;
+    row->setData(Qt::ForegroundRole, done ? QVariant(solvedColour()) : QVariant());
+    row->setText(done ? text + QStringLiteral(u" \u2713") : text);
+    row->setData(Qt::AccessibleTextRole,
+                 done ? text + QStringLiteral(", ") +
+                            cp1251::toUnicode(state_.ownText(OwnText::Solved))
+                      : QVariant());
 }
 
 void ClueList::showSelection() {

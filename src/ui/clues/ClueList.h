@@ -34,6 +34,8 @@ private:
     void rebuild();
     void refreshTexts();
     void refreshRow(int number, int direction);
+    void showRow(int row);
+    QColor solvedColour() const;
     void showSelection();
     void choose(QListWidgetItem* item, bool byKeyboard);
 
