@@ -27,6 +27,7 @@ void frmForma::createClueDock() {
     addDockWidget(Qt::RightDockWidgetArea, ClueDock);
     resizeDocks({ClueDock}, {kDockWidth}, Qt::Horizontal);
 
+    named(Options->addSeparator(), "OptionsCluesSep");
     OptionsClues = named(Options->addAction(QString()), "OptionsClues");
     OptionsClues->setCheckable(true);
     OptionsClues->setChecked(true);
@@ -49,16 +50,12 @@ void frmForma::applyClueCaptions() {
     ClueDock->setWindowTitle(title);
     OptionsClues->setText(title);
     lstClues->retranslate();
-    // The panel's labels of changing text are named by what they show, here for want of a
-    // better place: their names come with the language as the list's do.
+    // The panel's labels of changing text take their names from the language as the list.
     const Language& lang = state_.language;
     giveStableName(lblSlov, cp1251::toUnicode(lang.ownText(OwnText::WordCount)));
     giveStableName(lblVopros[0], cp1251::toUnicode(lang.heading(0)));
     giveStableName(lblVopros[1], cp1251::toUnicode(lang.heading(1)));
-    QByteArray cell = lang.caption(LangEntry::Cell).trimmed();
-    while (cell.endsWith(':'))
-        cell.chop(1);
-    giveStableName(lblKoordinaty, cp1251::toUnicode(cell));
+    giveStableName(lblKoordinaty, cp1251::toUnicode(lang.withoutColon(LangEntry::Cell)));
 }
 
 void frmForma::lstClues_Chosen(int number, int direction, bool byKeyboard) {
@@ -73,8 +70,12 @@ void frmForma::lstClues_Chosen(int number, int direction, bool byKeyboard) {
         // them; a solved word is no longer selected.
         if (doc.SolvedFlags.at(number, direction) == 1)
             return;
-        const int x = doc.ShownSlotTable.at(number, 0, direction);
-        const int y = doc.ShownSlotTable.at(number, 1, direction);
+        int x = doc.SlotTable.at(number, 0, direction);
+        int y = doc.SlotTable.at(number, 1, direction);
+        if (state_.session.shownStyle() != 0) { // the cell map is the turned grid's
+            x = doc.GridWidth - 1 - x;
+            y = doc.GridHeight - 1 - y;
+        }
         ShowSolverSelection(direction == 0 ? number : doc.CellMap.at(x, y, 0),
                             direction == 1 ? number : doc.CellMap.at(x, y, 1));
         break;

@@ -159,6 +159,20 @@ TEST_F(ClueListWindow, SolverSeesNumberedCluesAndSolvedMarks) {
     EXPECT_EQ(highlightedRows(), texts({u"4/0", u"4/1"}));
 }
 
+// In the turned style too a row picks the word and the one crossing the cell of its number.
+TEST_F(ClueListWindow, TurnedStyleRowPicksTheWordsCrossingItsNumber) {
+    openCrossword(saveCrossword(kGrid, kAnswers), 1);
+    const struct {
+        int number, direction, across, down;
+    } cases[] = {{4, 1, 4, 4}, {3, 1, 1, 3}, {5, 0, 5, 4}, {2, 1, 1, 2}};
+    for (const auto& c : cases) {
+        clickRow(c.number, c.direction);
+        EXPECT_EQ(doc().CurrentSlot, c.across) << c.number << '/' << c.direction;
+        EXPECT_EQ(doc().CurrentDownSlot, c.down) << c.number << '/' << c.direction;
+    }
+    EXPECT_TRUE(highlightedAt(3, 0) && highlightedAt(3, 2));
+}
+
 // A crossword without answers has no clues: the list shows the numbers, and the turned style
 // the same ones.
 TEST_F(ClueListWindow, WithoutAnswersOnlyTheNumbers) {

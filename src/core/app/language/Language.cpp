@@ -30,11 +30,15 @@ QByteArray Language::caption(int n) const {
     return loaded ? entry(n) : builtInCaption(n);
 }
 
-QByteArray Language::heading(int direction) const {
-    QByteArray name = caption(direction == 0 ? LangEntry::Across : LangEntry::Down);
+QByteArray Language::withoutColon(LangEntry e) const {
+    QByteArray name = caption(e);
     while (name.endsWith(':') || name.endsWith(' '))
         name.chop(1);
     return name;
+}
+
+QByteArray Language::heading(int direction) const {
+    return withoutColon(direction == 0 ? LangEntry::Across : LangEntry::Down);
 }
 
 QByteArray Language::slotName(int number, int direction) const {

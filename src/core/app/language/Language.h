@@ -165,7 +165,9 @@ struct Language {
     QByteArray caption(LangEntry e) const { return caption(entryNumber(e)); }
     // Our own text, from the file when it has it, otherwise the built-in English.
     QByteArray ownText(OwnText which) const;
-    // The across (0) or down (1) caption as a heading: without its colon.
+    // A label's caption as a heading or a name: without its colon.
+    QByteArray withoutColon(LangEntry e) const;
+    // The across (0) or down (1) caption as a heading.
     QByteArray heading(int direction) const;
     // A slot in running text, "12 across": the across and down captions without their colon,
     // in small letters.
