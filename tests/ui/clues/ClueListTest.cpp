@@ -1,5 +1,6 @@
 #include "clues/ClueList.h"
 #include "grid/GridView.h"
+#include "support/GridPattern.h"
 #include "text/CodePage.h"
 #include "ui/solve/SolvingWindow.h"
 #include "words/WordListView.h"
@@ -183,6 +184,16 @@ TEST_F(ClueListWindow, WithoutAnswersOnlyTheNumbers) {
     EXPECT_EQ(doc().CurrentSlot, 4);
     EXPECT_EQ(doc().CurrentDirection, 0);
     EXPECT_TRUE(highlightedAt(1, 1) && highlightedAt(4, 1));
+
+    // Its author, too, sees the numbers only; a click there selects nothing, as on the grid.
+    doc() = drawnGrid(kGrid, 1);
+    form->UpdateControlsForMode();
+    form->acceptDrawnGrid();
+    ASSERT_EQ(doc().Mode, EditMode::ModeAuthorNoAnswers);
+    EXPECT_TRUE(form->ClueDock->isVisible());
+    EXPECT_EQ(rows(), texts({u"Across", u"1.", u"4.", u"5.", u"Down", u"1.", u"2.", u"3.", u"4."}));
+    clickRow(4, 1);
+    EXPECT_TRUE(highlightedRows().isEmpty());
 }
 
 // The list hides with nothing to list and on its menu item, and never squeezes the grid below
