@@ -36,19 +36,20 @@ enum class OwnText : int {
     FilledGrid = 123,     // the SVG options: the grid with its answers
     NotPrinted = 124,     // the printer could not be painted on
     // The ipuz exchange format, and conversions from the command line.
-    ExportIpuz = 125,           // menu item
-    IpuzUnreadable = 126,       // not JSON, too large or too deep, or not a crossword
-    IpuzTooLarge = 127,         // dimensions beyond the program's limits
-    IpuzNotRectangular = 128,   // rows of another count or length than the dimensions
-    IpuzBarred = 129,           // bars between cells
-    IpuzRebus = 130,            // followed by the cell, "3, 5"
-    IpuzCellCharacter = 131,    // followed by the cell and the letter, "3, 5: «ǅ»"
-    IpuzTextCharacter = 132,    // followed by where and the character, "12 across: «≠»"
-    IpuzUnmatchedClues = 133,   // followed by the clues, "12 across, 14 down"
-    IpuzNoWords = 134,          // a grid without a slot
-    ConvertUsage = 135,         // the command line's usage
-    ConvertUnknownType = 136,   // followed by the file
+    ExportIpuz = 125,          // menu item
+    IpuzUnreadable = 126,      // not JSON, too large or too deep, or not a crossword
+    IpuzTooLarge = 127,        // dimensions beyond the program's limits
+    IpuzNotRectangular = 128,  // rows of another count or length than the dimensions
+    IpuzBarred = 129,          // bars between cells
+    IpuzRebus = 130,           // followed by the cell, "3, 5"
+    IpuzCellCharacter = 131,   // followed by the cell and the letter, "3, 5: «ǅ»"
+    IpuzTextCharacter = 132,   // followed by where and the character, "12 across: «≠»"
+    IpuzUnmatchedClues = 133,  // followed by the clues, "12 across, 14 down"
+    IpuzNoWords = 134,         // a grid without a slot
+    ConvertUsage = 135,        // the command line's usage
+    ConvertUnknownType = 136,  // followed by the file
     ConvertNeedsPassword = 137, // saving a crossword file from the command line
+
     // The clue list beside the grid, and stable names for screen readers.
     Clues = 150,     // the list's title, its menu item and its accessible name
     Solved = 151,    // a solved word in the list, as a screen reader reads it
