@@ -255,10 +255,11 @@ bool CrosswordSession::keepClue(const QByteArray& clue) {
     if (doc_.Mode != EditMode::ModeAuthor || doc_.CurrentSlot < 1)
         return false;
     const Notify notify(*this);
-    const bool changed = KeepClue(doc_, doc_.CurrentSlot, doc_.CurrentDirection, clue);
-    if (changed)
-        notify.step();
-    return changed;
+    if (!KeepClue(doc_, doc_.CurrentSlot, doc_.CurrentDirection, clue))
+        return false;
+    notify.step();
+    emit clueChanged(doc_.CurrentSlot, doc_.CurrentDirection);
+    return true;
 }
 
 bool CrosswordSession::placeFill(const std::vector<SlotRef>& refs,

@@ -149,6 +149,8 @@ signals:
     void selectionChanged();
     // Cells whose content changed, in grid coordinates.
     void cellsChanged(const QRect& cells);
+    // A clue stored without its answer changing (keepClue).
+    void clueChanged(int number, int direction);
     void modifiedChanged(bool modified);
     // The cell size or the shown style changed.
     void pictureSettingsChanged();

@@ -37,6 +37,7 @@ frmForma::frmForma(AppState& state, platform::Platform& platform, QWidget* paren
     createMenus();
     createPanel(central);
     createViewport(central);
+    createClueDock();
     applyBuiltInCaptions();
     connectGridHandlers();
     connectWordHandlers();

@@ -17,6 +17,7 @@
 #include <vector>
 
 class CellPainter;
+class ClueList;
 class GridView;
 class PictureBox;
 class WrapCheckBox;
@@ -24,6 +25,7 @@ class frmFindWord;
 class frmPrintOptions;
 class frmSuggest;
 class QAction;
+class QDockWidget;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -162,6 +164,13 @@ public:
     // the crossword as it is then.
     void EditUndo_Click();
     void EditRedo_Click();
+    // --- The clue list beside the grid (clues/ClueListM.cpp) ---
+    QDockWidget* ClueDock = nullptr;
+    ClueList* lstClues = nullptr;
+    QAction* OptionsClues = nullptr; // shows or hides the list
+    // A slot chosen in the list, selected as a click on the grid selects it; byKeyboard keeps
+    // the focus in the list.
+    void lstClues_Chosen(int number, int direction, bool byKeyboard);
 
     // --- Word placement, clue editing, answer entry and answer checking (words and solve) ---
     // What Enter in the answer box does in each mode: the session's step (placeAnswer,
@@ -176,6 +185,10 @@ private:
     void createPanel(QWidget* central);
     void createViewport(QWidget* central);
     void createMenus();
+    void createClueDock();
+    // The list shows while it is wanted and the crossword has slots.
+    void showClueDock();
+    void applyClueCaptions();
     void applyBuiltInCaptions();
     void picPole_GotFocus();
     void picControl_GotFocus();

@@ -67,8 +67,7 @@ void frmForma::HandleGridClick(int x, int y) {
     }
     case EditMode::ModeAuthor:
     case EditMode::ModeSolveNoAnswers: {
-        const std::optional<SlotRef> slot = session.slotAtCell(cx, cy);
-        if (slot)
+        if (const std::optional<SlotRef> slot = session.slotAtCell(cx, cy))
             selectWordSlot(slot->number, slot->direction);
         break;
     }

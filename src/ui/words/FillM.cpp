@@ -42,6 +42,7 @@ void frmForma::applyOwnCaptions() {
         suggest->setWindowTitle(KrossSuggest->text());
     applyPrintCaptions();
     applyEditCaptions();
+    applyClueCaptions();
 }
 
 QByteArray frmForma::slotName(const SlotRef& slot) const {

@@ -30,10 +30,19 @@ QByteArray Language::caption(int n) const {
     return loaded ? entry(n) : builtInCaption(n);
 }
 
-QByteArray Language::slotName(int number, int direction) const {
-    QByteArray name = caption(direction == 0 ? LangEntry::Across : LangEntry::Down);
+QByteArray Language::withoutColon(LangEntry e) const {
+    QByteArray name = caption(e);
     while (name.endsWith(':') || name.endsWith(' '))
         name.chop(1);
+    return name;
+}
+
+QByteArray Language::heading(int direction) const {
+    return withoutColon(direction == 0 ? LangEntry::Across : LangEntry::Down);
+}
+
+QByteArray Language::slotName(int number, int direction) const {
+    QByteArray name = heading(direction);
     if (name.isEmpty())
         name = direction == 0 ? "across" : "down";
     return QByteArray::number(number) + ' ' + cp1251::toLower(name);
@@ -203,6 +212,12 @@ QByteArray builtInOwnText(OwnText which) {
         return "white cell";
     case OwnText::CellNumber:
         return "number";
+    case OwnText::Clues:
+        return "Clues";
+    case OwnText::Solved:
+        return "solved";
+    case OwnText::WordCount:
+        return "Word count";
     }
     return {};
 }

@@ -60,6 +60,11 @@ enum class OwnText : int {
     CellBlack = 147,
     CellWhite = 148,
     CellNumber = 149, // followed by the slot number starting there
+
+    // The clue list beside the grid, and stable names for screen readers.
+    Clues = 150,     // the list's title, its menu item and its accessible name
+    Solved = 151,    // a solved word in the list, as a screen reader reads it
+    WordCount = 152, // the accessible name of the word count label
 };
 
 // The numbered entries of a language file, named for what each text is. 23 is not used; 0 is
@@ -172,6 +177,10 @@ struct Language {
     QByteArray caption(LangEntry e) const { return caption(entryNumber(e)); }
     // Our own text, from the file when it has it, otherwise the built-in English.
     QByteArray ownText(OwnText which) const;
+    // A label's caption as a heading or a name: without its colon.
+    QByteArray withoutColon(LangEntry e) const;
+    // The across (0) or down (1) caption as a heading.
+    QByteArray heading(int direction) const;
     // A slot in running text, "12 across": the across and down captions without their colon,
     // in small letters.
     QByteArray slotName(int number, int direction) const;
