@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTimer>
 
 #include <algorithm>
@@ -38,6 +39,7 @@ void frmForma::applyOwnCaptions() {
     KrossFill->setText(cp1251::toUnicode(state_.ownText(OwnText::FillGrid)));
     KrossFillAgain->setText(cp1251::toUnicode(state_.ownText(OwnText::FillAgain)));
     KrossSuggest->setText(cp1251::toUnicode(state_.ownText(OwnText::SuggestWords)));
+    FileRecent->setTitle(cp1251::toUnicode(state_.ownText(OwnText::RecentFiles)));
     if (suggest)
         suggest->setWindowTitle(KrossSuggest->text());
     applyPrintCaptions();

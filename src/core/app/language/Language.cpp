@@ -187,6 +187,8 @@ QByteArray builtInOwnText(OwnText which) {
     case OwnText::ConvertNeedsPassword:
         return "A crossword file is saved with a password: give it as --password TEXT (it may "
                "be empty).";
+    case OwnText::RecentFiles:
+        return "Recent files";
     }
     return {};
 }

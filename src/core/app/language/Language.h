@@ -49,6 +49,8 @@ enum class OwnText : int {
     ConvertUsage = 135,        // the command line's usage
     ConvertUnknownType = 136,  // followed by the file
     ConvertNeedsPassword = 137, // saving a crossword file from the command line
+    // The File menu's submenu of the crosswords and answers files last opened or saved.
+    RecentFiles = 155,
 };
 
 // The numbered entries of a language file, named for what each text is. 23 is not used; 0 is
