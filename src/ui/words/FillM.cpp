@@ -3,6 +3,7 @@
 #include "fill/FillProblem.h"
 #include "grid/GridView.h"
 #include "text/CodePage.h"
+#include "text/Mnemonics.h"
 #include "text/SequentialText.h"
 #include "words/SlotColors.h"
 #include "words/frmFill.h"
@@ -41,7 +42,7 @@ void frmForma::applyOwnCaptions() {
     KrossSuggest->setText(cp1251::toUnicode(state_.ownText(OwnText::SuggestWords)));
     FileRecent->setTitle(cp1251::toUnicode(state_.ownText(OwnText::RecentFiles)));
     if (suggest)
-        suggest->setWindowTitle(KrossSuggest->text());
+        suggest->setWindowTitle(withoutMnemonics(KrossSuggest->text()));
     applyPrintCaptions();
 }
 

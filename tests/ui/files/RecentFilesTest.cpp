@@ -38,7 +38,7 @@ TEST_F(RecentFilesMenu, OpenedAndSavedFilesComeFirstUpToEight) {
     // Nothing yet: the submenu sits before Exit's separator, disabled.
     const QList<QAction*> items = form->File->actions();
     EXPECT_LT(items.indexOf(form->FileRecent->menuAction()), items.indexOf(form->FileSep));
-    EXPECT_EQ(form->FileRecent->title(), u("Recent files"));
+    EXPECT_EQ(form->FileRecent->title(), u("&Recent files"));
     EXPECT_FALSE(form->FileRecent->isEnabled());
     EXPECT_TRUE(shown().isEmpty());
 

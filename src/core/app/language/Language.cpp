@@ -2,6 +2,7 @@
 
 #include "grid/GridLimits.h"
 #include "text/CodePage.h"
+#include "text/Mnemonics.h"
 
 namespace {
 
@@ -27,7 +28,7 @@ QByteArray Language::entry(int n) const {
 }
 
 QByteArray Language::caption(int n) const {
-    return loaded ? entry(n) : builtInCaption(n);
+    return withoutMnemonics(loaded ? entry(n) : builtInCaption(n));
 }
 
 QByteArray Language::slotName(int number, int direction) const {
@@ -67,27 +68,27 @@ QByteArray builtInCaption(int entry) {
         const char* utf8;
     };
     static constexpr BuiltIn kBuiltIn[] = {
-        {LangEntry::FileMenu, "Файл"},
-        {LangEntry::OpenAnswers, "Открыть ответы"},
-        {LangEntry::Save, "Сохранить"},
-        {LangEntry::SaveAs, "Сохранить как..."},
-        {LangEntry::Exit, "Выход"},
-        {LangEntry::CrosswordMenu, "Кроссворд"},
-        {LangEntry::NewCrossword, "Создать"},
-        {LangEntry::OpenCrossword, "Открыть"},
-        {LangEntry::ChangeCrossword, "Изменить"},
+        {LangEntry::FileMenu, "&Файл"},
+        {LangEntry::OpenAnswers, "&Открыть ответы"},
+        {LangEntry::Save, "&Сохранить"},
+        {LangEntry::SaveAs, "Сохранить &как..."},
+        {LangEntry::Exit, "В&ыход"},
+        {LangEntry::CrosswordMenu, "&Кроссворд"},
+        {LangEntry::NewCrossword, "&Создать"},
+        {LangEntry::OpenCrossword, "&Открыть"},
+        {LangEntry::ChangeCrossword, "&Изменить"},
         {LangEntry::FinishGrid, "Решётка готова"},
-        {LangEntry::Properties, "О кроссворде"},
-        {LangEntry::FindWords, "Поиск слов"},
-        {LangEntry::DeleteAnswer, "Удалить ответ"},
-        {LangEntry::ExportHtml, "Копировать в HTML Document"},
-        {LangEntry::OptionsMenu, "Опции"},
-        {LangEntry::CellAndFontSize, "Размер клеток и шрифта"},
-        {LangEntry::ClassicStyle, "Классический стиль"},
-        {LangEntry::RightToLeftStyle, "Арабский стиль"},
-        {LangEntry::HelpMenu, "Справка"},
-        {LangEntry::ViewHelp, "Вызов справки"},
-        {LangEntry::AboutProgram, "О программе"},
+        {LangEntry::Properties, "О &кроссворде"},
+        {LangEntry::FindWords, "&Поиск слов"},
+        {LangEntry::DeleteAnswer, "&Удалить ответ"},
+        {LangEntry::ExportHtml, "Копировать в &HTML Document"},
+        {LangEntry::OptionsMenu, "&Опции"},
+        {LangEntry::CellAndFontSize, "&Размер клеток и шрифта"},
+        {LangEntry::ClassicStyle, "&Классический стиль"},
+        {LangEntry::RightToLeftStyle, "&Арабский стиль"},
+        {LangEntry::HelpMenu, "&Справка"},
+        {LangEntry::ViewHelp, "&Вызов справки"},
+        {LangEntry::AboutProgram, "&О программе"},
         {LangEntry::Answer, "Введите ответ:"},
         {LangEntry::Statistics, "Статистика:"},
         {LangEntry::Symmetry, "Симметричное выделение клеток"},
@@ -188,7 +189,7 @@ QByteArray builtInOwnText(OwnText which) {
         return "A crossword file is saved with a password: give it as --password TEXT (it may "
                "be empty).";
     case OwnText::RecentFiles:
-        return "Recent files";
+        return "&Recent files";
     }
     return {};
 }
