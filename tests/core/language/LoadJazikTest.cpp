@@ -344,6 +344,10 @@ TEST(LanguageStrings, CaptionsAsTextLoseTheirMnemonicMarks) {
         EXPECT_EQ(withoutMnemonics(QString::fromLatin1(caption)), QString::fromLatin1(text))
             << caption;
     }
+    // A label that has no mnemonic shows a '&' as it is, and so do texts made of it.
+    const Language labels = loaded("Name\r\n3 &File\r\n67 Q&A:\r\n");
+    EXPECT_EQ(labels.caption(LangEntry::FileMenu), "File");
+    EXPECT_EQ(labels.caption(LangEntry::Across), "Q&A:");
     // An older file without marks reads as before.
     const Language l = loaded("Name\r\n3 File\r\n8 Crossword\r\n");
     EXPECT_EQ(l.caption(LangEntry::FileMenu), "File");

@@ -28,7 +28,13 @@ QByteArray Language::entry(int n) const {
 }
 
 QByteArray Language::caption(int n) const {
-    return withoutMnemonics(loaded ? entry(n) : builtInCaption(n));
+    const QByteArray text = loaded ? entry(n) : builtInCaption(n);
+    // Menus, buttons and the label with a buddy show '&' as a mnemonic; the other labels show
+    // it as it is, and so do the texts made of their captions.
+    const bool marked =
+        (n >= entryNumber(LangEntry::FileMenu) && n <= entryNumber(LangEntry::AboutProgram)) ||
+        n == entryNumber(LangEntry::Answer) || n == entryNumber(LangEntry::Clear);
+    return marked ? withoutMnemonics(text) : text;
 }
 
 QByteArray Language::slotName(int number, int direction) const {

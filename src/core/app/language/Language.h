@@ -157,9 +157,9 @@ struct Language {
     // Entry n, empty outside 1 to 75.
     QByteArray entry(int n) const;
     QByteArray entry(LangEntry e) const { return entry(entryNumber(e)); }
-    // What a menu, label or button captioned by entry n shows now, as plain text (without its
-    // mnemonic marks): the entry once a file has been loaded, the built-in Russian caption
-    // before that.
+    // What a menu, label or button captioned by entry n shows now, as plain text: the entry
+    // once a file has been loaded, the built-in Russian caption before that. The captions of
+    // menus and buttons (3 to 24, 53 and 73) lose their mnemonic marks.
     QByteArray caption(int n) const;
     QByteArray caption(LangEntry e) const { return caption(entryNumber(e)); }
     // Our own text, from the file when it has it, otherwise the built-in English.
