@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -107,6 +108,37 @@ void frmForma::createMenus() {
     connect(HelpAbout, &QAction::triggered, this, &frmForma::HelpAbout_Click);
     connect(KrossCopyWord, &QAction::triggered, this, &frmForma::KrossCopyWord_Click);
     connect(OptionsRazmerKF, &QAction::triggered, this, &frmForma::OptionsRazmerKF_Click);
+    createRecentMenu();
+    assignShortcuts();
+}
+
+void frmForma::assignShortcuts() {
+    // The platform's keys; where it has none for Save As or Quit, the ones Linux desktops
+    // share. Windows closes a window with Alt+F4 and has no Quit key.
+    const struct {
+        QAction* action;
+        QKeySequence::StandardKey key;
+        const char* fallback;
+    } keys[] = {
+        {KrossNew, QKeySequence::New, nullptr},
+        {KrossOpen, QKeySequence::Open, nullptr},
+        {FileSave, QKeySequence::Save, nullptr},
+        {FileSaveAs, QKeySequence::SaveAs, "Ctrl+Shift+S"},
+#ifdef Q_OS_WIN
+        {FileExit, QKeySequence::Quit, nullptr},
+#else
+        {FileExit, QKeySequence::Quit, "Ctrl+Q"},
+#endif
+        {KrossPrint, QKeySequence::Print, nullptr},
+        {KrossFoundWord, QKeySequence::Find, nullptr},
+        {HelpCallHelp, QKeySequence::HelpContents, nullptr},
+    };
+    for (const auto& k : keys) {
+        QList<QKeySequence> sequences = QKeySequence::keyBindings(k.key);
+        if (sequences.isEmpty() && k.fallback)
+            sequences.append(QKeySequence(QLatin1String(k.fallback)));
+        k.action->setShortcuts(sequences);
+    }
 }
 
 void frmForma::createPanel(QWidget* central) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/AppState.h"
+#include "app/RecentFiles.h"
 #include "files/FileCommon.h"
 #include "fill/LexiconCache.h"
 #include "platform/Platform.h"
@@ -375,4 +376,24 @@ private:
     // Shows the grid at the current cell size, number size and letter font: the drawn pattern
     // while drawing, otherwise the slots with the selection.
     void RedrawForNewCellSize();
+
+    // --- Shortcuts and the recent files (app/frmForma.cpp, files/RecentFilesM.cpp) ---
+public:
+    // File > Recent files: FileRecent_0 (the newest) to FileRecent_7, hidden beyond the list.
+    QMenu* FileRecent = nullptr;
+    std::array<QAction*, RecentFiles::kMaxEntries> FileRecentItems{};
+    // The list as shown, read from beside the settings file when the window is made.
+    const RecentFiles& recentFiles() const { return recentFiles_; }
+    // Puts a file just opened or saved first in the list and stores the list.
+    void rememberFile(const QString& path);
+    // Opens entry index as its menu command opens such a file; a file no longer there is
+    // reported and leaves the list.
+    void openRecentFile(int index);
+
+private:
+    void assignShortcuts();
+    void createRecentMenu();
+    void showRecentFiles();
+    void storeRecentFiles();
+    RecentFiles recentFiles_;
 };

@@ -6,6 +6,7 @@
 #include "grid/GridView.h"
 #include "print/CrosswordPages.h"
 #include "text/CodePage.h"
+#include "text/Mnemonics.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -51,8 +52,8 @@ std::unique_ptr<frmPrintOptions> frmForma::askPrintOptions(PrintOutput output,
     if (state_.doc().Mode != EditMode::ModeAuthor)
         return nullptr;
     commitTypedClue();
-    auto options =
-        std::make_unique<frmPrintOptions>(state_, this, output, withoutEllipsis(command->text()));
+    auto options = std::make_unique<frmPrintOptions>(
+        state_, this, output, withoutEllipsis(withoutMnemonics(command->text())));
     if (platform_.runDialog(*options) != QDialog::Accepted)
         return nullptr;
     return options;

@@ -18,6 +18,7 @@ void frmForma::importIpuzFile(const QString& path) {
         message(ipuz::problemText(state_.language, out.problem), platform::Icon::Critical);
         return;
     }
+    rememberFile(path);
     if (out.reducedCellSize > 0)
         NewFont();
     Form_Resize();

@@ -26,6 +26,7 @@ void frmForma::openCrosswordFile(const QString& path) {
         UpdateControlsForMode();
         return;
     }
+    rememberFile(path);
     if (out.reducedCellSize > 0)
         NewFont();
     Form_Resize();

@@ -37,6 +37,7 @@ void frmForma::OpenAnswersFile(const QString& path) {
         showFileFailure(out.status);
         return;
     }
+    rememberFile(path);
     if (sameCrossword)
         UpdateControlsForMode();
     drawGrid();

@@ -22,8 +22,11 @@ bool frmForma::saveAsked(const QString& path, const QString& ownPath,
 }
 
 bool frmForma::saveCrosswordFile(const QString& path) {
-    return saveAsked(path, state_.doc().CrosswordPath,
-                     [&] { return state_.session.saveCrossword(path); });
+    if (!saveAsked(path, state_.doc().CrosswordPath,
+                   [&] { return state_.session.saveCrossword(path); }))
+        return false;
+    rememberFile(path);
+    return true;
 }
 
 void frmForma::SaveCrosswordAs() {

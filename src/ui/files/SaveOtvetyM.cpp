@@ -3,8 +3,11 @@
 #include "files/AnswersFile.h"
 
 bool frmForma::saveAnswersFile(const QString& path) {
-    return saveAsked(path, state_.doc().AnswersPath,
-                     [&] { return state_.session.saveAnswers(path); });
+    if (!saveAsked(path, state_.doc().AnswersPath,
+                   [&] { return state_.session.saveAnswers(path); }))
+        return false;
+    rememberFile(path);
+    return true;
 }
 
 void frmForma::SaveAnswersAs() {

@@ -1,6 +1,7 @@
 // The "grid ready" button: the drawn grid analysed into slots for the author.
 #include "app/frmForma.h"
 #include "text/CodePage.h"
+#include "text/Mnemonics.h"
 #include "text/SequentialText.h"
 
 #include <QLabel>
@@ -11,7 +12,8 @@
 void frmForma::kReshotkaGotova_Click() {
     if (state_.doc().Mode != EditMode::ModeDrawGrid)
         return;
-    const QByteArray question = cp1251::fromUnicode(kReshotkaGotova->text()) + '?';
+    const QByteArray question =
+        cp1251::fromUnicode(withoutMnemonics(kReshotkaGotova->text())) + '?';
     if (message(question, platform::Icon::Warning, platform::Buttons::YesNo,
                 platform::Answer::Yes) == platform::Answer::Yes)
         acceptDrawnGrid();
@@ -28,8 +30,8 @@ void frmForma::acceptDrawnGrid() {
     lblSlov->setText(
         cp1251::toUnicode(lang.entry(LangEntry::Words) + seqtext::strNumber(doc.WordCount)));
     if (doc.NoAnswers == 1) {
-        setCaptionBytes(cp1251::fromUnicode(Kross->title()) + ": \"" + doc.CrosswordTitle + "\" (" +
-                        lang.entry(LangEntry::NoAnswers) + ')');
+        setCaptionBytes(lang.caption(LangEntry::CrosswordMenu) + ": \"" + doc.CrosswordTitle +
+                        "\" (" + lang.entry(LangEntry::NoAnswers) + ')');
     } else {
         setCaptionBytes(lang.entry(LangEntry::CaptionStart) + ' ' +
                         lang.entry(LangEntry::EnteringWords));

@@ -4,6 +4,7 @@
 #include "grid/GridDrawing.h"
 #include "grid/GridView.h"
 #include "text/CodePage.h"
+#include "text/Mnemonics.h"
 #include "words/SlotColors.h"
 
 #include <QAction>
@@ -99,7 +100,7 @@ void frmForma::selectWordSlot(int number, int direction) {
 void frmForma::kClearPole_Click() {
     if (state_.doc().Mode != EditMode::ModeDrawGrid)
         return;
-    const QByteArray question = cp1251::fromUnicode(kClearPole->text()) + '?';
+    const QByteArray question = cp1251::fromUnicode(withoutMnemonics(kClearPole->text())) + '?';
     if (message(question, platform::Icon::Warning, platform::Buttons::YesNo,
                 platform::Answer::Yes) != platform::Answer::Yes)
         return;

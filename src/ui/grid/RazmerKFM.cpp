@@ -4,6 +4,7 @@
 #include "grid/LetterFont.h"
 #include "grid/frmRazKletok.h"
 #include "platform/PictureBox.h"
+#include "text/Mnemonics.h"
 #include "words/SlotColors.h"
 
 #include <QAction>
@@ -11,8 +12,8 @@
 void frmForma::OptionsRazmerKF_Click() {
     if (state_.doc().Mode == EditMode::ModeEmpty)
         return;
-    frmRazKletok dialog(state_, platform_, this, OptionsRazmerKF->text(), picNomera,
-                        *gridView_->picture(), LetterFontStrikethrough);
+    frmRazKletok dialog(state_, platform_, this, withoutMnemonics(OptionsRazmerKF->text()),
+                        picNomera, *gridView_->picture(), LetterFontStrikethrough);
     connect(&dialog, &frmRazKletok::letterFontChanged, this,
             [this] { letterfont::apply(*picCopyKross, state_.settings); });
     if (platform_.runDialog(dialog) == QDialog::Accepted)

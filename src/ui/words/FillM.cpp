@@ -3,6 +3,7 @@
 #include "fill/FillProblem.h"
 #include "grid/GridView.h"
 #include "text/CodePage.h"
+#include "text/Mnemonics.h"
 #include "text/SequentialText.h"
 #include "words/SlotColors.h"
 #include "words/frmFill.h"
@@ -10,6 +11,7 @@
 
 #include <QAction>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTimer>
 
 #include <algorithm>
@@ -38,8 +40,9 @@ void frmForma::applyOwnCaptions() {
     KrossFill->setText(cp1251::toUnicode(state_.ownText(OwnText::FillGrid)));
     KrossFillAgain->setText(cp1251::toUnicode(state_.ownText(OwnText::FillAgain)));
     KrossSuggest->setText(cp1251::toUnicode(state_.ownText(OwnText::SuggestWords)));
+    FileRecent->setTitle(cp1251::toUnicode(state_.ownText(OwnText::RecentFiles)));
     if (suggest)
-        suggest->setWindowTitle(KrossSuggest->text());
+        suggest->setWindowTitle(withoutMnemonics(KrossSuggest->text()));
     applyPrintCaptions();
     applyEditCaptions();
     applyClueCaptions();

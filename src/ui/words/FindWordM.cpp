@@ -1,5 +1,6 @@
 // The pattern-search command of the Kross menu.
 #include "app/frmForma.h"
+#include "text/Mnemonics.h"
 #include "words/frmFindWord.h"
 
 #include <QAction>
@@ -12,7 +13,8 @@ void frmForma::KrossFoundWord_Click() {
         findWord->activateWindow();
         return;
     }
-    findWord = new frmFindWord(state_, platform_, this, wordListCache, KrossFoundWord->text());
+    findWord = new frmFindWord(state_, platform_, this, wordListCache,
+                               withoutMnemonics(KrossFoundWord->text()));
     findWord->show();
     findWord->Form_Load();
 }

@@ -2,6 +2,7 @@
 #include "app/frmForma.h"
 #include "grid/GridView.h"
 #include "text/CodePage.h"
+#include "text/Mnemonics.h"
 #include "words/Placement.h"
 #include "words/SlotColors.h"
 
@@ -52,7 +53,7 @@ void frmForma::KrossDelOtwet_Click() {
     // The item is only enabled with something to delete; a stale trigger must not ask.
     if (!state_.session.canDeleteAnswer())
         return;
-    const QByteArray question = cp1251::fromUnicode(KrossDelOtwet->text()) + '?';
+    const QByteArray question = cp1251::fromUnicode(withoutMnemonics(KrossDelOtwet->text())) + '?';
     if (message(question, platform::Icon::Warning, platform::Buttons::YesNo,
                 platform::Answer::Yes) != platform::Answer::Yes)
         return;

@@ -3,6 +3,7 @@
 
 #include "app/Named.h"
 #include "text/CodePage.h"
+#include "text/Mnemonics.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -11,7 +12,7 @@
 frmSuggest::frmSuggest(QWidget* parent, const QString& caption) : QWidget(parent, Qt::Dialog) {
     setObjectName(QStringLiteral("frmSuggest"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QString(caption).remove(QLatin1Char('&')));
+    setWindowTitle(withoutMnemonics(caption));
     lblSlot = named(new QLabel(this), "lblSlot");
     lblSlot->setWordWrap(true);
     lstWords = named(new QListWidget(this), "lstWords");

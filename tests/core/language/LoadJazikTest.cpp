@@ -3,6 +3,7 @@
 #include "app/language/LoadJazikM.h"
 #include "support/ProgramFolder.h"
 #include "text/CodePage.h"
+#include "text/Mnemonics.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -123,7 +124,7 @@ TEST(LanguageStrings, FiltersAndOverwriteQuestion) {
 
     const Language l =
         loaded("Name\r\n8 &Crossword\r\n57 Answers\r\n58 exists.\r\n59 Replace?\r\n");
-    EXPECT_EQ(l.KrossFileFilter(), nulSeparated("&Crossword (*.cfw)|*.cfw|All Files (*.*)|*.*"));
+    EXPECT_EQ(l.KrossFileFilter(), nulSeparated("Crossword (*.cfw)|*.cfw|All Files (*.*)|*.*"));
     EXPECT_EQ(l.AnswersFileFilter(), nulSeparated("Answers (*.otv)|*.otv|All Files (*.*)|*.*"));
     EXPECT_EQ(l.OverwriteQuestion(), " exists.\r\nReplace?");
 }
@@ -309,9 +310,9 @@ TEST(ShippedLanguageFiles, NamedEntriesReadTheirTexts) {
     const Language l = loaded(file.readAll());
     const std::pair<LangEntry, const char*> cases[] = {
         {LangEntry::HelpFile, "Clueforge.en.htm"},
-        {LangEntry::FileMenu, "File"},
-        {LangEntry::CrosswordMenu, "Crossword"},
-        {LangEntry::AboutProgram, "About Clueforge"},
+        {LangEntry::FileMenu, "&File"},
+        {LangEntry::CrosswordMenu, "&Crossword"},
+        {LangEntry::AboutProgram, "&About Clueforge"},
         {LangEntry::NewCrosswordTitle, "New Crossword"},
         {LangEntry::Cancel, "Cancel"},
         {LangEntry::IncompleteNeedsPassword,
@@ -331,4 +332,27 @@ TEST(ShippedLanguageFiles, NamedEntriesReadTheirTexts) {
     for (const auto& [e, text] : cases)
         EXPECT_EQ(l.entry(e), text) << entryNumber(e);
     EXPECT_EQ(l.entry(LangEntry::None), "");
+    // Menus show the mnemonic; a caption used as text leaves its mark out.
+    EXPECT_EQ(l.caption(LangEntry::FileMenu), "File");
+    EXPECT_EQ(l.caption(LangEntry::SaveAs), "Save As...");
+}
+
+TEST(LanguageStrings, CaptionsAsTextLoseTheirMnemonicMarks) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"&File", "File"},   {"E&xit", "Exit"}, {"R&&D", "R&D"},          {"R&&&D", "R&D"},
+        {"Trail&", "Trail"}, {"&&", "&"},       {"No marks", "No marks"}, {"", ""},
+    };
+    for (const auto& [caption, text] : cases) {
+        EXPECT_EQ(withoutMnemonics(QByteArray(caption)), text) << caption;
+        EXPECT_EQ(withoutMnemonics(QString::fromLatin1(caption)), QString::fromLatin1(text))
+            << caption;
+    }
+    // A label that has no mnemonic shows a '&' as it is, and so do texts made of it.
+    const Language labels = loaded("Name\r\n3 &File\r\n67 Q&A:\r\n");
+    EXPECT_EQ(labels.caption(LangEntry::FileMenu), "File");
+    EXPECT_EQ(labels.caption(LangEntry::Across), "Q&A:");
+    // An older file without marks reads as before.
+    const Language l = loaded("Name\r\n3 File\r\n8 Crossword\r\n");
+    EXPECT_EQ(l.caption(LangEntry::FileMenu), "File");
+    EXPECT_EQ(l.KrossFileFilter(), nulSeparated("Crossword (*.cfw)|*.cfw|All Files (*.*)|*.*"));
 }

@@ -57,7 +57,7 @@ TEST(MainWindow, StartsEmptyWithTheDefaults) {
     EXPECT_FALSE(w.form->OptionsStyle[1]->isChecked());
     EXPECT_EQ(w.state.session.shownStyle(), 0);
     EXPECT_TRUE(w.form->isVisible());
-    EXPECT_EQ(w.form->Kross->title(), QStringLiteral(u"Кроссворд"));
+    EXPECT_EQ(w.form->Kross->title(), QStringLiteral(u"&Кроссворд"));
 }
 
 TEST(MainWindow, StyleOneFromTheSettingsIsCheckedAndShown) {

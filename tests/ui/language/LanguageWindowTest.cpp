@@ -47,7 +47,7 @@ TEST(LanguageWindow, StartUpLoadsTheRussianFile) {
     EXPECT_TRUE(p.fake.messages.isEmpty());
     EXPECT_EQ(f.windowTitle(), u("Clueforge"));
     EXPECT_EQ(p.state.MessageTitle, "Clueforge");
-    EXPECT_EQ(f.File->title(), u("Файл"));
+    EXPECT_EQ(f.File->title(), u("&Файл"));
     EXPECT_EQ(f.OptionsLanguage->text(), u("Language: Русский"));
     EXPECT_EQ(f.kReshotkaGotova->text(), u("Решётка готова"));
     EXPECT_EQ(f.lblKoordinaty->text(), u("Координаты:"));
@@ -62,7 +62,7 @@ TEST(LanguageWindow, MissingFileAtStartUpKeepsTheBuiltInCaptions) {
     EXPECT_EQ(m.buttons, platform::Buttons::Ok);
     EXPECT_EQ(m.text, u("Файл ") + p.languagePath("Russian.txt") + u(" "));
     EXPECT_EQ(m.title, QString());
-    EXPECT_EQ(f.File->title(), u("Файл"));
+    EXPECT_EQ(f.File->title(), u("&Файл"));
     EXPECT_EQ(f.OptionsLanguage->text(), u("Language"));
     EXPECT_EQ(f.kClearPole->text(), u("Очистить"));
     EXPECT_EQ(p.state.settings.LanguageFileName, "Russian.txt");
@@ -88,7 +88,7 @@ TEST(LanguageWindow, SettingsNameOutsideTheLanguageFolderStartsWithTheDefault) {
         EXPECT_TRUE(p.fake.messages.isEmpty());
         EXPECT_EQ(p.state.settings.LanguageFileName, "Russian.txt");
         EXPECT_EQ(f.OptionsLanguage->text(), u("Language: Русский"));
-        EXPECT_EQ(f.File->title(), u("Файл"));
+        EXPECT_EQ(f.File->title(), u("&Файл"));
         EXPECT_EQ(p.state.MessageTitle, "Clueforge");
     }
 }
@@ -111,7 +111,7 @@ TEST(LanguageWindow, LoadAppliesMenusLabelsAndTheCaptionOfTheMode) {
     EXPECT_TRUE(p.fake.messages.isEmpty());
     EXPECT_EQ(p.state.settings.LanguageFileName, "Test.txt");
     EXPECT_EQ(f.OptionsLanguage->text(), u("Language: Testish"));
-    EXPECT_EQ(f.windowTitle(), u("&Cross: \"Birds\" by Ann"));
+    EXPECT_EQ(f.windowTitle(), u("Cross: \"Birds\" by Ann"));
     EXPECT_EQ(f.lblSlov->text(), u("Left: 10"));
     EXPECT_EQ(f.lblVoprosOtvet->text(), u("Number or answer:"));
     const std::pair<QString, QString> captions[] = {
@@ -168,7 +168,7 @@ TEST(LanguageWindow, FileThatCannotBeOpenedIsReportedAndChangesNothing) {
     EXPECT_EQ(p.state.settings.LanguageFileName, "Russian.txt");
     EXPECT_EQ(f.windowTitle(), title);
     EXPECT_EQ(f.OptionsLanguage->text(), options);
-    EXPECT_EQ(f.File->title(), u("Файл"));
+    EXPECT_EQ(f.File->title(), u("&Файл"));
 }
 
 TEST(LanguageDialog, OneLanguage) {
@@ -206,7 +206,7 @@ TEST(LanguageDialog, ThreeFilesOneUnreadable) {
     });
     EXPECT_EQ(p.state.settings.LanguageFileName, "English.txt");
     EXPECT_EQ(f.OptionsLanguage->text(), u("Language: English"));
-    EXPECT_EQ(f.File->title(), u("File"));
+    EXPECT_EQ(f.File->title(), u("&File"));
 
     p.chooseLanguage([](frmLang& dialog) { // now in English
         EXPECT_EQ(dialog.windowTitle(), u("Choose Language"));
@@ -216,7 +216,7 @@ TEST(LanguageDialog, ThreeFilesOneUnreadable) {
         EXPECT_EQ(dialog.result(), QDialog::Accepted);
     });
     EXPECT_EQ(p.state.settings.LanguageFileName, "Russian.txt");
-    EXPECT_EQ(f.File->title(), u("Файл"));
+    EXPECT_EQ(f.File->title(), u("&Файл"));
     EXPECT_TRUE(p.fake.messages.isEmpty());
 }
 
@@ -234,7 +234,7 @@ TEST(LanguageDialog, CancelOrNoSelectionLoadsNothing) {
         EXPECT_EQ(dialog.result(), QDialog::Rejected);
     });
     EXPECT_EQ(p.state.settings.LanguageFileName, "Russian.txt");
-    EXPECT_EQ(f.File->title(), u("Файл"));
+    EXPECT_EQ(f.File->title(), u("&Файл"));
 }
 
 TEST(LanguageDialog, EmptyOrMissingFolder) {

@@ -2,6 +2,7 @@
 
 #include "grid/GridLimits.h"
 #include "text/CodePage.h"
+#include "text/Mnemonics.h"
 
 namespace {
 
@@ -27,7 +28,13 @@ QByteArray Language::entry(int n) const {
 }
 
 QByteArray Language::caption(int n) const {
-    return loaded ? entry(n) : builtInCaption(n);
+    const QByteArray text = loaded ? entry(n) : builtInCaption(n);
+    // Menus, buttons and the label with a buddy show '&' as a mnemonic; the other labels show
+    // it as it is, and so do the texts made of their captions.
+    const bool marked =
+        (n >= entryNumber(LangEntry::FileMenu) && n <= entryNumber(LangEntry::AboutProgram)) ||
+        n == entryNumber(LangEntry::Answer) || n == entryNumber(LangEntry::Clear);
+    return marked ? withoutMnemonics(text) : text;
 }
 
 QByteArray Language::withoutColon(LangEntry e) const {
@@ -76,27 +83,27 @@ QByteArray builtInCaption(int entry) {
         const char* utf8;
     };
     static constexpr BuiltIn kBuiltIn[] = {
-        {LangEntry::FileMenu, "Файл"},
-        {LangEntry::OpenAnswers, "Открыть ответы"},
-        {LangEntry::Save, "Сохранить"},
-        {LangEntry::SaveAs, "Сохранить как..."},
-        {LangEntry::Exit, "Выход"},
-        {LangEntry::CrosswordMenu, "Кроссворд"},
-        {LangEntry::NewCrossword, "Создать"},
-        {LangEntry::OpenCrossword, "Открыть"},
-        {LangEntry::ChangeCrossword, "Изменить"},
+        {LangEntry::FileMenu, "&Файл"},
+        {LangEntry::OpenAnswers, "&Открыть ответы"},
+        {LangEntry::Save, "&Сохранить"},
+        {LangEntry::SaveAs, "Сохранить &как..."},
+        {LangEntry::Exit, "В&ыход"},
+        {LangEntry::CrosswordMenu, "&Кроссворд"},
+        {LangEntry::NewCrossword, "&Создать"},
+        {LangEntry::OpenCrossword, "&Открыть"},
+        {LangEntry::ChangeCrossword, "&Изменить"},
         {LangEntry::FinishGrid, "Решётка готова"},
-        {LangEntry::Properties, "О кроссворде"},
-        {LangEntry::FindWords, "Поиск слов"},
-        {LangEntry::DeleteAnswer, "Удалить ответ"},
-        {LangEntry::ExportHtml, "Копировать в HTML Document"},
-        {LangEntry::OptionsMenu, "Опции"},
-        {LangEntry::CellAndFontSize, "Размер клеток и шрифта"},
-        {LangEntry::ClassicStyle, "Классический стиль"},
-        {LangEntry::RightToLeftStyle, "Арабский стиль"},
-        {LangEntry::HelpMenu, "Справка"},
-        {LangEntry::ViewHelp, "Вызов справки"},
-        {LangEntry::AboutProgram, "О программе"},
+        {LangEntry::Properties, "О &кроссворде"},
+        {LangEntry::FindWords, "&Поиск слов"},
+        {LangEntry::DeleteAnswer, "&Удалить ответ"},
+        {LangEntry::ExportHtml, "Копировать в &HTML Document"},
+        {LangEntry::OptionsMenu, "&Опции"},
+        {LangEntry::CellAndFontSize, "&Размер клеток и шрифта"},
+        {LangEntry::ClassicStyle, "&Классический стиль"},
+        {LangEntry::RightToLeftStyle, "&Арабский стиль"},
+        {LangEntry::HelpMenu, "&Справка"},
+        {LangEntry::ViewHelp, "&Вызов справки"},
+        {LangEntry::AboutProgram, "&О программе"},
         {LangEntry::Answer, "Введите ответ:"},
         {LangEntry::Statistics, "Статистика:"},
         {LangEntry::Symmetry, "Симметричное выделение клеток"},
@@ -197,11 +204,11 @@ QByteArray builtInOwnText(OwnText which) {
         return "A crossword file is saved with a password: give it as --password TEXT (it may "
                "be empty).";
     case OwnText::EditMenu:
-        return "Edit";
+        return "&Edit";
     case OwnText::Undo:
-        return "Undo";
+        return "&Undo";
     case OwnText::Redo:
-        return "Redo";
+        return "&Redo";
     case OwnText::CellRow:
         return "row";
     case OwnText::CellColumn:
@@ -218,6 +225,8 @@ QByteArray builtInOwnText(OwnText which) {
         return "solved";
     case OwnText::WordCount:
         return "Word count";
+    case OwnText::RecentFiles:
+        return "&Recent files";
     }
     return {};
 }

@@ -65,6 +65,8 @@ enum class OwnText : int {
     Clues = 150,     // the list's title, its menu item and its accessible name
     Solved = 151,    // a solved word in the list, as a screen reader reads it
     WordCount = 152, // the accessible name of the word count label
+    // The File menu's submenu of the crosswords and answers files last opened or saved.
+    RecentFiles = 155,
 };
 
 // The numbered entries of a language file, named for what each text is. 23 is not used; 0 is
@@ -171,8 +173,9 @@ struct Language {
     // Entry n, empty outside 1 to 75.
     QByteArray entry(int n) const;
     QByteArray entry(LangEntry e) const { return entry(entryNumber(e)); }
-    // What a menu, label or button captioned by entry n shows now: the entry once a file has
-    // been loaded, the built-in Russian caption before that.
+    // What a menu, label or button captioned by entry n shows now, as plain text: the entry
+    // once a file has been loaded, the built-in Russian caption before that. The captions of
+    // menus and buttons (3 to 24, 53 and 73) lose their mnemonic marks.
     QByteArray caption(int n) const;
     QByteArray caption(LangEntry e) const { return caption(entryNumber(e)); }
     // Our own text, from the file when it has it, otherwise the built-in English.

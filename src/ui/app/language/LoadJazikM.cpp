@@ -4,6 +4,7 @@
 #include "app/frmForma.h"
 #include "app/language/frmLang.h"
 #include "text/CodePage.h"
+#include "text/Mnemonics.h"
 #include "words/frmFindWord.h"
 
 #include <QAbstractButton>
@@ -90,7 +91,7 @@ void frmForma::LoadJazik(const QByteArray& fileName) {
         applyCaption(n, lang.entry(n));
     applyOwnCaptions();
     if (findWord)
-        findWord->setCaption(KrossFoundWord->text());
+        findWord->setCaption(withoutMnemonics(KrossFoundWord->text()));
     ShowModeTexts();
 }
 

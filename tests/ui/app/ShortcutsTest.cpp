@@ -1,0 +1,68 @@
+#include "app/frmForma.h"
+#include "words/frmFindWord.h"
+
+#include "support/ui/RunningProgram.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QKeySequence>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+namespace {
+
+using namespace Qt::StringLiterals;
+
+TEST(Shortcuts, TheCommandsTakeTheDesktopsKeysEachKeyOnce) {
+    RunningProgram p;
+    frmForma& form = p.start();
+    const std::pair<const char*, const char*> keys[] = {
+        {"KrossNew", "Ctrl+N"},         {"KrossOpen", "Ctrl+O"}, {"FileSave", "Ctrl+S"},
+        {"FileSaveAs", "Ctrl+Shift+S"}, {"FileExit", "Ctrl+Q"},  {"KrossPrint", "Ctrl+P"},
+        {"KrossFoundWord", "Ctrl+F"},   {"HelpCallHelp", "F1"},
+    };
+    for (const auto& [name, key] : keys) {
+        const auto* a = form.findChild<QAction*>(QLatin1String(name));
+        ASSERT_NE(a, nullptr) << name;
+        EXPECT_TRUE(a->shortcuts().contains(QKeySequence(QLatin1String(key))))
+            << name << ": " << a->shortcut().toString().toStdString();
+    }
+    // A key bound twice would do neither command.
+    std::map<QString, QString> owner;
+    for (const QAction* a : form.findChildren<QAction*>())
+        for (const QKeySequence& k : a->shortcuts()) {
+            const auto [it, added] = owner.emplace(k.toString(), a->objectName());
+            EXPECT_TRUE(added) << k.toString().toStdString() << ": " << it->second.toStdString()
+                               << " and " << a->objectName().toStdString();
+        }
+}
+
+TEST(Shortcuts, KeysRunTheirCommands) {
+    RunningProgram p;
+    frmForma& form = p.start();
+    QApplication::setActiveWindow(&form);
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+
+    QTest::keyClick(&form, Qt::Key_O, Qt::ControlModifier);
+    ASSERT_EQ(p.fake.fileDialogs.size(), 1);
+    EXPECT_FALSE(p.fake.fileDialogs.back().save);
+
+    QTest::keyClick(&form, Qt::Key_F1);
+    EXPECT_EQ(p.fake.opened.size(), 1);
+
+    // The word search in a mode that offers it.
+    p.state.session.documentForSetup().Mode = EditMode::ModeAuthor;
+    form.UpdateControlsForMode();
+    QTest::keyClick(&form, Qt::Key_F, Qt::ControlModifier);
+    ASSERT_NE(form.findWord, nullptr);
+    EXPECT_TRUE(form.findWord->isVisible());
+    form.findWord->close();
+}
+
+} // namespace

@@ -1,0 +1,148 @@
+#include "FilesWindow.h"
+
+#include "app/MainM.h"
+#include "support/HouseIpuz.h"
+
+#include <QAction>
+#include <QDir>
+#include <QMenu>
+
+namespace {
+
+class RecentFilesMenu : public FilesWindow {
+protected:
+    // The paths File > Recent files shows, in order, from the visible items.
+    static QStringList shown(const frmForma& f) {
+        QStringList out;
+        for (std::size_t i = 0; i < f.FileRecentItems.size(); ++i) {
+            const QAction* a = f.FileRecentItems[i];
+            if (!a->isVisible())
+                continue;
+            const QString prefix = QStringLiteral("&%1 ").arg(i + 1);
+            EXPECT_TRUE(a->text().startsWith(prefix)) << a->text().toStdString();
+            out.append(QDir::fromNativeSeparators(
+                a->text().mid(prefix.size()).replace(QStringLiteral("&&"), QStringLiteral("&"))));
+        }
+        EXPECT_EQ(out, f.recentFiles().paths());
+        return out;
+    }
+    QStringList shown() const { return shown(*form); }
+
+    void saveAnswersAs(const QString& path) {
+        fake().paths.push_back(path);
+        form->FileSaveAs_Click();
+    }
+};
+
+TEST_F(RecentFilesMenu, OpenedAndSavedFilesComeFirstUpToEight) {
+    // Nothing yet: the submenu sits before Exit's separator, disabled.
+    const QList<QAction*> items = form->File->actions();
+    EXPECT_LT(items.indexOf(form->FileRecent->menuAction()), items.indexOf(form->FileSep));
+    EXPECT_EQ(form->FileRecent->title(), u("&Recent files"));
+    EXPECT_FALSE(form->FileRecent->isEnabled());
+    EXPECT_TRUE(shown().isEmpty());
+
+    const QString a = at(u("A & B.cfw")), b = at(u("Дом.cfw")), ipuz = at(u("дом.ipuz"));
+    writeCrossword(a, house().build());
+    writeCrossword(b, house().build());
+    writeFile(ipuz, houseIpuz());
+    open(a);
+    open(b);
+    EXPECT_TRUE(form->FileRecent->isEnabled());
+    EXPECT_EQ(shown(), (QStringList{b, a}));
+    // Saving the solver's answers adds the answers file.
+    saveAnswersAs(at(u("Дом.otv")));
+    ASSERT_EQ(doc().AnswersPath, at(u("Дом.otv")));
+    EXPECT_EQ(shown(), (QStringList{at(u("Дом.otv")), b, a}));
+    // An imported ipuz file, then one opened again goes back to the top, once.
+    fake().answers.push_back(platform::Answer::No); // the unsaved ipuz import
+    open(ipuz);
+    open(a);
+    EXPECT_EQ(shown(), (QStringList{a, ipuz, at(u("Дом.otv")), b}));
+    ASSERT_TRUE(fake().messages.size() <= 1) << lastMessage().toStdString();
+
+    // Ten crosswords: the eight newest stay.
+    QStringList expected;
+    for (int i = 1; i <= 10; ++i) {
+        const QString path = at(QStringLiteral("%1.cfw").arg(i));
+        writeCrossword(path, house().build());
+        open(path);
+        expected.prepend(path);
+    }
+    EXPECT_EQ(shown(), expected.first(8));
+
+    // The list comes back with the next start in the same folder, and a saved crossword there
+    // is added as an opened one.
+    AppState again{p.folder.path()};
+    FakePlatform fake2;
+    std::unique_ptr<frmForma> second = startUp(again, fake2);
+    EXPECT_EQ(shown(*second), expected.first(8));
+    EXPECT_TRUE(p.folder.exists(QStringLiteral("Clueforge.recent")));
+}
+
+TEST_F(RecentFilesMenu, AnEntryOpensItsFileAsItsMenuCommandWould) {
+    const QString crossword = at(u("Дом.cfw")), answers = at(u("Дом.otv"));
+    writeCrossword(crossword, house().build());
+    open(crossword);
+    saveAnswersAs(answers);
+    const QString other = at(u("other.cfw"));
+    FilledCrossword another = house(1);
+    another.title = cp(u"Другой");
+    writeCrossword(other, another.build());
+    open(other);
+    ASSERT_EQ(shown(), (QStringList{other, answers, crossword}));
+    ASSERT_EQ(doc().Mode, EditMode::ModeSolveNoAnswers);
+
+    // The answers file brings its crossword back with it.
+    form->FileRecentItems[1]->trigger();
+    EXPECT_EQ(doc().CrosswordPath, crossword);
+    EXPECT_EQ(doc().AnswersPath, answers);
+    EXPECT_EQ(doc().Mode, EditMode::ModeSolve);
+    // Both were read: the answers file is the newer.
+    EXPECT_EQ(shown(), (QStringList{answers, crossword, other}));
+
+    form->FileRecentItems[2]->trigger(); // the crossword without answers
+    EXPECT_EQ(doc().CrosswordPath, other);
+    EXPECT_EQ(doc().Mode, EditMode::ModeSolveNoAnswers);
+    EXPECT_TRUE(fake().messages.isEmpty()) << lastMessage().toStdString();
+}
+
+TEST_F(RecentFilesMenu, AMissingFileIsReportedAndLeavesTheList) {
+    const QString gone = at(u("gone.cfw")), kept = at(u("kept.cfw"));
+    writeCrossword(gone, house().build());
+    writeCrossword(kept, house(1).build());
+    open(gone);
+    open(kept);
+    doc().Modified = true; // the crossword shown is not put at risk by the failed choice
+    ASSERT_TRUE(QFile::remove(gone));
+
+    form->FileRecentItems[1]->trigger();
+    ASSERT_EQ(fake().messages.size(), 1);
+    EXPECT_EQ(lastMessage(), u("File ") + QDir::toNativeSeparators(gone) + u(" was not found."));
+    EXPECT_EQ(fake().messages.back().icon, platform::Icon::Critical);
+    EXPECT_EQ(doc().CrosswordPath, kept);
+    EXPECT_TRUE(doc().Modified);
+    EXPECT_EQ(shown(), QStringList{kept});
+    EXPECT_FALSE(form->FileRecentItems[1]->isVisible());
+
+    // Gone from the stored list too.
+    AppState again{p.folder.path()};
+    FakePlatform fake2;
+    EXPECT_EQ(shown(*startUp(again, fake2)), QStringList{kept});
+}
+
+TEST_F(RecentFilesMenu, AStoredListIsReadAtStartWhateverItHolds) {
+    const QString kept = at(u("kept.cfw"));
+    writeCrossword(kept, house().build());
+    p.folder.write(QStringLiteral("Clueforge.recent"),
+                   "relative.cfw\r\n\xff\xfe\r\n" + kept.toUtf8() + "\r\n" + kept.toUtf8() + "\n");
+    AppState again{p.folder.path()};
+    FakePlatform fake2;
+    std::unique_ptr<frmForma> second = startUp(again, fake2);
+    EXPECT_EQ(shown(*second), QStringList{kept});
+    second->FileRecentItems[0]->trigger();
+    EXPECT_EQ(again.doc().CrosswordPath, kept);
+    EXPECT_TRUE(fake2.messages.isEmpty());
+}
+
+} // namespace
