@@ -121,9 +121,13 @@ QAccessibleInterface* gridAccessible(const QString&, QObject* object) {
 
 } // namespace
 
-void installGridAccessibility() {
+void installGridAccessibility(QWidget* picture) {
     static const bool installed = (QAccessible::installFactory(gridAccessible), true);
     Q_UNUSED(installed);
+    // Building the picture already made and kept the plain interface of a widget (Qt resolves
+    // one for every change event, active or not): dropped, the next query makes the grid's.
+    if (QAccessibleInterface* made = QAccessible::queryAccessibleInterface(picture))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
 }
 
 void announceCursor(QWidget* picture, bool letterChanged) {

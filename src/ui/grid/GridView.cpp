@@ -55,7 +55,7 @@ GridView::GridView(AppState& state, const std::array<PictureBox*, 3>& digitStrip
     // Tab reaches the picture, whose keys move the cell cursor and type into the grid.
     picPole_->setFocusPolicy(Qt::StrongFocus);
     picPole_->installEventFilter(this);
-    installGridAccessibility();
+    installGridAccessibility(picPole_);
     picPole_->clear();
     picPole_->hide();
     HScroll1_ = named(new QScrollBar(Qt::Horizontal, this), "HScroll1");

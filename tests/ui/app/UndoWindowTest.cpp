@@ -57,9 +57,9 @@ TEST_F(UndoWindow, TheEditMenuFollowsTheHistoryWithThePlatformsKeys) {
     ASSERT_GE(menus.size(), 2);
     EXPECT_EQ(menus[1]->menu(), form->Edit) << "right after File";
     EXPECT_EQ(form->Edit->objectName(), u"EditMenu");
-    EXPECT_EQ(form->Edit->title(), u"Edit");
-    EXPECT_EQ(form->EditUndo->text(), u"Undo");
-    EXPECT_EQ(form->EditRedo->text(), u"Redo");
+    EXPECT_EQ(form->Edit->title(), u"&Edit");
+    EXPECT_EQ(form->EditUndo->text(), u"&Undo");
+    EXPECT_EQ(form->EditRedo->text(), u"&Redo");
     EXPECT_EQ(form->EditUndo->shortcuts(), QKeySequence::keyBindings(QKeySequence::Undo));
     EXPECT_EQ(form->EditRedo->shortcuts(), QKeySequence::keyBindings(QKeySequence::Redo));
     EXPECT_TRUE(form->EditUndo->shortcuts().contains(QKeySequence(u"Ctrl+Z"_s)));
@@ -67,9 +67,9 @@ TEST_F(UndoWindow, TheEditMenuFollowsTheHistoryWithThePlatformsKeys) {
     EXPECT_TRUE(redo.contains(QKeySequence(u"Ctrl+Shift+Z"_s)) ||
                 redo.contains(QKeySequence(u"Ctrl+Y"_s)));
     form->LoadJazik("Russian.txt");
-    EXPECT_EQ(form->Edit->title(), u"Правка");
-    EXPECT_EQ(form->EditUndo->text(), u"Отменить");
-    EXPECT_EQ(form->EditRedo->text(), u"Повторить");
+    EXPECT_EQ(form->Edit->title(), u"&Правка");
+    EXPECT_EQ(form->EditUndo->text(), u"&Отменить");
+    EXPECT_EQ(form->EditRedo->text(), u"&Повторить");
     form->LoadJazik("English.txt");
 
     EXPECT_FALSE(offered(form->EditUndo));
