@@ -6,7 +6,7 @@
 
 #include <vector>
 
-struct AppState;
+class AppState;
 
 // Every slot of the crossword as "N. clue" under the across and down headings, the selected
 // slot (the solver's pair) highlighted and the solved ones marked. It follows the session's
