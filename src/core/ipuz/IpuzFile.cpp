@@ -561,11 +561,8 @@ QByteArray problemText(const Language& lang, const ReadProblem& p) {
         if (p.text == ReadProblem::Text::Clue) {
             where = lang.slotName(p.number, p.direction);
         } else {
-            where = lang.caption(p.text == ReadProblem::Text::Title ? LangEntry::Title
-                                                                    : LangEntry::Author);
-            while (where.endsWith(':') || where.endsWith(' '))
-                where.chop(1);
-            where = cp1251::toLower(where);
+            where = cp1251::toLower(lang.withoutColon(
+                p.text == ReadProblem::Text::Title ? LangEntry::Title : LangEntry::Author));
         }
         return own(OwnText::IpuzTextCharacter) + ' ' + where + ": " + p.character.toLatin1();
     }

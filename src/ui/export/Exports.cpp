@@ -49,14 +49,6 @@ void drawLetters(const CrosswordDocument& doc, int letterOffset, PictureBox& pic
                                letterOffset);
 }
 
-// "Across:" heads a printed list as "Across": a heading needs no colon.
-QString heading(const QByteArray& caption) {
-    QString text = cp1251::toUnicode(caption).trimmed();
-    if (text.endsWith(QLatin1Char(':')))
-        text.chop(1);
-    return text.trimmed();
-}
-
 } // namespace
 
 ExportOutcome writeHtmlExport(const ExportNames& names, const CrosswordDocument& doc,
@@ -105,8 +97,9 @@ publish::PrintJob printJob(const CrosswordDocument& doc, const Language& lang,
     publish::PrintJob job;
     job.texts.title = cp1251::toUnicode(doc.CrosswordTitle);
     job.texts.author = cp1251::toUnicode(doc.CrosswordAuthor);
-    job.texts.across = heading(lang.caption(LangEntry::Across));
-    job.texts.down = heading(lang.caption(LangEntry::Down));
+    // A printed list's heading needs no colon.
+    job.texts.across = cp1251::toUnicode(lang.heading(0)).trimmed();
+    job.texts.down = cp1251::toUnicode(lang.heading(1)).trimmed();
     job.texts.answers = cp1251::toUnicode(lang.ownText(OwnText::AnswersHeading));
     job.look = publish::vectorLook(settings, letterOffset);
     job.answersPage = answersPage;

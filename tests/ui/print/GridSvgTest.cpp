@@ -9,6 +9,7 @@
 
 #include "support/FilledCrossword.h"
 #include "support/ui/RunningProgram.h"
+#include "ui/export/ExportFolder.h"
 
 #include <QImage>
 #include <QPainter>
@@ -247,16 +248,8 @@ struct Sizes {
 };
 
 // The program started, a crossword authored in it, and the files of its comparisons.
-class GridSvg : public testing::Test {
+class GridSvg : public ExportFolder {
 protected:
-    RunningProgram program;
-    QTemporaryDir out;
-
-    void SetUp() override {
-        program.installLanguage("Russian.txt");
-        program.start();
-    }
-
     // The filled pattern at these sizes, its slots shown in `shownStyle`, while the settings
     // keep the classic style: the export picture then shows the cells as the screen does.
     void author(const Sizes& sizes) {
