@@ -6,7 +6,7 @@
 #include "Paired.h"
 
 #include "grid/GridView.h"
-#include "print/CrosswordPages.h"
+#include "publishing/CrosswordPages.h"
 #include "print/PrintedGrid.h"
 #include "text/CodePage.h"
 

@@ -1,9 +1,9 @@
 // The program information window of the Help menu.
-#include "app/frmOprog.h"
+#include "app/AboutDialog.h"
 
 #include "app/Settings.h"
-#include "platform/PictureBox.h"
-#include "words/OpURL.h"
+#include "grid/PictureBox.h"
+#include "words/OpenDocument.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -47,9 +47,9 @@ QFrame* separator(QWidget* parent, const char* name) {
 
 } // namespace
 
-frmOprog::frmOprog(AppState& state, platform::Platform& platform, QWidget* parent)
+AboutDialog::AboutDialog(AppState& state, platform::Platform& platform, QWidget* parent)
     : QDialog(parent), state_(state), platform_(platform) {
-    setObjectName(QStringLiteral("frmOprog"));
+    setObjectName(QStringLiteral("AboutDialog"));
     setWindowTitle(QStringLiteral(u"О программе"));
 
     const QString texts[7] = {QStringLiteral(u"Дата: 25 мая 2004 год -"),
@@ -112,13 +112,13 @@ frmOprog::frmOprog(AppState& state, platform::Platform& platform, QWidget* paren
     Picture1->fillBox(0, 31, 79, 45, QColor(255, 0, 0));
 }
 
-void frmOprog::Label1_Click() {
+void AboutDialog::Label1_Click() {
     setCursor(Qt::WaitCursor);
     OpenDocument(platform_, state_.ProgramFolder, Label1Tag);
     unsetCursor();
 }
 
-bool frmOprog::eventFilter(QObject* watched, QEvent* event) {
+bool AboutDialog::eventFilter(QObject* watched, QEvent* event) {
     if (watched == Label1) {
         if (event->type() == QEvent::MouseButtonRelease &&
             static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton &&

@@ -13,14 +13,14 @@ class QLabel;
 class QPushButton;
 
 // The program information window. Its texts are fixed and never translated.
-class frmOprog : public QDialog {
+class AboutDialog : public QDialog {
     Q_OBJECT
 public:
     static constexpr const char* kAuthor = "Clueforge developers";
     static constexpr const char* kEmail = "team@clueforge.example";
     static constexpr const char* kSite = "https://clueforge.example/";
 
-    frmOprog(AppState& state, platform::Platform& platform, QWidget* parent);
+    AboutDialog(AppState& state, platform::Platform& platform, QWidget* parent);
 
     // Label2 has members 0, 1 and 3 to 6; index 2 stays empty.
     std::array<QLabel*, 7> Label2{};

@@ -1,13 +1,13 @@
 // The main window: its panel, grid viewport and menus, their layout, and what each mode shows.
-#include "app/frmForma.h"
+#include "app/MainWindow.h"
 
 #include "app/ModeTable.h"
 #include "app/Named.h"
 #include "app/WrapCheckBox.h"
 #include "grid/GridView.h"
-#include "grid/frmRazmer.h"
+#include "grid/NewCrosswordDialog.h"
 #include "platform/Message.h"
-#include "platform/PictureBox.h"
+#include "grid/PictureBox.h"
 #include "text/CodePage.h"
 
 #include <QAction>
@@ -29,11 +29,11 @@ QAction* namedAction(QMenu* menu, const char* name) {
 
 } // namespace
 
-frmForma::frmForma(AppState& state, platform::Platform& platform, QWidget* parent)
+MainWindow::MainWindow(AppState& state, platform::Platform& platform, QWidget* parent)
     : QMainWindow(parent), state_(state), platform_(platform) {
-    setObjectName(QStringLiteral("frmForma"));
+    setObjectName(QStringLiteral("MainWindow"));
     auto* central = new QWidget(this);
-    central->setObjectName(QStringLiteral("frmFormaClient"));
+    central->setObjectName(QStringLiteral("centralPanel"));
     setCentralWidget(central);
     createMenus();
     createPanel(central);
@@ -48,71 +48,71 @@ frmForma::frmForma(AppState& state, platform::Platform& platform, QWidget* paren
     connectEditHandlers();
     // The controls follow the mode, whichever command changed it.
     connect(&state_.session, &CrosswordSession::modeChanged, this,
-            [this] { UpdateControlsForMode(); });
-    connect(&state_.session, &CrosswordSession::cellsChanged, this, &frmForma::showChangedCells);
+            [this] { updateControlsForMode(); });
+    connect(&state_.session, &CrosswordSession::cellsChanged, this, &MainWindow::showChangedCells);
     setMinimumWidth(kMinInnerWidth);
     resize(800, 600);
-    UpdateControlsForMode();
+    updateControlsForMode();
 }
 
-frmForma::~frmForma() = default;
+MainWindow::~MainWindow() = default;
 
-void frmForma::createMenus() {
-    File = named(menuBar()->addMenu(QString()), "File");
-    FileOpenOtvet = namedAction(File, "FileOpenOtvet");
-    FileSave = namedAction(File, "FileSave");
-    FileSaveAs = namedAction(File, "FileSaveAs");
-    FileSep = named(File->addSeparator(), "FileSep");
-    FileExit = namedAction(File, "FileExit");
+void MainWindow::createMenus() {
+    fileMenu = named(menuBar()->addMenu(QString()), "fileMenu");
+    openAnswersAction = namedAction(fileMenu, "openAnswersAction");
+    saveAction = namedAction(fileMenu, "saveAction");
+    saveAsAction = namedAction(fileMenu, "saveAsAction");
+    fileSeparator = named(fileMenu->addSeparator(), "fileSeparator");
+    exitAction = namedAction(fileMenu, "exitAction");
 
-    Edit = named(menuBar()->addMenu(QString()), "EditMenu");
-    EditUndo = namedAction(Edit, "EditUndo");
-    EditRedo = namedAction(Edit, "EditRedo");
+    editMenu = named(menuBar()->addMenu(QString()), "editMenu");
+    undoAction = namedAction(editMenu, "undoAction");
+    redoAction = namedAction(editMenu, "redoAction");
 
-    Kross = named(menuBar()->addMenu(QString()), "Kross");
-    KrossNew = namedAction(Kross, "KrossNew");
-    KrossOpen = namedAction(Kross, "KrossOpen");
-    KrossChange = namedAction(Kross, "KrossChange");
-    KrossAbout = namedAction(Kross, "KrossAbout");
-    KrossFoundWord = namedAction(Kross, "KrossFoundWord");
-    KrossDelOtwet = namedAction(Kross, "KrossDelOtwet");
-    KrossCopyWord = namedAction(Kross, "KrossCopyWord");
-    KrossPrint = namedAction(Kross, "KrossPrint");
-    KrossPdf = namedAction(Kross, "KrossPdf");
-    KrossSvg = namedAction(Kross, "KrossSvg");
-    KrossIpuz = namedAction(Kross, "KrossIpuz");
-    KrossFillSep = named(Kross->addSeparator(), "KrossFillSep");
-    KrossFill = namedAction(Kross, "KrossFill");
-    KrossFillAgain = namedAction(Kross, "KrossFillAgain");
-    KrossSuggest = namedAction(Kross, "KrossSuggest");
+    crosswordMenu = named(menuBar()->addMenu(QString()), "crosswordMenu");
+    newCrosswordAction = namedAction(crosswordMenu, "newCrosswordAction");
+    openCrosswordAction = namedAction(crosswordMenu, "openCrosswordAction");
+    unlockAction = namedAction(crosswordMenu, "unlockAction");
+    propertiesAction = namedAction(crosswordMenu, "propertiesAction");
+    wordSearchAction = namedAction(crosswordMenu, "wordSearchAction");
+    deleteAnswerAction = namedAction(crosswordMenu, "deleteAnswerAction");
+    exportHtmlAction = namedAction(crosswordMenu, "exportHtmlAction");
+    printAction = namedAction(crosswordMenu, "printAction");
+    exportPdfAction = namedAction(crosswordMenu, "exportPdfAction");
+    exportSvgAction = namedAction(crosswordMenu, "exportSvgAction");
+    exportIpuzAction = namedAction(crosswordMenu, "exportIpuzAction");
+    fillSeparator = named(crosswordMenu->addSeparator(), "fillSeparator");
+    fillAction = namedAction(crosswordMenu, "fillAction");
+    fillAgainAction = namedAction(crosswordMenu, "fillAgainAction");
+    suggestAction = namedAction(crosswordMenu, "suggestAction");
 
-    Options = named(menuBar()->addMenu(QString()), "Options");
-    OptionsRazmerKF = namedAction(Options, "OptionsRazmerKF");
-    OptionsLanguage = namedAction(Options, "OptionsLanguage");
-    OptionsSep = named(Options->addSeparator(), "OptionsSep");
-    OptionsStyle[0] = namedAction(Options, "OptionsStyle_0");
-    OptionsStyle[1] = namedAction(Options, "OptionsStyle_1");
-    for (QAction* a : OptionsStyle)
+    optionsMenu = named(menuBar()->addMenu(QString()), "optionsMenu");
+    cellSizeAction = namedAction(optionsMenu, "cellSizeAction");
+    languageAction = namedAction(optionsMenu, "languageAction");
+    optionsSeparator = named(optionsMenu->addSeparator(), "optionsSeparator");
+    styleActions[0] = namedAction(optionsMenu, "styleActions_0");
+    styleActions[1] = namedAction(optionsMenu, "styleActions_1");
+    for (QAction* a : styleActions)
         a->setCheckable(true);
 
-    Help = named(menuBar()->addMenu(QString()), "Help");
-    HelpCallHelp = namedAction(Help, "HelpCallHelp");
-    HelpAbout = namedAction(Help, "HelpAbout");
+    helpMenu = named(menuBar()->addMenu(QString()), "helpMenu");
+    helpAction = namedAction(helpMenu, "helpAction");
+    aboutAction = namedAction(helpMenu, "aboutAction");
 
-    connect(KrossNew, &QAction::triggered, this, &frmForma::KrossNew_Click);
-    connect(FileExit, &QAction::triggered, this, &frmForma::FileExit_Click);
-    connect(FileSave, &QAction::triggered, this, &frmForma::FileSave_Click);
-    connect(OptionsLanguage, &QAction::triggered, this, &frmForma::OptionsLanguage_Click);
-    connect(KrossFoundWord, &QAction::triggered, this, &frmForma::KrossFoundWord_Click);
-    connect(HelpCallHelp, &QAction::triggered, this, &frmForma::HelpCallHelp_Click);
-    connect(HelpAbout, &QAction::triggered, this, &frmForma::HelpAbout_Click);
-    connect(KrossCopyWord, &QAction::triggered, this, &frmForma::KrossCopyWord_Click);
-    connect(OptionsRazmerKF, &QAction::triggered, this, &frmForma::OptionsRazmerKF_Click);
+    connect(newCrosswordAction, &QAction::triggered, this, &MainWindow::newCrossword);
+    connect(exitAction, &QAction::triggered, this, &MainWindow::exitProgram);
+    connect(saveAction, &QAction::triggered, this, &MainWindow::save);
+    connect(languageAction, &QAction::triggered, this, &MainWindow::chooseLanguage);
+    connect(wordSearchAction, &QAction::triggered, this, &MainWindow::openWordSearch);
+    connect(helpAction, &QAction::triggered, this, &MainWindow::showHelp);
+    connect(aboutAction, &QAction::triggered, this, &MainWindow::showAbout);
+    connect(exportHtmlAction, &QAction::triggered, this, &MainWindow::exportHtmlFromMenu);
+    connect(cellSizeAction, &QAction::triggered, this, &MainWindow::chooseCellSize);
     createRecentMenu();
     assignShortcuts();
 }
 
-void frmForma::assignShortcuts() {
+void MainWindow::assignShortcuts() {
     // The platform's keys; where it has none for Save As or Quit, the ones Linux desktops
     // share. Windows closes a window with Alt+F4 and has no Quit key.
     const struct {
@@ -120,18 +120,18 @@ void frmForma::assignShortcuts() {
         QKeySequence::StandardKey key;
         const char* fallback;
     } keys[] = {
-        {KrossNew, QKeySequence::New, nullptr},
-        {KrossOpen, QKeySequence::Open, nullptr},
-        {FileSave, QKeySequence::Save, nullptr},
-        {FileSaveAs, QKeySequence::SaveAs, "Ctrl+Shift+S"},
+        {newCrosswordAction, QKeySequence::New, nullptr},
+        {openCrosswordAction, QKeySequence::Open, nullptr},
+        {saveAction, QKeySequence::Save, nullptr},
+        {saveAsAction, QKeySequence::SaveAs, "Ctrl+Shift+S"},
 #ifdef Q_OS_WIN
-        {FileExit, QKeySequence::Quit, nullptr},
+        {exitAction, QKeySequence::Quit, nullptr},
 #else
-        {FileExit, QKeySequence::Quit, "Ctrl+Q"},
+        {exitAction, QKeySequence::Quit, "Ctrl+Q"},
 #endif
-        {KrossPrint, QKeySequence::Print, nullptr},
-        {KrossFoundWord, QKeySequence::Find, nullptr},
-        {HelpCallHelp, QKeySequence::HelpContents, nullptr},
+        {printAction, QKeySequence::Print, nullptr},
+        {wordSearchAction, QKeySequence::Find, nullptr},
+        {helpAction, QKeySequence::HelpContents, nullptr},
     };
     for (const auto& k : keys) {
         QList<QKeySequence> sequences = QKeySequence::keyBindings(k.key);
@@ -141,110 +141,110 @@ void frmForma::assignShortcuts() {
     }
 }
 
-void frmForma::createPanel(QWidget* central) {
+void MainWindow::createPanel(QWidget* central) {
     // Drawing controls (ModeDrawGrid).
-    ChSimmetrija = named(new WrapCheckBox(central), "ChSimmetrija");
-    ChSimmetrija->setGeometry(6, 8, 145, 44);
-    lblKoordinaty = named(new QLabel(central), "lblKoordinaty");
-    lblKoordinaty->setGeometry(6, 58, 145, 20);
-    kReshotkaGotova = named(new QPushButton(central), "kReshotkaGotova");
-    kReshotkaGotova->setGeometry(6, 86, 143, 28);
-    kClearPole = named(new QPushButton(central), "kClearPole");
-    kClearPole->setGeometry(6, 122, 143, 28);
+    symmetryCheck = named(new WrapCheckBox(central), "symmetryCheck");
+    symmetryCheck->setGeometry(6, 8, 145, 44);
+    coordinatesLabel = named(new QLabel(central), "coordinatesLabel");
+    coordinatesLabel->setGeometry(6, 58, 145, 20);
+    gridReadyButton = named(new QPushButton(central), "gridReadyButton");
+    gridReadyButton->setGeometry(6, 86, 143, 28);
+    clearGridButton = named(new QPushButton(central), "clearGridButton");
+    clearGridButton->setGeometry(6, 122, 143, 28);
 
     // Words and clues (from ModeAuthor on; see the mode table).
-    lblStatistika = named(new QLabel(central), "lblStatistika");
-    lblStatistika->setGeometry(6, 6, 145, 18);
-    lblSlov = named(new QLabel(central), "lblSlov");
-    lblSlov->setGeometry(6, 24, 145, 18);
-    lblGorizont = named(new QLabel(central), "lblGorizont");
-    lblGorizont->setGeometry(6, 48, 145, 18);
-    lblVopros[0] = named(new QLabel(central), "lblVopros_0");
-    lblVopros[0]->setGeometry(6, 66, 145, 100);
-    lblVertikal = named(new QLabel(central), "lblVertikal");
-    lblVertikal->setGeometry(6, 172, 145, 18);
-    lblVopros[1] = named(new QLabel(central), "lblVopros_1");
-    lblVopros[1]->setGeometry(6, 190, 145, 100);
-    for (QLabel* l : lblVopros) {
+    statisticsLabel = named(new QLabel(central), "statisticsLabel");
+    statisticsLabel->setGeometry(6, 6, 145, 18);
+    wordCountLabel = named(new QLabel(central), "wordCountLabel");
+    wordCountLabel->setGeometry(6, 24, 145, 18);
+    acrossLabel = named(new QLabel(central), "acrossLabel");
+    acrossLabel->setGeometry(6, 48, 145, 18);
+    clueLabels[0] = named(new QLabel(central), "clueLabels_0");
+    clueLabels[0]->setGeometry(6, 66, 145, 100);
+    downLabel = named(new QLabel(central), "downLabel");
+    downLabel->setGeometry(6, 172, 145, 18);
+    clueLabels[1] = named(new QLabel(central), "clueLabels_1");
+    clueLabels[1]->setGeometry(6, 190, 145, 100);
+    for (QLabel* l : clueLabels) {
         l->setWordWrap(true);
         l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     }
-    lblVoprosOtvet = named(new QLabel(central), "lblVoprosOtvet");
-    lblVoprosOtvet->setGeometry(6, 296, 145, 34);
-    lblVoprosOtvet->setWordWrap(true);
-    lblVoprosOtvet->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
-    txtVoprosOtvet = named(new QLineEdit(central), "txtVoprosOtvet");
-    txtVoprosOtvet->setGeometry(6, 332, 145, 24);
-    lblOtvet = named(new QLabel(central), "lblOtvet");
-    lblOtvet->setGeometry(6, 360, 145, 18);
-    txtOtvet = named(new QLineEdit(central), "txtOtvet");
-    txtOtvet->setGeometry(6, 346, 145, 24);
-    lblVoprosOtvet->setBuddy(txtVoprosOtvet);
-    lblOtvet->setBuddy(txtOtvet);
+    clueEditLabel = named(new QLabel(central), "clueEditLabel");
+    clueEditLabel->setGeometry(6, 296, 145, 34);
+    clueEditLabel->setWordWrap(true);
+    clueEditLabel->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+    clueEdit = named(new QLineEdit(central), "clueEdit");
+    clueEdit->setGeometry(6, 332, 145, 24);
+    answerLabel = named(new QLabel(central), "answerLabel");
+    answerLabel->setGeometry(6, 360, 145, 18);
+    answerEdit = named(new QLineEdit(central), "answerEdit");
+    answerEdit->setGeometry(6, 346, 145, 24);
+    clueEditLabel->setBuddy(clueEdit);
+    answerLabel->setBuddy(answerEdit);
 
     // Digit strips of the slot numbers, never shown.
     for (int i = 0; i < 3; ++i) {
-        picNomera[static_cast<std::size_t>(i)] = new PictureBox(central);
-        picNomera[static_cast<std::size_t>(i)]->setObjectName(
-            QStringLiteral("picNomera_%1").arg(i));
-        picNomera[static_cast<std::size_t>(i)]->hide();
+        digitStrips[static_cast<std::size_t>(i)] = new PictureBox(central);
+        digitStrips[static_cast<std::size_t>(i)]->setObjectName(
+            QStringLiteral("digitStrips_%1").arg(i));
+        digitStrips[static_cast<std::size_t>(i)]->hide();
     }
 }
 
-void frmForma::createViewport(QWidget* central) {
-    gridView_ = new GridView(state_, picNomera, central);
-    connect(gridView_, &GridView::pictureFocused, this, &frmForma::picPole_GotFocus);
-    connect(gridView_, &GridView::focused, this, &frmForma::picControl_GotFocus);
+void MainWindow::createViewport(QWidget* central) {
+    gridView_ = new GridView(state_, digitStrips, central);
+    connect(gridView_, &GridView::pictureFocused, this, &MainWindow::gridPictureFocused);
+    connect(gridView_, &GridView::focused, this, &MainWindow::gridViewFocused);
 
-    picCopyKross = named(new PictureBox(central), "picCopyKross");
-    picCopyKross->setBackColor(Qt::black);
-    picCopyKross->hide();
+    exportPicture = named(new PictureBox(central), "exportPicture");
+    exportPicture->setBackColor(Qt::black);
+    exportPicture->hide();
 }
 
-void frmForma::UpdateControlsForMode() {
+void MainWindow::updateControlsForMode() {
     using namespace modetable;
     const Row& row = rowFor(state_.doc().Mode);
     // A new mode starts with empty clue and answer texts.
-    lblVopros[0]->clear();
-    lblVopros[1]->clear();
-    txtVoprosOtvet->clear();
-    txtOtvet->clear();
+    clueLabels[0]->clear();
+    clueLabels[1]->clear();
+    clueEdit->clear();
+    answerEdit->clear();
     const std::pair<unsigned, QWidget*> panel[] = {
-        {kSymmetry, ChSimmetrija},
-        {kCoordinates, lblKoordinaty},
-        {kGridReady, kReshotkaGotova},
-        {kClearGrid, kClearPole},
-        {kWordCount, lblSlov},
-        {kStatistics, lblStatistika},
-        {kAcrossLabel, lblGorizont},
-        {kAcrossClue, lblVopros[0]},
-        {kDownLabel, lblVertikal},
-        {kDownClue, lblVopros[1]},
-        {kAnswerCaption, lblVoprosOtvet},
-        {kClueEntry, txtVoprosOtvet},
-        {kAnswerLabel, lblOtvet},
-        {kAnswerEntry, txtOtvet},
+        {kSymmetry, symmetryCheck},
+        {kCoordinates, coordinatesLabel},
+        {kGridReady, gridReadyButton},
+        {kClearGrid, clearGridButton},
+        {kWordCount, wordCountLabel},
+        {kStatistics, statisticsLabel},
+        {kAcrossLabel, acrossLabel},
+        {kAcrossClue, clueLabels[0]},
+        {kDownLabel, downLabel},
+        {kDownClue, clueLabels[1]},
+        {kAnswerCaption, clueEditLabel},
+        {kClueEntry, clueEdit},
+        {kAnswerLabel, answerLabel},
+        {kAnswerEntry, answerEdit},
     };
     for (const auto& [bit, widget] : panel)
         widget->setVisible((row.panel & bit) != 0);
-    txtOtvet->move(txtOtvet->x(), (row.panel & kClueEntry) != 0 ? 378 : 346);
+    answerEdit->move(answerEdit->x(), (row.panel & kClueEntry) != 0 ? 378 : 346);
     const std::pair<unsigned, QAction*> actions[] = {
-        {kSave, FileSave},          {kSaveAs, FileSaveAs},        {kChange, KrossChange},
-        {kAbout, KrossAbout},       {kFoundWord, KrossFoundWord}, {kDeleteAnswer, KrossDelOtwet},
-        {kCopyWord, KrossCopyWord}, {kCopyWord, KrossPrint},      {kCopyWord, KrossPdf},
-        {kCopyWord, KrossSvg},      {kCopyWord, KrossIpuz},       {kCellSize, OptionsRazmerKF},
-        {kFill, KrossFill},         {kFill, KrossFillAgain},      {kFill, KrossSuggest},
+        {kSave, saveAction},          {kSaveAs, saveAsAction},        {kChange, unlockAction},
+        {kAbout, propertiesAction},       {kFoundWord, wordSearchAction}, {kDeleteAnswer, deleteAnswerAction},
+        {kCopyWord, exportHtmlAction}, {kCopyWord, printAction},      {kCopyWord, exportPdfAction},
+        {kCopyWord, exportSvgAction},      {kCopyWord, exportIpuzAction},       {kCellSize, cellSizeAction},
+        {kFill, fillAction},         {kFill, fillAgainAction},      {kFill, suggestAction},
     };
     for (const auto& [bit, action] : actions)
         action->setEnabled((row.actions & bit) != 0);
 }
 
-void frmForma::resizeEvent(QResizeEvent* event) {
+void MainWindow::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
-    Form_Resize();
+    relayout();
 }
 
-void frmForma::Form_Resize() {
+void MainWindow::relayout() {
     if (isMinimized())
         return;
     QWidget* client = centralWidget();
@@ -256,27 +256,27 @@ void frmForma::Form_Resize() {
     gridView_->placeBars();
 }
 
-void frmForma::picPole_GotFocus() {
+void MainWindow::gridPictureFocused() {
     routeFocus(false);
 }
 
-void frmForma::picControl_GotFocus() {
+void MainWindow::gridViewFocused() {
     routeFocus(true);
 }
 
-void frmForma::routeFocus(bool onlyIfVisible) {
+void MainWindow::routeFocus(bool onlyIfVisible) {
     QWidget* target = nullptr;
     const EditMode mode = state_.doc().Mode;
     if (mode == EditMode::ModeAuthor && state_.doc().NoAnswers == 0)
-        target = txtVoprosOtvet;
+        target = clueEdit;
     else if (mode == EditMode::ModeSolveNoAnswers || mode == EditMode::ModeSolve)
-        target = txtOtvet;
+        target = answerEdit;
     if (!target || (onlyIfVisible && !target->isVisible()))
         return;
     target->setFocus(Qt::OtherFocusReason);
 }
 
-void frmForma::setCaptionBytes(const QByteArray& caption) {
+void MainWindow::setCaptionBytes(const QByteArray& caption) {
     // A title bar shows one short line; a caption of a long title would only cost memory, and
     // under X11 a large enough one breaks the connection to the display.
     constexpr qsizetype kMaxCaption = 255;
@@ -286,29 +286,29 @@ void frmForma::setCaptionBytes(const QByteArray& caption) {
     setWindowTitle(text);
 }
 
-platform::Answer frmForma::message(const QByteArray& text, platform::Icon icon,
+platform::Answer MainWindow::message(const QByteArray& text, platform::Icon icon,
                                    platform::Buttons buttons, platform::Answer defaultButton) {
     return platform::message(platform_, this, state_.MessageTitle, text, icon, buttons,
                              defaultButton);
 }
 
-void frmForma::KrossNew_Click() {
+void MainWindow::newCrossword() {
     // The new grid replaces the crossword in memory.
-    if (ConfirmDiscardChanges() == 1)
+    if (confirmDiscardChanges() == 1)
         return;
-    frmRazmer dialog(state_, platform_, this);
+    NewCrosswordDialog dialog(state_, platform_, this);
     if (platform_.runDialog(dialog) != QDialog::Accepted)
         return;
-    ShowModeTexts();
-    DrawEmptyField();
-    UpdateControlsForMode();
-    Form_Resize();
+    showModeTexts();
+    drawEmptyField();
+    updateControlsForMode();
+    relayout();
 }
 
-void frmForma::FileExit_Click() {
+void MainWindow::exitProgram() {
     close();
 }
 
-void frmForma::closeEvent(QCloseEvent* event) {
-    Form_Unload(*event);
+void MainWindow::closeEvent(QCloseEvent* event) {
+    confirmClose(*event);
 }

@@ -22,9 +22,9 @@ class ClueList;
 class GridView;
 class PictureBox;
 class WrapCheckBox;
-class frmFindWord;
-class frmPrintOptions;
-class frmSuggest;
+class WordSearchWindow;
+class PrintOptionsDialog;
+class SuggestionsWindow;
 class QAction;
 class QDockWidget;
 class QLabel;
@@ -38,76 +38,76 @@ struct PrintJob;
 
 // The main window: a 155-pixel control panel on the left and the grid viewport beside it.
 // Which controls show and which menu items are enabled follows EditMode alone.
-class frmForma : public QMainWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     static constexpr int kPanelWidth = 155;
     static constexpr int kMinInnerWidth = 300;
 
-    frmForma(AppState& state, platform::Platform& platform, QWidget* parent = nullptr);
-    ~frmForma() override;
+    MainWindow(AppState& state, platform::Platform& platform, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     AppState& state() { return state_; }
 
     // Panel controls.
-    QPushButton* kClearPole = nullptr;
-    QPushButton* kReshotkaGotova = nullptr;
-    WrapCheckBox* ChSimmetrija = nullptr;
-    QLabel* lblKoordinaty = nullptr;
-    std::array<PictureBox*, 3> picNomera{};
-    QLineEdit* txtOtvet = nullptr;
-    QLineEdit* txtVoprosOtvet = nullptr;
-    std::array<QLabel*, 2> lblVopros{};
-    QLabel* lblOtvet = nullptr;
-    QLabel* lblVoprosOtvet = nullptr;
-    QLabel* lblGorizont = nullptr;
-    QLabel* lblVertikal = nullptr;
-    QLabel* lblSlov = nullptr;
-    QLabel* lblStatistika = nullptr;
+    QPushButton* clearGridButton = nullptr;
+    QPushButton* gridReadyButton = nullptr;
+    WrapCheckBox* symmetryCheck = nullptr;
+    QLabel* coordinatesLabel = nullptr;
+    std::array<PictureBox*, 3> digitStrips{};
+    QLineEdit* answerEdit = nullptr;
+    QLineEdit* clueEdit = nullptr;
+    std::array<QLabel*, 2> clueLabels{};
+    QLabel* answerLabel = nullptr;
+    QLabel* clueEditLabel = nullptr;
+    QLabel* acrossLabel = nullptr;
+    QLabel* downLabel = nullptr;
+    QLabel* wordCountLabel = nullptr;
+    QLabel* statisticsLabel = nullptr;
 
-    // The grid viewport: the field picture picPole, its bars and their corner.
+    // The grid viewport: the field picture gridPicture, its bars and their corner.
     GridView* gridView() const { return gridView_; }
-    PictureBox* picCopyKross = nullptr; // hidden: the export pictures
+    PictureBox* exportPicture = nullptr; // hidden: the export pictures
 
     // Menus.
-    QMenu* File = nullptr;
-    QAction* FileOpenOtvet = nullptr;
-    QAction* FileSave = nullptr;
-    QAction* FileSaveAs = nullptr;
-    QAction* FileSep = nullptr;
-    QAction* FileExit = nullptr;
-    QMenu* Edit = nullptr;
-    QAction* EditUndo = nullptr;
-    QAction* EditRedo = nullptr;
-    QMenu* Kross = nullptr;
-    QAction* KrossNew = nullptr;
-    QAction* KrossOpen = nullptr;
-    QAction* KrossChange = nullptr;
-    QAction* KrossAbout = nullptr;
-    QAction* KrossFoundWord = nullptr;
-    QAction* KrossDelOtwet = nullptr;
-    QAction* KrossCopyWord = nullptr;
-    QAction* KrossPrint = nullptr;
-    QAction* KrossPdf = nullptr;
-    QAction* KrossSvg = nullptr;
-    QAction* KrossIpuz = nullptr;
-    QAction* KrossFillSep = nullptr;
-    QAction* KrossFill = nullptr;
-    QAction* KrossFillAgain = nullptr;
-    QAction* KrossSuggest = nullptr;
-    QMenu* Options = nullptr;
-    QAction* OptionsRazmerKF = nullptr;
-    QAction* OptionsLanguage = nullptr;
-    QAction* OptionsSep = nullptr;
-    std::array<QAction*, 2> OptionsStyle{};
-    QMenu* Help = nullptr;
-    QAction* HelpCallHelp = nullptr;
-    QAction* HelpAbout = nullptr;
+    QMenu* fileMenu = nullptr;
+    QAction* openAnswersAction = nullptr;
+    QAction* saveAction = nullptr;
+    QAction* saveAsAction = nullptr;
+    QAction* fileSeparator = nullptr;
+    QAction* exitAction = nullptr;
+    QMenu* editMenu = nullptr;
+    QAction* undoAction = nullptr;
+    QAction* redoAction = nullptr;
+    QMenu* crosswordMenu = nullptr;
+    QAction* newCrosswordAction = nullptr;
+    QAction* openCrosswordAction = nullptr;
+    QAction* unlockAction = nullptr;
+    QAction* propertiesAction = nullptr;
+    QAction* wordSearchAction = nullptr;
+    QAction* deleteAnswerAction = nullptr;
+    QAction* exportHtmlAction = nullptr;
+    QAction* printAction = nullptr;
+    QAction* exportPdfAction = nullptr;
+    QAction* exportSvgAction = nullptr;
+    QAction* exportIpuzAction = nullptr;
+    QAction* fillSeparator = nullptr;
+    QAction* fillAction = nullptr;
+    QAction* fillAgainAction = nullptr;
+    QAction* suggestAction = nullptr;
+    QMenu* optionsMenu = nullptr;
+    QAction* cellSizeAction = nullptr;
+    QAction* languageAction = nullptr;
+    QAction* optionsSeparator = nullptr;
+    std::array<QAction*, 2> styleActions{};
+    QMenu* helpMenu = nullptr;
+    QAction* helpAction = nullptr;
+    QAction* aboutAction = nullptr;
 
     // Shared helpers.
-    void UpdateControlsForMode();
-    void DrawEmptyField();
-    void NewFont();
+    void updateControlsForMode();
+    void drawEmptyField();
+    void applyLetterFont();
     // How far below a cell's top its letter goes. Worked out from the letter font when first
     // asked for, since loading a font is slow and start-up shows no letters.
     int letterOffset();
@@ -118,31 +118,31 @@ public:
                              platform::Answer defaultButton = platform::Answer::Ok);
 
     // Menu and button handlers.
-    void KrossNew_Click();
+    void newCrossword();
 
     // --- Grid drawing, slot painting and selection, rendering (grid and words areas) ---
-    bool PolePressed = false; // a mouse button went down on picPole
-    void picPole_MouseDown(Qt::MouseButton button, int x, int y);
-    void picPole_MouseUp(Qt::MouseButton button, int x, int y);
-    void kClearPole_Click();
-    void kReshotkaGotova_Click();
+    bool gridPressed = false; // a mouse button went down on gridPicture
+    void gridMousePressed(Qt::MouseButton button, int x, int y);
+    void gridMouseReleased(Qt::MouseButton button, int x, int y);
+    void clearGrid();
+    void finishGrid();
     // Takes the drawn grid as ready: analyses it (a grid without words is refused with a
     // message) and shows its slots for the author.
     void acceptDrawnGrid();
     // Sizes the grid picture and draws the shown grid.
     void drawGrid();
-    void RedrawGrid();
-    void OptionsStyle_Click(int index);
-    void DrawSlot(int number, int direction, const QColor& color);
-    void ShowCurrentSlot();
-    void ShowSolverSelection(int across, int down);
-    void SelectByNumber(int number);
-    // Word search, online lookup and help (words/FindWordM.cpp, app/HelpM.cpp).
-    void KrossFoundWord_Click();
-    QPointer<frmFindWord> findWord; // the open search window, if any
+    void redrawGrid();
+    void chooseStyle(int index);
+    void drawSlot(int number, int direction, const QColor& color);
+    void showCurrentSlot();
+    void showSolverSelection(int across, int down);
+    void selectByNumber(int number);
+    // Word search, online lookup and help (words/MainWindowWordSearch.cpp, app/MainWindowHelp.cpp).
+    void openWordSearch();
+    QPointer<WordSearchWindow> findWord; // the open search window, if any
     words::WordListCache wordListCache;
 
-    // --- Filling the grid with the words of the lists (words/FillM.cpp) ---
+    // --- Filling the grid with the words of the lists (words/MainWindowFill.cpp) ---
     // The words of fills, suggestions and dead cells: the lists of the program's and the
     // user's folders.
     fill::LexiconCache lexiconCache;
@@ -155,23 +155,23 @@ public:
     // Shades the cells no word can pass through any more, while authoring.
     void showDeadCells();
     // Opens the suggestions window for the current slot.
-    void KrossSuggest_Click();
-    QPointer<frmSuggest> suggest; // the open suggestions window, if any
+    void openSuggestions();
+    QPointer<SuggestionsWindow> suggest; // the open suggestions window, if any
     // The suggestions window's words for the current slot, once the running command is over.
     void updateSuggestions();
 
-    // --- Undo and redo (app/EditM.cpp) ---
+    // --- Undo and redo (app/MainWindowUndo.cpp) ---
     // Takes back the crossword's last step, or does again the last one taken back, and shows
     // the crossword as it is then.
-    void EditUndo_Click();
-    void EditRedo_Click();
-    // --- The clue list beside the grid (clues/ClueListM.cpp) ---
-    QDockWidget* ClueDock = nullptr;
-    ClueList* lstClues = nullptr;
-    QAction* OptionsClues = nullptr; // shows or hides the list
+    void undo();
+    void redo();
+    // --- The clue list beside the grid (clues/MainWindowClueList.cpp) ---
+    QDockWidget* clueDock = nullptr;
+    ClueList* clueList = nullptr;
+    QAction* cluesAction = nullptr; // shows or hides the list
     // A slot chosen in the list, selected as a click on the grid selects it; byKeyboard keeps
     // the focus in the list.
-    void lstClues_Chosen(int number, int direction, bool byKeyboard);
+    void clueChosen(int number, int direction, bool byKeyboard);
 
     // --- Word placement, clue editing, answer entry and answer checking (words and solve) ---
     // What Enter in the answer box does in each mode: the session's step (placeAnswer,
@@ -191,15 +191,15 @@ private:
     void showClueDock();
     void applyClueCaptions();
     void applyBuiltInCaptions();
-    void picPole_GotFocus();
-    void picControl_GotFocus();
+    void gridPictureFocused();
+    void gridViewFocused();
     void routeFocus(bool onlyIfVisible);
 
     // Grid and words areas.
     void connectGridHandlers();
     // Selects a slot as a click does while writing or solving without answers.
     void selectWordSlot(int number, int direction);
-    // Keys on the grid picture (grid/GridKeysM.cpp): the cell cursor, Space while drawing,
+    // Keys on the grid picture (grid/MainWindowGridKeys.cpp): the cell cursor, Space while drawing,
     // slots picked by Enter, a letter or Tab, letters typed into the answer box.
     void connectGridKeys();
     void gridKey(int key, const QString& text);
@@ -250,30 +250,30 @@ private:
 public:
     // Loads ProgramFolder + "Language/" + fileName (Windows-1251) and applies it to the menus,
     // the panel and the caption; a file that cannot be opened is reported and changes nothing.
-    void LoadJazik(const QByteArray& fileName);
+    void loadLanguage(const QByteArray& fileName);
     // Caption, word count and box label of the current mode, in the loaded language.
-    void ShowModeTexts();
+    void showModeTexts();
     // The texts of `shownAs` instead of the current mode.
-    void ShowModeTexts(EditMode shownAs);
-    void FileSave_Click();
+    void showModeTexts(EditMode shownAs);
+    void save();
     // Writes the settings file; a failure is reported and the program goes on.
-    void SaveFileINI();
+    void saveSettingsFile();
 
 private:
     void applyCaption(int entry, const QByteArray& text);
-    void Form_Unload(QCloseEvent& event);
+    void confirmClose(QCloseEvent& event);
 
     // --- Crossword files: open and save, properties and password, the answers file ---
 public:
     // A file named on the command line: an answers file (*.otv) as File > Open answers opens
-    // it, anything else as a crossword the way Kross > Open does.
-    void OpenFileFromCommandLine(const QString& path);
+    // it, anything else as a crossword the way Crossword > Open does.
+    void openFileFromCommandLine(const QString& path);
 
-    void FileSaveAs_Click();
-    void KrossOpen_Click();
-    void KrossAbout_Click();
-    void KrossChange_Click();
-    void FileOpenOtvet_Click();
+    void saveAs();
+    void openCrossword();
+    void editProperties();
+    void unlock();
+    void openAnswers();
 
 private:
     void connectFileHandlers();
@@ -288,55 +288,55 @@ private:
     // HTML export, cell size and fonts.
 public:
     // Writes the crossword as an HTML page with its grid picture and its answers picture.
-    void CopyKross();
+    void exportHtml();
     // The crossword on the printer, as a PDF document, its grid as an SVG picture; each asks
-    // its options first (export/PrintM.cpp).
+    // its options first (publishing/MainWindowPrint.cpp).
     void printCrossword();
     void exportPdf();
     void exportSvg();
-    // The crossword as an ipuz file (export/ExportIpuzM.cpp).
+    // The crossword as an ipuz file (publishing/MainWindowIpuzExport.cpp).
     void exportIpuz();
     // Handed back to the font dialog only: never applied to a picture, never stored.
-    bool LetterFontStrikethrough = false;
+    bool letterFontStrikethrough = false;
 
 private:
     // Handlers and steps the window runs itself: menu items, buttons, keys and mouse on the
     // grid, and the file commands behind them.
     // Runs the resize layout, as the commands that replace the crossword ask for.
-    void Form_Resize();
+    void relayout();
     // The caption comes in Windows-1251; converted for Qt.
     void setCaptionBytes(const QByteArray& caption);
-    void FileExit_Click();
-    void picPole_MouseMove(Qt::MouseButtons buttons, int x, int y);
+    void exitProgram();
+    void gridMouseMoved(Qt::MouseButtons buttons, int x, int y);
     // The coordinates label for the picture's point (x, y).
     void showCoordinates(int x, int y);
-    void HandleGridClick(int x, int y);
-    void SelectNextUnanswered();
-    void HelpCallHelp_Click();
-    void HelpAbout_Click();
+    void handleGridClick(int x, int y);
+    void selectNextUnanswered();
+    void showHelp();
+    void showAbout();
     // Key handlers of the two boxes: Enter acts, Escape gives the grid the focus.
-    void txtOtvet_KeyDown(int key);
-    void txtVoprosOtvet_KeyDown(int key);
-    void txtVoprosOtvet_Change();
+    void answerEditKey(int key);
+    void clueEditKey(int key);
+    void clueEditChanged();
     // Stores a clue typed into the clue box without Enter, before the slot is left or the
     // crossword is saved, exported or closed.
     void commitTypedClue();
-    void Kross_Click(); // the Kross menu opens
-    void KrossDelOtwet_Click();
+    void updateCrosswordMenu(); // the Crossword menu opens
+    void deleteAnswer();
     void enterTypedAnswer(const QByteArray& word);
     void checkTypedAnswer(const QByteArray& word);
     // The solver without answers typed slot number v.
     void jumpToTypedNumber(int v);
-    void OptionsLanguage_Click();
+    void chooseLanguage();
     // 1 when the calling command must be abandoned, 0 when it may go on.
-    int ConfirmDiscardChanges();
+    int confirmDiscardChanges();
     // The Open (isSave false) or Save dialog in SamplesFolder; filter is NUL-separated
     // Windows-1251. Returns the chosen path, "" on cancel; a chosen path moves SamplesFolder.
-    QString ShowFileDialog(bool isSave, const QString& defaultName, const QByteArray& filter);
-    void SaveCrosswordAs();
+    QString showFileDialog(bool isSave, const QString& defaultName, const QByteArray& filter);
+    void saveCrosswordAs();
     // False when the dialog was cancelled; otherwise the session's mode tells how the reading
     // went.
-    bool ChooseAndOpenCrossword();
+    bool chooseAndOpenCrossword();
     // Save with the overwrite question and the failure messages; true when the file was written.
     bool saveCrosswordFile(const QString& path);
     bool saveAnswersFile(const QString& path);
@@ -348,13 +348,13 @@ private:
     // Shows the ipuz file's crossword as the author's, not yet saved; a refused file is
     // reported and leaves the crossword shown as it was.
     void importIpuzFile(const QString& path);
-    void SaveAnswersAs();
-    void OpenAnswersFile();
+    void saveAnswersAs();
+    void openAnswersFile();
     // Applies an answers file, opening its crossword when another one is shown.
-    void OpenAnswersFile(const QString& path);
+    void openAnswersFile(const QString& path);
     // A failure or question about a file: the File menu's caption, a blank and the rest.
     QByteArray fileMenuText(const QByteArray& rest) const;
-    void KrossCopyWord_Click();
+    void exportHtmlFromMenu();
     void connectPrintHandlers();
     void applyPrintCaptions();
     // The printed crossword's grid, texts and look; with its answers page when asked.
@@ -362,7 +362,7 @@ private:
     publish::PrintJob printJob(bool answersPage);
     // The options of a print or export of the author's crossword, titled after the command,
     // once the typed clue is stored; null in other modes or when they were cancelled.
-    std::unique_ptr<frmPrintOptions> askPrintOptions(PrintOutput output, const QAction* command);
+    std::unique_ptr<PrintOptionsDialog> askPrintOptions(PrintOutput output, const QAction* command);
     // The Save dialog of an export, ext (".pdf") added to a file name without a dot, the
     // question before an existing file is replaced, then write and its failure reported.
     void exportFile(const char* description, const char* patterns, const QString& ext,
@@ -372,16 +372,16 @@ private:
     bool exportMayReplace(const QString& path);
     // Reports a failed export of path; false when it went well.
     bool exportFailed(const QString& path, FileStatus status);
-    void OptionsRazmerKF_Click();
+    void chooseCellSize();
     // Shows the grid at the current cell size, number size and letter font: the drawn pattern
     // while drawing, otherwise the slots with the selection.
-    void RedrawForNewCellSize();
+    void redrawForNewCellSize();
 
-    // --- Shortcuts and the recent files (app/frmForma.cpp, files/RecentFilesM.cpp) ---
+    // --- Shortcuts and the recent files (app/MainWindow.cpp, files/MainWindowRecentFiles.cpp) ---
 public:
-    // File > Recent files: FileRecent_0 (the newest) to FileRecent_7, hidden beyond the list.
-    QMenu* FileRecent = nullptr;
-    std::array<QAction*, RecentFiles::kMaxEntries> FileRecentItems{};
+    // File > Recent files: recentFileAction_0 (the newest) to recentFileAction_7, hidden beyond the list.
+    QMenu* recentMenu = nullptr;
+    std::array<QAction*, RecentFiles::kMaxEntries> recentActions{};
     // The list as shown, read from beside the settings file when the window is made.
     const RecentFiles& recentFiles() const { return recentFiles_; }
     // Puts a file just opened or saved first in the list and stores the list.

@@ -1,10 +1,10 @@
 // Writing the settings file, the unsaved-changes question and closing the window.
-#include "app/frmForma.h"
-#include "app/language/LoadJazikM.h"
+#include "app/MainWindow.h"
+#include "app/language/LanguageFile.h"
 
 #include <QCloseEvent>
 
-void frmForma::SaveFileINI() {
+void MainWindow::saveSettingsFile() {
     const SettingsWriteResult result = state_.saveSettings();
     if (result == SettingsWriteResult::Ok)
         return;
@@ -13,7 +13,7 @@ void frmForma::SaveFileINI() {
     message(fileFailureText(state_.language, Settings::kFileName, entry), platform::Icon::Critical);
 }
 
-int frmForma::ConfirmDiscardChanges() {
+int MainWindow::confirmDiscardChanges() {
     commitTypedClue();
     const CrosswordDocument& doc = state_.doc();
     if (!doc.Modified)
@@ -37,7 +37,7 @@ int frmForma::ConfirmDiscardChanges() {
     switch (message(question, platform::Icon::Warning, platform::Buttons::YesNoCancel,
                     platform::Answer::Yes)) {
     case platform::Answer::Yes:
-        FileSave_Click();
+        save();
         // A save that was cancelled or failed leaves the changes unsaved: going on would lose
         // them, so the command is abandoned instead.
         return doc.Modified ? 1 : 0;
@@ -48,11 +48,11 @@ int frmForma::ConfirmDiscardChanges() {
     }
 }
 
-void frmForma::Form_Unload(QCloseEvent& event) {
-    if (ConfirmDiscardChanges() == 1) {
+void MainWindow::confirmClose(QCloseEvent& event) {
+    if (confirmDiscardChanges() == 1) {
         event.ignore();
         return;
     }
-    SaveFileINI();
+    saveSettingsFile();
     event.accept();
 }

@@ -1,10 +1,10 @@
 // The Help menu: the help document of the loaded language and the program information window.
-#include "app/frmForma.h"
-#include "app/frmOprog.h"
+#include "app/MainWindow.h"
+#include "app/AboutDialog.h"
 #include "text/CodePage.h"
-#include "words/OpURL.h"
+#include "words/OpenDocument.h"
 
-void frmForma::HelpCallHelp_Click() {
+void MainWindow::showHelp() {
     setCursor(Qt::WaitCursor);
     // HelpFile names the document inside the program folder; language files may write "\".
     QString name = cp1251::toUnicode(state().language.entry(LangEntry::HelpFile));
@@ -13,7 +13,7 @@ void frmForma::HelpCallHelp_Click() {
     unsetCursor();
 }
 
-void frmForma::HelpAbout_Click() {
-    frmOprog dialog(state_, platform_, this);
+void MainWindow::showAbout() {
+    AboutDialog dialog(state_, platform_, this);
     platform_.runDialog(dialog);
 }

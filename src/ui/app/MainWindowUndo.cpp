@@ -1,5 +1,5 @@
 // The Edit menu: undo and redo of the crossword's steps.
-#include "app/frmForma.h"
+#include "app/MainWindow.h"
 #include "text/CodePage.h"
 
 #include <QAction>
@@ -32,36 +32,36 @@ private:
 
 } // namespace
 
-void frmForma::connectEditHandlers() {
-    EditUndo->setShortcuts(QKeySequence::Undo);
-    EditRedo->setShortcuts(QKeySequence::Redo);
-    connect(EditUndo, &QAction::triggered, this, &frmForma::EditUndo_Click);
-    connect(EditRedo, &QAction::triggered, this, &frmForma::EditRedo_Click);
+void MainWindow::connectEditHandlers() {
+    undoAction->setShortcuts(QKeySequence::Undo);
+    redoAction->setShortcuts(QKeySequence::Redo);
+    connect(undoAction, &QAction::triggered, this, &MainWindow::undo);
+    connect(redoAction, &QAction::triggered, this, &MainWindow::redo);
     const auto follow = [this] {
-        EditUndo->setEnabled(state_.session.canUndo());
-        EditRedo->setEnabled(state_.session.canRedo());
+        undoAction->setEnabled(state_.session.canUndo());
+        redoAction->setEnabled(state_.session.canRedo());
     };
     connect(&state_.session, &CrosswordSession::historyChanged, this, follow);
     follow();
-    for (QLineEdit* box : {txtOtvet, txtVoprosOtvet})
+    for (QLineEdit* box : {answerEdit, clueEdit})
         box->installEventFilter(new BoxUndoKeys(box));
 }
 
-void frmForma::applyEditCaptions() {
-    Edit->setTitle(cp1251::toUnicode(state_.ownText(OwnText::EditMenu)));
-    EditUndo->setText(cp1251::toUnicode(state_.ownText(OwnText::Undo)));
-    EditRedo->setText(cp1251::toUnicode(state_.ownText(OwnText::Redo)));
+void MainWindow::applyEditCaptions() {
+    editMenu->setTitle(cp1251::toUnicode(state_.ownText(OwnText::editMenu)));
+    undoAction->setText(cp1251::toUnicode(state_.ownText(OwnText::Undo)));
+    redoAction->setText(cp1251::toUnicode(state_.ownText(OwnText::Redo)));
 }
 
-void frmForma::EditUndo_Click() {
+void MainWindow::undo() {
     stepThroughHistory(true);
 }
 
-void frmForma::EditRedo_Click() {
+void MainWindow::redo() {
     stepThroughHistory(false);
 }
 
-void frmForma::stepThroughHistory(bool back) {
+void MainWindow::stepThroughHistory(bool back) {
     // A clue typed without Enter is the latest change: stored first, it is what Undo takes
     // back, and a change of its own leaves nothing to redo.
     commitTypedClue();
@@ -72,17 +72,17 @@ void frmForma::stepThroughHistory(bool back) {
     showRestoredCrossword();
 }
 
-void frmForma::showRestoredCrossword() {
+void MainWindow::showRestoredCrossword() {
     const CrosswordDocument& doc = state_.doc();
     // A grid being drawn had its changed cells repainted as the session told them.
     if (doc.Mode == EditMode::ModeDrawGrid)
         return;
-    ShowModeTexts();
-    for (QLabel* l : lblVopros)
+    showModeTexts();
+    for (QLabel* l : clueLabels)
         l->clear();
-    txtOtvet->clear();
-    txtVoprosOtvet->clear();
-    RedrawGrid();
+    answerEdit->clear();
+    clueEdit->clear();
+    redrawGrid();
     if (doc.Mode == EditMode::ModeAuthor && doc.CurrentSlot > 0)
-        ShowCurrentSlot();
+        showCurrentSlot();
 }

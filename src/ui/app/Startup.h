@@ -3,10 +3,10 @@
 #include <memory>
 
 class AppState;
-class frmForma;
+class MainWindow;
 namespace platform {
 class Platform;
 }
 
 // Start-up: settings, letter font, main window, language, and the window shown in ModeEmpty.
-std::unique_ptr<frmForma> startUp(AppState& state, platform::Platform& platform);
+std::unique_ptr<MainWindow> startUp(AppState& state, platform::Platform& platform);

@@ -1,10 +1,10 @@
 // The clue list in the main window: its dock, its menu item and a slot chosen in it.
 #include "app/Named.h"
 #include "app/StableLabelName.h"
-#include "app/frmForma.h"
+#include "app/MainWindow.h"
 #include "clues/ClueList.h"
 #include "text/CodePage.h"
-#include "words/SlotColors.h"
+#include "grid/SlotColors.h"
 
 #include <QAction>
 #include <QDockWidget>
@@ -18,47 +18,47 @@ constexpr int kDockWidth = 220;
 
 } // namespace
 
-void frmForma::createClueDock() {
-    ClueDock = named(new QDockWidget(this), "ClueDock");
+void MainWindow::createClueDock() {
+    clueDock = named(new QDockWidget(this), "clueDock");
     // Hidden only through its menu item, which knows whether it is wanted.
-    ClueDock->setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable);
-    lstClues = named(new ClueList(state_, ClueDock), "lstClues");
-    ClueDock->setWidget(lstClues);
-    addDockWidget(Qt::RightDockWidgetArea, ClueDock);
-    resizeDocks({ClueDock}, {kDockWidth}, Qt::Horizontal);
+    clueDock->setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable);
+    clueList = named(new ClueList(state_, clueDock), "clueList");
+    clueDock->setWidget(clueList);
+    addDockWidget(Qt::RightDockWidgetArea, clueDock);
+    resizeDocks({clueDock}, {kDockWidth}, Qt::Horizontal);
 
-    named(Options->addSeparator(), "OptionsCluesSep");
-    OptionsClues = named(Options->addAction(QString()), "OptionsClues");
-    OptionsClues->setCheckable(true);
-    OptionsClues->setChecked(true);
-    connect(OptionsClues, &QAction::toggled, this, &frmForma::showClueDock);
-    connect(lstClues, &ClueList::slotChosen, this, &frmForma::lstClues_Chosen);
-    connect(&state_.session, &CrosswordSession::modeChanged, this, &frmForma::showClueDock);
-    connect(&state_.session, &CrosswordSession::documentReplaced, this, &frmForma::showClueDock);
+    named(optionsMenu->addSeparator(), "cluesSeparator");
+    cluesAction = named(optionsMenu->addAction(QString()), "cluesAction");
+    cluesAction->setCheckable(true);
+    cluesAction->setChecked(true);
+    connect(cluesAction, &QAction::toggled, this, &MainWindow::showClueDock);
+    connect(clueList, &ClueList::slotChosen, this, &MainWindow::clueChosen);
+    connect(&state_.session, &CrosswordSession::modeChanged, this, &MainWindow::showClueDock);
+    connect(&state_.session, &CrosswordSession::documentReplaced, this, &MainWindow::showClueDock);
     showClueDock();
 }
 
-void frmForma::showClueDock() {
+void MainWindow::showClueDock() {
     const CrosswordDocument& doc = state_.doc();
     const bool hasSlots = doc.Mode != EditMode::ModeEmpty && doc.Mode != EditMode::ModeDrawGrid &&
                           doc.NumberedCount > 0;
-    ClueDock->setVisible(OptionsClues->isChecked() && hasSlots);
+    clueDock->setVisible(cluesAction->isChecked() && hasSlots);
 }
 
-void frmForma::applyClueCaptions() {
+void MainWindow::applyClueCaptions() {
     const QString title = cp1251::toUnicode(state_.ownText(OwnText::Clues));
-    ClueDock->setWindowTitle(title);
-    OptionsClues->setText(title);
-    lstClues->retranslate();
+    clueDock->setWindowTitle(title);
+    cluesAction->setText(title);
+    clueList->retranslate();
     // The panel's labels of changing text take their names from the language as the list.
     const Language& lang = state_.language;
-    giveStableName(lblSlov, cp1251::toUnicode(lang.ownText(OwnText::WordCount)));
-    giveStableName(lblVopros[0], cp1251::toUnicode(lang.heading(0)));
-    giveStableName(lblVopros[1], cp1251::toUnicode(lang.heading(1)));
-    giveStableName(lblKoordinaty, cp1251::toUnicode(lang.withoutColon(LangEntry::Cell)));
+    giveStableName(wordCountLabel, cp1251::toUnicode(lang.ownText(OwnText::WordCount)));
+    giveStableName(clueLabels[0], cp1251::toUnicode(lang.heading(0)));
+    giveStableName(clueLabels[1], cp1251::toUnicode(lang.heading(1)));
+    giveStableName(coordinatesLabel, cp1251::toUnicode(lang.withoutColon(LangEntry::Cell)));
 }
 
-void frmForma::lstClues_Chosen(int number, int direction, bool byKeyboard) {
+void MainWindow::clueChosen(int number, int direction, bool byKeyboard) {
     const CrosswordDocument& doc = state_.doc();
     switch (doc.Mode) {
     case EditMode::ModeAuthor:
@@ -76,7 +76,7 @@ void frmForma::lstClues_Chosen(int number, int direction, bool byKeyboard) {
             x = doc.GridWidth - 1 - x;
             y = doc.GridHeight - 1 - y;
         }
-        ShowSolverSelection(direction == 0 ? number : doc.CellMap.at(x, y, 0),
+        showSolverSelection(direction == 0 ? number : doc.CellMap.at(x, y, 0),
                             direction == 1 ? number : doc.CellMap.at(x, y, 1));
         break;
     }
@@ -85,7 +85,7 @@ void frmForma::lstClues_Chosen(int number, int direction, bool byKeyboard) {
     }
     // A click leaves the focus where a click on the grid sends it: the box to type into.
     if (byKeyboard)
-        lstClues->setFocus(Qt::OtherFocusReason);
+        clueList->setFocus(Qt::OtherFocusReason);
     else
         routeFocus(false);
 }

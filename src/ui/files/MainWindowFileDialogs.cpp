@@ -1,12 +1,12 @@
 // The Open and Save dialogs, file failure messages and the file commands' wiring.
-#include "app/frmForma.h"
+#include "app/MainWindow.h"
 #include "files/FileCommon.h"
 #include "text/CodePage.h"
 
 #include <QAction>
 #include <QMenu>
 
-QString frmForma::ShowFileDialog(bool isSave, const QString& defaultName,
+QString MainWindow::showFileDialog(bool isSave, const QString& defaultName,
                                  const QByteArray& filter) {
     const QString qtFilter = cp1251::toUnicode(filter);
     const QString path =
@@ -20,19 +20,19 @@ QString frmForma::ShowFileDialog(bool isSave, const QString& defaultName,
     return path;
 }
 
-QByteArray frmForma::fileMenuText(const QByteArray& rest) const {
+QByteArray MainWindow::fileMenuText(const QByteArray& rest) const {
     return state_.language.caption(LangEntry::FileMenu) + ' ' + rest;
 }
 
-void frmForma::showFileFailure(FileStatus status) {
+void MainWindow::showFileFailure(FileStatus status) {
     message(fileMenuText(state_.language.entry(fileMessageEntry(status))),
             platform::Icon::Critical);
 }
 
-void frmForma::connectFileHandlers() {
-    connect(FileSaveAs, &QAction::triggered, this, &frmForma::FileSaveAs_Click);
-    connect(FileOpenOtvet, &QAction::triggered, this, &frmForma::FileOpenOtvet_Click);
-    connect(KrossOpen, &QAction::triggered, this, &frmForma::KrossOpen_Click);
-    connect(KrossAbout, &QAction::triggered, this, &frmForma::KrossAbout_Click);
-    connect(KrossChange, &QAction::triggered, this, &frmForma::KrossChange_Click);
+void MainWindow::connectFileHandlers() {
+    connect(saveAsAction, &QAction::triggered, this, &MainWindow::saveAs);
+    connect(openAnswersAction, &QAction::triggered, this, &MainWindow::openAnswers);
+    connect(openCrosswordAction, &QAction::triggered, this, &MainWindow::openCrossword);
+    connect(propertiesAction, &QAction::triggered, this, &MainWindow::editProperties);
+    connect(unlockAction, &QAction::triggered, this, &MainWindow::unlock);
 }

@@ -1,21 +1,21 @@
 // Opening an answers file with the crossword it belongs to.
-#include "app/frmForma.h"
+#include "app/MainWindow.h"
 #include "files/AnswersFile.h"
 
 #include <QLabel>
 
-void frmForma::FileOpenOtvet_Click() {
-    if (ConfirmDiscardChanges() == 0)
-        OpenAnswersFile();
+void MainWindow::openAnswers() {
+    if (confirmDiscardChanges() == 0)
+        openAnswersFile();
 }
 
-void frmForma::OpenAnswersFile() {
-    const QString path = ShowFileDialog(false, QString(), state_.language.AnswersFileFilter());
+void MainWindow::openAnswersFile() {
+    const QString path = showFileDialog(false, QString(), state_.language.AnswersFileFilter());
     if (!path.isEmpty())
-        OpenAnswersFile(withExtensionWhenNoDot(path, QStringLiteral(".otv")));
+        openAnswersFile(withExtensionWhenNoDot(path, QStringLiteral(".otv")));
 }
 
-void frmForma::OpenAnswersFile(const QString& path) {
+void MainWindow::openAnswersFile(const QString& path) {
     AnswersFileContent content;
     if (const FileStatus status = ::ReadAnswersFile(path, content); status != FileStatus::Ok) {
         showFileFailure(status);
@@ -39,7 +39,7 @@ void frmForma::OpenAnswersFile(const QString& path) {
     }
     rememberFile(path);
     if (sameCrossword)
-        UpdateControlsForMode();
+        updateControlsForMode();
     drawGrid();
     const CrosswordDocument& doc = session.document();
     showWordsOpen(doc.WordCount - doc.SolvedCount);
@@ -49,6 +49,6 @@ void frmForma::OpenAnswersFile(const QString& path) {
         session.endSolving();
         message(state_.language.entry(LangEntry::AllSolved), platform::Icon::Information);
     } else if (doc.Mode != EditMode::ModeSolveNoAnswers) {
-        SelectByNumber(out.unsolved->first);
+        selectByNumber(out.unsolved->first);
     }
 }

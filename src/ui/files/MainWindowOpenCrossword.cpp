@@ -1,5 +1,5 @@
 // Opening a crossword file into the window.
-#include "app/frmForma.h"
+#include "app/MainWindow.h"
 #include "files/CrosswordFile.h"
 #include "text/SequentialText.h"
 
@@ -18,24 +18,24 @@ QByteArray openFilter(const Language& lang) {
 
 } // namespace
 
-void frmForma::openCrosswordFile(const QString& path) {
+void MainWindow::openCrosswordFile(const QString& path) {
     const CrosswordSession::OpenOutcome out = state_.session.open(path);
     if (out.read.status != FileStatus::Ok) {
         showFileFailure(out.read.status);
         // The previous crossword stays on screen, but nothing of it can be typed or saved.
-        UpdateControlsForMode();
+        updateControlsForMode();
         return;
     }
     rememberFile(path);
     if (out.reducedCellSize > 0)
-        NewFont();
-    Form_Resize();
+        applyLetterFont();
+    relayout();
     // A crossword that lacks an answer is captioned as one being solved.
     const EditMode mode = state_.doc().Mode;
-    ShowModeTexts(mode == EditMode::ModeIncomplete ? EditMode::ModeSolve : mode);
-    UpdateControlsForMode();
+    showModeTexts(mode == EditMode::ModeIncomplete ? EditMode::ModeSolve : mode);
+    updateControlsForMode();
     drawGrid();
-    txtOtvet->setFocus(Qt::OtherFocusReason);
+    answerEdit->setFocus(Qt::OtherFocusReason);
     if (out.reducedCellSize > 0)
         message(state_.ownText(OwnText::CellSizeReduced) + seqtext::strNumber(out.reducedCellSize),
                 platform::Icon::Information);
@@ -44,22 +44,22 @@ void frmForma::openCrosswordFile(const QString& path) {
                 platform::Icon::Information);
 }
 
-bool frmForma::ChooseAndOpenCrossword() {
-    const QString path = ShowFileDialog(false, QString(), openFilter(state_.language));
+bool MainWindow::chooseAndOpenCrossword() {
+    const QString path = showFileDialog(false, QString(), openFilter(state_.language));
     if (path.isEmpty())
         return false;
     openNamedFile(withExtensionWhenNoDot(path, QStringLiteral(".cfw")));
     return true;
 }
 
-void frmForma::KrossOpen_Click() {
-    if (ConfirmDiscardChanges() == 1 || !ChooseAndOpenCrossword())
+void MainWindow::openCrossword() {
+    if (confirmDiscardChanges() == 1 || !chooseAndOpenCrossword())
         return;
     completeIncompleteCrossword();
 }
 
-void frmForma::completeIncompleteCrossword() {
+void MainWindow::completeIncompleteCrossword() {
     // The author completes the missing answers after the password.
     if (state_.doc().Mode == EditMode::ModeIncomplete)
-        KrossChange_Click();
+        unlock();
 }

@@ -1,25 +1,25 @@
 // The Properties and Change commands of the crossword menu.
-#include "app/frmForma.h"
-#include "files/frmAbout.h"
-#include "files/frmChange.h"
+#include "app/MainWindow.h"
+#include "files/PropertiesDialog.h"
+#include "files/UnlockDialog.h"
 #include "text/Mnemonics.h"
 
 #include <QAction>
 
-void frmForma::KrossAbout_Click() {
-    frmAbout dialog(state_, platform_, this, withoutMnemonics(KrossAbout->text()));
+void MainWindow::editProperties() {
+    PropertiesDialog dialog(state_, platform_, this, withoutMnemonics(propertiesAction->text()));
     platform_.runDialog(dialog);
 }
 
-void frmForma::KrossChange_Click() {
-    if (ConfirmDiscardChanges() == 1)
+void MainWindow::unlock() {
+    if (confirmDiscardChanges() == 1)
         return;
-    frmChange dialog(state_, platform_, this, withoutMnemonics(KrossChange->text()));
+    UnlockDialog dialog(state_, platform_, this, withoutMnemonics(unlockAction->text()));
     if (platform_.runDialog(dialog) != QDialog::Accepted)
         return;
     drawGrid();
-    UpdateControlsForMode();
+    updateControlsForMode();
     if (state_.doc().CurrentSlot > 0)
-        ShowCurrentSlot();
-    ShowModeTexts();
+        showCurrentSlot();
+    showModeTexts();
 }

@@ -1,7 +1,7 @@
 // File > Recent files: the crosswords and answers files last opened or saved.
 #include "app/Named.h"
-#include "app/frmForma.h"
-#include "app/language/LoadJazikM.h"
+#include "app/MainWindow.h"
+#include "app/language/LanguageFile.h"
 #include "text/CodePage.h"
 
 #include <QAction>
@@ -9,23 +9,23 @@
 #include <QFileInfo>
 #include <QMenu>
 
-void frmForma::createRecentMenu() {
-    FileRecent = named(new QMenu(File), "FileRecent");
-    File->insertMenu(FileSep, FileRecent);
-    for (std::size_t i = 0; i < FileRecentItems.size(); ++i) {
-        QAction* a = FileRecent->addAction(QString());
-        a->setObjectName(QStringLiteral("FileRecent_%1").arg(i));
+void MainWindow::createRecentMenu() {
+    recentMenu = named(new QMenu(fileMenu), "recentMenu");
+    fileMenu->insertMenu(fileSeparator, recentMenu);
+    for (std::size_t i = 0; i < recentActions.size(); ++i) {
+        QAction* a = recentMenu->addAction(QString());
+        a->setObjectName(QStringLiteral("recentFileAction_%1").arg(i));
         connect(a, &QAction::triggered, this, [this, i] { openRecentFile(static_cast<int>(i)); });
-        FileRecentItems[i] = a;
+        recentActions[i] = a;
     }
     recentFiles_.readFrom(state_.SettingsFolder);
     showRecentFiles();
 }
 
-void frmForma::showRecentFiles() {
+void MainWindow::showRecentFiles() {
     const QStringList& paths = recentFiles_.paths();
-    for (std::size_t i = 0; i < FileRecentItems.size(); ++i) {
-        QAction* a = FileRecentItems[i];
+    for (std::size_t i = 0; i < recentActions.size(); ++i) {
+        QAction* a = recentActions[i];
         const auto at = static_cast<qsizetype>(i);
         a->setVisible(at < paths.size());
         if (at >= paths.size())
@@ -35,22 +35,22 @@ void frmForma::showRecentFiles() {
         shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
         a->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(shown));
     }
-    FileRecent->setEnabled(!paths.isEmpty());
+    recentMenu->setEnabled(!paths.isEmpty());
 }
 
-void frmForma::storeRecentFiles() {
+void MainWindow::storeRecentFiles() {
     // The list is a convenience: a folder that cannot take it costs only the list, and the
     // settings file's own failure is reported when the program closes.
     recentFiles_.writeTo(state_.SettingsFolder);
 }
 
-void frmForma::rememberFile(const QString& path) {
+void MainWindow::rememberFile(const QString& path) {
     recentFiles_.add(QFileInfo(path).absoluteFilePath());
     storeRecentFiles();
     showRecentFiles();
 }
 
-void frmForma::openRecentFile(int index) {
+void MainWindow::openRecentFile(int index) {
     if (index < 0 || index >= recentFiles_.paths().size())
         return;
     const QString path = recentFiles_.paths()[index];
@@ -65,10 +65,10 @@ void frmForma::openRecentFile(int index) {
         showRecentFiles();
         return;
     }
-    if (ConfirmDiscardChanges() == 1)
+    if (confirmDiscardChanges() == 1)
         return;
     if (path.endsWith(QStringLiteral(".otv"), Qt::CaseInsensitive)) {
-        OpenAnswersFile(path);
+        openAnswersFile(path);
         return;
     }
     openNamedFile(path);

@@ -1,5 +1,5 @@
 // The Save and Save As commands: the crossword file or the answers file, as the mode asks.
-#include "app/frmForma.h"
+#include "app/MainWindow.h"
 
 namespace {
 
@@ -10,15 +10,15 @@ bool lacksProperties(const CrosswordDocument& doc) {
 
 } // namespace
 
-void frmForma::FileSave_Click() {
+void MainWindow::save() {
     saveDocument(false);
 }
 
-void frmForma::FileSaveAs_Click() {
+void MainWindow::saveAs() {
     saveDocument(true);
 }
 
-void frmForma::saveDocument(bool askForName) {
+void MainWindow::saveDocument(bool askForName) {
     const CrosswordDocument& doc = state_.doc();
     commitTypedClue();
     switch (doc.Mode) {
@@ -27,19 +27,19 @@ void frmForma::saveDocument(bool askForName) {
         // A crossword with answers is not saved without its title, author and password; an
         // imported one comes without a password.
         if (doc.NoAnswers == 0 && lacksProperties(doc)) {
-            KrossAbout_Click();
+            editProperties();
             if (lacksProperties(doc))
                 return;
         }
         if (askForName || doc.CrosswordPath.isEmpty())
-            SaveCrosswordAs();
+            saveCrosswordAs();
         else
             saveCrosswordFile(doc.CrosswordPath);
         break;
     case EditMode::ModeSolveNoAnswers:
     case EditMode::ModeSolve:
         if (askForName || doc.AnswersPath.isEmpty())
-            SaveAnswersAs();
+            saveAnswersAs();
         else
             saveAnswersFile(doc.AnswersPath);
         break;

@@ -1,8 +1,8 @@
 // Saving the answers file.
-#include "app/frmForma.h"
+#include "app/MainWindow.h"
 #include "files/AnswersFile.h"
 
-bool frmForma::saveAnswersFile(const QString& path) {
+bool MainWindow::saveAnswersFile(const QString& path) {
     if (!saveAsked(path, state_.doc().AnswersPath,
                    [&] { return state_.session.saveAnswers(path); }))
         return false;
@@ -10,9 +10,9 @@ bool frmForma::saveAnswersFile(const QString& path) {
     return true;
 }
 
-void frmForma::SaveAnswersAs() {
+void MainWindow::saveAnswersAs() {
     const QString path =
-        ShowFileDialog(true, defaultAnswersName(state_.doc()), state_.language.AnswersFileFilter());
+        showFileDialog(true, defaultAnswersName(state_.doc()), state_.language.AnswersFileFilter());
     if (path.isEmpty())
         return;
     saveAnswersFile(withExtensionWhenNoDot(path, QStringLiteral(".otv")));

@@ -1,11 +1,11 @@
 // Saving the crossword file, with the question before replacing another file.
-#include "app/frmForma.h"
+#include "app/MainWindow.h"
 #include "files/CrosswordFile.h"
 #include "text/CodePage.h"
 
 #include <QDir>
 
-bool frmForma::saveAsked(const QString& path, const QString& ownPath,
+bool MainWindow::saveAsked(const QString& path, const QString& ownPath,
                          const std::function<FileStatus()>& save) {
     if (overwriteQuestionNeeded(path, ownPath)) {
         const QByteArray question =
@@ -21,7 +21,7 @@ bool frmForma::saveAsked(const QString& path, const QString& ownPath,
     return status == FileStatus::Ok;
 }
 
-bool frmForma::saveCrosswordFile(const QString& path) {
+bool MainWindow::saveCrosswordFile(const QString& path) {
     if (!saveAsked(path, state_.doc().CrosswordPath,
                    [&] { return state_.session.saveCrossword(path); }))
         return false;
@@ -29,12 +29,12 @@ bool frmForma::saveCrosswordFile(const QString& path) {
     return true;
 }
 
-void frmForma::SaveCrosswordAs() {
+void MainWindow::saveCrosswordAs() {
     const CrosswordDocument& doc = state_.doc();
     // A crossword never saved offers its title.
     const QString name = fileNameWithoutFolder(
         doc.CrosswordPath.isEmpty() ? cp1251::toUnicode(doc.CrosswordTitle) : doc.CrosswordPath);
-    const QString path = ShowFileDialog(true, name, state_.language.KrossFileFilter());
+    const QString path = showFileDialog(true, name, state_.language.crosswordFileFilter());
     if (path.isEmpty())
         return;
     saveCrosswordFile(withExtensionWhenNoDot(path, QStringLiteral(".cfw")));

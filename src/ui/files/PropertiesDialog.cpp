@@ -1,5 +1,5 @@
 // The crossword properties dialog: title, author and password.
-#include "files/frmAbout.h"
+#include "files/PropertiesDialog.h"
 
 #include "files/PasswordBox.h"
 #include "text/CodePage.h"
@@ -12,9 +12,9 @@
 
 #include <tuple>
 
-frmAbout::frmAbout(AppState& state, platform::Platform&, QWidget* parent, const QString& caption)
+PropertiesDialog::PropertiesDialog(AppState& state, platform::Platform&, QWidget* parent, const QString& caption)
     : QDialog(parent), state_(state) {
-    setObjectName(QStringLiteral("frmAbout"));
+    setObjectName(QStringLiteral("PropertiesDialog"));
     const Language& lang = state_.language;
     auto labelled = [this, &lang](QLabel*& label, const char* labelName, QLineEdit*& box,
                                   const char* boxName, LangEntry entry) {
@@ -24,49 +24,49 @@ frmAbout::frmAbout(AppState& state, platform::Platform&, QWidget* parent, const 
         box->setObjectName(QLatin1String(boxName));
         label->setBuddy(box);
     };
-    labelled(Label1, "Label1", txtNameKross, "txtNameKross", LangEntry::Title);
-    labelled(Label2, "Label2", txtNameAutor, "txtNameAutor", LangEntry::Author);
-    labelled(Label3, "Label3", txtPW, "txtPW", LangEntry::Password);
-    labelled(Label4, "Label4", txtPW2, "txtPW2", LangEntry::ConfirmPassword);
-    for (QLineEdit* box : {txtPW, txtPW2})
+    labelled(Label1, "Label1", titleEdit, "titleEdit", LangEntry::Title);
+    labelled(Label2, "Label2", authorEdit, "authorEdit", LangEntry::Author);
+    labelled(Label3, "Label3", passwordEdit, "passwordEdit", LangEntry::Password);
+    labelled(Label4, "Label4", passwordRepeatEdit, "passwordRepeatEdit", LangEntry::ConfirmPassword);
+    for (QLineEdit* box : {passwordEdit, passwordRepeatEdit})
         maskAsPassword(box);
-    kOK = new QPushButton(QStringLiteral("OK"), this);
-    kOK->setObjectName(QStringLiteral("kOK"));
-    kNO = new QPushButton(cp1251::toUnicode(lang.entry(LangEntry::Cancel)), this);
-    kNO->setObjectName(QStringLiteral("kNO"));
-    kOK->setDefault(true);
-    kOK->setEnabled(false);
+    okButton = new QPushButton(QStringLiteral("OK"), this);
+    okButton->setObjectName(QStringLiteral("okButton"));
+    cancelButton = new QPushButton(cp1251::toUnicode(lang.entry(LangEntry::Cancel)), this);
+    cancelButton->setObjectName(QStringLiteral("cancelButton"));
+    okButton->setDefault(true);
+    okButton->setEnabled(false);
 
     auto* layout = new QVBoxLayout(this);
-    for (QWidget* w : std::initializer_list<QWidget*>{Label1, txtNameKross, Label2, txtNameAutor,
-                                                      Label3, txtPW, Label4, txtPW2})
+    for (QWidget* w : std::initializer_list<QWidget*>{Label1, titleEdit, Label2, authorEdit,
+                                                      Label3, passwordEdit, Label4, passwordRepeatEdit})
         layout->addWidget(w);
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(kOK);
-    buttons->addWidget(kNO);
+    buttons->addWidget(okButton);
+    buttons->addWidget(cancelButton);
     layout->addLayout(buttons);
     setWindowTitle(caption);
     setMinimumWidth(300);
 
-    for (QLineEdit* box : {txtNameKross, txtNameAutor, txtPW, txtPW2})
-        connect(box, &QLineEdit::textChanged, this, &frmAbout::updateOk);
-    for (QLineEdit* box : {txtNameKross, txtNameAutor})
+    for (QLineEdit* box : {titleEdit, authorEdit, passwordEdit, passwordRepeatEdit})
+        connect(box, &QLineEdit::textChanged, this, &PropertiesDialog::updateOk);
+    for (QLineEdit* box : {titleEdit, authorEdit})
         box->installEventFilter(this);
-    connect(kOK, &QPushButton::clicked, this, &frmAbout::kOK_Click);
-    connect(kNO, &QPushButton::clicked, this, &QDialog::reject);
+    connect(okButton, &QPushButton::clicked, this, &PropertiesDialog::confirm);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 
     const CrosswordDocument& doc = state_.doc();
-    txtNameAutor->setText(cp1251::toUnicode(doc.CrosswordAuthor));
-    txtNameKross->setText(cp1251::toUnicode(doc.CrosswordTitle));
+    authorEdit->setText(cp1251::toUnicode(doc.CrosswordAuthor));
+    titleEdit->setText(cp1251::toUnicode(doc.CrosswordTitle));
     if (!doc.CrosswordTitle.isEmpty()) {
         const QString password =
             cp1251::toUnicode(UnscrambleText(doc.Scramble, doc.CrosswordPassword));
-        txtPW->setText(password);
-        txtPW2->setText(password);
+        passwordEdit->setText(password);
+        passwordRepeatEdit->setText(password);
     }
 }
 
-bool frmAbout::eventFilter(QObject* watched, QEvent* event) {
+bool PropertiesDialog::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
         reject();
@@ -75,7 +75,7 @@ bool frmAbout::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-void frmAbout::keyPressEvent(QKeyEvent* event) {
+void PropertiesDialog::keyPressEvent(QKeyEvent* event) {
     // Escape cancels only from the two name boxes (see eventFilter), never from a password box.
     if (event->key() == Qt::Key_Escape) {
         event->accept();
@@ -84,16 +84,16 @@ void frmAbout::keyPressEvent(QKeyEvent* event) {
     QDialog::keyPressEvent(event);
 }
 
-void frmAbout::updateOk() {
-    kOK->setEnabled(txtPW2->text() == txtPW->text() && !txtPW->text().isEmpty() &&
-                    !txtNameAutor->text().isEmpty() && !txtNameKross->text().isEmpty());
+void PropertiesDialog::updateOk() {
+    okButton->setEnabled(passwordRepeatEdit->text() == passwordEdit->text() && !passwordEdit->text().isEmpty() &&
+                    !authorEdit->text().isEmpty() && !titleEdit->text().isEmpty());
 }
 
-void frmAbout::kOK_Click() {
-    if (!kOK->isEnabled())
+void PropertiesDialog::confirm() {
+    if (!okButton->isEnabled())
         return;
-    state_.session.setProperties(cp1251::fromUnicode(txtNameKross->text()),
-                                 cp1251::fromUnicode(txtNameAutor->text()),
-                                 cp1251::fromUnicode(txtPW2->text()));
+    state_.session.setProperties(cp1251::fromUnicode(titleEdit->text()),
+                                 cp1251::fromUnicode(authorEdit->text()),
+                                 cp1251::fromUnicode(passwordRepeatEdit->text()));
     accept();
 }

@@ -10,25 +10,25 @@ class QLineEdit;
 class QPushButton;
 
 // The crossword's properties: title, author and password (typed twice, shown masked).
-class frmAbout : public QDialog {
+class PropertiesDialog : public QDialog {
     Q_OBJECT
 public:
     // caption: the window title, the Properties command's own.
-    frmAbout(AppState& state, platform::Platform& platform, QWidget* parent,
+    PropertiesDialog(AppState& state, platform::Platform& platform, QWidget* parent,
              const QString& caption);
 
     QLabel* Label1 = nullptr;
-    QLineEdit* txtNameKross = nullptr;
+    QLineEdit* titleEdit = nullptr;
     QLabel* Label2 = nullptr;
-    QLineEdit* txtNameAutor = nullptr;
+    QLineEdit* authorEdit = nullptr;
     QLabel* Label3 = nullptr;
-    QLineEdit* txtPW = nullptr;
+    QLineEdit* passwordEdit = nullptr;
     QLabel* Label4 = nullptr;
-    QLineEdit* txtPW2 = nullptr;
-    QPushButton* kOK = nullptr;
-    QPushButton* kNO = nullptr;
+    QLineEdit* passwordRepeatEdit = nullptr;
+    QPushButton* okButton = nullptr;
+    QPushButton* cancelButton = nullptr;
 
-    void kOK_Click();
+    void confirm();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

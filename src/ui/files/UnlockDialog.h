@@ -11,19 +11,19 @@ class QPushButton;
 
 // The password prompt that turns a crossword being solved back into one being edited. It is
 // accepted once the session took the password; the window then shows the crossword for editing.
-class frmChange : public QDialog {
+class UnlockDialog : public QDialog {
     Q_OBJECT
 public:
     // caption: the window title, the Change command's own.
-    frmChange(AppState& state, platform::Platform& platform, QWidget* parent,
+    UnlockDialog(AppState& state, platform::Platform& platform, QWidget* parent,
               const QString& caption);
 
     QLabel* Label1 = nullptr;
-    QLineEdit* txtPassword = nullptr;
-    QPushButton* kOK = nullptr;
-    QPushButton* kNO = nullptr;
+    QLineEdit* passwordEdit = nullptr;
+    QPushButton* okButton = nullptr;
+    QPushButton* cancelButton = nullptr;
 
-    void kOK_Click();
+    void confirm();
 
 private:
     AppState& state_;

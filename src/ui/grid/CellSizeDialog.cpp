@@ -1,15 +1,15 @@
 // The cell size, number size and letter font dialog.
-#include "grid/frmRazKletok.h"
+#include "grid/CellSizeDialog.h"
 
 #include "app/Named.h"
 #include "grid/CellPainter.h"
 #include "grid/GridLimits.h"
 #include "grid/LetterFont.h"
 #include "platform/Message.h"
-#include "platform/PictureBox.h"
+#include "grid/PictureBox.h"
 #include "text/CodePage.h"
 #include "text/SequentialText.h"
-#include "words/SlotColors.h"
+#include "grid/SlotColors.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -63,48 +63,48 @@ bool chooseLetterFont(platform::Platform& platform, QWidget* parent, Settings& s
 
 } // namespace
 
-frmRazKletok::frmRazKletok(AppState& state, platform::Platform& platform, QWidget* parent,
+CellSizeDialog::CellSizeDialog(AppState& state, platform::Platform& platform, QWidget* parent,
                            const QString& caption, const std::array<PictureBox*, 3>& numberStrips,
                            const PictureBox& gridPicture, bool& letterFontStrikethrough)
     : QDialog(parent), state_(state), platform_(platform), numberStrips_(numberStrips),
       grid_(gridPicture), strikethrough_(letterFontStrikethrough) {
-    setObjectName(QStringLiteral("frmRazKletok"));
-    txtSzKletok = named(new QLineEdit(this), "txtSzKletok");
-    SzNomer = named(new QComboBox(this), "SzNomer");
-    kFont = named(new QPushButton(this), "kFont");
-    picKletka = named(new PictureBox(this), "picKletka");
-    kOK = named(new QPushButton(QStringLiteral("OK"), this), "kOK");
-    kNO = named(new QPushButton(this), "kNO");
+    setObjectName(QStringLiteral("CellSizeDialog"));
+    cellSizeEdit = named(new QLineEdit(this), "cellSizeEdit");
+    numberSizeBox = named(new QComboBox(this), "numberSizeBox");
+    fontButton = named(new QPushButton(this), "fontButton");
+    previewPicture = named(new PictureBox(this), "previewPicture");
+    okButton = named(new QPushButton(QStringLiteral("OK"), this), "okButton");
+    cancelButton = named(new QPushButton(this), "cancelButton");
     Label1 = named(new QLabel(this), "Label1");
     Label2 = named(new QLabel(this), "Label2");
     Label3 = named(new QLabel(this), "Label3");
-    Label1->setBuddy(txtSzKletok);
-    Label2->setBuddy(SzNomer);
-    Label3->setBuddy(picKletka);
+    Label1->setBuddy(cellSizeEdit);
+    Label2->setBuddy(numberSizeBox);
+    Label3->setBuddy(previewPicture);
 
     // Digits only, typed or pasted; control keys keep their work.
-    txtSzKletok->setValidator(
+    cellSizeEdit->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), this));
-    SzNomer->addItems({QStringLiteral("x1"), QStringLiteral("x2"), QStringLiteral("x3")});
-    picKletka->setBackColor(QApplication::palette().color(QPalette::Window));
+    numberSizeBox->addItems({QStringLiteral("x1"), QStringLiteral("x2"), QStringLiteral("x3")});
+    previewPicture->setBackColor(QApplication::palette().color(QPalette::Window));
     // Room for the largest cell with its margin on each side.
     const QSize room = FieldGeometry(gridlimits::kMaxCellSize, 1, 1).closedSize();
-    picKletka->setPictureSize(room.width(), room.height());
-    picKletka->setMinimumSize(room);
-    picKletka->setFocusPolicy(Qt::NoFocus);
+    previewPicture->setPictureSize(room.width(), room.height());
+    previewPicture->setMinimumSize(room);
+    previewPicture->setFocusPolicy(Qt::NoFocus);
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(Label1, 0, 0);
-    grid->addWidget(txtSzKletok, 0, 1);
+    grid->addWidget(cellSizeEdit, 0, 1);
     grid->addWidget(Label2, 1, 0);
-    grid->addWidget(SzNomer, 1, 1);
-    grid->addWidget(kFont, 2, 0, 1, 2);
+    grid->addWidget(numberSizeBox, 1, 1);
+    grid->addWidget(fontButton, 2, 0, 1, 2);
     grid->addWidget(Label3, 3, 0, 1, 2);
-    grid->addWidget(picKletka, 4, 0, 1, 2, Qt::AlignLeft | Qt::AlignTop);
+    grid->addWidget(previewPicture, 4, 0, 1, 2, Qt::AlignLeft | Qt::AlignTop);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(kOK);
-    buttons->addWidget(kNO);
+    buttons->addWidget(okButton);
+    buttons->addWidget(cancelButton);
     grid->addLayout(buttons, 5, 0, 1, 2);
     grid->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -113,38 +113,38 @@ frmRazKletok::frmRazKletok(AppState& state, platform::Platform& platform, QWidge
     setWindowTitle(caption);
     Label1->setText(text(LangEntry::CellSize));
     Label2->setText(text(LangEntry::NumberSize));
-    kFont->setText(text(LangEntry::LetterFont));
+    fontButton->setText(text(LangEntry::LetterFont));
     Label3->setText(text(LangEntry::Preview));
-    kNO->setText(text(LangEntry::Cancel));
-    kOK->setDefault(true);
+    cancelButton->setText(text(LangEntry::Cancel));
+    okButton->setDefault(true);
 
     const Settings& s = state_.settings;
     strikethroughAtStart_ = strikethrough_;
-    SzNomer->setCurrentIndex(std::clamp(s.NumberSize, 1, 3) - 1);
-    txtSzKletok->setText(QString::number(s.CellSize));
+    numberSizeBox->setCurrentIndex(std::clamp(s.NumberSize, 1, 3) - 1);
+    cellSizeEdit->setText(QString::number(s.CellSize));
 
-    connect(txtSzKletok, &QLineEdit::textChanged, this, &frmRazKletok::txtSzKletok_Change);
-    connect(SzNomer, &QComboBox::currentIndexChanged, this, &frmRazKletok::ShowKletka);
-    connect(kFont, &QPushButton::clicked, this, &frmRazKletok::kFont_Click);
-    connect(kOK, &QPushButton::clicked, this, &frmRazKletok::kOK_Click);
-    connect(kNO, &QPushButton::clicked, this, &QDialog::reject);
-    NewFontK();
+    connect(cellSizeEdit, &QLineEdit::textChanged, this, &CellSizeDialog::cellSizeEdited);
+    connect(numberSizeBox, &QComboBox::currentIndexChanged, this, &CellSizeDialog::showPreview);
+    connect(fontButton, &QPushButton::clicked, this, &CellSizeDialog::askLetterFont);
+    connect(okButton, &QPushButton::clicked, this, &CellSizeDialog::confirm);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    applyChosenFont();
 }
 
-void frmRazKletok::NewFontK() {
+void CellSizeDialog::applyChosenFont() {
     const Settings& s = state_.settings;
-    letterfont::apply(*picKletka, s);
+    letterfont::apply(*previewPicture, s);
     emit letterFontChanged();
-    ShowKletka();
+    showPreview();
 }
 
-void frmRazKletok::ShowKletka() {
-    const std::optional<int> size = sizeIn(txtSzKletok);
+void CellSizeDialog::showPreview() {
+    const std::optional<int> size = sizeIn(cellSizeEdit);
     if (!previewable(size))
         return;
     const int s = *size;
-    const int k = std::clamp(SzNomer->currentIndex(), 0, 2);
-    PictureBox& pic = *picKletka;
+    const int k = std::clamp(numberSizeBox->currentIndex(), 0, 2);
+    PictureBox& pic = *previewPicture;
     pic.clear();
     // One cell as the grid shows it, numbered 0, with the letter A whole.
     const CellPainter painter(FieldGeometry(s, 1, 1), *numberStrips_[static_cast<std::size_t>(k)],
@@ -157,27 +157,27 @@ void frmRazKletok::ShowKletka() {
     painter.letter(pic, 0, 0, letter, offset);
 }
 
-void frmRazKletok::txtSzKletok_Change() {
+void CellSizeDialog::cellSizeEdited() {
     // Small values are passing states of typing ("1" on the way to "14").
-    const std::optional<int> size = sizeIn(txtSzKletok);
+    const std::optional<int> size = sizeIn(cellSizeEdit);
     if (size && *size > 10)
-        ShowKletka();
+        showPreview();
 }
 
-void frmRazKletok::kFont_Click() {
+void CellSizeDialog::askLetterFont() {
     if (chooseLetterFont(platform_, this, state_.settings, strikethrough_))
-        NewFontK();
+        applyChosenFont();
 }
 
-void frmRazKletok::refuse(const QByteArray& text) {
+void CellSizeDialog::refuse(const QByteArray& text) {
     platform::message(platform_, this, state_.MessageTitle, text, platform::Icon::Critical);
-    txtSzKletok->setFocus(Qt::OtherFocusReason);
-    txtSzKletok->selectAll();
+    cellSizeEdit->setFocus(Qt::OtherFocusReason);
+    cellSizeEdit->selectAll();
 }
 
-void frmRazKletok::kOK_Click() {
+void CellSizeDialog::confirm() {
     AppState& state = state_;
-    const std::optional<int> size = sizeIn(txtSzKletok);
+    const std::optional<int> size = sizeIn(cellSizeEdit);
     if (!size || !gridlimits::cellSizeAllowed(*size)) {
         refuse(state.ownText(OwnText::CellSizeOutOfRange));
         return;
@@ -190,12 +190,12 @@ void frmRazKletok::kOK_Click() {
     }
     hide();
     state.session.setCellSize(*size);
-    state.settings.NumberSize = SzNomer->currentIndex() + 1;
+    state.settings.NumberSize = numberSizeBox->currentIndex() + 1;
     confirmed_ = true;
     accept();
 }
 
-void frmRazKletok::done(int result) {
+void CellSizeDialog::done(int result) {
     if (!confirmed_) {
         // A font chosen here counts only with OK: take back what the grid carries.
         Settings& s = state_.settings;

@@ -1,8 +1,8 @@
 // The dot-drawn digits of the slot numbers, one strip per number size.
-#include "words/DigitStrips.h"
-#include "app/frmForma.h"
-#include "platform/PictureBox.h"
-#include "words/SlotColors.h"
+#include "grid/DigitStrips.h"
+#include "app/MainWindow.h"
+#include "grid/PictureBox.h"
+#include "grid/SlotColors.h"
 
 #include <array>
 
@@ -50,7 +50,7 @@ void drawDigitStrip(PictureBox& strip, int s) {
     }
 }
 
-void frmForma::drawDigitStrips() {
+void MainWindow::drawDigitStrips() {
     for (int s = 1; s <= 3; ++s)
-        drawDigitStrip(*picNomera[static_cast<std::size_t>(s - 1)], s);
+        drawDigitStrip(*digitStrips[static_cast<std::size_t>(s - 1)], s);
 }

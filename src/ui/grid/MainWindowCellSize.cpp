@@ -1,37 +1,37 @@
 // The cell size command and the redraw at a new cell size.
-#include "app/frmForma.h"
+#include "app/MainWindow.h"
 #include "grid/GridView.h"
 #include "grid/LetterFont.h"
-#include "grid/frmRazKletok.h"
-#include "platform/PictureBox.h"
+#include "grid/CellSizeDialog.h"
+#include "grid/PictureBox.h"
 #include "text/Mnemonics.h"
-#include "words/SlotColors.h"
+#include "grid/SlotColors.h"
 
 #include <QAction>
 
-void frmForma::OptionsRazmerKF_Click() {
+void MainWindow::chooseCellSize() {
     if (state_.doc().Mode == EditMode::ModeEmpty)
         return;
-    frmRazKletok dialog(state_, platform_, this, withoutMnemonics(OptionsRazmerKF->text()),
-                        picNomera, *gridView_->picture(), LetterFontStrikethrough);
-    connect(&dialog, &frmRazKletok::letterFontChanged, this,
-            [this] { letterfont::apply(*picCopyKross, state_.settings); });
+    CellSizeDialog dialog(state_, platform_, this, withoutMnemonics(cellSizeAction->text()),
+                        digitStrips, *gridView_->picture(), letterFontStrikethrough);
+    connect(&dialog, &CellSizeDialog::letterFontChanged, this,
+            [this] { letterfont::apply(*exportPicture, state_.settings); });
     if (platform_.runDialog(dialog) == QDialog::Accepted)
-        RedrawForNewCellSize();
+        redrawForNewCellSize();
 }
 
-void frmForma::RedrawForNewCellSize() {
+void MainWindow::redrawForNewCellSize() {
     const CrosswordDocument& doc = state_.doc();
     // Also while drawing: the letters that come once the grid is ready need the offset of the
     // new cell size and the font just chosen.
-    NewFont();
+    applyLetterFont();
     switch (doc.Mode) {
     case EditMode::ModeEmpty:
         return;
     case EditMode::ModeDrawGrid: {
         // The pattern is redrawn from the cell map, whatever the old picture showed.
         const QPoint scrolled = gridView_->scrollPosition();
-        DrawEmptyField();
+        drawEmptyField();
         {
             const PictureBox::Batch batch(*gridView_->picture());
             for (int y = 0; y < doc.GridHeight; ++y)
@@ -48,12 +48,12 @@ void frmForma::RedrawForNewCellSize() {
     const int slot = doc.CurrentSlot;
     const int direction = doc.CurrentDirection;
     gridView_->sizeForSlots();
-    // RedrawGrid shows the solving modes' selection itself (in ModeSolve the across word
+    // redrawGrid shows the solving modes' selection itself (in ModeSolve the across word
     // CurrentSlot and the down word CurrentDownSlot, whatever CurrentDirection holds), and
     // ModeAuthorNoAnswers has none.
-    RedrawGrid();
+    redrawGrid();
     const EditMode mode = doc.Mode;
     if (slot > 0 && mode != EditMode::ModeSolve && mode != EditMode::ModeSolveNoAnswers &&
         mode != EditMode::ModeAuthorNoAnswers)
-        DrawSlot(slot, direction, slotcolor::kYellow);
+        drawSlot(slot, direction, slotcolor::kYellow);
 }

@@ -1,7 +1,7 @@
 // Keys on the grid: the cell cursor, Space while drawing, slots picked from the keyboard and
 // letters typed into the answer box from the grid.
 #include "app/WrapCheckBox.h"
-#include "app/frmForma.h"
+#include "app/MainWindow.h"
 #include "grid/GridView.h"
 #include "text/CodePage.h"
 
@@ -48,8 +48,8 @@ std::vector<SlotRef> tabOrder(const CrosswordDocument& doc) {
 
 } // namespace
 
-void frmForma::connectGridKeys() {
-    connect(gridView_, &GridView::keyPressed, this, &frmForma::gridKey);
+void MainWindow::connectGridKeys() {
+    connect(gridView_, &GridView::keyPressed, this, &MainWindow::gridKey);
     // While drawing, the coordinates label follows the cursor as it follows the pointer.
     connect(gridView_, &GridView::cursorMoved, this, [this](int cx, int cy) {
         if (state_.doc().Mode == EditMode::ModeDrawGrid) {
@@ -58,7 +58,7 @@ void frmForma::connectGridKeys() {
         }
     });
     // Once the grid's letters are in the answer box, what is typed there shows in the cells too.
-    connect(txtOtvet, &QLineEdit::textEdited, this, [this] {
+    connect(answerEdit, &QLineEdit::textEdited, this, [this] {
         if (gridTyped_)
             showGridPreview();
     });
@@ -73,12 +73,12 @@ void frmForma::connectGridKeys() {
     });
 }
 
-void frmForma::gridKey(int key, const QString& text) {
+void MainWindow::gridKey(int key, const QString& text) {
     const CrosswordDocument& doc = state_.doc();
     if (doc.Mode == EditMode::ModeDrawGrid) {
         if (key == Qt::Key_Space) {
             const QPoint c = gridView_->cursorCell();
-            state_.session.toggleCell(c.x(), c.y(), ChSimmetrija->isChecked());
+            state_.session.toggleCell(c.x(), c.y(), symmetryCheck->isChecked());
         }
         return;
     }
@@ -108,7 +108,7 @@ void frmForma::gridKey(int key, const QString& text) {
     }
 }
 
-SlotRef frmForma::keyboardSlot() const {
+SlotRef MainWindow::keyboardSlot() const {
     const CrosswordDocument& doc = state_.doc();
     if (doc.Mode != EditMode::ModeSolve)
         return {doc.CurrentSlot, doc.CurrentDirection == 1 ? 1 : 0};
@@ -119,7 +119,7 @@ SlotRef frmForma::keyboardSlot() const {
     return across.number > 0 ? across : down;
 }
 
-void frmForma::pickSlotAtCursor(bool otherDirection) {
+void MainWindow::pickSlotAtCursor(bool otherDirection) {
     const CrosswordDocument& doc = state_.doc();
     const QPoint c = gridView_->cursorCell();
     const int across = doc.CellMap.at(c.x(), c.y(), 0);
@@ -135,12 +135,12 @@ void frmForma::pickSlotAtCursor(bool otherDirection) {
     pickSlot(d == 0 ? across : down, d, c);
 }
 
-void frmForma::pickSlot(int number, int direction, QPoint cell) {
+void MainWindow::pickSlot(int number, int direction, QPoint cell) {
     const CrosswordDocument& doc = state_.doc();
     gridTyped_ = false;
     if (doc.Mode == EditMode::ModeSolve) {
         gridDirection_ = direction;
-        ShowSolverSelection(doc.CellMap.at(cell.x(), cell.y(), 0),
+        showSolverSelection(doc.CellMap.at(cell.x(), cell.y(), 0),
                             doc.CellMap.at(cell.x(), cell.y(), 1));
     } else {
         selectWordSlot(number, direction);
@@ -149,7 +149,7 @@ void frmForma::pickSlot(int number, int direction, QPoint cell) {
     gridView_->focusGrid();
 }
 
-void frmForma::stepSlot(int step) {
+void MainWindow::stepSlot(int step) {
     const CrosswordDocument& doc = state_.doc();
     const std::vector<SlotRef> order = tabOrder(doc);
     if (order.empty())
@@ -163,7 +163,7 @@ void frmForma::stepSlot(int step) {
     pickSlot(s.number, s.direction, first);
 }
 
-void frmForma::typeInGrid(const QString& letter) {
+void MainWindow::typeInGrid(const QString& letter) {
     const CrosswordDocument& doc = state_.doc();
     if (letter.isEmpty() || !cp1251::canEncode(letter))
         return;
@@ -173,29 +173,29 @@ void frmForma::typeInGrid(const QString& letter) {
             return;
     }
     if (!gridTyped_) {
-        txtOtvet->clear();
+        answerEdit->clear();
         gridTyped_ = true;
     }
-    if (txtOtvet->text().size() >= slotLength(doc, keyboardSlot()))
+    if (answerEdit->text().size() >= slotLength(doc, keyboardSlot()))
         return;
-    txtOtvet->setText(txtOtvet->text() + letter);
+    answerEdit->setText(answerEdit->text() + letter);
     showGridPreview();
 }
 
-void frmForma::eraseInGrid() {
+void MainWindow::eraseInGrid() {
     if (keyboardSlot().number < 1)
         return;
     gridTyped_ = true;
-    QString text = txtOtvet->text();
+    QString text = answerEdit->text();
     text.chop(1);
-    txtOtvet->setText(text);
+    answerEdit->setText(text);
     showGridPreview();
 }
 
-void frmForma::submitFromGrid() {
+void MainWindow::submitFromGrid() {
     gridTyped_ = false;
-    txtOtvet_KeyDown(Qt::Key_Return);
-    if (!txtOtvet->text().isEmpty()) {
+    answerEditKey(Qt::Key_Return);
+    if (!answerEdit->text().isEmpty()) {
         // Refused: the letters stay, in the box where it took the focus to show why.
         gridTyped_ = true;
         return;
@@ -210,12 +210,12 @@ void frmForma::submitFromGrid() {
     }
 }
 
-void frmForma::showGridPreview() {
+void MainWindow::showGridPreview() {
     const CrosswordDocument& doc = state_.doc();
     const SlotRef s = keyboardSlot();
     if (s.number < 1)
         return;
-    const QString letters = txtOtvet->text().toUpper();
+    const QString letters = answerEdit->text().toUpper();
     gridView_->previewSlot(s.number, s.direction, letters);
     // The cursor waits where the next letter goes.
     const int k = std::min(static_cast<int>(letters.size()), std::max(slotLength(doc, s) - 1, 0));

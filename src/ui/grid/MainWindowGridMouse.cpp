@@ -1,56 +1,56 @@
 // Mouse on the grid: drawing cells, selecting slots; the Clear button.
 #include "app/WrapCheckBox.h"
-#include "app/frmForma.h"
+#include "app/MainWindow.h"
 #include "grid/GridDrawing.h"
 #include "grid/GridView.h"
 #include "text/CodePage.h"
 #include "text/Mnemonics.h"
-#include "words/SlotColors.h"
+#include "grid/SlotColors.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QPushButton>
 
-void frmForma::connectGridHandlers() {
-    connect(gridView_, &GridView::pressed, this, &frmForma::picPole_MouseDown);
-    connect(gridView_, &GridView::released, this, &frmForma::picPole_MouseUp);
-    connect(gridView_, &GridView::moved, this, &frmForma::picPole_MouseMove);
-    connect(kClearPole, &QPushButton::clicked, this, &frmForma::kClearPole_Click);
-    connect(kReshotkaGotova, &QPushButton::clicked, this, &frmForma::kReshotkaGotova_Click);
+void MainWindow::connectGridHandlers() {
+    connect(gridView_, &GridView::pressed, this, &MainWindow::gridMousePressed);
+    connect(gridView_, &GridView::released, this, &MainWindow::gridMouseReleased);
+    connect(gridView_, &GridView::moved, this, &MainWindow::gridMouseMoved);
+    connect(clearGridButton, &QPushButton::clicked, this, &MainWindow::clearGrid);
+    connect(gridReadyButton, &QPushButton::clicked, this, &MainWindow::finishGrid);
     for (int i = 0; i < 2; ++i)
-        connect(OptionsStyle[static_cast<std::size_t>(i)], &QAction::triggered, this,
-                [this, i] { OptionsStyle_Click(i); });
+        connect(styleActions[static_cast<std::size_t>(i)], &QAction::triggered, this,
+                [this, i] { chooseStyle(i); });
     // Clues are the author's text, never markup.
-    for (QLabel* l : lblVopros)
+    for (QLabel* l : clueLabels)
         l->setTextFormat(Qt::PlainText);
     drawDigitStrips();
     connectGridKeys();
 }
 
-void frmForma::picPole_MouseDown(Qt::MouseButton, int, int) {
-    PolePressed = true;
+void MainWindow::gridMousePressed(Qt::MouseButton, int, int) {
+    gridPressed = true;
 }
 
-void frmForma::picPole_MouseUp(Qt::MouseButton, int x, int y) {
-    if (PolePressed && takesGridClicks(state_.doc().Mode))
-        HandleGridClick(x, y);
-    PolePressed = false;
+void MainWindow::gridMouseReleased(Qt::MouseButton, int x, int y) {
+    if (gridPressed && takesGridClicks(state_.doc().Mode))
+        handleGridClick(x, y);
+    gridPressed = false;
 }
 
-void frmForma::picPole_MouseMove(Qt::MouseButtons, int x, int y) {
+void MainWindow::gridMouseMoved(Qt::MouseButtons, int x, int y) {
     if (state_.doc().Mode != EditMode::ModeDrawGrid)
         return;
     showCoordinates(x, y);
 }
 
-void frmForma::showCoordinates(int x, int y) {
+void MainWindow::showCoordinates(int x, int y) {
     const CrosswordDocument& doc = state_.doc();
-    lblKoordinaty->setText(cp1251::toUnicode(coordinatesText(state_.language.entry(LangEntry::Cell),
+    coordinatesLabel->setText(cp1251::toUnicode(coordinatesText(state_.language.entry(LangEntry::Cell),
                                                              x, y, state_.settings.CellSize,
                                                              doc.GridWidth, doc.GridHeight)));
 }
 
-void frmForma::HandleGridClick(int x, int y) {
+void MainWindow::handleGridClick(int x, int y) {
     const CrosswordDocument& doc = state_.doc();
     CrosswordSession& session = state_.session;
     const auto cell = cellAt(x, y, state_.settings.CellSize, doc.GridWidth, doc.GridHeight);
@@ -63,7 +63,7 @@ void frmForma::HandleGridClick(int x, int y) {
 
     switch (doc.Mode) {
     case EditMode::ModeDrawGrid: {
-        session.toggleCell(cx, cy, ChSimmetrija->isChecked());
+        session.toggleCell(cx, cy, symmetryCheck->isChecked());
         break;
     }
     case EditMode::ModeAuthor:
@@ -77,7 +77,7 @@ void frmForma::HandleGridClick(int x, int y) {
         const int down = doc.CellMap.at(cx, cy, 1);
         gridDirection_ = 0;
         if (across + down >= 1)
-            ShowSolverSelection(across, down);
+            showSolverSelection(across, down);
         break;
     }
     default:
@@ -85,22 +85,22 @@ void frmForma::HandleGridClick(int x, int y) {
     }
 }
 
-void frmForma::selectWordSlot(int number, int direction) {
+void MainWindow::selectWordSlot(int number, int direction) {
     const CrosswordDocument& doc = state_.doc();
     commitTypedClue();
     if (doc.CurrentSlot > 0)
-        DrawSlot(doc.CurrentSlot, doc.CurrentDirection, slotcolor::kWhite);
+        drawSlot(doc.CurrentSlot, doc.CurrentDirection, slotcolor::kWhite);
     state_.session.selectSlot(number, direction);
     if (doc.Mode == EditMode::ModeAuthor)
-        ShowCurrentSlot();
+        showCurrentSlot();
     else
-        DrawSlot(doc.CurrentSlot, doc.CurrentDirection, slotcolor::kYellow);
+        drawSlot(doc.CurrentSlot, doc.CurrentDirection, slotcolor::kYellow);
 }
 
-void frmForma::kClearPole_Click() {
+void MainWindow::clearGrid() {
     if (state_.doc().Mode != EditMode::ModeDrawGrid)
         return;
-    const QByteArray question = cp1251::fromUnicode(withoutMnemonics(kClearPole->text())) + '?';
+    const QByteArray question = cp1251::fromUnicode(withoutMnemonics(clearGridButton->text())) + '?';
     if (message(question, platform::Icon::Warning, platform::Buttons::YesNo,
                 platform::Answer::Yes) != platform::Answer::Yes)
         return;
@@ -108,12 +108,12 @@ void frmForma::kClearPole_Click() {
     state_.session.clearDrawing();
 }
 
-void frmForma::showChangedCells(const QRect& cells) {
+void MainWindow::showChangedCells(const QRect& cells) {
     const CrosswordDocument& doc = state_.doc();
     if (doc.Mode != EditMode::ModeDrawGrid)
         return;
     if (cells == QRect(0, 0, doc.GridWidth, doc.GridHeight)) {
-        DrawEmptyField();
+        drawEmptyField();
         return;
     }
     for (int y = cells.top(); y <= cells.bottom(); ++y)

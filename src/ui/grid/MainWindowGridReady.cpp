@@ -1,5 +1,5 @@
 // The "grid ready" button: the drawn grid analysed into slots for the author.
-#include "app/frmForma.h"
+#include "app/MainWindow.h"
 #include "text/CodePage.h"
 #include "text/Mnemonics.h"
 #include "text/SequentialText.h"
@@ -9,17 +9,17 @@
 #include <QMenu>
 #include <QPushButton>
 
-void frmForma::kReshotkaGotova_Click() {
+void MainWindow::finishGrid() {
     if (state_.doc().Mode != EditMode::ModeDrawGrid)
         return;
     const QByteArray question =
-        cp1251::fromUnicode(withoutMnemonics(kReshotkaGotova->text())) + '?';
+        cp1251::fromUnicode(withoutMnemonics(gridReadyButton->text())) + '?';
     if (message(question, platform::Icon::Warning, platform::Buttons::YesNo,
                 platform::Answer::Yes) == platform::Answer::Yes)
         acceptDrawnGrid();
 }
 
-void frmForma::acceptDrawnGrid() {
+void MainWindow::acceptDrawnGrid() {
     const Language& lang = state_.language;
     if (!state_.session.gridReady()) {
         message(lang.entry(LangEntry::NoWords), platform::Icon::Critical);
@@ -27,7 +27,7 @@ void frmForma::acceptDrawnGrid() {
     }
     const CrosswordDocument& doc = state_.doc();
     drawGrid();
-    lblSlov->setText(
+    wordCountLabel->setText(
         cp1251::toUnicode(lang.entry(LangEntry::Words) + seqtext::strNumber(doc.WordCount)));
     if (doc.NoAnswers == 1) {
         setCaptionBytes(lang.caption(LangEntry::CrosswordMenu) + ": \"" + doc.CrosswordTitle +
@@ -35,9 +35,9 @@ void frmForma::acceptDrawnGrid() {
     } else {
         setCaptionBytes(lang.entry(LangEntry::CaptionStart) + ' ' +
                         lang.entry(LangEntry::EnteringWords));
-        txtVoprosOtvet->setFocus(Qt::OtherFocusReason);
-        lblVoprosOtvet->setText(cp1251::toUnicode(lang.entry(LangEntry::Clue)));
+        clueEdit->setFocus(Qt::OtherFocusReason);
+        clueEditLabel->setText(cp1251::toUnicode(lang.entry(LangEntry::Clue)));
         if (doc.CurrentSlot > 0)
-            ShowCurrentSlot();
+            showCurrentSlot();
     }
 }

@@ -1,15 +1,15 @@
 // The letter font on the grid pictures and how far a letter sits below its cell's top.
-#include "app/frmForma.h"
+#include "app/MainWindow.h"
 #include "grid/GridView.h"
 #include "grid/LetterFont.h"
-#include "platform/PictureBox.h"
+#include "grid/PictureBox.h"
 
-void frmForma::NewFont() {
+void MainWindow::applyLetterFont() {
     const Settings& s = state_.settings;
     gridView_->setLetterFont(s);
-    letterfont::apply(*picCopyKross, s);
+    letterfont::apply(*exportPicture, s);
 }
 
-int frmForma::letterOffset() {
+int MainWindow::letterOffset() {
     return gridView_->letterOffset();
 }

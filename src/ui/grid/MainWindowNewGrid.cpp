@@ -1,7 +1,7 @@
 // The empty field of a new crossword, ready for drawing, on the grid view.
-#include "app/frmForma.h"
+#include "app/MainWindow.h"
 #include "grid/GridView.h"
 
-void frmForma::DrawEmptyField() {
+void MainWindow::drawEmptyField() {
     gridView_->drawEmptyField();
 }

@@ -1,5 +1,5 @@
 // The new-crossword dialog: title, columns, rows and "without answers".
-#include "grid/frmRazmer.h"
+#include "grid/NewCrosswordDialog.h"
 
 #include "app/Named.h"
 #include "grid/GridLimits.h"
@@ -22,22 +22,22 @@ double numericValueOf(const QLineEdit* box) {
 
 } // namespace
 
-frmRazmer::frmRazmer(AppState& state, platform::Platform& platform, QWidget* parent)
+NewCrosswordDialog::NewCrosswordDialog(AppState& state, platform::Platform& platform, QWidget* parent)
     : QDialog(parent), state_(state), platform_(platform) {
-    setObjectName(QStringLiteral("frmRazmer"));
-    txtNameKross = named(new QLineEdit(this), "txtNameKross");
-    txtX = named(new QLineEdit(this), "txtX");
-    txtY = named(new QLineEdit(this), "txtY");
-    chNoOtvet = named(new QCheckBox(this), "chNoOtvet");
-    kOK = named(new QPushButton(QStringLiteral("OK"), this), "kOK");
-    kNO = named(new QPushButton(this), "kNO");
+    setObjectName(QStringLiteral("NewCrosswordDialog"));
+    titleEdit = named(new QLineEdit(this), "titleEdit");
+    widthEdit = named(new QLineEdit(this), "widthEdit");
+    heightEdit = named(new QLineEdit(this), "heightEdit");
+    withoutAnswersCheck = named(new QCheckBox(this), "withoutAnswersCheck");
+    okButton = named(new QPushButton(QStringLiteral("OK"), this), "okButton");
+    cancelButton = named(new QPushButton(this), "cancelButton");
     Label1 = named(new QLabel(this), "Label1");
     Label2 = named(new QLabel(this), "Label2");
     Label3 = named(new QLabel(this), "Label3");
     Label4 = named(new QLabel(this), "Label4");
-    Label4->setBuddy(txtNameKross);
-    Label2->setBuddy(txtX);
-    Label3->setBuddy(txtY);
+    Label4->setBuddy(titleEdit);
+    Label2->setBuddy(widthEdit);
+    Label3->setBuddy(heightEdit);
     for (QLabel* l : {Label1, Label2, Label3, Label4})
         l->setWordWrap(true);
 
@@ -45,14 +45,14 @@ frmRazmer::frmRazmer(AppState& state, platform::Platform& platform, QWidget* par
     // Label1 explains the dialog; Label4 names the title box below it.
     grid->addWidget(Label1, 0, 0, 1, 2);
     grid->addWidget(Label4, 1, 0, 1, 2);
-    grid->addWidget(txtNameKross, 2, 0, 1, 2);
+    grid->addWidget(titleEdit, 2, 0, 1, 2);
     grid->addWidget(Label2, 3, 0);
-    grid->addWidget(txtX, 3, 1);
+    grid->addWidget(widthEdit, 3, 1);
     grid->addWidget(Label3, 4, 0);
-    grid->addWidget(txtY, 4, 1);
-    grid->addWidget(chNoOtvet, 5, 0, 1, 2);
-    grid->addWidget(kOK, 6, 0);
-    grid->addWidget(kNO, 6, 1);
+    grid->addWidget(heightEdit, 4, 1);
+    grid->addWidget(withoutAnswersCheck, 5, 0, 1, 2);
+    grid->addWidget(okButton, 6, 0);
+    grid->addWidget(cancelButton, 6, 1);
 
     const Language& lang = state_.language;
     auto text = [&lang](LangEntry e) { return cp1251::toUnicode(lang.entry(e)); };
@@ -61,22 +61,22 @@ frmRazmer::frmRazmer(AppState& state, platform::Platform& platform, QWidget* par
     Label2->setText(text(LangEntry::Columns));
     Label3->setText(text(LangEntry::Rows));
     Label4->setText(text(LangEntry::Title));
-    chNoOtvet->setText(text(LangEntry::NoAnswers));
-    kNO->setText(text(LangEntry::Cancel));
-    kOK->setDefault(true);
-    kOK->setEnabled(false);
+    withoutAnswersCheck->setText(text(LangEntry::NoAnswers));
+    cancelButton->setText(text(LangEntry::Cancel));
+    okButton->setDefault(true);
+    okButton->setEnabled(false);
 
-    for (QLineEdit* box : {txtX, txtY})
+    for (QLineEdit* box : {widthEdit, heightEdit})
         box->installEventFilter(this);
-    for (QLineEdit* box : {txtNameKross, txtX, txtY})
-        connect(box, &QLineEdit::textChanged, this, &frmRazmer::updateOk);
-    connect(kOK, &QPushButton::clicked, this, &frmRazmer::kOK_Click);
-    connect(kNO, &QPushButton::clicked, this, &QDialog::reject);
+    for (QLineEdit* box : {titleEdit, widthEdit, heightEdit})
+        connect(box, &QLineEdit::textChanged, this, &NewCrosswordDialog::updateOk);
+    connect(okButton, &QPushButton::clicked, this, &NewCrosswordDialog::confirm);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-bool frmRazmer::eventFilter(QObject* watched, QEvent* event) {
+bool NewCrosswordDialog::eventFilter(QObject* watched, QEvent* event) {
     auto* box = qobject_cast<QLineEdit*>(watched);
-    if (box && (box == txtX || box == txtY)) {
+    if (box && (box == widthEdit || box == heightEdit)) {
         if (event->type() == QEvent::KeyPress) {
             auto* key = static_cast<QKeyEvent*>(event);
             if (key->key() == Qt::Key_Escape) {
@@ -97,14 +97,14 @@ bool frmRazmer::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-void frmRazmer::updateOk() {
-    kOK->setEnabled(numericValueOf(txtX) > 0 && numericValueOf(txtY) > 0 &&
-                    !txtNameKross->text().isEmpty());
+void NewCrosswordDialog::updateOk() {
+    okButton->setEnabled(numericValueOf(widthEdit) > 0 && numericValueOf(heightEdit) > 0 &&
+                    !titleEdit->text().isEmpty());
 }
 
-void frmRazmer::kOK_Click() {
-    const auto w = seqtext::toInt32(numericValueOf(txtX));
-    const auto h = seqtext::toInt32(numericValueOf(txtY));
+void NewCrosswordDialog::confirm() {
+    const auto w = seqtext::toInt32(numericValueOf(widthEdit));
+    const auto h = seqtext::toInt32(numericValueOf(heightEdit));
     AppState& s = state_;
     auto refuse = [&](OwnText text) {
         platform::message(platform_, this, s.MessageTitle, s.ownText(text),
@@ -118,7 +118,7 @@ void frmRazmer::kOK_Click() {
         refuse(OwnText::PictureTooLarge);
         return;
     }
-    s.session.newGrid(*w, *h, cp1251::fromUnicode(txtNameKross->text()),
-                      chNoOtvet->isChecked() ? 1 : 0);
+    s.session.newGrid(*w, *h, cp1251::fromUnicode(titleEdit->text()),
+                      withoutAnswersCheck->isChecked() ? 1 : 0);
     accept();
 }

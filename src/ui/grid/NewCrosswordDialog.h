@@ -12,23 +12,23 @@ class QPushButton;
 
 // The new-crossword dialog: title, columns, rows and "without answers". Accepted once the
 // session started the new grid; the window then shows it for drawing.
-class frmRazmer : public QDialog {
+class NewCrosswordDialog : public QDialog {
     Q_OBJECT
 public:
-    frmRazmer(AppState& state, platform::Platform& platform, QWidget* parent);
+    NewCrosswordDialog(AppState& state, platform::Platform& platform, QWidget* parent);
 
-    QLineEdit* txtNameKross = nullptr;
-    QLineEdit* txtX = nullptr;
-    QLineEdit* txtY = nullptr;
-    QCheckBox* chNoOtvet = nullptr;
-    QPushButton* kOK = nullptr;
-    QPushButton* kNO = nullptr;
+    QLineEdit* titleEdit = nullptr;
+    QLineEdit* widthEdit = nullptr;
+    QLineEdit* heightEdit = nullptr;
+    QCheckBox* withoutAnswersCheck = nullptr;
+    QPushButton* okButton = nullptr;
+    QPushButton* cancelButton = nullptr;
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;
     QLabel* Label3 = nullptr;
     QLabel* Label4 = nullptr;
 
-    void kOK_Click();
+    void confirm();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

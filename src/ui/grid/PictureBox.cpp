@@ -1,5 +1,5 @@
 // A widget that keeps what is drawn on it: the grid, the number strips, the export pictures.
-#include "platform/PictureBox.h"
+#include "grid/PictureBox.h"
 
 #include "files/FileCommon.h"
 

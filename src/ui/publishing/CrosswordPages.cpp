@@ -1,5 +1,5 @@
 // The printed crossword's pages, on a printer, in a PDF file, and its grid as an SVG picture.
-#include "print/CrosswordPages.h"
+#include "publishing/CrosswordPages.h"
 
 #include "app/Settings.h"
 #include "grid/CrosswordDocument.h"

@@ -1,14 +1,14 @@
 // The exports as files, drawn without the window.
-#include "export/Exports.h"
+#include "publishing/Exports.h"
 
 #include "app/Settings.h"
 #include "app/language/Language.h"
 #include "grid/CellPainter.h"
 #include "grid/CrosswordDocument.h"
 #include "grid/ShownGrid.h"
-#include "platform/PictureBox.h"
+#include "grid/PictureBox.h"
 #include "text/CodePage.h"
-#include "words/SlotColors.h"
+#include "grid/SlotColors.h"
 
 namespace {
 

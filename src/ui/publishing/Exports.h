@@ -5,7 +5,7 @@
 #include "export/HtmlPage.h"
 #include "files/FileCommon.h"
 #include "grid/FieldGeometry.h"
-#include "print/CrosswordPages.h"
+#include "publishing/CrosswordPages.h"
 
 #include <QString>
 

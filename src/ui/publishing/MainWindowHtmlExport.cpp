@@ -1,11 +1,11 @@
-// The HTML export of the Kross menu: the page, the grid picture and the answers picture.
-#include "app/frmForma.h"
-#include "app/language/LoadJazikM.h"
-#include "export/Exports.h"
+// The HTML export of the Crossword menu: the page, the grid picture and the answers picture.
+#include "app/MainWindow.h"
+#include "app/language/LanguageFile.h"
+#include "publishing/Exports.h"
 #include "files/FileCommon.h"
 #include "grid/GridLimits.h"
 #include "grid/GridView.h"
-#include "platform/PictureBox.h"
+#include "grid/PictureBox.h"
 #include "text/CodePage.h"
 
 #include <QCoreApplication>
@@ -31,7 +31,7 @@ QByteArray shownPath(const QString& path) {
 
 } // namespace
 
-bool frmForma::exportMayReplace(const QString& path) {
+bool MainWindow::exportMayReplace(const QString& path) {
     // The Save dialog does not ask before replacing a file.
     if (!QFileInfo(path).isFile())
         return true;
@@ -42,7 +42,7 @@ bool frmForma::exportMayReplace(const QString& path) {
                    platform::Answer::No) == platform::Answer::Yes;
 }
 
-bool frmForma::exportFailed(const QString& path, FileStatus status) {
+bool MainWindow::exportFailed(const QString& path, FileStatus status) {
     if (status == FileStatus::Ok)
         return false;
     message(fileFailureText(state_.language, shownPath(path), fileMessageEntry(status)),
@@ -50,11 +50,11 @@ bool frmForma::exportFailed(const QString& path, FileStatus status) {
     return true;
 }
 
-void frmForma::KrossCopyWord_Click() {
-    CopyKross();
+void MainWindow::exportHtmlFromMenu() {
+    exportHtml();
 }
 
-void frmForma::CopyKross() {
+void MainWindow::exportHtml() {
     const CrosswordDocument& doc = state_.doc();
     if (doc.Mode != EditMode::ModeAuthor)
         return;
@@ -68,7 +68,7 @@ void frmForma::CopyKross() {
     }
 
     const QString chosen =
-        ShowFileDialog(true, suggestedExportName(doc.CrosswordPath), htmlFilter());
+        showFileDialog(true, suggestedExportName(doc.CrosswordPath), htmlFilter());
     if (chosen.isEmpty())
         return;
     const ExportNames names = exportNames(chosen);
@@ -86,6 +86,6 @@ void frmForma::CopyKross() {
     const CellPainter painter =
         gridView_->cellPainter(FieldGeometry::exported(c, w, h, state_.settings.ChosenStyle));
     const ExportOutcome outcome = writeHtmlExport(names, doc, state_.language, painter,
-                                                  letterOffset(), *picCopyKross, letEventsRun);
+                                                  letterOffset(), *exportPicture, letEventsRun);
     exportFailed(outcome.path, outcome.status);
 }

@@ -1,8 +1,8 @@
 // The author's crossword as an ipuz file, for other crossword programs.
-#include "app/frmForma.h"
+#include "app/MainWindow.h"
 #include "ipuz/IpuzFile.h"
 
-void frmForma::exportIpuz() {
+void MainWindow::exportIpuz() {
     if (state_.doc().Mode != EditMode::ModeAuthor)
         return;
     commitTypedClue();

@@ -1,10 +1,10 @@
 // Printing the crossword, and its PDF document and SVG grid picture.
-#include "app/frmForma.h"
-#include "export/Exports.h"
+#include "app/MainWindow.h"
+#include "publishing/Exports.h"
 #include "export/HtmlPage.h"
-#include "export/frmPrintOptions.h"
+#include "publishing/PrintOptionsDialog.h"
 #include "grid/GridView.h"
-#include "print/CrosswordPages.h"
+#include "publishing/CrosswordPages.h"
 #include "text/CodePage.h"
 #include "text/Mnemonics.h"
 
@@ -25,45 +25,45 @@ QString withoutEllipsis(QString caption) {
 
 } // namespace
 
-void frmForma::connectPrintHandlers() {
-    connect(KrossPrint, &QAction::triggered, this, &frmForma::printCrossword);
-    connect(KrossPdf, &QAction::triggered, this, &frmForma::exportPdf);
-    connect(KrossSvg, &QAction::triggered, this, &frmForma::exportSvg);
-    connect(KrossIpuz, &QAction::triggered, this, &frmForma::exportIpuz);
+void MainWindow::connectPrintHandlers() {
+    connect(printAction, &QAction::triggered, this, &MainWindow::printCrossword);
+    connect(exportPdfAction, &QAction::triggered, this, &MainWindow::exportPdf);
+    connect(exportSvgAction, &QAction::triggered, this, &MainWindow::exportSvg);
+    connect(exportIpuzAction, &QAction::triggered, this, &MainWindow::exportIpuz);
 }
 
-void frmForma::applyPrintCaptions() {
-    KrossPrint->setText(cp1251::toUnicode(state_.ownText(OwnText::Print)));
-    KrossPdf->setText(cp1251::toUnicode(state_.ownText(OwnText::ExportPdf)));
-    KrossSvg->setText(cp1251::toUnicode(state_.ownText(OwnText::ExportSvg)));
-    KrossIpuz->setText(cp1251::toUnicode(state_.ownText(OwnText::ExportIpuz)));
+void MainWindow::applyPrintCaptions() {
+    printAction->setText(cp1251::toUnicode(state_.ownText(OwnText::Print)));
+    exportPdfAction->setText(cp1251::toUnicode(state_.ownText(OwnText::ExportPdf)));
+    exportSvgAction->setText(cp1251::toUnicode(state_.ownText(OwnText::ExportSvg)));
+    exportIpuzAction->setText(cp1251::toUnicode(state_.ownText(OwnText::ExportIpuz)));
 }
 
-CellPainter frmForma::printCellPainter() {
+CellPainter MainWindow::printCellPainter() {
     return gridView_->cellPainter(printGeometry(state_.doc(), state_.settings));
 }
 
-publish::PrintJob frmForma::printJob(bool answersPage) {
+publish::PrintJob MainWindow::printJob(bool answersPage) {
     return ::printJob(state_.doc(), state_.language, state_.settings, letterOffset(), answersPage);
 }
 
-std::unique_ptr<frmPrintOptions> frmForma::askPrintOptions(PrintOutput output,
+std::unique_ptr<PrintOptionsDialog> MainWindow::askPrintOptions(PrintOutput output,
                                                            const QAction* command) {
     if (state_.doc().Mode != EditMode::ModeAuthor)
         return nullptr;
     commitTypedClue();
-    auto options = std::make_unique<frmPrintOptions>(
+    auto options = std::make_unique<PrintOptionsDialog>(
         state_, this, output, withoutEllipsis(withoutMnemonics(command->text())));
     if (platform_.runDialog(*options) != QDialog::Accepted)
         return nullptr;
     return options;
 }
 
-void frmForma::exportFile(const char* description, const char* patterns, const QString& ext,
+void MainWindow::exportFile(const char* description, const char* patterns, const QString& ext,
                           const std::function<FileStatus(const QString&)>& write) {
     const QByteArray filter =
         QByteArrayList{description, patterns, "All Files (*.*)", "*.*"}.join(char(0));
-    QString path = ShowFileDialog(true, suggestedExportName(state_.doc().CrosswordPath), filter);
+    QString path = showFileDialog(true, suggestedExportName(state_.doc().CrosswordPath), filter);
     if (path.isEmpty())
         return;
     if (!QFileInfo(path).fileName().contains(QLatin1Char('.')))
@@ -72,8 +72,8 @@ void frmForma::exportFile(const char* description, const char* patterns, const Q
         exportFailed(path, write(path));
 }
 
-void frmForma::printCrossword() {
-    const auto options = askPrintOptions(PrintOutput::Pages, KrossPrint);
+void MainWindow::printCrossword() {
+    const auto options = askPrintOptions(PrintOutput::Pages, printAction);
     if (!options)
         return;
     const CellPainter painter = printCellPainter();
@@ -89,8 +89,8 @@ void frmForma::printCrossword() {
         message(state_.ownText(OwnText::NotPrinted), platform::Icon::Critical);
 }
 
-void frmForma::exportPdf() {
-    const auto options = askPrintOptions(PrintOutput::Pages, KrossPdf);
+void MainWindow::exportPdf() {
+    const auto options = askPrintOptions(PrintOutput::Pages, exportPdfAction);
     if (!options)
         return;
     exportFile("PDF Document (*.pdf)", "*.pdf", QStringLiteral(".pdf"), [&](const QString& path) {
@@ -99,8 +99,8 @@ void frmForma::exportPdf() {
     });
 }
 
-void frmForma::exportSvg() {
-    const auto options = askPrintOptions(PrintOutput::GridPicture, KrossSvg);
+void MainWindow::exportSvg() {
+    const auto options = askPrintOptions(PrintOutput::GridPicture, exportSvgAction);
     if (!options)
         return;
     exportFile("SVG Image (*.svg)", "*.svg", QStringLiteral(".svg"), [&](const QString& path) {

@@ -1,5 +1,5 @@
 // The options asked before printing or exporting the crossword.
-#include "export/frmPrintOptions.h"
+#include "publishing/PrintOptionsDialog.h"
 
 #include "app/Named.h"
 #include "text/CodePage.h"
@@ -10,54 +10,54 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-frmPrintOptions::frmPrintOptions(AppState& state, QWidget* parent, PrintOutput output,
+PrintOptionsDialog::PrintOptionsDialog(AppState& state, QWidget* parent, PrintOutput output,
                                  const QString& title)
     : QDialog(parent), state_(state) {
-    setObjectName(QStringLiteral("frmPrintOptions"));
+    setObjectName(QStringLiteral("PrintOptionsDialog"));
     setWindowTitle(title);
     setModal(true);
     auto text = [&state](OwnText which) { return cp1251::toUnicode(state.ownText(which)); };
     auto* layout = new QVBoxLayout(this);
     if (output == PrintOutput::Pages) {
-        chAnswers = named(new QCheckBox(text(OwnText::AnswersPage), this), "chAnswers");
-        chAnswers->setChecked(state.settings.PrintAnswers);
-        layout->addWidget(chAnswers);
+        answersCheck = named(new QCheckBox(text(OwnText::AnswersPage), this), "answersCheck");
+        answersCheck->setChecked(state.settings.PrintAnswers);
+        layout->addWidget(answersCheck);
     } else {
-        optEmpty = named(new QRadioButton(text(OwnText::EmptyGrid), this), "optEmpty");
-        optFilled = named(new QRadioButton(text(OwnText::FilledGrid), this), "optFilled");
-        optEmpty->setChecked(true);
-        layout->addWidget(optEmpty);
-        layout->addWidget(optFilled);
+        emptyGridOption = named(new QRadioButton(text(OwnText::EmptyGrid), this), "emptyGridOption");
+        filledGridOption = named(new QRadioButton(text(OwnText::FilledGrid), this), "filledGridOption");
+        emptyGridOption->setChecked(true);
+        layout->addWidget(emptyGridOption);
+        layout->addWidget(filledGridOption);
     }
 
-    kOK = named(new QPushButton(QStringLiteral("OK"), this), "kOK");
-    kNO = named(new QPushButton(cp1251::toUnicode(state.language.caption(LangEntry::Cancel)), this),
-                "kNO");
-    if (kNO->text().isEmpty())
-        kNO->setText(QStringLiteral("Cancel"));
-    kOK->setDefault(true);
+    okButton = named(new QPushButton(QStringLiteral("OK"), this), "okButton");
+    cancelButton = named(new QPushButton(cp1251::toUnicode(state.language.caption(LangEntry::Cancel)), this),
+                "cancelButton");
+    if (cancelButton->text().isEmpty())
+        cancelButton->setText(QStringLiteral("Cancel"));
+    okButton->setDefault(true);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(kOK);
-    buttons->addWidget(kNO);
+    buttons->addWidget(okButton);
+    buttons->addWidget(cancelButton);
     layout->addSpacing(8);
     layout->addLayout(buttons);
     setMinimumWidth(300);
-    connect(kOK, &QPushButton::clicked, this, &frmPrintOptions::kOK_Click);
-    connect(kNO, &QPushButton::clicked, this, &QDialog::reject);
+    connect(okButton, &QPushButton::clicked, this, &PrintOptionsDialog::confirm);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-bool frmPrintOptions::answersPage() const {
-    return chAnswers && chAnswers->isChecked();
+bool PrintOptionsDialog::answersPage() const {
+    return answersCheck && answersCheck->isChecked();
 }
 
-bool frmPrintOptions::filledGrid() const {
-    return optFilled && optFilled->isChecked();
+bool PrintOptionsDialog::filledGrid() const {
+    return filledGridOption && filledGridOption->isChecked();
 }
 
-void frmPrintOptions::kOK_Click() {
+void PrintOptionsDialog::confirm() {
     // Written with the other settings when the program ends.
-    if (chAnswers)
-        state_.settings.PrintAnswers = chAnswers->isChecked();
+    if (answersCheck)
+        state_.settings.PrintAnswers = answersCheck->isChecked();
     accept();
 }

@@ -14,23 +14,23 @@ enum class PrintOutput { Pages, GridPicture };
 // What a print or an export puts out, asked before the print preview or the Save dialog: for
 // the pages (printer, PDF) whether the answers follow on a page of their own, remembered in the
 // settings on OK; for the grid picture (SVG) the empty grid or the filled one.
-class frmPrintOptions : public QDialog {
+class PrintOptionsDialog : public QDialog {
     Q_OBJECT
 public:
-    frmPrintOptions(AppState& state, QWidget* parent, PrintOutput output, const QString& title);
+    PrintOptionsDialog(AppState& state, QWidget* parent, PrintOutput output, const QString& title);
 
     // Only the controls of the output are made; the others stay null.
-    QCheckBox* chAnswers = nullptr;
-    QRadioButton* optEmpty = nullptr;
-    QRadioButton* optFilled = nullptr;
-    QPushButton* kOK = nullptr;
-    QPushButton* kNO = nullptr;
+    QCheckBox* answersCheck = nullptr;
+    QRadioButton* emptyGridOption = nullptr;
+    QRadioButton* filledGridOption = nullptr;
+    QPushButton* okButton = nullptr;
+    QPushButton* cancelButton = nullptr;
 
     bool answersPage() const;
     bool filledGrid() const;
 
 private:
-    void kOK_Click();
+    void confirm();
 
     AppState& state_;
 };

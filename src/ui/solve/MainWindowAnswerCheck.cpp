@@ -1,12 +1,12 @@
 // Checking a solver's answer against the crossword's own.
-#include "app/frmForma.h"
+#include "app/MainWindow.h"
 #include "solve/Solving.h"
-#include "words/SlotColors.h"
+#include "grid/SlotColors.h"
 
 #include <QLabel>
 #include <QLineEdit>
 
-void frmForma::checkTypedAnswer(const QByteArray& word) {
+void MainWindow::checkTypedAnswer(const QByteArray& word) {
     const CrosswordDocument& doc = state_.doc();
     const int across = doc.CurrentSlot;
     const int down = doc.CurrentDownSlot;
@@ -15,19 +15,19 @@ void frmForma::checkTypedAnswer(const QByteArray& word) {
         message(state_.language.entry(LangEntry::WrongAnswer), platform::Icon::Information);
         return;
     }
-    DrawSlot(out.slot, out.direction, slotcolor::kWhite);
-    txtOtvet->clear();
-    lblVopros[out.direction == 1 ? 1 : 0]->clear();
+    drawSlot(out.slot, out.direction, slotcolor::kWhite);
+    answerEdit->clear();
+    clueLabels[out.direction == 1 ? 1 : 0]->clear();
     showWordsOpen(out.open);
 
     // The white redraw may have covered the cell the other selected word shares with it.
     using Next = CheckOutcome::Next;
     switch (out.next) {
     case Next::KeepDownSelected:
-        DrawSlot(doc.CurrentDownSlot, 1, slotcolor::kYellow);
+        drawSlot(doc.CurrentDownSlot, 1, slotcolor::kYellow);
         break;
     case Next::KeepAcrossSelected:
-        DrawSlot(doc.CurrentSlot, 0, slotcolor::kYellow);
+        drawSlot(doc.CurrentSlot, 0, slotcolor::kYellow);
         break;
     case Next::SelectPair:
         // The session selected the pair; the solved word's own selection is gone already.

@@ -1,5 +1,5 @@
 // The progress window of a fill, and the thread the fill runs in.
-#include "words/frmFill.h"
+#include "words/FillProgressDialog.h"
 
 #include "app/AppState.h"
 #include "app/Named.h"
@@ -12,30 +12,30 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-frmFill::frmFill(const AppState& state, QWidget* parent, fill::Problem problem,
+FillProgressDialog::FillProgressDialog(const AppState& state, QWidget* parent, fill::Problem problem,
                  std::shared_ptr<const fill::Lexicon> lexicon, fill::Options options,
                  std::chrono::milliseconds timeLimit)
     : QDialog(parent), lexicon_(std::move(lexicon)), problem_(std::move(problem)),
       options_(std::move(options)), timeLimit_(timeLimit) {
-    setObjectName(QStringLiteral("frmFill"));
+    setObjectName(QStringLiteral("FillProgressDialog"));
     setWindowTitle(cp1251::toUnicode(state.MessageTitle));
     setModal(true);
     auto* layout = new QVBoxLayout(this);
-    lblFilling = named(new QLabel(this), "lblFilling");
-    lblFilling->setText(cp1251::toUnicode(state.ownText(OwnText::Filling)));
-    lblFilling->setWordWrap(true);
-    prgFill = named(new QProgressBar(this), "prgFill");
-    prgFill->setAccessibleName(lblFilling->text());
-    prgFill->setRange(0, 0); // busy until the first report
-    kCancel = named(new QPushButton(this), "kCancel");
-    kCancel->setText(cp1251::toUnicode(state.language.caption(LangEntry::Cancel)));
-    if (kCancel->text().isEmpty())
-        kCancel->setText(QStringLiteral("Cancel"));
-    layout->addWidget(lblFilling);
-    layout->addWidget(prgFill);
-    layout->addWidget(kCancel, 0, Qt::AlignRight);
+    fillingLabel = named(new QLabel(this), "fillingLabel");
+    fillingLabel->setText(cp1251::toUnicode(state.ownText(OwnText::Filling)));
+    fillingLabel->setWordWrap(true);
+    progressBar = named(new QProgressBar(this), "progressBar");
+    progressBar->setAccessibleName(fillingLabel->text());
+    progressBar->setRange(0, 0); // busy until the first report
+    cancelButton = named(new QPushButton(this), "cancelButton");
+    cancelButton->setText(cp1251::toUnicode(state.language.caption(LangEntry::Cancel)));
+    if (cancelButton->text().isEmpty())
+        cancelButton->setText(QStringLiteral("Cancel"));
+    layout->addWidget(fillingLabel);
+    layout->addWidget(progressBar);
+    layout->addWidget(cancelButton, 0, Qt::AlignRight);
     setMinimumWidth(320);
-    connect(kCancel, &QPushButton::clicked, this, &frmFill::cancel);
+    connect(cancelButton, &QPushButton::clicked, this, &FillProgressDialog::cancel);
 
     options_.cancel = &cancel_;
     const auto started = std::chrono::steady_clock::now();
@@ -54,27 +54,27 @@ frmFill::frmFill(const AppState& state, QWidget* parent, fill::Problem problem,
             result_.status = fill::Result::Status::LimitReached;
     });
     // Queued: `finished` comes from the fill's thread.
-    connect(thread_, &QThread::finished, this, &frmFill::ended, Qt::QueuedConnection);
+    connect(thread_, &QThread::finished, this, &FillProgressDialog::ended, Qt::QueuedConnection);
     timer_ = new QTimer(this);
-    connect(timer_, &QTimer::timeout, this, &frmFill::showProgress);
+    connect(timer_, &QTimer::timeout, this, &FillProgressDialog::showProgress);
     timer_->start(100);
     thread_->start(QThread::LowPriority);
 }
 
-frmFill::~frmFill() {
+FillProgressDialog::~FillProgressDialog() {
     cancel_ = true;
     thread_->wait();
     delete thread_;
 }
 
-void frmFill::showProgress() {
+void FillProgressDialog::showProgress() {
     if (total_ > 0) {
-        prgFill->setRange(0, total_);
-        prgFill->setValue(filled_);
+        progressBar->setRange(0, total_);
+        progressBar->setValue(filled_);
     }
 }
 
-void frmFill::cancel() {
+void FillProgressDialog::cancel() {
     cancel_ = true;
     thread_->wait();
     result_.status = fill::Result::Status::Cancelled;
@@ -82,18 +82,18 @@ void frmFill::cancel() {
     reject();
 }
 
-void frmFill::ended() {
+void FillProgressDialog::ended() {
     // After Cancel the dialog is closed already and keeps its answer.
     if (isVisible())
         accept();
 }
 
-void frmFill::waitForEnd() {
+void FillProgressDialog::waitForEnd() {
     thread_->wait();
     ended();
 }
 
-const fill::Result& frmFill::result() {
+const fill::Result& FillProgressDialog::result() {
     thread_->wait();
     return result_;
 }

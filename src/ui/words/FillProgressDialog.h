@@ -18,19 +18,19 @@ class QTimer;
 // A fill of the grid running in another thread, with its progress and Cancel. The dialog
 // closes itself, accepted, when the fill ends; Cancel stops the fill and closes it rejected.
 // The window stays responsive meanwhile: the dialog is modal, the search is elsewhere.
-class frmFill : public QDialog {
+class FillProgressDialog : public QDialog {
     Q_OBJECT
 public:
     // The fill starts at once; it gives up after `timeLimit` with LimitReached.
-    frmFill(const AppState& state, QWidget* parent, fill::Problem problem,
+    FillProgressDialog(const AppState& state, QWidget* parent, fill::Problem problem,
             std::shared_ptr<const fill::Lexicon> lexicon, fill::Options options,
             std::chrono::milliseconds timeLimit);
     // Stops a fill still running and waits for its thread.
-    ~frmFill() override;
+    ~FillProgressDialog() override;
 
-    QLabel* lblFilling = nullptr;
-    QProgressBar* prgFill = nullptr;
-    QPushButton* kCancel = nullptr;
+    QLabel* fillingLabel = nullptr;
+    QProgressBar* progressBar = nullptr;
+    QPushButton* cancelButton = nullptr;
 
     // Lets the fill run to its end and closes the dialog, as waiting for it on screen would.
     void waitForEnd();

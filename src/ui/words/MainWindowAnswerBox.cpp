@@ -1,11 +1,11 @@
 // The answer box: Enter places, enters or checks the word; letter conflicts and words left.
-#include "app/frmForma.h"
+#include "app/MainWindow.h"
 #include "grid/GridView.h"
 #include "text/CodePage.h"
 #include "text/SequentialText.h"
 #include "words/Cp1251Validator.h"
 #include "words/Placement.h"
-#include "words/SlotColors.h"
+#include "grid/SlotColors.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -53,24 +53,24 @@ int typedNumber(const QByteArray& text) {
 
 } // namespace
 
-void frmForma::connectWordHandlers() {
-    for (QLineEdit* box : {txtOtvet, txtVoprosOtvet})
+void MainWindow::connectWordHandlers() {
+    for (QLineEdit* box : {answerEdit, clueEdit})
         box->setValidator(new Cp1251Validator(box));
-    txtOtvet->installEventFilter(
-        new BoxKeys(txtOtvet, true, [this](int key) { txtOtvet_KeyDown(key); }));
-    txtVoprosOtvet->installEventFilter(
-        new BoxKeys(txtVoprosOtvet, false, [this](int key) { txtVoprosOtvet_KeyDown(key); }));
-    connect(txtVoprosOtvet, &QLineEdit::textChanged, this, &frmForma::txtVoprosOtvet_Change);
-    connect(Kross, &QMenu::aboutToShow, this, &frmForma::Kross_Click);
-    connect(KrossDelOtwet, &QAction::triggered, this, &frmForma::KrossDelOtwet_Click);
+    answerEdit->installEventFilter(
+        new BoxKeys(answerEdit, true, [this](int key) { answerEditKey(key); }));
+    clueEdit->installEventFilter(
+        new BoxKeys(clueEdit, false, [this](int key) { clueEditKey(key); }));
+    connect(clueEdit, &QLineEdit::textChanged, this, &MainWindow::clueEditChanged);
+    connect(crosswordMenu, &QMenu::aboutToShow, this, &MainWindow::updateCrosswordMenu);
+    connect(deleteAnswerAction, &QAction::triggered, this, &MainWindow::deleteAnswer);
 }
 
-void frmForma::txtOtvet_KeyDown(int key) {
+void MainWindow::answerEditKey(int key) {
     if (key == Qt::Key_Escape) {
         gridView_->focusGrid();
         // A word begun in the box goes on from the grid.
-        const QString text = txtOtvet->text();
-        if (txtOtvet->isModified() && !text.isEmpty() &&
+        const QString text = answerEdit->text();
+        if (answerEdit->isModified() && !text.isEmpty() &&
             std::all_of(text.begin(), text.end(), [](QChar c) { return c.isLetter(); })) {
             gridTyped_ = true;
             showGridPreview();
@@ -80,16 +80,16 @@ void frmForma::txtOtvet_KeyDown(int key) {
     if (!isEnter(key))
         return;
     const CrosswordDocument& doc = state_.doc();
-    const QByteArray text = cp1251::fromUnicode(txtOtvet->text());
+    const QByteArray text = cp1251::fromUnicode(answerEdit->text());
     const int v = typedNumber(text);
     switch (doc.Mode) {
     case EditMode::ModeAuthor:
         if (doc.CurrentSlot == 0)
             return;
-        if (!txtVoprosOtvet->text().isEmpty())
+        if (!clueEdit->text().isEmpty())
             placeTypedAnswer();
         else
-            txtVoprosOtvet->setFocus(Qt::OtherFocusReason);
+            clueEdit->setFocus(Qt::OtherFocusReason);
         break;
     case EditMode::ModeSolveNoAnswers:
         if (text.isEmpty())
@@ -107,19 +107,19 @@ void frmForma::txtOtvet_KeyDown(int key) {
         if (v == 0)
             checkTypedAnswer(text);
         else if (v >= 1 && v <= doc.NumberedCount)
-            SelectByNumber(v);
+            selectByNumber(v);
         break;
     default:
         break;
     }
 }
 
-void frmForma::placeTypedAnswer() {
+void MainWindow::placeTypedAnswer() {
     const CrosswordDocument& doc = state_.doc();
     const int n = doc.CurrentSlot;
     const int d = doc.CurrentDirection;
     const PlacementOutcome out = state_.session.placeAnswer(
-        cp1251::fromUnicode(txtOtvet->text()), cp1251::fromUnicode(txtVoprosOtvet->text()));
+        cp1251::fromUnicode(answerEdit->text()), cp1251::fromUnicode(clueEdit->text()));
     switch (out.kind) {
     case PlacementOutcome::Kind::Ignored:
         return;
@@ -130,26 +130,26 @@ void frmForma::placeTypedAnswer() {
     case PlacementOutcome::Kind::Removed:
         break;
     }
-    txtOtvet->clear();
-    DrawSlot(n, d, slotcolor::kWhite);
+    answerEdit->clear();
+    drawSlot(n, d, slotcolor::kWhite);
 
     // The session moved on to the next word without an answer.
-    txtVoprosOtvet->clear();
+    clueEdit->clear();
     if (doc.CurrentSlot > 0)
-        ShowCurrentSlot();
+        showCurrentSlot();
     showDeadCells();
 }
 
-void frmForma::showLetterConflict(int position, unsigned char crossing, unsigned char typed) {
+void MainWindow::showLetterConflict(int position, unsigned char crossing, unsigned char typed) {
     const QByteArray text = state_.language.entry(LangEntry::LetterMismatch) + ' ' +
                             static_cast<char>(crossing) + ", " + static_cast<char>(typed);
     message(text, platform::Icon::Critical);
     // The author overtypes the offending letter, so the box takes the focus to show it.
-    txtOtvet->setFocus(Qt::OtherFocusReason);
-    txtOtvet->setSelection(position - 1, 1);
+    answerEdit->setFocus(Qt::OtherFocusReason);
+    answerEdit->setSelection(position - 1, 1);
 }
 
-void frmForma::showWordsOpen(int open) {
-    lblSlov->setText(
+void MainWindow::showWordsOpen(int open) {
+    wordCountLabel->setText(
         cp1251::toUnicode(state_.language.entry(LangEntry::Words) + seqtext::strNumber(open)));
 }

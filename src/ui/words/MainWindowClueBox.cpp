@@ -1,70 +1,70 @@
-// The clue box, the Kross menu's state and deleting an answer.
-#include "app/frmForma.h"
+// The clue box, the Crossword menu's state and deleting an answer.
+#include "app/MainWindow.h"
 #include "grid/GridView.h"
 #include "text/CodePage.h"
 #include "text/Mnemonics.h"
 #include "words/Placement.h"
-#include "words/SlotColors.h"
+#include "grid/SlotColors.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
 
-void frmForma::txtVoprosOtvet_Change() {
+void MainWindow::clueEditChanged() {
     const CrosswordDocument& doc = state_.doc();
     if (doc.Mode != EditMode::ModeAuthor)
         return;
-    lblVopros[doc.CurrentDirection == 1 ? 1 : 0]->setText(txtVoprosOtvet->text());
+    clueLabels[doc.CurrentDirection == 1 ? 1 : 0]->setText(clueEdit->text());
 }
 
-void frmForma::txtVoprosOtvet_KeyDown(int key) {
+void MainWindow::clueEditKey(int key) {
     if (key == Qt::Key_Escape) {
         gridView_->focusGrid();
         return;
     }
     const CrosswordDocument& doc = state_.doc();
-    if ((key != Qt::Key_Return && key != Qt::Key_Enter) || txtVoprosOtvet->text().isEmpty() ||
+    if ((key != Qt::Key_Return && key != Qt::Key_Enter) || clueEdit->text().isEmpty() ||
         doc.CurrentSlot == 0 || doc.Mode != EditMode::ModeAuthor)
         return;
-    if (!txtOtvet->text().isEmpty())
+    if (!answerEdit->text().isEmpty())
         placeTypedAnswer();
     else
-        txtOtvet->setFocus(Qt::OtherFocusReason);
+        answerEdit->setFocus(Qt::OtherFocusReason);
 }
 
-void frmForma::commitTypedClue() {
+void MainWindow::commitTypedClue() {
     const CrosswordDocument& doc = state_.doc();
     // Only the author's own typing counts, not a text the box was given. The answer box is not
     // placed on the way: that may be refused, and stays with Enter.
-    if (doc.Mode != EditMode::ModeAuthor || doc.CurrentSlot < 1 || !txtVoprosOtvet->isModified())
+    if (doc.Mode != EditMode::ModeAuthor || doc.CurrentSlot < 1 || !clueEdit->isModified())
         return;
-    state_.session.keepClue(cp1251::fromUnicode(txtVoprosOtvet->text()));
-    txtVoprosOtvet->setModified(false);
+    state_.session.keepClue(cp1251::fromUnicode(clueEdit->text()));
+    clueEdit->setModified(false);
 }
 
-void frmForma::Kross_Click() {
+void MainWindow::updateCrosswordMenu() {
     const EditMode mode = state_.doc().Mode;
     if (mode == EditMode::ModeAuthor || mode == EditMode::ModeSolveNoAnswers)
-        KrossDelOtwet->setEnabled(state_.session.canDeleteAnswer());
+        deleteAnswerAction->setEnabled(state_.session.canDeleteAnswer());
 }
 
-void frmForma::KrossDelOtwet_Click() {
+void MainWindow::deleteAnswer() {
     const CrosswordDocument& doc = state_.doc();
     // The item is only enabled with something to delete; a stale trigger must not ask.
     if (!state_.session.canDeleteAnswer())
         return;
-    const QByteArray question = cp1251::fromUnicode(withoutMnemonics(KrossDelOtwet->text())) + '?';
+    const QByteArray question = cp1251::fromUnicode(withoutMnemonics(deleteAnswerAction->text())) + '?';
     if (message(question, platform::Icon::Warning, platform::Buttons::YesNo,
                 platform::Answer::Yes) != platform::Answer::Yes)
         return;
     const int n = doc.CurrentSlot;
     const int d = doc.CurrentDirection;
     state_.session.deleteAnswer();
-    DrawSlot(n, d, slotcolor::kYellow);
+    drawSlot(n, d, slotcolor::kYellow);
     if (doc.Mode == EditMode::ModeAuthor) {
-        lblVopros[d == 1 ? 1 : 0]->clear();
-        txtOtvet->clear();
-        txtVoprosOtvet->clear();
+        clueLabels[d == 1 ? 1 : 0]->clear();
+        answerEdit->clear();
+        clueEdit->clear();
         showDeadCells();
     } else {
         showWordsOpen(doc.WordCount - doc.SolvedCount);

@@ -1,13 +1,13 @@
 // Filling the grid automatically, and the cells no word can pass through any more.
-#include "app/frmForma.h"
+#include "app/MainWindow.h"
 #include "fill/FillProblem.h"
 #include "grid/GridView.h"
 #include "text/CodePage.h"
 #include "text/Mnemonics.h"
 #include "text/SequentialText.h"
-#include "words/SlotColors.h"
-#include "words/frmFill.h"
-#include "words/frmSuggest.h"
+#include "grid/SlotColors.h"
+#include "words/FillProgressDialog.h"
+#include "words/SuggestionsWindow.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -24,35 +24,35 @@ constexpr int kMaxSuggestions = 50;
 
 } // namespace
 
-void frmForma::connectFillHandlers() {
-    connect(KrossFill, &QAction::triggered, this, [this] { fillAutomatically(false); });
-    connect(KrossFillAgain, &QAction::triggered, this, [this] { fillAutomatically(true); });
-    connect(KrossSuggest, &QAction::triggered, this, &frmForma::KrossSuggest_Click);
+void MainWindow::connectFillHandlers() {
+    connect(fillAction, &QAction::triggered, this, [this] { fillAutomatically(false); });
+    connect(fillAgainAction, &QAction::triggered, this, [this] { fillAutomatically(true); });
+    connect(suggestAction, &QAction::triggered, this, &MainWindow::openSuggestions);
     // The suggestions follow the selection and the letters in the grid.
     connect(&state_.session, &CrosswordSession::selectionChanged, this,
-            &frmForma::updateSuggestions);
-    connect(&state_.session, &CrosswordSession::cellsChanged, this, &frmForma::updateSuggestions);
+            &MainWindow::updateSuggestions);
+    connect(&state_.session, &CrosswordSession::cellsChanged, this, &MainWindow::updateSuggestions);
     connect(&state_.session, &CrosswordSession::documentReplaced, this,
-            &frmForma::updateSuggestions);
+            &MainWindow::updateSuggestions);
 }
 
-void frmForma::applyOwnCaptions() {
-    KrossFill->setText(cp1251::toUnicode(state_.ownText(OwnText::FillGrid)));
-    KrossFillAgain->setText(cp1251::toUnicode(state_.ownText(OwnText::FillAgain)));
-    KrossSuggest->setText(cp1251::toUnicode(state_.ownText(OwnText::SuggestWords)));
-    FileRecent->setTitle(cp1251::toUnicode(state_.ownText(OwnText::RecentFiles)));
+void MainWindow::applyOwnCaptions() {
+    fillAction->setText(cp1251::toUnicode(state_.ownText(OwnText::FillGrid)));
+    fillAgainAction->setText(cp1251::toUnicode(state_.ownText(OwnText::FillAgain)));
+    suggestAction->setText(cp1251::toUnicode(state_.ownText(OwnText::SuggestWords)));
+    recentMenu->setTitle(cp1251::toUnicode(state_.ownText(OwnText::RecentFiles)));
     if (suggest)
-        suggest->setWindowTitle(withoutMnemonics(KrossSuggest->text()));
+        suggest->setWindowTitle(withoutMnemonics(suggestAction->text()));
     applyPrintCaptions();
     applyEditCaptions();
     applyClueCaptions();
 }
 
-QByteArray frmForma::slotName(const SlotRef& slot) const {
+QByteArray MainWindow::slotName(const SlotRef& slot) const {
     return state_.language.slotName(slot.number, slot.direction);
 }
 
-void frmForma::fillAutomatically(bool again) {
+void MainWindow::fillAutomatically(bool again) {
     const CrosswordDocument& doc = state_.doc();
     if (doc.Mode != EditMode::ModeAuthor)
         return;
@@ -64,7 +64,7 @@ void frmForma::fillAutomatically(bool again) {
     fill::Options options;
     options.seed = ++fillSeed_;
     options.stepLimit = fillStepLimit;
-    frmFill dialog(state_, this, dp.problem,
+    FillProgressDialog dialog(state_, this, dp.problem,
                    lexiconCache.load({state_.ProgramFolder, state_.UserFolder}), options,
                    fillTimeLimit);
     if (platform_.runDialog(dialog) != QDialog::Accepted)
@@ -104,14 +104,14 @@ void frmForma::fillAutomatically(bool again) {
         }
     }
     if (state_.session.placeFill(refs, words)) {
-        RedrawGrid();
+        redrawGrid();
         if (doc.CurrentSlot > 0)
-            ShowCurrentSlot();
+            showCurrentSlot();
     }
     message(state_.ownText(OwnText::Filled), platform::Icon::Information);
 }
 
-void frmForma::showDeadCells() {
+void MainWindow::showDeadCells() {
     const CrosswordDocument& doc = state_.doc();
     std::vector<int> dead;
     if (doc.Mode == EditMode::ModeAuthor) {
@@ -123,17 +123,17 @@ void frmForma::showDeadCells() {
     gridView_->setDeadCells(dead);
 }
 
-void frmForma::KrossSuggest_Click() {
+void MainWindow::openSuggestions() {
     if (!suggest) {
-        suggest = new frmSuggest(this, KrossSuggest->text());
-        connect(suggest, &frmSuggest::wordChosen, this, &frmForma::placeSuggested);
+        suggest = new SuggestionsWindow(this, suggestAction->text());
+        connect(suggest, &SuggestionsWindow::wordChosen, this, &MainWindow::placeSuggested);
     }
     suggest->show();
     suggest->raise();
     showSuggestions();
 }
 
-void frmForma::updateSuggestions() {
+void MainWindow::updateSuggestions() {
     // One look-up after the command, however many changes it signalled.
     if (!suggest || suggestionsDue_)
         return;
@@ -144,7 +144,7 @@ void frmForma::updateSuggestions() {
     });
 }
 
-void frmForma::showSuggestions() {
+void MainWindow::showSuggestions() {
     if (!suggest)
         return;
     const CrosswordDocument& doc = state_.doc();
@@ -172,9 +172,9 @@ void frmForma::showSuggestions() {
     suggest->showWords(title, offered, none);
 }
 
-void frmForma::placeSuggested(const QByteArray& word) {
+void MainWindow::placeSuggested(const QByteArray& word) {
     if (state_.doc().Mode != EditMode::ModeAuthor)
         return;
-    txtOtvet->setText(cp1251::toUnicode(word));
+    answerEdit->setText(cp1251::toUnicode(word));
     placeTypedAnswer();
 }

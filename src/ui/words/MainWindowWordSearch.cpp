@@ -1,11 +1,11 @@
-// The pattern-search command of the Kross menu.
-#include "app/frmForma.h"
+// The pattern-search command of the Crossword menu.
+#include "app/MainWindow.h"
 #include "text/Mnemonics.h"
-#include "words/frmFindWord.h"
+#include "words/WordSearchWindow.h"
 
 #include <QAction>
 
-void frmForma::KrossFoundWord_Click() {
+void MainWindow::openWordSearch() {
     // One search window at a time: the command brings an open one to the front.
     if (findWord) {
         findWord->show();
@@ -13,8 +13,8 @@ void frmForma::KrossFoundWord_Click() {
         findWord->activateWindow();
         return;
     }
-    findWord = new frmFindWord(state_, platform_, this, wordListCache,
-                               withoutMnemonics(KrossFoundWord->text()));
+    findWord = new WordSearchWindow(state_, platform_, this, wordListCache,
+                               withoutMnemonics(wordSearchAction->text()));
     findWord->show();
     findWord->Form_Load();
 }

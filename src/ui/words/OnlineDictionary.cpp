@@ -1,8 +1,8 @@
 // Looking a word up in the online dictionary.
-#include "words/SlovarM.h"
+#include "words/OnlineDictionary.h"
 
 #include "words/OnlineLookup.h"
-#include "words/OpURL.h"
+#include "words/OpenDocument.h"
 
 void LookUpOnline(platform::Platform& platform, const QString& programFolder, QByteArrayView word) {
     OpenDocument(platform, programFolder, words::lookupAddress(word));

@@ -1,5 +1,5 @@
 // Handing a file or web address to the desktop's default program.
-#include "words/OpURL.h"
+#include "words/OpenDocument.h"
 
 void OpenDocument(platform::Platform& platform, const QString& programFolder,
                   const QString& target) {

@@ -10,13 +10,13 @@ class QListWidget;
 // The words the lists offer for the current slot, best first, each leaving every crossing word
 // possible. Modeless, a child of `parent`, deleted when closed; a double click or Enter on a
 // word asks for it to be placed.
-class frmSuggest : public QWidget {
+class SuggestionsWindow : public QWidget {
     Q_OBJECT
 public:
-    frmSuggest(QWidget* parent, const QString& caption);
+    SuggestionsWindow(QWidget* parent, const QString& caption);
 
-    QLabel* lblSlot = nullptr; // the slot the words are for, or why there are none
-    QListWidget* lstWords = nullptr;
+    QLabel* slotLabel = nullptr; // the slot the words are for, or why there are none
+    QListWidget* wordList = nullptr;
 
     // Words in Windows-1251; `none` (if any) is said after the slot when there is no word.
     void showWords(const QString& slot, const QList<QByteArray>& words, const QString& none);

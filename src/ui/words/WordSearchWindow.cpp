@@ -1,5 +1,5 @@
 // The pattern-search window.
-#include "words/frmFindWord.h"
+#include "words/WordSearchWindow.h"
 
 #include "app/Named.h"
 #include "platform/Message.h"
@@ -7,7 +7,7 @@
 #include "text/SequentialText.h"
 #include "words/FoundWordsModel.h"
 #include "words/SlotPattern.h"
-#include "words/SlovarM.h"
+#include "words/OnlineDictionary.h"
 #include "words/WordList.h"
 #include "words/WordListView.h"
 
@@ -25,42 +25,42 @@ bool isEnter(int key) {
 
 } // namespace
 
-frmFindWord::frmFindWord(AppState& state, platform::Platform& platform, QWidget* parent,
+WordSearchWindow::WordSearchWindow(AppState& state, platform::Platform& platform, QWidget* parent,
                          words::WordListCache& cache, const QString& caption)
     : QWidget(parent, Qt::Dialog), state_(state), platform_(platform), cache_(cache),
       caption_(caption) {
-    setObjectName(QStringLiteral("frmFindWord"));
+    setObjectName(QStringLiteral("WordSearchWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
     Label1 = named(new QLabel(this), "Label1");
-    txtWord = named(new QLineEdit(this), "txtWord");
+    patternEdit = named(new QLineEdit(this), "patternEdit");
     Label3 = named(new QLabel(this), "Label3");
     Label2 = named(new QLabel(this), "Label2");
-    List1 = named(new WordListView(this), "List1");
+    wordList = named(new WordListView(this), "wordList");
     found_ = new FoundWordsModel(this);
-    List1->setModel(found_);
+    wordList->setModel(found_);
     Label4 = named(new QLabel(this), "Label4");
     for (QLabel* l : {Label1, Label2, Label3, Label4})
         l->setWordWrap(true);
-    Label1->setBuddy(txtWord);
-    Label2->setBuddy(List1);
-    List1->setSelectionMode(QAbstractItemView::SingleSelection);
+    Label1->setBuddy(patternEdit);
+    Label2->setBuddy(wordList);
+    wordList->setSelectionMode(QAbstractItemView::SingleSelection);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Label1);
-    layout->addWidget(txtWord);
+    layout->addWidget(patternEdit);
     layout->addWidget(Label3);
     layout->addWidget(Label2);
-    layout->addWidget(List1, 1);
+    layout->addWidget(wordList, 1);
     layout->addWidget(Label4);
     resize(300, 420);
 
-    txtWord->installEventFilter(this);
-    List1->installEventFilter(this);
-    connect(txtWord, &QLineEdit::textChanged, this, &frmFindWord::txtWord_Change);
-    connect(List1, &QAbstractItemView::doubleClicked, this, &frmFindWord::List1_DblClick);
+    patternEdit->installEventFilter(this);
+    wordList->installEventFilter(this);
+    connect(patternEdit, &QLineEdit::textChanged, this, &WordSearchWindow::patternEdited);
+    connect(wordList, &QAbstractItemView::doubleClicked, this, &WordSearchWindow::wordListChosen);
 }
 
-void frmFindWord::Form_Load() {
+void WordSearchWindow::Form_Load() {
     const Language& lang = state_.language;
     auto text = [&lang](LangEntry e) { return cp1251::toUnicode(lang.entry(e)); };
     showCount(0);
@@ -70,25 +70,25 @@ void frmFindWord::Form_Load() {
     Label4->setText(text(LangEntry::DictionaryHint));
     if (state_.doc().CurrentSlot <= 0)
         return;
-    txtWord->setText(cp1251::toUnicode(words::prefilledPattern(state_.doc())));
-    txtWord->setCursorPosition(static_cast<int>(txtWord->text().size()));
+    patternEdit->setText(cp1251::toUnicode(words::prefilledPattern(state_.doc())));
+    patternEdit->setCursorPosition(static_cast<int>(patternEdit->text().size()));
     QCoreApplication::processEvents();
     Search();
 }
 
-void frmFindWord::showCount(qsizetype count) {
+void WordSearchWindow::showCount(qsizetype count) {
     setWindowTitle(caption_ + QStringLiteral(": ") +
                    cp1251::toUnicode(state_.language.entry(LangEntry::Found)) +
                    QString::number(count));
 }
 
-void frmFindWord::txtWord_Change() {
+void WordSearchWindow::patternEdited() {
     Label3->setText(cp1251::toUnicode(state_.language.entry(LangEntry::Letters) +
-                                      seqtext::strNumber(txtWord->text().size())));
+                                      seqtext::strNumber(patternEdit->text().size())));
 }
 
-void frmFindWord::Search() {
-    const QString pattern = txtWord->text();
+void WordSearchWindow::Search() {
+    const QString pattern = patternEdit->text();
     if (pattern.size() < words::kMinPatternLength)
         return;
     if (pattern.size() > words::kMaxPatternLength) {
@@ -104,32 +104,32 @@ void frmFindWord::Search() {
     found_->setMatches(cp1251::canEncode(pattern)
                            ? words::findWords(cache_, folder, cp1251::fromUnicode(pattern))
                            : words::WordMatches());
-    List1->scrollToTop();
+    wordList->scrollToTop();
     showCount(found_->matches().count());
     unsetCursor();
 }
 
-const words::WordMatches& frmFindWord::foundWords() const {
+const words::WordMatches& WordSearchWindow::foundWords() const {
     return found_->matches();
 }
 
-void frmFindWord::List1_DblClick() {
-    const int row = List1->currentRow();
+void WordSearchWindow::wordListChosen() {
+    const int row = wordList->currentRow();
     if (row >= 0 && row < foundWords().count())
         LookUpOnline(platform_, state_.ProgramFolder, foundWords().word(row));
 }
 
-bool frmFindWord::eventFilter(QObject* watched, QEvent* event) {
+bool WordSearchWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
-        if (watched == txtWord)
-            return txtWord_Key(event);
-        if (watched == List1)
-            return List1_Key(event);
+        if (watched == patternEdit)
+            return patternEditKey(event);
+        if (watched == wordList)
+            return wordListKey(event);
     }
     return QWidget::eventFilter(watched, event);
 }
 
-bool frmFindWord::txtWord_Key(QEvent* event) {
+bool WordSearchWindow::patternEditKey(QEvent* event) {
     auto* key = static_cast<QKeyEvent*>(event);
     if (event->type() == QEvent::KeyRelease) {
         if (isEnter(key->key()) && !key->isAutoRepeat() && wordEnterDown_) {
@@ -144,15 +144,15 @@ bool frmFindWord::txtWord_Key(QEvent* event) {
         close();
         return true;
     case Qt::Key_Down: {
-        const int row = List1->currentRow();
-        if (List1->count() > 0 && row < List1->count() - 1)
-            List1->setCurrentRow(row < 0 ? 0 : row + 1);
+        const int row = wordList->currentRow();
+        if (wordList->count() > 0 && row < wordList->count() - 1)
+            wordList->setCurrentRow(row < 0 ? 0 : row + 1);
         return true;
     }
     case Qt::Key_Up: {
-        const int row = List1->currentRow();
+        const int row = wordList->currentRow();
         if (row > 0)
-            List1->setCurrentRow(row - 1);
+            wordList->setCurrentRow(row - 1);
         return true;
     }
     case Qt::Key_Return:
@@ -163,13 +163,13 @@ bool frmFindWord::txtWord_Key(QEvent* event) {
         break;
     }
     if (key->text() == QStringLiteral(" ")) {
-        txtWord->insert(QStringLiteral("?"));
+        patternEdit->insert(QStringLiteral("?"));
         return true;
     }
     return false;
 }
 
-bool frmFindWord::List1_Key(QEvent* event) {
+bool WordSearchWindow::wordListKey(QEvent* event) {
     auto* key = static_cast<QKeyEvent*>(event);
     if (event->type() == QEvent::KeyPress) {
         listKeyDown_ = true;
@@ -183,7 +183,7 @@ bool frmFindWord::List1_Key(QEvent* event) {
         return true;
     }
     if (isEnter(key->key())) {
-        List1_DblClick();
+        wordListChosen();
         return true;
     }
     return false;

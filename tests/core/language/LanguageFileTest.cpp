@@ -1,6 +1,6 @@
 #include "app/AppState.h"
 #include "app/language/Language.h"
-#include "app/language/LoadJazikM.h"
+#include "app/language/LanguageFile.h"
 #include "support/ProgramFolder.h"
 #include "text/CodePage.h"
 #include "text/Mnemonics.h"
@@ -119,12 +119,12 @@ TEST(LanguageReader, OwnTextsComeFromTheFileOrFallBackToEnglish) {
 
 TEST(LanguageStrings, FiltersAndOverwriteQuestion) {
     Language before;
-    EXPECT_EQ(before.KrossFileFilter(),
+    EXPECT_EQ(before.crosswordFileFilter(),
               cp("Кроссворд") + nulSeparated(" (*.cfw)|*.cfw|All Files (*.*)|*.*"));
 
     const Language l =
         loaded("Name\r\n8 &Crossword\r\n57 Answers\r\n58 exists.\r\n59 Replace?\r\n");
-    EXPECT_EQ(l.KrossFileFilter(), nulSeparated("Crossword (*.cfw)|*.cfw|All Files (*.*)|*.*"));
+    EXPECT_EQ(l.crosswordFileFilter(), nulSeparated("Crossword (*.cfw)|*.cfw|All Files (*.*)|*.*"));
     EXPECT_EQ(l.AnswersFileFilter(), nulSeparated("Answers (*.otv)|*.otv|All Files (*.*)|*.*"));
     EXPECT_EQ(l.OverwriteQuestion(), " exists.\r\nReplace?");
 }
@@ -153,7 +153,7 @@ TEST(ModeTextsTest, EveryModeAfterALoad) {
 
     struct Case {
         EditMode mode;
-        std::optional<QByteArray> caption, lblSlov, lblVoprosOtvet;
+        std::optional<QByteArray> caption, wordCountLabel, clueEditLabel;
     };
     const Case cases[] = {
         {EditMode::ModeEmpty, "Title", {}, {}},
@@ -169,14 +169,14 @@ TEST(ModeTextsTest, EveryModeAfterALoad) {
         doc.Mode = c.mode;
         const ModeTexts t = modeTexts(state);
         EXPECT_EQ(t.caption, c.caption) << modeValue(c.mode);
-        EXPECT_EQ(t.lblSlov, c.lblSlov) << modeValue(c.mode);
-        EXPECT_EQ(t.lblVoprosOtvet, c.lblVoprosOtvet) << modeValue(c.mode);
+        EXPECT_EQ(t.wordCountLabel, c.wordCountLabel) << modeValue(c.mode);
+        EXPECT_EQ(t.clueEditLabel, c.clueEditLabel) << modeValue(c.mode);
     }
 
     // More solved than there are words: the count goes negative with its sign, no blank.
     doc.Mode = EditMode::ModeSolve;
     doc.SolvedCount = 30;
-    EXPECT_EQ(modeTexts(state).lblSlov, "Words:-5");
+    EXPECT_EQ(modeTexts(state).wordCountLabel, "Words:-5");
 }
 
 TEST(LanguageFile, LoadsFromTheLanguageFolder) {
@@ -283,7 +283,7 @@ TEST(ShippedLanguageFiles, AreCompleteWindows1251WithCrLf) {
                             OwnText::EmptyGrid,
                             OwnText::FilledGrid,
                             OwnText::NotPrinted,
-                            OwnText::EditMenu,
+                            OwnText::editMenu,
                             OwnText::Undo,
                             OwnText::Redo}) {
             const QByteArray& text = l.own[static_cast<std::size_t>(static_cast<int>(own) - 101)];
@@ -354,5 +354,5 @@ TEST(LanguageStrings, CaptionsAsTextLoseTheirMnemonicMarks) {
     // An older file without marks reads as before.
     const Language l = loaded("Name\r\n3 File\r\n8 Crossword\r\n");
     EXPECT_EQ(l.caption(LangEntry::FileMenu), "File");
-    EXPECT_EQ(l.KrossFileFilter(), nulSeparated("Crossword (*.cfw)|*.cfw|All Files (*.*)|*.*"));
+    EXPECT_EQ(l.crosswordFileFilter(), nulSeparated("Crossword (*.cfw)|*.cfw|All Files (*.*)|*.*"));
 }

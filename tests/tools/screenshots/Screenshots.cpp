@@ -5,9 +5,9 @@
 #include "app/WrapCheckBox.h"
 #include "grid/GridView.h"
 #include "grid/ShownGrid.h"
-#include "grid/frmRazKletok.h"
-#include "grid/frmRazmer.h"
-#include "platform/PictureBox.h"
+#include "grid/CellSizeDialog.h"
+#include "grid/NewCrosswordDialog.h"
+#include "grid/PictureBox.h"
 #include "support/Crosswords.h"
 #include "support/GridPattern.h"
 #include "words/Placement.h"
@@ -51,13 +51,13 @@ protected:
     }
     // A new 9 × 7 crossword with answers, through the New dialog.
     void newGrid() {
-        fake().onDialog<frmRazmer>([](frmRazmer& dialog) {
-            dialog.txtNameKross->setText(QStringLiteral("Shots"));
-            dialog.txtX->setText(QStringLiteral("9"));
-            dialog.txtY->setText(QStringLiteral("7"));
-            dialog.kOK->click();
+        fake().onDialog<NewCrosswordDialog>([](NewCrosswordDialog& dialog) {
+            dialog.titleEdit->setText(QStringLiteral("Shots"));
+            dialog.widthEdit->setText(QStringLiteral("9"));
+            dialog.heightEdit->setText(QStringLiteral("7"));
+            dialog.okButton->click();
         });
-        form->KrossNew->trigger();
+        form->newCrosswordAction->trigger();
         ASSERT_EQ(doc().Mode, EditMode::ModeDrawGrid);
     }
     // The authoring grid of the solving tests with one word placed and another slot selected.
@@ -78,7 +78,7 @@ TEST_F(Shots, Empty) {
 
 TEST_F(Shots, DrawingWithSymmetry) {
     newGrid();
-    form->ChSimmetrija->setChecked(true);
+    form->symmetryCheck->setChecked(true);
     for (const auto& [x, y] : {std::pair(0, 0), std::pair(3, 1), std::pair(4, 3), std::pair(1, 5)})
         clickCell(x, y);
     shoot("02-drawing-symmetry");
@@ -110,14 +110,14 @@ TEST_F(Shots, SolvingTurned) {
 TEST_F(Shots, CellSizePreview) {
     author();
     bool shown = false;
-    fake().onDialog<frmRazKletok>([&](frmRazKletok& dialog) {
+    fake().onDialog<CellSizeDialog>([&](CellSizeDialog& dialog) {
         QApplication::processEvents();
         save(dialog.grab().toImage(), "06-cell-size-dialog");
-        save(dialog.picKletka->grab().toImage(), "07-cell-size-preview");
+        save(dialog.previewPicture->grab().toImage(), "07-cell-size-preview");
         shown = true;
         dialog.reject();
     });
-    form->OptionsRazmerKF->trigger();
+    form->cellSizeAction->trigger();
     EXPECT_TRUE(shown);
 }
 
@@ -129,10 +129,10 @@ TEST_F(Shots, ExportedBitmaps) {
         ASSERT_EQ(PlaceAnswer(doc(), w.n, w.d, cp(w.answer), "clue").kind,
                   PlacementOutcome::Kind::Placed);
     buildShownGrid(doc(), 0);
-    form->UpdateControlsForMode();
+    form->updateControlsForMode();
     QTemporaryDir out;
     fake().paths.push_back(out.filePath(QStringLiteral("x")));
-    form->KrossCopyWord->trigger();
+    form->exportHtmlAction->trigger();
     save(QImage(out.filePath(QStringLiteral("x.bmp"))), "08-export-grid");
     save(QImage(out.filePath(QStringLiteral(u"x (ответы).bmp"))), "09-export-answers");
     shoot("10-authoring-filled");

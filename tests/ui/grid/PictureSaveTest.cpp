@@ -1,4 +1,4 @@
-#include "platform/PictureBox.h"
+#include "grid/PictureBox.h"
 #include "support/WriteFailures.h"
 
 #include <gtest/gtest.h>

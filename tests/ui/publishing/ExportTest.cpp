@@ -4,7 +4,7 @@
 #include "grid/FieldGeometry.h"
 #include "grid/GridView.h"
 #include "grid/ShownGrid.h"
-#include "platform/PictureBox.h"
+#include "grid/PictureBox.h"
 #include "text/CodePage.h"
 #include "words/Placement.h"
 
@@ -51,7 +51,7 @@ protected:
         ExportFolder::SetUp();
         // Pure red letters, told apart from the black and white of the grid.
         program.state.settings.LetterColor = 0x0000FF;
-        program.form->NewFont();
+        program.form->applyLetterFont();
     }
 
     void author(const QByteArrayList& rows, const std::vector<Answer>& answers) {
@@ -63,13 +63,13 @@ protected:
             ASSERT_EQ(PlaceAnswer(doc(), a.n, a.d, cp(a.word), cp(a.clue)).kind,
                       PlacementOutcome::Kind::Placed);
         buildShownGrid(doc(), 0);
-        program.form->UpdateControlsForMode();
+        program.form->updateControlsForMode();
     }
 
     // Runs the menu command with the Save dialog answering `chosen`.
     void exportTo(const QString& chosen) {
         fake().paths.push_back(chosen);
-        program.form->KrossCopyWord->trigger();
+        program.form->exportHtmlAction->trigger();
     }
 
     Pictures exportPictures() {
@@ -80,7 +80,7 @@ protected:
 
     // Whether the digit `k` of the white set stands at (x, y).
     bool digitAt(const QImage& img, int x, int y, int k) {
-        const PictureBox& strip = *program.form->picNomera[0];
+        const PictureBox& strip = *program.form->digitStrips[0];
         for (int dy = 0; dy < strip.pictureHeight(); ++dy)
             for (int dx = 0; dx < 5; ++dx)
                 if (QColor(img.pixel(x + dx, y + dy)) != strip.pixel(k * 5 + dx, dy))
@@ -292,7 +292,7 @@ TEST_F(ExportWindow, FilesThatCannotBeWrittenAreReported) {
         }
         fake().messages.clear();
         fake().paths.push_back(path(c.chosen));
-        program.form->CopyKross();
+        program.form->exportHtml();
 
         ASSERT_EQ(fake().messages.size(), 1) << QString::fromUtf16(c.chosen).toStdString();
         const FakePlatform::Message& m = fake().messages[0];
@@ -381,15 +381,15 @@ TEST_F(ExportWindow, AsksBeforeReplacingAnExistingFile) {
 TEST_F(ExportWindow, CancelWritesNothingAndOtherModesDoNothing) {
     author({"..", "##"}, {{1, 0, u"ab", u"c"}});
     const QString folder = program.state.SamplesFolder;
-    program.form->CopyKross(); // the dialog answers "" (cancel)
+    program.form->exportHtml(); // the dialog answers "" (cancel)
     EXPECT_EQ(fake().fileDialogs.size(), 1);
     EXPECT_EQ(program.state.SamplesFolder, folder);
     EXPECT_TRUE(fake().messages.isEmpty());
 
     doc().Mode = EditMode::ModeSolve;
-    program.form->UpdateControlsForMode();
-    EXPECT_FALSE(program.form->KrossCopyWord->isEnabled());
-    program.form->CopyKross();
+    program.form->updateControlsForMode();
+    EXPECT_FALSE(program.form->exportHtmlAction->isEnabled());
+    program.form->exportHtml();
     EXPECT_EQ(fake().fileDialogs.size(), 1);
 }
 
@@ -454,7 +454,7 @@ TEST_F(ExportWindow, LanguageEntriesCannotInjectMarkup) {
                 "67 <script>document.title='67'</script>\r\n"
                 "68 <b>&amp;</b>\r\n";
     program.folder.write(QStringLiteral("Language/Hostile.txt"), language);
-    program.form->LoadJazik("Hostile.txt");
+    program.form->loadLanguage("Hostile.txt");
     ASSERT_EQ(program.state.language.entry(LangEntry::Across),
               "<script>document.title='67'</script>");
     author(kRing, {{1, 0, u"кот", u"a"}, {1, 1, u"кит", u"b"}});
@@ -492,7 +492,7 @@ TEST_F(ExportWindow, AnswersPictureCellsAreTheScreensCells) {
         program.state.settings.ChosenStyle = c.style;
         program.state.settings.CellSize = c.cellSize;
         program.state.settings.NumberSize = c.numberSize;
-        program.form->NewFont();
+        program.form->applyLetterFont();
         author(kRing, {{1, 0, u"кот", u"a"}, {1, 1, u"кит", u"b"}, {3, 0, u"тон", u"c"}});
         program.state.session.showForSetup(program.state.session.shownStyle());
         program.form->drawGrid();
@@ -518,7 +518,7 @@ TEST_F(ExportWindow, AnswersPictureCellsAreTheScreensCells) {
         // The grid picture's 1, from the digit strip of the number size.
         const QPoint n = exported.numberAt(0, 0);
         const int k = c.numberSize;
-        const PictureBox& strip = *program.form->picNomera[static_cast<std::size_t>(k - 1)];
+        const PictureBox& strip = *program.form->digitStrips[static_cast<std::size_t>(k - 1)];
         for (int dy = 0; dy < strip.pictureHeight(); ++dy)
             for (int dx = 0; dx < 5 * k; ++dx)
                 ASSERT_EQ(at(p.grid, n.x() + dx, n.y() + dy), strip.pixel(5 * k + dx, dy));

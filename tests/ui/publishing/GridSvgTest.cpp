@@ -5,11 +5,11 @@
 #include "grid/FieldGeometry.h"
 #include "grid/GridView.h"
 #include "grid/ShownGrid.h"
-#include "print/CrosswordPages.h"
+#include "publishing/CrosswordPages.h"
 
 #include "support/FilledCrossword.h"
 #include "support/ui/RunningProgram.h"
-#include "ui/export/ExportFolder.h"
+#include "ui/publishing/ExportFolder.h"
 
 #include <QImage>
 #include <QPainter>
@@ -258,19 +258,19 @@ protected:
         s.NumberSize = sizes.numberSize;
         s.ChosenStyle = 0;
         s.LetterColor = 0x0000FF; // pure red, told apart from the black numbers
-        program.form->NewFont();
+        program.form->applyLetterFont();
         CrosswordDocument& doc = program.state.session.documentForSetup();
         doc = filledPattern().build();
         ASSERT_EQ(doc.Mode, EditMode::ModeAuthor);
         program.state.session.showForSetup(sizes.shownStyle);
-        program.form->UpdateControlsForMode();
+        program.form->updateControlsForMode();
     }
 
     // The grid or the answers picture of the window's HTML export, in files of its own.
     QImage exported(bool answers) {
         const QString page = out.filePath(QStringLiteral("x%1.htm").arg(++exports_));
         program.fake.paths.push_back(page);
-        program.form->CopyKross();
+        program.form->exportHtml();
         for (const auto& m : program.fake.messages)
             ADD_FAILURE() << m.text.toStdString();
         program.fake.messages.clear();

@@ -1,8 +1,8 @@
 // The printed crossword as a PDF, read back with poppler's tools as a newspaper would.
-#include "print/CrosswordPages.h"
+#include "publishing/CrosswordPages.h"
 
 #include "grid/FieldGeometry.h"
-#include "platform/PictureBox.h"
+#include "grid/PictureBox.h"
 #include "print/PrintedGrid.h"
 #include "text/CodePage.h"
 

@@ -1,6 +1,6 @@
 #include "ExportFolder.h"
 
-#include "export/frmPrintOptions.h"
+#include "publishing/PrintOptionsDialog.h"
 #include "grid/FieldGeometry.h"
 #include "text/CodePage.h"
 
@@ -33,33 +33,33 @@ protected:
         ASSERT_EQ(doc().Mode, EditMode::ModeAuthor);
         program.state.session.showForSetup(0);
         form().drawGrid();
-        form().UpdateControlsForMode();
+        form().updateControlsForMode();
     }
 
-    frmForma& form() { return *program.form; }
+    MainWindow& form() { return *program.form; }
 
     // The options dialog of the pages answers OK with the answers page on or off; `shown`
     // receives whether it was on when the dialog opened.
     void pagesOptions(bool answers, bool* shown = nullptr) {
-        fake().onDialog<frmPrintOptions>([answers, shown](frmPrintOptions& d) {
-            ASSERT_NE(d.chAnswers, nullptr);
-            EXPECT_EQ(d.optEmpty, nullptr);
+        fake().onDialog<PrintOptionsDialog>([answers, shown](PrintOptionsDialog& d) {
+            ASSERT_NE(d.answersCheck, nullptr);
+            EXPECT_EQ(d.emptyGridOption, nullptr);
             if (shown)
-                *shown = d.chAnswers->isChecked();
-            d.chAnswers->setChecked(answers);
-            d.kOK->click();
+                *shown = d.answersCheck->isChecked();
+            d.answersCheck->setChecked(answers);
+            d.okButton->click();
         });
     }
     void cancelOptions() {
-        fake().onDialog<frmPrintOptions>([](frmPrintOptions& d) { d.kNO->click(); });
+        fake().onDialog<PrintOptionsDialog>([](PrintOptionsDialog& d) { d.cancelButton->click(); });
     }
     void gridOptions(bool filled) {
-        fake().onDialog<frmPrintOptions>([filled](frmPrintOptions& d) {
-            ASSERT_NE(d.optFilled, nullptr);
-            EXPECT_EQ(d.chAnswers, nullptr);
-            EXPECT_TRUE(d.optEmpty->isChecked()); // the empty grid unless asked otherwise
-            (filled ? d.optFilled : d.optEmpty)->click();
-            d.kOK->click();
+        fake().onDialog<PrintOptionsDialog>([filled](PrintOptionsDialog& d) {
+            ASSERT_NE(d.filledGridOption, nullptr);
+            EXPECT_EQ(d.answersCheck, nullptr);
+            EXPECT_TRUE(d.emptyGridOption->isChecked()); // the empty grid unless asked otherwise
+            (filled ? d.filledGridOption : d.emptyGridOption)->click();
+            d.okButton->click();
         });
     }
 };
@@ -67,21 +67,21 @@ protected:
 } // namespace
 
 TEST_F(PrintWindow, PrintsThePagesWithTheCrosswordsTextsAndTheAnswersWhenAsked) {
-    EXPECT_EQ(form().KrossPrint->text(), u"Печать..."_s);
-    EXPECT_EQ(form().KrossPdf->text(), u"Экспорт в PDF..."_s);
-    EXPECT_EQ(form().KrossSvg->text(), u"Экспорт сетки в SVG..."_s);
+    EXPECT_EQ(form().printAction->text(), u"Печать..."_s);
+    EXPECT_EQ(form().exportPdfAction->text(), u"Экспорт в PDF..."_s);
+    EXPECT_EQ(form().exportSvgAction->text(), u"Экспорт сетки в SVG..."_s);
     for (const bool answers : {false, true}) {
         SCOPED_TRACE(answers);
         const QString pdf = outPath(answers ? u"answers.pdf"_s : u"plain.pdf"_s);
-        fake().onDialog<frmPrintOptions>([answers](frmPrintOptions& d) {
+        fake().onDialog<PrintOptionsDialog>([answers](PrintOptionsDialog& d) {
             EXPECT_EQ(d.windowTitle(), u"Печать"_s);
-            EXPECT_EQ(d.chAnswers->text(), u"Ответы на отдельной последней странице"_s);
-            EXPECT_EQ(d.kNO->text(), u"Отмена"_s);
-            d.chAnswers->setChecked(answers);
-            d.kOK->click();
+            EXPECT_EQ(d.answersCheck->text(), u"Ответы на отдельной последней странице"_s);
+            EXPECT_EQ(d.cancelButton->text(), u"Отмена"_s);
+            d.answersCheck->setChecked(answers);
+            d.okButton->click();
         });
         fake().printTo.push_back(pdf);
-        form().KrossPrint->trigger();
+        form().printAction->trigger();
 
         EXPECT_TRUE(fake().messages.isEmpty());
         EXPECT_EQ(fake().printed.last(), u"Дом"_s);
@@ -135,7 +135,7 @@ TEST_F(PrintWindow, ExportsAPdfWithTheAnswersPageTheOptionsAskFor) {
         fake().messages.clear();
         pagesOptions(c.answers);
         fake().paths.push_back(outPath(QString::fromUtf16(c.chosen)));
-        form().KrossPdf->trigger();
+        form().exportPdfAction->trigger();
 
         const FakePlatform::FileDialog& dialog = fake().fileDialogs.last();
         EXPECT_TRUE(dialog.save);
@@ -166,8 +166,8 @@ TEST_F(PrintWindow, NothingIsWrittenWhenTheUserBacksOut) {
         SCOPED_TRACE(static_cast<int>(step));
         fake().fileDialogs.clear();
         fake().messages.clear();
-        for (QAction* command : {form().KrossPdf, form().KrossSvg}) {
-            const bool pdf = command == form().KrossPdf;
+        for (QAction* command : {form().exportPdfAction, form().exportSvgAction}) {
+            const bool pdf = command == form().exportPdfAction;
             if (step == Out::Options)
                 cancelOptions();
             else if (pdf)
@@ -199,8 +199,8 @@ TEST_F(PrintWindow, NothingIsWrittenWhenTheUserBacksOut) {
 TEST_F(PrintWindow, AFileThatCannotBeWrittenIsReported) {
     const QByteArray denied = program.state.language.entry(LangEntry::AccessDenied);
     ASSERT_FALSE(denied.isEmpty());
-    for (QAction* command : {form().KrossPdf, form().KrossSvg}) {
-        const bool pdf = command == form().KrossPdf;
+    for (QAction* command : {form().exportPdfAction, form().exportSvgAction}) {
+        const bool pdf = command == form().exportPdfAction;
         SCOPED_TRACE(pdf ? "pdf" : "svg");
         fake().messages.clear();
         pdf ? pagesOptions(false) : gridOptions(false);
@@ -223,7 +223,7 @@ TEST_F(PrintWindow, ExportsTheGridAsAnSvgPictureEmptyOrFilled) {
         const QString name = filled ? u"filled"_s : u"empty"_s;
         gridOptions(filled);
         fake().paths.push_back(outPath(name));
-        form().KrossSvg->trigger();
+        form().exportSvgAction->trigger();
         ASSERT_TRUE(fake().messages.isEmpty());
         EXPECT_EQ(fake().fileDialogs.last().filter, u"SVG Image (*.svg)"_s + QChar(0) + u"*.svg"_s +
                                                         QChar(0) + u"All Files (*.*)"_s + QChar(0) +
@@ -251,10 +251,10 @@ TEST_F(PrintWindow, TheAnswersChoiceIsRememberedInTheSettingsFile) {
         pagesOptions(s.tick, &shown);
         fake().paths.push_back(outPath(u"x.pdf"_s));
         fake().answers.push_back(platform::Answer::Yes);
-        form().KrossPdf->trigger();
+        form().exportPdfAction->trigger();
         EXPECT_EQ(shown, s.shownBefore);
         EXPECT_EQ(program.state.settings.PrintAnswers, s.tick);
-        form().SaveFileINI();
+        form().saveSettingsFile();
         const QByteArray written = fileBytes(ini);
         EXPECT_EQ(written.count("\r\n"), s.lines);
         EXPECT_EQ(written.endsWith(" 0 \r\nTrue\r\n"), s.tick);
@@ -265,8 +265,8 @@ TEST_F(PrintWindow, OnlyTheAuthorsCrosswordIsPrintedOrExported) {
     for (const EditMode mode : {EditMode::ModeSolve, EditMode::ModeSolveNoAnswers,
                                 EditMode::ModeAuthorNoAnswers, EditMode::ModeDrawGrid}) {
         doc().Mode = mode;
-        form().UpdateControlsForMode();
-        for (QAction* command : {form().KrossPrint, form().KrossPdf, form().KrossSvg})
+        form().updateControlsForMode();
+        for (QAction* command : {form().printAction, form().exportPdfAction, form().exportSvgAction})
             EXPECT_FALSE(command->isEnabled());
         form().printCrossword();
         form().exportPdf();

@@ -1,5 +1,5 @@
 // Reading language files, and the texts the main window takes from them.
-#include "app/language/LoadJazikM.h"
+#include "app/language/LanguageFile.h"
 
 #include "app/AppState.h"
 #include "app/language/Language.h"
@@ -109,22 +109,22 @@ ModeTexts modeTexts(const AppState& state, EditMode shownAs) {
         break;
     case EditMode::ModeAuthor:
         t.caption = l.entry(LangEntry::CaptionStart) + ' ' + l.entry(LangEntry::EnteringWords);
-        t.lblSlov = l.entry(LangEntry::Words) + seqtext::strNumber(doc.WordCount);
-        t.lblVoprosOtvet = l.entry(LangEntry::Clue);
+        t.wordCountLabel = l.entry(LangEntry::Words) + seqtext::strNumber(doc.WordCount);
+        t.clueEditLabel = l.entry(LangEntry::Clue);
         break;
     case EditMode::ModeAuthorNoAnswers:
         t.caption = titled;
-        t.lblSlov = open;
+        t.wordCountLabel = open;
         break;
     case EditMode::ModeSolveNoAnswers:
         t.caption = titled + " (" + l.entry(LangEntry::NoAnswers) + ')';
-        t.lblSlov = open;
-        t.lblVoprosOtvet = l.entry(LangEntry::WordNumberOrAnswer);
+        t.wordCountLabel = open;
+        t.clueEditLabel = l.entry(LangEntry::WordNumberOrAnswer);
         break;
     case EditMode::ModeSolve:
         t.caption = titled + ' ' + l.entry(LangEntry::By) + ' ' + doc.CrosswordAuthor;
-        t.lblSlov = open;
-        t.lblVoprosOtvet = l.entry(LangEntry::WordNumberOrAnswer);
+        t.wordCountLabel = open;
+        t.clueEditLabel = l.entry(LangEntry::WordNumberOrAnswer);
         break;
     case EditMode::ModeIncomplete:
     case EditMode::ModeOpenFailed:

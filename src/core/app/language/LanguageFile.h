@@ -54,8 +54,8 @@ QByteArray fileFailureText(const Language& language, const QByteArray& pathOrNam
 // and the caption of the box label. A member left empty is not changed in that mode.
 struct ModeTexts {
     std::optional<QByteArray> caption;
-    std::optional<QByteArray> lblSlov;
-    std::optional<QByteArray> lblVoprosOtvet;
+    std::optional<QByteArray> wordCountLabel;
+    std::optional<QByteArray> clueEditLabel;
 };
 ModeTexts modeTexts(const AppState& state);
 // The same for the crossword shown as if it were in mode `shownAs`.

@@ -1,8 +1,8 @@
 // The language dialog.
-#include "app/language/frmLang.h"
+#include "app/language/LanguageDialog.h"
 
 #include "app/Named.h"
-#include "app/language/LoadJazikM.h"
+#include "app/language/LanguageFile.h"
 #include "text/CodePage.h"
 
 #include <QDir>
@@ -47,16 +47,16 @@ QFileInfoList languageFiles(const AppState& state) {
 
 } // namespace
 
-frmLang::frmLang(AppState& state, platform::Platform&, QWidget* parent)
+LanguageDialog::LanguageDialog(AppState& state, platform::Platform&, QWidget* parent)
     : QDialog(parent), state_(state) {
-    setObjectName(QStringLiteral("frmLang"));
+    setObjectName(QStringLiteral("LanguageDialog"));
     setWindowTitle(QStringLiteral("Select of language"));
     Label1 = named(new QLabel(QStringLiteral("List:"), this), "Label1");
-    DirT = named(new QListWidget(this), "DirT");
-    Label1->setBuddy(DirT);
-    File = named(new QListWidget(this), "File");
-    File->setAccessibleName(QStringLiteral("Language files"));
-    File->hide();
+    languageList = named(new QListWidget(this), "languageList");
+    Label1->setBuddy(languageList);
+    fileList = named(new QListWidget(this), "fileList");
+    fileList->setAccessibleName(QStringLiteral("Language files"));
+    fileList->hide();
     Inform = named(new QLabel(this), "Inform");
     OK = named(new QPushButton(QStringLiteral("OK"), this), "OK");
     OK->setDefault(true);
@@ -64,8 +64,8 @@ frmLang::frmLang(AppState& state, platform::Platform&, QWidget* parent)
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Label1);
-    layout->addWidget(DirT);
-    layout->addWidget(File);
+    layout->addWidget(languageList);
+    layout->addWidget(fileList);
     layout->addWidget(Inform);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -75,13 +75,13 @@ frmLang::frmLang(AppState& state, platform::Platform&, QWidget* parent)
 
     fillLists();
 
-    connect(DirT, &QListWidget::itemSelectionChanged, this, &frmLang::DirT_Click);
-    connect(DirT, &QListWidget::itemDoubleClicked, this, [this] { OK_Click(); });
-    connect(OK, &QPushButton::clicked, this, &frmLang::OK_Click);
+    connect(languageList, &QListWidget::itemSelectionChanged, this, &LanguageDialog::languageChosen);
+    connect(languageList, &QListWidget::itemDoubleClicked, this, [this] { OK_Click(); });
+    connect(OK, &QPushButton::clicked, this, &LanguageDialog::OK_Click);
     connect(NO, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void frmLang::fillLists() {
+void LanguageDialog::fillLists() {
     const AppState& state = state_;
     if (!canList(state.ProgramFolder) && !canList(state.UserFolder))
         return;
@@ -91,10 +91,10 @@ void frmLang::fillLists() {
         // The settings file keeps the name in Windows-1251; another name could not be reloaded.
         if (!cp1251::canEncode(info.fileName()))
             continue;
-        File->addItem(info.fileName());
+        fileList->addItem(info.fileName());
         if (const std::optional<QByteArray> name = readLanguageName(info.filePath())) {
-            DirT->addItem(cp1251::toUnicode(*name));
-            rowFile_.append(File->count() - 1);
+            languageList->addItem(cp1251::toUnicode(*name));
+            rowFile_.append(fileList->count() - 1);
         }
     }
     // Before any file has been loaded the entries are empty; the built-in captions stay.
@@ -105,23 +105,23 @@ void frmLang::fillLists() {
     }
 }
 
-int frmLang::selectedRow() const {
-    const QList<QListWidgetItem*> selected = DirT->selectedItems();
-    return selected.isEmpty() ? -1 : DirT->row(selected.first());
+int LanguageDialog::selectedRow() const {
+    const QList<QListWidgetItem*> selected = languageList->selectedItems();
+    return selected.isEmpty() ? -1 : languageList->row(selected.first());
 }
 
-void frmLang::DirT_Click() {
+void LanguageDialog::languageChosen() {
     const int row = selectedRow();
     if (row < 0) {
         Inform->clear();
         return;
     }
-    File->setCurrentRow(rowFile_[row]);
-    Inform->setText(File->currentItem()->text());
+    fileList->setCurrentRow(rowFile_[row]);
+    Inform->setText(fileList->currentItem()->text());
 }
 
-void frmLang::OK_Click() {
+void LanguageDialog::OK_Click() {
     const int row = selectedRow();
-    chosenFile_ = row >= 0 ? cp1251::fromUnicode(File->item(rowFile_[row])->text()) : QByteArray();
+    chosenFile_ = row >= 0 ? cp1251::fromUnicode(fileList->item(rowFile_[row])->text()) : QByteArray();
     accept();
 }

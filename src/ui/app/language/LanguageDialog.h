@@ -13,13 +13,13 @@ class QPushButton;
 
 // The language dialog: the languages of every *.txt in the Language folder, by the name each
 // file starts with. OK (or a double click) accepts the selected one, which the window then loads.
-class frmLang : public QDialog {
+class LanguageDialog : public QDialog {
     Q_OBJECT
 public:
-    frmLang(AppState& state, platform::Platform& platform, QWidget* parent);
+    LanguageDialog(AppState& state, platform::Platform& platform, QWidget* parent);
 
-    QListWidget* DirT = nullptr; // language names
-    QListWidget* File = nullptr; // the Language folder's *.txt files, never shown
+    QListWidget* languageList = nullptr; // language names
+    QListWidget* fileList = nullptr; // the Language folder's *.txt files, never shown
     QLabel* Label1 = nullptr;
     QLabel* Inform = nullptr; // file name of the selected language
     QPushButton* OK = nullptr;
@@ -31,10 +31,10 @@ public:
 
 private:
     void fillLists();
-    void DirT_Click();
+    void languageChosen();
     int selectedRow() const;
 
     const AppState& state_;
     QByteArray chosenFile_;
-    QList<int> rowFile_; // index into File of each row of DirT
+    QList<int> rowFile_; // index into fileList of each row of languageList
 };

@@ -1,11 +1,11 @@
 // A language in the main window: captions of menus and panel, mode texts, the Language command.
-#include "app/language/LoadJazikM.h"
+#include "app/language/LanguageFile.h"
 #include "app/WrapCheckBox.h"
-#include "app/frmForma.h"
-#include "app/language/frmLang.h"
+#include "app/MainWindow.h"
+#include "app/language/LanguageDialog.h"
 #include "text/CodePage.h"
 #include "text/Mnemonics.h"
-#include "words/frmFindWord.h"
+#include "words/WordSearchWindow.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -31,52 +31,52 @@ void setCaption(QObject* target, const QString& text) {
 
 } // namespace
 
-void frmForma::applyCaption(int entry, const QByteArray& text) {
+void MainWindow::applyCaption(int entry, const QByteArray& text) {
     // The controls captioned straight from an entry; the other entries are read where used.
     const std::pair<LangEntry, QObject*> targets[] = {
-        {LangEntry::FileMenu, File},
-        {LangEntry::OpenAnswers, FileOpenOtvet},
-        {LangEntry::Save, FileSave},
-        {LangEntry::SaveAs, FileSaveAs},
-        {LangEntry::Exit, FileExit},
-        {LangEntry::CrosswordMenu, Kross},
-        {LangEntry::NewCrossword, KrossNew},
-        {LangEntry::OpenCrossword, KrossOpen},
-        {LangEntry::ChangeCrossword, KrossChange},
-        {LangEntry::FinishGrid, kReshotkaGotova},
-        {LangEntry::Properties, KrossAbout},
-        {LangEntry::FindWords, KrossFoundWord},
-        {LangEntry::DeleteAnswer, KrossDelOtwet},
-        {LangEntry::ExportHtml, KrossCopyWord},
-        {LangEntry::OptionsMenu, Options},
-        {LangEntry::CellAndFontSize, OptionsRazmerKF},
-        {LangEntry::ClassicStyle, OptionsStyle[0]},
-        {LangEntry::RightToLeftStyle, OptionsStyle[1]},
-        {LangEntry::HelpMenu, Help},
-        {LangEntry::ViewHelp, HelpCallHelp},
-        {LangEntry::AboutProgram, HelpAbout},
-        {LangEntry::Answer, lblOtvet},
-        {LangEntry::Statistics, lblStatistika},
-        {LangEntry::Symmetry, ChSimmetrija},
-        {LangEntry::Across, lblGorizont},
-        {LangEntry::Down, lblVertikal},
-        {LangEntry::Cell, lblKoordinaty},
-        {LangEntry::Clear, kClearPole},
+        {LangEntry::FileMenu, fileMenu},
+        {LangEntry::OpenAnswers, openAnswersAction},
+        {LangEntry::Save, saveAction},
+        {LangEntry::SaveAs, saveAsAction},
+        {LangEntry::Exit, exitAction},
+        {LangEntry::CrosswordMenu, crosswordMenu},
+        {LangEntry::NewCrossword, newCrosswordAction},
+        {LangEntry::OpenCrossword, openCrosswordAction},
+        {LangEntry::ChangeCrossword, unlockAction},
+        {LangEntry::FinishGrid, gridReadyButton},
+        {LangEntry::Properties, propertiesAction},
+        {LangEntry::FindWords, wordSearchAction},
+        {LangEntry::DeleteAnswer, deleteAnswerAction},
+        {LangEntry::ExportHtml, exportHtmlAction},
+        {LangEntry::OptionsMenu, optionsMenu},
+        {LangEntry::CellAndFontSize, cellSizeAction},
+        {LangEntry::ClassicStyle, styleActions[0]},
+        {LangEntry::RightToLeftStyle, styleActions[1]},
+        {LangEntry::HelpMenu, helpMenu},
+        {LangEntry::ViewHelp, helpAction},
+        {LangEntry::AboutProgram, aboutAction},
+        {LangEntry::Answer, answerLabel},
+        {LangEntry::Statistics, statisticsLabel},
+        {LangEntry::Symmetry, symmetryCheck},
+        {LangEntry::Across, acrossLabel},
+        {LangEntry::Down, downLabel},
+        {LangEntry::Cell, coordinatesLabel},
+        {LangEntry::Clear, clearGridButton},
     };
     for (const auto& [e, target] : targets)
         if (entryNumber(e) == entry)
             setCaption(target, cp1251::toUnicode(text));
 }
 
-void frmForma::applyBuiltInCaptions() {
+void MainWindow::applyBuiltInCaptions() {
     for (int n = 1; n <= Language::kLastEntry; ++n)
         if (const QByteArray caption = builtInCaption(n); !caption.isEmpty())
             applyCaption(n, caption);
-    OptionsLanguage->setText(QStringLiteral("Language"));
+    languageAction->setText(QStringLiteral("Language"));
     applyOwnCaptions();
 }
 
-void frmForma::LoadJazik(const QByteArray& fileName) {
+void MainWindow::loadLanguage(const QByteArray& fileName) {
     const LanguageOpenError error = loadLanguageFile(state_, fileName);
     if (error != LanguageOpenError::None) {
         const QString path = QDir::toNativeSeparators(languageFilePath(state_, fileName));
@@ -86,31 +86,31 @@ void frmForma::LoadJazik(const QByteArray& fileName) {
     }
     const Language& lang = state_.language;
     platform_.setLanguage(cp1251::toUnicode(lang.ownText(OwnText::QtLocale)).trimmed());
-    OptionsLanguage->setText(QStringLiteral("Language: ") + cp1251::toUnicode(lang.name));
+    languageAction->setText(QStringLiteral("Language: ") + cp1251::toUnicode(lang.name));
     for (int n = 1; n <= Language::kLastEntry; ++n)
         applyCaption(n, lang.entry(n));
     applyOwnCaptions();
     if (findWord)
-        findWord->setCaption(withoutMnemonics(KrossFoundWord->text()));
-    ShowModeTexts();
+        findWord->setCaption(withoutMnemonics(wordSearchAction->text()));
+    showModeTexts();
 }
 
-void frmForma::ShowModeTexts() {
-    ShowModeTexts(state_.doc().Mode);
+void MainWindow::showModeTexts() {
+    showModeTexts(state_.doc().Mode);
 }
 
-void frmForma::ShowModeTexts(EditMode shownAs) {
+void MainWindow::showModeTexts(EditMode shownAs) {
     const ModeTexts t = modeTexts(state_, shownAs);
     if (t.caption)
         setCaptionBytes(*t.caption);
-    if (t.lblSlov)
-        lblSlov->setText(cp1251::toUnicode(*t.lblSlov));
-    if (t.lblVoprosOtvet)
-        lblVoprosOtvet->setText(cp1251::toUnicode(*t.lblVoprosOtvet));
+    if (t.wordCountLabel)
+        wordCountLabel->setText(cp1251::toUnicode(*t.wordCountLabel));
+    if (t.clueEditLabel)
+        clueEditLabel->setText(cp1251::toUnicode(*t.clueEditLabel));
 }
 
-void frmForma::OptionsLanguage_Click() {
-    frmLang dialog(state_, platform_, this);
+void MainWindow::chooseLanguage() {
+    LanguageDialog dialog(state_, platform_, this);
     if (platform_.runDialog(dialog) == QDialog::Accepted && !dialog.chosenFile().isEmpty())
-        LoadJazik(dialog.chosenFile());
+        loadLanguage(dialog.chosenFile());
 }
