@@ -8,8 +8,8 @@
 
 #include "grid/GridAnalysis.h"
 #include "grid/GridLimits.h"
-#include "grid/ShownGrid.h"
 #include "grid/PictureBox.h"
+#include "grid/ShownGrid.h"
 #include "text/CodePage.h"
 
 #include <QPainter>

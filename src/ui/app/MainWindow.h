@@ -379,7 +379,8 @@ private:
 
     // --- Shortcuts and the recent files (app/MainWindow.cpp, files/MainWindowRecentFiles.cpp) ---
 public:
-    // File > Recent files: recentFileAction_0 (the newest) to recentFileAction_7, hidden beyond the list.
+    // File > Recent files: recentFileAction_0 (the newest) to recentFileAction_7, hidden beyond the
+    // list.
     QMenu* recentMenu = nullptr;
     std::array<QAction*, RecentFiles::kMaxEntries> recentActions{};
     // The list as shown, read from beside the settings file when the window is made.

@@ -1,6 +1,6 @@
 // The Help menu: the help document of the loaded language and the program information window.
-#include "app/MainWindow.h"
 #include "app/AboutDialog.h"
+#include "app/MainWindow.h"
 #include "text/CodePage.h"
 #include "words/OpenDocument.h"
 

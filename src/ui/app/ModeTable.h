@@ -35,9 +35,11 @@ enum Action : unsigned {
     kAbout = 1u << 3,        // propertiesAction
     kFoundWord = 1u << 4,    // wordSearchAction
     kDeleteAnswer = 1u << 5, // deleteAnswerAction: enabled only once an answer is picked
-    kCopyWord = 1u << 6,     // exportHtmlAction, printAction, exportPdfAction, exportSvgAction, exportIpuzAction
-    kCellSize = 1u << 7,     // cellSizeAction
-    kFill = 1u << 8,         // fillAction, fillAgainAction, suggestAction
+    kCopyWord =
+        1u
+        << 6, // exportHtmlAction, printAction, exportPdfAction, exportSvgAction, exportIpuzAction
+    kCellSize = 1u << 7, // cellSizeAction
+    kFill = 1u << 8,     // fillAction, fillAgainAction, suggestAction
 };
 
 struct Row {

@@ -1,10 +1,10 @@
 // The clue list in the main window: its dock, its menu item and a slot chosen in it.
+#include "app/MainWindow.h"
 #include "app/Named.h"
 #include "app/StableLabelName.h"
-#include "app/MainWindow.h"
 #include "clues/ClueList.h"
-#include "text/CodePage.h"
 #include "grid/SlotColors.h"
+#include "text/CodePage.h"
 
 #include <QAction>
 #include <QDockWidget>

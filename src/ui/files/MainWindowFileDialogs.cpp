@@ -7,7 +7,7 @@
 #include <QMenu>
 
 QString MainWindow::showFileDialog(bool isSave, const QString& defaultName,
-                                 const QByteArray& filter) {
+                                   const QByteArray& filter) {
     const QString qtFilter = cp1251::toUnicode(filter);
     const QString path =
         isSave ? platform_.getSaveFileName(this, QString(), state_.saveDialogFolder(), defaultName,

@@ -1,6 +1,6 @@
 // File > Recent files: the crosswords and answers files last opened or saved.
-#include "app/Named.h"
 #include "app/MainWindow.h"
+#include "app/Named.h"
 #include "app/language/LanguageFile.h"
 #include "text/CodePage.h"
 

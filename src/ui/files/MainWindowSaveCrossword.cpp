@@ -6,7 +6,7 @@
 #include <QDir>
 
 bool MainWindow::saveAsked(const QString& path, const QString& ownPath,
-                         const std::function<FileStatus()>& save) {
+                           const std::function<FileStatus()>& save) {
     if (overwriteQuestionNeeded(path, ownPath)) {
         const QByteArray question =
             fileMenuText(cp1251::fromUnicode(QDir::toNativeSeparators(path)) +

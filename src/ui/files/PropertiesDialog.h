@@ -15,7 +15,7 @@ class PropertiesDialog : public QDialog {
 public:
     // caption: the window title, the Properties command's own.
     PropertiesDialog(AppState& state, platform::Platform& platform, QWidget* parent,
-             const QString& caption);
+                     const QString& caption);
 
     QLabel* Label1 = nullptr;
     QLineEdit* titleEdit = nullptr;

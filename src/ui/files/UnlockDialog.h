@@ -16,7 +16,7 @@ class UnlockDialog : public QDialog {
 public:
     // caption: the window title, the Change command's own.
     UnlockDialog(AppState& state, platform::Platform& platform, QWidget* parent,
-              const QString& caption);
+                 const QString& caption);
 
     QLabel* Label1 = nullptr;
     QLineEdit* passwordEdit = nullptr;

@@ -2,9 +2,9 @@
 #include "grid/CellPainter.h"
 
 #include "grid/PictureBox.h"
+#include "grid/SlotColors.h"
 #include "print/PrintedGrid.h"
 #include "text/CodePage.h"
-#include "grid/SlotColors.h"
 
 #include <QByteArray>
 #include <QFontMetricsF>

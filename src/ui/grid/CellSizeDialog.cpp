@@ -5,11 +5,11 @@
 #include "grid/CellPainter.h"
 #include "grid/GridLimits.h"
 #include "grid/LetterFont.h"
-#include "platform/Message.h"
 #include "grid/PictureBox.h"
+#include "grid/SlotColors.h"
+#include "platform/Message.h"
 #include "text/CodePage.h"
 #include "text/SequentialText.h"
-#include "grid/SlotColors.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -64,8 +64,9 @@ bool chooseLetterFont(platform::Platform& platform, QWidget* parent, Settings& s
 } // namespace
 
 CellSizeDialog::CellSizeDialog(AppState& state, platform::Platform& platform, QWidget* parent,
-                           const QString& caption, const std::array<PictureBox*, 3>& numberStrips,
-                           const PictureBox& gridPicture, bool& letterFontStrikethrough)
+                               const QString& caption,
+                               const std::array<PictureBox*, 3>& numberStrips,
+                               const PictureBox& gridPicture, bool& letterFontStrikethrough)
     : QDialog(parent), state_(state), platform_(platform), numberStrips_(numberStrips),
       grid_(gridPicture), strikethrough_(letterFontStrikethrough) {
     setObjectName(QStringLiteral("CellSizeDialog"));

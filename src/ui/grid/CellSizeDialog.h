@@ -22,8 +22,8 @@ public:
     // number sizes, which the preview copies; gridPicture: the grid picture, whose letter font a
     // cancel takes back; letterFontStrikethrough: handed to the font dialog and back.
     CellSizeDialog(AppState& state, platform::Platform& platform, QWidget* parent,
-                 const QString& caption, const std::array<PictureBox*, 3>& numberStrips,
-                 const PictureBox& gridPicture, bool& letterFontStrikethrough);
+                   const QString& caption, const std::array<PictureBox*, 3>& numberStrips,
+                   const PictureBox& gridPicture, bool& letterFontStrikethrough);
 
     QLineEdit* cellSizeEdit = nullptr;
     QComboBox* numberSizeBox = nullptr;

@@ -5,11 +5,11 @@
 #include "app/Named.h"
 #include "grid/GridAccessible.h"
 #include "grid/LetterFont.h"
+#include "grid/PictureBox.h"
 #include "grid/ScrollLayout.h"
 #include "grid/ShownGrid.h"
-#include "grid/PictureBox.h"
-#include "text/CodePage.h"
 #include "grid/SlotColors.h"
+#include "text/CodePage.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -365,7 +365,7 @@ void GridView::showCursor() {
     const bool shown = gridPicture_->hasFocus() && takesGridClicks(doc.Mode) &&
                        cursor_.x() < doc.GridWidth && cursor_.y() < doc.GridHeight;
     gridPicture_->setFrame(shown ? fieldGeometry().square(cursor_.x(), cursor_.y()) : QRect(),
-                       slotcolor::kCursor, 2);
+                           slotcolor::kCursor, 2);
 }
 
 void GridView::focusGrid() {

@@ -1,11 +1,11 @@
 // The cell size command and the redraw at a new cell size.
 #include "app/MainWindow.h"
+#include "grid/CellSizeDialog.h"
 #include "grid/GridView.h"
 #include "grid/LetterFont.h"
-#include "grid/CellSizeDialog.h"
 #include "grid/PictureBox.h"
-#include "text/Mnemonics.h"
 #include "grid/SlotColors.h"
+#include "text/Mnemonics.h"
 
 #include <QAction>
 
@@ -13,7 +13,7 @@ void MainWindow::chooseCellSize() {
     if (state_.doc().Mode == EditMode::ModeEmpty)
         return;
     CellSizeDialog dialog(state_, platform_, this, withoutMnemonics(cellSizeAction->text()),
-                        digitStrips, *gridView_->picture(), letterFontStrikethrough);
+                          digitStrips, *gridView_->picture(), letterFontStrikethrough);
     connect(&dialog, &CellSizeDialog::letterFontChanged, this,
             [this] { letterfont::apply(*exportPicture, state_.settings); });
     if (platform_.runDialog(dialog) == QDialog::Accepted)

@@ -1,7 +1,7 @@
 // Keys on the grid: the cell cursor, Space while drawing, slots picked from the keyboard and
 // letters typed into the answer box from the grid.
-#include "app/WrapCheckBox.h"
 #include "app/MainWindow.h"
+#include "app/WrapCheckBox.h"
 #include "grid/GridView.h"
 #include "text/CodePage.h"
 

@@ -1,11 +1,11 @@
 // Mouse on the grid: drawing cells, selecting slots; the Clear button.
-#include "app/WrapCheckBox.h"
 #include "app/MainWindow.h"
+#include "app/WrapCheckBox.h"
 #include "grid/GridDrawing.h"
 #include "grid/GridView.h"
+#include "grid/SlotColors.h"
 #include "text/CodePage.h"
 #include "text/Mnemonics.h"
-#include "grid/SlotColors.h"
 
 #include <QAction>
 #include <QLabel>
@@ -45,9 +45,9 @@ void MainWindow::gridMouseMoved(Qt::MouseButtons, int x, int y) {
 
 void MainWindow::showCoordinates(int x, int y) {
     const CrosswordDocument& doc = state_.doc();
-    coordinatesLabel->setText(cp1251::toUnicode(coordinatesText(state_.language.entry(LangEntry::Cell),
-                                                             x, y, state_.settings.CellSize,
-                                                             doc.GridWidth, doc.GridHeight)));
+    coordinatesLabel->setText(cp1251::toUnicode(
+        coordinatesText(state_.language.entry(LangEntry::Cell), x, y, state_.settings.CellSize,
+                        doc.GridWidth, doc.GridHeight)));
 }
 
 void MainWindow::handleGridClick(int x, int y) {
@@ -100,7 +100,8 @@ void MainWindow::selectWordSlot(int number, int direction) {
 void MainWindow::clearGrid() {
     if (state_.doc().Mode != EditMode::ModeDrawGrid)
         return;
-    const QByteArray question = cp1251::fromUnicode(withoutMnemonics(clearGridButton->text())) + '?';
+    const QByteArray question =
+        cp1251::fromUnicode(withoutMnemonics(clearGridButton->text())) + '?';
     if (message(question, platform::Icon::Warning, platform::Buttons::YesNo,
                 platform::Answer::Yes) != platform::Answer::Yes)
         return;

@@ -22,7 +22,8 @@ double numericValueOf(const QLineEdit* box) {
 
 } // namespace
 
-NewCrosswordDialog::NewCrosswordDialog(AppState& state, platform::Platform& platform, QWidget* parent)
+NewCrosswordDialog::NewCrosswordDialog(AppState& state, platform::Platform& platform,
+                                       QWidget* parent)
     : QDialog(parent), state_(state), platform_(platform) {
     setObjectName(QStringLiteral("NewCrosswordDialog"));
     titleEdit = named(new QLineEdit(this), "titleEdit");
@@ -99,7 +100,7 @@ bool NewCrosswordDialog::eventFilter(QObject* watched, QEvent* event) {
 
 void NewCrosswordDialog::updateOk() {
     okButton->setEnabled(numericValueOf(widthEdit) > 0 && numericValueOf(heightEdit) > 0 &&
-                    !titleEdit->text().isEmpty());
+                         !titleEdit->text().isEmpty());
 }
 
 void NewCrosswordDialog::confirm() {

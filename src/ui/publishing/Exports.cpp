@@ -5,10 +5,10 @@
 #include "app/language/Language.h"
 #include "grid/CellPainter.h"
 #include "grid/CrosswordDocument.h"
-#include "grid/ShownGrid.h"
 #include "grid/PictureBox.h"
-#include "text/CodePage.h"
+#include "grid/ShownGrid.h"
 #include "grid/SlotColors.h"
+#include "text/CodePage.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
 // The HTML export of the Crossword menu: the page, the grid picture and the answers picture.
 #include "app/MainWindow.h"
 #include "app/language/LanguageFile.h"
-#include "publishing/Exports.h"
 #include "files/FileCommon.h"
 #include "grid/GridLimits.h"
 #include "grid/GridView.h"
 #include "grid/PictureBox.h"
+#include "publishing/Exports.h"
 #include "text/CodePage.h"
 
 #include <QCoreApplication>

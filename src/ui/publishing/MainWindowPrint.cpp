@@ -1,10 +1,10 @@
 // Printing the crossword, and its PDF document and SVG grid picture.
 #include "app/MainWindow.h"
-#include "publishing/Exports.h"
 #include "export/HtmlPage.h"
-#include "publishing/PrintOptionsDialog.h"
 #include "grid/GridView.h"
 #include "publishing/CrosswordPages.h"
+#include "publishing/Exports.h"
+#include "publishing/PrintOptionsDialog.h"
 #include "text/CodePage.h"
 #include "text/Mnemonics.h"
 
@@ -48,7 +48,7 @@ publish::PrintJob MainWindow::printJob(bool answersPage) {
 }
 
 std::unique_ptr<PrintOptionsDialog> MainWindow::askPrintOptions(PrintOutput output,
-                                                           const QAction* command) {
+                                                                const QAction* command) {
     if (state_.doc().Mode != EditMode::ModeAuthor)
         return nullptr;
     commitTypedClue();
@@ -60,7 +60,7 @@ std::unique_ptr<PrintOptionsDialog> MainWindow::askPrintOptions(PrintOutput outp
 }
 
 void MainWindow::exportFile(const char* description, const char* patterns, const QString& ext,
-                          const std::function<FileStatus(const QString&)>& write) {
+                            const std::function<FileStatus(const QString&)>& write) {
     const QByteArray filter =
         QByteArrayList{description, patterns, "All Files (*.*)", "*.*"}.join(char(0));
     QString path = showFileDialog(true, suggestedExportName(state_.doc().CrosswordPath), filter);

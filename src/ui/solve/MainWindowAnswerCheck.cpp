@@ -1,7 +1,7 @@
 // Checking a solver's answer against the crossword's own.
 #include "app/MainWindow.h"
-#include "solve/Solving.h"
 #include "grid/SlotColors.h"
+#include "solve/Solving.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,7 +1,7 @@
 // Entering a solver's answer into a crossword without answers, and jumping to a typed number.
 #include "app/MainWindow.h"
-#include "solve/Solving.h"
 #include "grid/SlotColors.h"
+#include "solve/Solving.h"
 
 #include <QLineEdit>
 

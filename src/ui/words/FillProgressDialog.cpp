@@ -12,9 +12,10 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-FillProgressDialog::FillProgressDialog(const AppState& state, QWidget* parent, fill::Problem problem,
-                 std::shared_ptr<const fill::Lexicon> lexicon, fill::Options options,
-                 std::chrono::milliseconds timeLimit)
+FillProgressDialog::FillProgressDialog(const AppState& state, QWidget* parent,
+                                       fill::Problem problem,
+                                       std::shared_ptr<const fill::Lexicon> lexicon,
+                                       fill::Options options, std::chrono::milliseconds timeLimit)
     : QDialog(parent), lexicon_(std::move(lexicon)), problem_(std::move(problem)),
       options_(std::move(options)), timeLimit_(timeLimit) {
     setObjectName(QStringLiteral("FillProgressDialog"));

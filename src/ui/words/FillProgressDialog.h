@@ -23,8 +23,8 @@ class FillProgressDialog : public QDialog {
 public:
     // The fill starts at once; it gives up after `timeLimit` with LimitReached.
     FillProgressDialog(const AppState& state, QWidget* parent, fill::Problem problem,
-            std::shared_ptr<const fill::Lexicon> lexicon, fill::Options options,
-            std::chrono::milliseconds timeLimit);
+                       std::shared_ptr<const fill::Lexicon> lexicon, fill::Options options,
+                       std::chrono::milliseconds timeLimit);
     // Stops a fill still running and waits for its thread.
     ~FillProgressDialog() override;
 

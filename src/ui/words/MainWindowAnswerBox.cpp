@@ -1,11 +1,11 @@
 // The answer box: Enter places, enters or checks the word; letter conflicts and words left.
 #include "app/MainWindow.h"
 #include "grid/GridView.h"
+#include "grid/SlotColors.h"
 #include "text/CodePage.h"
 #include "text/SequentialText.h"
 #include "words/Cp1251Validator.h"
 #include "words/Placement.h"
-#include "grid/SlotColors.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -118,8 +118,8 @@ void MainWindow::placeTypedAnswer() {
     const CrosswordDocument& doc = state_.doc();
     const int n = doc.CurrentSlot;
     const int d = doc.CurrentDirection;
-    const PlacementOutcome out = state_.session.placeAnswer(
-        cp1251::fromUnicode(answerEdit->text()), cp1251::fromUnicode(clueEdit->text()));
+    const PlacementOutcome out = state_.session.placeAnswer(cp1251::fromUnicode(answerEdit->text()),
+                                                            cp1251::fromUnicode(clueEdit->text()));
     switch (out.kind) {
     case PlacementOutcome::Kind::Ignored:
         return;

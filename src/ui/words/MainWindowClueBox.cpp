@@ -1,10 +1,10 @@
 // The clue box, the Crossword menu's state and deleting an answer.
 #include "app/MainWindow.h"
 #include "grid/GridView.h"
+#include "grid/SlotColors.h"
 #include "text/CodePage.h"
 #include "text/Mnemonics.h"
 #include "words/Placement.h"
-#include "grid/SlotColors.h"
 
 #include <QAction>
 #include <QLabel>
@@ -53,7 +53,8 @@ void MainWindow::deleteAnswer() {
     // The item is only enabled with something to delete; a stale trigger must not ask.
     if (!state_.session.canDeleteAnswer())
         return;
-    const QByteArray question = cp1251::fromUnicode(withoutMnemonics(deleteAnswerAction->text())) + '?';
+    const QByteArray question =
+        cp1251::fromUnicode(withoutMnemonics(deleteAnswerAction->text())) + '?';
     if (message(question, platform::Icon::Warning, platform::Buttons::YesNo,
                 platform::Answer::Yes) != platform::Answer::Yes)
         return;

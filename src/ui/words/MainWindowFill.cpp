@@ -2,10 +2,10 @@
 #include "app/MainWindow.h"
 #include "fill/FillProblem.h"
 #include "grid/GridView.h"
+#include "grid/SlotColors.h"
 #include "text/CodePage.h"
 #include "text/Mnemonics.h"
 #include "text/SequentialText.h"
-#include "grid/SlotColors.h"
 #include "words/FillProgressDialog.h"
 #include "words/SuggestionsWindow.h"
 
@@ -65,8 +65,8 @@ void MainWindow::fillAutomatically(bool again) {
     options.seed = ++fillSeed_;
     options.stepLimit = fillStepLimit;
     FillProgressDialog dialog(state_, this, dp.problem,
-                   lexiconCache.load({state_.ProgramFolder, state_.UserFolder}), options,
-                   fillTimeLimit);
+                              lexiconCache.load({state_.ProgramFolder, state_.UserFolder}), options,
+                              fillTimeLimit);
     if (platform_.runDialog(dialog) != QDialog::Accepted)
         return; // cancelled: the dialog stops the fill
     const fill::Result& result = dialog.result();

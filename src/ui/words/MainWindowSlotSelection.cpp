@@ -1,7 +1,7 @@
 // Selecting slots: the current one, the next without an answer, the solver's pair, a typed number.
 #include "app/MainWindow.h"
-#include "text/CodePage.h"
 #include "grid/SlotColors.h"
+#include "text/CodePage.h"
 #include "words/SlotSelection.h"
 
 #include <QLabel>

@@ -14,7 +14,7 @@ void MainWindow::openWordSearch() {
         return;
     }
     findWord = new WordSearchWindow(state_, platform_, this, wordListCache,
-                               withoutMnemonics(wordSearchAction->text()));
+                                    withoutMnemonics(wordSearchAction->text()));
     findWord->show();
     findWord->Form_Load();
 }

@@ -6,8 +6,8 @@
 #include "text/CodePage.h"
 #include "text/SequentialText.h"
 #include "words/FoundWordsModel.h"
-#include "words/SlotPattern.h"
 #include "words/OnlineDictionary.h"
+#include "words/SlotPattern.h"
 #include "words/WordList.h"
 #include "words/WordListView.h"
 
@@ -26,7 +26,7 @@ bool isEnter(int key) {
 } // namespace
 
 WordSearchWindow::WordSearchWindow(AppState& state, platform::Platform& platform, QWidget* parent,
-                         words::WordListCache& cache, const QString& caption)
+                                   words::WordListCache& cache, const QString& caption)
     : QWidget(parent, Qt::Dialog), state_(state), platform_(platform), cache_(cache),
       caption_(caption) {
     setObjectName(QStringLiteral("WordSearchWindow"));

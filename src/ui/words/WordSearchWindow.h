@@ -19,7 +19,7 @@ public:
     // caption: what the title starts with, the search command's own; cache: the word lists
     // read so far, which outlive the window.
     WordSearchWindow(AppState& state, platform::Platform& platform, QWidget* parent,
-                words::WordListCache& cache, const QString& caption);
+                     words::WordListCache& cache, const QString& caption);
 
     QLineEdit* patternEdit = nullptr;
     WordListView* wordList = nullptr;

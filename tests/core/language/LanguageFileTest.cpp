@@ -1,6 +1,6 @@
+#include "app/language/LanguageFile.h"
 #include "app/AppState.h"
 #include "app/language/Language.h"
-#include "app/language/LanguageFile.h"
 #include "support/ProgramFolder.h"
 #include "text/CodePage.h"
 #include "text/Mnemonics.h"

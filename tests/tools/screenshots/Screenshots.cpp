@@ -3,11 +3,11 @@
 #include "ui/solve/SolvingWindow.h"
 
 #include "app/WrapCheckBox.h"
-#include "grid/GridView.h"
-#include "grid/ShownGrid.h"
 #include "grid/CellSizeDialog.h"
+#include "grid/GridView.h"
 #include "grid/NewCrosswordDialog.h"
 #include "grid/PictureBox.h"
+#include "grid/ShownGrid.h"
 #include "support/Crosswords.h"
 #include "support/GridPattern.h"
 #include "words/Placement.h"

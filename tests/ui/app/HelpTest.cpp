@@ -1,6 +1,6 @@
+#include "app/AboutDialog.h"
 #include "app/AppState.h"
 #include "app/MainWindow.h"
-#include "app/AboutDialog.h"
 #include "grid/PictureBox.h"
 
 #include "support/LanguageEntries.h"

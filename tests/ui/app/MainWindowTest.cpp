@@ -1,7 +1,7 @@
+#include "app/MainWindow.h"
 #include "app/AppState.h"
 #include "app/Startup.h"
 #include "app/WrapCheckBox.h"
-#include "app/MainWindow.h"
 #include "grid/GridView.h"
 #include "grid/PictureBox.h"
 
@@ -75,13 +75,15 @@ TEST(MainWindow, StyleOneFromTheSettingsIsCheckedAndShown) {
 
 TEST(MainWindow, ControlsFollowTheModeTable) {
     // Panel controls visible and menu items enabled in each mode.
-    const char* panel[] = {"symmetryCheck", "coordinatesLabel", "gridReadyButton", "clearGridButton",
-                           "wordCountLabel",      "statisticsLabel", "acrossLabel",     "clueLabels_0",
-                           "downLabel",  "clueLabels_1",   "clueEditLabel",  "clueEdit",
+    const char* panel[] = {"symmetryCheck",   "coordinatesLabel", "gridReadyButton",
+                           "clearGridButton", "wordCountLabel",   "statisticsLabel",
+                           "acrossLabel",     "clueLabels_0",     "downLabel",
+                           "clueLabels_1",    "clueEditLabel",    "clueEdit",
                            "answerLabel",     "answerEdit"};
-    const char* items[] = {"saveAction",       "saveAsAction",    "unlockAction",   "propertiesAction",
-                           "wordSearchAction", "deleteAnswerAction", "exportHtmlAction", "cellSizeAction",
-                           "printAction",     "exportPdfAction",      "exportSvgAction"};
+    const char* items[] = {"saveAction",       "saveAsAction",     "unlockAction",
+                           "propertiesAction", "wordSearchAction", "deleteAnswerAction",
+                           "exportHtmlAction", "cellSizeAction",   "printAction",
+                           "exportPdfAction",  "exportSvgAction"};
     const struct {
         EditMode mode;
         const char* panel;
@@ -108,8 +110,8 @@ TEST(MainWindow, ControlsFollowTheModeTable) {
                 << items[i] << " in mode " << modeValue(row.mode);
         // Items the mode never touches stay enabled.
         for (const char* always :
-             {"openAnswersAction", "exitAction", "newCrosswordAction", "openCrosswordAction", "languageAction",
-              "styleActions_0", "styleActions_1", "helpAction", "aboutAction"})
+             {"openAnswersAction", "exitAction", "newCrosswordAction", "openCrosswordAction",
+              "languageAction", "styleActions_0", "styleActions_1", "helpAction", "aboutAction"})
             EXPECT_TRUE(w.enabled(always)) << always;
         EXPECT_EQ(w.form->answerEdit->y(), row.mode == EditMode::ModeAuthor ? 378 : 346);
     }
@@ -189,7 +191,7 @@ TEST(MainWindow, InputControlsHaveAccessibleNames) {
     for (QLineEdit* box : {w.form->answerEdit, w.form->clueEdit}) {
         auto* label =
             w.form->findChild<QLabel*>(box == w.form->answerEdit ? QStringLiteral("answerLabel")
-                                                               : QStringLiteral("clueEditLabel"));
+                                                                 : QStringLiteral("clueEditLabel"));
         ASSERT_NE(label, nullptr);
         EXPECT_EQ(label->buddy(), box);
     }

@@ -22,8 +22,9 @@ TEST(Shortcuts, TheCommandsTakeTheDesktopsKeysEachKeyOnce) {
     RunningProgram p;
     MainWindow& form = p.start();
     const std::pair<const char*, const char*> keys[] = {
-        {"newCrosswordAction", "Ctrl+N"},         {"openCrosswordAction", "Ctrl+O"}, {"saveAction", "Ctrl+S"},
-        {"saveAsAction", "Ctrl+Shift+S"}, {"exitAction", "Ctrl+Q"},  {"printAction", "Ctrl+P"},
+        {"newCrosswordAction", "Ctrl+N"}, {"openCrosswordAction", "Ctrl+O"},
+        {"saveAction", "Ctrl+S"},         {"saveAsAction", "Ctrl+Shift+S"},
+        {"exitAction", "Ctrl+Q"},         {"printAction", "Ctrl+P"},
         {"wordSearchAction", "Ctrl+F"},   {"helpAction", "F1"},
     };
     for (const auto& [name, key] : keys) {

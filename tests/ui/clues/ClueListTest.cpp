@@ -235,7 +235,8 @@ TEST_F(ClueListWindow, AccessibleNamesStayWhileTheTextsChange) {
     clickRow(4, 0);
     EXPECT_EQ(accessibleText(form->clueLabels[0], QAccessible::Name), QStringLiteral("Across"));
     EXPECT_EQ(accessibleText(form->clueLabels[0], QAccessible::Description), QString());
-    EXPECT_EQ(accessibleText(form->wordCountLabel, QAccessible::Description), form->wordCountLabel->text());
+    EXPECT_EQ(accessibleText(form->wordCountLabel, QAccessible::Description),
+              form->wordCountLabel->text());
 
     form->loadLanguage("Russian.txt");
     for (const auto& n : names)

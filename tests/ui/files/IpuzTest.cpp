@@ -215,7 +215,8 @@ TEST_F(Ipuz, ExportIsOfferedWhereTheHtmlExportIs) {
         form->updateControlsForMode();
         EXPECT_EQ(form->exportIpuzAction->isEnabled(), form->exportHtmlAction->isEnabled())
             << modeValue(mode);
-        EXPECT_EQ(form->exportIpuzAction->isEnabled(), mode == EditMode::ModeAuthor) << modeValue(mode);
+        EXPECT_EQ(form->exportIpuzAction->isEnabled(), mode == EditMode::ModeAuthor)
+            << modeValue(mode);
         if (mode == EditMode::ModeAuthor)
             continue;
         form->exportIpuz();

@@ -34,8 +34,9 @@ protected:
 
     // The dialog built as the window builds it, for what it does on its own.
     CellSizeDialog dialogOfTheWindow() {
-        return CellSizeDialog(state, fake, form.get(), form->cellSizeAction->text(), form->digitStrips,
-                            *form->gridView()->picture(), form->letterFontStrikethrough);
+        return CellSizeDialog(state, fake, form.get(), form->cellSizeAction->text(),
+                              form->digitStrips, *form->gridView()->picture(),
+                              form->letterFontStrikethrough);
     }
     // The menu command, with `act` filling in the dialog and closing it.
     void fromTheMenu(std::function<void(CellSizeDialog&)> act) {
@@ -113,7 +114,8 @@ TEST_F(CellSizeWindow, PreviewShowsTheChosenDigitSize) {
     // The white "0" of the 15-pixel digits, at 2 pixels inside the cell.
     for (int y = 0; y < strip.pictureHeight(); ++y)
         for (int x = 0; x < 15; ++x)
-            ASSERT_EQ(dialog.previewPicture->pixel(7 + x, 7 + y), strip.pixel(x, y)) << x << "," << y;
+            ASSERT_EQ(dialog.previewPicture->pixel(7 + x, 7 + y), strip.pixel(x, y))
+                << x << "," << y;
 }
 
 TEST_F(CellSizeWindow, OkWhileDrawingRedrawsThePatternAtTheNewSize) {

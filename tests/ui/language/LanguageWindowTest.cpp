@@ -115,16 +115,11 @@ TEST(LanguageWindow, LoadAppliesMenusLabelsAndTheCaptionOfTheMode) {
     EXPECT_EQ(f.wordCountLabel->text(), u("Left: 10"));
     EXPECT_EQ(f.clueEditLabel->text(), u("Number or answer:"));
     const std::pair<QString, QString> captions[] = {
-        {f.fileMenu->title(), u("F&ile")},
-        {f.saveAction->text(), u("Save two")},
-        {f.crosswordMenu->title(), u("&Cross")},
-        {f.gridReadyButton->text(), u("Grid done")},
-        {f.styleActions[1]->text(), u("Mirrored")},
-        {f.aboutAction->text(), u("About")},
-        {f.answerLabel->text(), u("Answer:")},
-        {f.symmetryCheck->caption(), u("Symmetric")},
-        {f.coordinatesLabel->text(), u("Cell")},
-        {f.clearGridButton->text(), u("Clear")},
+        {f.fileMenu->title(), u("F&ile")},          {f.saveAction->text(), u("Save two")},
+        {f.crosswordMenu->title(), u("&Cross")},    {f.gridReadyButton->text(), u("Grid done")},
+        {f.styleActions[1]->text(), u("Mirrored")}, {f.aboutAction->text(), u("About")},
+        {f.answerLabel->text(), u("Answer:")},      {f.symmetryCheck->caption(), u("Symmetric")},
+        {f.coordinatesLabel->text(), u("Cell")},    {f.clearGridButton->text(), u("Clear")},
         {f.newCrosswordAction->text(), QString()}, // not in the file
         {f.acrossLabel->text(), QString()},
     };

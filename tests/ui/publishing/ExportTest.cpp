@@ -3,8 +3,8 @@
 #include "export/HtmlPage.h"
 #include "grid/FieldGeometry.h"
 #include "grid/GridView.h"
-#include "grid/ShownGrid.h"
 #include "grid/PictureBox.h"
+#include "grid/ShownGrid.h"
 #include "text/CodePage.h"
 #include "words/Placement.h"
 

@@ -1,7 +1,7 @@
 #include "ExportFolder.h"
 
-#include "publishing/PrintOptionsDialog.h"
 #include "grid/FieldGeometry.h"
+#include "publishing/PrintOptionsDialog.h"
 #include "text/CodePage.h"
 
 #include "support/FileBytes.h"
@@ -266,7 +266,8 @@ TEST_F(PrintWindow, OnlyTheAuthorsCrosswordIsPrintedOrExported) {
                                 EditMode::ModeAuthorNoAnswers, EditMode::ModeDrawGrid}) {
         doc().Mode = mode;
         form().updateControlsForMode();
-        for (QAction* command : {form().printAction, form().exportPdfAction, form().exportSvgAction})
+        for (QAction* command :
+             {form().printAction, form().exportPdfAction, form().exportSvgAction})
             EXPECT_FALSE(command->isEnabled());
         form().printCrossword();
         form().exportPdf();

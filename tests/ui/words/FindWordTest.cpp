@@ -1,6 +1,6 @@
 #include "app/AppState.h"
-#include "app/Startup.h"
 #include "app/MainWindow.h"
+#include "app/Startup.h"
 #include "text/CodePage.h"
 #include "words/OnlineLookup.h"
 #include "words/WordList.h"
@@ -276,7 +276,7 @@ TEST(FindWord, ASlotWithCrossingLettersIsSearchedAtOnce) {
     EXPECT_EQ(f->patternEdit->text(), QStringLiteral(u"В??О?"));
     EXPECT_EQ(f->patternEdit->cursorPosition(), 5);
     EXPECT_EQ(rows(f->wordList), (QStringList{QStringLiteral(u"ВОРОН"), QStringLiteral(u"ВАГОН"),
-                                           QStringLiteral(u"ВЫГОН")}));
+                                              QStringLiteral(u"ВЫГОН")}));
     EXPECT_EQ(f->windowTitle(), QStringLiteral(u"Поиск слов: найдено 3"));
     EXPECT_EQ(f->Label3->text(), QStringLiteral(u"Букв: 5"));
 }

@@ -1,11 +1,11 @@
 #include "app/WrapCheckBox.h"
 #include "grid/GridView.h"
 #include "grid/PictureBox.h"
+#include "grid/SlotColors.h"
 #include "support/Crosswords.h"
 #include "support/GridPattern.h"
 #include "support/ui/WordWindow.h"
 #include "text/CodePage.h"
-#include "grid/SlotColors.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -1,5 +1,5 @@
-#include "publishing/PrintOptionsDialog.h"
 #include "files/CrosswordFile.h"
+#include "publishing/PrintOptionsDialog.h"
 #include "support/Crosswords.h"
 #include "support/PdfFile.h"
 #include "support/ui/WordWindow.h"

@@ -75,7 +75,8 @@ LanguageDialog::LanguageDialog(AppState& state, platform::Platform&, QWidget* pa
 
     fillLists();
 
-    connect(languageList, &QListWidget::itemSelectionChanged, this, &LanguageDialog::languageChosen);
+    connect(languageList, &QListWidget::itemSelectionChanged, this,
+            &LanguageDialog::languageChosen);
     connect(languageList, &QListWidget::itemDoubleClicked, this, [this] { OK_Click(); });
     connect(OK, &QPushButton::clicked, this, &LanguageDialog::OK_Click);
     connect(NO, &QPushButton::clicked, this, &QDialog::reject);
@@ -122,6 +123,7 @@ void LanguageDialog::languageChosen() {
 
 void LanguageDialog::OK_Click() {
     const int row = selectedRow();
-    chosenFile_ = row >= 0 ? cp1251::fromUnicode(fileList->item(rowFile_[row])->text()) : QByteArray();
+    chosenFile_ =
+        row >= 0 ? cp1251::fromUnicode(fileList->item(rowFile_[row])->text()) : QByteArray();
     accept();
 }

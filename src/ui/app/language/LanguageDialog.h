@@ -19,7 +19,7 @@ public:
     LanguageDialog(AppState& state, platform::Platform& platform, QWidget* parent);
 
     QListWidget* languageList = nullptr; // language names
-    QListWidget* fileList = nullptr; // the Language folder's *.txt files, never shown
+    QListWidget* fileList = nullptr;     // the Language folder's *.txt files, never shown
     QLabel* Label1 = nullptr;
     QLabel* Inform = nullptr; // file name of the selected language
     QPushButton* OK = nullptr;
