@@ -4,10 +4,12 @@
 #include "app/ModeTable.h"
 #include "app/Named.h"
 #include "app/WrapCheckBox.h"
+#include "commands/EditCommands.h"
+#include "commands/PublishingCommands.h"
 #include "grid/GridView.h"
 #include "grid/NewCrosswordDialog.h"
-#include "platform/Message.h"
 #include "grid/PictureBox.h"
+#include "platform/Message.h"
 #include "text/CodePage.h"
 
 #include <QAction>
@@ -35,17 +37,21 @@ MainWindow::MainWindow(AppState& state, platform::Platform& platform, QWidget* p
     auto* central = new QWidget(this);
     central->setObjectName(QStringLiteral("centralPanel"));
     setCentralWidget(central);
+    editCommands_ = new EditCommands(commandContext());
     createMenus();
     createPanel(central);
     createViewport(central);
+    publishingCommands_ = new PublishingCommands(commandContext(), *gridView_, *exportPicture_);
+    crosswordMenu->insertActions(fillSeparator, publishingCommands_->actions());
     createClueDock();
     applyBuiltInCaptions();
     connectGridHandlers();
     connectWordHandlers();
     connectFileHandlers();
     connectFillHandlers();
-    connectPrintHandlers();
-    connectEditHandlers();
+    for (QLineEdit* box : {answerEdit, clueEdit})
+        editCommands_->passUndoKeys(box);
+    connect(editCommands_, &EditCommands::stepped, this, &MainWindow::showRestoredCrossword);
     // The controls follow the mode, whichever command changed it.
     connect(&state_.session, &CrosswordSession::modeChanged, this,
             [this] { updateControlsForMode(); });
@@ -57,6 +63,10 @@ MainWindow::MainWindow(AppState& state, platform::Platform& platform, QWidget* p
 
 MainWindow::~MainWindow() = default;
 
+CommandContext MainWindow::commandContext() {
+    return {state_, platform_, this, [this] { commitTypedClue(); }};
+}
+
 void MainWindow::createMenus() {
     fileMenu = named(menuBar()->addMenu(QString()), "fileMenu");
     openAnswersAction = namedAction(fileMenu, "openAnswersAction");
@@ -66,8 +76,7 @@ void MainWindow::createMenus() {
     exitAction = namedAction(fileMenu, "exitAction");
 
     editMenu = named(menuBar()->addMenu(QString()), "editMenu");
-    undoAction = namedAction(editMenu, "undoAction");
-    redoAction = namedAction(editMenu, "redoAction");
+    editMenu->addActions({editCommands_->undoAction(), editCommands_->redoAction()});
 
     crosswordMenu = named(menuBar()->addMenu(QString()), "crosswordMenu");
     newCrosswordAction = namedAction(crosswordMenu, "newCrosswordAction");
@@ -76,11 +85,6 @@ void MainWindow::createMenus() {
     propertiesAction = namedAction(crosswordMenu, "propertiesAction");
     wordSearchAction = namedAction(crosswordMenu, "wordSearchAction");
     deleteAnswerAction = namedAction(crosswordMenu, "deleteAnswerAction");
-    exportHtmlAction = namedAction(crosswordMenu, "exportHtmlAction");
-    printAction = namedAction(crosswordMenu, "printAction");
-    exportPdfAction = namedAction(crosswordMenu, "exportPdfAction");
-    exportSvgAction = namedAction(crosswordMenu, "exportSvgAction");
-    exportIpuzAction = namedAction(crosswordMenu, "exportIpuzAction");
     fillSeparator = named(crosswordMenu->addSeparator(), "fillSeparator");
     fillAction = namedAction(crosswordMenu, "fillAction");
     fillAgainAction = namedAction(crosswordMenu, "fillAgainAction");
@@ -106,7 +110,6 @@ void MainWindow::createMenus() {
     connect(wordSearchAction, &QAction::triggered, this, &MainWindow::openWordSearch);
     connect(helpAction, &QAction::triggered, this, &MainWindow::showHelp);
     connect(aboutAction, &QAction::triggered, this, &MainWindow::showAbout);
-    connect(exportHtmlAction, &QAction::triggered, this, &MainWindow::exportHtmlFromMenu);
     connect(cellSizeAction, &QAction::triggered, this, &MainWindow::chooseCellSize);
     createRecentMenu();
     assignShortcuts();
@@ -129,7 +132,6 @@ void MainWindow::assignShortcuts() {
 #else
         {exitAction, QKeySequence::Quit, "Ctrl+Q"},
 #endif
-        {printAction, QKeySequence::Print, nullptr},
         {wordSearchAction, QKeySequence::Find, nullptr},
         {helpAction, QKeySequence::HelpContents, nullptr},
     };
@@ -196,9 +198,9 @@ void MainWindow::createViewport(QWidget* central) {
     connect(gridView_, &GridView::pictureFocused, this, &MainWindow::gridPictureFocused);
     connect(gridView_, &GridView::focused, this, &MainWindow::gridViewFocused);
 
-    exportPicture = named(new PictureBox(central), "exportPicture");
-    exportPicture->setBackColor(Qt::black);
-    exportPicture->hide();
+    exportPicture_ = named(new PictureBox(central), "exportPicture");
+    exportPicture_->setBackColor(Qt::black);
+    exportPicture_->hide();
 }
 
 void MainWindow::updateControlsForMode() {
@@ -210,33 +212,30 @@ void MainWindow::updateControlsForMode() {
     clueEdit->clear();
     answerEdit->clear();
     const std::pair<unsigned, QWidget*> panel[] = {
-        {kSymmetry, symmetryCheck},
-        {kCoordinates, coordinatesLabel},
-        {kGridReady, gridReadyButton},
-        {kClearGrid, clearGridButton},
-        {kWordCount, wordCountLabel},
-        {kStatistics, statisticsLabel},
-        {kAcrossLabel, acrossLabel},
-        {kAcrossClue, clueLabels[0]},
-        {kDownLabel, downLabel},
-        {kDownClue, clueLabels[1]},
-        {kAnswerCaption, clueEditLabel},
-        {kClueEntry, clueEdit},
-        {kAnswerLabel, answerLabel},
-        {kAnswerEntry, answerEdit},
+        {kSymmetry, symmetryCheck},      {kCoordinates, coordinatesLabel},
+        {kGridReady, gridReadyButton},   {kClearGrid, clearGridButton},
+        {kWordCount, wordCountLabel},    {kStatistics, statisticsLabel},
+        {kAcrossLabel, acrossLabel},     {kAcrossClue, clueLabels[0]},
+        {kDownLabel, downLabel},         {kDownClue, clueLabels[1]},
+        {kAnswerCaption, clueEditLabel}, {kClueEntry, clueEdit},
+        {kAnswerLabel, answerLabel},     {kAnswerEntry, answerEdit},
     };
     for (const auto& [bit, widget] : panel)
         widget->setVisible((row.panel & bit) != 0);
     answerEdit->move(answerEdit->x(), (row.panel & kClueEntry) != 0 ? 378 : 346);
-    const std::pair<unsigned, QAction*> actions[] = {
-        {kSave, saveAction},          {kSaveAs, saveAsAction},        {kChange, unlockAction},
-        {kAbout, propertiesAction},       {kFoundWord, wordSearchAction}, {kDeleteAnswer, deleteAnswerAction},
-        {kCopyWord, exportHtmlAction}, {kCopyWord, printAction},      {kCopyWord, exportPdfAction},
-        {kCopyWord, exportSvgAction},      {kCopyWord, exportIpuzAction},       {kCellSize, cellSizeAction},
-        {kFill, fillAction},         {kFill, fillAgainAction},      {kFill, suggestAction},
-    };
-    for (const auto& [bit, action] : actions)
-        action->setEnabled((row.actions & bit) != 0);
+    commands::enableForMode(state_, {
+                                        {kSave, saveAction},
+                                        {kSaveAs, saveAsAction},
+                                        {kChange, unlockAction},
+                                        {kAbout, propertiesAction},
+                                        {kFoundWord, wordSearchAction},
+                                        {kDeleteAnswer, deleteAnswerAction},
+                                        {kCellSize, cellSizeAction},
+                                        {kFill, fillAction},
+                                        {kFill, fillAgainAction},
+                                        {kFill, suggestAction},
+                                    });
+    publishingCommands_->updateEnabled();
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
@@ -287,9 +286,8 @@ void MainWindow::setCaptionBytes(const QByteArray& caption) {
 }
 
 platform::Answer MainWindow::message(const QByteArray& text, platform::Icon icon,
-                                   platform::Buttons buttons, platform::Answer defaultButton) {
-    return platform::message(platform_, this, state_.MessageTitle, text, icon, buttons,
-                             defaultButton);
+                                     platform::Buttons buttons, platform::Answer defaultButton) {
+    return commandContext().message(text, icon, buttons, defaultButton);
 }
 
 void MainWindow::newCrossword() {

@@ -2,6 +2,7 @@
 
 #include "app/AppState.h"
 #include "app/RecentFiles.h"
+#include "commands/CommandContext.h"
 #include "files/FileCommon.h"
 #include "fill/LexiconCache.h"
 #include "platform/Platform.h"
@@ -19,11 +20,12 @@
 
 class CellPainter;
 class ClueList;
+class EditCommands;
+class PublishingCommands;
 class GridView;
 class PictureBox;
 class WrapCheckBox;
 class WordSearchWindow;
-class PrintOptionsDialog;
 class SuggestionsWindow;
 class QAction;
 class QDockWidget;
@@ -31,10 +33,6 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QPushButton;
-enum class PrintOutput;
-namespace publish {
-struct PrintJob;
-}
 
 // The main window: a 155-pixel control panel on the left and the grid viewport beside it.
 // Which controls show and which menu items are enabled follows EditMode alone.
@@ -67,7 +65,6 @@ public:
 
     // The grid viewport: the field picture gridPicture, its bars and their corner.
     GridView* gridView() const { return gridView_; }
-    PictureBox* exportPicture = nullptr; // hidden: the export pictures
 
     // Menus.
     QMenu* fileMenu = nullptr;
@@ -77,8 +74,6 @@ public:
     QAction* fileSeparator = nullptr;
     QAction* exitAction = nullptr;
     QMenu* editMenu = nullptr;
-    QAction* undoAction = nullptr;
-    QAction* redoAction = nullptr;
     QMenu* crosswordMenu = nullptr;
     QAction* newCrosswordAction = nullptr;
     QAction* openCrosswordAction = nullptr;
@@ -86,11 +81,6 @@ public:
     QAction* propertiesAction = nullptr;
     QAction* wordSearchAction = nullptr;
     QAction* deleteAnswerAction = nullptr;
-    QAction* exportHtmlAction = nullptr;
-    QAction* printAction = nullptr;
-    QAction* exportPdfAction = nullptr;
-    QAction* exportSvgAction = nullptr;
-    QAction* exportIpuzAction = nullptr;
     QAction* fillSeparator = nullptr;
     QAction* fillAction = nullptr;
     QAction* fillAgainAction = nullptr;
@@ -160,11 +150,6 @@ public:
     // The suggestions window's words for the current slot, once the running command is over.
     void updateSuggestions();
 
-    // --- Undo and redo (app/MainWindowUndo.cpp) ---
-    // Takes back the crossword's last step, or does again the last one taken back, and shows
-    // the crossword as it is then.
-    void undo();
-    void redo();
     // --- The clue list beside the grid (clues/MainWindowClueList.cpp) ---
     QDockWidget* clueDock = nullptr;
     ClueList* clueList = nullptr;
@@ -223,9 +208,6 @@ private:
     // Word placement, answer entry and checking.
     void connectWordHandlers();
     void connectFillHandlers();
-    void connectEditHandlers();
-    void applyEditCaptions();
-    void stepThroughHistory(bool back);
     // Redraws the grid and the panel for the crossword the history went back or forward to.
     void showRestoredCrossword();
     // The captions of our own texts; the numbered entries' go through applyCaption.
@@ -242,9 +224,15 @@ private:
     void showLetterConflict(int position, unsigned char crossing, unsigned char typed);
     void showWordsOpen(int open);
 
+    // What the commands of each area need of the window.
+    CommandContext commandContext();
+
     AppState& state_;
     platform::Platform& platform_;
     GridView* gridView_ = nullptr;
+    PictureBox* exportPicture_ = nullptr; // hidden: the export pictures
+    EditCommands* editCommands_ = nullptr;
+    PublishingCommands* publishingCommands_ = nullptr;
 
     // Language files, the settings file and the unsaved-changes question.
 public:
@@ -287,15 +275,6 @@ private:
                    const std::function<FileStatus()>& save);
     // HTML export, cell size and fonts.
 public:
-    // Writes the crossword as an HTML page with its grid picture and its answers picture.
-    void exportHtml();
-    // The crossword on the printer, as a PDF document, its grid as an SVG picture; each asks
-    // its options first (publishing/MainWindowPrint.cpp).
-    void printCrossword();
-    void exportPdf();
-    void exportSvg();
-    // The crossword as an ipuz file (publishing/MainWindowIpuzExport.cpp).
-    void exportIpuz();
     // Handed back to the font dialog only: never applied to a picture, never stored.
     bool letterFontStrikethrough = false;
 
@@ -354,24 +333,6 @@ private:
     void openAnswersFile(const QString& path);
     // A failure or question about a file: the File menu's caption, a blank and the rest.
     QByteArray fileMenuText(const QByteArray& rest) const;
-    void exportHtmlFromMenu();
-    void connectPrintHandlers();
-    void applyPrintCaptions();
-    // The printed crossword's grid, texts and look; with its answers page when asked.
-    CellPainter printCellPainter();
-    publish::PrintJob printJob(bool answersPage);
-    // The options of a print or export of the author's crossword, titled after the command,
-    // once the typed clue is stored; null in other modes or when they were cancelled.
-    std::unique_ptr<PrintOptionsDialog> askPrintOptions(PrintOutput output, const QAction* command);
-    // The Save dialog of an export, ext (".pdf") added to a file name without a dot, the
-    // question before an existing file is replaced, then write and its failure reported.
-    void exportFile(const char* description, const char* patterns, const QString& ext,
-                    const std::function<FileStatus(const QString&)>& write);
-    // Asks before an export replaces the file at path; true when there is none or the user
-    // agreed.
-    bool exportMayReplace(const QString& path);
-    // Reports a failed export of path; false when it went well.
-    bool exportFailed(const QString& path, FileStatus status);
     void chooseCellSize();
     // Shows the grid at the current cell size, number size and letter font: the drawn pattern
     // while drawing, otherwise the slots with the selection.

@@ -8,16 +8,7 @@
 
 QString MainWindow::showFileDialog(bool isSave, const QString& defaultName,
                                    const QByteArray& filter) {
-    const QString qtFilter = cp1251::toUnicode(filter);
-    const QString path =
-        isSave ? platform_.getSaveFileName(this, QString(), state_.saveDialogFolder(), defaultName,
-                                           qtFilter)
-               : platform_.getOpenFileName(this, QString(), state_.SamplesFolder, qtFilter);
-    if (path.isEmpty())
-        return {};
-    // The next dialog opens where the user last chose a file.
-    state_.SamplesFolder = path.left(path.size() - fileNameWithoutFolder(path).size());
-    return path;
+    return commandContext().chooseFile(isSave, defaultName, filter);
 }
 
 QByteArray MainWindow::fileMenuText(const QByteArray& rest) const {

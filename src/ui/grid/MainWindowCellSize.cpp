@@ -15,7 +15,7 @@ void MainWindow::chooseCellSize() {
     CellSizeDialog dialog(state_, platform_, this, withoutMnemonics(cellSizeAction->text()),
                           digitStrips, *gridView_->picture(), letterFontStrikethrough);
     connect(&dialog, &CellSizeDialog::letterFontChanged, this,
-            [this] { letterfont::apply(*exportPicture, state_.settings); });
+            [this] { letterfont::apply(*exportPicture_, state_.settings); });
     if (platform_.runDialog(dialog) == QDialog::Accepted)
         redrawForNewCellSize();
 }

@@ -1,9 +1,12 @@
-// Redrawing every slot of the grid, and the switch between the two grid styles.
+// Redrawing every slot of the grid, after the history's steps too, and the switch between the
+// two grid styles.
 #include "app/MainWindow.h"
 #include "grid/GridView.h"
 #include "grid/SlotColors.h"
 
 #include <QAction>
+#include <QLabel>
+#include <QLineEdit>
 
 void MainWindow::redrawGrid() {
     const CrosswordDocument& doc = state_.doc();
@@ -22,4 +25,19 @@ void MainWindow::chooseStyle(int index) {
         styleActions[static_cast<std::size_t>(i)]->setChecked(i == index);
     if (reshown)
         drawGrid();
+}
+
+void MainWindow::showRestoredCrossword() {
+    const CrosswordDocument& doc = state_.doc();
+    // A grid being drawn had its changed cells repainted as the session told them.
+    if (doc.Mode == EditMode::ModeDrawGrid)
+        return;
+    showModeTexts();
+    for (QLabel* l : clueLabels)
+        l->clear();
+    answerEdit->clear();
+    clueEdit->clear();
+    redrawGrid();
+    if (doc.Mode == EditMode::ModeAuthor && doc.CurrentSlot > 0)
+        showCurrentSlot();
 }

@@ -7,7 +7,7 @@
 void MainWindow::applyLetterFont() {
     const Settings& s = state_.settings;
     gridView_->setLetterFont(s);
-    letterfont::apply(*exportPicture, s);
+    letterfont::apply(*exportPicture_, s);
 }
 
 int MainWindow::letterOffset() {

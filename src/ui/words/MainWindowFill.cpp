@@ -1,5 +1,7 @@
 // Filling the grid automatically, and the cells no word can pass through any more.
 #include "app/MainWindow.h"
+#include "commands/EditCommands.h"
+#include "commands/PublishingCommands.h"
 #include "fill/FillProblem.h"
 #include "grid/GridView.h"
 #include "grid/SlotColors.h"
@@ -43,8 +45,9 @@ void MainWindow::applyOwnCaptions() {
     recentMenu->setTitle(cp1251::toUnicode(state_.ownText(OwnText::RecentFiles)));
     if (suggest)
         suggest->setWindowTitle(withoutMnemonics(suggestAction->text()));
-    applyPrintCaptions();
-    applyEditCaptions();
+    publishingCommands_->applyCaptions();
+    editMenu->setTitle(cp1251::toUnicode(state_.ownText(OwnText::editMenu)));
+    editCommands_->applyCaptions();
     applyClueCaptions();
 }
 

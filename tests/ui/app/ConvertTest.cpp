@@ -3,6 +3,7 @@
 #include "app/Conversion.h"
 #include "files/CrosswordFile.h"
 #include "grid/ShownGrid.h"
+#include "support/ui/Commands.h"
 #include "words/Placement.h"
 
 #include "support/Crosswords.h"
@@ -58,7 +59,7 @@ TEST_F(Convert, WritesThePageAndPicturesTheWindowExports) {
     ASSERT_TRUE(QDir(out.path()).mkpath(QStringLiteral("window")));
     ASSERT_TRUE(QDir(out.path()).mkpath(QStringLiteral("converted")));
     program.fake.paths.push_back(outPath(QStringLiteral("window/z.htm")));
-    program.form->exportHtmlAction->trigger();
+    actionNamed(*program.form, "exportHtmlAction")->trigger();
     ASSERT_TRUE(program.fake.messages.isEmpty());
 
     const ConvertRun run =

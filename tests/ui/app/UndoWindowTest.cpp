@@ -2,6 +2,7 @@
 #include "grid/GridView.h"
 #include "grid/PictureBox.h"
 #include "support/Crosswords.h"
+#include "support/ui/Commands.h"
 #include "ui/solve/SolvingWindow.h"
 
 #include <QAction>
@@ -58,35 +59,37 @@ TEST_F(UndoWindow, TheEditMenuFollowsTheHistoryWithThePlatformsKeys) {
     EXPECT_EQ(menus[1]->menu(), form->editMenu) << "right after File";
     EXPECT_EQ(form->editMenu->objectName(), u"editMenu");
     EXPECT_EQ(form->editMenu->title(), u"&Edit");
-    EXPECT_EQ(form->undoAction->text(), u"&Undo");
-    EXPECT_EQ(form->redoAction->text(), u"&Redo");
-    EXPECT_EQ(form->undoAction->shortcuts(), QKeySequence::keyBindings(QKeySequence::Undo));
-    EXPECT_EQ(form->redoAction->shortcuts(), QKeySequence::keyBindings(QKeySequence::Redo));
-    EXPECT_TRUE(form->undoAction->shortcuts().contains(QKeySequence(u"Ctrl+Z"_s)));
-    const QList<QKeySequence> redo = form->redoAction->shortcuts();
+    EXPECT_EQ(actionNamed(*form, "undoAction")->text(), u"&Undo");
+    EXPECT_EQ(actionNamed(*form, "redoAction")->text(), u"&Redo");
+    EXPECT_EQ(actionNamed(*form, "undoAction")->shortcuts(),
+              QKeySequence::keyBindings(QKeySequence::Undo));
+    EXPECT_EQ(actionNamed(*form, "redoAction")->shortcuts(),
+              QKeySequence::keyBindings(QKeySequence::Redo));
+    EXPECT_TRUE(actionNamed(*form, "undoAction")->shortcuts().contains(QKeySequence(u"Ctrl+Z"_s)));
+    const QList<QKeySequence> redo = actionNamed(*form, "redoAction")->shortcuts();
     EXPECT_TRUE(redo.contains(QKeySequence(u"Ctrl+Shift+Z"_s)) ||
                 redo.contains(QKeySequence(u"Ctrl+Y"_s)));
     form->loadLanguage("Russian.txt");
     EXPECT_EQ(form->editMenu->title(), u"&Правка");
-    EXPECT_EQ(form->undoAction->text(), u"&Отменить");
-    EXPECT_EQ(form->redoAction->text(), u"&Повторить");
+    EXPECT_EQ(actionNamed(*form, "undoAction")->text(), u"&Отменить");
+    EXPECT_EQ(actionNamed(*form, "redoAction")->text(), u"&Повторить");
     form->loadLanguage("English.txt");
 
-    EXPECT_FALSE(offered(form->undoAction));
-    EXPECT_FALSE(offered(form->redoAction));
+    EXPECT_FALSE(offered(actionNamed(*form, "undoAction")));
+    EXPECT_FALSE(offered(actionNamed(*form, "redoAction")));
     startAuthoring(kRing);
-    EXPECT_FALSE(offered(form->undoAction)) << "grid ready starts afresh";
+    EXPECT_FALSE(offered(actionNamed(*form, "undoAction"))) << "grid ready starts afresh";
     author(u"pet"_s, u"КОТ"_s);
-    EXPECT_TRUE(offered(form->undoAction));
-    EXPECT_FALSE(offered(form->redoAction));
-    form->undoAction->trigger();
-    EXPECT_FALSE(offered(form->undoAction));
-    EXPECT_TRUE(offered(form->redoAction));
+    EXPECT_TRUE(offered(actionNamed(*form, "undoAction")));
+    EXPECT_FALSE(offered(actionNamed(*form, "redoAction")));
+    actionNamed(*form, "undoAction")->trigger();
+    EXPECT_FALSE(offered(actionNamed(*form, "undoAction")));
+    EXPECT_TRUE(offered(actionNamed(*form, "redoAction")));
 
     // Opening a crossword leaves nothing to undo or redo.
     openCrossword(saveCrossword(kGrid, kAnswers), 0);
-    EXPECT_FALSE(offered(form->undoAction));
-    EXPECT_FALSE(offered(form->redoAction));
+    EXPECT_FALSE(offered(actionNamed(*form, "undoAction")));
+    EXPECT_FALSE(offered(actionNamed(*form, "redoAction")));
 }
 
 TEST_F(UndoWindow, PlacedAndDeletedAnswersGoAndComeBackOnScreen) {
@@ -117,7 +120,7 @@ TEST_F(UndoWindow, PlacedAndDeletedAnswersGoAndComeBackOnScreen) {
     fake().answers.push_back(platform::Answer::Yes);
     form->deleteAnswerAction->trigger();
     ASSERT_EQ(letters(1, 0), "...");
-    form->undoAction->trigger();
+    actionNamed(*form, "undoAction")->trigger();
     EXPECT_EQ(letters(1, 0), cp(u"КОТ"));
     EXPECT_EQ(form->answerEdit->text(), u"КОТ");
     EXPECT_EQ(form->clueEdit->text(), u"pet");
@@ -130,7 +133,7 @@ TEST_F(UndoWindow, PlacedAndDeletedAnswersGoAndComeBackOnScreen) {
     press(QKeySequence::Undo);
     EXPECT_EQ(form->clueEdit->text(), u"pet");
     EXPECT_EQ(letters(1, 0), cp(u"КОТ"));
-    EXPECT_TRUE(offered(form->redoAction));
+    EXPECT_TRUE(offered(actionNamed(*form, "redoAction")));
 }
 
 TEST_F(UndoWindow, AClueTypedWithoutEnterIsTheStepTheMenuTakesBack) {
@@ -139,10 +142,10 @@ TEST_F(UndoWindow, AClueTypedWithoutEnterIsTheStepTheMenuTakesBack) {
     // 1 down is current now: its clue typed, not entered.
     form->clueEdit->setFocus();
     type(u"long"_s);
-    form->undoAction->trigger();
+    actionNamed(*form, "undoAction")->trigger();
     EXPECT_TRUE(doc().SlotTexts.at(1, 0, 1).isEmpty());
     EXPECT_EQ(letters(1, 0), cp(u"КОТ")) << "only the clue went back";
-    form->redoAction->trigger();
+    actionNamed(*form, "redoAction")->trigger();
     EXPECT_EQ(doc().SlotTexts.at(1, 0, 1), "long");
     EXPECT_EQ(form->clueEdit->text(), u"long");
 }
@@ -157,7 +160,7 @@ TEST_F(UndoWindow, UndoneToTheSavedCrosswordNothingAsksToBeSaved) {
     EXPECT_FALSE(form->close());
     EXPECT_EQ(fake().messages.size(), 1) << "past the save, closing asks";
 
-    form->undoAction->trigger();
+    actionNamed(*form, "undoAction")->trigger();
     EXPECT_FALSE(doc().Modified);
     EXPECT_TRUE(form->close());
     EXPECT_EQ(fake().messages.size(), 1) << messageTexts().join(u'|').toStdString();
@@ -178,11 +181,11 @@ TEST_F(UndoWindow, EachClickOfDrawingAndClearAreSteps) {
 
     const QImage expected[] = {drawn, corners, white};
     for (const QImage& image : expected) {
-        form->undoAction->trigger();
+        actionNamed(*form, "undoAction")->trigger();
         EXPECT_EQ(picture(), image);
     }
-    EXPECT_FALSE(offered(form->undoAction));
-    form->redoAction->trigger();
+    EXPECT_FALSE(offered(actionNamed(*form, "undoAction")));
+    actionNamed(*form, "redoAction")->trigger();
     EXPECT_EQ(picture(), corners);
     EXPECT_EQ(doc().CellMap.at(4, 3), 1) << "the mirrored corner came back too";
     EXPECT_FALSE(doc().Modified);
@@ -197,15 +200,15 @@ TEST_F(UndoWindow, TheSolversWordsAreStepsWithTheirCount) {
     type(u"ХХХ"_s);
     pressEnter();
     ASSERT_EQ(messageTexts().size(), 1) << "a wrong answer";
-    EXPECT_FALSE(offered(form->redoAction));
+    EXPECT_FALSE(offered(actionNamed(*form, "redoAction")));
 
-    form->undoAction->trigger();
-    EXPECT_FALSE(offered(form->undoAction)) << "the wrong answer was no step";
+    actionNamed(*form, "undoAction")->trigger();
+    EXPECT_FALSE(offered(actionNamed(*form, "undoAction"))) << "the wrong answer was no step";
     EXPECT_EQ(form->wordCountLabel->text(), u"Words: 7");
     EXPECT_EQ(doc().SolvedCount, 0);
     EXPECT_EQ(picture(), opened);
     EXPECT_FALSE(doc().Modified);
-    form->redoAction->trigger();
+    actionNamed(*form, "redoAction")->trigger();
     EXPECT_EQ(form->wordCountLabel->text(), u"Words: 6");
     EXPECT_EQ(picture(), solved);
 
@@ -213,7 +216,7 @@ TEST_F(UndoWindow, TheSolversWordsAreStepsWithTheirCount) {
     openCrossword(saveCrossword(kGrid, {}), 0);
     typeLines({u"КОТ"_s});
     ASSERT_EQ(letters(1, 0), cp(u"КОТ"));
-    form->undoAction->trigger();
+    actionNamed(*form, "undoAction")->trigger();
     EXPECT_EQ(letters(1, 0), "...");
     EXPECT_EQ(form->wordCountLabel->text(), u"Words: 7");
     EXPECT_TRUE(highlighted(2, 0)) << "1 across selected again";

@@ -1,4 +1,6 @@
 #include "FilesWindow.h"
+#include "commands/PublishingCommands.h"
+#include "support/ui/Commands.h"
 
 #include "files/PropertiesDialog.h"
 #include "ipuz/IpuzFile.h"
@@ -58,7 +60,7 @@ TEST_F(Ipuz, OpenedFileBecomesAnUnsavedAuthorsCrosswordSavedWithANewPassword) {
     EXPECT_EQ(p.state.session.shownStyle(), 0);
     EXPECT_EQ(doc().ShownSlotTable, doc().SlotTable);
     EXPECT_TRUE(form->clueEdit->isVisible());
-    EXPECT_TRUE(form->exportIpuzAction->isEnabled());
+    EXPECT_TRUE(actionNamed(*form, "exportIpuzAction")->isEnabled());
     EXPECT_EQ(form->windowTitle(), u("Clueforge — entering words and clues"));
 
     // A click on 1 across shows its clue to the author.
@@ -156,10 +158,10 @@ TEST_F(Ipuz, ExportWritesWhatTheReaderReadsBack) {
     CrosswordDocument crossword = house().build();
     crossword.CrosswordPath = at(u("Дом.cfw"));
     author(crossword);
-    EXPECT_EQ(form->exportIpuzAction->text(), u("Export to ipuz..."));
+    EXPECT_EQ(actionNamed(*form, "exportIpuzAction")->text(), u("Export to ipuz..."));
 
     fake().paths.push_back(at(u("out")));
-    form->exportIpuz();
+    commandsOf<PublishingCommands>(*form).exportIpuz();
     ASSERT_EQ(fake().fileDialogs.size(), 1);
     const FakePlatform::FileDialog& dialog = fake().fileDialogs[0];
     EXPECT_TRUE(dialog.save);
@@ -188,19 +190,19 @@ TEST_F(Ipuz, ExportWritesWhatTheReaderReadsBack) {
     writeFile(written, "kept");
     fake().answers.push_back(platform::Answer::No);
     fake().paths.push_back(written);
-    form->exportIpuz();
+    commandsOf<PublishingCommands>(*form).exportIpuz();
     ASSERT_EQ(fake().messages.size(), 1);
     EXPECT_EQ(fake().messages[0].icon, platform::Icon::Warning);
     EXPECT_EQ(readFile(written), QByteArray("kept"));
     fake().answers.push_back(platform::Answer::Yes);
     fake().paths.push_back(written);
-    form->exportIpuz();
+    commandsOf<PublishingCommands>(*form).exportIpuz();
     EXPECT_EQ(readFile(written), before);
 
     // A folder that is not there is reported.
     fake().messages.clear();
     fake().paths.push_back(at(u("missing/out.ipuz")));
-    form->exportIpuz();
+    commandsOf<PublishingCommands>(*form).exportIpuz();
     ASSERT_EQ(fake().messages.size(), 1);
     EXPECT_EQ(fake().messages[0].icon, platform::Icon::Critical);
 }
@@ -213,13 +215,14 @@ TEST_F(Ipuz, ExportIsOfferedWhereTheHtmlExportIs) {
           EditMode::ModeAuthorNoAnswers}) {
         doc().Mode = mode;
         form->updateControlsForMode();
-        EXPECT_EQ(form->exportIpuzAction->isEnabled(), form->exportHtmlAction->isEnabled())
+        EXPECT_EQ(actionNamed(*form, "exportIpuzAction")->isEnabled(),
+                  actionNamed(*form, "exportHtmlAction")->isEnabled())
             << modeValue(mode);
-        EXPECT_EQ(form->exportIpuzAction->isEnabled(), mode == EditMode::ModeAuthor)
+        EXPECT_EQ(actionNamed(*form, "exportIpuzAction")->isEnabled(), mode == EditMode::ModeAuthor)
             << modeValue(mode);
         if (mode == EditMode::ModeAuthor)
             continue;
-        form->exportIpuz();
+        commandsOf<PublishingCommands>(*form).exportIpuz();
         EXPECT_TRUE(fake().fileDialogs.isEmpty()) << modeValue(mode);
     }
 }

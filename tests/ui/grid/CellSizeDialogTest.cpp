@@ -236,11 +236,14 @@ TEST_F(CellSizeWindow, FontChoiceCountsOnlyWithOk) {
         EXPECT_EQ(state.settings.LetterFontName, "DejaVu Serif");
         EXPECT_EQ(state.settings.LetterColor, 0xFF0000);
         EXPECT_EQ(dialog.previewPicture->pictureFont().family(), QStringLiteral("DejaVu Serif"));
-        EXPECT_EQ(form->exportPicture->pictureFont().family(), QStringLiteral("DejaVu Serif"));
+        EXPECT_EQ(
+            form->findChild<PictureBox*>(QStringLiteral("exportPicture"))->pictureFont().family(),
+            QStringLiteral("DejaVu Serif"));
         dialog.cancelButton->click();
     });
     EXPECT_EQ(state.settings, original);
-    EXPECT_EQ(form->exportPicture->pictureFont(), poleFont);
+    EXPECT_EQ(form->findChild<PictureBox*>(QStringLiteral("exportPicture"))->pictureFont(),
+              poleFont);
     EXPECT_FALSE(form->letterFontStrikethrough);
 
     fromTheMenu([&](CellSizeDialog& dialog) {

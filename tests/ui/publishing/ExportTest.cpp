@@ -1,4 +1,6 @@
 #include "ExportFolder.h"
+#include "commands/PublishingCommands.h"
+#include "support/ui/Commands.h"
 
 #include "export/HtmlPage.h"
 #include "grid/FieldGeometry.h"
@@ -69,7 +71,7 @@ protected:
     // Runs the menu command with the Save dialog answering `chosen`.
     void exportTo(const QString& chosen) {
         fake().paths.push_back(chosen);
-        program.form->exportHtmlAction->trigger();
+        actionNamed(*program.form, "exportHtmlAction")->trigger();
     }
 
     Pictures exportPictures() {
@@ -292,7 +294,7 @@ TEST_F(ExportWindow, FilesThatCannotBeWrittenAreReported) {
         }
         fake().messages.clear();
         fake().paths.push_back(path(c.chosen));
-        program.form->exportHtml();
+        commandsOf<PublishingCommands>(*program.form).exportHtml();
 
         ASSERT_EQ(fake().messages.size(), 1) << QString::fromUtf16(c.chosen).toStdString();
         const FakePlatform::Message& m = fake().messages[0];
@@ -381,15 +383,15 @@ TEST_F(ExportWindow, AsksBeforeReplacingAnExistingFile) {
 TEST_F(ExportWindow, CancelWritesNothingAndOtherModesDoNothing) {
     author({"..", "##"}, {{1, 0, u"ab", u"c"}});
     const QString folder = program.state.SamplesFolder;
-    program.form->exportHtml(); // the dialog answers "" (cancel)
+    commandsOf<PublishingCommands>(*program.form).exportHtml(); // the dialog answers "" (cancel)
     EXPECT_EQ(fake().fileDialogs.size(), 1);
     EXPECT_EQ(program.state.SamplesFolder, folder);
     EXPECT_TRUE(fake().messages.isEmpty());
 
     doc().Mode = EditMode::ModeSolve;
     program.form->updateControlsForMode();
-    EXPECT_FALSE(program.form->exportHtmlAction->isEnabled());
-    program.form->exportHtml();
+    EXPECT_FALSE(actionNamed(*program.form, "exportHtmlAction")->isEnabled());
+    commandsOf<PublishingCommands>(*program.form).exportHtml();
     EXPECT_EQ(fake().fileDialogs.size(), 1);
 }
 

@@ -1,6 +1,8 @@
 // The SVG grid, empty and filled, against the export's grid and answers pictures at the same
 // cell size: drawn by Qt's SVG renderer and by a browser, it must be the same picture within
 // anti-aliasing, its numbers and letters text drawn by another engine.
+#include "commands/PublishingCommands.h"
+#include "support/ui/Commands.h"
 #include "export/HtmlPage.h"
 #include "grid/FieldGeometry.h"
 #include "grid/GridView.h"
@@ -270,7 +272,7 @@ protected:
     QImage exported(bool answers) {
         const QString page = out.filePath(QStringLiteral("x%1.htm").arg(++exports_));
         program.fake.paths.push_back(page);
-        program.form->exportHtml();
+        commandsOf<PublishingCommands>(*program.form).exportHtml();
         for (const auto& m : program.fake.messages)
             ADD_FAILURE() << m.text.toStdString();
         program.fake.messages.clear();

@@ -1,4 +1,6 @@
 #include "ExportFolder.h"
+#include "commands/PublishingCommands.h"
+#include "support/ui/Commands.h"
 
 #include "grid/FieldGeometry.h"
 #include "publishing/PrintOptionsDialog.h"
@@ -67,9 +69,9 @@ protected:
 } // namespace
 
 TEST_F(PrintWindow, PrintsThePagesWithTheCrosswordsTextsAndTheAnswersWhenAsked) {
-    EXPECT_EQ(form().printAction->text(), u"Печать..."_s);
-    EXPECT_EQ(form().exportPdfAction->text(), u"Экспорт в PDF..."_s);
-    EXPECT_EQ(form().exportSvgAction->text(), u"Экспорт сетки в SVG..."_s);
+    EXPECT_EQ(actionNamed(form(), "printAction")->text(), u"Печать..."_s);
+    EXPECT_EQ(actionNamed(form(), "exportPdfAction")->text(), u"Экспорт в PDF..."_s);
+    EXPECT_EQ(actionNamed(form(), "exportSvgAction")->text(), u"Экспорт сетки в SVG..."_s);
     for (const bool answers : {false, true}) {
         SCOPED_TRACE(answers);
         const QString pdf = outPath(answers ? u"answers.pdf"_s : u"plain.pdf"_s);
@@ -81,7 +83,7 @@ TEST_F(PrintWindow, PrintsThePagesWithTheCrosswordsTextsAndTheAnswersWhenAsked) 
             d.okButton->click();
         });
         fake().printTo.push_back(pdf);
-        form().printAction->trigger();
+        actionNamed(form(), "printAction")->trigger();
 
         EXPECT_TRUE(fake().messages.isEmpty());
         EXPECT_EQ(fake().printed.last(), u"Дом"_s);
@@ -101,14 +103,14 @@ TEST_F(PrintWindow, ACancelledPrintSaysNothingAndAFailedOneSaysSo) {
     // The preview closed without printing.
     pagesOptions(false);
     fake().printTo.push_back(QString());
-    form().printCrossword();
+    commandsOf<PublishingCommands>(form()).printCrossword();
     EXPECT_EQ(fake().printed.size(), 1);
     EXPECT_TRUE(fake().messages.isEmpty());
 
     // A printer that cannot be painted on: here a PDF printer whose file is a folder.
     pagesOptions(false);
     fake().printTo.push_back(out.path());
-    form().printCrossword();
+    commandsOf<PublishingCommands>(form()).printCrossword();
     ASSERT_EQ(fake().messages.size(), 1);
     EXPECT_EQ(fake().messages[0].icon, platform::Icon::Critical);
     EXPECT_EQ(fake().messages[0].text, u"Кроссворд не удалось напечатать."_s);
@@ -116,7 +118,7 @@ TEST_F(PrintWindow, ACancelledPrintSaysNothingAndAFailedOneSaysSo) {
     // An untitled crossword is queued under the program's name.
     doc().CrosswordTitle.clear();
     pagesOptions(false);
-    form().printCrossword();
+    commandsOf<PublishingCommands>(form()).printCrossword();
     EXPECT_EQ(fake().printed.last(), cp1251::toUnicode(program.state.MessageTitle));
 }
 
@@ -135,7 +137,7 @@ TEST_F(PrintWindow, ExportsAPdfWithTheAnswersPageTheOptionsAskFor) {
         fake().messages.clear();
         pagesOptions(c.answers);
         fake().paths.push_back(outPath(QString::fromUtf16(c.chosen)));
-        form().exportPdfAction->trigger();
+        actionNamed(form(), "exportPdfAction")->trigger();
 
         const FakePlatform::FileDialog& dialog = fake().fileDialogs.last();
         EXPECT_TRUE(dialog.save);
@@ -166,8 +168,9 @@ TEST_F(PrintWindow, NothingIsWrittenWhenTheUserBacksOut) {
         SCOPED_TRACE(static_cast<int>(step));
         fake().fileDialogs.clear();
         fake().messages.clear();
-        for (QAction* command : {form().exportPdfAction, form().exportSvgAction}) {
-            const bool pdf = command == form().exportPdfAction;
+        for (QAction* command :
+             {actionNamed(form(), "exportPdfAction"), actionNamed(form(), "exportSvgAction")}) {
+            const bool pdf = command == actionNamed(form(), "exportPdfAction");
             if (step == Out::Options)
                 cancelOptions();
             else if (pdf)
@@ -199,8 +202,9 @@ TEST_F(PrintWindow, NothingIsWrittenWhenTheUserBacksOut) {
 TEST_F(PrintWindow, AFileThatCannotBeWrittenIsReported) {
     const QByteArray denied = program.state.language.entry(LangEntry::AccessDenied);
     ASSERT_FALSE(denied.isEmpty());
-    for (QAction* command : {form().exportPdfAction, form().exportSvgAction}) {
-        const bool pdf = command == form().exportPdfAction;
+    for (QAction* command :
+         {actionNamed(form(), "exportPdfAction"), actionNamed(form(), "exportSvgAction")}) {
+        const bool pdf = command == actionNamed(form(), "exportPdfAction");
         SCOPED_TRACE(pdf ? "pdf" : "svg");
         fake().messages.clear();
         pdf ? pagesOptions(false) : gridOptions(false);
@@ -223,7 +227,7 @@ TEST_F(PrintWindow, ExportsTheGridAsAnSvgPictureEmptyOrFilled) {
         const QString name = filled ? u"filled"_s : u"empty"_s;
         gridOptions(filled);
         fake().paths.push_back(outPath(name));
-        form().exportSvgAction->trigger();
+        actionNamed(form(), "exportSvgAction")->trigger();
         ASSERT_TRUE(fake().messages.isEmpty());
         EXPECT_EQ(fake().fileDialogs.last().filter, u"SVG Image (*.svg)"_s + QChar(0) + u"*.svg"_s +
                                                         QChar(0) + u"All Files (*.*)"_s + QChar(0) +
@@ -251,7 +255,7 @@ TEST_F(PrintWindow, TheAnswersChoiceIsRememberedInTheSettingsFile) {
         pagesOptions(s.tick, &shown);
         fake().paths.push_back(outPath(u"x.pdf"_s));
         fake().answers.push_back(platform::Answer::Yes);
-        form().exportPdfAction->trigger();
+        actionNamed(form(), "exportPdfAction")->trigger();
         EXPECT_EQ(shown, s.shownBefore);
         EXPECT_EQ(program.state.settings.PrintAnswers, s.tick);
         form().saveSettingsFile();
@@ -267,11 +271,12 @@ TEST_F(PrintWindow, OnlyTheAuthorsCrosswordIsPrintedOrExported) {
         doc().Mode = mode;
         form().updateControlsForMode();
         for (QAction* command :
-             {form().printAction, form().exportPdfAction, form().exportSvgAction})
+             {actionNamed(form(), "printAction"), actionNamed(form(), "exportPdfAction"),
+              actionNamed(form(), "exportSvgAction")})
             EXPECT_FALSE(command->isEnabled());
-        form().printCrossword();
-        form().exportPdf();
-        form().exportSvg();
+        commandsOf<PublishingCommands>(form()).printCrossword();
+        commandsOf<PublishingCommands>(form()).exportPdf();
+        commandsOf<PublishingCommands>(form()).exportSvg();
     }
     EXPECT_TRUE(fake().ranDialogs.isEmpty());
     EXPECT_TRUE(fake().printed.isEmpty());

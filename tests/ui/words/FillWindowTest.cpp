@@ -1,6 +1,7 @@
 #include "grid/GridView.h"
 #include "grid/PictureBox.h"
 #include "support/WordListFolder.h"
+#include "support/ui/Commands.h"
 #include "support/ui/WordWindow.h"
 #include "text/CodePage.h"
 #include "words/FillProgressDialog.h"
@@ -169,7 +170,7 @@ TEST_F(FillWindow, DeadCellsAreShadedAfterEachPlacementAndNotExported) {
     // The exported pictures show the crossword, not the author's dead ends.
     const QString out = program.folder.path() + u"Samples/x"_s;
     fake().paths.push_back(out);
-    form->exportHtmlAction->trigger();
+    actionNamed(*form, "exportHtmlAction")->trigger();
     for (const QString& file : {out + u".bmp"_s, out + u" (ответы).bmp"_s}) {
         const QImage image(file);
         ASSERT_FALSE(image.isNull()) << file.toStdString();

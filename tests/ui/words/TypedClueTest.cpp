@@ -2,6 +2,7 @@
 #include "publishing/PrintOptionsDialog.h"
 #include "support/Crosswords.h"
 #include "support/PdfFile.h"
+#include "support/ui/Commands.h"
 #include "support/ui/WordWindow.h"
 #include "text/CodePage.h"
 
@@ -95,7 +96,7 @@ TEST_F(TypedClue, IsKeptWhenTheCrosswordIsSavedClosedOrExported) {
             break;
         case End::Export: {
             fake().paths.push_back(dir.filePath(u"ring.htm"_s));
-            form->exportHtmlAction->trigger();
+            actionNamed(*form, "exportHtmlAction")->trigger();
             QFile page(dir.filePath(u"ring.htm"_s));
             ASSERT_TRUE(page.open(QIODevice::ReadOnly));
             EXPECT_TRUE(page.readAll().contains(" 1. " + longer));
@@ -104,7 +105,7 @@ TEST_F(TypedClue, IsKeptWhenTheCrosswordIsSavedClosedOrExported) {
         case End::Print: {
             fake().onDialog<PrintOptionsDialog>([](PrintOptionsDialog& d) { d.okButton->click(); });
             fake().printTo.push_back(dir.filePath(u"ring.pdf"_s));
-            form->printAction->trigger();
+            actionNamed(*form, "printAction")->trigger();
             EXPECT_TRUE(pdffile::text(dir.filePath(u"ring.pdf"_s))
                             .contains(u"1. "_s + cp1251::toUnicode(longer)));
             break;

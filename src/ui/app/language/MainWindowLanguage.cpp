@@ -1,8 +1,9 @@
 // A language in the main window: captions of menus and panel, mode texts, the Language command.
-#include "app/language/LanguageFile.h"
-#include "app/WrapCheckBox.h"
 #include "app/MainWindow.h"
+#include "app/WrapCheckBox.h"
 #include "app/language/LanguageDialog.h"
+#include "app/language/LanguageFile.h"
+#include "commands/PublishingCommands.h"
 #include "text/CodePage.h"
 #include "text/Mnemonics.h"
 #include "words/WordSearchWindow.h"
@@ -47,7 +48,7 @@ void MainWindow::applyCaption(int entry, const QByteArray& text) {
         {LangEntry::Properties, propertiesAction},
         {LangEntry::FindWords, wordSearchAction},
         {LangEntry::DeleteAnswer, deleteAnswerAction},
-        {LangEntry::ExportHtml, exportHtmlAction},
+        {LangEntry::ExportHtml, publishingCommands_->exportHtmlAction()},
         {LangEntry::OptionsMenu, optionsMenu},
         {LangEntry::CellAndFontSize, cellSizeAction},
         {LangEntry::ClassicStyle, styleActions[0]},

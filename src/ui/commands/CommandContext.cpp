@@ -1,0 +1,48 @@
+// What command classes share: their context's messages and file dialogs, named actions and the
+// mode table's enabling.
+#include "commands/CommandContext.h"
+
+#include "app/ModeTable.h"
+#include "files/FileCommon.h"
+#include "platform/Message.h"
+#include "text/CodePage.h"
+
+#include <QAction>
+
+platform::Answer CommandContext::message(const QByteArray& text, platform::Icon icon,
+                                         platform::Buttons buttons,
+                                         platform::Answer defaultButton) const {
+    return platform::message(platform, parent, state.MessageTitle, text, icon, buttons,
+                             defaultButton);
+}
+
+QString CommandContext::chooseFile(bool isSave, const QString& defaultName,
+                                   const QByteArray& filter) const {
+    const QString qtFilter = cp1251::toUnicode(filter);
+    const QString path =
+        isSave ? platform.getSaveFileName(parent, QString(), state.saveDialogFolder(), defaultName,
+                                          qtFilter)
+               : platform.getOpenFileName(parent, QString(), state.SamplesFolder, qtFilter);
+    if (path.isEmpty())
+        return {};
+    // The next dialog opens where the user last chose a file.
+    state.SamplesFolder = path.left(path.size() - fileNameWithoutFolder(path).size());
+    return path;
+}
+
+namespace commands {
+
+QAction* makeAction(QObject* owner, const char* name) {
+    auto* action = new QAction(owner);
+    action->setObjectName(QLatin1String(name));
+    return action;
+}
+
+void enableForMode(const AppState& state,
+                   std::initializer_list<std::pair<unsigned, QAction*>> actions) {
+    const modetable::Row& row = modetable::rowFor(state.doc().Mode);
+    for (const auto& [bit, action] : actions)
+        action->setEnabled((row.actions & bit) != 0);
+}
+
+} // namespace commands

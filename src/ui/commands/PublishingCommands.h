@@ -1,0 +1,70 @@
+#pragma once
+
+#include "commands/CommandContext.h"
+#include "files/FileCommon.h"
+
+#include <QList>
+#include <QObject>
+
+#include <functional>
+#include <memory>
+
+class CellPainter;
+class GridView;
+class PictureBox;
+class PrintOptionsDialog;
+class QAction;
+enum class PrintOutput;
+namespace publish {
+struct PrintJob;
+}
+
+// The author's crossword published: the HTML page with its pictures, printed, as a PDF
+// document, its grid as an SVG picture and as an ipuz file. Offered while the author writes.
+class PublishingCommands : public QObject {
+    Q_OBJECT
+public:
+    // view: the painter and letter position of the pictures; exportPicture: the hidden picture
+    // the HTML export draws into.
+    PublishingCommands(CommandContext context, GridView& view, PictureBox& exportPicture);
+    ~PublishingCommands() override;
+
+    // In menu order.
+    QList<QAction*> actions() const;
+    QAction* exportHtmlAction() const { return exportHtml_; }
+    void applyCaptions();
+    void updateEnabled();
+
+    void exportHtml();
+    // Each asks its options first.
+    void printCrossword();
+    void exportPdf();
+    void exportSvg();
+    void exportIpuz();
+
+private:
+    // The printed crossword's grid, texts and look; with its answers page when asked.
+    CellPainter printCellPainter() const;
+    publish::PrintJob printJob(bool answersPage) const;
+    // The options of a print or export of the author's crossword, titled after the command,
+    // once the typed clue is stored; null in other modes or when they were cancelled.
+    std::unique_ptr<PrintOptionsDialog> askPrintOptions(PrintOutput output, const QAction* command);
+    // The Save dialog of an export, ext (".pdf") added to a file name without a dot, the
+    // question before an existing file is replaced, then write and its failure reported.
+    void exportFile(const char* description, const char* patterns, const QString& ext,
+                    const std::function<FileStatus(const QString&)>& write);
+    // Asks before an export replaces the file at path; true when there is none or the user
+    // agreed.
+    bool mayReplace(const QString& path) const;
+    // Reports a failed export of path.
+    void reportFailure(const QString& path, FileStatus status) const;
+
+    CommandContext context_;
+    GridView& view_;
+    PictureBox& exportPicture_;
+    QAction* exportHtml_;
+    QAction* print_;
+    QAction* exportPdf_;
+    QAction* exportSvg_;
+    QAction* exportIpuz_;
+};
