@@ -292,7 +292,7 @@ platform::Answer MainWindow::message(const QByteArray& text, platform::Icon icon
 
 void MainWindow::newCrossword() {
     // The new grid replaces the crossword in memory.
-    if (confirmDiscardChanges() == 1)
+    if (confirmDiscardChanges() == Discard::Abandon)
         return;
     NewCrosswordDialog dialog(state_, platform_, this);
     if (platform_.runDialog(dialog) != QDialog::Accepted)

@@ -307,8 +307,9 @@ private:
     // The solver without answers typed slot number v.
     void jumpToTypedNumber(int v);
     void chooseLanguage();
-    // 1 when the calling command must be abandoned, 0 when it may go on.
-    int confirmDiscardChanges();
+    // Whether the calling command may go on after the unsaved-changes question.
+    enum class Discard { GoOn, Abandon };
+    Discard confirmDiscardChanges();
     // The Open (isSave false) or Save dialog in SamplesFolder; filter is NUL-separated
     // Windows-1251. Returns the chosen path, "" on cancel; a chosen path moves SamplesFolder.
     QString showFileDialog(bool isSave, const QString& defaultName, const QByteArray& filter);

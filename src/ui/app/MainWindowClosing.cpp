@@ -13,11 +13,11 @@ void MainWindow::saveSettingsFile() {
     message(fileFailureText(state_.language, Settings::kFileName, entry), platform::Icon::Critical);
 }
 
-int MainWindow::confirmDiscardChanges() {
+MainWindow::Discard MainWindow::confirmDiscardChanges() {
     commitTypedClue();
     const CrosswordDocument& doc = state_.doc();
     if (!doc.Modified)
-        return 0;
+        return Discard::GoOn;
     LangEntry entry = LangEntry::None;
     switch (doc.Mode) {
     case EditMode::ModeAuthor:
@@ -29,27 +29,27 @@ int MainWindow::confirmDiscardChanges() {
         entry = LangEntry::SaveAnswersQuestion;
         break;
     default:
-        return 0;
+        return Discard::GoOn;
     }
     const QByteArray question = state_.language.entry(entry);
     if (question.isEmpty())
-        return 0;
+        return Discard::GoOn;
     switch (message(question, platform::Icon::Warning, platform::Buttons::YesNoCancel,
                     platform::Answer::Yes)) {
     case platform::Answer::Yes:
         save();
         // A save that was cancelled or failed leaves the changes unsaved: going on would lose
         // them, so the command is abandoned instead.
-        return doc.Modified ? 1 : 0;
+        return doc.Modified ? Discard::Abandon : Discard::GoOn;
     case platform::Answer::No:
-        return 0;
+        return Discard::GoOn;
     default:
-        return 1;
+        return Discard::Abandon;
     }
 }
 
 void MainWindow::confirmClose(QCloseEvent& event) {
-    if (confirmDiscardChanges() == 1) {
+    if (confirmDiscardChanges() == Discard::Abandon) {
         event.ignore();
         return;
     }

@@ -3,17 +3,28 @@
 #include "commands/CommandContext.h"
 
 #include "app/ModeTable.h"
+#include "app/language/LanguageFile.h"
 #include "files/FileCommon.h"
 #include "platform/Message.h"
 #include "text/CodePage.h"
 
 #include <QAction>
+#include <QDir>
 
 platform::Answer CommandContext::message(const QByteArray& text, platform::Icon icon,
                                          platform::Buttons buttons,
                                          platform::Answer defaultButton) const {
     return platform::message(platform, parent, state.MessageTitle, text, icon, buttons,
                              defaultButton);
+}
+
+bool CommandContext::replaceConfirmed(const QString& path) const {
+    const Language& lang = state.language;
+    return message(lang.caption(LangEntry::FileMenu) + ' ' +
+                       cp1251::fromUnicode(QDir::toNativeSeparators(path)) +
+                       lang.OverwriteQuestion(),
+                   platform::Icon::Warning, platform::Buttons::YesNo,
+                   platform::Answer::No) == platform::Answer::Yes;
 }
 
 QString CommandContext::chooseFile(bool isSave, const QString& defaultName,

@@ -26,6 +26,8 @@ struct CommandContext {
     platform::Answer message(const QByteArray& text, platform::Icon icon,
                              platform::Buttons buttons = platform::Buttons::Ok,
                              platform::Answer defaultButton = platform::Answer::Ok) const;
+    // The question before a file at path is replaced; true when the user agreed.
+    bool replaceConfirmed(const QString& path) const;
     // The Open (isSave false) or Save dialog in SamplesFolder; filter is NUL-separated
     // Windows-1251. Returns the chosen path, "" on cancel; a chosen path moves SamplesFolder.
     QString chooseFile(bool isSave, const QString& defaultName, const QByteArray& filter) const;

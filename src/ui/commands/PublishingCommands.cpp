@@ -93,13 +93,7 @@ void PublishingCommands::updateEnabled() {
 
 bool PublishingCommands::mayReplace(const QString& path) const {
     // The Save dialog does not ask before replacing a file.
-    if (!QFileInfo(path).isFile())
-        return true;
-    const Language& lang = context_.state.language;
-    return context_.message(lang.caption(LangEntry::FileMenu) + ' ' + shownPath(path) +
-                                lang.OverwriteQuestion(),
-                            platform::Icon::Warning, platform::Buttons::YesNo,
-                            platform::Answer::No) == platform::Answer::Yes;
+    return !QFileInfo(path).isFile() || context_.replaceConfirmed(path);
 }
 
 void PublishingCommands::reportFailure(const QString& path, FileStatus status) const {
@@ -175,12 +169,11 @@ void PublishingCommands::exportFile(const char* description, const char* pattern
                                     const std::function<FileStatus(const QString&)>& write) {
     const QByteArray filter =
         QByteArrayList{description, patterns, "All Files (*.*)", "*.*"}.join(char(0));
-    QString path =
+    const QString chosen =
         context_.chooseFile(true, suggestedExportName(context_.state.doc().CrosswordPath), filter);
-    if (path.isEmpty())
+    if (chosen.isEmpty())
         return;
-    if (!QFileInfo(path).fileName().contains(QLatin1Char('.')))
-        path += ext;
+    const QString path = withExtensionWhenNoDot(chosen, ext);
     if (mayReplace(path))
         reportFailure(path, write(path));
 }

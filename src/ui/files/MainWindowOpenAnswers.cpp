@@ -5,7 +5,7 @@
 #include <QLabel>
 
 void MainWindow::openAnswers() {
-    if (confirmDiscardChanges() == 0)
+    if (confirmDiscardChanges() == Discard::GoOn)
         openAnswersFile();
 }
 

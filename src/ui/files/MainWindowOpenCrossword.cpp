@@ -53,7 +53,7 @@ bool MainWindow::chooseAndOpenCrossword() {
 }
 
 void MainWindow::openCrossword() {
-    if (confirmDiscardChanges() == 1 || !chooseAndOpenCrossword())
+    if (confirmDiscardChanges() == Discard::Abandon || !chooseAndOpenCrossword())
         return;
     completeIncompleteCrossword();
 }

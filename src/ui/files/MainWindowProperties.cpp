@@ -12,7 +12,7 @@ void MainWindow::editProperties() {
 }
 
 void MainWindow::unlock() {
-    if (confirmDiscardChanges() == 1)
+    if (confirmDiscardChanges() == Discard::Abandon)
         return;
     UnlockDialog dialog(state_, platform_, this, withoutMnemonics(unlockAction->text()));
     if (platform_.runDialog(dialog) != QDialog::Accepted)

@@ -65,7 +65,7 @@ void MainWindow::openRecentFile(int index) {
         showRecentFiles();
         return;
     }
-    if (confirmDiscardChanges() == 1)
+    if (confirmDiscardChanges() == Discard::Abandon)
         return;
     if (path.endsWith(QStringLiteral(".otv"), Qt::CaseInsensitive)) {
         openAnswersFile(path);

@@ -7,14 +7,8 @@
 
 bool MainWindow::saveAsked(const QString& path, const QString& ownPath,
                            const std::function<FileStatus()>& save) {
-    if (overwriteQuestionNeeded(path, ownPath)) {
-        const QByteArray question =
-            fileMenuText(cp1251::fromUnicode(QDir::toNativeSeparators(path)) +
-                         state_.language.OverwriteQuestion());
-        if (message(question, platform::Icon::Warning, platform::Buttons::YesNo,
-                    platform::Answer::No) != platform::Answer::Yes)
-            return false;
-    }
+    if (overwriteQuestionNeeded(path, ownPath) && !commandContext().replaceConfirmed(path))
+        return false;
     const FileStatus status = save();
     if (status != FileStatus::Ok)
         showFileFailure(status);
