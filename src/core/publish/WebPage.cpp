@@ -376,7 +376,7 @@ QByteArray buildWebPage(CrosswordDocument doc, const WebLook& look, const Langua
             "autocapitalize=\"characters\" autocorrect=\"off\" spellcheck=\"false\" "
             "enterkeyhint=\"next\" aria-label=\"" +
             ownHtml(lang, OwnText::WebLetterEntry) + "\">";
-    html += "</div>\n</div>\n";
+    html += "</div>\n<p id=\"msg\" class=\"msg\" role=\"status\"></p>\n</div>\n";
 
     // The clues, each a button that begins with its number.
     html += "<div class=\"clues\">";
@@ -394,9 +394,6 @@ QByteArray buildWebPage(CrosswordDocument doc, const WebLook& look, const Langua
         html += "</ul></section>";
     }
     html += "</div>\n</div>\n";
-    html += "<p id=\"msg\" class=\"msg\" role=\"status\"></p>\n";
-    html += "<div id=\"done\" class=\"solved\" hidden><p>" + ownHtml(lang, OwnText::WebSolved) +
-            " <span id=\"dtime\"></span></p></div>\n";
     html += "</main>\n";
 
     // What the script needs: the words, the scrambled letters and the messages.

@@ -165,7 +165,7 @@ try {
 
   // Solved to the end.
   for (let i = 1; i < words.length; i++) await typeWord(page, i, words[i].answer);
-  const done = await page.$eval('#done', (e) => !e.hidden && e.offsetHeight > 0);
+  const done = await page.$eval('#msg', (e) => e.classList.contains('solved') && e.offsetHeight > 0);
   check(done, 'the solved message shows');
   check((await text(page, '#msg')).length > 0, 'the solved message is announced', await text(page, '#msg'));
   if (shots) await page.screenshot({ path: path.join(shots, `solved-${turned ? 'turned' : 'classic'}.png`) });

@@ -195,9 +195,9 @@ QByteArray builtInOwnText(OwnText which) {
     case OwnText::IpuzNoWords:
         return "The grid in the file has no word.";
     case OwnText::ConvertUsage:
-        return "Usage: clueforge --convert IN OUT [--password TEXT] [--answers]. IN is a .cfw or "
-               ".ipuz file, "
-               "OUT a .cfw, .ipuz, .htm, .pdf or .svg file.";
+        return "Usage: clueforge --convert IN OUT [--password TEXT] [--answers] [--web]. IN is a "
+               ".cfw or .ipuz file, OUT a .cfw, .ipuz, .htm, .pdf or .svg file; with --web an "
+               ".html or .htm page to solve in a browser.";
     case OwnText::ConvertUnknownType:
         return "This kind of file cannot be converted:";
     case OwnText::ConvertNeedsPassword:

@@ -160,9 +160,8 @@ function changed() {
 }
 
 function showSolved() {
-  $('dtime').textContent = '(' + clock() + ')';
-  $('done').hidden = false;
   $('msg').textContent = T.solved + ' ' + clock();
+  $('msg').classList.add('solved');
   tick();
 }
 
@@ -235,7 +234,7 @@ function reset() {
     if (cells[c]) paint(c);
   }
   checks = reveals = seconds = 0; solved = started = false;
-  $('done').hidden = true; $('msg').textContent = '';
+  $('msg').classList.remove('solved'); $('msg').textContent = '';
   counts(); tick(); markDone(); save();
   if (slots.length) select(slots[0].cells[0], slots[0].d, true);
 }
