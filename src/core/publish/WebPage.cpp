@@ -179,7 +179,7 @@ QByteArray gridSvg(const GridPicture& g, const FieldGeometry& geo, const WebLook
     return "<svg class=\"lines\" viewBox=\"0 0 " + num(size.width()) + ' ' + num(size.height()) +
            "\" aria-hidden=\"true\" focusable=\"false\"><path fill=\"#000\" d=\"" + blocks +
            "\"/><path fill=\"none\" stroke=\"#000\" stroke-width=\"1\" "
-           "shape-rendering=\"crispEdges\" d=\"" +
+           "vector-effect=\"non-scaling-stroke\" shape-rendering=\"crispEdges\" d=\"" +
            lines + "\"/><g font-family='" + numberFamily + "sans-serif' font-size=\"" +
            num(digitHeight / 0.73) + "\">" + numbers + "</g></svg>";
 }
@@ -283,7 +283,7 @@ QByteArray buildWebPage(CrosswordDocument doc, const WebLook& look, const Langua
     // Cells of about 46 pixels on a desktop, as tall as the window allows; on a phone the
     // width decides.
     css += ".gw{aspect-ratio:" + num(closed.width()) + '/' + num(closed.height()) + '}';
-    css += ".board{width:min(100%," + num(std::max(320, w * 46)) + "px,calc((100vh - 10rem) * " +
+    css += ".board{width:min(100%," + num(std::max(320, w * 46)) + "px,calc((100vh - 17rem) * " +
            num(double(closed.width()) / closed.height()) + "))}";
     css +=
         "@media (max-width:760px){.board{width:100%}.gw{max-width:" + num(std::max(320, w * 64)) +
@@ -314,12 +314,12 @@ QByteArray buildWebPage(CrosswordDocument doc, const WebLook& look, const Langua
                 "</p>";
     html += "</header>\n";
 
-    // The controls, the timer and the counts.
-    html += "<div class=\"bar\" role=\"toolbar\" aria-label=\"" + ownHtml(lang, OwnText::WebTools) +
-            "\">";
-    const auto button = [&html, &lang](const char* id, OwnText text) {
-        html += QByteArray("<button type=\"button\" id=\"") + id + "\">" + ownHtml(lang, text) +
-                "</button>";
+    // The controls, under the grid: the first thing after it for the keyboard too.
+    QByteArray tools = "<div class=\"bar\" role=\"toolbar\" aria-label=\"" +
+                       ownHtml(lang, OwnText::WebTools) + "\">";
+    const auto button = [&tools, &lang](const char* id, OwnText text) {
+        tools += QByteArray("<button type=\"button\" id=\"") + id + "\">" + ownHtml(lang, text) +
+                 "</button>";
     };
     if (answers) {
         button("ckl", OwnText::WebCheckLetter);
@@ -330,7 +330,9 @@ QByteArray buildWebPage(CrosswordDocument doc, const WebLook& look, const Langua
     }
     button("again", OwnText::WebStartAgain);
     button("print", OwnText::WebPrint);
-    html += "</div>\n<p class=\"stats\"><span id=\"tl\">" + ownHtml(lang, OwnText::WebTime) +
+    tools += "</div>\n";
+    // The timer and the counts.
+    html += "<p class=\"stats\"><span id=\"tl\">" + ownHtml(lang, OwnText::WebTime) +
             "</span> <span id=\"time\" role=\"timer\" aria-labelledby=\"tl\">0:00</span>";
     if (answers)
         html += " <span>" + ownHtml(lang, OwnText::WebChecks) +
@@ -376,7 +378,7 @@ QByteArray buildWebPage(CrosswordDocument doc, const WebLook& look, const Langua
             "autocapitalize=\"characters\" autocorrect=\"off\" spellcheck=\"false\" "
             "enterkeyhint=\"next\" aria-label=\"" +
             ownHtml(lang, OwnText::WebLetterEntry) + "\">";
-    html += "</div>\n<p id=\"msg\" class=\"msg\" role=\"status\"></p>\n</div>\n";
+    html += "</div>\n<p id=\"msg\" class=\"msg\" role=\"status\"></p>\n" + tools + "</div>\n";
 
     // The clues, each a button that begins with its number.
     html += "<div class=\"clues\">";
