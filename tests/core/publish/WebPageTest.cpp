@@ -4,7 +4,7 @@
 #include "support/FilledCrossword.h"
 
 #include "app/Conversion.h"
-#include "app/language/LoadJazikM.h"
+#include "app/language/LanguageFile.h"
 #include "text/CodePage.h"
 
 #include <QFile>

@@ -1,6 +1,7 @@
 // Solves an exported web page in the system's headless Chromium as a user would, and scans it
 // with axe-core. Usage:
 //   node check.mjs PAGE.html SOLUTION.json [--turned] [--shots DIR] [--bench]
+//   node check.mjs PAGE.html --bench-only
 // SOLUTION.json: {"words": [{"n": 1, "d": 0, "answer": "WORD"}, ...]} in the page's clue order.
 // Prints what it checked; exits 1 at the first failure, naming it.
 import fs from 'node:fs';
@@ -16,7 +17,7 @@ const turned = option('--turned');
 const shots = value('--shots');
 const here = path.dirname(fileURLToPath(import.meta.url));
 const axeSource = fs.readFileSync(path.join(here, 'node_modules/axe-core/axe.min.js'), 'utf8');
-const words = JSON.parse(fs.readFileSync(solutionPath, 'utf8')).words;
+const words = solutionPath ? JSON.parse(fs.readFileSync(solutionPath, 'utf8')).words : [];
 const pageUrl = pathToFileURL(path.resolve(pagePath)).href;
 
 let failures = 0;
@@ -72,7 +73,65 @@ function wrongWord(answer) {
   return Array.from(answer, (ch) => (ch === 'Ж' ? 'Щ' : /[А-ЯЁ]/.test(ch) ? 'Ж' : ch === 'Q' ? 'X' : 'Q')).join('');
 }
 
+// Figures for the benchmark table, each beside a reference in the same browser run.
+async function bench(slots) {
+  const blank = path.join(fs.mkdtempSync(path.join(process.env.TMPDIR || '/tmp', 'cf-web-')), 'blank.html');
+  fs.writeFileSync(blank, '<!DOCTYPE html><html lang="en"><title>x</title><p>x</p>');
+  const firstPaint = async (url) => {
+    const times = [];
+    for (let i = 0; i < 7; i++) {
+      const p = await browser.newPage();
+      await p.goto(url, { waitUntil: 'load' });
+      times.push(await p.evaluate(() => new Promise((resolve) => {
+        new PerformanceObserver((list) => {
+          const e = list.getEntries().find((x) => x.name === 'first-contentful-paint');
+          if (e) resolve(e.startTime);
+        }).observe({ type: 'paint', buffered: true });
+        setTimeout(() => resolve(NaN), 3000);
+      })));
+      await p.close();
+    }
+    times.sort((x, y) => x - y);
+    return times[3];
+  };
+  const ours = await firstPaint(pageUrl);
+  const reference = await firstPaint(pathToFileURL(blank).href);
+  const p = await browser.newPage();
+  await p.goto(pageUrl, { waitUntil: 'load' });
+  const [typing, handler] = await p.evaluate(async (cell) => {
+    const el = document.getElementById('c' + cell);
+    el.click();
+    // From the key to the next frame (the letter painted), and the handler alone.
+    const times = [], handler = [];
+    for (let i = 0; i < 50; i++) {
+      const t0 = performance.now();
+      el.dispatchEvent(new KeyboardEvent('keydown', { key: i % 2 ? 'А' : 'Б', bubbles: true }));
+      handler.push(performance.now() - t0);
+      await new Promise((r) => requestAnimationFrame(() => r()));
+      times.push(performance.now() - t0);
+      el.click();
+    }
+    times.sort((x, y) => x - y);
+    handler.sort((x, y) => x - y);
+    return [times[25], handler[25]];
+  }, slots[0][2][0]);
+  await p.close();
+  const bytes = fs.statSync(pagePath).size;
+  console.log(`bench page_kb ${(bytes / 1024).toFixed(1)} ratio_100kb ${(bytes / 102400).toFixed(2)}`);
+  console.log(`bench first_paint_ms ${ours.toFixed(1)} blank_ms ${reference.toFixed(1)} ratio_blank ${(ours / reference).toFixed(2)} ratio_100ms ${(ours / 100).toFixed(2)}`);
+  console.log(`bench letter_to_frame_ms ${typing.toFixed(1)} frame_share ${(typing / 16.7).toFixed(2)} handler_ms ${handler.toFixed(2)}`);
+}
+
 try {
+  if (option('--bench-only')) {
+    const p = await browser.newPage();
+    await p.goto(pageUrl, { waitUntil: 'load' });
+    const slots = await slotCells(p);
+    await p.close();
+    await bench(slots);
+    await browser.close();
+    process.exit(0);
+  }
   // The desktop.
   // Each part in a context of its own, so no progress is stored before it.
   const page = await (await browser.createBrowserContext()).newPage();
@@ -215,51 +274,7 @@ try {
   check(seen.errors.length === 0, 'no console error', seen.errors.join('; '));
   check(seen.requests.length === 0, 'no network request', seen.requests.join(', '));
 
-  if (option('--bench')) {
-    // Figures for the benchmark table, each beside a reference in the same browser run.
-    const blank = path.join(fs.mkdtempSync(path.join(process.env.TMPDIR || '/tmp', 'cf-web-')), 'blank.html');
-    fs.writeFileSync(blank, '<!DOCTYPE html><html lang="en"><title>x</title><p>x</p>');
-    const firstPaint = async (url) => {
-      const times = [];
-      for (let i = 0; i < 7; i++) {
-        const p = await browser.newPage();
-        await p.goto(url, { waitUntil: 'load' });
-        times.push(await p.evaluate(() => new Promise((resolve) => {
-          new PerformanceObserver((list) => {
-            const e = list.getEntries().find((x) => x.name === 'first-contentful-paint');
-            if (e) resolve(e.startTime);
-          }).observe({ type: 'paint', buffered: true });
-          setTimeout(() => resolve(NaN), 3000);
-        })));
-        await p.close();
-      }
-      times.sort((x, y) => x - y);
-      return times[3];
-    };
-    const ours = await firstPaint(pageUrl);
-    const reference = await firstPaint(pathToFileURL(blank).href);
-    const p = await browser.newPage();
-    await p.goto(pageUrl, { waitUntil: 'load' });
-    const typing = await p.evaluate(async (cell) => {
-      const el = document.getElementById('c' + cell);
-      el.click();
-      const times = [];
-      for (let i = 0; i < 50; i++) {
-        const t0 = performance.now();
-        el.dispatchEvent(new KeyboardEvent('keydown', { key: i % 2 ? 'А' : 'Б', bubbles: true }));
-        await new Promise((r) => requestAnimationFrame(() => r()));
-        times.push(performance.now() - t0);
-        el.click();
-      }
-      times.sort((x, y) => x - y);
-      return times[25];
-    }, slots[0][2][0]);
-    await p.close();
-    const bytes = fs.statSync(pagePath).size;
-    console.log(`bench page_kb ${(bytes / 1024).toFixed(1)} ratio_100kb ${(bytes / 102400).toFixed(2)}`);
-    console.log(`bench first_paint_ms ${ours.toFixed(1)} blank_ms ${reference.toFixed(1)} ratio_blank ${(ours / reference).toFixed(2)} ratio_100ms ${(ours / 100).toFixed(2)}`);
-    console.log(`bench letter_to_frame_ms ${typing.toFixed(1)} frame_share ${(typing / 16.7).toFixed(2)}`);
-  }
+  if (option('--bench')) await bench(slots);
 } catch (e) {
   check(false, 'the run', e.stack || String(e));
 } finally {
