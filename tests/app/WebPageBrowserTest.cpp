@@ -19,6 +19,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace {
 
 const QString kTool = QStringLiteral(CLUEFORGE_SOURCE_DIR "/tests/tools/web-page");
@@ -45,6 +47,11 @@ struct BrowserCase {
     const char* language;
     int style;
 };
+
+// Named in CTest's list by its sample and style.
+void PrintTo(const BrowserCase& c, std::ostream* os) {
+    *os << c.sample << (c.style ? " turned" : " classic");
+}
 
 class WebPageInBrowser : public testing::TestWithParam<BrowserCase> {};
 
