@@ -45,7 +45,8 @@ void describeTheCommandLine(QCommandLineParser& parser) {
         QStringLiteral("convert"),
         QStringLiteral("Convert without a window: clueforge --convert IN OUT. IN is a .cfw or "
                        ".ipuz file, OUT a .cfw, .ipuz, .htm (with its two pictures), .pdf or "
-                       ".svg file. Exit codes: 0 converted, 2 bad command line, 4 unreadable "
+                       ".svg file, or with --web a page to solve in a browser. Exit codes: 0 "
+                       "converted, 2 bad command line, 4 unreadable "
                        "input, 5 failed write.")));
     parser.addOption(
         QCommandLineOption(QStringLiteral("password"),
@@ -55,6 +56,11 @@ void describeTheCommandLine(QCommandLineParser& parser) {
     parser.addOption(QCommandLineOption(
         QStringLiteral("answers"),
         QStringLiteral("With --convert: the answers pages of a PDF, the letters of an SVG.")));
+    parser.addOption(QCommandLineOption(
+        QStringLiteral("web"),
+        QStringLiteral("With --convert to .html or .htm: one self-contained page to solve the "
+                       "crossword in a browser, offline. A crossword with a password needs "
+                       "--password with that password.")));
 }
 
 bool hasArgument(int argc, char** argv, const char* wanted) {
@@ -110,6 +116,7 @@ int convertFromCommandLine(const QApplication& app) {
     if (parser.isSet(QStringLiteral("password")))
         options.password = cp1251::fromUnicode(parser.value(QStringLiteral("password")));
     options.answers = parser.isSet(QStringLiteral("answers"));
+    options.web = parser.isSet(QStringLiteral("web"));
     const ConvertRun run = convertCrossword(state, files[0], files[1], options);
     if (run.exitCode != convert::kConverted)
         printError(run.message);
@@ -145,7 +152,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "%s: one file at a time\n", qPrintable(app.applicationName()));
         return 1;
     }
-    for (const char* option : {"password", "answers"})
+    for (const char* option : {"password", "answers", "web"})
         if (parser.isSet(QLatin1String(option))) {
             std::fprintf(stderr, "%s: --%s goes with --convert\n",
                          qPrintable(app.applicationName()), option);

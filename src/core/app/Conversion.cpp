@@ -70,6 +70,11 @@ FileStatus writeCrossword(const QString& path, Format format, CrosswordDocument 
     return WriteCrosswordFile(path, doc);
 }
 
+bool mayRevealAnswers(const CrosswordDocument& doc, const std::optional<QByteArray>& password) {
+    const QByteArray own = UnscrambleText(doc.Scramble, doc.CrosswordPassword);
+    return own.isEmpty() || (password && *password == own);
+}
+
 QByteArray failureText(const Language& lang, const QString& path, FileStatus status) {
     return fileFailureText(lang, shownPath(path), fileMessageEntry(status));
 }

@@ -45,6 +45,10 @@ ReadOutcome readCrossword(const QString& path, Format format, const Language& la
 FileStatus writeCrossword(const QString& path, Format format, CrosswordDocument doc,
                           const QByteArray& password);
 
+// Whether a conversion may write what shows the answers: always for a crossword without a
+// password; with one, only when `password` is given and equals it, as Kross > Change compares.
+bool mayRevealAnswers(const CrosswordDocument& doc, const std::optional<QByteArray>& password);
+
 // A file that could not be read or written, as the window words it.
 QByteArray failureText(const Language& lang, const QString& path, FileStatus status);
 

@@ -77,6 +77,8 @@ ConvertRun convertCrossword(const AppState& state, const QString& in, const QStr
                 lang.ownText(OwnText::ConvertUnknownType) + ' ' + cp1251::fromUnicode(out)};
     if (to == Format::Crossword && !options.password)
         return {convert::kBadCommandLine, lang.ownText(OwnText::ConvertNeedsPassword)};
+    if (options.web && to != Format::Html)
+        return {convert::kBadCommandLine, lang.ownText(OwnText::ConvertUsage)};
 
     convert::ReadOutcome read = convert::readCrossword(in, from, lang);
     if (!read.doc)
@@ -86,6 +88,15 @@ ConvertRun convertCrossword(const AppState& state, const QString& in, const QStr
     if (to == Format::Crossword || to == Format::Ipuz) {
         const FileStatus status =
             convert::writeCrossword(out, to, doc, options.password.value_or(QByteArray()));
+        if (status != FileStatus::Ok)
+            return {convert::kWriteFailed, convert::failureText(lang, out, status)};
+        return {};
+    }
+    if (options.web) {
+        // The page checks the solver's letters, so it carries the answers.
+        if (doc.NoAnswers == 0 && !convert::mayRevealAnswers(doc, options.password))
+            return {convert::kBadCommandLine, lang.ownText(OwnText::ConvertNeedsOwnPassword)};
+        const FileStatus status = writeWebExport(out, doc, lang, state.settings);
         if (status != FileStatus::Ok)
             return {convert::kWriteFailed, convert::failureText(lang, out, status)};
         return {};

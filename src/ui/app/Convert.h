@@ -16,6 +16,7 @@ struct ConvertRun {
 struct ConvertOptions {
     std::optional<QByteArray> password; // what a crossword file is saved with
     bool answers = false;               // the PDF's answers pages, the SVG's letters
+    bool web = false;                   // an .html output is the page to solve in a browser
 };
 
 // Converts `in` to `out` by their extensions, with the state's settings (the cell size, the

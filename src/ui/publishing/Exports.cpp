@@ -5,9 +5,11 @@
 #include "app/language/Language.h"
 #include "grid/CellPainter.h"
 #include "grid/CrosswordDocument.h"
+#include "grid/LetterFont.h"
 #include "grid/PictureBox.h"
 #include "grid/ShownGrid.h"
 #include "grid/SlotColors.h"
+#include "publish/WebPage.h"
 #include "text/CodePage.h"
 
 namespace {
@@ -86,6 +88,25 @@ ExportOutcome writeHtmlExport(const ExportNames& names, const CrosswordDocument&
     return {saveFileSafely(names.page,
                            [&page](QIODevice& device) { return writeHtmlPage(device, page); }),
             names.page};
+}
+
+FileStatus writeWebExport(const QString& path, const CrosswordDocument& doc, const Language& lang,
+                          const Settings& settings, int style) {
+    PictureBox picture;
+    letterfont::apply(picture, settings);
+    const VectorLook vector =
+        publish::vectorLook(settings, letterfont::letterOffset(picture, settings.CellSize));
+    publish::WebLook look;
+    look.cellSize = settings.CellSize;
+    look.numberSize = std::clamp(settings.NumberSize, 1, 3);
+    look.style = style < 0 ? settings.ChosenStyle : style;
+    look.letterFamily = vector.letterFont.family();
+    look.letterPixelSize = vector.letterFont.pixelSize();
+    look.letterBold = vector.letterFont.bold();
+    look.letterItalic = vector.letterFont.italic();
+    look.letterColor = vector.letterColor.rgb() & 0xFFFFFFu;
+    look.letterOffset = vector.letterOffset;
+    return publish::writeWebPage(path, publish::buildWebPage(doc, look, lang));
 }
 
 FieldGeometry printGeometry(const CrosswordDocument& doc, const Settings& settings) {

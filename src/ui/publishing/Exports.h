@@ -30,6 +30,11 @@ ExportOutcome writeHtmlExport(const ExportNames& names, const CrosswordDocument&
                               const Language& lang, const CellPainter& painter, int letterOffset,
                               PictureBox& pic, const std::function<void()>& betweenSteps = {});
 
+// The page to solve in a browser at `path`, in the settings' cell size, number size and letter
+// font and the shown style, which a crossword being solved may have turned.
+FileStatus writeWebExport(const QString& path, const CrosswordDocument& doc, const Language& lang,
+                          const Settings& settings, int style = -1);
+
 // The printed cells: no margin, and not turned, as the screen shows them.
 FieldGeometry printGeometry(const CrosswordDocument& doc, const Settings& settings);
 

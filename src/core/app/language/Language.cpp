@@ -195,9 +195,9 @@ QByteArray builtInOwnText(OwnText which) {
     case OwnText::IpuzNoWords:
         return "The grid in the file has no word.";
     case OwnText::ConvertUsage:
-        return "Usage: clueforge --convert IN OUT [--password TEXT] [--answers]. IN is a .cfw or "
-               ".ipuz file, "
-               "OUT a .cfw, .ipuz, .htm, .pdf or .svg file.";
+        return "Usage: clueforge --convert IN OUT [--password TEXT] [--answers] [--web]. IN is a "
+               ".cfw or .ipuz file, OUT a .cfw, .ipuz, .htm, .pdf or .svg file; with --web an "
+               ".html or .htm page to solve in a browser.";
     case OwnText::ConvertUnknownType:
         return "This kind of file cannot be converted:";
     case OwnText::ConvertNeedsPassword:
@@ -227,6 +227,49 @@ QByteArray builtInOwnText(OwnText which) {
         return "Word count";
     case OwnText::RecentFiles:
         return "&Recent files";
+    case OwnText::WebPageExport:
+        return "Web page to &solve...";
+    case OwnText::WebCheckLetter:
+        return "Check letter";
+    case OwnText::WebCheckWord:
+        return "Check word";
+    case OwnText::WebCheckAll:
+        return "Check all";
+    case OwnText::WebRevealLetter:
+        return "Reveal letter";
+    case OwnText::WebRevealWord:
+        return "Reveal word";
+    case OwnText::WebChecks:
+        return "Checks:";
+    case OwnText::WebRevealed:
+        return "Revealed:";
+    case OwnText::WebTime:
+        return "Time";
+    case OwnText::WebSolved:
+        return "Solved! Well done.";
+    case OwnText::WebWrongLetters:
+        return "Wrong letters:";
+    case OwnText::WebNoWrongLetters:
+        return "No wrong letters.";
+    case OwnText::WebLetterEntry:
+        return "Letter";
+    case OwnText::WebStartAgain:
+        return "Start again";
+    case OwnText::WebStartAgainQuestion:
+        return "Clear every letter, the time and the counts?";
+    case OwnText::WebGrid:
+        return "Crossword grid";
+    case OwnText::WebPrint:
+        return "Print";
+    case OwnText::WebNoAnswers:
+        return "This crossword carries no answers: the page cannot check them.";
+    case OwnText::ConvertNeedsOwnPassword:
+        return "The crossword has a password: it converts to a file that shows its answers only "
+               "with --password and that password.";
+    case OwnText::WebPages:
+        return "Web pages";
+    case OwnText::WebTools:
+        return "Checking and revealing";
     }
     return {};
 }

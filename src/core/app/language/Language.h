@@ -67,6 +67,28 @@ enum class OwnText : int {
     WordCount = 152, // the accessible name of the word count label
     // The File menu's submenu of the crosswords and answers files last opened or saved.
     RecentFiles = 155,
+    // The crossword as a web page to solve in a browser: the menu item and the page's words.
+    WebPageExport = 164,  // menu item
+    WebCheckLetter = 165, // the page's buttons
+    WebCheckWord = 166,
+    WebCheckAll = 167,
+    WebRevealLetter = 168,
+    WebRevealWord = 169,
+    WebChecks = 170,         // followed by how many checks the solver made
+    WebRevealed = 171,       // followed by how many letters were revealed
+    WebTime = 172,           // the timer's name
+    WebSolved = 173,         // the crossword is solved
+    WebWrongLetters = 174,   // followed by how many letters a check found wrong
+    WebNoWrongLetters = 175, // a check found nothing wrong
+    WebLetterEntry = 176,    // the name of the box a phone types into
+    WebStartAgain = 177,     // button
+    WebStartAgainQuestion = 178,
+    WebGrid = 179,                 // the grid's name for screen readers
+    WebPrint = 180,                // button
+    WebNoAnswers = 181,            // a page of a crossword without answers cannot check
+    ConvertNeedsOwnPassword = 182, // the converter and a password-protected crossword
+    WebPages = 183,                // the save dialog's filter
+    WebTools = 184,                // the name of the page's row of buttons
 };
 
 // The numbered entries of a language file, named for what each text is. 23 is not used; 0 is
