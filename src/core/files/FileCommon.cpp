@@ -39,8 +39,7 @@ QByteArray fileNameWithoutFolder(const QByteArray& path) {
 }
 
 QString withExtensionWhenNoDot(const QString& path, const QString& extension) {
-    // The file's own name decides: a dot in a folder's name is no extension.
-    return QFileInfo(path).fileName().contains(QLatin1Char('.')) ? path : path + extension;
+    return path.contains(QLatin1Char('.')) ? path : path + extension;
 }
 
 bool hasWord(const CrosswordDocument& doc, int n, int d) {

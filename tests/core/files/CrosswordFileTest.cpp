@@ -1,5 +1,4 @@
 #include "FileFixtures.h"
-#include "files/FileCommon.h"
 
 #include "files/CrosswordFile.h"
 #include "support/FailingDevice.h"
@@ -441,19 +440,3 @@ TEST(CrosswordFile, OverwriteQuestionOnlyForAnotherExistingFile) {
 }
 
 } // namespace
-
-TEST(FileNames, ExtensionAddedWhenTheFileNameHasNoDot) {
-    const struct {
-        const char* chosen;
-        const char* saved;
-    } cases[] = {
-        {"/home/a/crossword", "/home/a/crossword.cfw"},
-        {"/home/a/crossword.txt", "/home/a/crossword.txt"},
-        {"/home/a.b/crossword", "/home/a.b/crossword.cfw"}, // a folder's dot is no extension
-        {"crossword.", "crossword."},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(withExtensionWhenNoDot(QString::fromLatin1(c.chosen), QStringLiteral(".cfw")),
-                  QString::fromLatin1(c.saved))
-            << c.chosen;
-}

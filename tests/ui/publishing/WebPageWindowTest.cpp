@@ -4,6 +4,7 @@
 
 #include "support/FileBytes.h"
 #include "support/FilledCrossword.h"
+#include "support/ui/Commands.h"
 #include "ui/publishing/ExportFolder.h"
 
 #include <QAction>
@@ -17,7 +18,7 @@ TEST_F(WebPageWindow, WritesThePageWhereTheAuthorHasTheAnswers) {
     doc() = houseCrossword().build();
     buildShownGrid(doc(), 0);
     program.form->updateControlsForMode();
-    QAction* action = program.form->exportWebPageAction;
+    QAction* action = actionNamed(*program.form, "exportWebPageAction");
     EXPECT_TRUE(action->isEnabled());
     EXPECT_EQ(action->text(), QStringLiteral(u"Веб-страница для &решения..."));
 
