@@ -1,5 +1,5 @@
-// The publishing commands: the HTML export, printing, the PDF document, the SVG grid picture and
-// the ipuz file.
+// The publishing commands: the HTML export, printing, the PDF document, the SVG grid picture, the
+// ipuz file and the web page to solve.
 #include "commands/PublishingCommands.h"
 
 #include "app/ModeTable.h"
@@ -55,7 +55,8 @@ PublishingCommands::PublishingCommands(CommandContext context, GridView& view,
       print_(commands::makeAction(this, "printAction")),
       exportPdf_(commands::makeAction(this, "exportPdfAction")),
       exportSvg_(commands::makeAction(this, "exportSvgAction")),
-      exportIpuz_(commands::makeAction(this, "exportIpuzAction")) {
+      exportIpuz_(commands::makeAction(this, "exportIpuzAction")),
+      exportWebPage_(commands::makeAction(this, "exportWebPageAction")) {
     setObjectName(QStringLiteral("publishingCommands"));
     print_->setShortcuts(QKeySequence::keyBindings(QKeySequence::Print));
     connect(exportHtml_, &QAction::triggered, this, &PublishingCommands::exportHtml);
@@ -63,6 +64,7 @@ PublishingCommands::PublishingCommands(CommandContext context, GridView& view,
     connect(exportPdf_, &QAction::triggered, this, &PublishingCommands::exportPdf);
     connect(exportSvg_, &QAction::triggered, this, &PublishingCommands::exportSvg);
     connect(exportIpuz_, &QAction::triggered, this, &PublishingCommands::exportIpuz);
+    connect(exportWebPage_, &QAction::triggered, this, &PublishingCommands::exportWebPage);
     connect(&context_.state.session, &CrosswordSession::modeChanged, this,
             &PublishingCommands::updateEnabled);
     updateEnabled();
@@ -71,7 +73,7 @@ PublishingCommands::PublishingCommands(CommandContext context, GridView& view,
 PublishingCommands::~PublishingCommands() = default;
 
 QList<QAction*> PublishingCommands::actions() const {
-    return {exportHtml_, print_, exportPdf_, exportSvg_, exportIpuz_};
+    return {exportHtml_, print_, exportPdf_, exportSvg_, exportIpuz_, exportWebPage_};
 }
 
 void PublishingCommands::applyCaptions() {
@@ -80,6 +82,7 @@ void PublishingCommands::applyCaptions() {
     exportPdf_->setText(cp1251::toUnicode(state.ownText(OwnText::ExportPdf)));
     exportSvg_->setText(cp1251::toUnicode(state.ownText(OwnText::ExportSvg)));
     exportIpuz_->setText(cp1251::toUnicode(state.ownText(OwnText::ExportIpuz)));
+    exportWebPage_->setText(cp1251::toUnicode(state.ownText(OwnText::WebPageExport)));
 }
 
 void PublishingCommands::updateEnabled() {
@@ -88,7 +91,8 @@ void PublishingCommands::updateEnabled() {
                                              {kCopyWord, print_},
                                              {kCopyWord, exportPdf_},
                                              {kCopyWord, exportSvg_},
-                                             {kCopyWord, exportIpuz_}});
+                                             {kCopyWord, exportIpuz_},
+                                             {kCopyWord, exportWebPage_}});
 }
 
 bool PublishingCommands::mayReplace(const QString& path) const {
@@ -226,4 +230,16 @@ void PublishingCommands::exportIpuz() {
     exportFile(
         "ipuz crossword (*.ipuz)", "*.ipuz", QStringLiteral(".ipuz"),
         [this](const QString& path) { return ipuz::writeIpuzFile(path, context_.state.doc()); });
+}
+
+void PublishingCommands::exportWebPage() {
+    const AppState& state = context_.state;
+    if (state.doc().Mode != EditMode::ModeAuthor)
+        return;
+    context_.commitTypedClue();
+    const QByteArray description = state.ownText(OwnText::WebPages) + " (*.html)";
+    exportFile(description.constData(), "*.html", QStringLiteral(".html"),
+               [&state](const QString& path) {
+                   return writeWebExport(path, state.doc(), state.language, state.settings);
+               });
 }

@@ -20,7 +20,8 @@ struct PrintJob;
 }
 
 // The author's crossword published: the HTML page with its pictures, printed, as a PDF
-// document, its grid as an SVG picture and as an ipuz file. Offered while the author writes.
+// document, its grid as an SVG picture, as an ipuz file and as a web page to solve. Offered while
+// the author writes.
 class PublishingCommands : public QObject {
     Q_OBJECT
 public:
@@ -41,6 +42,8 @@ public:
     void exportPdf();
     void exportSvg();
     void exportIpuz();
+    // The crossword as one page to solve in a browser.
+    void exportWebPage();
 
 private:
     // The printed crossword's grid, texts and look; with its answers page when asked.
@@ -67,4 +70,5 @@ private:
     QAction* exportPdf_;
     QAction* exportSvg_;
     QAction* exportIpuz_;
+    QAction* exportWebPage_;
 };
