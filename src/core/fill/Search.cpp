@@ -112,6 +112,27 @@ bool Search::wipe(int s) {
     return false;
 }
 
+bool Search::hasWord(int s, int word) const {
+    return chosen(s) == kOpen &&
+           (t_.w[slots_[static_cast<std::size_t>(s)].words + static_cast<std::size_t>(word / 64)] >>
+                (word % 64) &
+            1) != 0;
+}
+
+bool Search::dropWord(int s, int word, const std::uint64_t* reason) {
+    if (!hasWord(s, word))
+        return true;
+    const Slot& slot = slots_[static_cast<std::size_t>(s)];
+    const std::size_t at = slot.words + static_cast<std::size_t>(word / 64);
+    setW(at, t_.w[at] & ~(std::uint64_t{1} << (word % 64)));
+    setCount(s, count(s) - 1);
+    addLevels(slot.why, reason);
+    if (count(s) == 0)
+        return wipe(s);
+    enqueue(s);
+    return true;
+}
+
 void Search::enqueue(int s) {
     if (queued_[static_cast<std::size_t>(s)] == 0) {
         queued_[static_cast<std::size_t>(s)] = 1;
@@ -245,7 +266,8 @@ void Search::supports(int s, std::vector<std::uint64_t>& out) {
     const std::size_t length = slot.cells.size();
     const std::uint64_t* words = &t_.w[slot.words];
     out.assign(length, 0);
-    if (count(s) <= 16) {
+    // Reading each word costs less than scanning the bitsets for letters that have none.
+    if (count(s) <= 2 * slot.span) {
         for (int i = 0; i < slot.span; ++i)
             for (std::uint64_t m = words[i]; m != 0; m &= m - 1) {
                 const std::size_t w = static_cast<std::size_t>(i) * 64 +
@@ -280,11 +302,16 @@ bool Search::drain() {
     std::vector<std::uint64_t> letters;
     while (!queue_.empty()) {
         // A large grid settles for a while: a cancel is answered within it too.
-        if ((++drained_ & 255) == 0 && opt_.cancel != nullptr &&
-            opt_.cancel->load(std::memory_order_relaxed)) {
-            result_.status = Result::Status::Cancelled;
-            halted_ = true;
-            return false;
+        if ((++drained_ & 255) == 0) {
+            if (outrun()) {
+                halted_ = true;
+                return false;
+            }
+            if (opt_.cancel != nullptr && opt_.cancel->load(std::memory_order_relaxed)) {
+                result_.status = Result::Status::Cancelled;
+                halted_ = true;
+                return false;
+            }
         }
         const int s = queue_.back();
         queue_.pop_back();
@@ -426,8 +453,39 @@ std::vector<int> Search::ordered(int s, double noise) {
     return bestFirst(scored);
 }
 
+namespace {
+
+std::uint64_t keyOf(std::int64_t steps, int number) {
+    return static_cast<std::uint64_t>(steps) * Race::kMostSearches +
+           static_cast<std::uint64_t>(number);
+}
+
+} // namespace
+
+std::uint64_t Search::raceKey() const {
+    return keyOf(result_.steps, number_);
+}
+
+bool Search::outrun() const {
+    return race_ != nullptr && raceKey() > race_->best.load(std::memory_order_relaxed);
+}
+
+void Search::finish() {
+    finished_ = true;
+    if (race_ == nullptr)
+        return;
+    const std::uint64_t key = raceKey();
+    std::uint64_t best = race_->best.load();
+    while (key < best && !race_->best.compare_exchange_weak(best, key)) {
+    }
+}
+
 bool Search::stopped() {
     ++result_.steps;
+    if (outrun()) {
+        halted_ = true;
+        return true;
+    }
     if (result_.steps > restartAt_) {
         restarting_ = true;
         return true;
@@ -488,9 +546,15 @@ bool Search::solve(int level) {
     const auto bit = static_cast<std::size_t>(level);
     if (k_ > 0)
         decision[bit / 64] = std::uint64_t{1} << (bit % 64);
+    const auto decided = [&] {
+        return cell < 0 ? chosen(s) != kOpen : std::popcount(mask(cell)) == 1;
+    };
     for (std::size_t n = 0; n < choices.size(); ++n) {
         if (n > 0 && stopped())
             return false;
+        // A refutation before may have ruled this choice out already.
+        if (cell < 0 ? !hasWord(s, choices[n]) : (mask(cell) >> choices[n] & 1) == 0)
+            continue;
         const Mark m = mark();
         const bool settled =
             (cell < 0 ? assign(s, choices[n], decision.data())
@@ -503,15 +567,38 @@ bool Search::solve(int level) {
         undo(m);
         if (halted_ || restarting_)
             return false;
-        if (k_ == 0)
-            continue;
-        // The failure did not depend on this choice: the choices below the latest one it
-        // depended on cannot mend it.
-        if ((conflict_[bit / 64] >> (bit % 64) & 1) == 0)
+        if (k_ > 0) {
+            // The failure did not depend on this choice: the choices below the latest one it
+            // depended on cannot mend it.
+            if ((conflict_[bit / 64] >> (bit % 64) & 1) == 0)
+                return false;
+            conflict_[bit / 64] &= ~(std::uint64_t{1} << (bit % 64));
+            for (std::size_t k = 0; k < k_; ++k)
+                failure[k] |= conflict_[k];
+        }
+        // The choice is refuted for the reasons its failure found: ruling it out narrows the
+        // crossings for the choices still to try.
+        const std::vector<std::uint64_t> reason = conflict_;
+        const bool refuted =
+            (cell < 0 ? dropWord(s, choices[n], reason.data())
+                      : narrowCell(cell, ~(std::uint64_t{1} << choices[n]), reason.data(), -1)) &&
+            drain();
+        if (!refuted) {
+            clearQueue();
+            if (halted_)
+                return false;
+            for (std::size_t k = 0; k < k_; ++k)
+                conflict_[k] |= failure[k];
             return false;
-        conflict_[bit / 64] &= ~(std::uint64_t{1} << (bit % 64));
-        for (std::size_t k = 0; k < k_; ++k)
-            failure[k] |= conflict_[k];
+        }
+        if (decided()) {
+            // What is left is forced: go on below without a choice of this level.
+            if (solve(level + 1))
+                return true;
+            for (std::size_t k = 0; k < k_ && !halted_ && !restarting_; ++k)
+                conflict_[k] |= failure[k];
+            return false;
+        }
     }
     conflict_ = failure;
     return false;
@@ -533,6 +620,7 @@ Result Search::run() {
             return result_;
         result_.status = Result::Status::NoFill;
         result_.deadSlot = lastWiped_;
+        finish();
         return result_;
     }
     // Restarts after 2048, 2048, 4096, 2048, 2048, 4096, 8192, … steps (Luby's sequence) keep
@@ -555,10 +643,12 @@ Result Search::run() {
             if (!weight_.empty())
                 result_.hardestSlot = static_cast<int>(
                     std::max_element(weight_.begin(), weight_.end()) - weight_.begin());
+            finish();
         }
         return result_;
     }
     result_.status = Result::Status::Filled;
+    finish();
     for (std::size_t s = 0; s < slots_.size(); ++s)
         result_.words.push_back(wordOf(static_cast<int>(s), chosen(static_cast<int>(s))));
     return result_;

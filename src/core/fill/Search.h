@@ -3,9 +3,19 @@
 #include "fill/FillEngine.h"
 #include "fill/Trail.h"
 
+#include <atomic>
+#include <limits>
 #include <random>
 
 namespace fill {
+
+// Searches racing over one problem on several threads. The one finishing in the fewest steps
+// wins (the lowest number on a tie), whichever thread ran fastest, so that a seed and a number
+// of searches always give the same answer: a search stops once it is past the best finish.
+struct Race {
+    static constexpr int kMostSearches = 256;
+    std::atomic<std::uint64_t> best{std::numeric_limits<std::uint64_t>::max()};
+};
 
 // One search over a problem. Everything that narrows on the way (cell masks, each slot's words,
 // the decision levels behind each narrowing) lives in two flat arrays whose old values go on a
@@ -17,7 +27,15 @@ public:
     // a grid rather than filling it.
     Search(const Problem& problem, const Lexicon& lexicon, const Options& options, bool tolerant);
 
+    // Runs as search `number` of `race`.
+    void enter(Race* race, int number) {
+        race_ = race;
+        number_ = number;
+    }
     Result run();
+    // Whether run() gave an answer: a fill, or that none exists.
+    bool finished() const { return finished_; }
+    std::uint64_t raceKey() const;
     std::vector<QByteArray> suggest(int slot, int maxCount);
     std::vector<int> dead();
 
@@ -53,6 +71,9 @@ private:
     bool narrowCell(int c, std::uint64_t keep, const std::uint64_t* reason, int from);
     bool assign(int s, int word, const std::uint64_t* reason);
     bool wipe(int s);
+    bool hasWord(int s, int word) const;
+    // Rules a word out of slot s, for `reason`.
+    bool dropWord(int s, int word, const std::uint64_t* reason);
     void enqueue(int s);
     bool drain();
     void clearQueue();
@@ -70,6 +91,9 @@ private:
     std::vector<int> orderedLetters(int c, double noise);
     bool solve(int level);
     bool stopped();
+    // Another search of the race finished sooner.
+    bool outrun() const;
+    void finish();
     QByteArray wordOf(int s, int word) const;
 
     const Problem& p_;
@@ -101,6 +125,9 @@ private:
     std::uint64_t drained_ = 0;
     std::int64_t restartAt_ = 0;
     int lastWiped_ = -1;
+    bool finished_ = false;
+    Race* race_ = nullptr;
+    int number_ = 0;
 };
 
 } // namespace fill
