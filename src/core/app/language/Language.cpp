@@ -65,7 +65,7 @@ QByteArray Language::ownText(OwnText which) const {
     return builtInOwnText(which);
 }
 
-QByteArray Language::KrossFileFilter() const {
+QByteArray Language::crosswordFileFilter() const {
     return filter(caption(LangEntry::CrosswordMenu), "*.cfw");
 }
 
@@ -203,7 +203,7 @@ QByteArray builtInOwnText(OwnText which) {
     case OwnText::ConvertNeedsPassword:
         return "A crossword file is saved with a password: give it as --password TEXT (it may "
                "be empty).";
-    case OwnText::EditMenu:
+    case OwnText::editMenu:
         return "&Edit";
     case OwnText::Undo:
         return "&Undo";

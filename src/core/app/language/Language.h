@@ -50,7 +50,7 @@ enum class OwnText : int {
     ConvertUnknownType = 136,  // followed by the file
     ConvertNeedsPassword = 137, // saving a crossword file from the command line
     // Undo and redo.
-    EditMenu = 140, // the menu after File
+    editMenu = 140, // the menu after File
     Undo = 141,     // menu item
     Redo = 142,     // menu item
 
@@ -190,7 +190,7 @@ struct Language {
 
     // The crossword file dialogs' filter: the crossword menu's caption and "*.cfw", then all
     // files; NUL-separated pairs.
-    QByteArray KrossFileFilter() const;
+    QByteArray crosswordFileFilter() const;
     // The answers file dialogs' filter, named by AnswersFiles.
     QByteArray AnswersFileFilter() const;
     // Asked after a path before an existing file is replaced: " " + AlreadyExists + CR LF +
