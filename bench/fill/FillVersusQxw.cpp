@@ -166,7 +166,8 @@ long peakKilobytes() {
 // assistant's times ("suggest_ms", the slowest slot's suggestions on the grid as given;
 // "dead_ms", the slowest dead-cell update after placing one word of the fill) and the words,
 // one "W <UTF-8 word>" per slot.
-int runOurs(const QString& programFolder, const QString& gridPath, double limitSeconds) {
+int runOurs(const QString& programFolder, const QString& gridPath, double limitSeconds,
+            int threads) {
     const std::optional<Grid> grid = readGrid(gridPath);
     if (!grid) {
         std::fprintf(stderr, "cannot read %s\n", qPrintable(gridPath));
@@ -191,6 +192,7 @@ int runOurs(const QString& programFolder, const QString& gridPath, double limitS
     options.seed = 1;
     options.stepLimit = std::numeric_limits<std::int64_t>::max();
     options.cancel = &cancel;
+    options.threads = threads;
     const fill::Result result = fill::fillGrid(problem, lexicon, options);
     const qint64 totalNs = clock.nsecsElapsed();
     {
@@ -267,15 +269,18 @@ QByteArray runProcess(const QString& program, const QStringList& arguments, doub
 }
 
 // `program`: this program, or another build of it (an earlier engine) answering "--ours".
-Run runOursChild(const QString& program, const QString& gridPath, double limitSeconds) {
+Run runOursChild(const QString& program, const QString& gridPath, double limitSeconds,
+                 const QStringList& extra = {}) {
     Run run;
     double wall = 0;
     int exitCode = 0;
     bool timedOut = false;
-    const QByteArray out = runProcess(program,
-                                      {QStringLiteral("--ours"), gridPath,
-                                       QStringLiteral("--limit"), QString::number(limitSeconds)},
-                                      limitSeconds + 60, wall, exitCode, timedOut);
+    const QStringList arguments =
+        QStringList{QStringLiteral("--ours"), gridPath, QStringLiteral("--limit"),
+                    QString::number(limitSeconds)} +
+        extra;
+    const QByteArray out =
+        runProcess(program, arguments, limitSeconds + 60, wall, exitCode, timedOut);
     if (exitCode != 0 || timedOut) {
         run.problem = QStringLiteral("the child failed (exit %1)").arg(exitCode);
         return run;
@@ -449,8 +454,9 @@ struct Settings {
     QString programFolder;
     QString gridFolder;
     QString qxw;
-    QString only;   // grid names containing this
-    QString before; // another build of this program, whose engine is timed beside ours
+    QString only;    // grid names containing this
+    QString before;  // another build of this program, whose engine is timed beside ours
+    int threads = 0; // our searches racing: 0 one per core
     double limitSeconds = 10;
     double qxwTimeoutSeconds = 90;
     bool qxwRandom = false;
@@ -581,19 +587,20 @@ int compare(const Settings& settings) {
             continue;
         }
         const fill::Problem problem = problemOf(*grid);
-        const auto runEngine = [&](const QString& program) {
-            Run run = runOursChild(program, gridPath, settings.limitSeconds);
+        const auto runEngine = [&](const QString& program, const QStringList& extra) {
+            Run run = runOursChild(program, gridPath, settings.limitSeconds, extra);
             if (run.outcome == Run::Outcome::Filled)
                 run.problem = checkFill(problem, run.words, list);
             if (run.outcome == Run::Outcome::OutOfTime)
                 run.seconds = settings.limitSeconds;
             return run;
         };
-        Run ours = runEngine(QCoreApplication::applicationFilePath());
+        Run ours = runEngine(QCoreApplication::applicationFilePath(),
+                             {QStringLiteral("--threads"), QString::number(settings.threads)});
         const bool haveBefore = !settings.before.isEmpty();
         Run before;
         if (haveBefore)
-            before = runEngine(settings.before);
+            before = runEngine(settings.before, {});
         Run qxw;
         if (!settings.qxw.isEmpty()) {
             const QString deckPath = dir.filePath(grid->name + QStringLiteral(".qxd"));
@@ -765,6 +772,8 @@ int main(int argc, char** argv) {
             settings.gridFolder = args[++i];
         else if (arg == QLatin1String("--only") && hasValue)
             settings.only = args[++i];
+        else if (arg == QLatin1String("--threads") && hasValue)
+            settings.threads = args[++i].toInt();
         else if (arg == QLatin1String("--before") && hasValue)
             settings.before = args[++i];
         else if (arg == QLatin1String("--qxw-random"))
@@ -774,12 +783,12 @@ int main(int argc, char** argv) {
         else {
             std::fprintf(stderr,
                          "usage: %s [--limit S] [--qxw-timeout S] [--grids DIR] [--only TEXT] "
-                         "[--qxw-random] [--no-qxw] [--before PROGRAM]\n",
+                         "[--qxw-random] [--no-qxw] [--before PROGRAM] [--threads N]\n",
                          argv[0]);
             return 2;
         }
     }
     if (!oursGrid.isEmpty())
-        return runOurs(settings.programFolder, oursGrid, settings.limitSeconds);
+        return runOurs(settings.programFolder, oursGrid, settings.limitSeconds, settings.threads);
     return compare(settings);
 }
