@@ -9,6 +9,7 @@
 #include "print/PdfAuthor.h"
 #include "print/PrintedGrid.h"
 #include "text/CodePage.h"
+#include "text/Escaping.h"
 
 #include <QBuffer>
 #include <QFontDatabase>
@@ -312,10 +313,6 @@ PrintedPages paintCrossword(QPagedPaintDevice& device, const CrosswordDocument& 
 
 namespace {
 
-QByteArray xmlEscaped(const QString& text) {
-    return text.toHtmlEscaped().toUtf8();
-}
-
 // The title and the author where PDF readers look for them besides the document information.
 QByteArray xmpMetadata(const PrintTexts& texts) {
     return "<?xpacket begin='' id='W5M0MpCehiHzreSzNTczkc9d'?>\n"
@@ -325,10 +322,10 @@ QByteArray xmpMetadata(const PrintTexts& texts) {
            "xmlns:xmp=\"http://ns.adobe.com/xap/1.0/\" "
            "xmlns:pdf=\"http://ns.adobe.com/pdf/1.3/\">\n"
            "<dc:title><rdf:Alt><rdf:li xml:lang=\"x-default\">" +
-           xmlEscaped(texts.title) +
+           escape::xml(texts.title) +
            "</rdf:li></rdf:Alt></dc:title>\n"
            "<dc:creator><rdf:Seq><rdf:li>" +
-           xmlEscaped(texts.author) +
+           escape::xml(texts.author) +
            "</rdf:li></rdf:Seq></dc:creator>\n"
            "<xmp:CreatorTool>Clueforge</xmp:CreatorTool>\n"
            "<pdf:Producer>Clueforge</pdf:Producer>\n"
@@ -350,14 +347,15 @@ FileStatus writeCrosswordPdf(const QString& path, const CrosswordDocument& doc,
     {
         QPdfWriter writer(&buffer);
         writer.setPageLayout(platform::defaultPrintLayout());
-        writer.setTitle(job.texts.title);
+        writer.setTitle(escape::withoutControls(job.texts.title));
         writer.setCreator(QStringLiteral("Clueforge"));
         writer.setDocumentXmpMetadata(xmpMetadata(job.texts));
         if (paintCrossword(writer, doc, painter, job).pages == 0)
             return FileStatus::WriteFailed;
     }
     if (!job.texts.author.isEmpty())
-        if (const auto authored = withPdfAuthor(buffer.data(), job.texts.author))
+        if (const auto authored =
+                withPdfAuthor(buffer.data(), escape::withoutControls(job.texts.author)))
             return saveBytes(path, *authored);
     return saveBytes(path, buffer.data());
 }
@@ -375,7 +373,9 @@ FileStatus writeGridSvg(const QString& path, const CrosswordDocument& doc,
         svg.setResolution(96);
         svg.setSize(size);
         svg.setViewBox(QRect(QPoint(0, 0), size));
-        svg.setTitle(title);
+        // The generator writes the title as it is given: escaped here, so that a title such as
+        // "<script>" stays text.
+        svg.setTitle(QString::fromUtf8(escape::xml(title)));
         QPainter p;
         if (!p.begin(&svg))
             return FileStatus::WriteFailed;
