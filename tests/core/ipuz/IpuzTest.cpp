@@ -285,6 +285,21 @@ TEST(Ipuz, WhatCannotBeCarriedIsRefusedWithItsReasonAndNothingChanges) {
     }
 }
 
+// Control characters of a crossword file's texts go out as blanks, markup as text.
+TEST(Ipuz, TextsGoOutEscapedWithoutControlCharacters) {
+    FilledCrossword house = houseCrossword();
+    house.title = QByteArray("<script>\x01]]>&", 13);
+    house.clues[cp(u"ТОК")] = QByteArray("a\0b", 3);
+    const QByteArray json = ipuz::ipuzBytes(house.build());
+    const QJsonObject root = QJsonDocument::fromJson(json).object();
+    EXPECT_EQ(root.value(QStringLiteral("title")).toString(),
+              QStringLiteral("&lt;script&gt; ]]&gt;&amp;"));
+    EXPECT_FALSE(json.contains("\\u0000") || json.contains("\\u0001")) << json.toStdString();
+    const CrosswordDocument back = imported(json);
+    EXPECT_EQ(back.CrosswordTitle, "<script> ]]>&");
+    EXPECT_EQ(back.SlotTexts.at(3, 0, 0), "a b");
+}
+
 TEST(Ipuz, AFileTooLargeIsNotParsed) {
     QByteArray huge = ring(kPuzzle, kSolution, kClues);
     huge.insert(1, "\"notes\":\"" + QByteArray(ipuz::kMaxFileBytes, 'x') + "\",");
