@@ -46,11 +46,14 @@ void describeTheCommandLine(QCommandLineParser& parser) {
         QStringLiteral("Convert without a window: clueforge --convert IN OUT. IN is a .cfw or "
                        ".ipuz file, OUT a .cfw, .ipuz, .htm (with its two pictures), .pdf or "
                        ".svg file. Exit codes: 0 converted, 2 bad command line, 4 unreadable "
-                       "input, 5 failed write.")));
+                       "input, 5 failed write, 6 password needed: of a crossword with a "
+                       "password, only a PDF or SVG without answers goes without --password "
+                       "giving it.")));
     parser.addOption(
         QCommandLineOption(QStringLiteral("password"),
                            QStringLiteral("With --convert: the password a .cfw is saved with "
-                                          "(required, may be empty)."),
+                                          "(required, may be empty), and the one that opens "
+                                          "the answers of a crossword with a password."),
                            QStringLiteral("TEXT")));
     parser.addOption(QCommandLineOption(
         QStringLiteral("answers"),
@@ -108,7 +111,7 @@ int convertFromCommandLine(const QApplication& app) {
     }
     ConvertOptions options;
     if (parser.isSet(QStringLiteral("password")))
-        options.password = cp1251::fromUnicode(parser.value(QStringLiteral("password")));
+        options.password = parser.value(QStringLiteral("password"));
     options.answers = parser.isSet(QStringLiteral("answers"));
     const ConvertRun run = convertCrossword(state, files[0], files[1], options);
     if (run.exitCode != convert::kConverted)

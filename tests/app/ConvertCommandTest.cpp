@@ -154,7 +154,7 @@ TEST(CommandLineConvert, HelpNamesTheConversionAndItsExitCodes) {
                                        headlessEnvironment(home.path(), false));
     EXPECT_EQ(help.exitCode, 0);
     for (const char* text : {"--convert", "--password <TEXT>", "2 bad command line",
-                             "4 unreadable input", "5 failed write"})
+                             "4 unreadable input", "5 failed write", "6 password needed"})
         EXPECT_TRUE(help.out.simplified().contains(text)) << text << help.out.constData();
 }
 
