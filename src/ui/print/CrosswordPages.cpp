@@ -178,8 +178,15 @@ public:
             }
         }
         // Whole device pixels for the flow: at printing resolutions a fraction is invisible.
-        for (const Block& b : blocks_)
-            measured_.push_back({static_cast<int>(std::ceil(b.height)), b.heading});
+        for (const Block& b : blocks_) {
+            FlowBlock measured{static_cast<int>(std::ceil(b.height)), b.heading, {}};
+            // Line by line too, for a clue too long for a whole column.
+            const qreal leading = QFontMetricsF(b.layout->font(), &page.device()).leading();
+            for (int k = 0; k < b.layout->lineCount(); ++k)
+                measured.lines.push_back(
+                    static_cast<int>(std::ceil(b.layout->lineAt(k).height() + leading)));
+            measured_.push_back(std::move(measured));
+        }
         frame_.columns = columns;
         frame_.pageTop = 0;
         frame_.bottom = static_cast<int>(page.height());
@@ -197,9 +204,20 @@ public:
         const int firstPage = page.number();
         page.painter().setPen(Qt::black);
         for (std::size_t i = 0; i < blocks_.size(); ++i) {
-            page.moveTo(firstPage + places[i].page);
-            blocks_[i].layout->draw(&page.painter(),
-                                    QPointF(places[i].column * (width_ + gap_), places[i].top));
+            const QTextLayout& layout = *blocks_[i].layout;
+            if (places[i].pieces.empty()) {
+                page.moveTo(firstPage + places[i].page);
+                layout.draw(&page.painter(),
+                            QPointF(places[i].column * (width_ + gap_), places[i].top));
+                continue;
+            }
+            for (const FlowPiece& piece : places[i].pieces) {
+                page.moveTo(firstPage + piece.page);
+                const QPointF origin(piece.column * (width_ + gap_),
+                                     piece.top - layout.lineAt(piece.firstLine).y());
+                for (int k = piece.firstLine; k < piece.firstLine + piece.lineCount; ++k)
+                    layout.lineAt(k).draw(&page.painter(), origin);
+            }
         }
     }
 

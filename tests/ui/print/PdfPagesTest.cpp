@@ -198,6 +198,25 @@ TEST_F(PdfPages, PagesGrowWithTheCluesAndNoneIsLost) {
     }
 }
 
+// A clue of thousands of words flows on over columns and pages, every word of it printed, and
+// its heading is not left alone over an empty column.
+TEST_F(PdfPages, AClueLongerThanAColumnFlowsOnWhole) {
+    CrosswordDocument doc = printable(5, 100, 4);
+    QString clue = QStringLiteral(u"Начало");
+    for (int i = 1; i <= 5000; ++i)
+        clue += QStringLiteral(u" слово") + QString::number(i);
+    doc.SlotTexts.set(1, 0, 0, cp1251::fromUnicode(clue));
+    const QString pdf = write(doc, false);
+    const QString text = plain(pdffile::text(pdf));
+    for (const int word : {1, 687, 688, 2500, 4999, 5000})
+        EXPECT_TRUE(text.contains(QStringLiteral(u"слово%1 ").arg(word)) ||
+                    text.endsWith(QStringLiteral(u"слово%1").arg(word)))
+            << word;
+    // The heading is followed by the clue's start, not by a column break's worth of nothing.
+    expectInOrder(pdf, {QStringLiteral(u"По горизонтали"), QStringLiteral(u"1. Начало слово1")});
+    EXPECT_GT(pdffile::pageCount(pdf), 2);
+}
+
 // The grid on the rendered first page: black cells black, light cells white inside, and a
 // line along each light cell's edges, where the geometry and the placed rectangle put them.
 TEST_F(PdfPages, RenderedGridMatchesTheGeometry) {
