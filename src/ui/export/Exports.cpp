@@ -109,7 +109,6 @@ publish::PrintJob printJob(const CrosswordDocument& doc, const Language& lang,
     job.texts.down = cp1251::toUnicode(lang.heading(1)).trimmed();
     job.texts.answers = cp1251::toUnicode(lang.ownText(OwnText::AnswersHeading));
     job.look = publish::vectorLook(settings, letterOffset);
-    // A crossword without answers has none to show: no empty answers page.
-    job.answersPage = answersPage && doc.NoAnswers == 0;
+    job.answersPage = answersPage;
     return job;
 }

@@ -144,6 +144,7 @@ QRectF drawGrid(const Page& page, const CellPainter& cells, const GridPicture& g
     // Thin lines that stay visible on a small cell: about a thirtieth of it.
     const qreal cellMm = cells.geometry().cellSize() * scale / page.mm(1);
     look.lineWidth = page.mm(std::clamp(cellMm / 30, 0.1, 0.3)) / scale;
+    look.fitLetters = true;
     QPainter& p = page.painter();
     const QRectF placed((page.width() - size.width() * scale) / 2, top, size.width() * scale,
                         size.height() * scale);
@@ -316,7 +317,8 @@ PrintedPages paintCrossword(QPagedPaintDevice& device, const CrosswordDocument& 
     const std::array<QString, 2> headings{job.texts.across, job.texts.down};
     gridAndList(gridPicture(doc, false), top,
                 ColumnList(page, family, 2, headings, texts, numbers));
-    if (job.answersPage) {
+    // A crossword without answers has none to show: no empty answers page.
+    if (job.answersPage && doc.NoAnswers == 0) {
         page.next();
         const qreal answersTop =
             centred(page, job.texts.answers, textFont(family, kTitlePt, true), 0) + page.mm(5);
