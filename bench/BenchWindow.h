@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/AppState.h"
-#include "app/frmForma.h"
+#include "app/MainWindow.h"
 #include "platform/Platform.h"
 
 #include <QTemporaryDir>
@@ -45,8 +45,8 @@ struct Window {
     QTemporaryDir folder;
     AppState app{folder.path()};
     BenchPlatform platform;
-    frmForma form{app, platform};
-    Window() { form.NewFont(); }
+    MainWindow form{app, platform};
+    Window() { form.applyLetterFont(); }
 };
 
 } // namespace bench

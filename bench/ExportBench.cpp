@@ -5,7 +5,7 @@
 #include "Paired.h"
 
 #include "export/HtmlPage.h"
-#include "platform/PictureBox.h"
+#include "grid/PictureBox.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -23,7 +23,7 @@ void ExportCrossword(benchmark::State& state) {
     w.form.drawGrid();
     w.platform.savePath = w.folder.filePath(QStringLiteral("bench.htm"));
     const ExportNames names = exportNames(w.platform.savePath);
-    w.form.CopyKross();
+    w.form.exportHtml();
     if (w.platform.failures > 0 || !QFileInfo::exists(names.answersPicture)) {
         state.SkipWithError("the export failed");
         return;
@@ -37,7 +37,7 @@ void ExportCrossword(benchmark::State& state) {
     const QString copy = w.folder.filePath(QStringLiteral("copy.bin"));
     const QString copyImage = w.folder.filePath(QStringLiteral("copy.bmp"));
 
-    bench::runPaired(state, [&w] { return timed([&w] { w.form.CopyKross(); }); },
+    bench::runPaired(state, [&w] { return timed([&w] { w.form.exportHtml(); }); },
                      {// The same number of bytes written through QFile.
                       {"qfile",
                        [&] {

@@ -8,8 +8,8 @@
 
 #include "grid/GridAnalysis.h"
 #include "grid/GridLimits.h"
+#include "grid/PictureBox.h"
 #include "grid/ShownGrid.h"
-#include "platform/PictureBox.h"
 #include "text/CodePage.h"
 
 #include <QPainter>
@@ -128,7 +128,7 @@ void BM_RedrawGrid(benchmark::State& state) {
     w.form.drawGrid();
     PlainDrawing plain(w.app.doc(), *w.form.gridView()->picture(), w.app.settings.CellSize);
     const double total =
-        bench::runPaired(state, [&w] { return timed([&w] { w.form.RedrawGrid(); }); },
+        bench::runPaired(state, [&w] { return timed([&w] { w.form.redrawGrid(); }); },
                          {{"qt_cells", std::ref(plain)}});
     bench::setPerCell(state, total, 1LL * side * side);
     // Share of one 60 Hz frame: below 1 fits, "well inside" is about half or less.
@@ -149,10 +149,10 @@ void BM_RedrawGridLetterFont(benchmark::State& state) {
         w->form.drawGrid();
     }
     large.app.settings.LetterFontSize = points;
-    large.form.NewFont();
+    large.form.applyLetterFont();
     const double total = bench::runPaired(
-        state, [&large] { return timed([&large] { large.form.RedrawGrid(); }); },
-        {{"10pt", [&plain] { return timed([&plain] { plain.form.RedrawGrid(); }); }}});
+        state, [&large] { return timed([&large] { large.form.redrawGrid(); }); },
+        {{"10pt", [&plain] { return timed([&plain] { plain.form.redrawGrid(); }); }}});
     bench::setPerCell(state, total, 1LL * side * side);
 }
 

@@ -6,8 +6,8 @@
 #include "Paired.h"
 
 #include "grid/GridView.h"
-#include "print/CrosswordPages.h"
 #include "print/PrintedGrid.h"
+#include "publishing/CrosswordPages.h"
 #include "text/CodePage.h"
 
 #include <QBuffer>

@@ -6,7 +6,7 @@
 #include "Paired.h"
 #include "ProgramFolderCopy.h"
 
-#include "app/MainM.h"
+#include "app/Startup.h"
 
 #include <QCoreApplication>
 #include <QMainWindow>
@@ -60,12 +60,12 @@ void StartUpInProcess(benchmark::State& state) {
         // The settings file a closed program leaves behind, so that start-up reads one.
         AppState app(folder.path());
         bench::BenchPlatform platform;
-        startUp(app, platform)->SaveFileINI();
+        startUp(app, platform)->saveSettingsFile();
     }
     const auto startUpOnce = [&folder] {
         std::unique_ptr<AppState> app;
         bench::BenchPlatform platform;
-        std::unique_ptr<frmForma> form;
+        std::unique_ptr<MainWindow> form;
         const double t = timed([&] {
             app = std::make_unique<AppState>(folder.path());
             form = startUp(*app, platform);

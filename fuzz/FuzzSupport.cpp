@@ -40,7 +40,7 @@ FuzzWindow::FuzzWindow() : state((ensureApplication(), folder.path() + QLatin1Ch
     if (!folder.isValid())
         fuzzFailure("no temporary folder");
     state.settings.CellSize = 3;
-    form = std::make_unique<frmForma>(state, platform);
+    form = std::make_unique<MainWindow>(state, platform);
 }
 
 void FuzzWindow::put(const char* name, QByteArrayView bytes) const {

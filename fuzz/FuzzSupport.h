@@ -61,7 +61,7 @@ public:
 };
 
 #include "app/AppState.h"
-#include "app/frmForma.h"
+#include "app/MainWindow.h"
 
 #include <QTemporaryDir>
 
@@ -73,7 +73,7 @@ struct FuzzWindow {
     QTemporaryDir folder;
     SilentPlatform platform;
     AppState state;
-    std::unique_ptr<frmForma> form;
+    std::unique_ptr<MainWindow> form;
 
     FuzzWindow();
     QString path(const char* name) const { return folder.filePath(QLatin1String(name)); }

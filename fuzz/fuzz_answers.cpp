@@ -19,9 +19,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     w.state.session.documentForSetup() = CrosswordDocument();
     const CrosswordDocument& doc = w.state.doc();
-    w.form->UpdateControlsForMode();
+    w.form->updateControlsForMode();
     for (int pass = 0; pass < 2; ++pass) {
-        w.form->OpenFileFromCommandLine(w.path("a.otv"));
+        w.form->openFileFromCommandLine(w.path("a.otv"));
         if (doc.SolvedCount < 0 || doc.SolvedCount > 2 * doc.NumberedCount)
             fuzzFailure("solved count outside the crossword");
         if (doc.Mode != EditMode::ModeSolve && doc.Mode != EditMode::ModeSolveNoAnswers)

@@ -14,10 +14,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (int mode = 0; mode <= 8; ++mode) {
         w.state.session.documentForSetup().Mode = static_cast<EditMode>(mode);
         if (mode == 0)
-            w.form->LoadJazik("L.txt");
+            w.form->loadLanguage("L.txt");
         else
-            w.form->ShowModeTexts();
-        (void)w.state.language.KrossFileFilter();
+            w.form->showModeTexts();
+        (void)w.state.language.crosswordFileFilter();
         (void)w.state.language.AnswersFileFilter();
         (void)w.state.language.OverwriteQuestion();
     }

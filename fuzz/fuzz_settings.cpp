@@ -32,11 +32,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // style.
     static FuzzWindow w;
     w.state.settings = s;
-    frmForma& form = *w.form;
+    MainWindow& form = *w.form;
     AppState& state = w.state;
-    form.NewFont();
+    form.applyLetterFont();
     // A crossword with letters, drawn in the font and colour the file chose.
-    form.OpenFileFromCommandLine(QStringLiteral(CLUEFORGE_SAMPLES "/Sample-en.cfw"));
+    form.openFileFromCommandLine(QStringLiteral(CLUEFORGE_SAMPLES "/Sample-en.cfw"));
     if (state.doc().Mode != EditMode::ModeSolve)
         fuzzFailure("the sample crossword did not open");
     for (int style : {0, 1}) {

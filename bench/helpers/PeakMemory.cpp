@@ -9,8 +9,8 @@
 #include "BenchWindow.h"
 #include "ProgramFolderCopy.h"
 
-#include "app/MainM.h"
-#include "words/frmFindWord.h"
+#include "app/Startup.h"
+#include "words/WordSearchWindow.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -63,18 +63,18 @@ int main(int argc, char** argv) {
     QCoreApplication::processEvents();
     if (side > 0) {
         app.session.documentForSetup() = bench::answeredPattern(side);
-        form->UpdateControlsForMode();
+        form->updateControlsForMode();
         form->state().session.showForSetup(0);
         form->drawGrid();
         QCoreApplication::processEvents();
     }
     if (search) {
-        form->KrossFoundWord_Click();
-        frmFindWord* find = form->findWord.data();
+        form->openWordSearch();
+        WordSearchWindow* find = form->findWord.data();
         if (!find)
             return 1;
         QCoreApplication::processEvents();
-        find->txtWord->setText(QStringLiteral("??"));
+        find->patternEdit->setText(QStringLiteral("??"));
         QElapsedTimer timer;
         timer.start();
         find->Search();

@@ -1,10 +1,10 @@
 #include "app/AppState.h"
 #include "app/Conversion.h"
 #include "app/Convert.h"
-#include "app/MainM.h"
+#include "app/MainWindow.h"
 #include "app/QuitAfterPaint.h"
-#include "app/frmForma.h"
-#include "app/language/LoadJazikM.h"
+#include "app/Startup.h"
+#include "app/language/LanguageFile.h"
 #include "platform/DeferredIconStyle.h"
 #include "platform/QtPlatform.h"
 #include "text/CodePage.h"
@@ -165,7 +165,7 @@ int main(int argc, char** argv) {
     // Opened once the event loop runs, so that the window is up behind a message or question.
     if (!files.isEmpty())
         QMetaObject::invokeMethod(
-            form.get(), [&form, &files] { form->OpenFileFromCommandLine(files.front()); },
+            form.get(), [&form, &files] { form->openFileFromCommandLine(files.front()); },
             Qt::QueuedConnection);
     // Whole runs of the program are timed so; it then saves no settings.
     if (QuitAfterPaint::wanted())

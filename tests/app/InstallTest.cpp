@@ -2,7 +2,7 @@
 
 #include "app/AppState.h"
 #include "app/ProgramPaths.h"
-#include "app/language/LoadJazikM.h"
+#include "app/language/LanguageFile.h"
 #include "text/CodePage.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "app/Conversion.h"
 
-#include "app/language/LoadJazikM.h"
+#include "app/language/LanguageFile.h"
 #include "files/CrosswordFile.h"
 #include "files/ScrambleTables.h"
 #include "grid/CrosswordDocument.h"

@@ -2,14 +2,14 @@
 
 #include "app/AppState.h"
 #include "app/Conversion.h"
-#include "export/Exports.h"
 #include "grid/CellPainter.h"
+#include "grid/DigitStrips.h"
 #include "grid/GridLimits.h"
 #include "grid/LetterFont.h"
-#include "platform/PictureBox.h"
-#include "print/CrosswordPages.h"
+#include "grid/PictureBox.h"
+#include "publishing/CrosswordPages.h"
+#include "publishing/Exports.h"
 #include "text/CodePage.h"
-#include "words/DigitStrips.h"
 
 #include <algorithm>
 

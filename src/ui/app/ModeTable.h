@@ -11,33 +11,35 @@ namespace modetable {
 
 // Panel controls, one bit each.
 enum Panel : unsigned {
-    kSymmetry = 1u << 0,       // ChSimmetrija
-    kCoordinates = 1u << 1,    // lblKoordinaty
-    kGridReady = 1u << 2,      // kReshotkaGotova
-    kClearGrid = 1u << 3,      // kClearPole
-    kWordCount = 1u << 4,      // lblSlov
-    kStatistics = 1u << 5,     // lblStatistika
-    kAcrossLabel = 1u << 6,    // lblGorizont
-    kAcrossClue = 1u << 7,     // lblVopros[0]
-    kDownLabel = 1u << 8,      // lblVertikal
-    kDownClue = 1u << 9,       // lblVopros[1]
-    kAnswerCaption = 1u << 10, // lblVoprosOtvet
-    kClueEntry = 1u << 11,     // txtVoprosOtvet; the answer box then sits below it
-    kAnswerLabel = 1u << 12,   // lblOtvet
-    kAnswerEntry = 1u << 13,   // txtOtvet
+    kSymmetry = 1u << 0,       // symmetryCheck
+    kCoordinates = 1u << 1,    // coordinatesLabel
+    kGridReady = 1u << 2,      // gridReadyButton
+    kClearGrid = 1u << 3,      // clearGridButton
+    kWordCount = 1u << 4,      // wordCountLabel
+    kStatistics = 1u << 5,     // statisticsLabel
+    kAcrossLabel = 1u << 6,    // acrossLabel
+    kAcrossClue = 1u << 7,     // clueLabels[0]
+    kDownLabel = 1u << 8,      // downLabel
+    kDownClue = 1u << 9,       // clueLabels[1]
+    kAnswerCaption = 1u << 10, // clueEditLabel
+    kClueEntry = 1u << 11,     // clueEdit; the answer box then sits below it
+    kAnswerLabel = 1u << 12,   // answerLabel
+    kAnswerEntry = 1u << 13,   // answerEdit
 };
 
 // Menu items, one bit each.
 enum Action : unsigned {
-    kSave = 1u << 0,         // FileSave
-    kSaveAs = 1u << 1,       // FileSaveAs
-    kChange = 1u << 2,       // KrossChange
-    kAbout = 1u << 3,        // KrossAbout
-    kFoundWord = 1u << 4,    // KrossFoundWord
-    kDeleteAnswer = 1u << 5, // KrossDelOtwet: enabled only once an answer is picked
-    kCopyWord = 1u << 6,     // KrossCopyWord, KrossPrint, KrossPdf, KrossSvg, KrossIpuz
-    kCellSize = 1u << 7,     // OptionsRazmerKF
-    kFill = 1u << 8,         // KrossFill, KrossFillAgain, KrossSuggest
+    kSave = 1u << 0,         // saveAction
+    kSaveAs = 1u << 1,       // saveAsAction
+    kChange = 1u << 2,       // unlockAction
+    kAbout = 1u << 3,        // propertiesAction
+    kFoundWord = 1u << 4,    // wordSearchAction
+    kDeleteAnswer = 1u << 5, // deleteAnswerAction: enabled only once an answer is picked
+    kCopyWord =
+        1u
+        << 6, // exportHtmlAction, printAction, exportPdfAction, exportSvgAction, exportIpuzAction
+    kCellSize = 1u << 7, // cellSizeAction
+    kFill = 1u << 8,     // fillAction, fillAgainAction, suggestAction
 };
 
 struct Row {

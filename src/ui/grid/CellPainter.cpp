@@ -1,10 +1,10 @@
 // Drawing cells: the one painter of the screen, the export pictures and the preview.
 #include "grid/CellPainter.h"
 
-#include "platform/PictureBox.h"
+#include "grid/PictureBox.h"
+#include "grid/SlotColors.h"
 #include "print/PrintedGrid.h"
 #include "text/CodePage.h"
-#include "words/SlotColors.h"
 
 #include <QByteArray>
 #include <QFontMetricsF>

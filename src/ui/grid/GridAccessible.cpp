@@ -4,7 +4,7 @@
 #include "app/AppState.h"
 #include "grid/FieldGeometry.h"
 #include "grid/GridView.h"
-#include "platform/PictureBox.h"
+#include "grid/PictureBox.h"
 #include "text/CodePage.h"
 
 #include <QAccessibleWidget>

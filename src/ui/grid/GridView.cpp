@@ -5,11 +5,11 @@
 #include "app/Named.h"
 #include "grid/GridAccessible.h"
 #include "grid/LetterFont.h"
+#include "grid/PictureBox.h"
 #include "grid/ScrollLayout.h"
 #include "grid/ShownGrid.h"
-#include "platform/PictureBox.h"
+#include "grid/SlotColors.h"
 #include "text/CodePage.h"
-#include "words/SlotColors.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -46,44 +46,44 @@ void setBarValue(QScrollBar* bar, int value) {
 
 GridView::GridView(AppState& state, const std::array<PictureBox*, 3>& digitStrips, QWidget* parent)
     : QWidget(parent), state_(state), digitStrips_(digitStrips) {
-    setObjectName(QStringLiteral("picControl"));
+    setObjectName(QStringLiteral("gridView"));
     setFocusPolicy(Qt::ClickFocus);
     setAccessibleName(QStringLiteral("Grid"));
-    picPole_ = named(new PictureBox(this), "picPole");
-    picPole_->setBackColor(QApplication::palette().color(QPalette::Window));
-    picPole_->setAccessibleName(QStringLiteral("Grid"));
+    gridPicture_ = named(new PictureBox(this), "gridPicture");
+    gridPicture_->setBackColor(QApplication::palette().color(QPalette::Window));
+    gridPicture_->setAccessibleName(QStringLiteral("Grid"));
     // Tab reaches the picture, whose keys move the cell cursor and type into the grid.
-    picPole_->setFocusPolicy(Qt::StrongFocus);
-    picPole_->installEventFilter(this);
-    installGridAccessibility(picPole_);
-    picPole_->clear();
-    picPole_->hide();
-    HScroll1_ = named(new QScrollBar(Qt::Horizontal, this), "HScroll1");
-    VScroll1_ = named(new QScrollBar(Qt::Vertical, this), "VScroll1");
-    PctrUgol_ = named(new QWidget(this), "PctrUgol");
-    PctrUgol_->setAutoFillBackground(true);
-    HScroll1_->hide();
-    VScroll1_->hide();
-    PctrUgol_->hide();
+    gridPicture_->setFocusPolicy(Qt::StrongFocus);
+    gridPicture_->installEventFilter(this);
+    installGridAccessibility(gridPicture_);
+    gridPicture_->clear();
+    gridPicture_->hide();
+    horizontalBar_ = named(new QScrollBar(Qt::Horizontal, this), "horizontalBar");
+    verticalBar_ = named(new QScrollBar(Qt::Vertical, this), "verticalBar");
+    corner_ = named(new QWidget(this), "corner");
+    corner_->setAutoFillBackground(true);
+    horizontalBar_->hide();
+    verticalBar_->hide();
+    corner_->hide();
 
-    auto moveH = [this](int v) { picPole_->move(-v, picPole_->y()); };
-    auto moveV = [this](int v) { picPole_->move(picPole_->x(), -v); };
-    connect(HScroll1_, &QScrollBar::valueChanged, this, moveH);
-    connect(HScroll1_, &QScrollBar::sliderMoved, this, moveH);
-    connect(VScroll1_, &QScrollBar::valueChanged, this, moveV);
-    connect(VScroll1_, &QScrollBar::sliderMoved, this, moveV);
+    auto moveH = [this](int v) { gridPicture_->move(-v, gridPicture_->y()); };
+    auto moveV = [this](int v) { gridPicture_->move(gridPicture_->x(), -v); };
+    connect(horizontalBar_, &QScrollBar::valueChanged, this, moveH);
+    connect(horizontalBar_, &QScrollBar::sliderMoved, this, moveH);
+    connect(verticalBar_, &QScrollBar::valueChanged, this, moveV);
+    connect(verticalBar_, &QScrollBar::sliderMoved, this, moveV);
 
     // The bars never keep the focus: it goes to the grid, which routes it on.
-    auto toGrid = [this] { picPole_->setFocus(Qt::OtherFocusReason); };
-    HScroll1_->installEventFilter(new FocusForwarder(HScroll1_, toGrid));
-    VScroll1_->installEventFilter(new FocusForwarder(VScroll1_, toGrid));
-    connect(picPole_, &PictureBox::gotFocus, this, [this] {
+    auto toGrid = [this] { gridPicture_->setFocus(Qt::OtherFocusReason); };
+    horizontalBar_->installEventFilter(new FocusForwarder(horizontalBar_, toGrid));
+    verticalBar_->installEventFilter(new FocusForwarder(verticalBar_, toGrid));
+    connect(gridPicture_, &PictureBox::gotFocus, this, [this] {
         if (routeFocus_)
             emit pictureFocused();
     });
-    connect(picPole_, &PictureBox::mouseDown, this, &GridView::pressed);
-    connect(picPole_, &PictureBox::mouseUp, this, &GridView::released);
-    connect(picPole_, &PictureBox::mouseMove, this, &GridView::moved);
+    connect(gridPicture_, &PictureBox::mouseDown, this, &GridView::pressed);
+    connect(gridPicture_, &PictureBox::mouseUp, this, &GridView::released);
+    connect(gridPicture_, &PictureBox::mouseMove, this, &GridView::moved);
 }
 
 void GridView::focusInEvent(QFocusEvent* event) {
@@ -102,55 +102,55 @@ CellPainter GridView::cellPainter(const FieldGeometry& geometry) const {
 
 void GridView::placeBars() {
     const int bar = ScrollLayout::kBar;
-    VScroll1_->move(width() - bar, VScroll1_->y());
-    HScroll1_->move(HScroll1_->x(), height() - bar);
-    PctrUgol_->setGeometry(width() - bar, height() - bar, bar, bar);
+    verticalBar_->move(width() - bar, verticalBar_->y());
+    horizontalBar_->move(horizontalBar_->x(), height() - bar);
+    corner_->setGeometry(width() - bar, height() - bar, bar, bar);
     updateScrollBars();
 }
 
 void GridView::updateScrollBars() {
     const ScrollLayout s =
-        computeScrollLayout(picPole_->width(), picPole_->height(), width(), height());
+        computeScrollLayout(gridPicture_->width(), gridPicture_->height(), width(), height());
     if (s.hVisible) {
-        HScroll1_->setGeometry(0, height() - ScrollLayout::kBar, s.hWidth, ScrollLayout::kBar);
-        HScroll1_->setPageStep(s.hLargeChange);
-        HScroll1_->setMaximum(s.hMax);
-        HScroll1_->setSingleStep(s.hSmallChange);
+        horizontalBar_->setGeometry(0, height() - ScrollLayout::kBar, s.hWidth, ScrollLayout::kBar);
+        horizontalBar_->setPageStep(s.hLargeChange);
+        horizontalBar_->setMaximum(s.hMax);
+        horizontalBar_->setSingleStep(s.hSmallChange);
     } else {
-        HScroll1_->setValue(0);
+        horizontalBar_->setValue(0);
     }
-    HScroll1_->setVisible(s.hVisible);
+    horizontalBar_->setVisible(s.hVisible);
     if (s.vVisible) {
-        VScroll1_->setGeometry(width() - ScrollLayout::kBar, 0, ScrollLayout::kBar, s.vHeight);
-        VScroll1_->setPageStep(s.vLargeChange);
-        VScroll1_->setMaximum(s.vMax);
-        VScroll1_->setSingleStep(s.vSmallChange);
+        verticalBar_->setGeometry(width() - ScrollLayout::kBar, 0, ScrollLayout::kBar, s.vHeight);
+        verticalBar_->setPageStep(s.vLargeChange);
+        verticalBar_->setMaximum(s.vMax);
+        verticalBar_->setSingleStep(s.vSmallChange);
     } else {
-        VScroll1_->setValue(0);
+        verticalBar_->setValue(0);
     }
-    VScroll1_->setVisible(s.vVisible);
-    PctrUgol_->setVisible(s.cornerVisible);
+    verticalBar_->setVisible(s.vVisible);
+    corner_->setVisible(s.cornerVisible);
     if (s.vVisible || s.hVisible)
-        PctrUgol_->raise();
+        corner_->raise();
 }
 
 QPoint GridView::scrollPosition() const {
-    return QPoint(HScroll1_->value(), VScroll1_->value());
+    return QPoint(horizontalBar_->value(), verticalBar_->value());
 }
 
 void GridView::setScrollPosition(QPoint position) {
-    HScroll1_->setValue(position.x());
-    VScroll1_->setValue(position.y());
+    horizontalBar_->setValue(position.x());
+    verticalBar_->setValue(position.y());
 }
 
 void GridView::setLetterFont(const Settings& settings) {
-    letterfont::apply(*picPole_, settings);
+    letterfont::apply(*gridPicture_, settings);
     letterOffsetKnown_ = false;
 }
 
 int GridView::letterOffset() {
     if (!letterOffsetKnown_) {
-        state_.LetterOffset = letterfont::letterOffset(*picPole_, state_.settings.CellSize);
+        state_.LetterOffset = letterfont::letterOffset(*gridPicture_, state_.settings.CellSize);
         letterOffsetKnown_ = true;
     }
     return state_.LetterOffset;
@@ -158,7 +158,7 @@ int GridView::letterOffset() {
 
 void GridView::drawEmptyField() {
     const FieldGeometry geometry = fieldGeometry();
-    PictureBox& pic = *picPole_;
+    PictureBox& pic = *gridPicture_;
     pic.clear();
     preview_ = {};
     const QSize size = geometry.drawingSize();
@@ -172,17 +172,17 @@ void GridView::drawEmptyField() {
 void GridView::paintDrawnCell(int cx, int cy, bool black) {
     // Inside the grid lines, which stay untouched; a one-pixel cell has no inside.
     cellPainter(fieldGeometry())
-        .fillInside(*picPole_, cx, cy, black ? slotcolor::kDrawnBlack : slotcolor::kWhite);
+        .fillInside(*gridPicture_, cx, cy, black ? slotcolor::kDrawnBlack : slotcolor::kWhite);
 }
 
 void GridView::sizeForSlots() {
     const QSize size = fieldGeometry().slotsSize();
-    picPole_->setPictureSize(size.width(), size.height());
+    gridPicture_->setPictureSize(size.width(), size.height());
 }
 
 void GridView::paintAllSlots() {
     const CrosswordDocument& doc = state_.doc();
-    picPole_->clear();
+    gridPicture_->clear();
     dead_.clear(); // a new picture: its dead cells come after
     preview_ = {};
     // Every slot white. A cell where two slots cross looks the same painted once, so each
@@ -192,7 +192,7 @@ void GridView::paintAllSlots() {
     const std::vector<bool> covered = shownSlotCells(doc);
     {
         const CellPainter painter = cellPainter(fieldGeometry());
-        const PictureBox::Batch batch(*picPole_);
+        const PictureBox::Batch batch(*gridPicture_);
         for (int y = 0; y < h; ++y)
             for (int x = 0; x < w; ++x)
                 if (covered[static_cast<std::size_t>(y) * static_cast<std::size_t>(w) +
@@ -208,25 +208,25 @@ void GridView::scrollSlotIntoView(int left, int top, int right, int bottom, bool
     const int margin = fieldgeometry::kMargin;
     if (!afterDrawing) {
         // The slot starts above or left of the visible part: show its first cell.
-        if (picPole_->y() + top < 0)
-            setBarValue(VScroll1_, top - margin);
-        if (picPole_->x() + left < 0)
-            setBarValue(HScroll1_, left - margin);
+        if (gridPicture_->y() + top < 0)
+            setBarValue(verticalBar_, top - margin);
+        if (gridPicture_->x() + left < 0)
+            setBarValue(horizontalBar_, left - margin);
         return;
     }
     // The slot ends below or right of the visible part, which ends at the other bar when that
     // bar is shown. A hidden bar is never moved: the picture fits that way.
-    const int viewBottom = HScroll1_->isHidden() ? height() : HScroll1_->y();
-    const int viewRight = VScroll1_->isHidden() ? width() : VScroll1_->x();
-    if (!VScroll1_->isHidden()) {
+    const int viewBottom = horizontalBar_->isHidden() ? height() : horizontalBar_->y();
+    const int viewRight = verticalBar_->isHidden() ? width() : verticalBar_->x();
+    if (!verticalBar_->isHidden()) {
         const int u = bottom - viewBottom;
-        if (u > VScroll1_->value())
-            setBarValue(VScroll1_, u + margin);
+        if (u > verticalBar_->value())
+            setBarValue(verticalBar_, u + margin);
     }
-    if (!HScroll1_->isHidden()) {
+    if (!horizontalBar_->isHidden()) {
         const int u = right - viewRight;
-        if (u > HScroll1_->value())
-            setBarValue(HScroll1_, u + margin);
+        if (u > horizontalBar_->value())
+            setBarValue(horizontalBar_, u + margin);
     }
 }
 
@@ -252,7 +252,7 @@ void GridView::setDeadCells(const std::vector<int>& cells) {
     // The cells whose shading changed, in the selection's colour where they belong to it.
     const FieldGeometry geometry = fieldGeometry();
     const CellPainter painter = cellPainter(geometry);
-    const PictureBox::Batch batch(*picPole_);
+    const PictureBox::Batch batch(*gridPicture_);
     const int n = doc.CurrentSlot;
     const int d = doc.CurrentDirection == 1 ? 1 : 0;
     for (std::size_t i = 0; i < dead_.size(); ++i) {
@@ -275,7 +275,7 @@ void GridView::paintSlotCell(const CellPainter& painter, int c, int r, const QCo
         const int code = doc.CellMap.at(c, r, layer::kLetter);
         letter = code > 0 ? cp1251::toUnicode(static_cast<unsigned char>(code)) : QChar();
     }
-    painter.slotCell(*picPole_, c, r, color, doc.CellMap.at(c, r, layer::kNumber), letter,
+    painter.slotCell(*gridPicture_, c, r, color, doc.CellMap.at(c, r, layer::kNumber), letter,
                      letter.isNull() ? 0 : letterOffset());
 }
 
@@ -288,7 +288,7 @@ void GridView::drawSlot(int number, int direction, const QColor& color) {
 void GridView::previewSlot(int number, int direction, const QString& letters) {
     preview_ = {number, direction, letters};
     paintSlot(number, direction, slotcolor::kYellow);
-    announceCursor(picPole_, true);
+    announceCursor(gridPicture_, true);
 }
 
 void GridView::paintSlot(int number, int direction, const QColor& color) {
@@ -307,7 +307,7 @@ void GridView::paintSlot(int number, int direction, const QColor& color) {
 
     QRect last = geometry.square(c, r);
     const CellPainter painter = cellPainter(geometry);
-    const PictureBox::Batch batch(*picPole_);
+    const PictureBox::Batch batch(*gridPicture_);
     for (int k = 0; k < len; ++k) {
         last = geometry.square(c, r);
         paintSlotCell(painter, c, r, color);
@@ -347,32 +347,32 @@ void GridView::setCursorCell(int cx, int cy) {
     const CrosswordDocument& doc = state_.doc();
     const QPoint cell(std::clamp(cx, 0, std::max(doc.GridWidth - 1, 0)),
                       std::clamp(cy, 0, std::max(doc.GridHeight - 1, 0)));
-    if (cell == cursor_ && !picPole_->frame().isEmpty())
+    if (cell == cursor_ && !gridPicture_->frame().isEmpty())
         return;
     cursor_ = cell;
-    if (picPole_->hasFocus()) {
+    if (gridPicture_->hasFocus()) {
         const QRect square = fieldGeometry().square(cell.x(), cell.y());
         scrollSlotIntoView(square.left(), square.top(), square.left(), square.top(), false);
         scrollSlotIntoView(square.right(), square.bottom(), square.right(), square.bottom(), true);
     }
     showCursor();
-    announceCursor(picPole_, false);
+    announceCursor(gridPicture_, false);
     emit cursorMoved(cell.x(), cell.y());
 }
 
 void GridView::showCursor() {
     const CrosswordDocument& doc = state_.doc();
-    const bool shown = picPole_->hasFocus() && takesGridClicks(doc.Mode) &&
+    const bool shown = gridPicture_->hasFocus() && takesGridClicks(doc.Mode) &&
                        cursor_.x() < doc.GridWidth && cursor_.y() < doc.GridHeight;
-    picPole_->setFrame(shown ? fieldGeometry().square(cursor_.x(), cursor_.y()) : QRect(),
-                       slotcolor::kCursor, 2);
+    gridPicture_->setFrame(shown ? fieldGeometry().square(cursor_.x(), cursor_.y()) : QRect(),
+                           slotcolor::kCursor, 2);
 }
 
 void GridView::focusGrid() {
-    if (!picPole_->isVisible())
+    if (!gridPicture_->isVisible())
         return;
     holdFocus_ = true;
-    picPole_->setFocus(Qt::OtherFocusReason);
+    gridPicture_->setFocus(Qt::OtherFocusReason);
     holdFocus_ = false;
     setCursorCell(cursor_.x(), cursor_.y());
 }
@@ -396,7 +396,7 @@ GridView::CellInfo GridView::cellInfo(int cx, int cy) const {
 }
 
 bool GridView::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == picPole_) {
+    if (watched == gridPicture_) {
         switch (event->type()) {
         case QEvent::FocusIn: {
             // A click's focus goes on to the typing boxes, the keyboard's stays; coming back to
@@ -412,7 +412,7 @@ bool GridView::eventFilter(QObject* watched, QEvent* event) {
             break;
         }
         case QEvent::FocusOut:
-            picPole_->setFrame(QRect(), slotcolor::kCursor, 2);
+            gridPicture_->setFrame(QRect(), slotcolor::kCursor, 2);
             break;
         case QEvent::KeyPress:
             // Ahead of the widget's own handling, where Tab would move the focus on.

@@ -24,11 +24,11 @@ public:
     GridView(AppState& state, const std::array<PictureBox*, 3>& digitStrips,
              QWidget* parent = nullptr);
 
-    PictureBox* picture() const { return picPole_; }
+    PictureBox* picture() const { return gridPicture_; }
     const AppState& appState() const { return state_; }
-    QScrollBar* horizontalBar() const { return HScroll1_; }
-    QScrollBar* verticalBar() const { return VScroll1_; }
-    QWidget* corner() const { return PctrUgol_; }
+    QScrollBar* horizontalBar() const { return horizontalBar_; }
+    QScrollBar* verticalBar() const { return verticalBar_; }
+    QWidget* corner() const { return corner_; }
 
     // Where the screen's cells lie at the current cell size, and their painter with the digit
     // strip of the current number size.
@@ -118,8 +118,8 @@ private:
         int number = 0, direction = 0;
         QString letters;
     } preview_;
-    PictureBox* picPole_ = nullptr;
-    QScrollBar* VScroll1_ = nullptr;
-    QScrollBar* HScroll1_ = nullptr;
-    QWidget* PctrUgol_ = nullptr;
+    PictureBox* gridPicture_ = nullptr;
+    QScrollBar* verticalBar_ = nullptr;
+    QScrollBar* horizontalBar_ = nullptr;
+    QWidget* corner_ = nullptr;
 };

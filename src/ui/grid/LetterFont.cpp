@@ -2,7 +2,7 @@
 #include "grid/LetterFont.h"
 
 #include "app/Settings.h"
-#include "platform/PictureBox.h"
+#include "grid/PictureBox.h"
 #include "text/CodePage.h"
 #include "text/SequentialText.h"
 

@@ -2,7 +2,7 @@
 
 #include "app/Settings.h"
 #include "app/language/Language.h"
-#include "app/language/LoadJazikM.h"
+#include "app/language/LanguageFile.h"
 #include "files/AnswersFile.h"
 #include "files/CrosswordFile.h"
 #include "fill/FillWords.h"

@@ -3,7 +3,7 @@
 #include "ipuz/IpuzFile.h"
 
 #include "app/language/Language.h"
-#include "app/language/LoadJazikM.h"
+#include "app/language/LanguageFile.h"
 #include "files/CrosswordFile.h"
 #include "files/ScrambleTables.h"
 #include "grid/ShownGrid.h"

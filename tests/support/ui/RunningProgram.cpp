@@ -1,10 +1,10 @@
 #include "support/ui/RunningProgram.h"
 
-#include "app/MainM.h"
+#include "app/Startup.h"
 
 #include <QFile>
 
-frmForma& RunningProgram::start() {
+MainWindow& RunningProgram::start() {
     form = startUp(state, fake);
     return *form;
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/AppState.h"
-#include "app/frmForma.h"
+#include "app/MainWindow.h"
 #include "support/ProgramFolder.h"
 #include "support/ui/FakePlatform.h"
 
@@ -13,10 +13,10 @@ struct RunningProgram {
     TempProgramFolder folder;
     AppState state{folder.path()};
     FakePlatform fake;
-    std::unique_ptr<frmForma> form;
+    std::unique_ptr<MainWindow> form;
 
     // Runs the start-up; call it after preparing the folder.
-    frmForma& start();
+    MainWindow& start();
     // Copies a language file that ships with the program into the folder's Language/.
     void installLanguage(const char* file) const;
 };

@@ -3,7 +3,7 @@
 
 #include "files/CrosswordFile.h"
 #include "grid/GridAnalysis.h"
-#include "platform/PictureBox.h"
+#include "grid/PictureBox.h"
 #include "support/Crosswords.h"
 #include "support/GridPattern.h"
 #include "text/CodePage.h"
@@ -26,14 +26,14 @@ void WordWindow::SetUp() {
     program.installLanguage("Russian.txt");
     program.installLanguage("English.txt");
     form = &program.start();
-    form->LoadJazik("English.txt");
+    form->loadLanguage("English.txt");
     form->activateWindow();
     QApplication::processEvents();
 }
 
 void WordWindow::startAuthoring(const QByteArrayList& rows) {
     doc() = drawnGrid(rows);
-    form->UpdateControlsForMode();
+    form->updateControlsForMode();
     form->acceptDrawnGrid();
     ASSERT_EQ(doc().Mode, EditMode::ModeAuthor);
 }
@@ -56,12 +56,12 @@ QString WordWindow::saveCrossword(const QByteArrayList& rows, const std::vector<
 
 void WordWindow::openCrossword(const QString& path, int style) {
     AppState& s = program.state;
-    form->OptionsStyle_Click(style);
+    form->chooseStyle(style);
     // Through the menu, as a solver opens it: unsaved work is dropped, the dialog names path.
     if (s.doc().Modified)
         program.fake.answers.push_back(platform::Answer::No);
     program.fake.paths.push_back(path);
-    form->KrossOpen_Click();
+    form->openCrossword();
     const CrosswordDocument& d = s.doc();
     ASSERT_TRUE(d.Mode == EditMode::ModeSolve || d.Mode == EditMode::ModeSolveNoAnswers);
     ASSERT_EQ(d.CrosswordPath, path);
@@ -108,10 +108,10 @@ QString WordWindow::focusedName() const {
 }
 
 bool WordWindow::deleteAnswerOffered() {
-    form->Kross->popup(QPoint(0, 0));
+    form->crosswordMenu->popup(QPoint(0, 0));
     QApplication::processEvents();
-    const bool enabled = form->KrossDelOtwet->isEnabled();
-    form->Kross->hide();
+    const bool enabled = form->deleteAnswerAction->isEnabled();
+    form->crosswordMenu->hide();
     QApplication::processEvents();
     return enabled;
 }

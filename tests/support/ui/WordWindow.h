@@ -26,7 +26,7 @@ public:
 
 protected:
     RunningProgram program;
-    frmForma* form = nullptr;
+    MainWindow* form = nullptr;
 
     void SetUp() override;
 
@@ -46,7 +46,7 @@ protected:
     void pressEnter();
     void paste(QLineEdit* box, const QString& text);
     QString focusedName() const;
-    // Opens the Kross menu and tells whether its delete-answer item is enabled.
+    // Opens the Crossword menu and tells whether its delete-answer item is enabled.
     bool deleteAnswerOffered();
 
     // What the user sees.

@@ -38,7 +38,7 @@ protected:
         s.CellSize = 27;
         s.NumberSize = 2;
         s.LetterColor = 0x0000FF;
-        program.form->NewFont();
+        program.form->applyLetterFont();
         CrosswordDocument& doc = program.state.session.documentForSetup();
         doc = analysedGrid({"...#", ".#.#", "...#"});
         doc.CrosswordTitle = cp(u"Зима");
@@ -49,7 +49,7 @@ protected:
         ASSERT_EQ(PlaceAnswer(doc, 1, 1, cp(u"кит"), cp(u"Морской зверь")).kind,
                   PlacementOutcome::Kind::Placed);
         buildShownGrid(doc, 0);
-        program.form->UpdateControlsForMode();
+        program.form->updateControlsForMode();
         CrosswordDocument copy = doc;
         ASSERT_EQ(WriteCrosswordFile(saved, copy), FileStatus::Ok);
     }
@@ -60,7 +60,7 @@ TEST_F(Convert, WritesThePageAndPicturesTheWindowExports) {
     ASSERT_TRUE(QDir(out.path()).mkpath(QStringLiteral("window")));
     ASSERT_TRUE(QDir(out.path()).mkpath(QStringLiteral("converted")));
     program.fake.paths.push_back(outPath(QStringLiteral("window/z.htm")));
-    program.form->KrossCopyWord->trigger();
+    program.form->exportHtmlAction->trigger();
     ASSERT_TRUE(program.fake.messages.isEmpty());
 
     const ConvertRun run =
@@ -99,7 +99,7 @@ TEST_F(Convert, AnExportThatFailsLeavesEveryFileAsItWas) {
 
     program.fake.paths.push_back(outPath(QStringLiteral("z.htm")));
     program.fake.answers.push_back(platform::Answer::Yes); // replace z.bmp
-    program.form->KrossCopyWord->trigger();
+    program.form->exportHtmlAction->trigger();
     EXPECT_FALSE(program.fake.messages.isEmpty());
     EXPECT_EQ(fileBytes(grid), "mine");
     EXPECT_EQ(fileBytes(answers), "mine");

@@ -1,7 +1,7 @@
+#include "app/AboutDialog.h"
 #include "app/AppState.h"
-#include "app/frmForma.h"
-#include "app/frmOprog.h"
-#include "platform/PictureBox.h"
+#include "app/MainWindow.h"
+#include "grid/PictureBox.h"
 
 #include "support/LanguageEntries.h"
 #include "support/ProgramFolder.h"
@@ -32,7 +32,7 @@ struct Fixture {
     TempProgramFolder folder;
     AppState state{folder.path()};
     CursorWatchingPlatform fake;
-    frmForma form{state, fake};
+    MainWindow form{state, fake};
     Fixture() { fake.watched = &form; }
 };
 
@@ -55,7 +55,7 @@ TEST(Help, OpensTheDocumentTheLanguageNamesInTheProgramFolder) {
     for (const auto& c : cases) {
         Fixture f;
         setEntries(f.state.language, {{LangEntry::HelpFile, c.entry1}});
-        f.form.HelpCallHelp->trigger();
+        f.form.helpAction->trigger();
         ASSERT_EQ(f.fake.opened.size(), 1) << c.entry1.constData();
         EXPECT_EQ(f.fake.opened[0].target, f.state.ProgramFolder + c.target);
         EXPECT_EQ(f.fake.opened[0].workingFolder, withoutTrailingSeparator(f.state.ProgramFolder));
@@ -67,7 +67,7 @@ TEST(Help, OpensTheDocumentTheLanguageNamesInTheProgramFolder) {
 TEST(ProgramInformation, ShowsItsFixedTextsAndEmblem) {
     Fixture f;
     setEntries(f.state.language, {{LangEntry::AboutProgram, "About"}}); // never used here
-    frmOprog dialog(f.state, f.fake, &f.form);
+    AboutDialog dialog(f.state, f.fake, &f.form);
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral(u"О программе"));
     const struct {
         const char* name;
@@ -103,7 +103,7 @@ TEST(ProgramInformation, ShowsItsFixedTextsAndEmblem) {
 
 TEST(ProgramInformation, TheLinkOpensTheSiteAndOkCloses) {
     Fixture f;
-    frmOprog dialog(f.state, f.fake, &f.form);
+    AboutDialog dialog(f.state, f.fake, &f.form);
     dialog.show();
     EXPECT_EQ(dialog.Picture1->size(), QSize(80, 45)); // the layout keeps the emblem whole
     f.fake.watched = &dialog;
@@ -121,12 +121,12 @@ TEST(ProgramInformation, TheLinkOpensTheSiteAndOkCloses) {
 TEST(ProgramInformation, HelpAboutRunsIt) {
     Fixture f;
     bool shown = false;
-    f.fake.onDialog<frmOprog>([&](frmOprog& dialog) {
+    f.fake.onDialog<AboutDialog>([&](AboutDialog& dialog) {
         shown = dialog.isVisible();
         EXPECT_EQ(dialog.parentWidget(), &f.form);
         dialog.OK->click();
     });
-    f.form.HelpAbout->trigger();
+    f.form.aboutAction->trigger();
     EXPECT_TRUE(shown);
-    EXPECT_EQ(f.fake.ranDialogs, QStringList{QStringLiteral("frmOprog")});
+    EXPECT_EQ(f.fake.ranDialogs, QStringList{QStringLiteral("AboutDialog")});
 }

@@ -1,9 +1,9 @@
+#include "app/MainWindow.h"
 #include "app/AppState.h"
-#include "app/MainM.h"
+#include "app/Startup.h"
 #include "app/WrapCheckBox.h"
-#include "app/frmForma.h"
 #include "grid/GridView.h"
-#include "platform/PictureBox.h"
+#include "grid/PictureBox.h"
 
 #include "support/ProgramFolder.h"
 #include "support/ui/FakePlatform.h"
@@ -25,13 +25,13 @@ struct Window {
     TempProgramFolder folder;
     AppState state{folder.path()};
     FakePlatform fake;
-    std::unique_ptr<frmForma> form;
+    std::unique_ptr<MainWindow> form;
 
     Window() { form = startUp(state, fake); }
 
     void enter(EditMode mode) {
         state.session.documentForSetup().Mode = mode;
-        form->UpdateControlsForMode();
+        form->updateControlsForMode();
     }
     bool shown(const char* name) const {
         auto* w = form->findChild<QWidget*>(QLatin1String(name));
@@ -53,11 +53,11 @@ TEST(MainWindow, StartsEmptyWithTheDefaults) {
     EXPECT_EQ(w.state.settings.CellSize, 20);
     EXPECT_EQ(w.state.settings.LetterFontName, "MS Sans Serif");
     EXPECT_EQ(w.state.settings.LanguageFileName, "Russian.txt");
-    EXPECT_TRUE(w.form->OptionsStyle[0]->isChecked());
-    EXPECT_FALSE(w.form->OptionsStyle[1]->isChecked());
+    EXPECT_TRUE(w.form->styleActions[0]->isChecked());
+    EXPECT_FALSE(w.form->styleActions[1]->isChecked());
     EXPECT_EQ(w.state.session.shownStyle(), 0);
     EXPECT_TRUE(w.form->isVisible());
-    EXPECT_EQ(w.form->Kross->title(), QStringLiteral(u"&Кроссворд"));
+    EXPECT_EQ(w.form->crosswordMenu->title(), QStringLiteral(u"&Кроссворд"));
 }
 
 TEST(MainWindow, StyleOneFromTheSettingsIsCheckedAndShown) {
@@ -68,20 +68,22 @@ TEST(MainWindow, StyleOneFromTheSettingsIsCheckedAndShown) {
     AppState state(folder.path());
     FakePlatform fake;
     const auto form = startUp(state, fake);
-    EXPECT_TRUE(form->OptionsStyle[1]->isChecked());
-    EXPECT_FALSE(form->OptionsStyle[0]->isChecked());
+    EXPECT_TRUE(form->styleActions[1]->isChecked());
+    EXPECT_FALSE(form->styleActions[0]->isChecked());
     EXPECT_EQ(state.session.shownStyle(), 1);
 }
 
 TEST(MainWindow, ControlsFollowTheModeTable) {
     // Panel controls visible and menu items enabled in each mode.
-    const char* panel[] = {"ChSimmetrija", "lblKoordinaty", "kReshotkaGotova", "kClearPole",
-                           "lblSlov",      "lblStatistika", "lblGorizont",     "lblVopros_0",
-                           "lblVertikal",  "lblVopros_1",   "lblVoprosOtvet",  "txtVoprosOtvet",
-                           "lblOtvet",     "txtOtvet"};
-    const char* items[] = {"FileSave",       "FileSaveAs",    "KrossChange",   "KrossAbout",
-                           "KrossFoundWord", "KrossDelOtwet", "KrossCopyWord", "OptionsRazmerKF",
-                           "KrossPrint",     "KrossPdf",      "KrossSvg"};
+    const char* panel[] = {"symmetryCheck",   "coordinatesLabel", "gridReadyButton",
+                           "clearGridButton", "wordCountLabel",   "statisticsLabel",
+                           "acrossLabel",     "clueLabels_0",     "downLabel",
+                           "clueLabels_1",    "clueEditLabel",    "clueEdit",
+                           "answerLabel",     "answerEdit"};
+    const char* items[] = {"saveAction",       "saveAsAction",     "unlockAction",
+                           "propertiesAction", "wordSearchAction", "deleteAnswerAction",
+                           "exportHtmlAction", "cellSizeAction",   "printAction",
+                           "exportPdfAction",  "exportSvgAction"};
     const struct {
         EditMode mode;
         const char* panel;
@@ -108,25 +110,25 @@ TEST(MainWindow, ControlsFollowTheModeTable) {
                 << items[i] << " in mode " << modeValue(row.mode);
         // Items the mode never touches stay enabled.
         for (const char* always :
-             {"FileOpenOtvet", "FileExit", "KrossNew", "KrossOpen", "OptionsLanguage",
-              "OptionsStyle_0", "OptionsStyle_1", "HelpCallHelp", "HelpAbout"})
+             {"openAnswersAction", "exitAction", "newCrosswordAction", "openCrosswordAction",
+              "languageAction", "styleActions_0", "styleActions_1", "helpAction", "aboutAction"})
             EXPECT_TRUE(w.enabled(always)) << always;
-        EXPECT_EQ(w.form->txtOtvet->y(), row.mode == EditMode::ModeAuthor ? 378 : 346);
+        EXPECT_EQ(w.form->answerEdit->y(), row.mode == EditMode::ModeAuthor ? 378 : 346);
     }
 }
 
 TEST(MainWindow, ModeChangeEmptiesTheTypingBoxesAndClueLabels) {
     Window w;
     w.enter(EditMode::ModeAuthor);
-    w.form->txtOtvet->setText(QStringLiteral("WORD"));
-    w.form->txtVoprosOtvet->setText(QStringLiteral("clue"));
-    w.form->lblVopros[0]->setText(QStringLiteral("across"));
-    w.form->lblVopros[1]->setText(QStringLiteral("down"));
+    w.form->answerEdit->setText(QStringLiteral("WORD"));
+    w.form->clueEdit->setText(QStringLiteral("clue"));
+    w.form->clueLabels[0]->setText(QStringLiteral("across"));
+    w.form->clueLabels[1]->setText(QStringLiteral("down"));
     w.enter(EditMode::ModeSolve);
-    EXPECT_TRUE(w.form->txtOtvet->text().isEmpty());
-    EXPECT_TRUE(w.form->txtVoprosOtvet->text().isEmpty());
-    EXPECT_TRUE(w.form->lblVopros[0]->text().isEmpty());
-    EXPECT_TRUE(w.form->lblVopros[1]->text().isEmpty());
+    EXPECT_TRUE(w.form->answerEdit->text().isEmpty());
+    EXPECT_TRUE(w.form->clueEdit->text().isEmpty());
+    EXPECT_TRUE(w.form->clueLabels[0]->text().isEmpty());
+    EXPECT_TRUE(w.form->clueLabels[1]->text().isEmpty());
 }
 
 TEST(MainWindow, TheViewportFillsTheRestOfTheWindow) {
@@ -156,16 +158,16 @@ TEST(MainWindow, FocusOnTheGridGoesToTheTypingBox) {
         int noAnswers;
         const char* target; // nullptr: the grid keeps the focus
     } cases[] = {
-        {EditMode::ModeAuthor, 0, "txtVoprosOtvet"},
-        {EditMode::ModeSolve, 0, "txtOtvet"},
-        {EditMode::ModeSolveNoAnswers, 1, "txtOtvet"},
+        {EditMode::ModeAuthor, 0, "clueEdit"},
+        {EditMode::ModeSolve, 0, "answerEdit"},
+        {EditMode::ModeSolveNoAnswers, 1, "answerEdit"},
         {EditMode::ModeDrawGrid, 0, nullptr},
     };
     for (const auto& c : cases) {
         w.state.session.documentForSetup().NoAnswers = c.noAnswers;
         w.enter(c.mode);
         w.form->gridView()->picture()->show();
-        w.form->KrossNew->setEnabled(true);
+        w.form->newCrosswordAction->setEnabled(true);
         w.form->gridView()->picture()->setFocus(Qt::MouseFocusReason);
         QApplication::processEvents();
         QWidget* focus = QApplication::focusWidget();
@@ -178,7 +180,7 @@ TEST(MainWindow, FocusOnTheGridGoesToTheTypingBox) {
 
 TEST(MainWindow, ExitClosesTheWindow) {
     Window w;
-    w.form->FileExit->trigger();
+    w.form->exitAction->trigger();
     QApplication::processEvents();
     EXPECT_FALSE(w.form->isVisible());
 }
@@ -186,12 +188,12 @@ TEST(MainWindow, ExitClosesTheWindow) {
 TEST(MainWindow, InputControlsHaveAccessibleNames) {
     Window w;
     w.enter(EditMode::ModeAuthor);
-    for (QLineEdit* box : {w.form->txtOtvet, w.form->txtVoprosOtvet}) {
+    for (QLineEdit* box : {w.form->answerEdit, w.form->clueEdit}) {
         auto* label =
-            w.form->findChild<QLabel*>(box == w.form->txtOtvet ? QStringLiteral("lblOtvet")
-                                                               : QStringLiteral("lblVoprosOtvet"));
+            w.form->findChild<QLabel*>(box == w.form->answerEdit ? QStringLiteral("answerLabel")
+                                                                 : QStringLiteral("clueEditLabel"));
         ASSERT_NE(label, nullptr);
         EXPECT_EQ(label->buddy(), box);
     }
-    EXPECT_FALSE(w.form->ChSimmetrija->accessibleName().isEmpty());
+    EXPECT_FALSE(w.form->symmetryCheck->accessibleName().isEmpty());
 }

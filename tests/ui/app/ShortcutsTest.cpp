@@ -1,5 +1,5 @@
-#include "app/frmForma.h"
-#include "words/frmFindWord.h"
+#include "app/MainWindow.h"
+#include "words/WordSearchWindow.h"
 
 #include "support/ui/RunningProgram.h"
 
@@ -20,11 +20,12 @@ using namespace Qt::StringLiterals;
 
 TEST(Shortcuts, TheCommandsTakeTheDesktopsKeysEachKeyOnce) {
     RunningProgram p;
-    frmForma& form = p.start();
+    MainWindow& form = p.start();
     const std::pair<const char*, const char*> keys[] = {
-        {"KrossNew", "Ctrl+N"},         {"KrossOpen", "Ctrl+O"}, {"FileSave", "Ctrl+S"},
-        {"FileSaveAs", "Ctrl+Shift+S"}, {"FileExit", "Ctrl+Q"},  {"KrossPrint", "Ctrl+P"},
-        {"KrossFoundWord", "Ctrl+F"},   {"HelpCallHelp", "F1"},
+        {"newCrosswordAction", "Ctrl+N"}, {"openCrosswordAction", "Ctrl+O"},
+        {"saveAction", "Ctrl+S"},         {"saveAsAction", "Ctrl+Shift+S"},
+        {"exitAction", "Ctrl+Q"},         {"printAction", "Ctrl+P"},
+        {"wordSearchAction", "Ctrl+F"},   {"helpAction", "F1"},
     };
     for (const auto& [name, key] : keys) {
         const auto* a = form.findChild<QAction*>(QLatin1String(name));
@@ -44,7 +45,7 @@ TEST(Shortcuts, TheCommandsTakeTheDesktopsKeysEachKeyOnce) {
 
 TEST(Shortcuts, KeysRunTheirCommands) {
     RunningProgram p;
-    frmForma& form = p.start();
+    MainWindow& form = p.start();
     QApplication::setActiveWindow(&form);
     form.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
@@ -58,7 +59,7 @@ TEST(Shortcuts, KeysRunTheirCommands) {
 
     // The word search in a mode that offers it.
     p.state.session.documentForSetup().Mode = EditMode::ModeAuthor;
-    form.UpdateControlsForMode();
+    form.updateControlsForMode();
     QTest::keyClick(&form, Qt::Key_F, Qt::ControlModifier);
     ASSERT_NE(form.findWord, nullptr);
     EXPECT_TRUE(form.findWord->isVisible());

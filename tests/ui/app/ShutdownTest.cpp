@@ -1,4 +1,4 @@
-#include "files/frmAbout.h"
+#include "files/PropertiesDialog.h"
 #include "support/FileSizeLimit.h"
 #include "support/ui/RunningProgram.h"
 
@@ -74,13 +74,13 @@ TEST(Shutdown, UnsavedChangesQuestion) {
                      << "mode " << modeValue(c.mode) << " answer " << static_cast<int>(c.answer));
         Program p;
         p.folder.write(kIni, "6.3\r\nRussian.txt\r\n");
-        frmForma& f = p.start();
+        MainWindow& f = p.start();
         p.state.session.documentForSetup().Mode = c.mode;
         p.state.session.documentForSetup().Modified = c.modified;
         p.fake.answers = {c.answer};
         // Saving a crossword without title and author asks for them first; cancelled here.
         if (c.answer == Answer::Yes)
-            p.fake.onDialog<frmAbout>([](frmAbout& d) { d.reject(); });
+            p.fake.onDialog<PropertiesDialog>([](PropertiesDialog& d) { d.reject(); });
 
         EXPECT_EQ(f.close(), c.closes);
         EXPECT_EQ(f.isVisible(), !c.closes);
@@ -99,7 +99,7 @@ TEST(Shutdown, UnsavedChangesQuestion) {
 TEST(Shutdown, SettingsThatCannotBeWrittenAreReportedAndTheWindowStillCloses) {
     Program p;
     QDir(p.folder.path()).mkpath(kIni);
-    frmForma& f = p.start();
+    MainWindow& f = p.start();
     EXPECT_TRUE(f.close());
     ASSERT_EQ(p.fake.messages.size(), 1);
     const FakePlatform::Message& m = p.fake.messages.front();
@@ -112,7 +112,7 @@ TEST(Shutdown, SettingsThatFailPartWayKeepThePreviousFile) {
     Program p;
     const QByteArray previous = "6.3\r\nRussian.txt\r\n";
     p.folder.write(kIni, previous);
-    frmForma& f = p.start();
+    MainWindow& f = p.start();
     {
         const FileSizeLimit limit(16);
         ASSERT_TRUE(limit.active());

@@ -1,6 +1,6 @@
 #include "app/WrapCheckBox.h"
 #include "grid/GridView.h"
-#include "platform/PictureBox.h"
+#include "grid/PictureBox.h"
 #include "support/Crosswords.h"
 #include "ui/solve/SolvingWindow.h"
 
@@ -36,7 +36,7 @@ protected:
     }
     // Types an answer and its clue into the boxes of the current slot, with Enter.
     void author(const QString& clue, const QString& answer) {
-        form->txtVoprosOtvet->setFocus();
+        form->clueEdit->setFocus();
         type(clue);
         pressEnter();
         type(answer);
@@ -44,9 +44,9 @@ protected:
     }
     void newGrid(int w, int h) {
         program.state.session.newGrid(w, h, "T", 0);
-        form->ShowModeTexts();
-        form->DrawEmptyField();
-        form->UpdateControlsForMode();
+        form->showModeTexts();
+        form->drawEmptyField();
+        form->updateControlsForMode();
     }
 };
 
@@ -55,38 +55,38 @@ protected:
 TEST_F(UndoWindow, TheEditMenuFollowsTheHistoryWithThePlatformsKeys) {
     const QList<QAction*> menus = form->menuBar()->actions();
     ASSERT_GE(menus.size(), 2);
-    EXPECT_EQ(menus[1]->menu(), form->Edit) << "right after File";
-    EXPECT_EQ(form->Edit->objectName(), u"EditMenu");
-    EXPECT_EQ(form->Edit->title(), u"&Edit");
-    EXPECT_EQ(form->EditUndo->text(), u"&Undo");
-    EXPECT_EQ(form->EditRedo->text(), u"&Redo");
-    EXPECT_EQ(form->EditUndo->shortcuts(), QKeySequence::keyBindings(QKeySequence::Undo));
-    EXPECT_EQ(form->EditRedo->shortcuts(), QKeySequence::keyBindings(QKeySequence::Redo));
-    EXPECT_TRUE(form->EditUndo->shortcuts().contains(QKeySequence(u"Ctrl+Z"_s)));
-    const QList<QKeySequence> redo = form->EditRedo->shortcuts();
+    EXPECT_EQ(menus[1]->menu(), form->editMenu) << "right after File";
+    EXPECT_EQ(form->editMenu->objectName(), u"editMenu");
+    EXPECT_EQ(form->editMenu->title(), u"&Edit");
+    EXPECT_EQ(form->undoAction->text(), u"&Undo");
+    EXPECT_EQ(form->redoAction->text(), u"&Redo");
+    EXPECT_EQ(form->undoAction->shortcuts(), QKeySequence::keyBindings(QKeySequence::Undo));
+    EXPECT_EQ(form->redoAction->shortcuts(), QKeySequence::keyBindings(QKeySequence::Redo));
+    EXPECT_TRUE(form->undoAction->shortcuts().contains(QKeySequence(u"Ctrl+Z"_s)));
+    const QList<QKeySequence> redo = form->redoAction->shortcuts();
     EXPECT_TRUE(redo.contains(QKeySequence(u"Ctrl+Shift+Z"_s)) ||
                 redo.contains(QKeySequence(u"Ctrl+Y"_s)));
-    form->LoadJazik("Russian.txt");
-    EXPECT_EQ(form->Edit->title(), u"&Правка");
-    EXPECT_EQ(form->EditUndo->text(), u"&Отменить");
-    EXPECT_EQ(form->EditRedo->text(), u"&Повторить");
-    form->LoadJazik("English.txt");
+    form->loadLanguage("Russian.txt");
+    EXPECT_EQ(form->editMenu->title(), u"&Правка");
+    EXPECT_EQ(form->undoAction->text(), u"&Отменить");
+    EXPECT_EQ(form->redoAction->text(), u"&Повторить");
+    form->loadLanguage("English.txt");
 
-    EXPECT_FALSE(offered(form->EditUndo));
-    EXPECT_FALSE(offered(form->EditRedo));
+    EXPECT_FALSE(offered(form->undoAction));
+    EXPECT_FALSE(offered(form->redoAction));
     startAuthoring(kRing);
-    EXPECT_FALSE(offered(form->EditUndo)) << "grid ready starts afresh";
+    EXPECT_FALSE(offered(form->undoAction)) << "grid ready starts afresh";
     author(u"pet"_s, u"КОТ"_s);
-    EXPECT_TRUE(offered(form->EditUndo));
-    EXPECT_FALSE(offered(form->EditRedo));
-    form->EditUndo->trigger();
-    EXPECT_FALSE(offered(form->EditUndo));
-    EXPECT_TRUE(offered(form->EditRedo));
+    EXPECT_TRUE(offered(form->undoAction));
+    EXPECT_FALSE(offered(form->redoAction));
+    form->undoAction->trigger();
+    EXPECT_FALSE(offered(form->undoAction));
+    EXPECT_TRUE(offered(form->redoAction));
 
     // Opening a crossword leaves nothing to undo or redo.
     openCrossword(saveCrossword(kGrid, kAnswers), 0);
-    EXPECT_FALSE(offered(form->EditUndo));
-    EXPECT_FALSE(offered(form->EditRedo));
+    EXPECT_FALSE(offered(form->undoAction));
+    EXPECT_FALSE(offered(form->redoAction));
 }
 
 TEST_F(UndoWindow, PlacedAndDeletedAnswersGoAndComeBackOnScreen) {
@@ -95,56 +95,56 @@ TEST_F(UndoWindow, PlacedAndDeletedAnswersGoAndComeBackOnScreen) {
     author(u"pet"_s, u"КОТ"_s);
     ASSERT_EQ(letters(1, 0), cp(u"КОТ"));
     const QImage placed = picture();
-    const QString placedCount = form->lblSlov->text();
+    const QString placedCount = form->wordCountLabel->text();
 
     // From the clue box, which has nothing of its own to take back, Ctrl+Z reaches the
     // crossword.
-    ASSERT_EQ(focusedName(), u"txtVoprosOtvet");
+    ASSERT_EQ(focusedName(), u"clueEdit");
     press(QKeySequence::Undo);
     EXPECT_EQ(letters(1, 0), "...");
     EXPECT_TRUE(doc().SlotTexts.at(1, 0, 0).isEmpty());
     EXPECT_EQ(picture(), empty);
     EXPECT_TRUE(highlighted(0, 0)) << "1 across is the current slot again";
-    EXPECT_TRUE(form->txtOtvet->text().isEmpty());
+    EXPECT_TRUE(form->answerEdit->text().isEmpty());
     press(QKeySequence::Redo);
     EXPECT_EQ(letters(1, 0), cp(u"КОТ"));
     EXPECT_EQ(picture(), placed);
-    EXPECT_EQ(form->lblSlov->text(), placedCount);
+    EXPECT_EQ(form->wordCountLabel->text(), placedCount);
 
     // Deleting is a step too; undone, the answer and its clue are back in the boxes.
     clickCell(1, 0);
     ASSERT_TRUE(deleteAnswerOffered());
     fake().answers.push_back(platform::Answer::Yes);
-    form->KrossDelOtwet->trigger();
+    form->deleteAnswerAction->trigger();
     ASSERT_EQ(letters(1, 0), "...");
-    form->EditUndo->trigger();
+    form->undoAction->trigger();
     EXPECT_EQ(letters(1, 0), cp(u"КОТ"));
-    EXPECT_EQ(form->txtOtvet->text(), u"КОТ");
-    EXPECT_EQ(form->txtVoprosOtvet->text(), u"pet");
-    EXPECT_EQ(form->lblVopros[0]->text(), u"pet");
+    EXPECT_EQ(form->answerEdit->text(), u"КОТ");
+    EXPECT_EQ(form->clueEdit->text(), u"pet");
+    EXPECT_EQ(form->clueLabels[0]->text(), u"pet");
     EXPECT_TRUE(highlighted(1, 0));
 
     // Typing in a box is undone in the box first; the crossword stays.
-    form->txtVoprosOtvet->setFocus();
+    form->clueEdit->setFocus();
     type(u"s"_s);
     press(QKeySequence::Undo);
-    EXPECT_EQ(form->txtVoprosOtvet->text(), u"pet");
+    EXPECT_EQ(form->clueEdit->text(), u"pet");
     EXPECT_EQ(letters(1, 0), cp(u"КОТ"));
-    EXPECT_TRUE(offered(form->EditRedo));
+    EXPECT_TRUE(offered(form->redoAction));
 }
 
 TEST_F(UndoWindow, AClueTypedWithoutEnterIsTheStepTheMenuTakesBack) {
     startAuthoring(kRing);
     author(u"pet"_s, u"КОТ"_s);
     // 1 down is current now: its clue typed, not entered.
-    form->txtVoprosOtvet->setFocus();
+    form->clueEdit->setFocus();
     type(u"long"_s);
-    form->EditUndo->trigger();
+    form->undoAction->trigger();
     EXPECT_TRUE(doc().SlotTexts.at(1, 0, 1).isEmpty());
     EXPECT_EQ(letters(1, 0), cp(u"КОТ")) << "only the clue went back";
-    form->EditRedo->trigger();
+    form->redoAction->trigger();
     EXPECT_EQ(doc().SlotTexts.at(1, 0, 1), "long");
-    EXPECT_EQ(form->txtVoprosOtvet->text(), u"long");
+    EXPECT_EQ(form->clueEdit->text(), u"long");
 }
 
 TEST_F(UndoWindow, UndoneToTheSavedCrosswordNothingAsksToBeSaved) {
@@ -157,7 +157,7 @@ TEST_F(UndoWindow, UndoneToTheSavedCrosswordNothingAsksToBeSaved) {
     EXPECT_FALSE(form->close());
     EXPECT_EQ(fake().messages.size(), 1) << "past the save, closing asks";
 
-    form->EditUndo->trigger();
+    form->undoAction->trigger();
     EXPECT_FALSE(doc().Modified);
     EXPECT_TRUE(form->close());
     EXPECT_EQ(fake().messages.size(), 1) << messageTexts().join(u'|').toStdString();
@@ -166,23 +166,23 @@ TEST_F(UndoWindow, UndoneToTheSavedCrosswordNothingAsksToBeSaved) {
 TEST_F(UndoWindow, EachClickOfDrawingAndClearAreSteps) {
     newGrid(5, 4);
     const QImage white = picture();
-    form->ChSimmetrija->setChecked(true);
+    form->symmetryCheck->setChecked(true);
     clickCell(0, 0);
     const QImage corners = picture();
-    form->ChSimmetrija->setChecked(false);
+    form->symmetryCheck->setChecked(false);
     clickCell(2, 1);
     const QImage drawn = picture();
     fake().answers.push_back(platform::Answer::Yes);
-    form->kClearPole->click();
+    form->clearGridButton->click();
     ASSERT_EQ(picture(), white);
 
     const QImage expected[] = {drawn, corners, white};
     for (const QImage& image : expected) {
-        form->EditUndo->trigger();
+        form->undoAction->trigger();
         EXPECT_EQ(picture(), image);
     }
-    EXPECT_FALSE(offered(form->EditUndo));
-    form->EditRedo->trigger();
+    EXPECT_FALSE(offered(form->undoAction));
+    form->redoAction->trigger();
     EXPECT_EQ(picture(), corners);
     EXPECT_EQ(doc().CellMap.at(4, 3), 1) << "the mirrored corner came back too";
     EXPECT_FALSE(doc().Modified);
@@ -192,29 +192,29 @@ TEST_F(UndoWindow, TheSolversWordsAreStepsWithTheirCount) {
     openCrossword(saveCrossword(kGrid, kAnswers), 0);
     const QImage opened = picture();
     typeLines({u"КОТ"_s});
-    ASSERT_EQ(form->lblSlov->text(), u"Words: 6");
+    ASSERT_EQ(form->wordCountLabel->text(), u"Words: 6");
     const QImage solved = picture();
     type(u"ХХХ"_s);
     pressEnter();
     ASSERT_EQ(messageTexts().size(), 1) << "a wrong answer";
-    EXPECT_FALSE(offered(form->EditRedo));
+    EXPECT_FALSE(offered(form->redoAction));
 
-    form->EditUndo->trigger();
-    EXPECT_FALSE(offered(form->EditUndo)) << "the wrong answer was no step";
-    EXPECT_EQ(form->lblSlov->text(), u"Words: 7");
+    form->undoAction->trigger();
+    EXPECT_FALSE(offered(form->undoAction)) << "the wrong answer was no step";
+    EXPECT_EQ(form->wordCountLabel->text(), u"Words: 7");
     EXPECT_EQ(doc().SolvedCount, 0);
     EXPECT_EQ(picture(), opened);
     EXPECT_FALSE(doc().Modified);
-    form->EditRedo->trigger();
-    EXPECT_EQ(form->lblSlov->text(), u"Words: 6");
+    form->redoAction->trigger();
+    EXPECT_EQ(form->wordCountLabel->text(), u"Words: 6");
     EXPECT_EQ(picture(), solved);
 
     // Without answers, each typed word likewise.
     openCrossword(saveCrossword(kGrid, {}), 0);
     typeLines({u"КОТ"_s});
     ASSERT_EQ(letters(1, 0), cp(u"КОТ"));
-    form->EditUndo->trigger();
+    form->undoAction->trigger();
     EXPECT_EQ(letters(1, 0), "...");
-    EXPECT_EQ(form->lblSlov->text(), u"Words: 7");
+    EXPECT_EQ(form->wordCountLabel->text(), u"Words: 7");
     EXPECT_TRUE(highlighted(2, 0)) << "1 across selected again";
 }

@@ -53,7 +53,7 @@ protected:
 
     void openAnswers(const QString& path) {
         fake().paths.push_back(path);
-        form->FileOpenOtvet_Click();
+        form->openAnswers();
     }
 
     // Another crossword on screen, so that the answers file's one must be read.
@@ -77,7 +77,7 @@ TEST_F(AnswersFiles, SavingOffersTheCrosswordsNameAndWritesTheSolvedWords) {
         fake().fileDialogs.clear();
         solveSome(noAnswers);
         fake().paths.push_back(at(u("progress")));
-        form->FileSave_Click();
+        form->save();
         ASSERT_EQ(fake().fileDialogs.size(), 2); // Open, then Save
         const FakePlatform::FileDialog& save = fake().fileDialogs[1];
         EXPECT_TRUE(save.save);
@@ -91,10 +91,10 @@ TEST_F(AnswersFiles, SavingOffersTheCrosswordsNameAndWritesTheSolvedWords) {
 
         // From now on Save writes there, and Save As offers its name.
         doc().Modified = true;
-        form->FileSave_Click();
+        form->save();
         EXPECT_EQ(fake().fileDialogs.size(), 2);
         EXPECT_FALSE(doc().Modified);
-        form->FileSaveAs_Click();
+        form->saveAs();
         ASSERT_EQ(fake().fileDialogs.size(), 3);
         EXPECT_EQ(fake().fileDialogs[2].defaultName, u("progress"));
         EXPECT_TRUE(fake().messages.isEmpty());
@@ -108,7 +108,7 @@ TEST_F(AnswersFiles, ReplacingAnotherFileAsksFirst) {
     writeFile(other, "old");
     fake().paths.push_back(other);
     fake().answers.push_back(platform::Answer::No);
-    form->FileSave_Click();
+    form->save();
     ASSERT_EQ(fake().messages.size(), 1);
     EXPECT_EQ(lastMessage(), u("File ") + QDir::toNativeSeparators(other) +
                                  u(" already exists.\r\nDo you want to replace it?"));
@@ -122,7 +122,7 @@ TEST_F(AnswersFiles, FailedSaveIsReportedAndKeepsThePreviousFile) {
     solveSome(1);
     const QString saved = at(u("saved.otv"));
     fake().paths.push_back(saved);
-    form->FileSave_Click();
+    form->save();
     ASSERT_EQ(doc().AnswersPath, saved);
     const QByteArray before = readFile(saved);
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("taken.otv")));
@@ -145,10 +145,10 @@ TEST_F(AnswersFiles, FailedSaveIsReportedAndKeepsThePreviousFile) {
         if (c.chosen.isEmpty()) {
             const FileSizeLimit limit(16);
             ASSERT_TRUE(limit.active());
-            form->FileSave_Click();
+            form->save();
         } else {
             fake().paths.push_back(c.chosen);
-            form->FileSaveAs_Click();
+            form->saveAs();
         }
         ASSERT_EQ(fake().messages.size(), 1);
         EXPECT_EQ(lastMessage(), c.message);
@@ -166,7 +166,7 @@ TEST_F(AnswersFiles, ReopeningRestoresTheWords) {
         solveSome(noAnswers);
         const QString path = at(u("progress.otv"));
         fake().paths.push_back(path);
-        form->FileSave_Click();
+        form->save();
         showAnotherCrossword();
         fake().messages.clear();
 
@@ -179,7 +179,7 @@ TEST_F(AnswersFiles, ReopeningRestoresTheWords) {
         if (noAnswers) {
             EXPECT_EQ(doc().Mode, EditMode::ModeSolveNoAnswers);
             EXPECT_EQ(doc().SlotTexts.at(1, 0), cp(u"КОТ"));
-            EXPECT_EQ(form->lblSlov->text(), u("Words: 3"));
+            EXPECT_EQ(form->wordCountLabel->text(), u("Words: 3"));
             // The first word without an entry: 1 down.
             EXPECT_EQ(doc().CurrentSlot, 1);
             EXPECT_EQ(doc().CurrentDirection, 1);
@@ -187,7 +187,7 @@ TEST_F(AnswersFiles, ReopeningRestoresTheWords) {
             EXPECT_EQ(doc().Mode, EditMode::ModeSolve);
             EXPECT_EQ(fixtures::shownLetters(doc(), 2, 1), cp(u"ТОК"));
             EXPECT_EQ(fixtures::shownLetters(doc(), 3, 0), cp(u"..К"));
-            EXPECT_EQ(form->lblSlov->text(), u("Words: 2"));
+            EXPECT_EQ(form->wordCountLabel->text(), u("Words: 2"));
             // Number 1 without its solved across word.
             EXPECT_EQ(doc().CurrentSlot, 0);
             EXPECT_EQ(doc().CurrentDownSlot, 1);
@@ -202,7 +202,7 @@ TEST_F(AnswersFiles, CrosswordOnScreenIsNotReadAgain) {
     solveSome(0);
     const QString path = at(u("progress.otv"));
     fake().paths.push_back(path);
-    form->FileSave_Click();
+    form->save();
     ASSERT_TRUE(QFile::remove(crossword()));
     doc().SolvedFlags = Table<int>::withBounds(3, 1);
     doc().SolvedCount = 0;
@@ -285,7 +285,7 @@ TEST_F(AnswersFiles, SolvedCrosswordEndsWithTheCongratulation) {
         EXPECT_EQ(lastMessage(), u("Every word of the crossword is filled in. Well done!"));
         EXPECT_EQ(fake().messages[0].icon, platform::Icon::Information);
         EXPECT_EQ(doc().Mode, c.mode);
-        EXPECT_EQ(form->lblSlov->text(), u("Words: 0"));
+        EXPECT_EQ(form->wordCountLabel->text(), u("Words: 0"));
     }
 }
 

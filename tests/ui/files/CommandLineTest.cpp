@@ -16,7 +16,7 @@ TEST_F(CommandLine, OpensACrosswordOrAnAnswersFileAsTheirMenuCommands) {
     writeFile(answers,
               cp(u"Дом.cfw") + "\r\n" + cp(u"Дом") + "\r\n 0 \r\n 3 \r\n 1 \r\n 3 \r\n 0 \r\n");
 
-    form->OpenFileFromCommandLine(crossword);
+    form->openFileFromCommandLine(crossword);
     EXPECT_TRUE(fake().messages.isEmpty());
     EXPECT_EQ(doc().Mode, EditMode::ModeSolve);
     EXPECT_EQ(doc().CrosswordPath, crossword);
@@ -25,7 +25,7 @@ TEST_F(CommandLine, OpensACrosswordOrAnAnswersFileAsTheirMenuCommands) {
     EXPECT_EQ(p.state.SamplesFolder, dir.path() + QLatin1Char('/'));
 
     doc() = CrosswordDocument();
-    form->OpenFileFromCommandLine(answers);
+    form->openFileFromCommandLine(answers);
     EXPECT_TRUE(fake().messages.isEmpty());
     EXPECT_EQ(doc().Mode, EditMode::ModeSolve);
     EXPECT_EQ(doc().AnswersPath, answers);
@@ -40,16 +40,16 @@ TEST_F(CommandLine, AFileThatCannotBeOpenedIsReportedAsByTheMenuAndTheProgramSta
         if (QLatin1String(name) == QLatin1String("folder.cfw"))
             QDir().mkpath(path);
         fake().messages.clear();
-        form->OpenFileFromCommandLine(path);
+        form->openFileFromCommandLine(path);
         ASSERT_EQ(fake().messages.size(), 1);
         const FakePlatform::Message shown = fake().messages[0];
 
         fake().messages.clear();
         fake().paths.push_back(path);
         if (path.endsWith(QStringLiteral(".otv")))
-            form->FileOpenOtvet_Click();
+            form->openAnswers();
         else
-            form->KrossOpen_Click();
+            form->openCrossword();
         ASSERT_EQ(fake().messages.size(), 1);
         EXPECT_EQ(shown.text, fake().messages[0].text);
         EXPECT_EQ(shown.icon, platform::Icon::Critical);

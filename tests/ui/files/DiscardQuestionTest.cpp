@@ -31,15 +31,15 @@ enum class Work { Authoring, Solving };
 
 struct Command {
     const char* name;
-    void (*run)(frmForma&);
+    void (*run)(MainWindow&);
 };
 
 const Command kCommands[] = {
-    {"close", [](frmForma& f) { f.close(); }},
-    {"KrossNew", [](frmForma& f) { f.KrossNew_Click(); }},
-    {"KrossOpen", [](frmForma& f) { f.KrossOpen_Click(); }},
-    {"KrossChange", [](frmForma& f) { f.KrossChange_Click(); }},
-    {"FileOpenOtvet", [](frmForma& f) { f.FileOpenOtvet_Click(); }},
+    {"close", [](MainWindow& f) { f.close(); }},
+    {"newCrosswordAction", [](MainWindow& f) { f.newCrossword(); }},
+    {"openCrosswordAction", [](MainWindow& f) { f.openCrossword(); }},
+    {"unlockAction", [](MainWindow& f) { f.unlock(); }},
+    {"openAnswersAction", [](MainWindow& f) { f.openAnswers(); }},
 };
 
 class DiscardQuestion : public FilesWindow,
@@ -51,7 +51,7 @@ protected:
             saved = at(u("saved.cfw"));
             author(house().build());
             fake().paths.push_back(saved);
-            form->FileSave_Click();
+            form->save();
             ASSERT_EQ(doc().CrosswordPath, saved);
             doc().SlotTexts.set(1, 0, 0, cp(u"Другая подсказка"));
         } else {
@@ -60,7 +60,7 @@ protected:
             ASSERT_TRUE(CheckSolverAnswer(doc(), cp(u"кот"), 0).hit);
             saved = at(u("saved.otv"));
             fake().paths.push_back(saved);
-            form->FileSave_Click();
+            form->save();
             ASSERT_EQ(doc().AnswersPath, saved);
             doc().CurrentSlot = 0;
             doc().CurrentDownSlot = 2;

@@ -2,7 +2,7 @@
 
 #include "files/CrosswordFile.h"
 #include "grid/GridView.h"
-#include "platform/PictureBox.h"
+#include "grid/PictureBox.h"
 #include "support/Crosswords.h"
 #include "support/FilledCrossword.h"
 #include "support/ui/RunningProgram.h"
@@ -19,7 +19,7 @@ class FilesWindow : public testing::Test {
 protected:
     RunningProgram p;
     QTemporaryDir dir;
-    frmForma* form = nullptr;
+    MainWindow* form = nullptr;
 
     void SetUp() override {
         p.installLanguage("English.txt");
@@ -44,8 +44,8 @@ protected:
         doc() = crossword;
         p.state.session.showForSetup(0);
         form->drawGrid();
-        form->UpdateControlsForMode();
-        form->ShowModeTexts();
+        form->updateControlsForMode();
+        form->showModeTexts();
         doc().Modified = true;
     }
 
@@ -56,7 +56,7 @@ protected:
     // The Open command with `path` chosen in its dialog.
     void open(const QString& path) {
         fake().paths.push_back(path);
-        form->KrossOpen_Click();
+        form->openCrossword();
     }
 
     static QByteArray readFile(const QString& path) {

@@ -1,6 +1,6 @@
 #include "FilesWindow.h"
 
-#include "files/frmAbout.h"
+#include "files/PropertiesDialog.h"
 #include "ipuz/IpuzFile.h"
 #include "support/HouseIpuz.h"
 
@@ -57,29 +57,29 @@ TEST_F(Ipuz, OpenedFileBecomesAnUnsavedAuthorsCrosswordSavedWithANewPassword) {
     EXPECT_EQ(doc().SlotTexts.at(3, 0, 0), cp(u"Электрический ..."));
     EXPECT_EQ(p.state.session.shownStyle(), 0);
     EXPECT_EQ(doc().ShownSlotTable, doc().SlotTable);
-    EXPECT_TRUE(form->txtVoprosOtvet->isVisible());
-    EXPECT_TRUE(form->KrossIpuz->isEnabled());
+    EXPECT_TRUE(form->clueEdit->isVisible());
+    EXPECT_TRUE(form->exportIpuzAction->isEnabled());
     EXPECT_EQ(form->windowTitle(), u("Clueforge — entering words and clues"));
 
     // A click on 1 across shows its clue to the author.
     p.state.session.selectSlot(1, 0);
-    form->ShowCurrentSlot();
-    EXPECT_EQ(form->txtVoprosOtvet->text(), u("Домашний зверь"));
+    form->showCurrentSlot();
+    EXPECT_EQ(form->clueEdit->text(), u("Домашний зверь"));
 
     // The file came without a password: Save asks for one, then for a name.
     bool asked = false;
-    fake().onDialog<frmAbout>([&](frmAbout& d) {
+    fake().onDialog<PropertiesDialog>([&](PropertiesDialog& d) {
         asked = true;
-        EXPECT_EQ(d.txtNameKross->text(), u("Дом"));
-        EXPECT_EQ(d.txtNameAutor->text(), u("Иванов"));
-        EXPECT_TRUE(d.txtPW->text().isEmpty());
-        d.txtPW->setText(u("Секрет"));
-        d.txtPW2->setText(u("Секрет"));
-        d.kOK->click();
+        EXPECT_EQ(d.titleEdit->text(), u("Дом"));
+        EXPECT_EQ(d.authorEdit->text(), u("Иванов"));
+        EXPECT_TRUE(d.passwordEdit->text().isEmpty());
+        d.passwordEdit->setText(u("Секрет"));
+        d.passwordRepeatEdit->setText(u("Секрет"));
+        d.okButton->click();
     });
     const qsizetype dialogs = fake().fileDialogs.size();
     fake().paths.push_back(at(u("Новый")));
-    form->FileSave_Click();
+    form->save();
     EXPECT_TRUE(asked);
     ASSERT_EQ(fake().fileDialogs.size(), dialogs + 1);
     EXPECT_TRUE(fake().fileDialogs.last().save);
@@ -125,11 +125,11 @@ TEST_F(Ipuz, RefusedFileLeavesThePreviousCrosswordAndSaysWhy) {
         EXPECT_FALSE(doc().Modified);
         EXPECT_EQ(form->windowTitle(), title);
         EXPECT_EQ(form->gridView()->picture()->image(), picture);
-        EXPECT_TRUE(form->txtOtvet->isVisible());
+        EXPECT_TRUE(form->answerEdit->isVisible());
 
         // Named on the command line, it is refused in the same words.
         fake().messages.clear();
-        form->OpenFileFromCommandLine(path);
+        form->openFileFromCommandLine(path);
         ASSERT_EQ(fake().messages.size(), 1);
         EXPECT_EQ(lastMessage(), why);
         EXPECT_EQ(doc().CrosswordPath, shown);
@@ -140,7 +140,7 @@ TEST_F(Ipuz, CommandLineImportsByTheExtensionInAnyCase) {
     // Without the top row's letters: 1 across is the first word the author has to fill.
     const QByteArray topless = houseIpuz().replace(R"([["К","О","Т"])", R"([["","",""])");
     const QString path = ipuzFile(u("HOUSE.IPUZ"), topless);
-    form->OpenFileFromCommandLine(path);
+    form->openFileFromCommandLine(path);
     EXPECT_TRUE(fake().messages.isEmpty()) << lastMessage().toStdString();
     EXPECT_EQ(doc().Mode, EditMode::ModeAuthor);
     EXPECT_TRUE(doc().Modified);
@@ -148,7 +148,7 @@ TEST_F(Ipuz, CommandLineImportsByTheExtensionInAnyCase) {
     EXPECT_EQ(doc().CrosswordTitle, cp(u"Дом"));
     EXPECT_EQ(doc().CurrentSlot, 1);
     EXPECT_EQ(doc().CurrentDirection, 0);
-    EXPECT_EQ(form->txtVoprosOtvet->text(), u("Домашний зверь"));
+    EXPECT_EQ(form->clueEdit->text(), u("Домашний зверь"));
     EXPECT_EQ(slotColor(1, 0), QColor(255, 255, 0));
 }
 
@@ -156,7 +156,7 @@ TEST_F(Ipuz, ExportWritesWhatTheReaderReadsBack) {
     CrosswordDocument crossword = house().build();
     crossword.CrosswordPath = at(u("Дом.cfw"));
     author(crossword);
-    EXPECT_EQ(form->KrossIpuz->text(), u("Export to ipuz..."));
+    EXPECT_EQ(form->exportIpuzAction->text(), u("Export to ipuz..."));
 
     fake().paths.push_back(at(u("out")));
     form->exportIpuz();
@@ -212,10 +212,11 @@ TEST_F(Ipuz, ExportIsOfferedWhereTheHtmlExportIs) {
           EditMode::ModeSolveNoAnswers, EditMode::ModeIncomplete, EditMode::ModeOpenFailed,
           EditMode::ModeAuthorNoAnswers}) {
         doc().Mode = mode;
-        form->UpdateControlsForMode();
-        EXPECT_EQ(form->KrossIpuz->isEnabled(), form->KrossCopyWord->isEnabled())
+        form->updateControlsForMode();
+        EXPECT_EQ(form->exportIpuzAction->isEnabled(), form->exportHtmlAction->isEnabled())
             << modeValue(mode);
-        EXPECT_EQ(form->KrossIpuz->isEnabled(), mode == EditMode::ModeAuthor) << modeValue(mode);
+        EXPECT_EQ(form->exportIpuzAction->isEnabled(), mode == EditMode::ModeAuthor)
+            << modeValue(mode);
         if (mode == EditMode::ModeAuthor)
             continue;
         form->exportIpuz();

@@ -1,7 +1,7 @@
 #include "FilesWindow.h"
 
-#include "files/frmAbout.h"
-#include "files/frmChange.h"
+#include "files/PropertiesDialog.h"
+#include "files/UnlockDialog.h"
 #include "solve/Solving.h"
 
 #include <QLabel>
@@ -31,41 +31,41 @@ TEST_F(Properties, OkNeedsTitleAuthorAndTheSamePasswordTwice) {
           Case{"", "Иванов", "пароль", "пароль", false}, Case{"Дом", "", "пароль", "пароль", false},
           Case{"Дом", "Иванов", "", "", false}, Case{"Дом", "Иванов", "пароль", "Пароль", false},
           Case{"Дом", "Иванов", "пароль", "", false}}) {
-        frmAbout dialog(p.state, fake(), form, form->KrossAbout->text());
-        EXPECT_FALSE(dialog.kOK->isEnabled());
-        dialog.txtNameKross->setText(u(c.title));
-        dialog.txtNameAutor->setText(u(c.author));
-        dialog.txtPW->setText(u(c.pw));
-        dialog.txtPW2->setText(u(c.pw2));
-        EXPECT_EQ(dialog.kOK->isEnabled(), c.ok)
+        PropertiesDialog dialog(p.state, fake(), form, form->propertiesAction->text());
+        EXPECT_FALSE(dialog.okButton->isEnabled());
+        dialog.titleEdit->setText(u(c.title));
+        dialog.authorEdit->setText(u(c.author));
+        dialog.passwordEdit->setText(u(c.pw));
+        dialog.passwordRepeatEdit->setText(u(c.pw2));
+        EXPECT_EQ(dialog.okButton->isEnabled(), c.ok)
             << c.title << '|' << c.author << '|' << c.pw << '|' << c.pw2;
     }
 }
 
 TEST_F(Properties, ShowsTheCrosswordWithItsPasswordMasked) {
     author(house().build());
-    fake().onDialog<frmAbout>([&](frmAbout& dialog) {
-        EXPECT_EQ(form->KrossAbout->text(), u("P&roperties"));
+    fake().onDialog<PropertiesDialog>([&](PropertiesDialog& dialog) {
+        EXPECT_EQ(form->propertiesAction->text(), u("P&roperties"));
         EXPECT_EQ(dialog.windowTitle(), u("Properties")); // without the mnemonic mark
-        EXPECT_EQ(dialog.txtNameKross->text(), u("Дом"));
-        EXPECT_EQ(dialog.txtNameAutor->text(), u("Иванов"));
-        EXPECT_EQ(dialog.txtPW->text(), u("Секрет"));
-        EXPECT_EQ(dialog.txtPW2->text(), u("Секрет"));
-        EXPECT_TRUE(dialog.kOK->isEnabled());
-        EXPECT_TRUE(dialog.kOK->isDefault());
-        for (QLineEdit* box : {dialog.txtPW, dialog.txtPW2}) {
+        EXPECT_EQ(dialog.titleEdit->text(), u("Дом"));
+        EXPECT_EQ(dialog.authorEdit->text(), u("Иванов"));
+        EXPECT_EQ(dialog.passwordEdit->text(), u("Секрет"));
+        EXPECT_EQ(dialog.passwordRepeatEdit->text(), u("Секрет"));
+        EXPECT_TRUE(dialog.okButton->isEnabled());
+        EXPECT_TRUE(dialog.okButton->isDefault());
+        for (QLineEdit* box : {dialog.passwordEdit, dialog.passwordRepeatEdit}) {
             EXPECT_EQ(box->echoMode(), QLineEdit::Password);
             box->ensurePolished();
             EXPECT_EQ(box->style()->styleHint(QStyle::SH_LineEdit_PasswordCharacter, nullptr, box),
                       '*');
         }
-        EXPECT_EQ(dialog.txtNameKross->echoMode(), QLineEdit::Normal);
+        EXPECT_EQ(dialog.titleEdit->echoMode(), QLineEdit::Normal);
         EXPECT_EQ(dialog.Label3->text(), u("Password:"));
-        EXPECT_EQ(dialog.Label3->buddy(), dialog.txtPW);
-        EXPECT_EQ(dialog.kNO->text(), u("Cancel"));
-        dialog.kNO->click();
+        EXPECT_EQ(dialog.Label3->buddy(), dialog.passwordEdit);
+        EXPECT_EQ(dialog.cancelButton->text(), u("Cancel"));
+        dialog.cancelButton->click();
     });
-    form->KrossAbout_Click();
+    form->editProperties();
 }
 
 TEST_F(Properties, OkStoresTheScrambledPasswordUnderTheTitlesTables) {
@@ -81,12 +81,12 @@ TEST_F(Properties, OkStoresTheScrambledPasswordUnderTheTitlesTables) {
         author(house().build());
         doc().Modified = false;
         const ScrambleTables before = doc().Scramble;
-        frmAbout dialog(p.state, fake(), form, form->KrossAbout->text());
-        dialog.txtNameKross->setText(u(c.title));
-        dialog.txtNameAutor->setText(u(c.author));
-        dialog.txtPW->setText(u(c.password));
-        dialog.txtPW2->setText(u(c.password));
-        dialog.kOK->click();
+        PropertiesDialog dialog(p.state, fake(), form, form->propertiesAction->text());
+        dialog.titleEdit->setText(u(c.title));
+        dialog.authorEdit->setText(u(c.author));
+        dialog.passwordEdit->setText(u(c.password));
+        dialog.passwordRepeatEdit->setText(u(c.password));
+        dialog.okButton->click();
         EXPECT_EQ(dialog.result(), QDialog::Accepted);
         const QByteArray title = cp1251::fromUnicode(u(c.title));
         EXPECT_EQ(doc().CrosswordTitle, title);
@@ -101,14 +101,14 @@ TEST_F(Properties, OkStoresTheScrambledPasswordUnderTheTitlesTables) {
 }
 
 TEST_F(Properties, EscapeCancelsOnlyFromTheNameBoxes) {
-    for (auto box : {&frmAbout::txtNameKross, &frmAbout::txtNameAutor}) {
+    for (auto box : {&PropertiesDialog::titleEdit, &PropertiesDialog::authorEdit}) {
         author(house().build());
         bool stayedOpen = false;
-        fake().onDialog<frmAbout>([&](frmAbout& d) {
-            d.txtNameAutor->setText(u("Петров"));
-            d.txtPW2->setText(u("другой"));
-            QTest::keyClick(d.txtPW, Qt::Key_Escape);
-            QTest::keyClick(d.txtPW2, Qt::Key_Escape);
+        fake().onDialog<PropertiesDialog>([&](PropertiesDialog& d) {
+            d.authorEdit->setText(u("Петров"));
+            d.passwordRepeatEdit->setText(u("другой"));
+            QTest::keyClick(d.passwordEdit, Qt::Key_Escape);
+            QTest::keyClick(d.passwordRepeatEdit, Qt::Key_Escape);
             stayedOpen = d.isVisible();
             QTest::keyClick(d.*box, Qt::Key_Escape);
             if (d.isVisible()) {
@@ -116,7 +116,7 @@ TEST_F(Properties, EscapeCancelsOnlyFromTheNameBoxes) {
                 d.reject();
             }
         });
-        form->KrossAbout_Click();
+        form->editProperties();
         EXPECT_TRUE(stayedOpen);
         EXPECT_EQ(doc().CrosswordAuthor, cp(u"Иванов"));
         EXPECT_EQ(doc().CrosswordPassword, ScrambleText(doc().Scramble, cp(u"Секрет")));
@@ -129,16 +129,16 @@ TEST_F(Properties, SavingWithoutTitleOrAuthorAsksForThemFirst) {
         anonymous.CrosswordAuthor.clear();
         author(anonymous);
         fake().fileDialogs.clear();
-        fake().onDialog<frmAbout>([&](frmAbout& d) {
+        fake().onDialog<PropertiesDialog>([&](PropertiesDialog& d) {
             if (!confirm) {
-                d.kNO->click();
+                d.cancelButton->click();
                 return;
             }
-            d.txtNameAutor->setText(u("Петров"));
-            d.kOK->click();
+            d.authorEdit->setText(u("Петров"));
+            d.okButton->click();
         });
         fake().paths.push_back(at(u("saved.cfw")));
-        form->FileSave_Click();
+        form->save();
         EXPECT_EQ(fake().fileDialogs.size(), confirm ? 1 : 0);
         EXPECT_EQ(doc().CrosswordPath.isEmpty(), !confirm);
         fake().paths.clear();
@@ -167,22 +167,22 @@ protected:
 
 TEST_F(PasswordPromptTest, WrongPasswordIsRefusedAndTheRightOneSwitchesToEditing) {
     bool stayedOpen = false;
-    fake().onDialog<frmChange>([&](frmChange& d) {
-        EXPECT_EQ(d.txtPassword->echoMode(), QLineEdit::Password);
+    fake().onDialog<UnlockDialog>([&](UnlockDialog& d) {
+        EXPECT_EQ(d.passwordEdit->echoMode(), QLineEdit::Password);
         EXPECT_EQ(d.windowTitle(), u("Edit"));
         for (const char* wrong : {"секрет", "", "Секрет "}) {
-            d.txtPassword->setText(u(wrong));
-            d.kOK->click();
+            d.passwordEdit->setText(u(wrong));
+            d.okButton->click();
         }
         stayedOpen = d.isVisible() && doc().Mode == EditMode::ModeSolve;
-        d.txtPassword->setText(u("Секрет"));
-        d.kOK->click();
+        d.passwordEdit->setText(u("Секрет"));
+        d.okButton->click();
         if (d.isVisible()) {
             ADD_FAILURE() << "the right password did not close the dialog";
             d.reject();
         }
     });
-    form->KrossChange_Click();
+    form->unlock();
     EXPECT_TRUE(stayedOpen);
     ASSERT_EQ(fake().messages.size(), 4); // the unsaved-answers question, three refusals
     for (int i = 1; i < 4; ++i) {
@@ -195,24 +195,24 @@ TEST_F(PasswordPromptTest, WrongPasswordIsRefusedAndTheRightOneSwitchesToEditing
     EXPECT_EQ(doc().SolvedFlags.at(1, 0), 0);
     EXPECT_FALSE(doc().Modified);
     EXPECT_EQ(form->windowTitle(), u("Clueforge — entering words and clues"));
-    EXPECT_EQ(form->lblVoprosOtvet->text(), u("Clue:"));
-    EXPECT_EQ(form->lblSlov->text(), u("Words: 4"));
-    EXPECT_TRUE(form->txtVoprosOtvet->isVisible());
+    EXPECT_EQ(form->clueEditLabel->text(), u("Clue:"));
+    EXPECT_EQ(form->wordCountLabel->text(), u("Words: 4"));
+    EXPECT_TRUE(form->clueEdit->isVisible());
     // The classic style again, with every answer of the author shown.
     EXPECT_EQ(doc().ShownSlotTable.at(3, 1, 0), 2);
     EXPECT_EQ(fixtures::shownLetters(doc(), 3, 0), cp(u"ТОК"));
 }
 
 TEST_F(PasswordPromptTest, CancelKeepsSolving) {
-    fake().onDialog<frmChange>([](frmChange& d) {
-        d.txtPassword->setText(QStringLiteral("x"));
-        QTest::keyClick(d.txtPassword, Qt::Key_Escape);
+    fake().onDialog<UnlockDialog>([](UnlockDialog& d) {
+        d.passwordEdit->setText(QStringLiteral("x"));
+        QTest::keyClick(d.passwordEdit, Qt::Key_Escape);
         if (d.isVisible()) {
             ADD_FAILURE() << "Escape did not close the dialog";
             d.reject();
         }
     });
-    form->KrossChange_Click();
+    form->unlock();
     EXPECT_EQ(doc().Mode, EditMode::ModeSolve);
     EXPECT_EQ(doc().SolvedFlags.at(1, 0), 1);
     EXPECT_EQ(p.state.session.shownStyle(), 1);

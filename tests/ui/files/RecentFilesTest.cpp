@@ -1,6 +1,6 @@
 #include "FilesWindow.h"
 
-#include "app/MainM.h"
+#include "app/Startup.h"
 #include "support/HouseIpuz.h"
 
 #include <QAction>
@@ -12,10 +12,10 @@ namespace {
 class RecentFilesMenu : public FilesWindow {
 protected:
     // The paths File > Recent files shows, in order, from the visible items.
-    static QStringList shown(const frmForma& f) {
+    static QStringList shown(const MainWindow& f) {
         QStringList out;
-        for (std::size_t i = 0; i < f.FileRecentItems.size(); ++i) {
-            const QAction* a = f.FileRecentItems[i];
+        for (std::size_t i = 0; i < f.recentActions.size(); ++i) {
+            const QAction* a = f.recentActions[i];
             if (!a->isVisible())
                 continue;
             const QString prefix = QStringLiteral("&%1 ").arg(i + 1);
@@ -30,16 +30,16 @@ protected:
 
     void saveAnswersAs(const QString& path) {
         fake().paths.push_back(path);
-        form->FileSaveAs_Click();
+        form->saveAs();
     }
 };
 
 TEST_F(RecentFilesMenu, OpenedAndSavedFilesComeFirstUpToEight) {
     // Nothing yet: the submenu sits before Exit's separator, disabled.
-    const QList<QAction*> items = form->File->actions();
-    EXPECT_LT(items.indexOf(form->FileRecent->menuAction()), items.indexOf(form->FileSep));
-    EXPECT_EQ(form->FileRecent->title(), u("&Recent files"));
-    EXPECT_FALSE(form->FileRecent->isEnabled());
+    const QList<QAction*> items = form->fileMenu->actions();
+    EXPECT_LT(items.indexOf(form->recentMenu->menuAction()), items.indexOf(form->fileSeparator));
+    EXPECT_EQ(form->recentMenu->title(), u("&Recent files"));
+    EXPECT_FALSE(form->recentMenu->isEnabled());
     EXPECT_TRUE(shown().isEmpty());
 
     const QString a = at(u("A & B.cfw")), b = at(u("Дом.cfw")), ipuz = at(u("дом.ipuz"));
@@ -48,7 +48,7 @@ TEST_F(RecentFilesMenu, OpenedAndSavedFilesComeFirstUpToEight) {
     writeFile(ipuz, houseIpuz());
     open(a);
     open(b);
-    EXPECT_TRUE(form->FileRecent->isEnabled());
+    EXPECT_TRUE(form->recentMenu->isEnabled());
     EXPECT_EQ(shown(), (QStringList{b, a}));
     // Saving the solver's answers adds the answers file.
     saveAnswersAs(at(u("Дом.otv")));
@@ -75,7 +75,7 @@ TEST_F(RecentFilesMenu, OpenedAndSavedFilesComeFirstUpToEight) {
     // is added as an opened one.
     AppState again{p.folder.path()};
     FakePlatform fake2;
-    std::unique_ptr<frmForma> second = startUp(again, fake2);
+    std::unique_ptr<MainWindow> second = startUp(again, fake2);
     EXPECT_EQ(shown(*second), expected.first(8));
     EXPECT_TRUE(p.folder.exists(QStringLiteral("Clueforge.recent")));
 }
@@ -94,14 +94,14 @@ TEST_F(RecentFilesMenu, AnEntryOpensItsFileAsItsMenuCommandWould) {
     ASSERT_EQ(doc().Mode, EditMode::ModeSolveNoAnswers);
 
     // The answers file brings its crossword back with it.
-    form->FileRecentItems[1]->trigger();
+    form->recentActions[1]->trigger();
     EXPECT_EQ(doc().CrosswordPath, crossword);
     EXPECT_EQ(doc().AnswersPath, answers);
     EXPECT_EQ(doc().Mode, EditMode::ModeSolve);
     // Both were read: the answers file is the newer.
     EXPECT_EQ(shown(), (QStringList{answers, crossword, other}));
 
-    form->FileRecentItems[2]->trigger(); // the crossword without answers
+    form->recentActions[2]->trigger(); // the crossword without answers
     EXPECT_EQ(doc().CrosswordPath, other);
     EXPECT_EQ(doc().Mode, EditMode::ModeSolveNoAnswers);
     EXPECT_TRUE(fake().messages.isEmpty()) << lastMessage().toStdString();
@@ -116,14 +116,14 @@ TEST_F(RecentFilesMenu, AMissingFileIsReportedAndLeavesTheList) {
     doc().Modified = true; // the crossword shown is not put at risk by the failed choice
     ASSERT_TRUE(QFile::remove(gone));
 
-    form->FileRecentItems[1]->trigger();
+    form->recentActions[1]->trigger();
     ASSERT_EQ(fake().messages.size(), 1);
     EXPECT_EQ(lastMessage(), u("File ") + QDir::toNativeSeparators(gone) + u(" was not found."));
     EXPECT_EQ(fake().messages.back().icon, platform::Icon::Critical);
     EXPECT_EQ(doc().CrosswordPath, kept);
     EXPECT_TRUE(doc().Modified);
     EXPECT_EQ(shown(), QStringList{kept});
-    EXPECT_FALSE(form->FileRecentItems[1]->isVisible());
+    EXPECT_FALSE(form->recentActions[1]->isVisible());
 
     // Gone from the stored list too.
     AppState again{p.folder.path()};
@@ -138,9 +138,9 @@ TEST_F(RecentFilesMenu, AStoredListIsReadAtStartWhateverItHolds) {
                    "relative.cfw\r\n\xff\xfe\r\n" + kept.toUtf8() + "\r\n" + kept.toUtf8() + "\n");
     AppState again{p.folder.path()};
     FakePlatform fake2;
-    std::unique_ptr<frmForma> second = startUp(again, fake2);
+    std::unique_ptr<MainWindow> second = startUp(again, fake2);
     EXPECT_EQ(shown(*second), QStringList{kept});
-    second->FileRecentItems[0]->trigger();
+    second->recentActions[0]->trigger();
     EXPECT_EQ(again.doc().CrosswordPath, kept);
     EXPECT_TRUE(fake2.messages.isEmpty());
 }

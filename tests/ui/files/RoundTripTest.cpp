@@ -1,8 +1,8 @@
 #include "FilesWindow.h"
 
-#include "files/frmAbout.h"
-#include "files/frmChange.h"
-#include "grid/frmRazmer.h"
+#include "files/PropertiesDialog.h"
+#include "files/UnlockDialog.h"
+#include "grid/NewCrosswordDialog.h"
 #include "support/SameCrossword.h"
 #include "words/Placement.h"
 
@@ -15,20 +15,20 @@ namespace {
 using WholeProgram = FilesWindow;
 
 TEST_F(WholeProgram, CrosswordAuthoredInTheWindowOpensForSolving) {
-    fake().onDialog<frmRazmer>([](frmRazmer& d) {
-        d.txtNameKross->setText(QString::fromUtf8("Дом"));
-        d.txtX->setText(QStringLiteral("3"));
-        d.txtY->setText(QStringLiteral("3"));
-        d.kOK->click();
+    fake().onDialog<NewCrosswordDialog>([](NewCrosswordDialog& d) {
+        d.titleEdit->setText(QString::fromUtf8("Дом"));
+        d.widthEdit->setText(QStringLiteral("3"));
+        d.heightEdit->setText(QStringLiteral("3"));
+        d.okButton->click();
     });
-    form->KrossNew_Click();
+    form->newCrossword();
     ASSERT_EQ(doc().Mode, EditMode::ModeDrawGrid);
     // The black centre, clicked as the author would.
     const int middle = 5 + 20 + 10;
-    form->picPole_MouseDown(Qt::LeftButton, middle, middle);
-    form->picPole_MouseUp(Qt::LeftButton, middle, middle);
+    form->gridMousePressed(Qt::LeftButton, middle, middle);
+    form->gridMouseReleased(Qt::LeftButton, middle, middle);
     fake().answers.push_back(platform::Answer::Yes);
-    form->kReshotkaGotova_Click();
+    form->finishGrid();
     ASSERT_EQ(doc().Mode, EditMode::ModeAuthor);
     ASSERT_EQ(doc().WordCount, 4);
 
@@ -45,14 +45,14 @@ TEST_F(WholeProgram, CrosswordAuthoredInTheWindowOpensForSolving) {
     form->drawGrid();
 
     // Saving asks for the missing author and password first.
-    fake().onDialog<frmAbout>([](frmAbout& d) {
-        d.txtNameAutor->setText(QString::fromUtf8("Иванов"));
-        d.txtPW->setText(QString::fromUtf8("Секрет"));
-        d.txtPW2->setText(QString::fromUtf8("Секрет"));
-        d.kOK->click();
+    fake().onDialog<PropertiesDialog>([](PropertiesDialog& d) {
+        d.authorEdit->setText(QString::fromUtf8("Иванов"));
+        d.passwordEdit->setText(QString::fromUtf8("Секрет"));
+        d.passwordRepeatEdit->setText(QString::fromUtf8("Секрет"));
+        d.okButton->click();
     });
     fake().paths.push_back(at(u("Дом")));
-    form->FileSave_Click();
+    form->save();
     ASSERT_EQ(doc().CrosswordPath, at(u("Дом.cfw")));
     ASSERT_FALSE(doc().Modified);
     const CrosswordDocument authored = doc();
@@ -92,8 +92,8 @@ TEST_F(WholeProgram, SamplesOpenAtOnce) {
 
     // A sample has no password: it turns into an editable crossword for anyone.
     open(QStringLiteral(CLUEFORGE_RESOURCES "/Samples/Sample-ru.cfw"));
-    fake().onDialog<frmChange>([](frmChange& d) { d.kOK->click(); });
-    form->KrossChange_Click();
+    fake().onDialog<UnlockDialog>([](UnlockDialog& d) { d.okButton->click(); });
+    form->unlock();
     EXPECT_EQ(doc().Mode, EditMode::ModeAuthor);
 }
 

@@ -17,16 +17,16 @@ using AnalysisWindow = GridWindow;
 TEST_F(AnalysisWindow, GridReadyNumbersTheSlotsAndSelectsTheFirst) {
     startAuthoring({"...", ".#.", "..."});
     ASSERT_EQ(fake.messages.size(), 1);
-    EXPECT_EQ(fake.messages[0].text, form->kReshotkaGotova->text() + QLatin1Char('?'));
+    EXPECT_EQ(fake.messages[0].text, form->gridReadyButton->text() + QLatin1Char('?'));
     EXPECT_EQ(fake.messages[0].icon, platform::Icon::Warning);
     EXPECT_EQ(doc().Mode, EditMode::ModeAuthor);
     EXPECT_EQ(doc().WordCount, 4);
-    EXPECT_EQ(form->lblSlov->text(), QStringLiteral("Words: 4"));
+    EXPECT_EQ(form->wordCountLabel->text(), QStringLiteral("Words: 4"));
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Clueforge authoring"));
-    EXPECT_EQ(form->lblVoprosOtvet->text(), QStringLiteral("Clue:"));
-    EXPECT_TRUE(form->txtVoprosOtvet->isVisible());
-    EXPECT_FALSE(form->kReshotkaGotova->isVisible());
-    EXPECT_EQ(QApplication::focusWidget(), form->txtVoprosOtvet);
+    EXPECT_EQ(form->clueEditLabel->text(), QStringLiteral("Clue:"));
+    EXPECT_TRUE(form->clueEdit->isVisible());
+    EXPECT_FALSE(form->gridReadyButton->isVisible());
+    EXPECT_EQ(QApplication::focusWidget(), form->clueEdit);
     EXPECT_EQ(doc().CurrentSlot, 1);
     EXPECT_EQ(doc().CurrentDirection, 0);
     for (int x = 0; x < 3; ++x)
@@ -42,7 +42,7 @@ TEST_F(AnalysisWindow, WithoutAnswersOnlyNumbers) {
     EXPECT_EQ(doc().Mode, EditMode::ModeAuthorNoAnswers);
     EXPECT_EQ(doc().CurrentSlot, 0);
     // The menu's caption without its mnemonic mark.
-    EXPECT_EQ(form->Kross->title(), QStringLiteral(u"&Кроссворд"));
+    EXPECT_EQ(form->crosswordMenu->title(), QStringLiteral(u"&Кроссворд"));
     EXPECT_EQ(form->windowTitle(), QStringLiteral(u"Кроссворд: \"Test\" (without answers)"));
     EXPECT_EQ(cellColor(0, 0), kWhite);
 }
@@ -63,20 +63,20 @@ TEST_F(AnalysisWindow, NoWordLeavesTheDrawing) {
         startDrawing(rows);
         const QImage drawn = pic().image();
         fake.answers.push_back(platform::Answer::Yes);
-        form->kReshotkaGotova_Click();
+        form->finishGrid();
         ASSERT_EQ(fake.messages.size(), 2);
         EXPECT_EQ(fake.messages[1].text, QStringLiteral("No words!"));
         EXPECT_EQ(fake.messages[1].icon, platform::Icon::Critical);
         EXPECT_EQ(doc().Mode, EditMode::ModeDrawGrid);
         EXPECT_EQ(pic().image(), drawn);
-        EXPECT_TRUE(form->kReshotkaGotova->isVisible());
+        EXPECT_TRUE(form->gridReadyButton->isVisible());
     }
 }
 
 TEST_F(AnalysisWindow, AnsweringNoKeepsDrawing) {
     startDrawing({"..", ".."});
     fake.answers.push_back(platform::Answer::No);
-    form->kReshotkaGotova_Click();
+    form->finishGrid();
     EXPECT_EQ(doc().Mode, EditMode::ModeDrawGrid);
     EXPECT_EQ(doc().NumberedCount, 0);
 }
@@ -100,9 +100,9 @@ TEST_F(AnalysisWindow, AuthorClicksAlternateOnACrossingCell) {
     EXPECT_EQ(cellColor(2, 1), kWhite);
     EXPECT_EQ(cellColor(0, 1), kWhite);
     clickCell(0, 1);
-    EXPECT_EQ(form->lblVopros[1]->text(), QStringLiteral("down clue"));
-    EXPECT_EQ(form->txtVoprosOtvet->text(), QStringLiteral("down clue"));
-    EXPECT_TRUE(form->lblVopros[0]->text().isEmpty());
+    EXPECT_EQ(form->clueLabels[1]->text(), QStringLiteral("down clue"));
+    EXPECT_EQ(form->clueEdit->text(), QStringLiteral("down clue"));
+    EXPECT_TRUE(form->clueLabels[0]->text().isEmpty());
 }
 
 // A crossword being solved: 1 across "ABC" solved, the rest not.
@@ -118,7 +118,7 @@ protected:
         doc().SolvedFlags.set(1, 0, 1);
         doc().Mode = EditMode::ModeSolve;
         doc().CurrentSlot = 0;
-        form->UpdateControlsForMode();
+        form->updateControlsForMode();
         form->state().session.showForSetup(form->state().session.shownStyle());
         form->drawGrid();
     }
@@ -132,7 +132,7 @@ TEST_F(SolvingWindow, ClickShowsBothCluesThroughTheCell) {
     clickCell(0, 0);
     EXPECT_EQ(doc().CurrentSlot, 0);
     EXPECT_EQ(doc().CurrentDownSlot, 1);
-    EXPECT_EQ(form->lblVopros[1]->text(), QStringLiteral("down clue"));
+    EXPECT_EQ(form->clueLabels[1]->text(), QStringLiteral("down clue"));
     EXPECT_EQ(cellColor(0, 2), kYellow);
     clickCell(2, 2); // 3 across and 2 down
     EXPECT_EQ(doc().CurrentSlot, 3);
@@ -143,25 +143,25 @@ TEST_F(SolvingWindow, ClickShowsBothCluesThroughTheCell) {
 }
 
 TEST_F(SolvingWindow, TypedNumberSelectsItsUnsolvedWords) {
-    form->txtOtvet->setText(QStringLiteral("1"));
-    form->SelectByNumber(1);
+    form->answerEdit->setText(QStringLiteral("1"));
+    form->selectByNumber(1);
     EXPECT_EQ(doc().CurrentSlot, 0);
     EXPECT_EQ(doc().CurrentDownSlot, 1);
-    EXPECT_TRUE(form->lblVopros[0]->text().isEmpty());
-    EXPECT_TRUE(form->txtOtvet->text().isEmpty());
-    form->txtOtvet->setText(QStringLiteral("9"));
-    form->SelectByNumber(9);
+    EXPECT_TRUE(form->clueLabels[0]->text().isEmpty());
+    EXPECT_TRUE(form->answerEdit->text().isEmpty());
+    form->answerEdit->setText(QStringLiteral("9"));
+    form->selectByNumber(9);
     EXPECT_EQ(doc().CurrentDownSlot, 1);
-    EXPECT_EQ(form->txtOtvet->text(), QStringLiteral("9"));
+    EXPECT_EQ(form->answerEdit->text(), QStringLiteral("9"));
 }
 
 TEST_F(SolvingWindow, StyleTurnsThePictureAndKeepsTheSelection) {
     clickCell(2, 2);
-    form->OptionsStyle[1]->trigger();
+    form->styleActions[1]->trigger();
     EXPECT_EQ(state.settings.ChosenStyle, 1);
     EXPECT_EQ(state.session.shownStyle(), 1);
-    EXPECT_TRUE(form->OptionsStyle[1]->isChecked());
-    EXPECT_FALSE(form->OptionsStyle[0]->isChecked());
+    EXPECT_TRUE(form->styleActions[1]->isChecked());
+    EXPECT_FALSE(form->styleActions[0]->isChecked());
     EXPECT_EQ(numberAt(2, 2), 1);
     EXPECT_EQ(doc().CurrentSlot, 3);
     EXPECT_EQ(doc().CurrentDownSlot, 2);
@@ -172,16 +172,16 @@ TEST_F(SolvingWindow, StyleTurnsThePictureAndKeepsTheSelection) {
     // The solved word's letters are in the bottom row, read from the right.
     EXPECT_EQ(doc().CellMap.at(2, 2, 3), 'A');
     // Choosing the checked item again changes nothing and keeps its mark.
-    form->OptionsStyle[1]->trigger();
-    EXPECT_TRUE(form->OptionsStyle[1]->isChecked());
+    form->styleActions[1]->trigger();
+    EXPECT_TRUE(form->styleActions[1]->isChecked());
     EXPECT_EQ(state.session.shownStyle(), 1);
 }
 
 TEST_F(AnalysisWindow, StyleWhileAuthoringOnlyMovesTheCheckMark) {
     startAuthoring({"...", ".#.", "..."});
-    form->OptionsStyle[1]->trigger();
+    form->styleActions[1]->trigger();
     EXPECT_EQ(state.settings.ChosenStyle, 1);
-    EXPECT_TRUE(form->OptionsStyle[1]->isChecked());
+    EXPECT_TRUE(form->styleActions[1]->isChecked());
     EXPECT_EQ(state.session.shownStyle(), 0);
     EXPECT_EQ(numberAt(0, 0), 1);
 }

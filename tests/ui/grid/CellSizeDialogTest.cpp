@@ -1,7 +1,7 @@
 #include "GridWindow.h"
 
 #include "app/Settings.h"
-#include "grid/frmRazKletok.h"
+#include "grid/CellSizeDialog.h"
 #include "text/CodePage.h"
 
 #include <QAction>
@@ -20,7 +20,7 @@ const QColor kYellow(255, 255, 0);
 const QColor kBlack(0, 0, 0);
 const QColor kDrawnBlack(0, 255, 0);
 
-class CellSizeDialog : public GridWindow {
+class CellSizeWindow : public GridWindow {
 protected:
     void SetUp() override {
         GridWindow::SetUp();
@@ -29,24 +29,25 @@ protected:
                     {LangEntry::NumberSize, "Digits:"},
                     {LangEntry::LetterFont, "Font..."},
                     {LangEntry::Preview, "Sample:"}});
-        form->OptionsRazmerKF->setText(QStringLiteral("Cell and font size"));
+        form->cellSizeAction->setText(QStringLiteral("Cell and font size"));
     }
 
     // The dialog built as the window builds it, for what it does on its own.
-    frmRazKletok dialogOfTheWindow() {
-        return frmRazKletok(state, fake, form.get(), form->OptionsRazmerKF->text(), form->picNomera,
-                            *form->gridView()->picture(), form->LetterFontStrikethrough);
+    CellSizeDialog dialogOfTheWindow() {
+        return CellSizeDialog(state, fake, form.get(), form->cellSizeAction->text(),
+                              form->digitStrips, *form->gridView()->picture(),
+                              form->letterFontStrikethrough);
     }
     // The menu command, with `act` filling in the dialog and closing it.
-    void fromTheMenu(std::function<void(frmRazKletok&)> act) {
-        fake.onDialog<frmRazKletok>(std::move(act));
-        form->OptionsRazmerKF->trigger();
+    void fromTheMenu(std::function<void(CellSizeDialog&)> act) {
+        fake.onDialog<CellSizeDialog>(std::move(act));
+        form->cellSizeAction->trigger();
     }
 
     // Replaces the size box's text as typed, key by key.
-    static void typeSize(frmRazKletok& dialog, const char* text) {
-        dialog.txtSzKletok->clear();
-        QTest::keyClicks(dialog.txtSzKletok, QLatin1String(text));
+    static void typeSize(CellSizeDialog& dialog, const char* text) {
+        dialog.cellSizeEdit->clear();
+        QTest::keyClicks(dialog.cellSizeEdit, QLatin1String(text));
     }
 
     // The cell colours of the grid picture at cell size c, away from numbers and letters.
@@ -55,42 +56,42 @@ protected:
 
 } // namespace
 
-TEST_F(CellSizeDialog, OpensWithTheCurrentValuesAndCaptions) {
+TEST_F(CellSizeWindow, OpensWithTheCurrentValuesAndCaptions) {
     state.settings.CellSize = 24;
     state.settings.NumberSize = 2;
     startDrawing({"...", "..."});
-    frmRazKletok dialog = dialogOfTheWindow();
+    CellSizeDialog dialog = dialogOfTheWindow();
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Cell and font size"));
-    EXPECT_EQ(dialog.txtSzKletok->text(), QStringLiteral("24"));
-    EXPECT_EQ(dialog.SzNomer->currentText(), QStringLiteral("x2"));
-    EXPECT_EQ(dialog.SzNomer->count(), 3);
+    EXPECT_EQ(dialog.cellSizeEdit->text(), QStringLiteral("24"));
+    EXPECT_EQ(dialog.numberSizeBox->currentText(), QStringLiteral("x2"));
+    EXPECT_EQ(dialog.numberSizeBox->count(), 3);
     EXPECT_EQ(dialog.Label1->text(), QStringLiteral("Cell size:"));
-    EXPECT_EQ(dialog.Label1->buddy(), dialog.txtSzKletok);
-    EXPECT_EQ(dialog.Label2->buddy(), dialog.SzNomer);
-    EXPECT_EQ(dialog.kFont->text(), QStringLiteral("Font..."));
+    EXPECT_EQ(dialog.Label1->buddy(), dialog.cellSizeEdit);
+    EXPECT_EQ(dialog.Label2->buddy(), dialog.numberSizeBox);
+    EXPECT_EQ(dialog.fontButton->text(), QStringLiteral("Font..."));
     EXPECT_EQ(dialog.Label3->text(), QStringLiteral("Sample:"));
-    EXPECT_EQ(dialog.kNO->text(), QStringLiteral("Cancel"));
+    EXPECT_EQ(dialog.cancelButton->text(), QStringLiteral("Cancel"));
 }
 
-TEST_F(CellSizeDialog, SizeBoxTakesDigitsOnlyAndEnterConfirms) {
+TEST_F(CellSizeWindow, SizeBoxTakesDigitsOnlyAndEnterConfirms) {
     startDrawing({"..."});
-    frmRazKletok dialog = dialogOfTheWindow();
+    CellSizeDialog dialog = dialogOfTheWindow();
     dialog.show();
     QApplication::setActiveWindow(&dialog);
-    dialog.txtSzKletok->setFocus();
+    dialog.cellSizeEdit->setFocus();
     typeSize(dialog, "1a2-.3");
-    EXPECT_EQ(dialog.txtSzKletok->text(), QStringLiteral("123"));
-    QTest::keyClick(dialog.txtSzKletok, Qt::Key_Backspace);
-    EXPECT_EQ(dialog.txtSzKletok->text(), QStringLiteral("12"));
-    QTest::keyClick(dialog.txtSzKletok, Qt::Key_Return);
+    EXPECT_EQ(dialog.cellSizeEdit->text(), QStringLiteral("123"));
+    QTest::keyClick(dialog.cellSizeEdit, Qt::Key_Backspace);
+    EXPECT_EQ(dialog.cellSizeEdit->text(), QStringLiteral("12"));
+    QTest::keyClick(dialog.cellSizeEdit, Qt::Key_Return);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(state.settings.CellSize, 12);
 }
 
-TEST_F(CellSizeDialog, PreviewFollowsSizesAboveTen) {
+TEST_F(CellSizeWindow, PreviewFollowsSizesAboveTen) {
     startDrawing({"..."});
-    frmRazKletok dialog = dialogOfTheWindow();
-    const PictureBox& preview = *dialog.picKletka;
+    CellSizeDialog dialog = dialogOfTheWindow();
+    const PictureBox& preview = *dialog.previewPicture;
     // Drawn at 20 on opening: the outline at x = 25.
     EXPECT_EQ(preview.pixel(25, 12), kBlack);
     EXPECT_EQ(preview.pixel(8, 23), kWhite);
@@ -104,24 +105,25 @@ TEST_F(CellSizeDialog, PreviewFollowsSizesAboveTen) {
     EXPECT_NE(preview.pixel(25, 12), kBlack);
 }
 
-TEST_F(CellSizeDialog, PreviewShowsTheChosenDigitSize) {
+TEST_F(CellSizeWindow, PreviewShowsTheChosenDigitSize) {
     startDrawing({"..."});
-    frmRazKletok dialog = dialogOfTheWindow();
+    CellSizeDialog dialog = dialogOfTheWindow();
     typeSize(dialog, "60"); // the letter stays clear of the large digit
-    dialog.SzNomer->setCurrentIndex(2);
-    const PictureBox& strip = *form->picNomera[2];
+    dialog.numberSizeBox->setCurrentIndex(2);
+    const PictureBox& strip = *form->digitStrips[2];
     // The white "0" of the 15-pixel digits, at 2 pixels inside the cell.
     for (int y = 0; y < strip.pictureHeight(); ++y)
         for (int x = 0; x < 15; ++x)
-            ASSERT_EQ(dialog.picKletka->pixel(7 + x, 7 + y), strip.pixel(x, y)) << x << "," << y;
+            ASSERT_EQ(dialog.previewPicture->pixel(7 + x, 7 + y), strip.pixel(x, y))
+                << x << "," << y;
 }
 
-TEST_F(CellSizeDialog, OkWhileDrawingRedrawsThePatternAtTheNewSize) {
+TEST_F(CellSizeWindow, OkWhileDrawingRedrawsThePatternAtTheNewSize) {
     const QByteArrayList rows = {"#..#.", "..#..", "#...."};
     startDrawing(rows);
-    fromTheMenu([](frmRazKletok& dialog) {
+    fromTheMenu([](CellSizeDialog& dialog) {
         typeSize(dialog, "31");
-        dialog.kOK->click();
+        dialog.okButton->click();
         EXPECT_EQ(dialog.result(), QDialog::Accepted);
     });
     ASSERT_EQ(state.settings.CellSize, 31);
@@ -144,16 +146,16 @@ TEST_F(CellSizeDialog, OkWhileDrawingRedrawsThePatternAtTheNewSize) {
     EXPECT_EQ(doc().CellMap.at(4, 2), 1);
 }
 
-TEST_F(CellSizeDialog, OkWhileAuthoringKeepsTheSelectionAndTheNumberSize) {
+TEST_F(CellSizeWindow, OkWhileAuthoringKeepsTheSelectionAndTheNumberSize) {
     startAuthoring({"...", ".#.", "..."});
-    form->DrawSlot(doc().CurrentSlot, doc().CurrentDirection, kWhite);
+    form->drawSlot(doc().CurrentSlot, doc().CurrentDirection, kWhite);
     doc().CurrentSlot = 2;
     doc().CurrentDirection = 1;
-    form->ShowCurrentSlot();
-    fromTheMenu([](frmRazKletok& dialog) {
+    form->showCurrentSlot();
+    fromTheMenu([](CellSizeDialog& dialog) {
         typeSize(dialog, "30");
-        dialog.SzNomer->setCurrentIndex(2);
-        dialog.kOK->click();
+        dialog.numberSizeBox->setCurrentIndex(2);
+        dialog.okButton->click();
     });
     const int c = 30;
     EXPECT_EQ(state.settings.NumberSize, 3);
@@ -164,22 +166,22 @@ TEST_F(CellSizeDialog, OkWhileAuthoringKeepsTheSelectionAndTheNumberSize) {
         EXPECT_EQ(cellAt(c, 2, y), kYellow) << y;
     EXPECT_EQ(cellAt(c, 0, 1), kWhite);
     // "2" in the 15-pixel digits of the yellow set at the corner of cell (2, 0).
-    const PictureBox& strip = *form->picNomera[2];
+    const PictureBox& strip = *form->digitStrips[2];
     for (int y = 0; y < strip.pictureHeight(); ++y)
         for (int x = 0; x < 15; ++x)
             ASSERT_EQ(pic().pixel(2 * c + 5 + 2 + x, 5 + 2 + y), strip.pixel(150 + 30 + x, y));
 }
 
-TEST_F(CellSizeDialog, OkWhileSolvingHighlightsTheAcrossAndDownWordsOnly) {
+TEST_F(CellSizeWindow, OkWhileSolvingHighlightsTheAcrossAndDownWordsOnly) {
     startAuthoring({"...", ".#.", "..."});
     doc().Mode = EditMode::ModeSolve;
     form->state().session.showForSetup(form->state().session.shownStyle());
     form->drawGrid();
     doc().CurrentDirection = 1; // left over from authoring; number 1 has a down word too
-    form->ShowSolverSelection(1, 2);
-    fromTheMenu([](frmRazKletok& dialog) {
+    form->showSolverSelection(1, 2);
+    fromTheMenu([](CellSizeDialog& dialog) {
         typeSize(dialog, "25");
-        dialog.kOK->click();
+        dialog.okButton->click();
     });
     const int c = 25;
     EXPECT_EQ(cellAt(c, 1, 0), kYellow); // 1 across
@@ -188,7 +190,7 @@ TEST_F(CellSizeDialog, OkWhileSolvingHighlightsTheAcrossAndDownWordsOnly) {
     EXPECT_EQ(cellAt(c, 1, 2), kWhite);
 }
 
-TEST_F(CellSizeDialog, RefusesSizesThatCannotBeDrawn) {
+TEST_F(CellSizeWindow, RefusesSizesThatCannotBeDrawn) {
     startDrawing(blockPattern(60, 60)); // 100-pixel cells would make 6015 × 6015 pixels
     const struct {
         const char* typed;
@@ -200,11 +202,11 @@ TEST_F(CellSizeDialog, RefusesSizesThatCannotBeDrawn) {
     };
     const QImage before = pic().image();
     for (const auto& c : cases) {
-        frmRazKletok dialog = dialogOfTheWindow();
+        CellSizeDialog dialog = dialogOfTheWindow();
         dialog.show();
         typeSize(dialog, c.typed);
         fake.messages.clear();
-        dialog.kOK->click();
+        dialog.okButton->click();
         ASSERT_EQ(fake.messages.size(), 1) << c.typed;
         EXPECT_EQ(fake.messages[0].text, cp1251::toUnicode(state.ownText(c.text))) << c.typed;
         EXPECT_EQ(fake.messages[0].icon, platform::Icon::Critical);
@@ -214,7 +216,7 @@ TEST_F(CellSizeDialog, RefusesSizesThatCannotBeDrawn) {
     EXPECT_TRUE(pic().image() == before);
 }
 
-TEST_F(CellSizeDialog, FontChoiceCountsOnlyWithOk) {
+TEST_F(CellSizeWindow, FontChoiceCountsOnlyWithOk) {
     startAuthoring({"..", ".."});
     const Settings original = state.settings;
     const QFont poleFont = pic().pictureFont();
@@ -225,37 +227,37 @@ TEST_F(CellSizeDialog, FontChoiceCountsOnlyWithOk) {
     serif.strikeOut = true;
     serif.color = QColor(0, 0, 255);
 
-    fromTheMenu([&](frmRazKletok& dialog) {
+    fromTheMenu([&](CellSizeDialog& dialog) {
         fake.fonts.push_back(serif);
-        dialog.kFont->click();
+        dialog.fontButton->click();
         ASSERT_EQ(fake.fontDialogs.size(), 1);
         EXPECT_EQ(fake.fontDialogs[0].family, QStringLiteral("MS Sans Serif"));
         EXPECT_TRUE(fake.fontDialogs[0].bold);
         EXPECT_EQ(state.settings.LetterFontName, "DejaVu Serif");
         EXPECT_EQ(state.settings.LetterColor, 0xFF0000);
-        EXPECT_EQ(dialog.picKletka->pictureFont().family(), QStringLiteral("DejaVu Serif"));
-        EXPECT_EQ(form->picCopyKross->pictureFont().family(), QStringLiteral("DejaVu Serif"));
-        dialog.kNO->click();
+        EXPECT_EQ(dialog.previewPicture->pictureFont().family(), QStringLiteral("DejaVu Serif"));
+        EXPECT_EQ(form->exportPicture->pictureFont().family(), QStringLiteral("DejaVu Serif"));
+        dialog.cancelButton->click();
     });
     EXPECT_EQ(state.settings, original);
-    EXPECT_EQ(form->picCopyKross->pictureFont(), poleFont);
-    EXPECT_FALSE(form->LetterFontStrikethrough);
+    EXPECT_EQ(form->exportPicture->pictureFont(), poleFont);
+    EXPECT_FALSE(form->letterFontStrikethrough);
 
-    fromTheMenu([&](frmRazKletok& dialog) {
+    fromTheMenu([&](CellSizeDialog& dialog) {
         fake.fonts.push_back(serif);
-        dialog.kFont->click();
-        dialog.kOK->click();
+        dialog.fontButton->click();
+        dialog.okButton->click();
     });
     EXPECT_EQ(pic().pictureFont().family(), QStringLiteral("DejaVu Serif"));
     EXPECT_EQ(pic().foreColor(), QColor(0, 0, 255));
-    EXPECT_TRUE(form->LetterFontStrikethrough);
+    EXPECT_TRUE(form->letterFontStrikethrough);
     // The next font dialog starts from the chosen font, and the settings file keeps it.
-    fromTheMenu([&](frmRazKletok& dialog) {
-        dialog.kFont->click(); // cancelled
+    fromTheMenu([&](CellSizeDialog& dialog) {
+        dialog.fontButton->click(); // cancelled
         EXPECT_EQ(fake.fontDialogs.back(), serif);
-        dialog.kNO->click();
+        dialog.cancelButton->click();
     });
-    form->SaveFileINI();
+    form->saveSettingsFile();
     Settings read;
     readSettingsFile(state.ProgramFolder, read);
     EXPECT_EQ(read.LetterFontName, "DejaVu Serif");
@@ -265,13 +267,13 @@ TEST_F(CellSizeDialog, FontChoiceCountsOnlyWithOk) {
     EXPECT_EQ(read.LetterColor, 0xFF0000);
 }
 
-TEST_F(CellSizeDialog, MenuOpensTheDialogAndTheCloseBoxCancels) {
+TEST_F(CellSizeWindow, MenuOpensTheDialogAndTheCloseBoxCancels) {
     startDrawing({"..."});
     QString title;
     const QImage before = pic().image();
-    fromTheMenu([&](frmRazKletok& dialog) {
+    fromTheMenu([&](CellSizeDialog& dialog) {
         title = dialog.windowTitle();
-        dialog.txtSzKletok->setText(QStringLiteral("40"));
+        dialog.cellSizeEdit->setText(QStringLiteral("40"));
         dialog.close();
     });
     EXPECT_EQ(title, QStringLiteral("Cell and font size"));

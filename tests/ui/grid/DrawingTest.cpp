@@ -37,7 +37,7 @@ TEST_F(DrawingWindow, ClicksPaintTheCellAndItsImages) {
     };
     for (const Case& c : cases) {
         startDrawing({".....", ".....", ".....", ".....", "....."});
-        form->ChSimmetrija->setChecked(c.symmetric);
+        form->symmetryCheck->setChecked(c.symmetric);
         clickCell(c.cx, c.cy);
         EXPECT_EQ(blackCells(doc()), c.black) << c.cx << "," << c.cy;
         for (int y = 0; y < 5; ++y)
@@ -77,7 +77,7 @@ TEST_F(DrawingWindow, PointerCoordinates) {
          {std::tuple{5 + 2 * C, 5 + C, "Cell: 3,2"}, std::tuple{2, 10, "Cell: 0,1"},
           std::tuple{5 + 4 * C, 5, "Cell: 0,1"}}) {
         mouse(QEvent::MouseMove, x, y);
-        EXPECT_EQ(form->lblKoordinaty->text(), QString::fromLatin1(text));
+        EXPECT_EQ(form->coordinatesLabel->text(), QString::fromLatin1(text));
     }
 }
 
@@ -85,14 +85,14 @@ TEST_F(DrawingWindow, ClearAsksThenEmptiesMapAndPicture) {
     startDrawing({"#..", "..#"});
     const QImage drawn = pic().image();
     fake.answers = {platform::Answer::No, platform::Answer::Yes};
-    form->kClearPole_Click();
+    form->clearGrid();
     EXPECT_EQ(pic().image(), drawn);
     EXPECT_EQ(blackCells(doc()).size(), 2u);
-    form->kClearPole_Click();
+    form->clearGrid();
     EXPECT_TRUE(blackCells(doc()).empty());
     EXPECT_EQ(pic().pixel(6, 6), kWhite);
     ASSERT_EQ(fake.messages.size(), 2);
-    EXPECT_EQ(fake.messages[0].text, form->kClearPole->text() + QLatin1Char('?'));
+    EXPECT_EQ(fake.messages[0].text, form->clearGridButton->text() + QLatin1Char('?'));
     EXPECT_EQ(fake.messages[0].icon, platform::Icon::Warning);
     EXPECT_EQ(fake.messages[0].buttons, platform::Buttons::YesNo);
 }

@@ -1,6 +1,6 @@
 #include "grid/GridView.h"
 #include "app/AppState.h"
-#include "platform/PictureBox.h"
+#include "grid/PictureBox.h"
 #include "support/GridPattern.h"
 
 #include <QApplication>
@@ -35,14 +35,14 @@ protected:
 };
 
 TEST_F(GridViewAlone, KeepsTheNamesTheWindowHad) {
-    EXPECT_EQ(view->objectName(), QStringLiteral("picControl"));
+    EXPECT_EQ(view->objectName(), QStringLiteral("gridView"));
     EXPECT_EQ(view->accessibleName(), QStringLiteral("Grid"));
     EXPECT_EQ(view->focusPolicy(), Qt::ClickFocus);
-    EXPECT_EQ(pic().objectName(), QStringLiteral("picPole"));
+    EXPECT_EQ(pic().objectName(), QStringLiteral("gridPicture"));
     EXPECT_EQ(pic().accessibleName(), QStringLiteral("Grid"));
-    EXPECT_EQ(view->horizontalBar()->objectName(), QStringLiteral("HScroll1"));
-    EXPECT_EQ(view->verticalBar()->objectName(), QStringLiteral("VScroll1"));
-    EXPECT_EQ(view->corner()->objectName(), QStringLiteral("PctrUgol"));
+    EXPECT_EQ(view->horizontalBar()->objectName(), QStringLiteral("horizontalBar"));
+    EXPECT_EQ(view->verticalBar()->objectName(), QStringLiteral("verticalBar"));
+    EXPECT_EQ(view->corner()->objectName(), QStringLiteral("corner"));
     for (QWidget* part : {static_cast<QWidget*>(&pic()), static_cast<QWidget*>(view->corner()),
                           static_cast<QWidget*>(view->horizontalBar())})
         EXPECT_EQ(part->parentWidget(), view);

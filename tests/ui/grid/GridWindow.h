@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/frmForma.h"
+#include "app/MainWindow.h"
 #include "grid/GridView.h"
-#include "platform/PictureBox.h"
+#include "grid/PictureBox.h"
 #include "support/GridPattern.h"
 #include "support/LanguageEntries.h"
 #include "support/ProgramFolder.h"
@@ -23,7 +23,7 @@ protected:
     TempProgramFolder folder;
     AppState state{folder.path()};
     FakePlatform fake;
-    std::unique_ptr<frmForma> form;
+    std::unique_ptr<MainWindow> form;
 
     void setEntries(std::initializer_list<std::pair<LangEntry, const char*>> texts) {
         for (const auto& [e, text] : texts)
@@ -39,8 +39,8 @@ protected:
                     {LangEntry::Words, "Words:"},
                     {LangEntry::NoWords, "No words!"},
                     {LangEntry::Cell, "Cell:"}});
-        form = std::make_unique<frmForma>(state, fake);
-        form->NewFont();
+        form = std::make_unique<MainWindow>(state, fake);
+        form->applyLetterFont();
         form->show();
     }
 
@@ -50,8 +50,8 @@ protected:
     // A new grid in ModeDrawGrid with its black cells painted as a click would.
     void startDrawing(const QByteArrayList& rows, int noAnswers = 0) {
         state.session.documentForSetup() = drawnGrid(rows, noAnswers);
-        form->DrawEmptyField();
-        form->UpdateControlsForMode();
+        form->drawEmptyField();
+        form->updateControlsForMode();
         for (int y = 0; y < doc().GridHeight; ++y)
             for (int x = 0; x < doc().GridWidth; ++x)
                 if (doc().CellMap.at(x, y) != 0)
@@ -63,7 +63,7 @@ protected:
     void startAuthoring(const QByteArrayList& rows, int noAnswers = 0) {
         startDrawing(rows, noAnswers);
         fake.answers.push_back(platform::Answer::Yes);
-        form->kReshotkaGotova_Click();
+        form->finishGrid();
         ASSERT_GT(doc().NumberedCount, 0);
     }
 

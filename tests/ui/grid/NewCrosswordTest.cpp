@@ -1,8 +1,8 @@
 #include "app/AppState.h"
-#include "app/frmForma.h"
+#include "app/MainWindow.h"
 #include "grid/GridView.h"
-#include "grid/frmRazmer.h"
-#include "platform/PictureBox.h"
+#include "grid/NewCrosswordDialog.h"
+#include "grid/PictureBox.h"
 
 #include "support/LanguageEntries.h"
 #include "support/ProgramFolder.h"
@@ -23,7 +23,7 @@ struct Fixture {
     TempProgramFolder folder;
     AppState state{folder.path()};
     FakePlatform fake;
-    frmForma form{state, fake};
+    MainWindow form{state, fake};
 
     Fixture() {
         setEntries(state.language,
@@ -41,27 +41,27 @@ void type(QWidget* w, const QString& text) {
 
 TEST(NewCrossword, SizeBoxesTakeOnlyDigitsAndBackspace) {
     Fixture f;
-    frmRazmer dialog(f.state, f.fake, &f.form);
-    type(dialog.txtX, QStringLiteral(u"1a2-Щ 3"));
-    EXPECT_EQ(dialog.txtX->text(), QStringLiteral("123"));
-    QTest::keyClick(dialog.txtX, Qt::Key_Backspace);
-    EXPECT_EQ(dialog.txtX->text(), QStringLiteral("12"));
-    type(dialog.txtNameKross, QStringLiteral(u"Кот, 1-й"));
-    EXPECT_EQ(dialog.txtNameKross->text(), QStringLiteral(u"Кот, 1-й"));
+    NewCrosswordDialog dialog(f.state, f.fake, &f.form);
+    type(dialog.widthEdit, QStringLiteral(u"1a2-Щ 3"));
+    EXPECT_EQ(dialog.widthEdit->text(), QStringLiteral("123"));
+    QTest::keyClick(dialog.widthEdit, Qt::Key_Backspace);
+    EXPECT_EQ(dialog.widthEdit->text(), QStringLiteral("12"));
+    type(dialog.titleEdit, QStringLiteral(u"Кот, 1-й"));
+    EXPECT_EQ(dialog.titleEdit->text(), QStringLiteral(u"Кот, 1-й"));
 }
 
 TEST(NewCrossword, TabAndEnterStillWorkInTheSizeBoxes) {
     Fixture f;
-    frmRazmer dialog(f.state, f.fake, &f.form);
+    NewCrosswordDialog dialog(f.state, f.fake, &f.form);
     dialog.show();
     QApplication::setActiveWindow(&dialog);
-    dialog.txtNameKross->setText(QStringLiteral("T"));
-    dialog.txtX->setFocus();
-    type(dialog.txtX, QStringLiteral("6"));
-    QTest::keyClick(dialog.txtX, Qt::Key_Tab);
-    EXPECT_TRUE(dialog.txtY->hasFocus());
-    type(dialog.txtY, QStringLiteral("3"));
-    QTest::keyClick(dialog.txtY, Qt::Key_Return);
+    dialog.titleEdit->setText(QStringLiteral("T"));
+    dialog.widthEdit->setFocus();
+    type(dialog.widthEdit, QStringLiteral("6"));
+    QTest::keyClick(dialog.widthEdit, Qt::Key_Tab);
+    EXPECT_TRUE(dialog.heightEdit->hasFocus());
+    type(dialog.heightEdit, QStringLiteral("3"));
+    QTest::keyClick(dialog.heightEdit, Qt::Key_Return);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(f.state.doc().GridWidth, 6);
     EXPECT_EQ(f.state.doc().GridHeight, 3);
@@ -80,23 +80,23 @@ TEST(NewCrossword, OkNeedsATitleAndTwoSizesAboveZero) {
     };
     Fixture f;
     for (const auto& c : cases) {
-        frmRazmer dialog(f.state, f.fake, &f.form);
-        EXPECT_FALSE(dialog.kOK->isEnabled());
-        EXPECT_TRUE(dialog.kOK->isDefault());
-        dialog.txtNameKross->setText(QLatin1String(c.title));
-        dialog.txtX->setText(QLatin1String(c.x));
-        dialog.txtY->setText(QLatin1String(c.y));
-        EXPECT_EQ(dialog.kOK->isEnabled(), c.ok) << c.title << " " << c.x << "x" << c.y;
+        NewCrosswordDialog dialog(f.state, f.fake, &f.form);
+        EXPECT_FALSE(dialog.okButton->isEnabled());
+        EXPECT_TRUE(dialog.okButton->isDefault());
+        dialog.titleEdit->setText(QLatin1String(c.title));
+        dialog.widthEdit->setText(QLatin1String(c.x));
+        dialog.heightEdit->setText(QLatin1String(c.y));
+        EXPECT_EQ(dialog.okButton->isEnabled(), c.ok) << c.title << " " << c.x << "x" << c.y;
     }
 }
 
 TEST(NewCrossword, EscapeInASizeBoxCancels) {
     Fixture f;
     f.state.session.documentForSetup().Mode = EditMode::ModeAuthor;
-    frmRazmer dialog(f.state, f.fake, &f.form);
+    NewCrosswordDialog dialog(f.state, f.fake, &f.form);
     dialog.show();
-    dialog.txtX->setText(QStringLiteral("5"));
-    QTest::keyClick(dialog.txtY, Qt::Key_Escape);
+    dialog.widthEdit->setText(QStringLiteral("5"));
+    QTest::keyClick(dialog.heightEdit, Qt::Key_Escape);
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
     EXPECT_EQ(f.state.doc().Mode, EditMode::ModeAuthor);
@@ -111,15 +111,15 @@ TEST(NewCrossword, OkStartsAWhiteGridInDrawingMode) {
     doc.Modified = true;
     f.state.session.showForSetup(1);
 
-    f.fake.onDialog<frmRazmer>([](frmRazmer& dialog) {
-        type(dialog.txtNameKross, QStringLiteral(u"Зима"));
-        dialog.txtX->setText(QStringLiteral("7"));
-        dialog.txtY->setText(QStringLiteral("4"));
-        dialog.chNoOtvet->setChecked(true);
-        QTest::mouseClick(dialog.kOK, Qt::LeftButton);
+    f.fake.onDialog<NewCrosswordDialog>([](NewCrosswordDialog& dialog) {
+        type(dialog.titleEdit, QStringLiteral(u"Зима"));
+        dialog.widthEdit->setText(QStringLiteral("7"));
+        dialog.heightEdit->setText(QStringLiteral("4"));
+        dialog.withoutAnswersCheck->setChecked(true);
+        QTest::mouseClick(dialog.okButton, Qt::LeftButton);
         EXPECT_EQ(dialog.result(), QDialog::Accepted);
     });
-    f.form.KrossNew->trigger();
+    f.form.newCrosswordAction->trigger();
 
     EXPECT_EQ(doc.Mode, EditMode::ModeDrawGrid);
     EXPECT_EQ(doc.GridWidth, 7);
@@ -137,18 +137,18 @@ TEST(NewCrossword, OkStartsAWhiteGridInDrawingMode) {
     EXPECT_FALSE(doc.Modified);
     EXPECT_EQ(f.state.session.shownStyle(), 0);
     EXPECT_EQ(f.form.windowTitle(), QStringLiteral("Drawing the grid"));
-    EXPECT_FALSE(f.form.kReshotkaGotova->isHidden());
+    EXPECT_FALSE(f.form.gridReadyButton->isHidden());
     EXPECT_FALSE(f.form.gridView()->picture()->isHidden());
     EXPECT_EQ(f.form.gridView()->picture()->pictureWidth(), 7 * 20 + 15);
 }
 
 TEST(NewCrossword, DecimalSizesRoundHalfToEven) {
     Fixture f;
-    frmRazmer dialog(f.state, f.fake, &f.form);
-    dialog.txtNameKross->setText(QStringLiteral("T"));
-    dialog.txtX->setText(QStringLiteral("2.5")); // pasted text, not typed
-    dialog.txtY->setText(QStringLiteral("3.5"));
-    dialog.kOK_Click();
+    NewCrosswordDialog dialog(f.state, f.fake, &f.form);
+    dialog.titleEdit->setText(QStringLiteral("T"));
+    dialog.widthEdit->setText(QStringLiteral("2.5")); // pasted text, not typed
+    dialog.heightEdit->setText(QStringLiteral("3.5"));
+    dialog.confirm();
     EXPECT_EQ(f.state.doc().GridWidth, 2);
     EXPECT_EQ(f.state.doc().GridHeight, 4);
 }
@@ -162,37 +162,37 @@ TEST(NewCrossword, GridsBeyondTheLimitAreRefusedWithAMessage) {
     for (const auto& c : cases) {
         Fixture f;
         f.state.settings.CellSize = c.cellSize;
-        frmRazmer dialog(f.state, f.fake, &f.form);
+        NewCrosswordDialog dialog(f.state, f.fake, &f.form);
         dialog.show();
-        dialog.txtNameKross->setText(QStringLiteral("T"));
-        dialog.txtX->setText(QLatin1String(c.x));
-        dialog.txtY->setText(QLatin1String(c.y));
-        dialog.kOK_Click();
+        dialog.titleEdit->setText(QStringLiteral("T"));
+        dialog.widthEdit->setText(QLatin1String(c.x));
+        dialog.heightEdit->setText(QLatin1String(c.y));
+        dialog.confirm();
         ASSERT_EQ(f.fake.messages.size(), 1) << c.x << "x" << c.y;
         EXPECT_EQ(f.fake.messages[0].icon, platform::Icon::Critical);
         EXPECT_TRUE(dialog.isVisible()); // the user can correct the size
         EXPECT_EQ(f.state.doc().Mode, EditMode::ModeEmpty);
     }
     Fixture f;
-    frmRazmer dialog(f.state, f.fake, &f.form);
-    dialog.txtNameKross->setText(QStringLiteral("T"));
-    dialog.txtX->setText(QStringLiteral("250"));
-    dialog.txtY->setText(QStringLiteral("250"));
-    dialog.kOK_Click();
+    NewCrosswordDialog dialog(f.state, f.fake, &f.form);
+    dialog.titleEdit->setText(QStringLiteral("T"));
+    dialog.widthEdit->setText(QStringLiteral("250"));
+    dialog.heightEdit->setText(QStringLiteral("250"));
+    dialog.confirm();
     EXPECT_TRUE(f.fake.messages.isEmpty());
     EXPECT_EQ(f.state.doc().GridWidth, 250);
 }
 
-TEST(NewCrossword, KrossNewRunsTheDialogAndCancelChangesNothing) {
+TEST(NewCrossword, NewCrosswordRunsTheDialogAndCancelChangesNothing) {
     Fixture f;
     bool sawDialog = false;
-    f.fake.onDialog<frmRazmer>([&](frmRazmer& dialog) {
+    f.fake.onDialog<NewCrosswordDialog>([&](NewCrosswordDialog& dialog) {
         sawDialog = dialog.isVisible();
         EXPECT_EQ(dialog.parentWidget(), &f.form);
         dialog.reject();
     });
     const QString title = f.form.windowTitle();
-    f.form.KrossNew->trigger();
+    f.form.newCrosswordAction->trigger();
     EXPECT_TRUE(sawDialog);
     EXPECT_EQ(f.form.windowTitle(), title);
     EXPECT_EQ(f.state.doc().Mode, EditMode::ModeEmpty);
@@ -203,7 +203,7 @@ TEST(EmptyField, LinesLieAtFivePlusMultiplesOfTheCellSize) {
     const int c = 10, w = 3, h = 2;
     f.state.settings.CellSize = c;
     f.state.session.documentForSetup().startNewGrid(w, h, "T", 0);
-    f.form.DrawEmptyField();
+    f.form.drawEmptyField();
     const PictureBox& pic = *f.form.gridView()->picture();
     ASSERT_EQ(pic.pictureWidth(), w * c + 15);
     ASSERT_EQ(pic.pictureHeight(), h * c + 15);
@@ -223,14 +223,14 @@ TEST(EmptyField, ABigFieldGetsScrollBars) {
     f.form.resize(600, 400);
     QApplication::processEvents();
     f.state.session.documentForSetup().startNewGrid(60, 40, "T", 0);
-    f.form.DrawEmptyField();
+    f.form.drawEmptyField();
     EXPECT_FALSE(f.form.gridView()->horizontalBar()->isHidden());
     EXPECT_FALSE(f.form.gridView()->verticalBar()->isHidden());
     EXPECT_FALSE(f.form.gridView()->corner()->isHidden());
     f.form.gridView()->horizontalBar()->setValue(100);
     EXPECT_EQ(f.form.gridView()->picture()->x(), -100);
     f.state.session.documentForSetup().startNewGrid(3, 3, "T", 0);
-    f.form.DrawEmptyField();
+    f.form.drawEmptyField();
     EXPECT_TRUE(f.form.gridView()->horizontalBar()->isHidden());
     EXPECT_TRUE(f.form.gridView()->verticalBar()->isHidden());
     EXPECT_EQ(f.form.gridView()->picture()->pos(), QPoint(0, 0));

@@ -35,7 +35,7 @@ TEST_F(SlotPaintWindow, DigitStripsHoldTenDistinctDigitsOnEachBackground) {
     // White, yellow, then the two shades of dead cells.
     const QColor backgrounds[] = {kWhite, kYellow, QColor(255, 200, 200), QColor(255, 190, 60)};
     for (int s = 1; s <= 3; ++s) {
-        const PictureBox& strip = *form->picNomera[static_cast<std::size_t>(s - 1)];
+        const PictureBox& strip = *form->digitStrips[static_cast<std::size_t>(s - 1)];
         EXPECT_EQ(strip.pictureWidth(), 200 * s);
         for (int set = 0; set < 4; ++set) // the blank column of digit 0
             EXPECT_EQ(strip.pixel(set * 50 * s + 5 * s - 1, 0), backgrounds[set]) << s;
@@ -56,7 +56,7 @@ TEST_F(SlotPaintWindow, NumberTwelveFromTheYellowThenTheWhiteDigits) {
     // Row 0 starts 1 across and twelve down words: number 12 sits in cell (11, 0).
     startAuthoring({"............", "............"});
     ASSERT_EQ(numberAt(11, 0), 12);
-    const PictureBox& strip = *form->picNomera[0];
+    const PictureBox& strip = *form->digitStrips[0];
     const int h = strip.pictureHeight();
     const int x = 11 * C + 5;
     const int y = 5;
@@ -65,7 +65,7 @@ TEST_F(SlotPaintWindow, NumberTwelveFromTheYellowThenTheWhiteDigits) {
         int offset;
     };
     for (const Case& c : {Case{kYellow, 50}, Case{kWhite, 0}}) {
-        form->DrawSlot(1, 0, c.background); // 1 across covers cell (11, 0)
+        form->drawSlot(1, 0, c.background); // 1 across covers cell (11, 0)
         EXPECT_TRUE(sameBand(pic(), x + 2, y + 2, strip, 5 + c.offset, 0, 5, h));
         EXPECT_TRUE(sameBand(pic(), x + 7, y + 2, strip, 10 + c.offset, 0, 5, h));
         EXPECT_EQ(pic().pixel(x + 12, y + 2), c.background); // nothing after the "2"
@@ -76,7 +76,7 @@ TEST_F(SlotPaintWindow, LargerNumberSizesUseTheirStrip) {
     for (const int size : {2, 3}) {
         state.settings.NumberSize = size;
         startAuthoring({"..", ".."});
-        const PictureBox& strip = *form->picNomera[static_cast<std::size_t>(size - 1)];
+        const PictureBox& strip = *form->digitStrips[static_cast<std::size_t>(size - 1)];
         // Cell (0, 0) of the highlighted 1 across: the yellow "1".
         EXPECT_TRUE(
             sameBand(pic(), 7, 7, strip, 50 * size + 5 * size, 0, 5 * size, strip.pictureHeight()))
@@ -148,7 +148,7 @@ TEST_F(ScrollingWindow, SlotAboveOrLeftOfTheViewShowsItsFirstCell) {
         form->gridView()->verticalBar()->setValue(form->gridView()->verticalBar()->maximum());
         const int n = numberAt(c.cx, c.cy);
         ASSERT_GT(n, 0);
-        form->DrawSlot(n, c.d, kYellow);
+        form->drawSlot(n, c.d, kYellow);
         EXPECT_EQ(form->gridView()->horizontalBar()->value(), C * c.cx);
         EXPECT_EQ(form->gridView()->verticalBar()->value(), C * c.cy);
         EXPECT_EQ(-pic().x(), form->gridView()->horizontalBar()->value());
@@ -165,7 +165,7 @@ TEST_F(ScrollingWindow, SlotBelowOrRightOfTheViewComesIntoIt) {
         form->gridView()->verticalBar()->setValue(0);
         const int n = numberAt(c.cx, c.cy);
         ASSERT_GT(n, 0);
-        form->DrawSlot(n, c.d, kYellow);
+        form->drawSlot(n, c.d, kYellow);
         EXPECT_TRUE(visible().contains(slotRect(n, c.d)))
             << c.cx << "," << c.cy << " in " << visible().x() << "," << visible().y();
         EXPECT_LE(form->gridView()->horizontalBar()->value(),
@@ -181,7 +181,7 @@ TEST_F(SlotPaintWindow, TallNarrowGridScrollsDownWithoutAHorizontalBar) {
     ASSERT_TRUE(form->gridView()->horizontalBar()->isHidden());
     ASSERT_FALSE(form->gridView()->verticalBar()->isHidden());
     const int n = numberAt(0, 56);
-    form->DrawSlot(n, 1, kYellow);
+    form->drawSlot(n, 1, kYellow);
     const int bottom = 59 * C + 5;
     EXPECT_LE(bottom - form->gridView()->verticalBar()->value(), form->gridView()->height());
     EXPECT_EQ(form->gridView()->horizontalBar()->value(), 0);
@@ -241,7 +241,7 @@ TEST_F(SlotPaintWindow, RedrawLooksLikeEverySlotPaintedWhite) {
         for (int n = 1; n <= doc().NumberedCount; ++n)
             for (int d = 0; d <= 1; ++d)
                 if (doc().ShownSlotTable.at(n, 2, d) > 0)
-                    form->DrawSlot(n, d, kWhite);
+                    form->drawSlot(n, d, kWhite);
         EXPECT_EQ(pic().image(), whole) << style;
     }
 }
@@ -254,11 +254,11 @@ TEST_F(SlotPaintWindow, ALargeLetterFontIsCutAtEachCellAndLaidOutOncePerLetter) 
         startAuthoring(blockPattern(9, 7));
         fillEverySlot(doc(), '\xd3'); // У
         state.settings.LetterFontSize = points;
-        form->NewFont();
+        form->applyLetterFont();
         form->state().session.showForSetup(form->state().session.shownStyle());
         form->drawGrid();
         const int before = pic().lettersDrawn();
-        form->RedrawGrid();
+        form->redrawGrid();
         EXPECT_LE(pic().lettersDrawn() - before, 0) << points; // all from the first drawing
 
         // Each cell alone, the old way: square, inside, number, the whole letter.

@@ -1,6 +1,6 @@
 #include "app/WrapCheckBox.h"
-#include "app/language/frmLang.h"
-#include "grid/frmRazmer.h"
+#include "app/language/LanguageDialog.h"
+#include "grid/NewCrosswordDialog.h"
 #include "support/ui/RunningProgram.h"
 #include "text/CodePage.h"
 
@@ -33,9 +33,9 @@ struct Program : RunningProgram {
                                         QLatin1String(file));
     }
     // The Language command, with `act` choosing in its dialog and closing it.
-    void chooseLanguage(std::function<void(frmLang&)> act) {
-        fake.onDialog<frmLang>(std::move(act));
-        form->OptionsLanguage->trigger();
+    void chooseLanguage(std::function<void(LanguageDialog&)> act) {
+        fake.onDialog<LanguageDialog>(std::move(act));
+        form->languageAction->trigger();
     }
 };
 
@@ -43,28 +43,28 @@ struct Program : RunningProgram {
 
 TEST(LanguageWindow, StartUpLoadsTheRussianFile) {
     Program p;
-    frmForma& f = p.start();
+    MainWindow& f = p.start();
     EXPECT_TRUE(p.fake.messages.isEmpty());
     EXPECT_EQ(f.windowTitle(), u("Clueforge"));
     EXPECT_EQ(p.state.MessageTitle, "Clueforge");
-    EXPECT_EQ(f.File->title(), u("&Файл"));
-    EXPECT_EQ(f.OptionsLanguage->text(), u("Language: Русский"));
-    EXPECT_EQ(f.kReshotkaGotova->text(), u("Решётка готова"));
-    EXPECT_EQ(f.lblKoordinaty->text(), u("Координаты:"));
+    EXPECT_EQ(f.fileMenu->title(), u("&Файл"));
+    EXPECT_EQ(f.languageAction->text(), u("Language: Русский"));
+    EXPECT_EQ(f.gridReadyButton->text(), u("Решётка готова"));
+    EXPECT_EQ(f.coordinatesLabel->text(), u("Координаты:"));
 }
 
 TEST(LanguageWindow, MissingFileAtStartUpKeepsTheBuiltInCaptions) {
     Program p(false);
-    frmForma& f = p.start();
+    MainWindow& f = p.start();
     ASSERT_EQ(p.fake.messages.size(), 1);
     const FakePlatform::Message& m = p.fake.messages.front();
     EXPECT_EQ(m.icon, platform::Icon::Critical);
     EXPECT_EQ(m.buttons, platform::Buttons::Ok);
     EXPECT_EQ(m.text, u("Файл ") + p.languagePath("Russian.txt") + u(" "));
     EXPECT_EQ(m.title, QString());
-    EXPECT_EQ(f.File->title(), u("&Файл"));
-    EXPECT_EQ(f.OptionsLanguage->text(), u("Language"));
-    EXPECT_EQ(f.kClearPole->text(), u("Очистить"));
+    EXPECT_EQ(f.fileMenu->title(), u("&Файл"));
+    EXPECT_EQ(f.languageAction->text(), u("Language"));
+    EXPECT_EQ(f.clearGridButton->text(), u("Очистить"));
     EXPECT_EQ(p.state.settings.LanguageFileName, "Russian.txt");
     EXPECT_TRUE(f.isVisible());
 }
@@ -84,11 +84,11 @@ TEST(LanguageWindow, SettingsNameOutsideTheLanguageFolderStartsWithTheDefault) {
             name ? QByteArray(name) : (p.folder.path() + QStringLiteral("Secret.txt")).toUtf8();
         SCOPED_TRACE(setting.toStdString());
         p.folder.write(QStringLiteral("Clueforge.ini"), "6.3\r\n" + setting + "\r\n");
-        frmForma& f = p.start();
+        MainWindow& f = p.start();
         EXPECT_TRUE(p.fake.messages.isEmpty());
         EXPECT_EQ(p.state.settings.LanguageFileName, "Russian.txt");
-        EXPECT_EQ(f.OptionsLanguage->text(), u("Language: Русский"));
-        EXPECT_EQ(f.File->title(), u("&Файл"));
+        EXPECT_EQ(f.languageAction->text(), u("Language: Русский"));
+        EXPECT_EQ(f.fileMenu->title(), u("&Файл"));
         EXPECT_EQ(p.state.MessageTitle, "Clueforge");
     }
 }
@@ -99,7 +99,7 @@ TEST(LanguageWindow, LoadAppliesMenusLabelsAndTheCaptionOfTheMode) {
                    "Testish\r\n2 Title\r\n3 F&ile\r\n5 Save one\r\n5 Save two\r\n8 &Cross\r\n"
                    "12\r\nGrid done\r\n20 Mirrored\r\n24 About\r\n51 Number or answer:\r\n"
                    "53 Answer:\r\n54 Left:\r\n55 by\r\n66 Symmetric\r\n69 Cell\r\n73 Clear\r\n");
-    frmForma& f = p.start();
+    MainWindow& f = p.start();
     CrosswordDocument& doc = p.state.session.documentForSetup();
     doc.Mode = EditMode::ModeSolve;
     doc.CrosswordTitle = "Birds";
@@ -107,26 +107,21 @@ TEST(LanguageWindow, LoadAppliesMenusLabelsAndTheCaptionOfTheMode) {
     doc.WordCount = 12;
     doc.SolvedCount = 2;
 
-    f.LoadJazik("Test.txt");
+    f.loadLanguage("Test.txt");
     EXPECT_TRUE(p.fake.messages.isEmpty());
     EXPECT_EQ(p.state.settings.LanguageFileName, "Test.txt");
-    EXPECT_EQ(f.OptionsLanguage->text(), u("Language: Testish"));
+    EXPECT_EQ(f.languageAction->text(), u("Language: Testish"));
     EXPECT_EQ(f.windowTitle(), u("Cross: \"Birds\" by Ann"));
-    EXPECT_EQ(f.lblSlov->text(), u("Left: 10"));
-    EXPECT_EQ(f.lblVoprosOtvet->text(), u("Number or answer:"));
+    EXPECT_EQ(f.wordCountLabel->text(), u("Left: 10"));
+    EXPECT_EQ(f.clueEditLabel->text(), u("Number or answer:"));
     const std::pair<QString, QString> captions[] = {
-        {f.File->title(), u("F&ile")},
-        {f.FileSave->text(), u("Save two")},
-        {f.Kross->title(), u("&Cross")},
-        {f.kReshotkaGotova->text(), u("Grid done")},
-        {f.OptionsStyle[1]->text(), u("Mirrored")},
-        {f.HelpAbout->text(), u("About")},
-        {f.lblOtvet->text(), u("Answer:")},
-        {f.ChSimmetrija->caption(), u("Symmetric")},
-        {f.lblKoordinaty->text(), u("Cell")},
-        {f.kClearPole->text(), u("Clear")},
-        {f.KrossNew->text(), QString()}, // not in the file
-        {f.lblGorizont->text(), QString()},
+        {f.fileMenu->title(), u("F&ile")},          {f.saveAction->text(), u("Save two")},
+        {f.crosswordMenu->title(), u("&Cross")},    {f.gridReadyButton->text(), u("Grid done")},
+        {f.styleActions[1]->text(), u("Mirrored")}, {f.aboutAction->text(), u("About")},
+        {f.answerLabel->text(), u("Answer:")},      {f.symmetryCheck->caption(), u("Symmetric")},
+        {f.coordinatesLabel->text(), u("Cell")},    {f.clearGridButton->text(), u("Clear")},
+        {f.newCrosswordAction->text(), QString()}, // not in the file
+        {f.acrossLabel->text(), QString()},
     };
     for (const auto& [shown, expected] : captions)
         EXPECT_EQ(shown, expected);
@@ -135,20 +130,20 @@ TEST(LanguageWindow, LoadAppliesMenusLabelsAndTheCaptionOfTheMode) {
 TEST(LanguageWindow, MissingEntryBlanksItsButtonButDialogsKeepTheEarlierText) {
     Program p;
     p.folder.write(QStringLiteral("Language/Bare.txt"), "Bare\r\n3 File\r\n");
-    frmForma& f = p.start();
-    f.LoadJazik("Bare.txt");
-    EXPECT_EQ(f.kReshotkaGotova->text(), QString());
-    frmRazmer dialog(p.state, p.fake, &f);
-    EXPECT_EQ(dialog.kNO->text(), u("Отмена"));
+    MainWindow& f = p.start();
+    f.loadLanguage("Bare.txt");
+    EXPECT_EQ(f.gridReadyButton->text(), QString());
+    NewCrosswordDialog dialog(p.state, p.fake, &f);
+    EXPECT_EQ(dialog.cancelButton->text(), u("Отмена"));
 }
 
 TEST(LanguageWindow, FileThatCannotBeOpenedIsReportedAndChangesNothing) {
     Program p;
     QDir(p.folder.path()).mkpath(QStringLiteral("Language/Folder.txt"));
     p.folder.write(QStringLiteral("Secret.txt"), "Secret\r\n3 Leaked\r\n");
-    frmForma& f = p.start();
+    MainWindow& f = p.start();
     const QString title = f.windowTitle();
-    const QString options = f.OptionsLanguage->text();
+    const QString options = f.languageAction->text();
 
     struct Case {
         const char* file;
@@ -158,7 +153,7 @@ TEST(LanguageWindow, FileThatCannotBeOpenedIsReportedAndChangesNothing) {
          {Case{"Missing.txt", " не найден."}, Case{"Folder.txt", " не удаётся открыть."},
           Case{"../Secret.txt", " не найден."}}) {
         p.fake.messages.clear();
-        f.LoadJazik(c.file);
+        f.loadLanguage(c.file);
         ASSERT_EQ(p.fake.messages.size(), 1) << c.file;
         const FakePlatform::Message& m = p.fake.messages.front();
         EXPECT_EQ(m.icon, platform::Icon::Critical);
@@ -167,22 +162,22 @@ TEST(LanguageWindow, FileThatCannotBeOpenedIsReportedAndChangesNothing) {
     }
     EXPECT_EQ(p.state.settings.LanguageFileName, "Russian.txt");
     EXPECT_EQ(f.windowTitle(), title);
-    EXPECT_EQ(f.OptionsLanguage->text(), options);
-    EXPECT_EQ(f.File->title(), u("&Файл"));
+    EXPECT_EQ(f.languageAction->text(), options);
+    EXPECT_EQ(f.fileMenu->title(), u("&Файл"));
 }
 
 TEST(LanguageDialog, OneLanguage) {
     Program p;
-    frmForma& f = p.start();
-    frmLang dialog(p.state, p.fake, &f);
-    ASSERT_EQ(dialog.DirT->count(), 1);
-    EXPECT_EQ(dialog.DirT->item(0)->text(), u("Русский"));
+    MainWindow& f = p.start();
+    LanguageDialog dialog(p.state, p.fake, &f);
+    ASSERT_EQ(dialog.languageList->count(), 1);
+    EXPECT_EQ(dialog.languageList->item(0)->text(), u("Русский"));
     EXPECT_EQ(dialog.windowTitle(), u("Выбор языка"));
     EXPECT_EQ(dialog.Label1->text(), u("Доступные языки:"));
     EXPECT_EQ(dialog.NO->text(), u("Отмена"));
     EXPECT_EQ(dialog.OK->text(), u("OK"));
     EXPECT_EQ(dialog.Inform->text(), QString());
-    dialog.DirT->setCurrentRow(0);
+    dialog.languageList->setCurrentRow(0);
     EXPECT_EQ(dialog.Inform->text(), u("Russian.txt"));
 }
 
@@ -192,49 +187,49 @@ TEST(LanguageDialog, ThreeFilesOneUnreadable) {
     p.folder.write(QStringLiteral("Language/notes.md"), "Not a language\r\n");
     ASSERT_TRUE(QFile::link(p.folder.path() + QStringLiteral("gone.txt"),
                             p.folder.path() + QStringLiteral("Language/Broken.txt")));
-    frmForma& f = p.start();
+    MainWindow& f = p.start();
 
-    p.chooseLanguage([](frmLang& dialog) {
-        EXPECT_EQ(dialog.File->count(), 3);
-        ASSERT_EQ(dialog.DirT->count(), 2);
-        EXPECT_EQ(dialog.DirT->item(0)->text(), u("English"));
-        EXPECT_EQ(dialog.DirT->item(1)->text(), u("Русский"));
-        dialog.DirT->setCurrentRow(0);
+    p.chooseLanguage([](LanguageDialog& dialog) {
+        EXPECT_EQ(dialog.fileList->count(), 3);
+        ASSERT_EQ(dialog.languageList->count(), 2);
+        EXPECT_EQ(dialog.languageList->item(0)->text(), u("English"));
+        EXPECT_EQ(dialog.languageList->item(1)->text(), u("Русский"));
+        dialog.languageList->setCurrentRow(0);
         EXPECT_EQ(dialog.Inform->text(), u("English.txt"));
         dialog.OK_Click();
         EXPECT_EQ(dialog.result(), QDialog::Accepted);
     });
     EXPECT_EQ(p.state.settings.LanguageFileName, "English.txt");
-    EXPECT_EQ(f.OptionsLanguage->text(), u("Language: English"));
-    EXPECT_EQ(f.File->title(), u("&File"));
+    EXPECT_EQ(f.languageAction->text(), u("Language: English"));
+    EXPECT_EQ(f.fileMenu->title(), u("&File"));
 
-    p.chooseLanguage([](frmLang& dialog) { // now in English
+    p.chooseLanguage([](LanguageDialog& dialog) { // now in English
         EXPECT_EQ(dialog.windowTitle(), u("Choose Language"));
-        dialog.DirT->setCurrentRow(1);
+        dialog.languageList->setCurrentRow(1);
         EXPECT_EQ(dialog.Inform->text(), u("Russian.txt"));
-        emit dialog.DirT->itemDoubleClicked(dialog.DirT->item(1));
+        emit dialog.languageList->itemDoubleClicked(dialog.languageList->item(1));
         EXPECT_EQ(dialog.result(), QDialog::Accepted);
     });
     EXPECT_EQ(p.state.settings.LanguageFileName, "Russian.txt");
-    EXPECT_EQ(f.File->title(), u("&Файл"));
+    EXPECT_EQ(f.fileMenu->title(), u("&Файл"));
     EXPECT_TRUE(p.fake.messages.isEmpty());
 }
 
 TEST(LanguageDialog, CancelOrNoSelectionLoadsNothing) {
     Program p;
     p.installLanguage("English.txt");
-    frmForma& f = p.start();
-    p.chooseLanguage([](frmLang& dialog) {
+    MainWindow& f = p.start();
+    p.chooseLanguage([](LanguageDialog& dialog) {
         dialog.OK_Click(); // nothing selected
         EXPECT_EQ(dialog.result(), QDialog::Accepted);
     });
-    p.chooseLanguage([](frmLang& dialog) {
-        dialog.DirT->setCurrentRow(0);
+    p.chooseLanguage([](LanguageDialog& dialog) {
+        dialog.languageList->setCurrentRow(0);
         dialog.NO->click();
         EXPECT_EQ(dialog.result(), QDialog::Rejected);
     });
     EXPECT_EQ(p.state.settings.LanguageFileName, "Russian.txt");
-    EXPECT_EQ(f.File->title(), u("&Файл"));
+    EXPECT_EQ(f.fileMenu->title(), u("&Файл"));
 }
 
 TEST(LanguageDialog, EmptyOrMissingFolder) {
@@ -254,13 +249,13 @@ TEST(LanguageDialog, EmptyOrMissingFolder) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         Program p(c.loadedFirst);
-        frmForma& f = p.start();
+        MainWindow& f = p.start();
         QFile::remove(p.folder.path() + QStringLiteral("Language/Russian.txt"));
         if (c.removeFolder)
             QDir(p.folder.path()).rmdir(QStringLiteral("Language"));
-        frmLang dialog(p.state, p.fake, &f);
-        EXPECT_EQ(dialog.DirT->count(), 0);
-        EXPECT_EQ(dialog.File->count(), 0);
+        LanguageDialog dialog(p.state, p.fake, &f);
+        EXPECT_EQ(dialog.languageList->count(), 0);
+        EXPECT_EQ(dialog.fileList->count(), 0);
         EXPECT_EQ(dialog.windowTitle(), u(c.title));
         EXPECT_EQ(dialog.Label1->text(), u(c.label));
         EXPECT_EQ(dialog.NO->text(), u(c.cancel));
@@ -275,18 +270,18 @@ TEST(LanguageDialog, TheUsersOwnFilesAreOfferedBesideTheShippedOnesAndWinOnTheir
     // Windows-1251 with CR LF, as the shipped ones.
     user.write(QStringLiteral("Language/English.txt"), "My English\r\n3 Document\r\n");
     user.write(QStringLiteral("Language/Deutsch.txt"), "Deutsch\r\n3 Datei\r\n");
-    frmForma& f = p.start();
+    MainWindow& f = p.start();
     EXPECT_TRUE(p.fake.messages.isEmpty());
-    p.chooseLanguage([](frmLang& dialog) {
-        ASSERT_EQ(dialog.DirT->count(), 3);
-        EXPECT_EQ(dialog.DirT->item(0)->text(), u("Deutsch"));
-        EXPECT_EQ(dialog.DirT->item(1)->text(), u("My English"));
-        EXPECT_EQ(dialog.DirT->item(2)->text(), u("Русский"));
-        dialog.DirT->setCurrentRow(1);
+    p.chooseLanguage([](LanguageDialog& dialog) {
+        ASSERT_EQ(dialog.languageList->count(), 3);
+        EXPECT_EQ(dialog.languageList->item(0)->text(), u("Deutsch"));
+        EXPECT_EQ(dialog.languageList->item(1)->text(), u("My English"));
+        EXPECT_EQ(dialog.languageList->item(2)->text(), u("Русский"));
+        dialog.languageList->setCurrentRow(1);
         dialog.OK_Click();
     });
     EXPECT_EQ(p.state.settings.LanguageFileName, "English.txt");
-    EXPECT_EQ(f.File->title(), u("Document"));
+    EXPECT_EQ(f.fileMenu->title(), u("Document"));
     EXPECT_TRUE(p.fake.messages.isEmpty());
 }
 
@@ -295,10 +290,10 @@ TEST(LanguageWindow, TheStandardDialogsFollowTheLoadedLanguage) {
     p.installLanguage("English.txt");
     // A file without the entry leaves them in Qt's English.
     p.folder.write(QStringLiteral("Language/Old.txt"), "Old\r\n3 File\r\n");
-    frmForma& f = p.start();
-    f.LoadJazik("English.txt");
-    f.LoadJazik("Old.txt");
-    f.LoadJazik("Missing.txt"); // not loaded: nothing changes
+    MainWindow& f = p.start();
+    f.loadLanguage("English.txt");
+    f.loadLanguage("Old.txt");
+    f.loadLanguage("Missing.txt"); // not loaded: nothing changes
     EXPECT_EQ(p.fake.languages,
               (QStringList{QStringLiteral("ru"), QStringLiteral("en"), QStringLiteral("en")}));
 }

@@ -1,5 +1,5 @@
 #include "support/ui/RunningProgram.h"
-#include "words/frmFindWord.h"
+#include "words/WordSearchWindow.h"
 
 #include <QAction>
 #include <QMenu>
@@ -65,11 +65,11 @@ TEST(Mnemonics, ShownInMenusAndLeftOutOfTexts) {
         p.installLanguage("Russian.txt");
         if (!c.oldFile.isEmpty())
             p.folder.write(QStringLiteral("Language/") + QLatin1String(c.file), c.oldFile);
-        frmForma& f = p.start();
-        f.LoadJazik(c.file);
+        MainWindow& f = p.start();
+        f.loadLanguage(c.file);
         ASSERT_TRUE(p.fake.messages.isEmpty());
-        EXPECT_EQ(f.File->title(), u(c.fileMenu));
-        EXPECT_EQ(f.FileSaveAs->text(), u(c.saveAs));
+        EXPECT_EQ(f.fileMenu->title(), u(c.fileMenu));
+        EXPECT_EQ(f.saveAsAction->text(), u(c.saveAs));
         QList<QAction*> bar = f.menuBar()->actions();
         expectDistinctMnemonics(bar, QStringLiteral("menu bar"));
         for (QAction* m : bar)
@@ -78,7 +78,7 @@ TEST(Mnemonics, ShownInMenusAndLeftOutOfTexts) {
 
         // A crossword missing from its folder: the Open filter, then the failure message.
         p.fake.paths.push_back(p.folder.path() + QStringLiteral("missing.cfw"));
-        f.KrossOpen->trigger();
+        f.openCrosswordAction->trigger();
         ASSERT_EQ(p.fake.fileDialogs.size(), 1);
         EXPECT_TRUE(p.fake.fileDialogs.back().filter.startsWith(u(c.crosswordWord) + u(" (")))
             << p.fake.fileDialogs.back().filter.toStdString();
@@ -87,14 +87,14 @@ TEST(Mnemonics, ShownInMenusAndLeftOutOfTexts) {
             << p.fake.messages.back().text.toStdString();
 
         // The window caption of a crossword being solved.
-        f.OpenFileFromCommandLine(QStringLiteral(CLUEFORGE_RESOURCES "/Samples/Sample-en.cfw"));
+        f.openFileFromCommandLine(QStringLiteral(CLUEFORGE_RESOURCES "/Samples/Sample-en.cfw"));
         EXPECT_TRUE(f.windowTitle().startsWith(u(c.crosswordWord) + u(": \"")))
             << f.windowTitle().toStdString();
 
         // The word search window's title.
         p.state.session.documentForSetup().Mode = EditMode::ModeAuthor;
-        f.UpdateControlsForMode();
-        f.KrossFoundWord->trigger();
+        f.updateControlsForMode();
+        f.wordSearchAction->trigger();
         ASSERT_NE(f.findWord, nullptr);
         EXPECT_FALSE(f.findWord->windowTitle().contains(QLatin1Char('&')))
             << f.findWord->windowTitle().toStdString();

@@ -1,5 +1,5 @@
 #include "platform/Platform.h"
-#include "platform/PictureBox.h"
+#include "grid/PictureBox.h"
 #include "platform/QtPlatform.h"
 #include "support/ui/ModalDialog.h"
 

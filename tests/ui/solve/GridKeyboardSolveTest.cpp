@@ -1,6 +1,6 @@
 #include "SolvingWindow.h"
 #include "grid/GridView.h"
-#include "platform/PictureBox.h"
+#include "grid/PictureBox.h"
 #include "support/Crosswords.h"
 
 #include <QApplication>
@@ -19,9 +19,9 @@ protected:
         QApplication::processEvents();
     }
     void toGrid() {
-        form->txtOtvet->setFocus(Qt::OtherFocusReason);
+        form->answerEdit->setFocus(Qt::OtherFocusReason);
         key(Qt::Key_Escape);
-        ASSERT_EQ(focusedName(), u"picPole");
+        ASSERT_EQ(focusedName(), u"gridPicture");
     }
 };
 
@@ -39,7 +39,7 @@ TEST_F(SolvingKeys, AWrongAnswerTypedInTheGridGivesTheAnswerBoxMessage) {
             type(u"лес"_s);
             EXPECT_EQ(form->gridView()->cellInfo(3, 0).letter, u'Е');
             key(Qt::Key_Return);
-            EXPECT_EQ(focusedName(), u"picPole");
+            EXPECT_EQ(focusedName(), u"gridPicture");
         } else {
             clickAt(2, 0);
             type(u"лес"_s);
@@ -47,7 +47,7 @@ TEST_F(SolvingKeys, AWrongAnswerTypedInTheGridGivesTheAnswerBoxMessage) {
         }
         seen[fromGrid] = messageTexts();
         EXPECT_EQ(doc().SolvedCount, 0);
-        EXPECT_EQ(form->txtOtvet->text(), u"лес"_s);
+        EXPECT_EQ(form->answerEdit->text(), u"лес"_s);
     }
     EXPECT_EQ(seen[0], QStringList{u"Wrong answer."_s});
     EXPECT_EQ(seen[1], seen[0]);
@@ -59,8 +59,8 @@ TEST_F(SolvingKeys, AWrongAnswerTypedInTheGridGivesTheAnswerBoxMessage) {
     key(Qt::Key_Return);
     EXPECT_EQ(doc().SolvedCount, 1);
     EXPECT_EQ(letters(1, 0), cp(u"КОТ"));
-    EXPECT_TRUE(form->txtOtvet->text().isEmpty());
-    EXPECT_EQ(focusedName(), u"picPole");
+    EXPECT_TRUE(form->answerEdit->text().isEmpty());
+    EXPECT_EQ(focusedName(), u"gridPicture");
 }
 
 TEST_F(SolvingKeys, EnterSwitchesWithinTheSolversPairAndTabSkipsSolvedWords) {
@@ -93,6 +93,6 @@ TEST_F(SolvingKeys, EnterSwitchesWithinTheSolversPairAndTabSkipsSolvedWords) {
     for (const auto& [n, d] : order) {
         key(Qt::Key_Tab);
         EXPECT_EQ(d == 0 ? doc().CurrentSlot : doc().CurrentDownSlot, n) << n << "/" << d;
-        EXPECT_EQ(focusedName(), u"picPole");
+        EXPECT_EQ(focusedName(), u"gridPicture");
     }
 }

@@ -71,30 +71,30 @@ TEST_F(WholeSolve, SolveSaveReopenAndFinish) {
         play(firstHalf);
         const QByteArrayList halfway = grid();
         EXPECT_EQ(halfway.join('|'), cp(u"..КОТ|.П.К.|.С.О.|.А..."));
-        EXPECT_EQ(form->lblSlov->text(), u"Words: 4");
+        EXPECT_EQ(form->wordCountLabel->text(), u"Words: 4");
 
         const QString answersPath = program.folder.path() + (withAnswers ? u"Samples/checked.otv"_s
                                                                          : u"Samples/typed.otv"_s);
         fake().paths.push_back(answersPath);
-        form->FileSave_Click();
+        form->save();
         ASSERT_EQ(doc().AnswersPath, answersPath);
         EXPECT_FALSE(doc().Modified);
 
         // Reopened from the answers file into an empty window: the crossword is read first.
         doc() = CrosswordDocument{};
-        form->UpdateControlsForMode();
+        form->updateControlsForMode();
         fake().paths.push_back(answersPath);
-        form->FileOpenOtvet_Click();
+        form->openAnswers();
         ASSERT_EQ(doc().AnswersPath, answersPath);
         EXPECT_EQ(grid(), halfway);
         EXPECT_EQ(doc().SolvedCount, 3);
-        EXPECT_EQ(form->lblSlov->text(), u"Words: 4");
+        EXPECT_EQ(form->wordCountLabel->text(), u"Words: 4");
 
         fake().messages.clear();
         play(secondHalf);
         EXPECT_EQ(grid().join('|'), cp(u"..КОТ|.ПИКА|.СТОН|.А..К"));
         EXPECT_EQ(messageTexts(),
                   QStringList{u"Every word of the crossword is filled in. Well done!"_s});
-        EXPECT_EQ(form->lblSlov->text(), u"Words: 0");
+        EXPECT_EQ(form->wordCountLabel->text(), u"Words: 0");
     }
 }

@@ -1,5 +1,5 @@
 #include "grid/GridView.h"
-#include "platform/PictureBox.h"
+#include "grid/PictureBox.h"
 #include "support/Crosswords.h"
 #include "support/ui/WordWindow.h"
 
@@ -23,14 +23,14 @@ protected:
         for (const auto& [n, d, word] : {std::tuple{1, 0, u"КОТ"}, std::tuple{2, 1, u"ТУР"}}) {
             doc().CurrentSlot = n;
             doc().CurrentDirection = d;
-            form->ShowCurrentSlot();
-            form->txtVoprosOtvet->setText(u"clue"_s);
-            form->txtOtvet->setText(QString::fromUtf16(word));
+            form->showCurrentSlot();
+            form->clueEdit->setText(u"clue"_s);
+            form->answerEdit->setText(QString::fromUtf16(word));
             form->placeTypedAnswer();
         }
         doc().CurrentSlot = 1;
         doc().CurrentDirection = 0;
-        form->ShowCurrentSlot();
+        form->showCurrentSlot();
     }
 };
 
@@ -40,10 +40,10 @@ TEST_F(Deletion, TheSharedLetterSurvivesAndTheItemIsDisabledAgain) {
     startAuthoring(kRing);
     EXPECT_FALSE(deleteAnswerOffered()); // 1 across has no answer yet
     authorTwoWords();
-    ASSERT_EQ(form->txtOtvet->text(), u"КОТ");
+    ASSERT_EQ(form->answerEdit->text(), u"КОТ");
     ASSERT_TRUE(deleteAnswerOffered());
     fake().answers.push_back(platform::Answer::Yes);
-    form->KrossDelOtwet->trigger();
+    form->deleteAnswerAction->trigger();
 
     ASSERT_EQ(fake().messages.size(), 1);
     EXPECT_EQ(fake().messages[0].text, u"Delete Answer?");
@@ -53,9 +53,9 @@ TEST_F(Deletion, TheSharedLetterSurvivesAndTheItemIsDisabledAgain) {
     EXPECT_EQ(letters(2, 1), cp(u"ТУР"));
     EXPECT_TRUE(doc().SlotTexts.at(1, 0, 0).isEmpty());
     EXPECT_TRUE(doc().SlotTexts.at(1, 1, 0).isEmpty());
-    EXPECT_TRUE(form->txtOtvet->text().isEmpty());
-    EXPECT_TRUE(form->txtVoprosOtvet->text().isEmpty());
-    EXPECT_TRUE(form->lblVopros[0]->text().isEmpty());
+    EXPECT_TRUE(form->answerEdit->text().isEmpty());
+    EXPECT_TRUE(form->clueEdit->text().isEmpty());
+    EXPECT_TRUE(form->clueLabels[0]->text().isEmpty());
     // The emptied slot stays current and highlighted.
     EXPECT_EQ(doc().CurrentSlot, 1);
     EXPECT_TRUE(highlighted(1, 0));
@@ -70,14 +70,14 @@ TEST_F(Deletion, NoChangesNothing) {
     const QImage picture = form->gridView()->picture()->image();
     ASSERT_TRUE(deleteAnswerOffered());
     fake().answers.push_back(platform::Answer::No);
-    form->KrossDelOtwet->trigger();
+    form->deleteAnswerAction->trigger();
     EXPECT_EQ(fake().messages.size(), 1);
     EXPECT_EQ(doc().CellMap, before.CellMap);
     EXPECT_EQ(doc().SlotTexts, before.SlotTexts);
     EXPECT_FALSE(doc().Modified);
-    EXPECT_EQ(form->txtOtvet->text(), u"КОТ");
-    EXPECT_EQ(form->txtVoprosOtvet->text(), u"clue");
-    EXPECT_EQ(form->lblVopros[0]->text(), u"clue");
+    EXPECT_EQ(form->answerEdit->text(), u"КОТ");
+    EXPECT_EQ(form->clueEdit->text(), u"clue");
+    EXPECT_EQ(form->clueLabels[0]->text(), u"clue");
     EXPECT_EQ(form->gridView()->picture()->image(), picture);
 }
 
@@ -89,14 +89,14 @@ TEST_F(Deletion, EachDeletedEntryReopensAWordWhenSolvingWithoutAnswers) {
         type(word);
         pressEnter();
     }
-    ASSERT_EQ(form->lblSlov->text(), u"Words: 2");
+    ASSERT_EQ(form->wordCountLabel->text(), u"Words: 2");
     for (const auto& [number, open] : {std::pair{u"1"_s, u"Words: 3"}, {u"1"_s, u"Words: 4"}}) {
         type(number); // the current number toggles across and down
         pressEnter();
         ASSERT_TRUE(deleteAnswerOffered());
         fake().answers.push_back(platform::Answer::Yes);
-        form->KrossDelOtwet->trigger();
-        EXPECT_EQ(form->lblSlov->text(), open);
+        form->deleteAnswerAction->trigger();
+        EXPECT_EQ(form->wordCountLabel->text(), open);
         EXPECT_TRUE(doc().Modified);
         EXPECT_FALSE(deleteAnswerOffered());
     }

@@ -1,10 +1,10 @@
 #include "grid/GridView.h"
-#include "platform/PictureBox.h"
+#include "grid/PictureBox.h"
 #include "support/WordListFolder.h"
 #include "support/ui/WordWindow.h"
 #include "text/CodePage.h"
-#include "words/frmFill.h"
-#include "words/frmSuggest.h"
+#include "words/FillProgressDialog.h"
+#include "words/SuggestionsWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -38,10 +38,10 @@ protected:
     }
     // Answers the progress window as the user who waits for it, or who cancels.
     void letItFinish() {
-        fake().onDialog<frmFill>([](frmFill& d) { d.waitForEnd(); });
+        fake().onDialog<FillProgressDialog>([](FillProgressDialog& d) { d.waitForEnd(); });
     }
     void cancelIt() {
-        fake().onDialog<frmFill>([](frmFill& d) { d.kCancel->click(); });
+        fake().onDialog<FillProgressDialog>([](FillProgressDialog& d) { d.cancelButton->click(); });
     }
     QByteArray answer(const SlotRef& s) { return doc().SlotTexts.at(s.number, 1, s.direction); }
     std::vector<QByteArray> answers(const std::vector<SlotRef>& refs) {
@@ -56,7 +56,7 @@ protected:
         return form->gridView()->picture()->pixel(x * c + 5 + 2, y * c + 5 + c - 2);
     }
     void placeTyped(const char* word) {
-        form->txtOtvet->setText(QString::fromLatin1(word));
+        form->answerEdit->setText(QString::fromLatin1(word));
         form->placeTypedAnswer();
     }
 };
@@ -64,11 +64,11 @@ protected:
 } // namespace
 
 TEST_F(FillWindow, AFillCompletesAsOneChangeAndFillAgainGivesAnother) {
-    EXPECT_FALSE(form->KrossFill->isEnabled()); // nothing to fill yet
+    EXPECT_FALSE(form->fillAction->isEnabled()); // nothing to fill yet
     startAuthoring(kRing);
-    EXPECT_TRUE(form->KrossFill->isEnabled());
-    EXPECT_TRUE(form->KrossFillAgain->isEnabled());
-    EXPECT_EQ(form->KrossFill->text(), u"Fill automatically");
+    EXPECT_TRUE(form->fillAction->isEnabled());
+    EXPECT_TRUE(form->fillAgainAction->isEnabled());
+    EXPECT_EQ(form->fillAction->text(), u"Fill automatically");
     // The author's own word stays, though the lists do not hold it.
     placeTyped("CUT");
     ASSERT_EQ(answer({1, 0}), QByteArray("CUT"));
@@ -77,8 +77,8 @@ TEST_F(FillWindow, AFillCompletesAsOneChangeAndFillAgainGivesAnother) {
     QObject::connect(&program.state.session, &CrosswordSession::cellsChanged,
                      [&redraws] { ++redraws; });
     letItFinish();
-    form->KrossFill->trigger();
-    EXPECT_EQ(fake().ranDialogs, QStringList{u"frmFill"_s});
+    form->fillAction->trigger();
+    EXPECT_EQ(fake().ranDialogs, QStringList{u"FillProgressDialog"_s});
     EXPECT_EQ(redraws, 1);
     EXPECT_EQ(messageTexts(), QStringList{u"Every word of the grid is filled in."_s});
     EXPECT_EQ(answer({1, 0}), QByteArray("CUT"));
@@ -95,7 +95,7 @@ TEST_F(FillWindow, AFillCompletesAsOneChangeAndFillAgainGivesAnother) {
     bool other = false;
     for (int i = 0; i < 5 && !other; ++i) {
         letItFinish();
-        form->KrossFillAgain->trigger();
+        form->fillAgainAction->trigger();
         other = answers(kRingSlots) != first;
         EXPECT_EQ(answer({1, 0}), QByteArray("CUT"));
     }
@@ -106,8 +106,8 @@ TEST_F(FillWindow, CancelLeavesTheCrosswordAsItWas) {
     startAuthoring(kRing);
     const bool modified = doc().Modified;
     cancelIt();
-    form->KrossFill->trigger();
-    EXPECT_EQ(fake().ranDialogs, QStringList{u"frmFill"_s});
+    form->fillAction->trigger();
+    EXPECT_EQ(fake().ranDialogs, QStringList{u"FillProgressDialog"_s});
     EXPECT_TRUE(messageTexts().isEmpty());
     for (const SlotRef& s : kRingSlots)
         EXPECT_TRUE(answer(s).isEmpty());
@@ -127,12 +127,12 @@ TEST_F(FillWindow, NoFillNamesTheSlotNoWordFits) {
          u"Сетку нельзя заполнить: ни одно слово из списков не подходит для 1 по горизонтали."_s},
     };
     for (const auto& c : cases) {
-        form->LoadJazik(c.language);
-        EXPECT_EQ(form->KrossFill->text(), c.command);
+        form->loadLanguage(c.language);
+        EXPECT_EQ(form->fillAction->text(), c.command);
         startAuthoring({"....", "#.##", "#.##"});
         fake().messages.clear();
         letItFinish();
-        form->KrossFill->trigger();
+        form->fillAction->trigger();
         EXPECT_EQ(messageTexts(), QStringList{c.text}) << c.language;
         EXPECT_TRUE(answer({1, 0}).isEmpty());
     }
@@ -142,7 +142,7 @@ TEST_F(FillWindow, ASearchThatGivesUpSaysSoAndChangesNothing) {
     startAuthoring(kRing);
     form->fillStepLimit = 1;
     letItFinish();
-    form->KrossFill->trigger();
+    form->fillAction->trigger();
     EXPECT_EQ(messageTexts(), QStringList{u"No fill was found within the time allowed. Try again, "
                                           u"or place a few words first."_s});
     for (const SlotRef& s : kRingSlots)
@@ -169,7 +169,7 @@ TEST_F(FillWindow, DeadCellsAreShadedAfterEachPlacementAndNotExported) {
     // The exported pictures show the crossword, not the author's dead ends.
     const QString out = program.folder.path() + u"Samples/x"_s;
     fake().paths.push_back(out);
-    form->KrossCopyWord->trigger();
+    form->exportHtmlAction->trigger();
     for (const QString& file : {out + u".bmp"_s, out + u" (ответы).bmp"_s}) {
         const QImage image(file);
         ASSERT_FALSE(image.isNull()) << file.toStdString();
@@ -182,11 +182,11 @@ TEST_F(FillWindow, DeadCellsAreShadedAfterEachPlacementAndNotExported) {
     }
 
     // Taking the word back takes the shading away.
-    form->txtOtvet->clear();
+    form->answerEdit->clear();
     program.state.session.selectSlot(1, 0);
     ASSERT_TRUE(deleteAnswerOffered());
     fake().answers.push_back(platform::Answer::Yes);
-    form->KrossDelOtwet->trigger();
+    form->deleteAnswerAction->trigger();
     ASSERT_TRUE(answer({1, 0}).isEmpty());
     for (const auto& [x, y] : {std::pair{0, 1}, {0, 2}, {2, 1}, {2, 2}})
         EXPECT_NE(background(x, y), kDead) << x << "," << y;
@@ -196,26 +196,26 @@ TEST_F(FillWindow, DeadCellsAreShadedAfterEachPlacementAndNotExported) {
 TEST_F(FillWindow, SuggestionsFollowTheSlotAndADoubleClickPlacesOne) {
     startAuthoring(kRing);
     placeTyped("CUT"); // on to 1 down
-    form->KrossSuggest->trigger();
+    form->suggestAction->trigger();
     QApplication::processEvents();
     ASSERT_TRUE(form->suggest);
-    frmSuggest& s = *form->suggest;
-    EXPECT_EQ(s.lblSlot->text(), u"1 down");
+    SuggestionsWindow& s = *form->suggest;
+    EXPECT_EQ(s.slotLabel->text(), u"1 down");
     // Each leaves 3 across and 2 down a word: C?? then a word from its last letter to T??.
     QList<QByteArray> offered = s.words();
     std::sort(offered.begin(), offered.end());
     EXPECT_EQ(offered, QList<QByteArray>({"CAT", "COT", "CUP"}));
-    ASSERT_EQ(s.lstWords->count(), 3);
+    ASSERT_EQ(s.wordList->count(), 3);
 
     const QByteArray chosen = s.words().at(1);
-    const QRect row = s.lstWords->visualItemRect(s.lstWords->item(1));
+    const QRect row = s.wordList->visualItemRect(s.wordList->item(1));
     // A double click: press, release, then the second press that Qt reports as the double one.
-    QTest::mouseClick(s.lstWords->viewport(), Qt::LeftButton, {}, row.center());
-    QTest::mouseDClick(s.lstWords->viewport(), Qt::LeftButton, {}, row.center());
+    QTest::mouseClick(s.wordList->viewport(), Qt::LeftButton, {}, row.center());
+    QTest::mouseDClick(s.wordList->viewport(), Qt::LeftButton, {}, row.center());
     EXPECT_EQ(answer({1, 1}), chosen);
     EXPECT_EQ(letters(1, 1), chosen);
     QApplication::processEvents();
-    EXPECT_EQ(s.lblSlot->text(), u"2 down");
+    EXPECT_EQ(s.slotLabel->text(), u"2 down");
     for (const QByteArray& w : s.words())
         EXPECT_TRUE(w.startsWith('T')) << w.constData();
     EXPECT_TRUE(messageTexts().isEmpty());
@@ -224,15 +224,15 @@ TEST_F(FillWindow, SuggestionsFollowTheSlotAndADoubleClickPlacesOne) {
 TEST_F(FillWindow, AStaleSuggestionIsRefusedLikeATypedWord) {
     startAuthoring(kRing);
     placeTyped("CUT");
-    form->KrossSuggest->trigger();
+    form->suggestAction->trigger();
     QApplication::processEvents();
-    frmSuggest& s = *form->suggest;
+    SuggestionsWindow& s = *form->suggest;
     ASSERT_FALSE(s.words().isEmpty());
     // 1 across changes before the list has caught up: its words start with C, 1 down now
     // with B.
     program.state.session.selectSlot(1, 0);
     ASSERT_EQ(program.state.session.placeAnswer("BUT", "").kind, PlacementOutcome::Kind::Placed);
-    emit s.lstWords->itemActivated(s.lstWords->item(0));
+    emit s.wordList->itemActivated(s.wordList->item(0));
     EXPECT_TRUE(answer({1, 1}).isEmpty());
     ASSERT_EQ(messageTexts().size(), 1);
     EXPECT_TRUE(messageTexts()[0].endsWith(u"B, C")) << messageTexts()[0].toStdString();
@@ -241,14 +241,14 @@ TEST_F(FillWindow, AStaleSuggestionIsRefusedLikeATypedWord) {
 TEST_F(FillWindow, NoSuggestionIsSaidSo) {
     startAuthoring(kRing);
     placeTyped("XYZ");
-    form->KrossSuggest->trigger();
+    form->suggestAction->trigger();
     QApplication::processEvents();
     EXPECT_TRUE(form->suggest->words().isEmpty());
-    EXPECT_EQ(form->suggest->lblSlot->text(),
+    EXPECT_EQ(form->suggest->slotLabel->text(),
               u"1 down: No word of the lists fits here and leaves every crossing word possible.");
     // A slot with all its letters has nothing to choose and nothing to complain about.
     program.state.session.selectSlot(1, 0);
     QApplication::processEvents();
-    EXPECT_EQ(form->suggest->lblSlot->text(), u"1 across");
+    EXPECT_EQ(form->suggest->slotLabel->text(), u"1 across");
     EXPECT_TRUE(form->suggest->words().isEmpty());
 }

@@ -1,12 +1,12 @@
 #include "app/AppState.h"
-#include "app/MainM.h"
-#include "app/frmForma.h"
+#include "app/MainWindow.h"
+#include "app/Startup.h"
 #include "text/CodePage.h"
 #include "words/OnlineLookup.h"
 #include "words/WordList.h"
 #include "words/WordListAccessible.h"
 #include "words/WordListView.h"
-#include "words/frmFindWord.h"
+#include "words/WordSearchWindow.h"
 
 #include "support/LanguageEntries.h"
 #include "support/PrintQt.h"
@@ -60,7 +60,7 @@ struct Window {
     TempProgramFolder folder;
     AppState state{folder.path()};
     FakePlatform fake;
-    std::unique_ptr<frmForma> form;
+    std::unique_ptr<MainWindow> form;
 
     Window() {
         state.MessageTitle = "Clueforge";
@@ -88,15 +88,15 @@ struct Window {
                      " " + QByteArray::number(words) + " \r\n\"" + letters + "\"\r\n");
     }
 
-    frmFindWord* open() {
-        form->KrossFoundWord_Click();
+    WordSearchWindow* open() {
+        form->openWordSearch();
         return form->findWord.data();
     }
     // Types a pattern and releases Enter in the pattern box.
-    void search(frmFindWord* w, const QString& pattern) {
-        w->txtWord->clear();
-        type(w->txtWord, pattern);
-        QTest::keyClick(w->txtWord, Qt::Key_Return);
+    void search(WordSearchWindow* w, const QString& pattern) {
+        w->patternEdit->clear();
+        type(w->patternEdit, pattern);
+        QTest::keyClick(w->patternEdit, Qt::Key_Return);
     }
 
     // A 5 × 3 grid: slot 1 across at (0, 1), 5 cells; the down words crossing it have written
@@ -117,7 +117,7 @@ struct Window {
         doc.CellMap.set(4, 1, 4, static_cast<unsigned char>(cp(u"Я")[0]));
         doc.CurrentSlot = 1;
         doc.CurrentDirection = 0;
-        form->UpdateControlsForMode();
+        form->updateControlsForMode();
     }
 };
 
@@ -168,7 +168,7 @@ private:
 
 TEST(FindWord, OpensWithItsCaptionsAndNoSearchWithoutACurrentSlot) {
     Window w;
-    frmFindWord* f = w.open();
+    WordSearchWindow* f = w.open();
     ASSERT_NE(f, nullptr);
     EXPECT_TRUE(f->isVisible());
     EXPECT_EQ(f->parentWidget(), w.form.get());
@@ -178,19 +178,19 @@ TEST(FindWord, OpensWithItsCaptionsAndNoSearchWithoutACurrentSlot) {
     EXPECT_EQ(f->Label2->text(), QStringLiteral(u"Слова:"));
     EXPECT_EQ(f->Label3->text(), QStringLiteral(u"Букв: 0"));
     EXPECT_EQ(f->Label4->text(), QStringLiteral(u"Двойной щелчок — словарь"));
-    EXPECT_TRUE(f->txtWord->text().isEmpty());
-    EXPECT_EQ(f->List1->count(), 0);
+    EXPECT_TRUE(f->patternEdit->text().isEmpty());
+    EXPECT_EQ(f->wordList->count(), 0);
 
     // One window at a time.
     EXPECT_EQ(w.open(), f);
-    EXPECT_EQ(w.form->findChildren<frmFindWord*>().size(), 1);
+    EXPECT_EQ(w.form->findChildren<WordSearchWindow*>().size(), 1);
 }
 
 TEST(FindWord, TheTitleFollowsALanguageLoadedWhileItIsOpen) {
     Window w;
-    frmFindWord* f = w.open();
+    WordSearchWindow* f = w.open();
     w.folder.write(QStringLiteral("Language/Test.txt"), "Test\r\n14 Find words\r\n38 found \r\n");
-    w.form->LoadJazik("Test.txt");
+    w.form->loadLanguage("Test.txt");
     ASSERT_TRUE(w.fake.messages.isEmpty());
     w.search(f, QStringLiteral(u"К?Т"));
     EXPECT_EQ(f->windowTitle(), QStringLiteral("Find words: found 3"));
@@ -208,10 +208,10 @@ TEST(FindWord, ListsTheWordsThatFitAndCountsThemInTheCaption) {
         {u"ǅ??", {}},     // a letter no list can hold
     };
     Window w;
-    frmFindWord* f = w.open();
+    WordSearchWindow* f = w.open();
     for (const auto& c : cases) {
         w.search(f, QString::fromUtf16(c.pattern));
-        EXPECT_EQ(rows(f->List1), c.words) << QString::fromUtf16(c.pattern).toStdString();
+        EXPECT_EQ(rows(f->wordList), c.words) << QString::fromUtf16(c.pattern).toStdString();
         EXPECT_EQ(f->windowTitle(), QStringLiteral(u"Поиск слов: найдено %1").arg(c.words.size()));
     }
     EXPECT_TRUE(w.fake.messages.isEmpty());
@@ -222,19 +222,19 @@ TEST(FindWord, TheUsersOwnWordListTakesThePlaceOfTheShippedOneOfItsLength) {
     TempProgramFolder user;
     user.write(QStringLiteral("Data/3.dat"), datFile({u"КЕТ", u"ЛЕС"}, 3));
     w.state.UserFolder = user.path();
-    frmFindWord* f = w.open();
+    WordSearchWindow* f = w.open();
     w.search(f, QStringLiteral(u"К?Т"));
-    EXPECT_EQ(rows(f->List1), QStringList{QStringLiteral(u"КЕТ")});
+    EXPECT_EQ(rows(f->wordList), QStringList{QStringLiteral(u"КЕТ")});
     w.search(f, QStringLiteral(u"??"));
-    EXPECT_EQ(rows(f->List1).size(), 3); // the shipped list of a length the user has none of
+    EXPECT_EQ(rows(f->wordList).size(), 3); // the shipped list of a length the user has none of
 }
 
 TEST(FindWord, TooShortDoesNothingAndTooLongIsRefused) {
     Window w;
-    frmFindWord* f = w.open();
+    WordSearchWindow* f = w.open();
     w.search(f, QStringLiteral(u"К?Т"));
     w.search(f, QStringLiteral(u"К"));
-    EXPECT_EQ(f->List1->count(), 3);
+    EXPECT_EQ(f->wordList->count(), 3);
     EXPECT_TRUE(w.fake.messages.isEmpty());
 
     w.search(f, QString(25, u'А'));
@@ -243,78 +243,78 @@ TEST(FindWord, TooShortDoesNothingAndTooLongIsRefused) {
     EXPECT_EQ(w.fake.messages[0].title, QStringLiteral("Clueforge"));
     EXPECT_EQ(w.fake.messages[0].icon, platform::Icon::Critical);
     EXPECT_EQ(w.fake.messages[0].buttons, platform::Buttons::Ok);
-    EXPECT_EQ(f->List1->count(), 3);
+    EXPECT_EQ(f->wordList->count(), 3);
 
     w.search(f, QString(24, u'?'));
     EXPECT_EQ(w.fake.messages.size(), 1);
-    EXPECT_EQ(f->List1->count(), 0);
+    EXPECT_EQ(f->wordList->count(), 0);
 }
 
 TEST(FindWord, BlankTypesAQuestionMarkAndTheLabelCountsLetters) {
     Window w;
-    frmFindWord* f = w.open();
-    type(f->txtWord, QStringLiteral(u"К Т"));
-    EXPECT_EQ(f->txtWord->text(), QStringLiteral(u"К?Т"));
+    WordSearchWindow* f = w.open();
+    type(f->patternEdit, QStringLiteral(u"К Т"));
+    EXPECT_EQ(f->patternEdit->text(), QStringLiteral(u"К?Т"));
     EXPECT_EQ(f->Label3->text(), QStringLiteral(u"Букв: 3"));
 }
 
 TEST(FindWord, OnlyAnEnterThatWentDownInThePatternBoxSearches) {
     Window w;
-    frmFindWord* f = w.open();
-    type(f->txtWord, QStringLiteral(u"К?Т"));
+    WordSearchWindow* f = w.open();
+    type(f->patternEdit, QStringLiteral(u"К?Т"));
     // The key-up of an Enter pressed elsewhere, such as on a message box.
-    QTest::sendKeyEvent(QTest::Release, f->txtWord, Qt::Key_Return, QString(), Qt::NoModifier);
-    EXPECT_EQ(f->List1->count(), 0);
-    QTest::keyClick(f->txtWord, Qt::Key_Return);
-    EXPECT_EQ(f->List1->count(), 3);
+    QTest::sendKeyEvent(QTest::Release, f->patternEdit, Qt::Key_Return, QString(), Qt::NoModifier);
+    EXPECT_EQ(f->wordList->count(), 0);
+    QTest::keyClick(f->patternEdit, Qt::Key_Return);
+    EXPECT_EQ(f->wordList->count(), 3);
 }
 
 TEST(FindWord, ASlotWithCrossingLettersIsSearchedAtOnce) {
     Window w;
     w.halfFilledSlot();
-    frmFindWord* f = w.open();
-    EXPECT_EQ(f->txtWord->text(), QStringLiteral(u"В??О?"));
-    EXPECT_EQ(f->txtWord->cursorPosition(), 5);
-    EXPECT_EQ(rows(f->List1), (QStringList{QStringLiteral(u"ВОРОН"), QStringLiteral(u"ВАГОН"),
-                                           QStringLiteral(u"ВЫГОН")}));
+    WordSearchWindow* f = w.open();
+    EXPECT_EQ(f->patternEdit->text(), QStringLiteral(u"В??О?"));
+    EXPECT_EQ(f->patternEdit->cursorPosition(), 5);
+    EXPECT_EQ(rows(f->wordList), (QStringList{QStringLiteral(u"ВОРОН"), QStringLiteral(u"ВАГОН"),
+                                              QStringLiteral(u"ВЫГОН")}));
     EXPECT_EQ(f->windowTitle(), QStringLiteral(u"Поиск слов: найдено 3"));
     EXPECT_EQ(f->Label3->text(), QStringLiteral(u"Букв: 5"));
 }
 
 TEST(FindWord, UpAndDownInThePatternBoxMoveTheListSelection) {
     Window w;
-    frmFindWord* f = w.open();
+    WordSearchWindow* f = w.open();
     // On an empty list nothing can be selected.
-    QTest::keyClick(f->txtWord, Qt::Key_Down);
-    EXPECT_EQ(f->List1->currentRow(), -1);
+    QTest::keyClick(f->patternEdit, Qt::Key_Down);
+    EXPECT_EQ(f->wordList->currentRow(), -1);
 
     w.search(f, QStringLiteral(u"К?Т"));
-    f->txtWord->setCursorPosition(1);
+    f->patternEdit->setCursorPosition(1);
     const struct {
         Qt::Key key;
         int row;
     } steps[] = {{Qt::Key_Up, -1},  {Qt::Key_Down, 0}, {Qt::Key_Up, 0}, {Qt::Key_Down, 1},
                  {Qt::Key_Down, 2}, {Qt::Key_Down, 2}, {Qt::Key_Up, 1}, {Qt::Key_Up, 0}};
     for (const auto& s : steps) {
-        QTest::keyClick(f->txtWord, s.key);
-        EXPECT_EQ(f->List1->currentRow(), s.row);
+        QTest::keyClick(f->patternEdit, s.key);
+        EXPECT_EQ(f->wordList->currentRow(), s.row);
     }
     // The keys never reach the box.
-    EXPECT_EQ(f->txtWord->cursorPosition(), 1);
-    EXPECT_EQ(f->txtWord->text(), QStringLiteral(u"К?Т"));
+    EXPECT_EQ(f->patternEdit->cursorPosition(), 1);
+    EXPECT_EQ(f->patternEdit->text(), QStringLiteral(u"К?Т"));
 }
 
 TEST(FindWord, DoubleClickLooksTheWordUpOnline) {
     Window w;
-    frmFindWord* f = w.open();
+    WordSearchWindow* f = w.open();
     w.search(f, QStringLiteral(u"Д??"));
-    f->List1_DblClick(); // nothing selected
+    f->wordListChosen(); // nothing selected
     EXPECT_TRUE(w.fake.opened.isEmpty());
 
-    const QRect first = f->List1->visualRect(f->List1->model()->index(0, 0));
+    const QRect first = f->wordList->visualRect(f->wordList->model()->index(0, 0));
     // A double click as the desktop delivers it: a click, then the second press.
-    QTest::mouseClick(f->List1->viewport(), Qt::LeftButton, {}, first.center());
-    QTest::mouseDClick(f->List1->viewport(), Qt::LeftButton, {}, first.center());
+    QTest::mouseClick(f->wordList->viewport(), Qt::LeftButton, {}, first.center());
+    QTest::mouseDClick(f->wordList->viewport(), Qt::LeftButton, {}, first.center());
     ASSERT_EQ(w.fake.opened.size(), 1);
     EXPECT_EQ(w.fake.opened[0].target,
               QLatin1String(words::kLookupAddress) + QStringLiteral("%C4%CE%CC"));
@@ -325,44 +325,44 @@ TEST(FindWord, DoubleClickLooksTheWordUpOnline) {
 
 TEST(FindWord, EnterAndEscapeActOnTheListOnlyAfterAKeyWentDownInIt) {
     Window w;
-    frmFindWord* f = w.open();
+    WordSearchWindow* f = w.open();
     w.search(f, QStringLiteral(u"К?Т"));
-    f->List1->setCurrentRow(1);
+    f->wordList->setCurrentRow(1);
 
-    QTest::sendKeyEvent(QTest::Release, f->List1, Qt::Key_Return, QString(), Qt::NoModifier);
+    QTest::sendKeyEvent(QTest::Release, f->wordList, Qt::Key_Return, QString(), Qt::NoModifier);
     EXPECT_TRUE(w.fake.opened.isEmpty());
-    QTest::keyClick(f->List1, Qt::Key_Return);
+    QTest::keyClick(f->wordList, Qt::Key_Return);
     ASSERT_EQ(w.fake.opened.size(), 1);
     EXPECT_TRUE(w.fake.opened[0].target.endsWith(QStringLiteral("%CA%C8%D2")));
 
-    QTest::sendKeyEvent(QTest::Release, f->List1, Qt::Key_Escape, QString(), Qt::NoModifier);
+    QTest::sendKeyEvent(QTest::Release, f->wordList, Qt::Key_Escape, QString(), Qt::NoModifier);
     EXPECT_TRUE(f->isVisible());
-    QTest::keyClick(f->List1, Qt::Key_Escape);
+    QTest::keyClick(f->wordList, Qt::Key_Escape);
     EXPECT_FALSE(f->isVisible());
 }
 
 TEST(FindWord, EscapeInThePatternBoxClosesAndTheNextOpeningStartsAfresh) {
     Window w;
-    frmFindWord* f = w.open();
+    WordSearchWindow* f = w.open();
     w.search(f, QStringLiteral(u"К?Т"));
-    QTest::keyClick(f->txtWord, Qt::Key_Escape);
+    QTest::keyClick(f->patternEdit, Qt::Key_Escape);
     EXPECT_FALSE(f->isVisible());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(w.form->findWord.isNull());
 
-    frmFindWord* again = w.open();
+    WordSearchWindow* again = w.open();
     ASSERT_NE(again, nullptr);
-    EXPECT_TRUE(again->txtWord->text().isEmpty());
-    EXPECT_EQ(again->List1->count(), 0);
+    EXPECT_TRUE(again->patternEdit->text().isEmpty());
+    EXPECT_EQ(again->wordList->count(), 0);
 }
 
 TEST(FindWord, TheMenuCommandOpensTheWindow) {
     Window w;
     w.halfFilledSlot();
-    ASSERT_TRUE(w.form->KrossFoundWord->isEnabled());
-    w.form->KrossFoundWord->trigger();
+    ASSERT_TRUE(w.form->wordSearchAction->isEnabled());
+    w.form->wordSearchAction->trigger();
     ASSERT_FALSE(w.form->findWord.isNull());
-    EXPECT_EQ(w.form->findWord->List1->count(), 3);
+    EXPECT_EQ(w.form->findWord->wordList->count(), 3);
 }
 
 // A list of millions of words, all of which fit "??": the window must not hold a copy or a
@@ -372,48 +372,48 @@ TEST(FindWord, AHugeResultTakesNoMemoryPerWordAndStaysReachable) {
     constexpr qsizetype kWords = 2'000'000;
     Window w;
     w.hugeList(kWords);
-    frmFindWord* f = w.open();
+    WordSearchWindow* f = w.open();
     w.search(f, QStringLiteral(u"ЯД")); // reads the list into the cache
-    ASSERT_EQ(rows(f->List1), QStringList{QStringLiteral(u"ЯД")});
+    ASSERT_EQ(rows(f->wordList), QStringList{QStringLiteral(u"ЯД")});
     QCoreApplication::processEvents();
 
     const std::size_t before = mallinfo2().uordblks;
     w.search(f, QStringLiteral("??"));
-    f->List1->repaint();
+    f->wordList->repaint();
     QCoreApplication::processEvents();
     const std::size_t after = mallinfo2().uordblks;
     // Two bytes of the list per word are 4 MB; even a 16-bit entry per word would pass that.
     EXPECT_LT(after > before ? after - before : 0, std::size_t(2) << 20);
 
     EXPECT_EQ(f->windowTitle(), QStringLiteral(u"Поиск слов: найдено %1").arg(kWords));
-    ASSERT_EQ(f->List1->count(), kWords);
-    QTest::keyClick(f->txtWord, Qt::Key_Down);
-    QTest::keyClick(f->List1, Qt::Key_End);
-    EXPECT_EQ(f->List1->currentRow(), kWords - 1);
-    const QModelIndex end = f->List1->currentIndex();
+    ASSERT_EQ(f->wordList->count(), kWords);
+    QTest::keyClick(f->patternEdit, Qt::Key_Down);
+    QTest::keyClick(f->wordList, Qt::Key_End);
+    EXPECT_EQ(f->wordList->currentRow(), kWords - 1);
+    const QModelIndex end = f->wordList->currentIndex();
     EXPECT_EQ(end.data().toString(), QStringLiteral(u"ЯД"));
-    EXPECT_TRUE(f->List1->viewport()->rect().contains(f->List1->visualRect(end)));
-    EXPECT_EQ(f->List1->indexAt(f->List1->visualRect(end).center()), end);
+    EXPECT_TRUE(f->wordList->viewport()->rect().contains(f->wordList->visualRect(end)));
+    EXPECT_EQ(f->wordList->indexAt(f->wordList->visualRect(end).center()), end);
     // Typing in the list goes to the next word that begins with the letters typed.
-    QTest::keyClick(f->List1, Qt::Key_Home);
-    QTest::sendKeyEvent(QTest::Click, f->List1, Qt::Key_unknown, QStringLiteral(u"я"),
+    QTest::keyClick(f->wordList, Qt::Key_Home);
+    QTest::sendKeyEvent(QTest::Click, f->wordList, Qt::Key_unknown, QStringLiteral(u"я"),
                         Qt::NoModifier);
-    EXPECT_EQ(f->List1->currentRow(), kWords - 1);
+    EXPECT_EQ(f->wordList->currentRow(), kWords - 1);
 }
 
 // A screen reader sees the found words as the items of a list, and hears of the row that the
 // pattern box or the list's own keys make current.
 TEST(FindWord, AssistiveTechnologySeesTheWordsAndHearsTheCurrentOne) {
     Window w;
-    frmFindWord* f = w.open();
+    WordSearchWindow* f = w.open();
     ListEvents events;
     w.search(f, QStringLiteral(u"К?Т"));
-    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(f->List1);
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(f->wordList);
     ASSERT_NE(list, nullptr);
     EXPECT_EQ(list->role(), QAccessible::List);
     EXPECT_EQ(list->text(QAccessible::Name), QStringLiteral(u"Слова:"));
     ASSERT_EQ(list->childCount(), 3);
-    const QStringList words = rows(f->List1);
+    const QStringList words = rows(f->wordList);
     for (int k = 0; k < 3; ++k) {
         QAccessibleInterface* row = list->child(k);
         ASSERT_NE(row, nullptr);
@@ -427,16 +427,16 @@ TEST(FindWord, AssistiveTechnologySeesTheWordsAndHearsTheCurrentOne) {
     }
     EXPECT_EQ(list->child(-1), nullptr);
     EXPECT_EQ(list->child(3), nullptr);
-    const QRect second = f->List1->visualRect(f->List1->rowIndex(1));
-    const QPoint middle = f->List1->viewport()->mapToGlobal(second.center());
+    const QRect second = f->wordList->visualRect(f->wordList->rowIndex(1));
+    const QPoint middle = f->wordList->viewport()->mapToGlobal(second.center());
     EXPECT_EQ(list->childAt(middle.x(), middle.y()), list->child(1));
     EXPECT_EQ(list->child(1)->rect().center(), middle);
     EXPECT_TRUE(events.take().isEmpty());
 
     // Down in the pattern box selects a row without taking the focus from the box.
-    QTest::keyClick(f->txtWord, Qt::Key_Down);
+    QTest::keyClick(f->patternEdit, Qt::Key_Down);
     EXPECT_EQ(events.take(), QStringList{QStringLiteral(u"+КОТ")});
-    QTest::keyClick(f->txtWord, Qt::Key_Down);
+    QTest::keyClick(f->patternEdit, Qt::Key_Down);
     EXPECT_EQ(events.take(), (QStringList{QStringLiteral(u"-КОТ"), QStringLiteral(u"+КИТ")}));
     EXPECT_FALSE(list->child(0)->state().selected);
     EXPECT_TRUE(list->child(1)->state().selected);
@@ -445,12 +445,12 @@ TEST(FindWord, AssistiveTechnologySeesTheWordsAndHearsTheCurrentOne) {
     // In the list, the row that the keys make current has the focus.
     f->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(f));
-    f->List1->setFocus();
-    ASSERT_TRUE(f->List1->hasFocus());
+    f->wordList->setFocus();
+    ASSERT_TRUE(f->wordList->hasFocus());
     EXPECT_TRUE(list->child(1)->state().focused);
     EXPECT_EQ(list->focusChild(), list->child(1));
     events.take();
-    QTest::keyClick(f->List1, Qt::Key_Down);
+    QTest::keyClick(f->wordList, Qt::Key_Down);
     EXPECT_EQ(events.take(), (QStringList{QStringLiteral(u"-КИТ"), QStringLiteral(u"+КАТ"),
                                           QStringLiteral(u"focus КАТ")}));
     const QAccessible::State last = list->child(2)->state();
@@ -461,7 +461,7 @@ TEST(FindWord, AssistiveTechnologySeesTheWordsAndHearsTheCurrentOne) {
     QAccessibleActionInterface* actions = list->child(0)->actionInterface();
     ASSERT_NE(actions, nullptr);
     actions->doAction(QAccessibleActionInterface::setFocusAction());
-    EXPECT_EQ(f->List1->currentRow(), 0);
+    EXPECT_EQ(f->wordList->currentRow(), 0);
     EXPECT_EQ(events.take(), (QStringList{QStringLiteral(u"-КАТ"), QStringLiteral(u"+КОТ"),
                                           QStringLiteral(u"focus КОТ")}));
 
@@ -481,10 +481,10 @@ TEST(FindWord, AssistiveTechnologyReachesAnyOfMillionsOfWordsAtNoCostPerWord) {
     constexpr int kWords = 2'000'000;
     Window w;
     w.hugeList(kWords);
-    frmFindWord* f = w.open();
+    WordSearchWindow* f = w.open();
     ListEvents events;
     w.search(f, QStringLiteral("??"));
-    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(f->List1);
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(f->wordList);
     ASSERT_NE(list, nullptr);
     list->child(0); // what the first row sets up once is not measured
     QCoreApplication::processEvents();
@@ -498,8 +498,8 @@ TEST(FindWord, AssistiveTechnologyReachesAnyOfMillionsOfWordsAtNoCostPerWord) {
     EXPECT_EQ(list->indexOfChild(end), kWords - 1);
     EXPECT_TRUE(end->state().offscreen);
     EXPECT_TRUE(end->rect().isEmpty());
-    QTest::keyClick(f->txtWord, Qt::Key_Down);
-    QTest::keyClick(f->List1, Qt::Key_End);
+    QTest::keyClick(f->patternEdit, Qt::Key_Down);
+    QTest::keyClick(f->wordList, Qt::Key_End);
     EXPECT_EQ(events.take(), (QStringList{QStringLiteral(u"+АА"), QStringLiteral(u"-АА"),
                                           QStringLiteral(u"+ЯД")}));
     EXPECT_TRUE(end->state().selected);

@@ -1,11 +1,11 @@
 #include "app/WrapCheckBox.h"
 #include "grid/GridView.h"
-#include "platform/PictureBox.h"
+#include "grid/PictureBox.h"
+#include "grid/SlotColors.h"
 #include "support/Crosswords.h"
 #include "support/GridPattern.h"
 #include "support/ui/WordWindow.h"
 #include "text/CodePage.h"
-#include "words/SlotColors.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -43,7 +43,7 @@ protected:
     // The author's word typed through the boxes, as the answer box places it.
     void authorThroughBoxes(int n, int d, const QString& answer) {
         program.state.session.selectSlot(n, d);
-        form->ShowCurrentSlot();
+        form->showCurrentSlot();
         type(u"prior"_s);
         pressEnter();
         type(answer);
@@ -74,16 +74,16 @@ TEST_F(GridKeys, DrawingWithArrowsAndSpace) {
     for (const bool mirror : {false, true}) {
         SCOPED_TRACE(mirror);
         doc() = drawnGrid({".....", ".....", ".....", ".....", "....."});
-        form->UpdateControlsForMode();
-        form->DrawEmptyField();
-        form->ChSimmetrija->setChecked(mirror);
+        form->updateControlsForMode();
+        form->drawEmptyField();
+        form->symmetryCheck->setChecked(mirror);
         pic()->setFocus(Qt::TabFocusReason); // as Tab brings the focus
-        ASSERT_EQ(focusedName(), u"picPole");
+        ASSERT_EQ(focusedName(), u"gridPicture");
         form->gridView()->setCursorCell(0, 0);
         // The cursor stays inside the grid.
         keys({Qt::Key_Left, Qt::Key_Up, Qt::Key_Right});
         EXPECT_EQ(cursor(), QPoint(1, 0));
-        EXPECT_EQ(form->lblKoordinaty->text().section(u' ', -1), u"2,1"_s);
+        EXPECT_EQ(form->coordinatesLabel->text().section(u' ', -1), u"2,1"_s);
         key(Qt::Key_Space);
         const std::set<std::pair<int, int>> black =
             mirror ? std::set<std::pair<int, int>>{{1, 0}, {1, 4}, {3, 4}, {3, 0},
@@ -107,46 +107,46 @@ TEST_F(GridKeys, DrawingWithArrowsAndSpace) {
         EXPECT_TRUE(blackCells(doc()).empty());
         EXPECT_EQ(cursor(), QPoint(1, 1));
         EXPECT_EQ(doc().Mode, EditMode::ModeDrawGrid);
-        EXPECT_EQ(focusedName(), u"picPole");
+        EXPECT_EQ(focusedName(), u"gridPicture");
         // Without the focus, no cursor.
-        form->ChSimmetrija->setFocus(Qt::TabFocusReason);
+        form->symmetryCheck->setFocus(Qt::TabFocusReason);
         EXPECT_TRUE(pic()->frame().isEmpty());
     }
 }
 
 TEST_F(GridKeys, EscapeFromEitherBoxReturnsToTheGridAndAClickStillGoesToTheBoxes) {
     startAuthoring(kRing);
-    for (QLineEdit* box : {form->txtVoprosOtvet, form->txtOtvet}) {
+    for (QLineEdit* box : {form->clueEdit, form->answerEdit}) {
         box->setFocus(Qt::OtherFocusReason);
         key(Qt::Key_Escape);
-        EXPECT_EQ(focusedName(), u"picPole");
+        EXPECT_EQ(focusedName(), u"gridPicture");
         EXPECT_FALSE(pic()->frame().isEmpty());
     }
     // A word begun in the answer box goes on from the grid, shown in the cells.
-    form->txtOtvet->setFocus(Qt::OtherFocusReason);
+    form->answerEdit->setFocus(Qt::OtherFocusReason);
     type(u"ко"_s);
     key(Qt::Key_Escape);
     EXPECT_EQ(form->gridView()->cellInfo(1, 0).letter, u'О');
     EXPECT_EQ(cursor(), QPoint(2, 0));
     type(u"т"_s);
-    EXPECT_EQ(form->txtOtvet->text(), u"кот"_s);
+    EXPECT_EQ(form->answerEdit->text(), u"кот"_s);
     EXPECT_EQ(letters(1, 0), cp(u"..."));
     // The mouse is as it was: the clicked slot's clue box takes the focus, the cursor follows.
     clickCell(2, 1);
     EXPECT_EQ(current(), std::pair(2, 1));
-    EXPECT_EQ(focusedName(), u"txtVoprosOtvet");
+    EXPECT_EQ(focusedName(), u"clueEdit");
     EXPECT_EQ(cursor(), QPoint(2, 1));
 }
 
 TEST_F(GridKeys, EnterAndLettersPickTheSlotUnderTheCursor) {
     startAuthoring(kRing);
-    form->txtVoprosOtvet->setFocus(Qt::OtherFocusReason);
+    form->clueEdit->setFocus(Qt::OtherFocusReason);
     key(Qt::Key_Escape);
     moveTo(0, 2);
     // Across first; Enter again switches to the crossing slot and back.
     key(Qt::Key_Return);
     EXPECT_EQ(current(), std::pair(3, 0));
-    EXPECT_EQ(focusedName(), u"picPole");
+    EXPECT_EQ(focusedName(), u"gridPicture");
     EXPECT_TRUE(highlighted(1, 2));
     key(Qt::Key_Return);
     EXPECT_EQ(current(), std::pair(1, 1));
@@ -167,24 +167,24 @@ TEST_F(GridKeys, EnterAndLettersPickTheSlotUnderTheCursor) {
     moveTo(1, 0);
     type(u"к"_s);
     EXPECT_EQ(current(), std::pair(1, 0));
-    EXPECT_EQ(form->txtOtvet->text(), u"к"_s);
+    EXPECT_EQ(form->answerEdit->text(), u"к"_s);
     EXPECT_EQ(cursor(), QPoint(1, 0));
-    EXPECT_EQ(focusedName(), u"picPole");
+    EXPECT_EQ(focusedName(), u"gridPicture");
 }
 
 TEST_F(GridKeys, TypedLettersShowInTheCellsAndEnterPlacesThem) {
     startAuthoring(kRing);
-    form->txtVoprosOtvet->setFocus(Qt::OtherFocusReason);
+    form->clueEdit->setFocus(Qt::OtherFocusReason);
     type(u"A pet"_s); // the clue of 1 across, selected at the start
     key(Qt::Key_Escape);
     form->gridView()->setCursorCell(0, 0);
     type(u"котыX"_s); // no more letters than cells
-    EXPECT_EQ(form->txtOtvet->text(), u"кот"_s);
+    EXPECT_EQ(form->answerEdit->text(), u"кот"_s);
     EXPECT_EQ(letters(1, 0), cp(u"..."));
     EXPECT_EQ(shownLetter(2, 0), u'Т');
     EXPECT_EQ(cursor(), QPoint(2, 0));
     key(Qt::Key_Backspace);
-    EXPECT_EQ(form->txtOtvet->text(), u"ко"_s);
+    EXPECT_EQ(form->answerEdit->text(), u"ко"_s);
     EXPECT_TRUE(shownLetter(2, 0).isNull());
     EXPECT_EQ(shownLetter(1, 0), u'О');
     EXPECT_EQ(cursor(), QPoint(2, 0));
@@ -194,17 +194,17 @@ TEST_F(GridKeys, TypedLettersShowInTheCellsAndEnterPlacesThem) {
     EXPECT_EQ(letters(1, 0), cp(u"КОТ"));
     // On to 1 down, as from the answer box, with the keyboard still in the grid.
     EXPECT_EQ(current(), std::pair(1, 1));
-    EXPECT_EQ(focusedName(), u"picPole");
+    EXPECT_EQ(focusedName(), u"gridPicture");
     EXPECT_EQ(cursor(), QPoint(0, 0));
     // Without a clue, Enter goes on to the clue box, as the answer box's does.
     moveTo(0, 1);
     type(u"ит"_s);
-    EXPECT_EQ(form->txtOtvet->text(), u"ит"_s); // the first letter typed over the old word
+    EXPECT_EQ(form->answerEdit->text(), u"ит"_s); // the first letter typed over the old word
     key(Qt::Key_Backspace);
     key(Qt::Key_Backspace);
     type(u"кит"_s);
     key(Qt::Key_Return);
-    EXPECT_EQ(focusedName(), u"txtVoprosOtvet");
+    EXPECT_EQ(focusedName(), u"clueEdit");
     EXPECT_EQ(letters(1, 1), cp(u"К.."));
     type(u"Sea"_s);
     pressEnter();
@@ -218,7 +218,7 @@ TEST_F(GridKeys, AConflictGivesTheAnswerBoxMessage) {
         startAuthoring(kRing);
         authorThroughBoxes(2, 1, u"УЖР"_s);
         program.state.session.selectSlot(3, 0);
-        form->ShowCurrentSlot();
+        form->showCurrentSlot();
         type(u"A clue"_s);
         fake().messages.clear();
         if (fromGrid) {
@@ -233,9 +233,9 @@ TEST_F(GridKeys, AConflictGivesTheAnswerBoxMessage) {
         }
         seen[fromGrid] = messageTexts();
         EXPECT_EQ(letters(3, 0), cp(u"..Р"));
-        EXPECT_EQ(form->txtOtvet->text(), u"дом"_s);
-        EXPECT_EQ(focusedName(), u"txtOtvet");
-        EXPECT_EQ(form->txtOtvet->selectionStart(), 2);
+        EXPECT_EQ(form->answerEdit->text(), u"дом"_s);
+        EXPECT_EQ(focusedName(), u"answerEdit");
+        EXPECT_EQ(form->answerEdit->selectionStart(), 2);
     }
     EXPECT_EQ(seen[0], QStringList{u"This letter does not match the crossing word: Р, М"_s});
     EXPECT_EQ(seen[1], seen[0]);
@@ -243,14 +243,14 @@ TEST_F(GridKeys, AConflictGivesTheAnswerBoxMessage) {
 
 TEST_F(GridKeys, TabWalksTheSlotsAcrossThenDownAndKeepsTheFocus) {
     startAuthoring(kRing);
-    form->txtOtvet->setFocus(Qt::OtherFocusReason);
+    form->answerEdit->setFocus(Qt::OtherFocusReason);
     key(Qt::Key_Escape);
     ASSERT_EQ(current(), std::pair(1, 0));
     const std::pair<int, int> order[] = {{3, 0}, {1, 1}, {2, 1}, {1, 0}};
     for (const auto& slot : order) {
         key(Qt::Key_Tab);
         EXPECT_EQ(current(), slot);
-        EXPECT_EQ(focusedName(), u"picPole");
+        EXPECT_EQ(focusedName(), u"gridPicture");
         EXPECT_EQ(cursor(), QPoint(doc().SlotTable.at(slot.first, 0, slot.second),
                                    doc().SlotTable.at(slot.first, 1, slot.second)));
     }
@@ -258,13 +258,13 @@ TEST_F(GridKeys, TabWalksTheSlotsAcrossThenDownAndKeepsTheFocus) {
     EXPECT_EQ(current(), std::pair(2, 1));
     key(Qt::Key_Backtab);
     EXPECT_EQ(current(), std::pair(1, 1));
-    EXPECT_EQ(focusedName(), u"picPole");
+    EXPECT_EQ(focusedName(), u"gridPicture");
 }
 
 TEST_F(GridKeys, TheCursorCellReadsThroughAccessibility) {
     startAuthoring(kRing);
     authorThroughBoxes(1, 0, u"КОТ"_s);
-    form->txtOtvet->setFocus(Qt::OtherFocusReason);
+    form->answerEdit->setFocus(Qt::OtherFocusReason);
     key(Qt::Key_Escape);
     QAccessibleInterface* grid = QAccessible::queryAccessibleInterface(pic());
     ASSERT_NE(grid, nullptr);
@@ -304,7 +304,7 @@ TEST_F(GridKeys, TheCursorCellReadsThroughAccessibility) {
     form->gridView()->setCursorCell(0, 2);
     EXPECT_EQ(cell->text(QAccessible::Value), u"Д"_s);
     // In Russian.
-    form->LoadJazik("Russian.txt");
+    form->loadLanguage("Russian.txt");
     form->gridView()->setCursorCell(1, 1);
     EXPECT_EQ(cell->text(QAccessible::Name), u"строка 2, столбец 2"_s);
     EXPECT_EQ(cell->text(QAccessible::Description), u"чёрная клетка"_s);

@@ -27,10 +27,10 @@ protected:
     // Clue, Enter, answer, Enter, as the author types them into a slot without an answer.
     void author(int n, int d, const QString& clue, const QString& answer) {
         select(n, d);
-        ASSERT_EQ(focusedName(), u"txtVoprosOtvet");
+        ASSERT_EQ(focusedName(), u"clueEdit");
         type(clue);
         pressEnter();
-        ASSERT_EQ(focusedName(), u"txtOtvet");
+        ASSERT_EQ(focusedName(), u"answerEdit");
         type(answer);
         pressEnter();
     }
@@ -129,26 +129,26 @@ TEST_F(Placement, CasesThroughTheAnswerBox) {
             author(p.n, p.d, u"prior"_s, QString::fromUtf16(p.answer));
         select(c.n, c.d);
         const QByteArray clueBefore = doc().SlotTexts.at(c.n, 0, c.d);
-        clearBox(form->txtOtvet);
-        clearBox(form->txtVoprosOtvet);
+        clearBox(form->answerEdit);
+        clearBox(form->clueEdit);
         type(u"A clue"_s);
         pressEnter(); // with the answer box empty, on to the answer box
-        ASSERT_EQ(focusedName(), u"txtOtvet");
+        ASSERT_EQ(focusedName(), u"answerEdit");
         const QString text = QString::fromUtf16(c.text);
         switch (c.input) {
         case Input::Typed:
             type(text);
             break;
         case Input::Pasted:
-            paste(form->txtOtvet, text);
-            EXPECT_EQ(form->txtOtvet->text(), text.contains(u' ') ? text : u"КОТ"_s);
+            paste(form->answerEdit, text);
+            EXPECT_EQ(form->answerEdit->text(), text.contains(u' ') ? text : u"КОТ"_s);
             break;
         case Input::Emptied:
             break;
         }
         fake().messages.clear();
         doc().Modified = false;
-        const QString boxBefore = form->txtOtvet->text();
+        const QString boxBefore = form->answerEdit->text();
         pressEnter();
 
         const QString stored = QString::fromUtf16(c.stored);
@@ -167,18 +167,18 @@ TEST_F(Placement, CasesThroughTheAnswerBox) {
             EXPECT_TRUE(fake().messages.isEmpty());
         }
         if (changed) {
-            EXPECT_TRUE(form->txtOtvet->text().isEmpty());
+            EXPECT_TRUE(form->answerEdit->text().isEmpty());
             EXPECT_NE(std::pair(doc().CurrentSlot, doc().CurrentDirection), std::pair(c.n, c.d));
         } else {
             // The word stays for correcting, the slot stays current.
-            EXPECT_EQ(form->txtOtvet->text(), boxBefore);
+            EXPECT_EQ(form->answerEdit->text(), boxBefore);
             EXPECT_EQ(doc().CurrentSlot, c.n);
             EXPECT_EQ(doc().CurrentDirection, c.d);
-            EXPECT_EQ(focusedName(), u"txtOtvet");
+            EXPECT_EQ(focusedName(), u"answerEdit");
         }
         if (c.selectionStart >= 0) {
-            EXPECT_EQ(form->txtOtvet->selectionStart(), c.selectionStart);
-            EXPECT_EQ(form->txtOtvet->selectedText().size(), 1);
+            EXPECT_EQ(form->answerEdit->selectionStart(), c.selectionStart);
+            EXPECT_EQ(form->answerEdit->selectedText().size(), 1);
         }
     }
 }
@@ -206,15 +206,15 @@ TEST_F(Placement, EachWordLeadsToTheNextAndTheLastLeavesNothingSelected) {
         EXPECT_EQ(doc().CurrentDirection, s.nextD);
     }
     EXPECT_FALSE(anythingHighlighted());
-    EXPECT_TRUE(form->txtOtvet->text().isEmpty());
-    EXPECT_TRUE(form->txtVoprosOtvet->text().isEmpty());
+    EXPECT_TRUE(form->answerEdit->text().isEmpty());
+    EXPECT_TRUE(form->clueEdit->text().isEmpty());
     EXPECT_EQ(letters(3, 0), cp(u"ТОН"));
     // With no slot current, Enter does nothing.
-    form->txtOtvet->setFocus();
+    form->answerEdit->setFocus();
     type(u"XYZ"_s);
     pressEnter();
     EXPECT_EQ(messageTexts(), QStringList());
-    EXPECT_EQ(form->txtOtvet->text(), u"XYZ");
+    EXPECT_EQ(form->answerEdit->text(), u"XYZ");
 }
 
 TEST_F(Placement, FiveAcrossLeadsToFiveDownBeforeNumberTwo) {
@@ -241,14 +241,14 @@ TEST_F(Placement, TheClueBoxShowsTheClueLiveAndRoutesEnter) {
     clickCell(2, 1); // 2 down
     ASSERT_EQ(doc().CurrentDirection, 1);
     type(u"Река"_s);
-    EXPECT_EQ(form->lblVopros[1]->text(), u"Река");
-    EXPECT_TRUE(form->lblVopros[0]->text().isEmpty());
+    EXPECT_EQ(form->clueLabels[1]->text(), u"Река");
+    EXPECT_TRUE(form->clueLabels[0]->text().isEmpty());
     // Enter in the answer box with an empty clue only moves to the clue box.
-    form->txtVoprosOtvet->clear();
-    form->txtOtvet->setFocus();
+    form->clueEdit->clear();
+    form->answerEdit->setFocus();
     type(u"ТОН"_s);
     pressEnter();
-    EXPECT_EQ(focusedName(), u"txtVoprosOtvet");
+    EXPECT_EQ(focusedName(), u"clueEdit");
     EXPECT_TRUE(doc().SlotTexts.at(2, 1, 1).isEmpty());
     // Enter in the clue box with both boxes filled places the word.
     type(u"Река"_s);

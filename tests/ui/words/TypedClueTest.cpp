@@ -1,5 +1,5 @@
-#include "export/frmPrintOptions.h"
 #include "files/CrosswordFile.h"
+#include "publishing/PrintOptionsDialog.h"
 #include "support/Crosswords.h"
 #include "support/PdfFile.h"
 #include "support/ui/WordWindow.h"
@@ -30,7 +30,7 @@ protected:
             clickCell(doc().SlotTable.at(n, 0, d), doc().SlotTable.at(n, 1, d));
         ASSERT_EQ(doc().CurrentSlot, n);
         ASSERT_EQ(doc().CurrentDirection, d);
-        ASSERT_EQ(focusedName(), u"txtVoprosOtvet");
+        ASSERT_EQ(focusedName(), u"clueEdit");
     }
     // 1 across КОТ with its clue, entered with Enter; the crossword saved once.
     void authorAndSave() {
@@ -45,13 +45,13 @@ protected:
         ASSERT_EQ(doc().SlotTexts.at(1, 1, 0), cp(u"КОТ"));
         QFile::remove(dir.filePath(u"ring.cfw"_s));
         fake().paths.push_back(dir.filePath(u"ring.cfw"_s));
-        form->FileSave_Click();
+        form->save();
         ASSERT_FALSE(doc().Modified);
         ASSERT_TRUE(fake().messages.isEmpty());
     }
     // The clue box with `more` typed at its end, as the user types it, and no Enter.
     void typeMore(const QString& more) {
-        QTest::keyClick(form->txtVoprosOtvet, Qt::Key_End);
+        QTest::keyClick(form->clueEdit, Qt::Key_End);
         type(more);
     }
     QByteArray savedClue(int n, int d) const {
@@ -78,7 +78,7 @@ TEST_F(TypedClue, IsKeptWhenTheCrosswordIsSavedClosedOrExported) {
         case End::ExitCancel:
             fake().answers = {end == End::ExitYes ? platform::Answer::Yes
                                                   : platform::Answer::Cancel};
-            form->FileExit->trigger();
+            form->exitAction->trigger();
             ASSERT_EQ(fake().messages.size(), 1);
             EXPECT_EQ(fake().messages[0].buttons, platform::Buttons::YesNoCancel);
             EXPECT_EQ(fake().messages[0].text, cp1251::toUnicode(program.state.language.entry(
@@ -88,23 +88,23 @@ TEST_F(TypedClue, IsKeptWhenTheCrosswordIsSavedClosedOrExported) {
             EXPECT_EQ(doc().Modified, end == End::ExitCancel);
             break;
         case End::Save:
-            form->FileSave_Click();
+            form->save();
             EXPECT_TRUE(fake().messages.isEmpty());
             EXPECT_EQ(savedClue(1, 0), longer);
             EXPECT_FALSE(doc().Modified);
             break;
         case End::Export: {
             fake().paths.push_back(dir.filePath(u"ring.htm"_s));
-            form->KrossCopyWord->trigger();
+            form->exportHtmlAction->trigger();
             QFile page(dir.filePath(u"ring.htm"_s));
             ASSERT_TRUE(page.open(QIODevice::ReadOnly));
             EXPECT_TRUE(page.readAll().contains(" 1. " + longer));
             break;
         }
         case End::Print: {
-            fake().onDialog<frmPrintOptions>([](frmPrintOptions& d) { d.kOK->click(); });
+            fake().onDialog<PrintOptionsDialog>([](PrintOptionsDialog& d) { d.okButton->click(); });
             fake().printTo.push_back(dir.filePath(u"ring.pdf"_s));
-            form->KrossPrint->trigger();
+            form->printAction->trigger();
             EXPECT_TRUE(pdffile::text(dir.filePath(u"ring.pdf"_s))
                             .contains(u"1. "_s + cp1251::toUnicode(longer)));
             break;
@@ -113,7 +113,7 @@ TEST_F(TypedClue, IsKeptWhenTheCrosswordIsSavedClosedOrExported) {
         EXPECT_EQ(doc().SlotTexts.at(1, 0, 0), longer);
         EXPECT_EQ(doc().SlotTexts.at(1, 1, 0), cp(u"КОТ"));
         if (form->isVisible()) {
-            EXPECT_EQ(form->txtVoprosOtvet->text(), cp1251::toUnicode(longer));
+            EXPECT_EQ(form->clueEdit->text(), cp1251::toUnicode(longer));
         }
         form->show();
     }
@@ -143,11 +143,11 @@ TEST_F(TypedClue, IsKeptWhenTheSelectionMovesAway) {
         typeMore(u"!"_s);
         const QByteArray typed = doc().SlotTexts.at(c.n, 0, c.d) + '!';
         if (!c.answerBox) {
-            form->txtOtvet->setFocus(Qt::OtherFocusReason);
-            QTest::keyClick(form->txtOtvet, Qt::Key_A, Qt::ControlModifier);
-            QTest::keyClick(form->txtOtvet, Qt::Key_Backspace);
+            form->answerEdit->setFocus(Qt::OtherFocusReason);
+            QTest::keyClick(form->answerEdit, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClick(form->answerEdit, Qt::Key_Backspace);
         } else if (*c.answerBox) {
-            form->txtOtvet->setFocus(Qt::OtherFocusReason);
+            form->answerEdit->setFocus(Qt::OtherFocusReason);
             type(QString::fromUtf16(c.answerBox));
         }
         if (c.toN == c.n && c.toD == c.d) // a click in the slot shows it afresh
@@ -160,9 +160,9 @@ TEST_F(TypedClue, IsKeptWhenTheSelectionMovesAway) {
         EXPECT_TRUE(doc().Modified);
         EXPECT_TRUE(fake().messages.isEmpty());
         select(c.n, c.d);
-        EXPECT_EQ(form->txtVoprosOtvet->text(), cp1251::toUnicode(typed));
-        EXPECT_EQ(form->txtOtvet->text(), cp1251::toUnicode(answerBefore));
-        form->FileSave_Click();
+        EXPECT_EQ(form->clueEdit->text(), cp1251::toUnicode(typed));
+        EXPECT_EQ(form->answerEdit->text(), cp1251::toUnicode(answerBefore));
+        form->save();
         EXPECT_EQ(savedClue(c.n, c.d), typed);
     }
 }
@@ -176,16 +176,16 @@ TEST_F(TypedClue, UntouchedOrEmptiedBoxChangesNothing) {
     EXPECT_FALSE(doc().Modified);
 
     // An emptied box does not remove the clue: the delete command removes clue and answer.
-    QTest::keyClick(form->txtVoprosOtvet, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(form->txtVoprosOtvet, Qt::Key_Backspace);
-    ASSERT_TRUE(form->txtVoprosOtvet->text().isEmpty());
+    QTest::keyClick(form->clueEdit, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(form->clueEdit, Qt::Key_Backspace);
+    ASSERT_TRUE(form->clueEdit->text().isEmpty());
     select(3, 0);
     EXPECT_EQ(doc().SlotTexts.at(1, 0, 0), cp(u"Зверь"));
     EXPECT_FALSE(doc().Modified);
 
     // Typed back as it was: no change either, so closing asks nothing.
     select(1, 0);
-    QTest::keyClick(form->txtVoprosOtvet, Qt::Key_Backspace);
+    QTest::keyClick(form->clueEdit, Qt::Key_Backspace);
     type(u"ь"_s);
     EXPECT_TRUE(form->close());
     EXPECT_TRUE(fake().messages.isEmpty());

@@ -65,7 +65,7 @@ QByteArray Language::ownText(OwnText which) const {
     return builtInOwnText(which);
 }
 
-QByteArray Language::KrossFileFilter() const {
+QByteArray Language::crosswordFileFilter() const {
     return filter(caption(LangEntry::CrosswordMenu), "*.cfw");
 }
 
@@ -221,7 +221,7 @@ QByteArray builtInOwnText(OwnText which) {
     case OwnText::ConvertBadPassword:
         return "A password holds only characters of the Windows-1251 code page, at most 32767 "
                "of them.";
-    case OwnText::EditMenu:
+    case OwnText::editMenu:
         return "&Edit";
     case OwnText::Undo:
         return "&Undo";

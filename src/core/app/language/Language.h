@@ -58,7 +58,7 @@ enum class OwnText : int {
     ConvertPasswordRequired = 158, // answers of a crossword with a password, without it
     ConvertBadPassword = 159,      // a password the crossword file cannot hold
     // Undo and redo.
-    EditMenu = 140, // the menu after File
+    editMenu = 140, // the menu after File
     Undo = 141,     // menu item
     Redo = 142,     // menu item
 
@@ -198,7 +198,7 @@ struct Language {
 
     // The crossword file dialogs' filter: the crossword menu's caption and "*.cfw", then all
     // files; NUL-separated pairs.
-    QByteArray KrossFileFilter() const;
+    QByteArray crosswordFileFilter() const;
     // The answers file dialogs' filter, named by AnswersFiles.
     QByteArray AnswersFileFilter() const;
     // Asked after a path before an existing file is replaced: " " + AlreadyExists + CR LF +

@@ -1,0 +1,314 @@
+// The main window: its panel, grid viewport and menus, their layout, and what each mode shows.
+#include "app/MainWindow.h"
+
+#include "app/ModeTable.h"
+#include "app/Named.h"
+#include "app/WrapCheckBox.h"
+#include "grid/GridView.h"
+#include "grid/NewCrosswordDialog.h"
+#include "platform/Message.h"
+#include "grid/PictureBox.h"
+#include "text/CodePage.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QKeySequence>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+
+namespace {
+
+QAction* namedAction(QMenu* menu, const char* name) {
+    QAction* a = menu->addAction(QString());
+    a->setObjectName(QLatin1String(name));
+    return a;
+}
+
+} // namespace
+
+MainWindow::MainWindow(AppState& state, platform::Platform& platform, QWidget* parent)
+    : QMainWindow(parent), state_(state), platform_(platform) {
+    setObjectName(QStringLiteral("MainWindow"));
+    auto* central = new QWidget(this);
+    central->setObjectName(QStringLiteral("centralPanel"));
+    setCentralWidget(central);
+    createMenus();
+    createPanel(central);
+    createViewport(central);
+    createClueDock();
+    applyBuiltInCaptions();
+    connectGridHandlers();
+    connectWordHandlers();
+    connectFileHandlers();
+    connectFillHandlers();
+    connectPrintHandlers();
+    connectEditHandlers();
+    // The controls follow the mode, whichever command changed it.
+    connect(&state_.session, &CrosswordSession::modeChanged, this,
+            [this] { updateControlsForMode(); });
+    connect(&state_.session, &CrosswordSession::cellsChanged, this, &MainWindow::showChangedCells);
+    setMinimumWidth(kMinInnerWidth);
+    resize(800, 600);
+    updateControlsForMode();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::createMenus() {
+    fileMenu = named(menuBar()->addMenu(QString()), "fileMenu");
+    openAnswersAction = namedAction(fileMenu, "openAnswersAction");
+    saveAction = namedAction(fileMenu, "saveAction");
+    saveAsAction = namedAction(fileMenu, "saveAsAction");
+    fileSeparator = named(fileMenu->addSeparator(), "fileSeparator");
+    exitAction = namedAction(fileMenu, "exitAction");
+
+    editMenu = named(menuBar()->addMenu(QString()), "editMenu");
+    undoAction = namedAction(editMenu, "undoAction");
+    redoAction = namedAction(editMenu, "redoAction");
+
+    crosswordMenu = named(menuBar()->addMenu(QString()), "crosswordMenu");
+    newCrosswordAction = namedAction(crosswordMenu, "newCrosswordAction");
+    openCrosswordAction = namedAction(crosswordMenu, "openCrosswordAction");
+    unlockAction = namedAction(crosswordMenu, "unlockAction");
+    propertiesAction = namedAction(crosswordMenu, "propertiesAction");
+    wordSearchAction = namedAction(crosswordMenu, "wordSearchAction");
+    deleteAnswerAction = namedAction(crosswordMenu, "deleteAnswerAction");
+    exportHtmlAction = namedAction(crosswordMenu, "exportHtmlAction");
+    printAction = namedAction(crosswordMenu, "printAction");
+    exportPdfAction = namedAction(crosswordMenu, "exportPdfAction");
+    exportSvgAction = namedAction(crosswordMenu, "exportSvgAction");
+    exportIpuzAction = namedAction(crosswordMenu, "exportIpuzAction");
+    fillSeparator = named(crosswordMenu->addSeparator(), "fillSeparator");
+    fillAction = namedAction(crosswordMenu, "fillAction");
+    fillAgainAction = namedAction(crosswordMenu, "fillAgainAction");
+    suggestAction = namedAction(crosswordMenu, "suggestAction");
+
+    optionsMenu = named(menuBar()->addMenu(QString()), "optionsMenu");
+    cellSizeAction = namedAction(optionsMenu, "cellSizeAction");
+    languageAction = namedAction(optionsMenu, "languageAction");
+    optionsSeparator = named(optionsMenu->addSeparator(), "optionsSeparator");
+    styleActions[0] = namedAction(optionsMenu, "styleActions_0");
+    styleActions[1] = namedAction(optionsMenu, "styleActions_1");
+    for (QAction* a : styleActions)
+        a->setCheckable(true);
+
+    helpMenu = named(menuBar()->addMenu(QString()), "helpMenu");
+    helpAction = namedAction(helpMenu, "helpAction");
+    aboutAction = namedAction(helpMenu, "aboutAction");
+
+    connect(newCrosswordAction, &QAction::triggered, this, &MainWindow::newCrossword);
+    connect(exitAction, &QAction::triggered, this, &MainWindow::exitProgram);
+    connect(saveAction, &QAction::triggered, this, &MainWindow::save);
+    connect(languageAction, &QAction::triggered, this, &MainWindow::chooseLanguage);
+    connect(wordSearchAction, &QAction::triggered, this, &MainWindow::openWordSearch);
+    connect(helpAction, &QAction::triggered, this, &MainWindow::showHelp);
+    connect(aboutAction, &QAction::triggered, this, &MainWindow::showAbout);
+    connect(exportHtmlAction, &QAction::triggered, this, &MainWindow::exportHtmlFromMenu);
+    connect(cellSizeAction, &QAction::triggered, this, &MainWindow::chooseCellSize);
+    createRecentMenu();
+    assignShortcuts();
+}
+
+void MainWindow::assignShortcuts() {
+    // The platform's keys; where it has none for Save As or Quit, the ones Linux desktops
+    // share. Windows closes a window with Alt+F4 and has no Quit key.
+    const struct {
+        QAction* action;
+        QKeySequence::StandardKey key;
+        const char* fallback;
+    } keys[] = {
+        {newCrosswordAction, QKeySequence::New, nullptr},
+        {openCrosswordAction, QKeySequence::Open, nullptr},
+        {saveAction, QKeySequence::Save, nullptr},
+        {saveAsAction, QKeySequence::SaveAs, "Ctrl+Shift+S"},
+#ifdef Q_OS_WIN
+        {exitAction, QKeySequence::Quit, nullptr},
+#else
+        {exitAction, QKeySequence::Quit, "Ctrl+Q"},
+#endif
+        {printAction, QKeySequence::Print, nullptr},
+        {wordSearchAction, QKeySequence::Find, nullptr},
+        {helpAction, QKeySequence::HelpContents, nullptr},
+    };
+    for (const auto& k : keys) {
+        QList<QKeySequence> sequences = QKeySequence::keyBindings(k.key);
+        if (sequences.isEmpty() && k.fallback)
+            sequences.append(QKeySequence(QLatin1String(k.fallback)));
+        k.action->setShortcuts(sequences);
+    }
+}
+
+void MainWindow::createPanel(QWidget* central) {
+    // Drawing controls (ModeDrawGrid).
+    symmetryCheck = named(new WrapCheckBox(central), "symmetryCheck");
+    symmetryCheck->setGeometry(6, 8, 145, 44);
+    coordinatesLabel = named(new QLabel(central), "coordinatesLabel");
+    coordinatesLabel->setGeometry(6, 58, 145, 20);
+    gridReadyButton = named(new QPushButton(central), "gridReadyButton");
+    gridReadyButton->setGeometry(6, 86, 143, 28);
+    clearGridButton = named(new QPushButton(central), "clearGridButton");
+    clearGridButton->setGeometry(6, 122, 143, 28);
+
+    // Words and clues (from ModeAuthor on; see the mode table).
+    statisticsLabel = named(new QLabel(central), "statisticsLabel");
+    statisticsLabel->setGeometry(6, 6, 145, 18);
+    wordCountLabel = named(new QLabel(central), "wordCountLabel");
+    wordCountLabel->setGeometry(6, 24, 145, 18);
+    acrossLabel = named(new QLabel(central), "acrossLabel");
+    acrossLabel->setGeometry(6, 48, 145, 18);
+    clueLabels[0] = named(new QLabel(central), "clueLabels_0");
+    clueLabels[0]->setGeometry(6, 66, 145, 100);
+    downLabel = named(new QLabel(central), "downLabel");
+    downLabel->setGeometry(6, 172, 145, 18);
+    clueLabels[1] = named(new QLabel(central), "clueLabels_1");
+    clueLabels[1]->setGeometry(6, 190, 145, 100);
+    for (QLabel* l : clueLabels) {
+        l->setWordWrap(true);
+        l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    }
+    clueEditLabel = named(new QLabel(central), "clueEditLabel");
+    clueEditLabel->setGeometry(6, 296, 145, 34);
+    clueEditLabel->setWordWrap(true);
+    clueEditLabel->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+    clueEdit = named(new QLineEdit(central), "clueEdit");
+    clueEdit->setGeometry(6, 332, 145, 24);
+    answerLabel = named(new QLabel(central), "answerLabel");
+    answerLabel->setGeometry(6, 360, 145, 18);
+    answerEdit = named(new QLineEdit(central), "answerEdit");
+    answerEdit->setGeometry(6, 346, 145, 24);
+    clueEditLabel->setBuddy(clueEdit);
+    answerLabel->setBuddy(answerEdit);
+
+    // Digit strips of the slot numbers, never shown.
+    for (int i = 0; i < 3; ++i) {
+        digitStrips[static_cast<std::size_t>(i)] = new PictureBox(central);
+        digitStrips[static_cast<std::size_t>(i)]->setObjectName(
+            QStringLiteral("digitStrips_%1").arg(i));
+        digitStrips[static_cast<std::size_t>(i)]->hide();
+    }
+}
+
+void MainWindow::createViewport(QWidget* central) {
+    gridView_ = new GridView(state_, digitStrips, central);
+    connect(gridView_, &GridView::pictureFocused, this, &MainWindow::gridPictureFocused);
+    connect(gridView_, &GridView::focused, this, &MainWindow::gridViewFocused);
+
+    exportPicture = named(new PictureBox(central), "exportPicture");
+    exportPicture->setBackColor(Qt::black);
+    exportPicture->hide();
+}
+
+void MainWindow::updateControlsForMode() {
+    using namespace modetable;
+    const Row& row = rowFor(state_.doc().Mode);
+    // A new mode starts with empty clue and answer texts.
+    clueLabels[0]->clear();
+    clueLabels[1]->clear();
+    clueEdit->clear();
+    answerEdit->clear();
+    const std::pair<unsigned, QWidget*> panel[] = {
+        {kSymmetry, symmetryCheck},
+        {kCoordinates, coordinatesLabel},
+        {kGridReady, gridReadyButton},
+        {kClearGrid, clearGridButton},
+        {kWordCount, wordCountLabel},
+        {kStatistics, statisticsLabel},
+        {kAcrossLabel, acrossLabel},
+        {kAcrossClue, clueLabels[0]},
+        {kDownLabel, downLabel},
+        {kDownClue, clueLabels[1]},
+        {kAnswerCaption, clueEditLabel},
+        {kClueEntry, clueEdit},
+        {kAnswerLabel, answerLabel},
+        {kAnswerEntry, answerEdit},
+    };
+    for (const auto& [bit, widget] : panel)
+        widget->setVisible((row.panel & bit) != 0);
+    answerEdit->move(answerEdit->x(), (row.panel & kClueEntry) != 0 ? 378 : 346);
+    const std::pair<unsigned, QAction*> actions[] = {
+        {kSave, saveAction},          {kSaveAs, saveAsAction},        {kChange, unlockAction},
+        {kAbout, propertiesAction},       {kFoundWord, wordSearchAction}, {kDeleteAnswer, deleteAnswerAction},
+        {kCopyWord, exportHtmlAction}, {kCopyWord, printAction},      {kCopyWord, exportPdfAction},
+        {kCopyWord, exportSvgAction},      {kCopyWord, exportIpuzAction},       {kCellSize, cellSizeAction},
+        {kFill, fillAction},         {kFill, fillAgainAction},      {kFill, suggestAction},
+    };
+    for (const auto& [bit, action] : actions)
+        action->setEnabled((row.actions & bit) != 0);
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    relayout();
+}
+
+void MainWindow::relayout() {
+    if (isMinimized())
+        return;
+    QWidget* client = centralWidget();
+    if (client->width() < kMinInnerWidth) {
+        resize(width() + kMinInnerWidth - client->width(), height());
+        return; // the resize comes back here with the new width
+    }
+    gridView_->setGeometry(kPanelWidth, 0, client->width() - kPanelWidth, client->height());
+    gridView_->placeBars();
+}
+
+void MainWindow::gridPictureFocused() {
+    routeFocus(false);
+}
+
+void MainWindow::gridViewFocused() {
+    routeFocus(true);
+}
+
+void MainWindow::routeFocus(bool onlyIfVisible) {
+    QWidget* target = nullptr;
+    const EditMode mode = state_.doc().Mode;
+    if (mode == EditMode::ModeAuthor && state_.doc().NoAnswers == 0)
+        target = clueEdit;
+    else if (mode == EditMode::ModeSolveNoAnswers || mode == EditMode::ModeSolve)
+        target = answerEdit;
+    if (!target || (onlyIfVisible && !target->isVisible()))
+        return;
+    target->setFocus(Qt::OtherFocusReason);
+}
+
+void MainWindow::setCaptionBytes(const QByteArray& caption) {
+    // A title bar shows one short line; a caption of a long title would only cost memory, and
+    // under X11 a large enough one breaks the connection to the display.
+    constexpr qsizetype kMaxCaption = 255;
+    QString text = cp1251::toUnicode(caption.left(kMaxCaption));
+    if (caption.size() > kMaxCaption)
+        text += QChar(0x2026);
+    setWindowTitle(text);
+}
+
+platform::Answer MainWindow::message(const QByteArray& text, platform::Icon icon,
+                                   platform::Buttons buttons, platform::Answer defaultButton) {
+    return platform::message(platform_, this, state_.MessageTitle, text, icon, buttons,
+                             defaultButton);
+}
+
+void MainWindow::newCrossword() {
+    // The new grid replaces the crossword in memory.
+    if (confirmDiscardChanges() == 1)
+        return;
+    NewCrosswordDialog dialog(state_, platform_, this);
+    if (platform_.runDialog(dialog) != QDialog::Accepted)
+        return;
+    showModeTexts();
+    drawEmptyField();
+    updateControlsForMode();
+    relayout();
+}
+
+void MainWindow::exitProgram() {
+    close();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    confirmClose(*event);
+}

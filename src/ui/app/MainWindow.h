@@ -1,0 +1,400 @@
+#pragma once
+
+#include "app/AppState.h"
+#include "app/RecentFiles.h"
+#include "files/FileCommon.h"
+#include "fill/LexiconCache.h"
+#include "platform/Platform.h"
+#include "words/WordList.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <array>
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <vector>
+
+class CellPainter;
+class ClueList;
+class GridView;
+class PictureBox;
+class WrapCheckBox;
+class WordSearchWindow;
+class PrintOptionsDialog;
+class SuggestionsWindow;
+class QAction;
+class QDockWidget;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+enum class PrintOutput;
+namespace publish {
+struct PrintJob;
+}
+
+// The main window: a 155-pixel control panel on the left and the grid viewport beside it.
+// Which controls show and which menu items are enabled follows EditMode alone.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    static constexpr int kPanelWidth = 155;
+    static constexpr int kMinInnerWidth = 300;
+
+    MainWindow(AppState& state, platform::Platform& platform, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    AppState& state() { return state_; }
+
+    // Panel controls.
+    QPushButton* clearGridButton = nullptr;
+    QPushButton* gridReadyButton = nullptr;
+    WrapCheckBox* symmetryCheck = nullptr;
+    QLabel* coordinatesLabel = nullptr;
+    std::array<PictureBox*, 3> digitStrips{};
+    QLineEdit* answerEdit = nullptr;
+    QLineEdit* clueEdit = nullptr;
+    std::array<QLabel*, 2> clueLabels{};
+    QLabel* answerLabel = nullptr;
+    QLabel* clueEditLabel = nullptr;
+    QLabel* acrossLabel = nullptr;
+    QLabel* downLabel = nullptr;
+    QLabel* wordCountLabel = nullptr;
+    QLabel* statisticsLabel = nullptr;
+
+    // The grid viewport: the field picture gridPicture, its bars and their corner.
+    GridView* gridView() const { return gridView_; }
+    PictureBox* exportPicture = nullptr; // hidden: the export pictures
+
+    // Menus.
+    QMenu* fileMenu = nullptr;
+    QAction* openAnswersAction = nullptr;
+    QAction* saveAction = nullptr;
+    QAction* saveAsAction = nullptr;
+    QAction* fileSeparator = nullptr;
+    QAction* exitAction = nullptr;
+    QMenu* editMenu = nullptr;
+    QAction* undoAction = nullptr;
+    QAction* redoAction = nullptr;
+    QMenu* crosswordMenu = nullptr;
+    QAction* newCrosswordAction = nullptr;
+    QAction* openCrosswordAction = nullptr;
+    QAction* unlockAction = nullptr;
+    QAction* propertiesAction = nullptr;
+    QAction* wordSearchAction = nullptr;
+    QAction* deleteAnswerAction = nullptr;
+    QAction* exportHtmlAction = nullptr;
+    QAction* printAction = nullptr;
+    QAction* exportPdfAction = nullptr;
+    QAction* exportSvgAction = nullptr;
+    QAction* exportIpuzAction = nullptr;
+    QAction* fillSeparator = nullptr;
+    QAction* fillAction = nullptr;
+    QAction* fillAgainAction = nullptr;
+    QAction* suggestAction = nullptr;
+    QMenu* optionsMenu = nullptr;
+    QAction* cellSizeAction = nullptr;
+    QAction* languageAction = nullptr;
+    QAction* optionsSeparator = nullptr;
+    std::array<QAction*, 2> styleActions{};
+    QMenu* helpMenu = nullptr;
+    QAction* helpAction = nullptr;
+    QAction* aboutAction = nullptr;
+
+    // Shared helpers.
+    void updateControlsForMode();
+    void drawEmptyField();
+    void applyLetterFont();
+    // How far below a cell's top its letter goes. Worked out from the letter font when first
+    // asked for, since loading a font is slow and start-up shows no letters.
+    int letterOffset();
+
+    // A message box titled MessageTitle; the text in Windows-1251, converted for Qt.
+    platform::Answer message(const QByteArray& text, platform::Icon icon,
+                             platform::Buttons buttons = platform::Buttons::Ok,
+                             platform::Answer defaultButton = platform::Answer::Ok);
+
+    // Menu and button handlers.
+    void newCrossword();
+
+    // --- Grid drawing, slot painting and selection, rendering (grid and words areas) ---
+    bool gridPressed = false; // a mouse button went down on gridPicture
+    void gridMousePressed(Qt::MouseButton button, int x, int y);
+    void gridMouseReleased(Qt::MouseButton button, int x, int y);
+    void clearGrid();
+    void finishGrid();
+    // Takes the drawn grid as ready: analyses it (a grid without words is refused with a
+    // message) and shows its slots for the author.
+    void acceptDrawnGrid();
+    // Sizes the grid picture and draws the shown grid.
+    void drawGrid();
+    void redrawGrid();
+    void chooseStyle(int index);
+    void drawSlot(int number, int direction, const QColor& color);
+    void showCurrentSlot();
+    void showSolverSelection(int across, int down);
+    void selectByNumber(int number);
+    // Word search, online lookup and help (words/MainWindowWordSearch.cpp, app/MainWindowHelp.cpp).
+    void openWordSearch();
+    QPointer<WordSearchWindow> findWord; // the open search window, if any
+    words::WordListCache wordListCache;
+
+    // --- Filling the grid with the words of the lists (words/MainWindowFill.cpp) ---
+    // The words of fills, suggestions and dead cells: the lists of the program's and the
+    // user's folders.
+    fill::LexiconCache lexiconCache;
+    // How long and how many steps a fill may search before it gives up.
+    std::chrono::milliseconds fillTimeLimit{15'000};
+    std::int64_t fillStepLimit = fill::Options{}.stepLimit;
+    // Fills every slot without an answer; again, the slots the last fill filled get other
+    // words while its words are still there.
+    void fillAutomatically(bool again);
+    // Shades the cells no word can pass through any more, while authoring.
+    void showDeadCells();
+    // Opens the suggestions window for the current slot.
+    void openSuggestions();
+    QPointer<SuggestionsWindow> suggest; // the open suggestions window, if any
+    // The suggestions window's words for the current slot, once the running command is over.
+    void updateSuggestions();
+
+    // --- Undo and redo (app/MainWindowUndo.cpp) ---
+    // Takes back the crossword's last step, or does again the last one taken back, and shows
+    // the crossword as it is then.
+    void undo();
+    void redo();
+    // --- The clue list beside the grid (clues/MainWindowClueList.cpp) ---
+    QDockWidget* clueDock = nullptr;
+    ClueList* clueList = nullptr;
+    QAction* cluesAction = nullptr; // shows or hides the list
+    // A slot chosen in the list, selected as a click on the grid selects it; byKeyboard keeps
+    // the focus in the list.
+    void clueChosen(int number, int direction, bool byKeyboard);
+
+    // --- Word placement, clue editing, answer entry and answer checking (words and solve) ---
+    // What Enter in the answer box does in each mode: the session's step (placeAnswer,
+    // enterAnswer, checkAnswer, jumpToNumber), then its outcome on screen.
+    void placeTypedAnswer();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createPanel(QWidget* central);
+    void createViewport(QWidget* central);
+    void createMenus();
+    void createClueDock();
+    // The list shows while it is wanted and the crossword has slots.
+    void showClueDock();
+    void applyClueCaptions();
+    void applyBuiltInCaptions();
+    void gridPictureFocused();
+    void gridViewFocused();
+    void routeFocus(bool onlyIfVisible);
+
+    // Grid and words areas.
+    void connectGridHandlers();
+    // Selects a slot as a click does while writing or solving without answers.
+    void selectWordSlot(int number, int direction);
+    // Keys on the grid picture (grid/MainWindowGridKeys.cpp): the cell cursor, Space while drawing,
+    // slots picked by Enter, a letter or Tab, letters typed into the answer box.
+    void connectGridKeys();
+    void gridKey(int key, const QString& text);
+    // The slot the keyboard types into: the current one; of the solver's pair, the one in the
+    // keyboard's direction while there is one. Number 0 for none.
+    SlotRef keyboardSlot() const;
+    void pickSlotAtCursor(bool otherDirection);
+    void pickSlot(int number, int direction, QPoint cell);
+    void stepSlot(int step);
+    void typeInGrid(const QString& letter);
+    void eraseInGrid();
+    void submitFromGrid();
+    void showGridPreview();
+    int gridDirection_ = 0;  // of the solver's pair, the slot the keyboard picked
+    bool gridTyped_ = false; // the answer box holds letters typed in the grid
+    void drawDigitStrips();
+    // Cells the session changed while drawing: repainted from the cell map, the whole field
+    // as a fresh empty one. Slots are redrawn by the commands, which know the selection.
+    void showChangedCells(const QRect& cells);
+
+    // Word placement, answer entry and checking.
+    void connectWordHandlers();
+    void connectFillHandlers();
+    void connectEditHandlers();
+    void applyEditCaptions();
+    void stepThroughHistory(bool back);
+    // Redraws the grid and the panel for the crossword the history went back or forward to.
+    void showRestoredCrossword();
+    // The captions of our own texts; the numbered entries' go through applyCaption.
+    void applyOwnCaptions();
+    // "12 across" in the loaded language.
+    QByteArray slotName(const SlotRef& slot) const;
+    bool suggestionsDue_ = false;
+    void showSuggestions();
+    // A suggested word, placed as typed into the answer box and entered.
+    void placeSuggested(const QByteArray& word);
+    std::uint64_t fillSeed_ = 0;
+    // Shows the solver's selected pair, the previous one (was…) drawn white where it left.
+    void showSolverPair(int across, int down, int wasAcross, int wasDown);
+    void showLetterConflict(int position, unsigned char crossing, unsigned char typed);
+    void showWordsOpen(int open);
+
+    AppState& state_;
+    platform::Platform& platform_;
+    GridView* gridView_ = nullptr;
+
+    // Language files, the settings file and the unsaved-changes question.
+public:
+    // Loads ProgramFolder + "Language/" + fileName (Windows-1251) and applies it to the menus,
+    // the panel and the caption; a file that cannot be opened is reported and changes nothing.
+    void loadLanguage(const QByteArray& fileName);
+    // Caption, word count and box label of the current mode, in the loaded language.
+    void showModeTexts();
+    // The texts of `shownAs` instead of the current mode.
+    void showModeTexts(EditMode shownAs);
+    void save();
+    // Writes the settings file; a failure is reported and the program goes on.
+    void saveSettingsFile();
+
+private:
+    void applyCaption(int entry, const QByteArray& text);
+    void confirmClose(QCloseEvent& event);
+
+    // --- Crossword files: open and save, properties and password, the answers file ---
+public:
+    // A file named on the command line: an answers file (*.otv) as File > Open answers opens
+    // it, anything else as a crossword the way Crossword > Open does.
+    void openFileFromCommandLine(const QString& path);
+
+    void saveAs();
+    void openCrossword();
+    void editProperties();
+    void unlock();
+    void openAnswers();
+
+private:
+    void connectFileHandlers();
+    // After a crossword was opened: one that lacks answers asks for the password.
+    void completeIncompleteCrossword();
+    void saveDocument(bool askForName);
+    void showFileFailure(FileStatus status);
+    // Runs save unless the user declines to replace a file other than the document's own
+    // (ownPath); a failure is reported. True when the file was written.
+    bool saveAsked(const QString& path, const QString& ownPath,
+                   const std::function<FileStatus()>& save);
+    // HTML export, cell size and fonts.
+public:
+    // Writes the crossword as an HTML page with its grid picture and its answers picture.
+    void exportHtml();
+    // The crossword on the printer, as a PDF document, its grid as an SVG picture; each asks
+    // its options first (publishing/MainWindowPrint.cpp).
+    void printCrossword();
+    void exportPdf();
+    void exportSvg();
+    // The crossword as an ipuz file (publishing/MainWindowIpuzExport.cpp).
+    void exportIpuz();
+    // Handed back to the font dialog only: never applied to a picture, never stored.
+    bool letterFontStrikethrough = false;
+
+private:
+    // Handlers and steps the window runs itself: menu items, buttons, keys and mouse on the
+    // grid, and the file commands behind them.
+    // Runs the resize layout, as the commands that replace the crossword ask for.
+    void relayout();
+    // The caption comes in Windows-1251; converted for Qt.
+    void setCaptionBytes(const QByteArray& caption);
+    void exitProgram();
+    void gridMouseMoved(Qt::MouseButtons buttons, int x, int y);
+    // The coordinates label for the picture's point (x, y).
+    void showCoordinates(int x, int y);
+    void handleGridClick(int x, int y);
+    void selectNextUnanswered();
+    void showHelp();
+    void showAbout();
+    // Key handlers of the two boxes: Enter acts, Escape gives the grid the focus.
+    void answerEditKey(int key);
+    void clueEditKey(int key);
+    void clueEditChanged();
+    // Stores a clue typed into the clue box without Enter, before the slot is left or the
+    // crossword is saved, exported or closed.
+    void commitTypedClue();
+    void updateCrosswordMenu(); // the Crossword menu opens
+    void deleteAnswer();
+    void enterTypedAnswer(const QByteArray& word);
+    void checkTypedAnswer(const QByteArray& word);
+    // The solver without answers typed slot number v.
+    void jumpToTypedNumber(int v);
+    void chooseLanguage();
+    // 1 when the calling command must be abandoned, 0 when it may go on.
+    int confirmDiscardChanges();
+    // The Open (isSave false) or Save dialog in SamplesFolder; filter is NUL-separated
+    // Windows-1251. Returns the chosen path, "" on cancel; a chosen path moves SamplesFolder.
+    QString showFileDialog(bool isSave, const QString& defaultName, const QByteArray& filter);
+    void saveCrosswordAs();
+    // False when the dialog was cancelled; otherwise the session's mode tells how the reading
+    // went.
+    bool chooseAndOpenCrossword();
+    // Save with the overwrite question and the failure messages; true when the file was written.
+    bool saveCrosswordFile(const QString& path);
+    bool saveAnswersFile(const QString& path);
+    // Reads the crossword and shows it; a failure is reported and leaves ModeOpenFailed.
+    void openCrosswordFile(const QString& path);
+    // A file the user named to open: an ipuz file (by its extension) is imported, anything else
+    // opened as a crossword file.
+    void openNamedFile(const QString& path);
+    // Shows the ipuz file's crossword as the author's, not yet saved; a refused file is
+    // reported and leaves the crossword shown as it was.
+    void importIpuzFile(const QString& path);
+    void saveAnswersAs();
+    void openAnswersFile();
+    // Applies an answers file, opening its crossword when another one is shown.
+    void openAnswersFile(const QString& path);
+    // A failure or question about a file: the File menu's caption, a blank and the rest.
+    QByteArray fileMenuText(const QByteArray& rest) const;
+    void exportHtmlFromMenu();
+    void connectPrintHandlers();
+    void applyPrintCaptions();
+    // The printed crossword's grid, texts and look; with its answers page when asked.
+    CellPainter printCellPainter();
+    publish::PrintJob printJob(bool answersPage);
+    // The options of a print or export of the author's crossword, titled after the command,
+    // once the typed clue is stored; null in other modes or when they were cancelled.
+    std::unique_ptr<PrintOptionsDialog> askPrintOptions(PrintOutput output, const QAction* command);
+    // The Save dialog of an export, ext (".pdf") added to a file name without a dot, the
+    // question before an existing file is replaced, then write and its failure reported.
+    void exportFile(const char* description, const char* patterns, const QString& ext,
+                    const std::function<FileStatus(const QString&)>& write);
+    // Asks before an export replaces the file at path; true when there is none or the user
+    // agreed.
+    bool exportMayReplace(const QString& path);
+    // Reports a failed export of path; false when it went well.
+    bool exportFailed(const QString& path, FileStatus status);
+    void chooseCellSize();
+    // Shows the grid at the current cell size, number size and letter font: the drawn pattern
+    // while drawing, otherwise the slots with the selection.
+    void redrawForNewCellSize();
+
+    // --- Shortcuts and the recent files (app/MainWindow.cpp, files/MainWindowRecentFiles.cpp) ---
+public:
+    // File > Recent files: recentFileAction_0 (the newest) to recentFileAction_7, hidden beyond the
+    // list.
+    QMenu* recentMenu = nullptr;
+    std::array<QAction*, RecentFiles::kMaxEntries> recentActions{};
+    // The list as shown, read from beside the settings file when the window is made.
+    const RecentFiles& recentFiles() const { return recentFiles_; }
+    // Puts a file just opened or saved first in the list and stores the list.
+    void rememberFile(const QString& path);
+    // Opens entry index as its menu command opens such a file; a file no longer there is
+    // reported and leaves the list.
+    void openRecentFile(int index);
+
+private:
+    void assignShortcuts();
+    void createRecentMenu();
+    void showRecentFiles();
+    void storeRecentFiles();
+    RecentFiles recentFiles_;
+};

@@ -1,9 +1,0 @@
-// Looking a word up in the online dictionary.
-#include "words/SlovarM.h"
-
-#include "words/OnlineLookup.h"
-#include "words/OpURL.h"
-
-void LookUpOnline(platform::Platform& platform, const QString& programFolder, QByteArrayView word) {
-    OpenDocument(platform, programFolder, words::lookupAddress(word));
-}

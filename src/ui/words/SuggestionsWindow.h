@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QWidget>
+
+class QLabel;
+class QListWidget;
+
+// The words the lists offer for the current slot, best first, each leaving every crossing word
+// possible. Modeless, a child of `parent`, deleted when closed; a double click or Enter on a
+// word asks for it to be placed.
+class SuggestionsWindow : public QWidget {
+    Q_OBJECT
+public:
+    SuggestionsWindow(QWidget* parent, const QString& caption);
+
+    QLabel* slotLabel = nullptr; // the slot the words are for, or why there are none
+    QListWidget* wordList = nullptr;
+
+    // Words in Windows-1251; `none` (if any) is said after the slot when there is no word.
+    void showWords(const QString& slot, const QList<QByteArray>& words, const QString& none);
+    // The words listed, as given.
+    const QList<QByteArray>& words() const { return words_; }
+
+signals:
+    void wordChosen(const QByteArray& word);
+
+private:
+    QList<QByteArray> words_;
+};
