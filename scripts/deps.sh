@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what building and testing need on Debian 12, when something is missing.
 # With --bench also Qxw, which only the fill benchmark (clueforge_bench_fill) runs beside ours.
-# Node and npm are for a test tool only: a second ipuz reader (tests/tools/ipuz-reader).
+# Node and npm are for test tools only: a second ipuz reader (tests/tools/ipuz-reader) and the
+# driver of the web page in headless Chromium (tests/tools/web-page).
 # CaDiCaL is a test tool too: a SAT solver the fill's answers are checked against.
 set -euo pipefail
 packages=(cmake ninja-build g++ clang libclang-rt-14-dev qt6-base-dev libgl-dev
@@ -29,6 +30,9 @@ if ((${#missing[@]})); then
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
 fi
 
-# The second ipuz reader the tests compare our files with, at the version its lock file names.
-reader="$(cd "$(dirname "$0")/.." && pwd)/tests/tools/ipuz-reader"
-[ -d "$reader/node_modules" ] || npm ci --prefix "$reader" --no-audit --no-fund --loglevel=error
+# The test tools at the versions their lock files name: the second ipuz reader the tests compare
+# our files with, and puppeteer-core with axe-core, which drive and scan the web page.
+tools="$(cd "$(dirname "$0")/.." && pwd)/tests/tools"
+for tool in ipuz-reader web-page; do
+    [ -d "$tools/$tool/node_modules" ] || npm ci --prefix "$tools/$tool" --no-audit --no-fund --loglevel=error
+done

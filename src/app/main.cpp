@@ -45,16 +45,24 @@ void describeTheCommandLine(QCommandLineParser& parser) {
         QStringLiteral("convert"),
         QStringLiteral("Convert without a window: clueforge --convert IN OUT. IN is a .cfw or "
                        ".ipuz file, OUT a .cfw, .ipuz, .htm (with its two pictures), .pdf or "
-                       ".svg file. Exit codes: 0 converted, 2 bad command line, 4 unreadable "
-                       "input, 5 failed write.")));
+                       ".svg file, or with --web a page to solve in a browser. Exit codes: 0 converted, 2 bad command line, 4 unreadable "
+                       "input, 5 failed write, 6 password needed: of a crossword with a "
+                       "password, only a PDF or SVG without answers goes without --password "
+                       "giving it.")));
     parser.addOption(
         QCommandLineOption(QStringLiteral("password"),
                            QStringLiteral("With --convert: the password a .cfw is saved with "
-                                          "(required, may be empty)."),
+                                          "(required, may be empty), and the one that opens "
+                                          "the answers of a crossword with a password."),
                            QStringLiteral("TEXT")));
     parser.addOption(QCommandLineOption(
         QStringLiteral("answers"),
         QStringLiteral("With --convert: the answers pages of a PDF, the letters of an SVG.")));
+    parser.addOption(QCommandLineOption(
+        QStringLiteral("web"),
+        QStringLiteral("With --convert to .html or .htm: one self-contained page to solve the "
+                       "crossword in a browser, offline. A crossword with a password needs "
+                       "--password with that password.")));
 }
 
 bool hasArgument(int argc, char** argv, const char* wanted) {
@@ -108,8 +116,9 @@ int convertFromCommandLine(const QApplication& app) {
     }
     ConvertOptions options;
     if (parser.isSet(QStringLiteral("password")))
-        options.password = cp1251::fromUnicode(parser.value(QStringLiteral("password")));
+        options.password = parser.value(QStringLiteral("password"));
     options.answers = parser.isSet(QStringLiteral("answers"));
+    options.web = parser.isSet(QStringLiteral("web"));
     const ConvertRun run = convertCrossword(state, files[0], files[1], options);
     if (run.exitCode != convert::kConverted)
         printError(run.message);
@@ -145,7 +154,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "%s: one file at a time\n", qPrintable(app.applicationName()));
         return 1;
     }
-    for (const char* option : {"password", "answers"})
+    for (const char* option : {"password", "answers", "web"})
         if (parser.isSet(QLatin1String(option))) {
             std::fprintf(stderr, "%s: --%s goes with --convert\n",
                          qPrintable(app.applicationName()), option);

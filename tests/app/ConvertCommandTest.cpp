@@ -2,6 +2,7 @@
 #include "ProgramRun.h"
 
 #include "support/FileBytes.h"
+#include "support/FilledCrossword.h"
 
 #include "app/Settings.h"
 #include "files/CrosswordFile.h"
@@ -154,8 +155,57 @@ TEST(CommandLineConvert, HelpNamesTheConversionAndItsExitCodes) {
                                        headlessEnvironment(home.path(), false));
     EXPECT_EQ(help.exitCode, 0);
     for (const char* text : {"--convert", "--password <TEXT>", "2 bad command line",
-                             "4 unreadable input", "5 failed write"})
+                             "4 unreadable input", "5 failed write", "6 password needed"})
         EXPECT_TRUE(help.out.simplified().contains(text)) << text << help.out.constData();
 }
 
 } // namespace
+
+TEST_F(ConvertCommand, WebMakesOnePageToSolveAndNothingBesideIt) {
+    for (const char* out : {"page.html", "page.htm"}) {
+        const ProgramRun run =
+            convert({sample("Sample-ru.cfw"), QLatin1String(out), QStringLiteral("--web")});
+        EXPECT_EQ(run.exitCode, 0) << run.err.constData();
+        EXPECT_EQ(run.err, "");
+        const QByteArray page = fileBytes(workPath(QLatin1String(out)));
+        EXPECT_TRUE(page.contains("role=\"grid\"")) << out;
+        EXPECT_TRUE(page.contains("<html lang=\"ru\">")) << out;
+    }
+    EXPECT_EQ(workFiles(), (QStringList{QStringLiteral("page.htm"), QStringLiteral("page.html")}));
+    const ProgramRun pdf =
+        convert({sample("Sample-ru.cfw"), QStringLiteral("page.pdf"), QStringLiteral("--web")});
+    EXPECT_EQ(pdf.exitCode, 2);
+    EXPECT_TRUE(pdf.err.contains(QStringLiteral(u"Вызов").toUtf8())) << pdf.err.constData();
+}
+
+TEST_F(ConvertCommand, APasswordProtectedCrosswordBecomesAPageOnlyWithItsPassword) {
+    const QString locked = workPath(QStringLiteral("locked.cfw"));
+    CrosswordDocument withAnswers = houseCrossword().build();
+    ASSERT_EQ(WriteCrosswordFile(locked, withAnswers), FileStatus::Ok);
+    const QString page = QStringLiteral("page.html");
+    const struct {
+        QStringList extra;
+        int exitCode;
+    } cases[] = {
+        {{}, 6},
+        {{QStringLiteral("--password=")}, 6},
+        {{QStringLiteral(u"--password=секрет")}, 6},
+        {{QStringLiteral(u"--password=Секрет")}, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.extra.join(u' ').toStdString());
+        QFile::remove(workPath(page));
+        const ProgramRun run =
+            convert(QStringList{locked, page, QStringLiteral("--web")} + c.extra);
+        EXPECT_EQ(run.exitCode, c.exitCode);
+        EXPECT_EQ(QFile::exists(workPath(page)), c.exitCode == 0);
+        if (c.exitCode != 0) {
+            EXPECT_TRUE(run.err.contains(QStringLiteral(u"Кроссворд защищён паролем").toUtf8()))
+                << run.err.constData();
+        }
+    }
+    // Without answers there is nothing to reveal.
+    CrosswordDocument withoutAnswers = houseCrossword(1).build();
+    ASSERT_EQ(WriteCrosswordFile(locked, withoutAnswers), FileStatus::Ok);
+    EXPECT_EQ(convert({locked, page, QStringLiteral("--web")}).exitCode, 0);
+}

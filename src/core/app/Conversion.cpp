@@ -2,6 +2,7 @@
 
 #include "app/language/LanguageFile.h"
 #include "files/CrosswordFile.h"
+#include "files/ScrambleTables.h"
 #include "grid/CrosswordDocument.h"
 #include "grid/ShownGrid.h"
 #include "ipuz/IpuzFile.h"
@@ -68,6 +69,12 @@ FileStatus writeCrossword(const QString& path, Format format, CrosswordDocument 
     doc.Scramble = BuildScrambleTables(doc.CrosswordTitle);
     doc.CrosswordPassword = ScrambleText(doc.Scramble, password);
     return WriteCrosswordFile(path, doc);
+}
+
+bool mayRevealAnswers(const CrosswordDocument& doc, const std::optional<QByteArray>& password) {
+    // Compared as CrosswordSession::unlock compares: the unscrambled password, byte for byte.
+    const QByteArray own = UnscrambleText(doc.Scramble, doc.CrosswordPassword);
+    return own.isEmpty() || (password && *password == own);
 }
 
 QByteArray failureText(const Language& lang, const QString& path, FileStatus status) {

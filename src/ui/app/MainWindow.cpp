@@ -81,6 +81,7 @@ void MainWindow::createMenus() {
     exportPdfAction = namedAction(crosswordMenu, "exportPdfAction");
     exportSvgAction = namedAction(crosswordMenu, "exportSvgAction");
     exportIpuzAction = namedAction(crosswordMenu, "exportIpuzAction");
+    exportWebPageAction = namedAction(crosswordMenu, "exportWebPageAction");
     fillSeparator = named(crosswordMenu->addSeparator(), "fillSeparator");
     fillAction = namedAction(crosswordMenu, "fillAction");
     fillAgainAction = namedAction(crosswordMenu, "fillAgainAction");
@@ -232,7 +233,7 @@ void MainWindow::updateControlsForMode() {
         {kSave, saveAction},          {kSaveAs, saveAsAction},        {kChange, unlockAction},
         {kAbout, propertiesAction},       {kFoundWord, wordSearchAction}, {kDeleteAnswer, deleteAnswerAction},
         {kCopyWord, exportHtmlAction}, {kCopyWord, printAction},      {kCopyWord, exportPdfAction},
-        {kCopyWord, exportSvgAction},      {kCopyWord, exportIpuzAction},       {kCellSize, cellSizeAction},
+        {kCopyWord, exportSvgAction},      {kCopyWord, exportIpuzAction}, {kCopyWord, exportWebPageAction},       {kCellSize, cellSizeAction},
         {kFill, fillAction},         {kFill, fillAgainAction},      {kFill, suggestAction},
     };
     for (const auto& [bit, action] : actions)

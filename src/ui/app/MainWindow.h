@@ -91,6 +91,7 @@ public:
     QAction* exportPdfAction = nullptr;
     QAction* exportSvgAction = nullptr;
     QAction* exportIpuzAction = nullptr;
+    QAction* exportWebPageAction = nullptr;
     QAction* fillSeparator = nullptr;
     QAction* fillAction = nullptr;
     QAction* fillAgainAction = nullptr;
@@ -296,6 +297,8 @@ public:
     void exportSvg();
     // The crossword as an ipuz file (publishing/MainWindowIpuzExport.cpp).
     void exportIpuz();
+    // The crossword as one page to solve in a browser (publishing/MainWindowWebExport.cpp).
+    void exportWebPage();
     // Handed back to the font dialog only: never applied to a picture, never stored.
     bool letterFontStrikethrough = false;
 

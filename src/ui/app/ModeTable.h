@@ -37,7 +37,8 @@ enum Action : unsigned {
     kDeleteAnswer = 1u << 5, // deleteAnswerAction: enabled only once an answer is picked
     kCopyWord =
         1u
-        << 6, // exportHtmlAction, printAction, exportPdfAction, exportSvgAction, exportIpuzAction
+        << 6, // exportHtmlAction, printAction, exportPdfAction, exportSvgAction, exportIpuzAction,
+              // exportWebPageAction
     kCellSize = 1u << 7, // cellSizeAction
     kFill = 1u << 8,     // fillAction, fillAgainAction, suggestAction
 };

@@ -5,9 +5,11 @@
 #include "app/language/Language.h"
 #include "grid/CellPainter.h"
 #include "grid/CrosswordDocument.h"
+#include "grid/LetterFont.h"
 #include "grid/PictureBox.h"
 #include "grid/ShownGrid.h"
 #include "grid/SlotColors.h"
+#include "publish/WebPage.h"
 #include "text/CodePage.h"
 
 namespace {
@@ -58,21 +60,24 @@ ExportOutcome writeHtmlExport(const ExportNames& names, const CrosswordDocument&
         if (betweenSteps)
             betweenSteps();
     };
-    auto savePicture = [&pic](const QString& path) {
-        return saveFileSafely(path, [&pic](QIODevice& device) { return pic.saveBmp(device); });
+    // All three files are written before any is put in place: a failure leaves every file
+    // that was there as it was.
+    StagedSave save;
+    auto stagePicture = [&pic, &save](const QString& path) {
+        return save.stage(path, [&pic](QIODevice& device) { return pic.saveBmp(device); });
     };
     const QSize size = painter.geometry().closedSize();
     pic.setPictureSize(size.width(), size.height());
     between();
     pic.clear();
     drawGridPicture(doc, pic, painter);
-    if (const FileStatus grid = savePicture(names.gridPicture); grid != FileStatus::Ok) {
+    if (const FileStatus grid = stagePicture(names.gridPicture); grid != FileStatus::Ok) {
         pic.clear();
         return {grid, names.gridPicture};
     }
     between();
     drawLetters(doc, letterOffset, pic, painter);
-    const FileStatus answers = savePicture(names.answersPicture);
+    const FileStatus answers = stagePicture(names.answersPicture);
     between();
     pic.clear();
     if (answers != FileStatus::Ok)
@@ -83,9 +88,32 @@ ExportOutcome writeHtmlExport(const ExportNames& names, const CrosswordDocument&
                                 lang.entry(LangEntry::By)};
     const QByteArray page =
         buildHtmlPage(doc, captions, names.gridPictureName, names.answersPictureName);
-    return {saveFileSafely(names.page,
-                           [&page](QIODevice& device) { return writeHtmlPage(device, page); }),
-            names.page};
+    if (const FileStatus staged = save.stage(
+            names.page, [&page](QIODevice& device) { return writeHtmlPage(device, page); });
+        staged != FileStatus::Ok)
+        return {staged, names.page};
+    ExportOutcome outcome;
+    outcome.status = save.commit(&outcome.path);
+    return outcome;
+}
+
+FileStatus writeWebExport(const QString& path, const CrosswordDocument& doc, const Language& lang,
+                          const Settings& settings, int style) {
+    PictureBox picture;
+    letterfont::apply(picture, settings);
+    const VectorLook vector =
+        publish::vectorLook(settings, letterfont::letterOffset(picture, settings.CellSize));
+    publish::WebLook look;
+    look.cellSize = settings.CellSize;
+    look.numberSize = std::clamp(settings.NumberSize, 1, 3);
+    look.style = style < 0 ? settings.ChosenStyle : style;
+    look.letterFamily = vector.letterFont.family();
+    look.letterPixelSize = vector.letterFont.pixelSize();
+    look.letterBold = vector.letterFont.bold();
+    look.letterItalic = vector.letterFont.italic();
+    look.letterColor = vector.letterColor.rgb() & 0xFFFFFFu;
+    look.letterOffset = vector.letterOffset;
+    return publish::writeWebPage(path, publish::buildWebPage(doc, look, lang));
 }
 
 FieldGeometry printGeometry(const CrosswordDocument& doc, const Settings& settings) {

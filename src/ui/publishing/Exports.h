@@ -24,11 +24,18 @@ struct ExportOutcome {
 };
 
 // Writes the grid picture, the answers picture (the grid with its letters) and the page, in
-// that order, stopping at the first failure. `pic` is sized to the painter's closed field and
-// left cleared; it carries the letter font. betweenSteps runs between the long steps.
+// that order, stopping at the first failure; only when all three are written do they replace
+// the files of their names, so a failure leaves those as they were. `pic` is sized to the painter's
+// closed field and left cleared; it carries the letter font. betweenSteps runs between the long
+// steps.
 ExportOutcome writeHtmlExport(const ExportNames& names, const CrosswordDocument& doc,
                               const Language& lang, const CellPainter& painter, int letterOffset,
                               PictureBox& pic, const std::function<void()>& betweenSteps = {});
+
+// The page to solve in a browser at `path`, in the settings' cell size, number size and letter
+// font and the shown style, which a crossword being solved may have turned.
+FileStatus writeWebExport(const QString& path, const CrosswordDocument& doc, const Language& lang,
+                          const Settings& settings, int style = -1);
 
 // The printed cells: no margin, and not turned, as the screen shows them.
 FieldGeometry printGeometry(const CrosswordDocument& doc, const Settings& settings);

@@ -30,6 +30,7 @@ void MainWindow::connectPrintHandlers() {
     connect(exportPdfAction, &QAction::triggered, this, &MainWindow::exportPdf);
     connect(exportSvgAction, &QAction::triggered, this, &MainWindow::exportSvg);
     connect(exportIpuzAction, &QAction::triggered, this, &MainWindow::exportIpuz);
+    connect(exportWebPageAction, &QAction::triggered, this, &MainWindow::exportWebPage);
 }
 
 void MainWindow::applyPrintCaptions() {
@@ -37,6 +38,7 @@ void MainWindow::applyPrintCaptions() {
     exportPdfAction->setText(cp1251::toUnicode(state_.ownText(OwnText::ExportPdf)));
     exportSvgAction->setText(cp1251::toUnicode(state_.ownText(OwnText::ExportSvg)));
     exportIpuzAction->setText(cp1251::toUnicode(state_.ownText(OwnText::ExportIpuz)));
+    exportWebPageAction->setText(cp1251::toUnicode(state_.ownText(OwnText::WebPageExport)));
 }
 
 CellPainter MainWindow::printCellPainter() {

@@ -195,14 +195,32 @@ QByteArray builtInOwnText(OwnText which) {
     case OwnText::IpuzNoWords:
         return "The grid in the file has no word.";
     case OwnText::ConvertUsage:
-        return "Usage: clueforge --convert IN OUT [--password TEXT] [--answers]. IN is a .cfw or "
-               ".ipuz file, "
-               "OUT a .cfw, .ipuz, .htm, .pdf or .svg file.";
+        return "Usage: clueforge --convert IN OUT [--password TEXT] [--answers] [--web]. IN is a "
+               ".cfw or .ipuz file, OUT a .cfw, .ipuz, .htm, .pdf or .svg file; with --web an "
+               ".html or .htm page to solve in a browser.";
     case OwnText::ConvertUnknownType:
         return "This kind of file cannot be converted:";
     case OwnText::ConvertNeedsPassword:
         return "A crossword file is saved with a password: give it as --password TEXT (it may "
                "be empty).";
+    case OwnText::InTheTitle:
+        return "the title";
+    case OwnText::InTheAuthor:
+        return "the author";
+    case OwnText::IpuzWrongValue:
+        return "A value of the wrong kind (a number or object instead of a text) in";
+    case OwnText::InTheCell:
+        return "the cell (column, row)";
+    case OwnText::IpuzFileTooLarge:
+        return "The file is larger than the program reads, in MB:";
+    case OwnText::IpuzTooDeep:
+        return "The file's JSON is nested deeper than the program reads, in levels:";
+    case OwnText::ConvertPasswordRequired:
+        return "The crossword has a password: its answers are shown and it is saved again only "
+               "with --password giving that password.";
+    case OwnText::ConvertBadPassword:
+        return "A password holds only characters of the Windows-1251 code page, at most 32767 "
+               "of them.";
     case OwnText::editMenu:
         return "&Edit";
     case OwnText::Undo:
@@ -227,6 +245,46 @@ QByteArray builtInOwnText(OwnText which) {
         return "Word count";
     case OwnText::RecentFiles:
         return "&Recent files";
+    case OwnText::WebPageExport:
+        return "Web page to &solve...";
+    case OwnText::WebCheckLetter:
+        return "Check letter";
+    case OwnText::WebCheckWord:
+        return "Check word";
+    case OwnText::WebCheckAll:
+        return "Check all";
+    case OwnText::WebRevealLetter:
+        return "Reveal letter";
+    case OwnText::WebRevealWord:
+        return "Reveal word";
+    case OwnText::WebChecks:
+        return "Checks:";
+    case OwnText::WebRevealed:
+        return "Revealed:";
+    case OwnText::WebTime:
+        return "Time";
+    case OwnText::WebSolved:
+        return "Solved! Well done.";
+    case OwnText::WebWrongLetters:
+        return "Wrong letters:";
+    case OwnText::WebNoWrongLetters:
+        return "No wrong letters.";
+    case OwnText::WebLetterEntry:
+        return "Letter";
+    case OwnText::WebStartAgain:
+        return "Start again";
+    case OwnText::WebStartAgainQuestion:
+        return "Clear every letter, the time and the counts?";
+    case OwnText::WebGrid:
+        return "Crossword grid";
+    case OwnText::WebPrint:
+        return "Print";
+    case OwnText::WebNoAnswers:
+        return "This crossword carries no answers: the page cannot check them.";
+    case OwnText::WebPages:
+        return "Web pages";
+    case OwnText::WebTools:
+        return "Checking and revealing";
     }
     return {};
 }
