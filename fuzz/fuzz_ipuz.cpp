@@ -16,6 +16,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             fuzzFailure("a refusal without a message");
         return 0;
     }
+    // Texts arrive as a crossword file keeps them: cut, and without control characters.
+    const auto kept = [](const QByteArray& text) {
+        if (text.size() > kMaxTextBytes)
+            return false;
+        for (const char c : text)
+            if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+                return false;
+        return true;
+    };
+    if (!kept(doc.CrosswordTitle) || !kept(doc.CrosswordAuthor))
+        fuzzFailure("a title or author the crossword file could not keep");
+    if (doc.NoAnswers == 0)
+        for (int n = 1; n <= doc.NumberedCount; ++n)
+            for (int d = 0; d < 2; ++d)
+                if (!kept(doc.SlotTexts.at(n, 0, d)))
+                    fuzzFailure("a clue the crossword file could not keep");
     for (int style : {1, 0}) {
         w.state.session.showForSetup(style);
         w.form->drawGrid();

@@ -3,12 +3,13 @@
 # With --bench also Qxw, which only the fill benchmark (clueforge_bench_fill) runs beside ours.
 # Node and npm are for test tools only: a second ipuz reader (tests/tools/ipuz-reader) and the
 # driver of the web page in headless Chromium (tests/tools/web-page).
+# CaDiCaL is a test tool too: a SAT solver the fill's answers are checked against.
 set -euo pipefail
 packages=(cmake ninja-build g++ clang libclang-rt-14-dev qt6-base-dev libgl-dev
           libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth imagemagick ccache
           fonts-dejavu-core hunspell-ru desktop-file-utils appstream
           shared-mime-info qt6-translations-l10n dpkg-dev file
-          qt6-svg-dev poppler-utils chromium python3)
+          qt6-svg-dev poppler-utils chromium python3 cadical)
 for arg in "$@"; do
     case "$arg" in
     --bench) packages+=(qxw) ;;

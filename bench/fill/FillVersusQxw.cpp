@@ -166,7 +166,8 @@ long peakKilobytes() {
 // assistant's times ("suggest_ms", the slowest slot's suggestions on the grid as given;
 // "dead_ms", the slowest dead-cell update after placing one word of the fill) and the words,
 // one "W <UTF-8 word>" per slot.
-int runOurs(const QString& programFolder, const QString& gridPath, double limitSeconds) {
+int runOurs(const QString& programFolder, const QString& gridPath, double limitSeconds,
+            int threads) {
     const std::optional<Grid> grid = readGrid(gridPath);
     if (!grid) {
         std::fprintf(stderr, "cannot read %s\n", qPrintable(gridPath));
@@ -191,6 +192,7 @@ int runOurs(const QString& programFolder, const QString& gridPath, double limitS
     options.seed = 1;
     options.stepLimit = std::numeric_limits<std::int64_t>::max();
     options.cancel = &cancel;
+    options.threads = threads;
     const fill::Result result = fill::fillGrid(problem, lexicon, options);
     const qint64 totalNs = clock.nsecsElapsed();
     {
@@ -266,15 +268,19 @@ QByteArray runProcess(const QString& program, const QStringList& arguments, doub
     return process.readAllStandardOutput();
 }
 
-Run runOursChild(const QString& gridPath, double limitSeconds) {
+// `program`: this program, or another build of it (an earlier engine) answering "--ours".
+Run runOursChild(const QString& program, const QString& gridPath, double limitSeconds,
+                 const QStringList& extra = {}) {
     Run run;
     double wall = 0;
     int exitCode = 0;
     bool timedOut = false;
-    const QByteArray out = runProcess(QCoreApplication::applicationFilePath(),
-                                      {QStringLiteral("--ours"), gridPath,
-                                       QStringLiteral("--limit"), QString::number(limitSeconds)},
-                                      limitSeconds + 60, wall, exitCode, timedOut);
+    const QStringList arguments =
+        QStringList{QStringLiteral("--ours"), gridPath, QStringLiteral("--limit"),
+                    QString::number(limitSeconds)} +
+        extra;
+    const QByteArray out =
+        runProcess(program, arguments, limitSeconds + 60, wall, exitCode, timedOut);
     if (exitCode != 0 || timedOut) {
         run.problem = QStringLiteral("the child failed (exit %1)").arg(exitCode);
         return run;
@@ -390,11 +396,67 @@ void print(const QString& text) {
     std::fflush(stdout);
 }
 
+// The goals of the heavy tail, for one engine: filled or proved unfillable within the limit on
+// at least 90 % of the grids; every grid with a known fill (by anyone) filled within it; median
+// at most 0.1 x Qxw's time over the grids both settle; the highest peak memory.
+struct Tally {
+    int grids = 0;
+    int settled = 0;
+    QStringList knownFillMissed;
+    std::vector<double> ratios;
+    long peakKb = 0;
+
+    void add(const QString& name, const Run& run, bool knownFill, double limitSeconds,
+             std::optional<double> ratio) {
+        ++grids;
+        const bool inTime = run.seconds <= limitSeconds;
+        const bool done = filled(run) || run.outcome == Run::Outcome::NoFill;
+        if (done && inTime)
+            ++settled;
+        if (knownFill && !(filled(run) && inTime))
+            knownFillMissed << name;
+        if (done && ratio)
+            ratios.push_back(*ratio);
+        peakKb = std::max(peakKb, run.peakKb);
+    }
+    void print(const QString& who, double limitSeconds, bool haveQxw) const {
+        const auto verdict = [](bool met) {
+            return met ? QStringLiteral("met") : QStringLiteral("MISSED");
+        };
+        ::print(QStringLiteral("Goal (%1), filled or proved unfillable within %2 s on >= 90 %: %3 "
+                               "(%4 of %5)\n")
+                    .arg(who)
+                    .arg(limitSeconds)
+                    .arg(verdict(settled * 10 >= grids * 9))
+                    .arg(settled)
+                    .arg(grids));
+        ::print(QStringLiteral("Goal (%1), every grid with a known fill filled within %2 s: %3%4\n")
+                    .arg(who)
+                    .arg(limitSeconds)
+                    .arg(verdict(knownFillMissed.isEmpty()),
+                         knownFillMissed.isEmpty()
+                             ? QString()
+                             : QStringLiteral(" (%1)").arg(knownFillMissed.join(u", "))));
+        if (haveQxw)
+            ::print(QStringLiteral("Goal (%1), median at most 0.1 x Qxw's where both finish: %2 "
+                                   "(median ratio %3 over %4 grids)\n")
+                        .arg(who)
+                        .arg(verdict(!ratios.empty() && median(ratios) <= 0.1))
+                        .arg(median(ratios), 0, 'f', 3)
+                        .arg(ratios.size()));
+        ::print(QStringLiteral("Peak memory (%1): %2 MB at most\n")
+                    .arg(who)
+                    .arg(peakKb / 1024.0, 0, 'f', 1));
+    }
+};
+
 struct Settings {
     QString programFolder;
     QString gridFolder;
     QString qxw;
-    QString only; // grid names containing this
+    QString only;    // grid names containing this
+    QString before;  // another build of this program, whose engine is timed beside ours
+    int threads = 0; // our searches racing: 0 one per core
     double limitSeconds = 10;
     double qxwTimeoutSeconds = 90;
     bool qxwRandom = false;
@@ -481,7 +543,7 @@ int compare(const Settings& settings) {
     }
 
     QStringList names = QDir(settings.gridFolder).entryList({QStringLiteral("*.txt")}, QDir::Files);
-    print(QStringLiteral("\n%1 %2 %3 %4 %5 %6 %7 %8 %9 %10 %11 %12 %13 %14 %15 %16\n")
+    print(QStringLiteral("\n%1 %2 %3 %4 %5 %6 %7 %8 %9 %10 %11 %12 %13 %14 %15 %16 %17 %18\n")
               .arg(QStringLiteral("grid"), -24)
               .arg(QStringLiteral("size"), -6)
               .arg(QStringLiteral("black"), 6)
@@ -497,7 +559,9 @@ int compare(const Settings& settings) {
               .arg(QStringLiteral("ratio"), 6)
               .arg(QStringLiteral("ratio_fill"), 10)
               .arg(QStringLiteral("suggest_ms"), 10)
-              .arg(QStringLiteral("dead_ms"), 7));
+              .arg(QStringLiteral("dead_ms"), 7)
+              .arg(settings.before.isEmpty() ? QString() : QStringLiteral("before"), -11)
+              .arg(settings.before.isEmpty() ? QString() : QStringLiteral("before_s"), 8));
     std::vector<double> oursTotals;
     std::vector<double> qxwTotals;
     std::vector<double> ratios;
@@ -509,6 +573,10 @@ int compare(const Settings& settings) {
     QStringList complaints;
     double slowestSuggest15 = 0; // ms, over the 15x15 grids
     double slowestDead15 = 0;
+    double slowestSuggest21 = 0; // ms, over the 21x21 grids
+    double slowestDead21 = 0;
+    Tally oursTally;
+    Tally beforeTally;
     for (const QString& name : names) {
         if (!settings.only.isEmpty() && !name.contains(settings.only))
             continue;
@@ -519,11 +587,20 @@ int compare(const Settings& settings) {
             continue;
         }
         const fill::Problem problem = problemOf(*grid);
-        Run ours = runOursChild(gridPath, settings.limitSeconds);
-        if (ours.outcome == Run::Outcome::Filled)
-            ours.problem = checkFill(problem, ours.words, list);
-        if (ours.outcome == Run::Outcome::OutOfTime)
-            ours.seconds = settings.limitSeconds;
+        const auto runEngine = [&](const QString& program, const QStringList& extra) {
+            Run run = runOursChild(program, gridPath, settings.limitSeconds, extra);
+            if (run.outcome == Run::Outcome::Filled)
+                run.problem = checkFill(problem, run.words, list);
+            if (run.outcome == Run::Outcome::OutOfTime)
+                run.seconds = settings.limitSeconds;
+            return run;
+        };
+        Run ours = runEngine(QCoreApplication::applicationFilePath(),
+                             {QStringLiteral("--threads"), QString::number(settings.threads)});
+        const bool haveBefore = !settings.before.isEmpty();
+        Run before;
+        if (haveBefore)
+            before = runEngine(settings.before, {});
         Run qxw;
         if (!settings.qxw.isEmpty()) {
             const QString deckPath = dir.filePath(grid->name + QStringLiteral(".qxd"));
@@ -536,15 +613,26 @@ int compare(const Settings& settings) {
                 qxw.problem = checkFill(problem, qxw.words, list);
         }
         for (const auto& [who, run] :
-             {std::pair{QStringLiteral("ours"), &ours}, std::pair{QStringLiteral("qxw"), &qxw}})
+             {std::pair{QStringLiteral("ours"), &ours}, std::pair{QStringLiteral("qxw"), &qxw},
+              std::pair{QStringLiteral("before"), &before}})
             if (!run->problem.isEmpty())
                 complaints << QStringLiteral("%1, %2: %3").arg(grid->name, who, run->problem);
+        const bool knownFill = filled(ours) || filled(qxw) || filled(before);
+        const auto settledQxw = [&](const Run& run) {
+            return qxw.outcome == Run::Outcome::Filled || qxw.outcome == Run::Outcome::NoFill
+                       ? std::optional<double>(run.seconds / qxw.seconds)
+                       : std::nullopt;
+        };
+        oursTally.add(grid->name, ours, knownFill, settings.limitSeconds, settledQxw(ours));
+        if (haveBefore)
+            beforeTally.add(grid->name, before, knownFill, settings.limitSeconds,
+                            settledQxw(before));
 
         const bool haveQxw = !settings.qxw.isEmpty();
         const double qxwFill = std::max(0.0, qxw.seconds - qxwLoad);
         const bool bothTimed = haveQxw && qxw.seconds > 0;
         const double blackShare = 100.0 * grid->blacks() / grid->cells.size();
-        print(QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 %9 %10 %11 %12 %13 %14 %15 %16\n")
+        print(QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 %9 %10 %11 %12 %13 %14 %15 %16 %17 %18\n")
                   .arg(grid->name, -24)
                   .arg(QStringLiteral("%1x%2").arg(grid->width).arg(grid->height), -6)
                   .arg(QStringLiteral("%1%").arg(blackShare, 0, 'f', 1), 6)
@@ -566,10 +654,16 @@ int compare(const Settings& settings) {
                            : QStringLiteral("-"),
                        10)
                   .arg(ours.suggestMs, 10, 'f', 1)
-                  .arg(ours.deadMs, 7, 'f', 1));
+                  .arg(ours.deadMs, 7, 'f', 1)
+                  .arg(haveBefore ? outcomeText(before, settings.limitSeconds) : QString(), -11)
+                  .arg(haveBefore ? QString::number(before.seconds, 'f', 3) : QString(), 8));
         if (grid->width == 15 && grid->height == 15) {
             slowestSuggest15 = std::max(slowestSuggest15, ours.suggestMs);
             slowestDead15 = std::max(slowestDead15, ours.deadMs);
+        }
+        if (grid->width == 21 && grid->height == 21) {
+            slowestSuggest21 = std::max(slowestSuggest21, ours.suggestMs);
+            slowestDead21 = std::max(slowestDead21, ours.deadMs);
         }
 
         oursTotals.push_back(ours.seconds);
@@ -634,6 +728,15 @@ int compare(const Settings& settings) {
                          "%2 ms)\n")
               .arg(slowestDead15 < 20 ? QStringLiteral("met") : QStringLiteral("MISSED"))
               .arg(slowestDead15, 0, 'f', 1));
+    print(QStringLiteral("Goal, on a 21x21 suggestions under 50 ms and dead cells under 20 ms: %1 "
+                         "(slowest %2 ms and %3 ms)\n")
+              .arg(slowestSuggest21 < 50 && slowestDead21 < 20 ? QStringLiteral("met")
+                                                               : QStringLiteral("MISSED"))
+              .arg(slowestSuggest21, 0, 'f', 1)
+              .arg(slowestDead21, 0, 'f', 1));
+    oursTally.print(QStringLiteral("ours"), settings.limitSeconds, !settings.qxw.isEmpty());
+    if (!settings.before.isEmpty())
+        beforeTally.print(QStringLiteral("before"), settings.limitSeconds, !settings.qxw.isEmpty());
     const double cancelMs = slowestCancel(settings.programFolder);
     print(QStringLiteral("Goal, a cancel answered within 50 ms: %1 (slowest %2 ms)\n")
               .arg(cancelMs < 50 ? QStringLiteral("met") : QStringLiteral("MISSED"))
@@ -669,6 +772,10 @@ int main(int argc, char** argv) {
             settings.gridFolder = args[++i];
         else if (arg == QLatin1String("--only") && hasValue)
             settings.only = args[++i];
+        else if (arg == QLatin1String("--threads") && hasValue)
+            settings.threads = args[++i].toInt();
+        else if (arg == QLatin1String("--before") && hasValue)
+            settings.before = args[++i];
         else if (arg == QLatin1String("--qxw-random"))
             settings.qxwRandom = true;
         else if (arg == QLatin1String("--no-qxw"))
@@ -676,12 +783,12 @@ int main(int argc, char** argv) {
         else {
             std::fprintf(stderr,
                          "usage: %s [--limit S] [--qxw-timeout S] [--grids DIR] [--only TEXT] "
-                         "[--qxw-random] [--no-qxw]\n",
+                         "[--qxw-random] [--no-qxw] [--before PROGRAM] [--threads N]\n",
                          argv[0]);
             return 2;
         }
     }
     if (!oursGrid.isEmpty())
-        return runOurs(settings.programFolder, oursGrid, settings.limitSeconds);
+        return runOurs(settings.programFolder, oursGrid, settings.limitSeconds, settings.threads);
     return compare(settings);
 }

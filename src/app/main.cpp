@@ -45,13 +45,15 @@ void describeTheCommandLine(QCommandLineParser& parser) {
         QStringLiteral("convert"),
         QStringLiteral("Convert without a window: clueforge --convert IN OUT. IN is a .cfw or "
                        ".ipuz file, OUT a .cfw, .ipuz, .htm (with its two pictures), .pdf or "
-                       ".svg file, or with --web a page to solve in a browser. Exit codes: 0 "
-                       "converted, 2 bad command line, 4 unreadable "
-                       "input, 5 failed write.")));
+                       ".svg file, or with --web a page to solve in a browser. Exit codes: 0 converted, 2 bad command line, 4 unreadable "
+                       "input, 5 failed write, 6 password needed: of a crossword with a "
+                       "password, only a PDF or SVG without answers goes without --password "
+                       "giving it.")));
     parser.addOption(
         QCommandLineOption(QStringLiteral("password"),
                            QStringLiteral("With --convert: the password a .cfw is saved with "
-                                          "(required, may be empty)."),
+                                          "(required, may be empty), and the one that opens "
+                                          "the answers of a crossword with a password."),
                            QStringLiteral("TEXT")));
     parser.addOption(QCommandLineOption(
         QStringLiteral("answers"),
@@ -114,7 +116,7 @@ int convertFromCommandLine(const QApplication& app) {
     }
     ConvertOptions options;
     if (parser.isSet(QStringLiteral("password")))
-        options.password = cp1251::fromUnicode(parser.value(QStringLiteral("password")));
+        options.password = parser.value(QStringLiteral("password"));
     options.answers = parser.isSet(QStringLiteral("answers"));
     options.web = parser.isSet(QStringLiteral("web"));
     const ConvertRun run = convertCrossword(state, files[0], files[1], options);

@@ -155,7 +155,7 @@ TEST(CommandLineConvert, HelpNamesTheConversionAndItsExitCodes) {
                                        headlessEnvironment(home.path(), false));
     EXPECT_EQ(help.exitCode, 0);
     for (const char* text : {"--convert", "--password <TEXT>", "2 bad command line",
-                             "4 unreadable input", "5 failed write"})
+                             "4 unreadable input", "5 failed write", "6 password needed"})
         EXPECT_TRUE(help.out.simplified().contains(text)) << text << help.out.constData();
 }
 
@@ -187,9 +187,9 @@ TEST_F(ConvertCommand, APasswordProtectedCrosswordBecomesAPageOnlyWithItsPasswor
         QStringList extra;
         int exitCode;
     } cases[] = {
-        {{}, 2},
-        {{QStringLiteral("--password=")}, 2},
-        {{QStringLiteral(u"--password=секрет")}, 2},
+        {{}, 6},
+        {{QStringLiteral("--password=")}, 6},
+        {{QStringLiteral(u"--password=секрет")}, 6},
         {{QStringLiteral(u"--password=Секрет")}, 0},
     };
     for (const auto& c : cases) {
@@ -200,7 +200,7 @@ TEST_F(ConvertCommand, APasswordProtectedCrosswordBecomesAPageOnlyWithItsPasswor
         EXPECT_EQ(run.exitCode, c.exitCode);
         EXPECT_EQ(QFile::exists(workPath(page)), c.exitCode == 0);
         if (c.exitCode != 0) {
-            EXPECT_TRUE(run.err.contains(QStringLiteral(u"У кроссворда есть пароль").toUtf8()))
+            EXPECT_TRUE(run.err.contains(QStringLiteral(u"Кроссворд защищён паролем").toUtf8()))
                 << run.err.constData();
         }
     }

@@ -2,6 +2,7 @@
 
 #include "app/language/LanguageFile.h"
 #include "files/CrosswordFile.h"
+#include "files/ScrambleTables.h"
 #include "grid/CrosswordDocument.h"
 #include "grid/ShownGrid.h"
 #include "ipuz/IpuzFile.h"
@@ -71,6 +72,7 @@ FileStatus writeCrossword(const QString& path, Format format, CrosswordDocument 
 }
 
 bool mayRevealAnswers(const CrosswordDocument& doc, const std::optional<QByteArray>& password) {
+    // Compared as CrosswordSession::unlock compares: the unscrambled password, byte for byte.
     const QByteArray own = UnscrambleText(doc.Scramble, doc.CrosswordPassword);
     return own.isEmpty() || (password && *password == own);
 }

@@ -21,6 +21,13 @@ constexpr int kConverted = 0;
 constexpr int kBadCommandLine = 2; // arguments missing, a type not converted, no password
 constexpr int kUnreadableInput = 4;
 constexpr int kWriteFailed = 5;
+constexpr int kPasswordRequired = 6; // answers of a crossword with a password, without it
+
+// Whether a conversion may write what shows the crossword's answers or saves it again (.cfw,
+// .ipuz, the page with its answers picture, the answers of a PDF or SVG): always for a
+// crossword without a password; for one with a password only when `password` is given and is
+// that password, as Kross > Change asks for it in the window.
+bool mayRevealAnswers(const CrosswordDocument& doc, const std::optional<QByteArray>& password);
 
 enum class Format { Unknown, Crossword, Ipuz, Html, Pdf, Svg };
 
@@ -44,10 +51,6 @@ ReadOutcome readCrossword(const QString& path, Format format, const Language& la
 // properties dialog holds it, or as an ipuz file, which carries no password.
 FileStatus writeCrossword(const QString& path, Format format, CrosswordDocument doc,
                           const QByteArray& password);
-
-// Whether a conversion may write what shows the answers: always for a crossword without a
-// password; with one, only when `password` is given and equals it, as Kross > Change compares.
-bool mayRevealAnswers(const CrosswordDocument& doc, const std::optional<QByteArray>& password);
 
 // A file that could not be read or written, as the window words it.
 QByteArray failureText(const Language& lang, const QString& path, FileStatus status);

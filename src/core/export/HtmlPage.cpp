@@ -2,6 +2,7 @@
 
 #include "grid/CrosswordDocument.h"
 #include "text/CodePage.h"
+#include "text/Escaping.h"
 
 #include <QIODevice>
 
@@ -45,7 +46,7 @@ QByteArray pictureReference(const QString& name) {
             out += c.toUtf8().toPercentEncoding();
         i += length;
     }
-    return htmlEscape(out);
+    return escape::html(out);
 }
 
 } // namespace
@@ -78,43 +79,16 @@ QString suggestedExportName(const QString& crosswordPath) {
     return name.size() > 4 ? name.left(name.size() - 4) : QString();
 }
 
-QByteArray htmlEscape(const QByteArray& text) {
-    QByteArray out;
-    out.reserve(text.size());
-    for (char c : text) {
-        switch (c) {
-        case '&':
-            out += "&amp;";
-            break;
-        case '<':
-            out += "&lt;";
-            break;
-        case '>':
-            out += "&gt;";
-            break;
-        case '"':
-            out += "&quot;";
-            break;
-        case '\'':
-            out += "&#39;";
-            break;
-        default:
-            out += c;
-        }
-    }
-    return out;
-}
-
 QByteArray buildHtmlPage(const CrosswordDocument& doc, const PageCaptions& captions,
                          const QString& gridPictureName, const QString& answersPictureName) {
-    const QByteArray title = htmlEscape(doc.CrosswordTitle);
-    const QByteArray author = htmlEscape(doc.CrosswordAuthor);
-    const QByteArray kross = htmlEscape(captions.kross);
-    const QByteArray byWord = htmlEscape(captions.byWord);
+    const QByteArray title = escape::html(doc.CrosswordTitle);
+    const QByteArray author = escape::html(doc.CrosswordAuthor);
+    const QByteArray kross = escape::html(captions.kross);
+    const QByteArray byWord = escape::html(captions.byWord);
     QByteArray clues[2], answers[2];
     for (int d = 0; d < 2; ++d) {
         const QByteArray heading =
-            "<br><b>" + htmlEscape(d == 0 ? captions.across : captions.down) + "</b>" + " ";
+            "<br><b>" + escape::html(d == 0 ? captions.across : captions.down) + "</b>" + " ";
         clues[d] = heading;
         answers[d] = heading;
     }
@@ -124,8 +98,8 @@ QByteArray buildHtmlPage(const CrosswordDocument& doc, const PageCaptions& capti
             if (doc.SlotTable.at(n, 2, d) < 1)
                 continue;
             const QByteArray answer = doc.SlotTexts.at(n, 1, d);
-            clues[d] += prefix + htmlEscape(doc.SlotTexts.at(n, 0, d));
-            answers[d] += prefix + htmlEscape(answer.left(1) + cp1251::toLower(answer.mid(1)));
+            clues[d] += prefix + escape::html(doc.SlotTexts.at(n, 0, d));
+            answers[d] += prefix + escape::html(answer.left(1) + cp1251::toLower(answer.mid(1)));
         }
     }
 

@@ -33,13 +33,10 @@ struct PageCaptions {
     QByteArray byWord; // the word before the author's name
 };
 
-// Texts of the crossword and of the language are escaped, so a clue such as "a < b" cannot
-// break the page.
-QByteArray htmlEscape(const QByteArray& text);
-
-// The whole page, one line in Windows-1251 ended by CR LF. Picture names are file names
-// without folders; what a URL would read as something else ("%", "#", "?" ...) is
-// percent-encoded in the references.
+// The whole page, one line in Windows-1251 ended by CR LF. Texts of the crossword and of the
+// language are escaped (escape::html), so a clue such as "a < b" cannot break the page. Picture
+// names are file names without folders; what a URL would read as something else ("%", "#", "?" ...)
+// is percent-encoded in the references.
 QByteArray buildHtmlPage(const CrosswordDocument& doc, const PageCaptions& captions,
                          const QString& gridPictureName, const QString& answersPictureName);
 

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -35,6 +36,28 @@ LangEntry fileMessageEntry(FileStatus status);
 // those that an interrupted save of the same target left are removed first.
 FileStatus saveFileSafely(const QString& path, const std::function<bool(QIODevice&)>& write);
 
+// Several files saved together: stage() writes each to a temporary file beside its target,
+// commit() puts them all in place once every one is written. A failed stage, or a batch
+// destroyed without commit(), leaves every target as it was. Targets are checked as
+// saveFileSafely checks them; a replaced file keeps its permissions and owner.
+class StagedSave {
+public:
+    StagedSave();
+    ~StagedSave();
+    StagedSave(const StagedSave&) = delete;
+    StagedSave& operator=(const StagedSave&) = delete;
+
+    FileStatus stage(const QString& path, const std::function<bool(QIODevice&)>& write);
+    // Renames the staged files into place in the order staged; on failure the path of the file
+    // that could not be put in place, the files before it already replaced (the renames within
+    // one folder fail only when the folder changes meanwhile).
+    FileStatus commit(QString* failedPath = nullptr);
+
+private:
+    struct Staged;
+    std::vector<std::unique_ptr<Staged>> staged_;
+};
+
 // For tests: saves behave as on a file system without unnamed temporary files.
 void allowUnnamedTemporaryFiles(bool allowed);
 
@@ -48,9 +71,9 @@ constexpr qint64 kMaxFileBytes = qint64(64) * 1024 * 1024;
 constexpr qsizetype kMaxTextBytes = 32767;
 
 // Opens path for reading; NotFound or OpenFailed when that fails, Unusable for anything but a
-// regular file (a pipe would wait for a writer forever) and for a file larger than
-// kMaxFileBytes, which are then not read at all.
-FileStatus openForReading(QFile& file);
+// regular file (a pipe would wait for a writer forever) and for a file larger than maxBytes,
+// which are then not read at all. Every reader of outside data opens its file through this.
+FileStatus openForReading(QFile& file, qint64 maxBytes = kMaxFileBytes);
 
 // Whether saving to path must ask before replacing a file: it is not the document's own file
 // (currentPath, compared exactly) and a file is already there.

@@ -162,28 +162,46 @@ void allowUnnamedTemporaryFiles(bool allowed) {
     unnamedTemporariesAllowed = allowed;
 }
 
-FileStatus saveFileSafely(const QString& path, const std::function<bool(QIODevice&)>& write) {
+struct StagedSave::Staged {
+    TemporaryFile temporary;
+    QString target;
+    QString path;
+};
+
+StagedSave::StagedSave() = default;
+StagedSave::~StagedSave() = default;
+
+FileStatus StagedSave::stage(const QString& path, const std::function<bool(QIODevice&)>& write) {
     if (path.isEmpty())
         return FileStatus::AccessDenied;
     const QDateTime started = QDateTime::currentDateTimeUtc();
-    const QString target = resolvedTarget(path);
-    if (target.isEmpty())
+    auto staged = std::make_unique<Staged>();
+    staged->path = path;
+    staged->target = resolvedTarget(path);
+    if (staged->target.isEmpty())
         return FileStatus::AccessDenied;
-    const QByteArray nativeTarget = QFile::encodeName(target);
+    const QByteArray nativeTarget = QFile::encodeName(staged->target);
     struct stat existing {};
     const bool exists = ::stat(nativeTarget.constData(), &existing) == 0;
     // A device, pipe or folder is never replaced by a plain file.
     if (exists && (!S_ISREG(existing.st_mode) || ::access(nativeTarget.constData(), W_OK) != 0))
         return FileStatus::AccessDenied;
 
-    const QFileInfo targetInfo(target);
+    const QFileInfo targetInfo(staged->target);
     removeStaleTemporaries(targetInfo.dir(), targetInfo.fileName(), started);
-    TemporaryFile temporary;
+    TemporaryFile& temporary = staged->temporary;
     if (const FileStatus created = temporary.create(targetInfo.path(), targetInfo.fileName());
         created != FileStatus::Ok)
         return created;
-    if (exists)
+    if (exists) {
+        // Saving as root over another user's file leaves it theirs; where the owner cannot be
+        // kept (an ordinary user) the file becomes the saver's, as any new file would.
+        if (existing.st_uid != ::geteuid() || existing.st_gid != ::getegid()) {
+            const int kept = ::fchown(temporary.fd(), existing.st_uid, existing.st_gid);
+            static_cast<void>(kept);
+        }
         ::fchmod(temporary.fd(), existing.st_mode & 07777);
+    }
 
     QFile file;
     if (!file.open(temporary.fd(), QIODevice::WriteOnly, QFileDevice::DontCloseHandle))
@@ -191,12 +209,32 @@ FileStatus saveFileSafely(const QString& path, const std::function<bool(QIODevic
     // Small writes only fill the buffer: emptying it may fail too (a full disk).
     const bool written = write(file) && file.flush() && file.error() == QFileDevice::NoError;
     file.close();
-    if (!written || ::fdatasync(temporary.fd()) != 0 || !temporary.replace(target))
+    if (!written || ::fdatasync(temporary.fd()) != 0)
         return FileStatus::WriteFailed;
+    staged_.push_back(std::move(staged));
     return FileStatus::Ok;
 }
 
-FileStatus openForReading(QFile& file) {
+FileStatus StagedSave::commit(QString* failedPath) {
+    for (const std::unique_ptr<Staged>& staged : staged_)
+        if (!staged->temporary.replace(staged->target)) {
+            if (failedPath)
+                *failedPath = staged->path;
+            staged_.clear();
+            return FileStatus::WriteFailed;
+        }
+    staged_.clear();
+    return FileStatus::Ok;
+}
+
+FileStatus saveFileSafely(const QString& path, const std::function<bool(QIODevice&)>& write) {
+    StagedSave save;
+    if (const FileStatus staged = save.stage(path, write); staged != FileStatus::Ok)
+        return staged;
+    return save.commit();
+}
+
+FileStatus openForReading(QFile& file, qint64 maxBytes) {
     const QByteArray native = QFile::encodeName(file.fileName());
     // Without waiting for a writer: a pipe would otherwise hold the program until one comes.
     const int fd = ::open(native.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
@@ -207,7 +245,7 @@ FileStatus openForReading(QFile& file) {
         ::close(fd);
         return FileStatus::OpenFailed;
     }
-    if (!S_ISREG(st.st_mode) || st.st_size > kMaxFileBytes ||
+    if (!S_ISREG(st.st_mode) || st.st_size > maxBytes ||
         ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0) {
         ::close(fd);
         return FileStatus::Unusable;

@@ -68,8 +68,11 @@ struct Options {
     std::int64_t stepLimit = 50'000'000;
     // Set from any thread to stop the search within a step.
     const std::atomic_bool* cancel = nullptr;
-    // Now and then, from the searching thread: slots with a word so far and all slots.
+    // Now and then, from the calling thread: slots with a word so far and all slots.
     std::function<void(int filled, int total)> progress;
+    // Searches racing on as many threads, each from its own seed (0: one per core). The answer
+    // depends on the seed and this number only, never on which thread ran faster.
+    int threads = 0;
 };
 
 struct Result {
@@ -90,7 +93,7 @@ struct Result {
 };
 
 // Fills every slot of `problem`. Slots whose cells are all fixed keep their letters whether or
-// not the lists hold them. The same seed gives the same fill.
+// not the lists hold them. The same seed and number of threads give the same fill.
 Result fillGrid(const Problem& problem, const Lexicon& lexicon, const Options& options = {});
 
 // Words for one slot, best first: each fits the letters the slot's cells may still take and,

@@ -1,6 +1,7 @@
 // Gathering the words of a fill from the program's and the user's folders.
 #include "fill/FillWords.h"
 
+#include "files/FileCommon.h"
 #include "text/CodePage.h"
 #include "words/WordList.h"
 
@@ -14,7 +15,10 @@ QString neverListPath(const QString& folder) {
 }
 
 QList<QByteArray> readNeverList(QIODevice& device) {
-    const QByteArray bytes = device.readAll();
+    QByteArray bytes = device.read(kMaxNeverListBytes);
+    // A device longer than the bound (a file is refused before) loses its cut last line.
+    if (bytes.size() == kMaxNeverListBytes && !device.atEnd())
+        bytes.truncate(bytes.lastIndexOf('\n') + 1);
     // A file that is not valid UTF-8 is taken as Windows-1251, as the program's other texts.
     QStringDecoder utf8(QStringDecoder::Utf8);
     QString text = utf8.decode(bytes);
@@ -37,13 +41,13 @@ Lexicon loadLexicon(const QStringList& folders) {
             continue;
         for (int length = words::kMinPatternLength; length <= words::kMaxPatternLength; ++length) {
             QFile file(words::wordListPath(folder, length));
-            if (file.open(QIODevice::ReadOnly))
+            if (openForReading(file) == FileStatus::Ok)
                 lexicon.add(words::readWordList(file, length));
         }
     }
     for (const QString& folder : folders) {
         QFile never(neverListPath(folder));
-        if (!folder.isEmpty() && never.open(QIODevice::ReadOnly))
+        if (!folder.isEmpty() && openForReading(never, kMaxNeverListBytes) == FileStatus::Ok)
             for (const QByteArray& word : readNeverList(never))
                 lexicon.forbid(word);
     }

@@ -8,14 +8,15 @@
 #include "grid/GridLimits.h"
 #include "grid/ShownGrid.h"
 #include "text/CodePage.h"
+#include "text/Escaping.h"
 #include "words/Placement.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QRegularExpression>
 
 #include <map>
 #include <optional>
@@ -28,7 +29,6 @@ namespace {
 
 using Kind = ReadProblem::Kind;
 
-constexpr int kMaxDepth = 32; // a crossword needs five levels
 const QString kVersion = QStringLiteral("http://ipuz.org/v2");
 const QString kCrosswordKind = QStringLiteral("http://ipuz.org/crossword#1");
 
@@ -40,12 +40,7 @@ ReadProblem problem(Kind kind) {
 
 // --- Texts ---
 
-// ipuz texts may carry light HTML: the markup goes, entities become characters, and every run
-// of blanks and line ends becomes one blank (a crossword file keeps a text on one line).
-QString plainText(const QString& html) {
-    static const QRegularExpression tag(QStringLiteral("<[^>]*>"));
-    static const QRegularExpression entity(
-        QStringLiteral("&(#[0-9]{1,7}|#[xX][0-9a-fA-F]{1,6}|[a-zA-Z]{2,8});"));
+const QHash<QString, QString>& namedEntities() {
     static const QHash<QString, QString> named{{QStringLiteral("amp"), QStringLiteral("&")},
                                                {QStringLiteral("lt"), QStringLiteral("<")},
                                                {QStringLiteral("gt"), QStringLiteral(">")},
@@ -57,55 +52,93 @@ QString plainText(const QString& html) {
                                                {QStringLiteral("mdash"), QStringLiteral(u"—")},
                                                {QStringLiteral("ndash"), QStringLiteral(u"–")},
                                                {QStringLiteral("hellip"), QStringLiteral(u"…")}};
-    QString text = html;
-    text.replace(tag, QString());
+    return named;
+}
+
+// The character an entity such as "&#1046;", "&#x416;" or "&laquo;" stands for; none for a text
+// that is no entity, which then stays as it is.
+std::optional<QString> entityText(QStringView name) {
+    if (name.startsWith(QLatin1Char('#'))) {
+        const bool hex =
+            name.size() > 1 && (name[1] == QLatin1Char('x') || name[1] == QLatin1Char('X'));
+        const QStringView digits = name.mid(hex ? 2 : 1);
+        if (digits.isEmpty() || digits.size() > (hex ? 6 : 7))
+            return std::nullopt;
+        bool ok = false;
+        const uint code = hex ? digits.toUInt(&ok, 16) : digits.toUInt(&ok, 10);
+        if (!ok || code == 0 || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
+            return std::nullopt;
+        const char32_t c = code;
+        return QString::fromUcs4(&c, 1);
+    }
+    if (name.size() < 2 || name.size() > 8)
+        return std::nullopt;
+    const auto found = namedEntities().constFind(name.toString());
+    return found == namedEntities().cend() ? std::nullopt : std::optional<QString>(*found);
+}
+
+// ipuz texts may carry light HTML: the markup goes and entities become characters; everything
+// else stays as written, blanks included. Line ends and tabs become blanks (a crossword file
+// keeps a text on one line). One pass: a clue of megabytes costs no more than its reading.
+QString plainText(const QString& html) {
     QString out;
-    qsizetype from = 0;
-    for (auto it = entity.globalMatch(text); it.hasNext();) {
-        const QRegularExpressionMatch m = it.next();
-        out += QStringView(text).mid(from, m.capturedStart() - from);
-        const QString name = m.captured(1);
-        QString replacement = m.captured(0);
-        if (name.startsWith(QLatin1Char('#'))) {
-            bool ok = false;
-            const uint code = name.at(1) == QLatin1Char('x') || name.at(1) == QLatin1Char('X')
-                                  ? name.mid(2).toUInt(&ok, 16)
-                                  : name.mid(1).toUInt(&ok, 10);
-            if (ok && code > 0 && code <= 0x10FFFF && (code < 0xD800 || code > 0xDFFF)) {
-                const char32_t c = code;
-                replacement = QString::fromUcs4(&c, 1);
+    out.reserve(html.size());
+    const qsizetype n = html.size();
+    for (qsizetype i = 0; i < n;) {
+        const QChar c = html[i];
+        if (c == QLatin1Char('<')) {
+            const qsizetype close = html.indexOf(QLatin1Char('>'), i + 1);
+            if (close < 0) {
+                // No tag closes any more: the rest is text.
+                out += QStringView(html).mid(i);
+                break;
             }
-        } else if (const auto found = named.constFind(name); found != named.cend()) {
-            replacement = *found;
+            i = close + 1;
+            continue;
         }
-        out += replacement;
-        from = m.capturedEnd();
+        if (c == QLatin1Char('&')) {
+            // Entities are short: the search for their end stays near.
+            const qsizetype length = QStringView(html).mid(i + 1, 9).indexOf(QLatin1Char(';'));
+            if (length > 0)
+                if (const auto text = entityText(QStringView(html).mid(i + 1, length))) {
+                    out += *text;
+                    i += length + 2;
+                    continue;
+                }
+        }
+        out += c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QLatin1Char('\t')
+                   ? QChar(QLatin1Char(' '))
+                   : c;
+        ++i;
     }
-    out += QStringView(text).mid(from);
-    return out.simplified();
+    return out.normalized(QString::NormalizationForm_C);
 }
 
-// What the ipuz texts need escaped, so that a clue such as "a < b" stays text.
-QString htmlEscaped(const QString& text) {
-    QString out;
-    out.reserve(text.size());
-    for (const QChar c : text) {
-        if (c == QLatin1Char('&'))
-            out += QStringLiteral("&amp;");
-        else if (c == QLatin1Char('<'))
-            out += QStringLiteral("&lt;");
-        else if (c == QLatin1Char('>'))
-            out += QStringLiteral("&gt;");
-        else
-            out += c;
+// A text as a crossword file keeps it: its first kMaxTextBytes characters, each one byte there.
+QString keptText(QString text) {
+    if (text.size() > kMaxTextBytes) {
+        text.truncate(kMaxTextBytes);
+        if (text.back().isHighSurrogate())
+            text.chop(1);
     }
-    return out;
+    return text;
 }
 
-// The first character Windows-1251 has no byte for, as "U+2260"; none when all have one.
+// A text of the file: a string, or nothing; any other value is none of the format's.
+std::optional<QString> textValue(const QJsonValue& v) {
+    if (v.isString())
+        return keptText(plainText(v.toString()));
+    if (v.isNull() || v.isUndefined())
+        return QString();
+    return std::nullopt;
+}
+
+// The first character Windows-1251 has no byte for, or a control character, which no text or
+// cell may hold, as "U+2260"; none when all are fine.
 std::optional<QString> firstUnencodable(const QString& text) {
     for (const char32_t c : text.toUcs4())
-        if (c > 0xFFFF || cp1251::fromUnicode(static_cast<char16_t>(c)) < 0)
+        if (c < 0x20 || c == 0x7F || c > 0xFFFF ||
+            cp1251::fromUnicode(static_cast<char16_t>(c)) < 0)
             return QStringLiteral("U+%1")
                 .arg(static_cast<uint>(c), 4, 16, QLatin1Char('0'))
                 .toUpper();
@@ -235,23 +268,28 @@ std::optional<ReadProblem> readSolution(const QJsonObject& root, Grid& g, bool& 
     if (!rectangular(rows, g))
         return problem(Kind::NotRectangular);
     const QString block = root.value(QStringLiteral("block")).toString(QStringLiteral("#"));
+    const QJsonValue emptyValue = root.value(QStringLiteral("empty"));
     for (int y = 0; y < g.height; ++y) {
         const QJsonArray r = rows.at(y).toArray();
         for (int x = 0; x < g.width; ++x) {
-            QJsonValue v = r.at(x);
-            if (v.isObject())
-                v = v.toObject().value(QStringLiteral("value"));
-            if (!v.isString() || g.at(x, y).block)
-                continue;
-            const QString text = v.toString().normalized(QString::NormalizationForm_C).trimmed();
-            if (text.isEmpty() || text == block || text == QLatin1String("0"))
-                continue;
             const auto cellProblem = [&](Kind kind) {
                 ReadProblem p = problem(kind);
+                p.text = ReadProblem::Text::Cell;
                 p.column = x + 1;
                 p.row = y + 1;
                 return p;
             };
+            QJsonValue v = r.at(x);
+            if (v.isObject())
+                v = v.toObject().value(QStringLiteral("value"));
+            if (g.at(x, y).block || v.isNull() || v.isUndefined() || v == emptyValue)
+                continue;
+            // A letter is text: a number there would arrive as an empty cell.
+            if (!v.isString())
+                return cellProblem(Kind::WrongValue);
+            const QString text = v.toString().normalized(QString::NormalizationForm_C).trimmed();
+            if (text.isEmpty() || text == block || text == QLatin1String("0"))
+                continue;
             if (text.toUcs4().size() > 1)
                 return cellProblem(Kind::Rebus);
             if (const auto bad = firstUnencodable(text)) {
@@ -271,9 +309,24 @@ struct Clue {
     QString text;
 };
 
-// The clues across and down; those of other directions or without a number are unmatched.
-std::vector<Clue> readClues(const QJsonObject& root, ReadProblem& unmatched) {
-    std::vector<Clue> out;
+// A clue of another direction or without a number, as the file names it: its direction's own
+// label and the clue's label as written, or the start of its text when it has no label.
+QString clueName(const QString& key, const QJsonValue& label, const QString& text) {
+    const QString direction =
+        key.contains(QLatin1Char(':')) ? key.section(QLatin1Char(':'), 1).trimmed() : key.trimmed();
+    QString name = label.isDouble()   ? QString::number(label.toDouble())
+                   : label.isString() ? label.toString()
+                                      : text;
+    constexpr int kShownCharacters = 40;
+    if (name.size() > kShownCharacters)
+        name = name.left(kShownCharacters) + QStringLiteral("...");
+    return direction + QLatin1Char(' ') + name;
+}
+
+// The clues across and down into `out`; those of other directions or without a number are
+// unmatched. A problem for a clue whose text is no text.
+std::optional<ReadProblem> readClues(const QJsonObject& root, std::vector<Clue>& out,
+                                     ReadProblem& unmatched) {
     const QJsonObject clues = root.value(QStringLiteral("clues")).toObject();
     for (auto it = clues.begin(); it != clues.end(); ++it) {
         // "Across", or "Across:Label" with a label of the file's own.
@@ -282,36 +335,43 @@ std::vector<Clue> readClues(const QJsonObject& root, ReadProblem& unmatched) {
                               : key == QLatin1String("down") ? 1
                                                              : -1;
         for (const QJsonValue item : it.value().toArray()) {
-            std::optional<int> number;
-            QString text;
+            QJsonValue label, textValueOfFile;
             if (item.isArray()) {
                 const QJsonArray a = item.toArray();
-                number = numberOf(a.at(0));
-                text = a.at(1).toString();
+                label = a.at(0);
+                textValueOfFile = a.at(1);
             } else if (item.isObject()) {
                 const QJsonObject o = item.toObject();
-                number = numberOf(o.value(QStringLiteral("number")));
-                text = o.value(QStringLiteral("clue")).toString();
-            } else if (item.isString()) {
-                text = item.toString();
+                label = o.value(QStringLiteral("number"));
+                textValueOfFile = o.value(QStringLiteral("clue"));
+            } else {
+                textValueOfFile = item;
+            }
+            const std::optional<int> number = numberOf(label);
+            const std::optional<QString> text = textValue(textValueOfFile);
+            if (!text) {
+                ReadProblem p = problem(Kind::WrongValue);
+                p.clueName = clueName(it.key(), label, QString());
+                return p;
             }
             if (direction < 0 || !number) {
-                unmatched.otherClues << it.key() + QLatin1Char(' ') +
-                                            (number ? QString::number(*number) : plainText(text));
+                unmatched.otherClues << clueName(it.key(), label, *text);
                 continue;
             }
-            out.push_back({*number, direction, plainText(text)});
+            out.push_back({*number, direction, *text});
         }
     }
-    return out;
+    return std::nullopt;
 }
 
 } // namespace
 
 ReadProblem readIpuz(QIODevice& device, CrosswordDocument& doc) {
     const QByteArray bytes = device.read(kMaxFileBytes + 1);
-    if (bytes.size() > kMaxFileBytes || nestingDepth(bytes, kMaxDepth) > kMaxDepth)
-        return problem(Kind::Unreadable);
+    if (bytes.size() > kMaxFileBytes)
+        return problem(Kind::FileTooLarge);
+    if (nestingDepth(bytes, kMaxDepth) > kMaxDepth)
+        return problem(Kind::TooDeep);
     // Older files wrap the object as "ipuz({...})".
     QByteArrayView json(bytes);
     json = json.trimmed();
@@ -349,18 +409,29 @@ ReadProblem readIpuz(QIODevice& device, CrosswordDocument& doc) {
     if (auto p = readSolution(root, g, withSolution))
         return *p;
     ReadProblem unmatched = problem(Kind::UnmatchedClues);
-    const std::vector<Clue> clues = readClues(root, unmatched);
+    std::vector<Clue> clues;
+    if (auto p = readClues(root, clues, unmatched))
+        return *p;
 
-    const QString title = plainText(root.value(QStringLiteral("title")).toString());
-    const QString author = plainText(root.value(QStringLiteral("author")).toString());
+    QString title, author;
     for (const auto& [text, which] : {std::pair{&title, ReadProblem::Text::Title},
-                                      std::pair{&author, ReadProblem::Text::Author}})
+                                      std::pair{&author, ReadProblem::Text::Author}}) {
+        const std::optional<QString> value =
+            textValue(root.value(which == ReadProblem::Text::Title ? QStringLiteral("title")
+                                                                   : QStringLiteral("author")));
+        if (!value) {
+            ReadProblem p = problem(Kind::WrongValue);
+            p.text = which;
+            return p;
+        }
+        *text = *value;
         if (const auto bad = firstUnencodable(*text)) {
             ReadProblem p = problem(Kind::TextCharacter);
             p.text = which;
             p.character = *bad;
             return p;
         }
+    }
 
     // The grid as the author would draw it, numbered by our own analysis.
     bool anyClueText = false;
@@ -449,7 +520,11 @@ ReadProblem readIpuz(QIODevice& device, CrosswordDocument& doc) {
 
 ReadProblem readIpuzFile(const QString& path, CrosswordDocument& doc) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const FileStatus status = openForReading(file, kMaxFileBytes);
+    // A regular file refused is one over the bound; anything else cannot be opened.
+    if (status == FileStatus::Unusable && QFileInfo(path).isFile())
+        return problem(Kind::FileTooLarge);
+    if (status != FileStatus::Ok)
         return problem(Kind::OpenFailed);
     return readIpuz(file, doc);
 }
@@ -485,7 +560,7 @@ QByteArray ipuzBytes(const CrosswordDocument& doc) {
                     letter[i] = answer.at(k);
             }
             const QString clue = answers ? cp1251::toUnicode(doc.SlotTexts.at(n, 0, d)) : QString();
-            lists[d].append(QJsonArray{n, htmlEscaped(clue)});
+            lists[d].append(QJsonArray{n, escape::ipuz(clue)});
         }
     QJsonArray puzzle, solution;
     for (int y = 0; y < h; ++y) {
@@ -511,9 +586,9 @@ QByteArray ipuzBytes(const CrosswordDocument& doc) {
     root.insert(QStringLiteral("kind"), QJsonArray{kCrosswordKind});
     root.insert(QStringLiteral("dimensions"),
                 QJsonObject{{QStringLiteral("width"), w}, {QStringLiteral("height"), h}});
-    root.insert(QStringLiteral("title"), htmlEscaped(cp1251::toUnicode(doc.CrosswordTitle)));
+    root.insert(QStringLiteral("title"), escape::ipuz(cp1251::toUnicode(doc.CrosswordTitle)));
     if (!doc.CrosswordAuthor.isEmpty())
-        root.insert(QStringLiteral("author"), htmlEscaped(cp1251::toUnicode(doc.CrosswordAuthor)));
+        root.insert(QStringLiteral("author"), escape::ipuz(cp1251::toUnicode(doc.CrosswordAuthor)));
     root.insert(QStringLiteral("block"), QStringLiteral("#"));
     root.insert(QStringLiteral("empty"), QStringLiteral("0"));
     root.insert(QStringLiteral("puzzle"), puzzle);
@@ -537,6 +612,21 @@ QByteArray problemText(const Language& lang, const ReadProblem& p) {
     const auto cell = [&p] {
         return QByteArray::number(p.column) + ", " + QByteArray::number(p.row);
     };
+    // Where a value lies, to follow "in".
+    const auto place = [&]() -> QByteArray {
+        switch (p.text) {
+        case ReadProblem::Text::Title:
+            return own(OwnText::InTheTitle);
+        case ReadProblem::Text::Author:
+            return own(OwnText::InTheAuthor);
+        case ReadProblem::Text::Cell:
+            return own(OwnText::InTheCell) + ' ' + cell();
+        case ReadProblem::Text::Clue:
+            break;
+        }
+        return p.clueName.isEmpty() ? lang.slotName(p.number, p.direction)
+                                    : cp1251::fromUnicode(p.clueName);
+    };
     switch (p.kind) {
     case Kind::Ok:
         return {};
@@ -556,16 +646,14 @@ QByteArray problemText(const Language& lang, const ReadProblem& p) {
         return own(OwnText::IpuzRebus) + ' ' + cell();
     case Kind::CellCharacter:
         return own(OwnText::IpuzCellCharacter) + ' ' + cell() + ": " + p.character.toLatin1();
-    case Kind::TextCharacter: {
-        QByteArray where;
-        if (p.text == ReadProblem::Text::Clue) {
-            where = lang.slotName(p.number, p.direction);
-        } else {
-            where = cp1251::toLower(lang.withoutColon(
-                p.text == ReadProblem::Text::Title ? LangEntry::Title : LangEntry::Author));
-        }
-        return own(OwnText::IpuzTextCharacter) + ' ' + where + ": " + p.character.toLatin1();
-    }
+    case Kind::FileTooLarge:
+        return own(OwnText::IpuzFileTooLarge) + ' ' + QByteArray::number(kMaxFileBytes >> 20);
+    case Kind::TooDeep:
+        return own(OwnText::IpuzTooDeep) + ' ' + QByteArray::number(kMaxDepth);
+    case Kind::WrongValue:
+        return own(OwnText::IpuzWrongValue) + ' ' + place();
+    case Kind::TextCharacter:
+        return own(OwnText::IpuzTextCharacter) + ' ' + place() + ": " + p.character.toLatin1();
     case Kind::UnmatchedClues: {
         QByteArrayList names;
         for (const auto& [number, direction] : p.clues)

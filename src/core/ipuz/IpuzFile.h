@@ -19,30 +19,36 @@ struct ReadProblem {
     enum class Kind {
         Ok,
         OpenFailed,     // the file could not be opened or read
-        Unreadable,     // not JSON, too large or too deep, not a crossword
+        Unreadable,     // not JSON, not a crossword
+        FileTooLarge,   // over kMaxFileBytes
+        TooDeep,        // JSON nested deeper than kMaxDepth
+        WrongValue,     // a value of another kind than the format gives (a number for a text)
         TooLarge,       // dimensions beyond the program's limits
         NotRectangular, // rows of another count or length than the dimensions say
         Barred,         // bars between cells
         Rebus,          // more than one letter in `cell`
         CellCharacter,  // `character` in `cell` has no Windows-1251 code
-        TextCharacter,  // `character` in `where` (a clue, the title, the author) has none
+        TextCharacter,  // `character` in `text` (a clue, the title, the author) has none, or is
+                        // a control character
         UnmatchedClues, // `clues` name no slot of the grid
         NoWords,        // the grid has no slot
     };
     Kind kind = Kind::Ok;
     int column = 0, row = 0; // the cell, counted from 1
     QString character;
-    // Where a text lies: a clue's slot, or the title or author.
-    enum class Text { Clue, Title, Author } text = Text::Clue;
+    // Where a text lies: a clue's slot, or the title or author; Cell for a value in a cell.
+    enum class Text { Clue, Title, Author, Cell } text = Text::Clue;
     int number = 0, direction = 0; // the clue's slot
+    QString clueName;              // a clue without a slot, as the file names it
     QList<QPair<int, int>> clues;  // unmatched clues: the file's number and direction
     QStringList otherClues;        // clues of other directions or without a number, as named
 
     bool ok() const { return kind == Kind::Ok; }
 };
 
-// Files larger than this are refused before parsing.
+// Files larger than this are refused before parsing, and JSON nested deeper.
 constexpr qint64 kMaxFileBytes = 32 * 1024 * 1024;
+constexpr int kMaxDepth = 32; // a crossword needs five levels
 
 // Replaces `doc` by the crossword the device holds, as an author's crossword not yet saved:
 // ModeAuthor (ModeAuthorNoAnswers for a file with neither solution nor clue text), Modified

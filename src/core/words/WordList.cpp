@@ -1,5 +1,6 @@
 #include "words/WordList.h"
 
+#include "files/FileCommon.h"
 #include "text/CodePage.h"
 #include "text/SequentialText.h"
 
@@ -173,7 +174,7 @@ const WordList& WordListCache::load(const QString& programFolder, int length) {
     entry.modified = info.lastModified();
     QFile file(path);
     ++reads_;
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (openForReading(file) != FileStatus::Ok) {
         entries_.remove(path);
         return empty_;
     }

@@ -11,9 +11,6 @@
 #include "publishing/Exports.h"
 #include "text/CodePage.h"
 
-#include <QFile>
-#include <QFileInfo>
-
 #include <algorithm>
 
 namespace {
@@ -79,23 +76,31 @@ ConvertRun convertCrossword(const AppState& state, const QString& in, const QStr
         return {convert::kBadCommandLine, lang.ownText(OwnText::ConvertNeedsPassword)};
     if (options.web && to != Format::Html)
         return {convert::kBadCommandLine, lang.ownText(OwnText::ConvertUsage)};
+    // A password is kept as the properties dialog keeps it: Windows-1251, within a text's bound.
+    std::optional<QByteArray> password;
+    if (options.password) {
+        if (!cp1251::canEncode(*options.password) || options.password->size() > kMaxTextBytes)
+            return {convert::kBadCommandLine, lang.ownText(OwnText::ConvertBadPassword)};
+        password = cp1251::fromUnicode(*options.password);
+    }
 
     convert::ReadOutcome read = convert::readCrossword(in, from, lang);
     if (!read.doc)
         return {convert::kUnreadableInput, read.message};
     const CrosswordDocument doc = std::move(*read.doc);
+    const bool revealsAnswers =
+        to == Format::Crossword || to == Format::Ipuz || to == Format::Html || options.answers;
+    if (revealsAnswers && !convert::mayRevealAnswers(doc, password))
+        return {convert::kPasswordRequired, lang.ownText(OwnText::ConvertPasswordRequired)};
 
     if (to == Format::Crossword || to == Format::Ipuz) {
         const FileStatus status =
-            convert::writeCrossword(out, to, doc, options.password.value_or(QByteArray()));
+            convert::writeCrossword(out, to, doc, password.value_or(QByteArray()));
         if (status != FileStatus::Ok)
             return {convert::kWriteFailed, convert::failureText(lang, out, status)};
         return {};
     }
     if (options.web) {
-        // The page checks the solver's letters, so it carries the answers.
-        if (doc.NoAnswers == 0 && !convert::mayRevealAnswers(doc, options.password))
-            return {convert::kBadCommandLine, lang.ownText(OwnText::ConvertNeedsOwnPassword)};
         const FileStatus status = writeWebExport(out, doc, lang, state.settings);
         if (status != FileStatus::Ok)
             return {convert::kWriteFailed, convert::failureText(lang, out, status)};
@@ -105,18 +110,9 @@ ConvertRun convertCrossword(const AppState& state, const QString& in, const QStr
     Settings settings = state.settings;
     settings.CellSize =
         gridlimits::largestFittingCellSize(doc.GridWidth, doc.GridHeight, settings.CellSize);
-    // A page that fails after its pictures takes away the pictures this run made.
-    const ExportNames names = exportNames(out);
-    QStringList made;
-    if (to == Format::Html)
-        for (const QString& picture : {names.gridPicture, names.answersPicture})
-            if (!QFileInfo::exists(picture))
-                made << picture;
+    // The export writes all of its files or none.
     const ExportOutcome written = writeExport(out, to, doc, lang, settings, options.answers);
-    if (written.status != FileStatus::Ok) {
-        for (const QString& picture : made)
-            QFile::remove(picture);
+    if (written.status != FileStatus::Ok)
         return {convert::kWriteFailed, convert::failureText(lang, written.path, written.status)};
-    }
     return {};
 }

@@ -9,14 +9,16 @@
 class AppState;
 
 struct ConvertRun {
-    int exitCode = 0;   // convert::kConverted ... kWriteFailed
+    int exitCode = 0;   // convert::kConverted ... kPasswordRequired
     QByteArray message; // on failure, in the language (Windows-1251)
 };
 
 struct ConvertOptions {
-    std::optional<QByteArray> password; // what a crossword file is saved with
-    bool answers = false;               // the PDF's answers pages, the SVG's letters
-    bool web = false;                   // an .html output is the page to solve in a browser
+    // What a crossword file is saved with, as typed; also what opens the answers of a crossword
+    // with a password.
+    std::optional<QString> password;
+    bool answers = false; // the PDF's answers pages, the SVG's letters
+    bool web = false;     // an .html output is the page to solve in a browser
 };
 
 // Converts `in` to `out` by their extensions, with the state's settings (the cell size, the

@@ -197,6 +197,11 @@ void CellPainter::paint(QPainter& p, const publish::GridPicture& grid,
                 p.drawText(QPointF(at.x(), at.y() + digitHeight), QString::number(n));
             }
 
+    if (look.fitLetters) {
+        paintFittedLetters(p, grid, look, digitHeight);
+        p.restore();
+        return;
+    }
     // Letters where the screen puts them, in the letter font.
     p.setFont(look.letterFont);
     p.setPen(look.letterColor);
@@ -210,4 +215,37 @@ void CellPainter::paint(QPainter& p, const publish::GridPicture& grid,
                 p.drawText(QPointF(at.x(), at.y() + letterMetrics.ascent()), text);
             }
     p.restore();
+}
+
+void CellPainter::paintFittedLetters(QPainter& p, const publish::GridPicture& grid,
+                                     const VectorLook& look, qreal digitHeight) const {
+    const int c = geometry_.cellSize();
+    // Below the number's band, inside the lines.
+    const qreal left = 2, right = c - 2;
+    const qreal top = 2 + digitHeight + 2, bottom = c - 2;
+    if (right <= left || bottom <= top)
+        return;
+    // One size for every letter, that of the widest and tallest capitals.
+    QFont font = look.letterFont;
+    font.setPixelSize(100);
+    QRectF largest;
+    for (const QChar letter : QStringLiteral(u"ЖШЩЮМЙЁДЦWQ"))
+        largest = largest.united(QFontMetricsF(font).tightBoundingRect(letter));
+    const qreal fit = std::min((right - left) / largest.width(), (bottom - top) / largest.height());
+    const int screenPixels = look.letterFont.pixelSize() > 0 ? look.letterFont.pixelSize() : c;
+    font.setPixelSize(std::max(1, std::min(screenPixels, static_cast<int>(100 * fit))));
+    p.setFont(font);
+    p.setPen(look.letterColor);
+    const QFontMetricsF metrics(font);
+    for (int y = 0; y < grid.height; ++y)
+        for (int x = 0; x < grid.width; ++x)
+            if (const unsigned char code = grid.letter(x, y); code != 0) {
+                const QString text(cp1251::toUnicode(code));
+                const QRectF ink = metrics.tightBoundingRect(text);
+                // The number's corner lies 2 pixels in from the cell's.
+                const QPoint corner = geometry_.numberAt(x, y) - QPoint(2, 2);
+                p.drawText(QPointF(corner.x() + (left + right - ink.width()) / 2 - ink.left(),
+                                   corner.y() + (top + bottom - ink.height()) / 2 - ink.top()),
+                           text);
+            }
 }

@@ -19,6 +19,9 @@ struct VectorLook {
     QColor letterColor = Qt::black;
     int letterOffset = 0;
     qreal lineWidth = 1; // one pixel, as in the pictures
+    // Printed pages: each letter centred below the number's band and sized to fit there, so
+    // that no number overprints a letter; otherwise where the screen puts it.
+    bool fitLetters = false;
 };
 
 // Draws the grid's cells, the same on the screen, in the export pictures and in the cell-size
@@ -54,6 +57,9 @@ public:
     void paint(QPainter& painter, const publish::GridPicture& grid, const VectorLook& look) const;
 
 private:
+    void paintFittedLetters(QPainter& p, const publish::GridPicture& grid, const VectorLook& look,
+                            qreal digitHeight) const;
+
     FieldGeometry geometry_;
     const PictureBox& digits_;
     int scale_;

@@ -9,6 +9,7 @@
 #include "print/PdfAuthor.h"
 #include "print/PrintedGrid.h"
 #include "text/CodePage.h"
+#include "text/Escaping.h"
 
 #include <QBuffer>
 #include <QFontDatabase>
@@ -143,6 +144,7 @@ QRectF drawGrid(const Page& page, const CellPainter& cells, const GridPicture& g
     // Thin lines that stay visible on a small cell: about a thirtieth of it.
     const qreal cellMm = cells.geometry().cellSize() * scale / page.mm(1);
     look.lineWidth = page.mm(std::clamp(cellMm / 30, 0.1, 0.3)) / scale;
+    look.fitLetters = true;
     QPainter& p = page.painter();
     const QRectF placed((page.width() - size.width() * scale) / 2, top, size.width() * scale,
                         size.height() * scale);
@@ -177,8 +179,15 @@ public:
             }
         }
         // Whole device pixels for the flow: at printing resolutions a fraction is invisible.
-        for (const Block& b : blocks_)
-            measured_.push_back({static_cast<int>(std::ceil(b.height)), b.heading});
+        for (const Block& b : blocks_) {
+            FlowBlock measured{static_cast<int>(std::ceil(b.height)), b.heading, {}};
+            // Line by line too, for a clue too long for a whole column.
+            const qreal leading = QFontMetricsF(b.layout->font(), &page.device()).leading();
+            for (int k = 0; k < b.layout->lineCount(); ++k)
+                measured.lines.push_back(
+                    static_cast<int>(std::ceil(b.layout->lineAt(k).height() + leading)));
+            measured_.push_back(std::move(measured));
+        }
         frame_.columns = columns;
         frame_.pageTop = 0;
         frame_.bottom = static_cast<int>(page.height());
@@ -196,9 +205,20 @@ public:
         const int firstPage = page.number();
         page.painter().setPen(Qt::black);
         for (std::size_t i = 0; i < blocks_.size(); ++i) {
-            page.moveTo(firstPage + places[i].page);
-            blocks_[i].layout->draw(&page.painter(),
-                                    QPointF(places[i].column * (width_ + gap_), places[i].top));
+            const QTextLayout& layout = *blocks_[i].layout;
+            if (places[i].pieces.empty()) {
+                page.moveTo(firstPage + places[i].page);
+                layout.draw(&page.painter(),
+                            QPointF(places[i].column * (width_ + gap_), places[i].top));
+                continue;
+            }
+            for (const FlowPiece& piece : places[i].pieces) {
+                page.moveTo(firstPage + piece.page);
+                const QPointF origin(piece.column * (width_ + gap_),
+                                     piece.top - layout.lineAt(piece.firstLine).y());
+                for (int k = piece.firstLine; k < piece.firstLine + piece.lineCount; ++k)
+                    layout.lineAt(k).draw(&page.painter(), origin);
+            }
         }
     }
 
@@ -297,7 +317,8 @@ PrintedPages paintCrossword(QPagedPaintDevice& device, const CrosswordDocument& 
     const std::array<QString, 2> headings{job.texts.across, job.texts.down};
     gridAndList(gridPicture(doc, false), top,
                 ColumnList(page, family, 2, headings, texts, numbers));
-    if (job.answersPage) {
+    // A crossword without answers has none to show: no empty answers page.
+    if (job.answersPage && doc.NoAnswers == 0) {
         page.next();
         const qreal answersTop =
             centred(page, job.texts.answers, textFont(family, kTitlePt, true), 0) + page.mm(5);
@@ -312,10 +333,6 @@ PrintedPages paintCrossword(QPagedPaintDevice& device, const CrosswordDocument& 
 
 namespace {
 
-QByteArray xmlEscaped(const QString& text) {
-    return text.toHtmlEscaped().toUtf8();
-}
-
 // The title and the author where PDF readers look for them besides the document information.
 QByteArray xmpMetadata(const PrintTexts& texts) {
     return "<?xpacket begin='' id='W5M0MpCehiHzreSzNTczkc9d'?>\n"
@@ -325,10 +342,10 @@ QByteArray xmpMetadata(const PrintTexts& texts) {
            "xmlns:xmp=\"http://ns.adobe.com/xap/1.0/\" "
            "xmlns:pdf=\"http://ns.adobe.com/pdf/1.3/\">\n"
            "<dc:title><rdf:Alt><rdf:li xml:lang=\"x-default\">" +
-           xmlEscaped(texts.title) +
+           escape::xml(texts.title) +
            "</rdf:li></rdf:Alt></dc:title>\n"
            "<dc:creator><rdf:Seq><rdf:li>" +
-           xmlEscaped(texts.author) +
+           escape::xml(texts.author) +
            "</rdf:li></rdf:Seq></dc:creator>\n"
            "<xmp:CreatorTool>Clueforge</xmp:CreatorTool>\n"
            "<pdf:Producer>Clueforge</pdf:Producer>\n"
@@ -350,14 +367,15 @@ FileStatus writeCrosswordPdf(const QString& path, const CrosswordDocument& doc,
     {
         QPdfWriter writer(&buffer);
         writer.setPageLayout(platform::defaultPrintLayout());
-        writer.setTitle(job.texts.title);
+        writer.setTitle(escape::withoutControls(job.texts.title));
         writer.setCreator(QStringLiteral("Clueforge"));
         writer.setDocumentXmpMetadata(xmpMetadata(job.texts));
         if (paintCrossword(writer, doc, painter, job).pages == 0)
             return FileStatus::WriteFailed;
     }
     if (!job.texts.author.isEmpty())
-        if (const auto authored = withPdfAuthor(buffer.data(), job.texts.author))
+        if (const auto authored =
+                withPdfAuthor(buffer.data(), escape::withoutControls(job.texts.author)))
             return saveBytes(path, *authored);
     return saveBytes(path, buffer.data());
 }
@@ -375,7 +393,9 @@ FileStatus writeGridSvg(const QString& path, const CrosswordDocument& doc,
         svg.setResolution(96);
         svg.setSize(size);
         svg.setViewBox(QRect(QPoint(0, 0), size));
-        svg.setTitle(title);
+        // The generator writes the title as it is given: escaped here, so that a title such as
+        // "<script>" stays text.
+        svg.setTitle(QString::fromUtf8(escape::xml(title)));
         QPainter p;
         if (!p.begin(&svg))
             return FileStatus::WriteFailed;

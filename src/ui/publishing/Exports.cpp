@@ -60,21 +60,24 @@ ExportOutcome writeHtmlExport(const ExportNames& names, const CrosswordDocument&
         if (betweenSteps)
             betweenSteps();
     };
-    auto savePicture = [&pic](const QString& path) {
-        return saveFileSafely(path, [&pic](QIODevice& device) { return pic.saveBmp(device); });
+    // All three files are written before any is put in place: a failure leaves every file
+    // that was there as it was.
+    StagedSave save;
+    auto stagePicture = [&pic, &save](const QString& path) {
+        return save.stage(path, [&pic](QIODevice& device) { return pic.saveBmp(device); });
     };
     const QSize size = painter.geometry().closedSize();
     pic.setPictureSize(size.width(), size.height());
     between();
     pic.clear();
     drawGridPicture(doc, pic, painter);
-    if (const FileStatus grid = savePicture(names.gridPicture); grid != FileStatus::Ok) {
+    if (const FileStatus grid = stagePicture(names.gridPicture); grid != FileStatus::Ok) {
         pic.clear();
         return {grid, names.gridPicture};
     }
     between();
     drawLetters(doc, letterOffset, pic, painter);
-    const FileStatus answers = savePicture(names.answersPicture);
+    const FileStatus answers = stagePicture(names.answersPicture);
     between();
     pic.clear();
     if (answers != FileStatus::Ok)
@@ -85,9 +88,13 @@ ExportOutcome writeHtmlExport(const ExportNames& names, const CrosswordDocument&
                                 lang.entry(LangEntry::By)};
     const QByteArray page =
         buildHtmlPage(doc, captions, names.gridPictureName, names.answersPictureName);
-    return {saveFileSafely(names.page,
-                           [&page](QIODevice& device) { return writeHtmlPage(device, page); }),
-            names.page};
+    if (const FileStatus staged = save.stage(
+            names.page, [&page](QIODevice& device) { return writeHtmlPage(device, page); });
+        staged != FileStatus::Ok)
+        return {staged, names.page};
+    ExportOutcome outcome;
+    outcome.status = save.commit(&outcome.path);
+    return outcome;
 }
 
 FileStatus writeWebExport(const QString& path, const CrosswordDocument& doc, const Language& lang,

@@ -24,8 +24,10 @@ struct ExportOutcome {
 };
 
 // Writes the grid picture, the answers picture (the grid with its letters) and the page, in
-// that order, stopping at the first failure. `pic` is sized to the painter's closed field and
-// left cleared; it carries the letter font. betweenSteps runs between the long steps.
+// that order, stopping at the first failure; only when all three are written do they replace
+// the files of their names, so a failure leaves those as they were. `pic` is sized to the painter's
+// closed field and left cleared; it carries the letter font. betweenSteps runs between the long
+// steps.
 ExportOutcome writeHtmlExport(const ExportNames& names, const CrosswordDocument& doc,
                               const Language& lang, const CellPainter& painter, int letterOffset,
                               PictureBox& pic, const std::function<void()>& betweenSteps = {});

@@ -96,6 +96,14 @@ TEST(HtmlPage, CrosswordTextsCannotInjectMarkup) {
     EXPECT_TRUE(page.contains("<img src='x&#39;.bmp'>"));
     EXPECT_FALSE(page.contains("<script>"));
     EXPECT_FALSE(page.contains("<b>&"));
+
+    // Control bytes of a crossword file's texts never reach the page raw.
+    doc.CrosswordTitle = QByteArray("T\x01\x00\x1f\x7f", 5);
+    doc.SlotTexts.set(1, 0, 0, "a\tb\x0b");
+    const QByteArray withControls = buildHtmlPage(doc, {"K", "A", "D", "by"}, {}, {});
+    for (const char c : withControls.chopped(2)) // the page's own CR LF at its end
+        EXPECT_FALSE(static_cast<unsigned char>(c) < 0x20 || c == 0x7f) << int(c);
+    EXPECT_TRUE(withControls.contains("<font size=6>T    </font>"));
 }
 
 TEST(HtmlPage, NamesOutsideTheCodePageArePercentEncoded) {

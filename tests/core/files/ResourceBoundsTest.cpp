@@ -5,9 +5,12 @@
 #include "app/language/LanguageFile.h"
 #include "files/AnswersFile.h"
 #include "files/CrosswordFile.h"
+#include "fill/FillWords.h"
+#include "ipuz/IpuzFile.h"
 #include "support/SameCrossword.h"
 #include "words/WordList.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -155,6 +158,26 @@ TEST(ResourceBounds, HostileInputIsRefusedOrCutWithinAFixedRead) {
              return Outcome{false, list.letters.size()};
          },
          false, 64 * kMB, 64 * kMB + kMB},
+        {"2 GB never-use list",
+         {},
+         "WORD\n",
+         [](QIODevice& d) {
+             qint64 held = 0;
+             for (const QByteArray& w : fill::readNeverList(d))
+                 held += w.size() + 1;
+             return Outcome{false, held};
+         },
+         false,
+         fill::kMaxNeverListBytes,
+         fill::kMaxNeverListBytes + kMB},
+        {"2 GB ipuz file", R"({"version":"http://ipuz.org/v2","notes":")", "x",
+         [](QIODevice& d) {
+             CrosswordDocument doc;
+             const ipuz::ReadProblem p = ipuz::readIpuz(d, doc);
+             EXPECT_EQ(p.kind, ipuz::ReadProblem::Kind::FileTooLarge);
+             return Outcome{!p.ok(), 0};
+         },
+         true, 0, ipuz::kMaxFileBytes + kMB},
         {"2 GB line in the settings", lines({"6.3"}), "x",
          [](QIODevice& d) {
              Settings s;
@@ -211,6 +234,38 @@ TEST(ResourceBounds, FilesOverTheBoundAreRefusedUnread) {
     ASSERT_TRUE(QFile::resize(answers, kMaxFileBytes));
     EXPECT_EQ(ReadAnswersFile(answers, content), FileStatus::Ok);
     EXPECT_EQ(content.CrosswordTitle, "Title");
+}
+
+TEST(ResourceBounds, NeverListsAndIpuzFilesOverTheirBoundsAreNotRead) {
+    QTemporaryDir dir;
+    const QString folder = dir.path() + QLatin1Char('/');
+    ASSERT_TRUE(QDir(folder).mkpath(QStringLiteral("Data")));
+    {
+        QFile list(words::wordListPath(folder, 3));
+        ASSERT_TRUE(list.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(words::writeWordList(list, 3, {"CAT", "DOG"}));
+    }
+    QFile never(fill::neverListPath(folder));
+    ASSERT_TRUE(never.open(QIODevice::WriteOnly));
+    never.write("CAT\n");
+    never.close();
+    for (const qint64 size : {fill::kMaxNeverListBytes, fill::kMaxNeverListBytes + 1}) {
+        ASSERT_TRUE(never.resize(size)); // zeros after the word: no further word
+        EXPECT_EQ(fill::loadLexicon({folder}).contains("CAT"), size > fill::kMaxNeverListBytes)
+            << size;
+    }
+
+    const QString big = dir.filePath(QStringLiteral("big.ipuz"));
+    QFile ipuzFile(big);
+    ASSERT_TRUE(ipuzFile.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(ipuzFile.resize(ipuz::kMaxFileBytes + 1));
+    ipuzFile.close();
+    CrosswordDocument doc;
+    const ipuz::ReadProblem p = ipuz::readIpuzFile(big, doc);
+    EXPECT_EQ(p.kind, ipuz::ReadProblem::Kind::FileTooLarge);
+    Language english;
+    EXPECT_TRUE(ipuz::problemText(english, p).endsWith(" 32"))
+        << ipuz::problemText(english, p).toStdString();
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "export/HtmlPage.h"
 #include "files/AnswersFile.h"
 #include "files/CrosswordFile.h"
+#include "support/FileBytes.h"
 #include "support/FileSizeLimit.h"
 #include "support/WriteFailures.h"
 
@@ -230,6 +231,48 @@ TEST_F(SafeSaveFolder, ALinkedFileIsReplacedBehindItsLinkWithItsPermissions) {
     EXPECT_EQ(f.readAll(), "new");
     EXPECT_EQ(f.permissions() & 0x7777, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser |
                                             QFile::WriteUser | QFile::ReadGroup);
+}
+
+// Saving as root over another user's file (a link to it, say) leaves it theirs.
+TEST_F(SafeSaveFolder, AReplacedFileKeepsItsOwnerWhereTheSaverMayKeepIt) {
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "only root can give a file to another user";
+    const QByteArray native = QFile::encodeName(path);
+    ASSERT_EQ(::chown(native.constData(), 65534, 65534), 0);
+    const QString link = root.filePath(QStringLiteral("theirs.cfw"));
+    ASSERT_TRUE(QFile::link(path, link));
+    ASSERT_EQ(saveFileSafely(link, [](QIODevice& d) { return d.write("new") == 3; }),
+              FileStatus::Ok);
+    struct stat st {};
+    ASSERT_EQ(::stat(native.constData(), &st), 0);
+    EXPECT_EQ(st.st_uid, 65534u);
+    EXPECT_EQ(st.st_gid, 65534u);
+}
+
+// Several files staged together replace theirs only when every one is written: a failure of
+// the last leaves the first as it was and nothing of the batch behind.
+TEST_F(SafeSaveFolder, StagedFilesReplaceTheirsAllOrNone) {
+    const QString first = folder + QStringLiteral("/first.bmp");
+    {
+        QFile f(first);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("mine");
+    }
+    const QStringList before = QDir(folder).entryList(QDir::Files | QDir::Hidden);
+    {
+        StagedSave save;
+        ASSERT_EQ(save.stage(first, [](QIODevice& d) { return d.write("new") == 3; }),
+                  FileStatus::Ok);
+        EXPECT_EQ(save.stage(path, [](QIODevice&) { return false; }), FileStatus::WriteFailed);
+    }
+    EXPECT_EQ(fileBytes(first), "mine");
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden), before);
+
+    StagedSave save;
+    ASSERT_EQ(save.stage(first, [](QIODevice& d) { return d.write("new") == 3; }), FileStatus::Ok);
+    EXPECT_EQ(fileBytes(first), "mine") << "nothing replaced before the commit";
+    ASSERT_EQ(save.commit(), FileStatus::Ok);
+    EXPECT_EQ(fileBytes(first), "new");
 }
 
 // Where the file system has no unnamed temporary files, a save that is killed leaves its named

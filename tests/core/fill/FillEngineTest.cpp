@@ -11,7 +11,9 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QSet>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -220,19 +222,25 @@ Lexicon allWords3(QByteArrayList* list = nullptr) {
 TEST(FillEngine, TheSameSeedGivesTheSameFillAndOthersDiffer) {
     const Problem p = grid({"...", "...", "..."});
     const Lexicon l = allWords3();
-    fill::Options o;
-    o.seed = 7;
-    const Result first = fill::fillGrid(p, l, o);
-    ASSERT_TRUE(soundFill(p, l, first));
-    EXPECT_EQ(fill::fillGrid(p, l, o).words, first.words);
-    QSet<QByteArrayList> fills;
-    for (std::uint64_t seed = 1; seed <= 5; ++seed) {
-        o.seed = seed;
-        const Result r = fill::fillGrid(p, l, o);
-        ASSERT_TRUE(soundFill(p, l, r));
-        fills.insert(QByteArrayList(r.words.begin(), r.words.end()));
+    // Racing searches too: the answer must not depend on which thread ran faster.
+    for (const int threads : {1, 2, 3}) {
+        SCOPED_TRACE(threads);
+        fill::Options o;
+        o.seed = 7;
+        o.threads = threads;
+        const Result first = fill::fillGrid(p, l, o);
+        ASSERT_TRUE(soundFill(p, l, first));
+        for (int again = 0; again < 5; ++again)
+            EXPECT_EQ(fill::fillGrid(p, l, o).words, first.words);
+        QSet<QByteArrayList> fills;
+        for (std::uint64_t seed = 1; seed <= 5; ++seed) {
+            o.seed = seed;
+            const Result r = fill::fillGrid(p, l, o);
+            ASSERT_TRUE(soundFill(p, l, r));
+            fills.insert(QByteArrayList(r.words.begin(), r.words.end()));
+        }
+        EXPECT_GT(fills.size(), 1);
     }
-    EXPECT_GT(fills.size(), 1);
 }
 
 TEST(FillEngine, CancelledAndLimitedSearchesSayWhy) {
@@ -469,6 +477,202 @@ TEST(FillWords, TheListsOfEveryFolderLessTheWordsNeverToUse) {
     legacy.setData(cp1251::fromUnicode(u"лес\r\nКот\r\n"));
     ASSERT_TRUE(legacy.open(QIODevice::ReadOnly));
     EXPECT_EQ(fill::readNeverList(legacy), (QList<QByteArray>{les, kot}));
+}
+
+// The fill as a satisfiability problem for an independent solver: a variable per slot and
+// fitting word, one per open cell and letter; every slot a word, a word's letters in its cells,
+// one letter a cell, no word in two slots. Words placed whole by the author are kept, and not
+// used again elsewhere.
+struct SatEncoding {
+    QByteArray dimacs;
+    std::vector<std::vector<std::pair<int, QByteArray>>> choices; // per slot: (variable, word)
+};
+
+SatEncoding encode(const Problem& p, const QByteArrayList& words, const QByteArray& alphabet) {
+    SatEncoding e;
+    int variables = 0;
+    QByteArrayList clauses;
+    const auto clause = [&](const std::vector<int>& literals) {
+        QByteArray line;
+        for (const int l : literals)
+            line += QByteArray::number(l) + ' ';
+        clauses.append(line + '0');
+    };
+    std::vector<std::vector<int>> letterVar(static_cast<std::size_t>(p.cellCount));
+    for (int c = 0; c < p.cellCount; ++c) {
+        for (qsizetype a = 0; a < alphabet.size(); ++a)
+            letterVar[static_cast<std::size_t>(c)].push_back(++variables);
+        const auto& v = letterVar[static_cast<std::size_t>(c)];
+        for (std::size_t a = 0; a < v.size(); ++a)
+            for (std::size_t b = a + 1; b < v.size(); ++b)
+                clause({-v[a], -v[b]});
+        if (p.fixed[c] != '\0') {
+            const qsizetype a = alphabet.indexOf(p.fixed[c]);
+            clause(a < 0 ? std::vector<int>{} : std::vector<int>{v[static_cast<std::size_t>(a)]});
+        }
+    }
+    QSet<QByteArray> placedWhole;
+    std::vector<bool> kept(p.slotCells.size(), false);
+    for (std::size_t s = 0; s < p.slotCells.size(); ++s) {
+        QByteArray word;
+        for (const int c : p.slotCells[s])
+            word += p.fixed[c];
+        kept[s] = !word.contains('\0');
+        if (kept[s])
+            placedWhole.insert(word);
+    }
+    e.choices.resize(p.slotCells.size());
+    for (std::size_t s = 0; s < p.slotCells.size(); ++s) {
+        if (kept[s])
+            continue;
+        const std::vector<int>& cells = p.slotCells[s];
+        std::vector<int> some;
+        for (const QByteArray& word : words) {
+            if (word.size() != static_cast<qsizetype>(cells.size()) || placedWhole.contains(word))
+                continue;
+            const int x = ++variables;
+            e.choices[s].emplace_back(x, word);
+            some.push_back(x);
+            for (std::size_t k = 0; k < cells.size(); ++k)
+                clause({-x, letterVar[static_cast<std::size_t>(cells[k])][static_cast<std::size_t>(
+                                alphabet.indexOf(word[static_cast<qsizetype>(k)]))]});
+        }
+        clause(some);
+    }
+    for (std::size_t s = 0; s < e.choices.size(); ++s)
+        for (std::size_t t = s + 1; t < e.choices.size(); ++t)
+            for (const auto& [x, word] : e.choices[s])
+                for (const auto& [y, other] : e.choices[t])
+                    if (word == other)
+                        clause({-x, -y});
+    e.dimacs = "p cnf " + QByteArray::number(variables) + ' ' + QByteArray::number(clauses.size()) +
+               '\n' + clauses.join('\n') + '\n';
+    return e;
+}
+
+// The solver's verdict, and for a satisfiable problem its fill decoded back into words.
+struct SatAnswer {
+    bool ran = false;
+    bool satisfiable = false;
+    Result fill;
+};
+
+SatAnswer solveBySat(const QString& solver, const Problem& p, const QByteArrayList& words,
+                     const QByteArray& alphabet) {
+    const SatEncoding e = encode(p, words, alphabet);
+    QProcess process;
+    process.start(solver, {QStringLiteral("-q")});
+    process.write(e.dimacs);
+    process.closeWriteChannel();
+    SatAnswer answer;
+    if (!process.waitForFinished(120'000))
+        return answer;
+    const int code = process.exitCode(); // 10 satisfiable, 20 not
+    answer.ran = code == 10 || code == 20;
+    answer.satisfiable = code == 10;
+    if (!answer.satisfiable)
+        return answer;
+    QSet<int> trueVariables;
+    for (const QByteArray& line : process.readAllStandardOutput().split('\n'))
+        if (line.startsWith("v "))
+            for (const QByteArray& literal : line.mid(2).split(' '))
+                if (literal.toInt() > 0)
+                    trueVariables.insert(literal.toInt());
+    answer.fill.status = Result::Status::Filled;
+    for (std::size_t s = 0; s < p.slotCells.size(); ++s) {
+        QByteArray word;
+        for (const int c : p.slotCells[s])
+            word += p.fixed[c];
+        for (const auto& [x, candidate] : e.choices[s])
+            if (trueVariables.contains(x))
+                word = candidate;
+        answer.fill.words.push_back(word);
+    }
+    return answer;
+}
+
+// A random grid of `size`, with about `blackShare` black cells and now and then a placed
+// letter; a random list over `alphabet`, some of it forbidden.
+struct RandomCase {
+    Problem problem;
+    QByteArrayList words; // the usable ones
+    Lexicon lexicon;
+    QByteArray shown;
+};
+
+RandomCase randomCase(std::mt19937& rng, int size, double blackShare, const QByteArray& alphabet,
+                      int wordsPerLength) {
+    RandomCase rc;
+    QByteArrayList rows;
+    std::uniform_real_distribution<double> unit(0, 1);
+    for (int y = 0; y < size; ++y) {
+        QByteArray row;
+        for (int x = 0; x < size; ++x) {
+            const double r = unit(rng);
+            row += r < blackShare          ? '#'
+                   : r < blackShare + 0.03 ? alphabet[static_cast<qsizetype>(
+                                                 rng() % static_cast<unsigned>(alphabet.size()))]
+                                           : '.';
+        }
+        rows.append(row);
+    }
+    rc.problem = grid(rows);
+    rc.shown = rows.join('/');
+    QSet<QByteArray> drawn;
+    for (int length = 2; length <= size; ++length)
+        for (int i = 0; i < wordsPerLength; ++i) {
+            QByteArray word;
+            for (int k = 0; k < length; ++k)
+                word += alphabet[static_cast<qsizetype>(rng() %
+                                                        static_cast<unsigned>(alphabet.size()))];
+            if (drawn.contains(word))
+                continue;
+            drawn.insert(word);
+            rc.lexicon.add(word);
+            if (rng() % 20 == 0)
+                rc.lexicon.forbid(word);
+            else
+                rc.words.append(word);
+        }
+    return rc;
+}
+
+// Every answer of the engine against a complete solver of its own kind (a SAT solver on the
+// encoding above, run as a tool): a fill it finds is sound, "no fill" is unsatisfiable, and
+// a satisfiable problem is filled. Grids from 4 × 4 to 8 × 8, racing searches included.
+TEST(FillEngine, AgreesWithAnIndependentSatSolver) {
+    const QString solver = QStandardPaths::findExecutable(QStringLiteral("cadical"));
+    ASSERT_FALSE(solver.isEmpty()) << "cadical not found: run scripts/deps.sh";
+    std::mt19937 rng(30);
+    int filled = 0;
+    int unfillable = 0;
+    for (int round = 0; round < 40; ++round) {
+        const int size = 4 + round % 5;
+        const QByteArray alphabet = QByteArray("ABCDEFGH").left(4 + round % 4);
+        RandomCase rc = randomCase(rng, size, 0.12 + 0.02 * (round % 5), alphabet,
+                                   size <= 5 ? 30 : 60 + 10 * size);
+        SCOPED_TRACE(rc.shown.toStdString());
+        fill::Options o;
+        o.seed = rng();
+        o.threads = 1 + round % 2;
+        const Result r = fill::fillGrid(rc.problem, rc.lexicon, o);
+        const SatAnswer sat = solveBySat(solver, rc.problem, rc.words, alphabet);
+        ASSERT_TRUE(sat.ran);
+        if (sat.satisfiable) {
+            // The encoding itself is checked by the same checker.
+            EXPECT_TRUE(soundFill(rc.problem, rc.lexicon, sat.fill));
+            EXPECT_TRUE(soundFill(rc.problem, rc.lexicon, r));
+            ++filled;
+        } else {
+            EXPECT_EQ(r.status, Result::Status::NoFill);
+            ++unfillable;
+        }
+        if (r.status == Result::Status::NoFill) {
+            EXPECT_FALSE(sat.satisfiable) << "the engine said no fill where one exists";
+        }
+    }
+    EXPECT_GT(filled, 8);
+    EXPECT_GT(unfillable, 8);
 }
 
 } // namespace

@@ -206,7 +206,6 @@ TEST(Ipuz, WhatCannotBeCarriedIsRefusedWithItsReasonAndNothingChanges) {
     QByteArray deep = QByteArray(40, '[') + QByteArray(40, ']');
     const Case cases[] = {
         {"not JSON", "{\"version\":", Kind::Unreadable, "not an ipuz crossword"},
-        {"too deep", ring(deep, {}, kClues), Kind::Unreadable, "not an ipuz crossword"},
         {"another kind",
          QByteArray(ring(kPuzzle, kSolution, kClues)).replace("crossword#1", "sudoku#1"),
          Kind::Unreadable, "not an ipuz crossword"},
@@ -234,7 +233,7 @@ TEST(Ipuz, WhatCannotBeCarriedIsRefusedWithItsReasonAndNothingChanges) {
          Kind::TextCharacter, "cannot hold, in 1 across: U+2260"},
         {"a title character without a code",
          QByteArray(ring(kPuzzle, kSolution, kClues)).replace("Ring", "Ring ✓"),
-         Kind::TextCharacter, "cannot hold, in title: U+2713"},
+         Kind::TextCharacter, "cannot hold, in the title: U+2713"},
         {"clues that match no slot",
          ring(
              kPuzzle, kSolution,
@@ -242,6 +241,36 @@ TEST(Ipuz, WhatCannotBeCarriedIsRefusedWithItsReasonAndNothingChanges) {
          Kind::UnmatchedClues, "match no word of the grid: 2 across, 4 down, Diagonal 1"},
         {"no word", ring(R"([[1,"#",2],["#","#","#"],[3,"#",0]])", {}, R"({})"), Kind::NoWords,
          "has no word"},
+        {"a solution cell given as a number",
+         ring(kPuzzle, R"([["К","О","Т"],["И","#","О"],["Т",7,"К"]])", kClues), Kind::WrongValue,
+         "A value of the wrong kind (a number or object instead of a text) in the cell (column, "
+         "row) 2, 3"},
+        {"a clue given as a number",
+         ring(kPuzzle, kSolution, R"({"Across":[[1,"Кот"],[3,5]],"Down":[[1,"Кит"],[2,"То"]]})"),
+         Kind::WrongValue, "instead of a text) in Across 3"},
+        {"a clue given as an object under the file's label",
+         ring(kPuzzle, kSolution,
+              R"({"Across:Horizontal":[{"number":1,"clue":{"t":1}}],"Down":[[1,"Кит"],[2,"То"]]})"),
+         Kind::WrongValue, "instead of a text) in Horizontal 1"},
+        {"a title given as a number",
+         QByteArray(ring(kPuzzle, kSolution, kClues)).replace("\"Ring\"", "12"), Kind::WrongValue,
+         "instead of a text) in the title"},
+        {"an author given as an object",
+         QByteArray(ring(kPuzzle, kSolution, kClues)).replace("\"Tool\"", "{}"), Kind::WrongValue,
+         "instead of a text) in the author"},
+        {"a NUL in the title",
+         QByteArray(ring(kPuzzle, kSolution, kClues)).replace("Ring", "Ri\\u0000ng"),
+         Kind::TextCharacter, "in the title: U+0000"},
+        {"a control character in a clue",
+         ring(kPuzzle, kSolution,
+              R"({"Across":[[1,"К\u0007т"],[3,"Ток"]],"Down":[[1,"Кит"],[2,"То"]]})"),
+         Kind::TextCharacter, "in 1 across: U+0007"},
+        {"a clue with a label that is no number",
+         ring(kPuzzle, kSolution,
+              R"({"Across":[[1,"Кот"],[3,"Ток"],["x","a"]],"Down":[[1,"Кит"],[2,"То"]]})"),
+         Kind::UnmatchedClues, "match no word of the grid: Across x"},
+        {"too deep, named with the limit", ring(deep, {}, kClues), Kind::TooDeep,
+         "nested deeper than the program reads, in levels: 32"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -256,11 +285,57 @@ TEST(Ipuz, WhatCannotBeCarriedIsRefusedWithItsReasonAndNothingChanges) {
     }
 }
 
+// Control characters of a crossword file's texts go out as blanks, markup as text.
+TEST(Ipuz, TextsGoOutEscapedWithoutControlCharacters) {
+    FilledCrossword house = houseCrossword();
+    house.title = QByteArray("<script>\x01]]>&", 13);
+    house.clues[cp(u"ТОК")] = QByteArray("a\0b", 3);
+    const QByteArray json = ipuz::ipuzBytes(house.build());
+    const QJsonObject root = QJsonDocument::fromJson(json).object();
+    EXPECT_EQ(root.value(QStringLiteral("title")).toString(),
+              QStringLiteral("&lt;script&gt; ]]&gt;&amp;"));
+    EXPECT_FALSE(json.contains("\\u0000") || json.contains("\\u0001")) << json.toStdString();
+    const CrosswordDocument back = imported(json);
+    EXPECT_EQ(back.CrosswordTitle, "<script> ]]>&");
+    EXPECT_EQ(back.SlotTexts.at(3, 0, 0), "a b");
+}
+
 TEST(Ipuz, AFileTooLargeIsNotParsed) {
     QByteArray huge = ring(kPuzzle, kSolution, kClues);
     huge.insert(1, "\"notes\":\"" + QByteArray(ipuz::kMaxFileBytes, 'x') + "\",");
     CrosswordDocument doc;
-    EXPECT_EQ(import(huge, doc).kind, Kind::Unreadable);
+    EXPECT_EQ(import(huge, doc).kind, Kind::FileTooLarge);
+}
+
+// Texts come back exactly as they were written, blanks included; only markup is read as such.
+// Long ones are cut where the crossword file cuts them, decomposed letters composed.
+TEST(Ipuz, TextsComeBackAsWrittenCutAndComposed) {
+    FilledCrossword house = houseCrossword();
+    house.clues[cp(u"ТОК")] = cp(u" two  blanks & <b>not bold</b>, trailing ");
+    const CrosswordDocument original = house.build();
+    CrosswordDocument back = imported(ipuz::ipuzBytes(original));
+    EXPECT_EQ(back.SlotTexts.at(3, 0, 0), cp(u" two  blanks & <b>not bold</b>, trailing "));
+    back.CrosswordPassword = original.CrosswordPassword;
+    EXPECT_EQ(cfwBytes(back), cfwBytes(original));
+
+    // Another tool's line ends and tabs become blanks, one each.
+    const CrosswordDocument lines = imported(ring(
+        kPuzzle, kSolution, R"({"Across":[[1,"a\n\tb"],[3,"Ток"]],"Down":[[1,"Кит"],[2,"То"]]})"));
+    EXPECT_EQ(lines.SlotTexts.at(1, 0, 0), "a  b");
+
+    const QByteArray longClue = QByteArray(4 * 1024 * 1024, 'x');
+    const CrosswordDocument cut = imported(
+        ring(kPuzzle, kSolution,
+             R"({"Across":[[1,")" + longClue + R"("],[3,"Ток"]],"Down":[[1,"Кит"],[2,"То"]]})",
+             R"("notes":")" + QByteArray(40000, 'y') + R"(",)")
+            .replace("\"Ring\"", "\"" + QByteArray(40000, 'T') + "<i></i>\""));
+    EXPECT_EQ(cut.SlotTexts.at(1, 0, 0), QByteArray(kMaxTextBytes, 'x'));
+    EXPECT_EQ(cut.CrosswordTitle, QByteArray(kMaxTextBytes, 'T'));
+
+    const CrosswordDocument composed =
+        imported(QByteArray(ring(kPuzzle, kSolution, kClues))
+                     .replace("Ring", QStringLiteral(u"Е\u0308ж").toUtf8()));
+    EXPECT_EQ(composed.CrosswordTitle, cp(u"Ёж"));
 }
 
 } // namespace

@@ -40,6 +40,21 @@ TEST(ClueFlow, BlocksFillEachColumnThenTheNextThenTheNextPage) {
     }
 }
 
+// A clue longer than a whole column fills the rest of its column and flows on, line by line,
+// over the next columns and pages; its heading stays with its first line.
+TEST(ClueFlow, AClueTallerThanAColumnFlowsOnBetweenItsLines) {
+    const FlowBlock tall{200, false, std::vector<int>(20, 10)};
+    const std::vector<FlowPlace> places = publish::flowBlocks({{10}, {5, true}, tall, {5}}, kFrame);
+    using publish::FlowPiece;
+    const std::vector<FlowPlace> expected{
+        {0, 0, 60, {}},
+        {0, 0, 72, {}},
+        {0, 0, 79, {{0, 0, 79, 0, 2}, {0, 1, 60, 2, 4}, {1, 0, 10, 6, 9}, {1, 1, 10, 15, 5}}},
+        {1, 1, 62, {}},
+    };
+    EXPECT_EQ(places, expected);
+}
+
 TEST(ClueFlow, HundredsOfCluesAreNeitherLostNorCutNorOverlapping) {
     std::mt19937 rng(9);
     std::vector<FlowBlock> blocks;

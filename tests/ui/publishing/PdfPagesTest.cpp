@@ -198,6 +198,72 @@ TEST_F(PdfPages, PagesGrowWithTheCluesAndNoneIsLost) {
     }
 }
 
+// A clue of thousands of words flows on over columns and pages, every word of it printed, and
+// its heading is not left alone over an empty column.
+TEST_F(PdfPages, AClueLongerThanAColumnFlowsOnWhole) {
+    CrosswordDocument doc = printable(5, 100, 4);
+    QString clue = QStringLiteral(u"Начало");
+    for (int i = 1; i <= 5000; ++i)
+        clue += QStringLiteral(u" слово") + QString::number(i);
+    doc.SlotTexts.set(1, 0, 0, cp1251::fromUnicode(clue));
+    const QString pdf = write(doc, false);
+    const QString text = plain(pdffile::text(pdf));
+    for (const int word : {1, 687, 688, 2500, 4999, 5000})
+        EXPECT_TRUE(text.contains(QStringLiteral(u"слово%1 ").arg(word)) ||
+                    text.endsWith(QStringLiteral(u"слово%1").arg(word)))
+            << word;
+    // The heading is followed by the clue's start, not by a column break's worth of nothing.
+    expectInOrder(pdf, {QStringLiteral(u"По горизонтали"), QStringLiteral(u"1. Начало слово1")});
+    EXPECT_GT(pdffile::pageCount(pdf), 2);
+}
+
+// On the answers page no number overprints a letter: each letter is sized to fit below the
+// numbers. A crossword without answers gets no answers page.
+TEST_F(PdfPages, AnswerLettersStayClearOfTheNumbers) {
+    const QString pdf = write(printable(15, 6, 2), true);
+    const QString html = pdffile::run(QStringLiteral("pdftotext"),
+                                      {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+    static const QRegularExpression word(
+        QStringLiteral("<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" "
+                       "yMax=\"([0-9.]+)\">([^<]*)</word>"));
+    // Page by page: the numbers of the grid and its letters, as pdftotext boxes their ink.
+    int numbers = 0, letters = 0, overprinted = 0;
+    for (const QString& page : html.split(QStringLiteral("<page "))) {
+        std::vector<QRectF> pageNumbers, pageLetters;
+        for (auto it = word.globalMatch(page); it.hasNext();) {
+            const QRegularExpressionMatch m = it.next();
+            // pdftotext boxes a word from the font's ascent to its descent; the ink of digits
+            // and capitals (DejaVu Sans) lies from the cap height to the baseline.
+            const qreal top = m.captured(2).toDouble(), bottom = m.captured(4).toDouble();
+            const qreal em = (bottom - top) / (0.928 + 0.236);
+            const QRectF box(QPointF(m.captured(1).toDouble() + 0.05 * em, top + 0.199 * em),
+                             QPointF(m.captured(3).toDouble() - 0.05 * em, bottom - 0.236 * em));
+            const QString text = m.captured(5);
+            bool isNumber = false;
+            text.toInt(&isNumber);
+            if (isNumber)
+                pageNumbers.push_back(box);
+            else if (text.size() == 1 && text.at(0).isUpper())
+                pageLetters.push_back(box);
+        }
+        for (const QRectF& n : pageNumbers)
+            for (const QRectF& l : pageLetters) {
+                const QRectF both = n.intersected(l);
+                if (both.width() > 0.1 && both.height() > 0.1)
+                    ++overprinted;
+            }
+        numbers += static_cast<int>(pageNumbers.size());
+        letters += static_cast<int>(pageLetters.size());
+    }
+    EXPECT_GT(numbers, 40); // both grids'
+    EXPECT_GT(letters, 100);
+    EXPECT_EQ(overprinted, 0);
+
+    CrosswordDocument withoutAnswers = printable(5, 100, 4);
+    withoutAnswers.NoAnswers = 1;
+    EXPECT_EQ(pdffile::pageCount(write(withoutAnswers, true, QStringLiteral("q.pdf"))), 1);
+}
+
 // The grid on the rendered first page: black cells black, light cells white inside, and a
 // line along each light cell's edges, where the geometry and the placed rectangle put them.
 TEST_F(PdfPages, RenderedGridMatchesTheGeometry) {

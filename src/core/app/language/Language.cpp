@@ -203,6 +203,24 @@ QByteArray builtInOwnText(OwnText which) {
     case OwnText::ConvertNeedsPassword:
         return "A crossword file is saved with a password: give it as --password TEXT (it may "
                "be empty).";
+    case OwnText::InTheTitle:
+        return "the title";
+    case OwnText::InTheAuthor:
+        return "the author";
+    case OwnText::IpuzWrongValue:
+        return "A value of the wrong kind (a number or object instead of a text) in";
+    case OwnText::InTheCell:
+        return "the cell (column, row)";
+    case OwnText::IpuzFileTooLarge:
+        return "The file is larger than the program reads, in MB:";
+    case OwnText::IpuzTooDeep:
+        return "The file's JSON is nested deeper than the program reads, in levels:";
+    case OwnText::ConvertPasswordRequired:
+        return "The crossword has a password: its answers are shown and it is saved again only "
+               "with --password giving that password.";
+    case OwnText::ConvertBadPassword:
+        return "A password holds only characters of the Windows-1251 code page, at most 32767 "
+               "of them.";
     case OwnText::editMenu:
         return "&Edit";
     case OwnText::Undo:
@@ -263,9 +281,6 @@ QByteArray builtInOwnText(OwnText which) {
         return "Print";
     case OwnText::WebNoAnswers:
         return "This crossword carries no answers: the page cannot check them.";
-    case OwnText::ConvertNeedsOwnPassword:
-        return "The crossword has a password: it converts to a file that shows its answers only "
-               "with --password and that password.";
     case OwnText::WebPages:
         return "Web pages";
     case OwnText::WebTools:

@@ -36,19 +36,27 @@ enum class OwnText : int {
     FilledGrid = 123,     // the SVG options: the grid with its answers
     NotPrinted = 124,     // the printer could not be painted on
     // The ipuz exchange format, and conversions from the command line.
-    ExportIpuz = 125,          // menu item
-    IpuzUnreadable = 126,      // not JSON, too large or too deep, or not a crossword
-    IpuzTooLarge = 127,        // dimensions beyond the program's limits
-    IpuzNotRectangular = 128,  // rows of another count or length than the dimensions
-    IpuzBarred = 129,          // bars between cells
-    IpuzRebus = 130,           // followed by the cell, "3, 5"
-    IpuzCellCharacter = 131,   // followed by the cell and the letter, "3, 5: «ǅ»"
-    IpuzTextCharacter = 132,   // followed by where and the character, "12 across: «≠»"
-    IpuzUnmatchedClues = 133,  // followed by the clues, "12 across, 14 down"
-    IpuzNoWords = 134,         // a grid without a slot
-    ConvertUsage = 135,        // the command line's usage
-    ConvertUnknownType = 136,  // followed by the file
-    ConvertNeedsPassword = 137, // saving a crossword file from the command line
+    ExportIpuz = 125,              // menu item
+    IpuzUnreadable = 126,          // not JSON, too large or too deep, or not a crossword
+    IpuzTooLarge = 127,            // dimensions beyond the program's limits
+    IpuzNotRectangular = 128,      // rows of another count or length than the dimensions
+    IpuzBarred = 129,              // bars between cells
+    IpuzRebus = 130,               // followed by the cell, "3, 5"
+    IpuzCellCharacter = 131,       // followed by the cell and the letter, "3, 5: «ǅ»"
+    IpuzTextCharacter = 132,       // followed by where and the character, "12 across: «≠»"
+    IpuzUnmatchedClues = 133,      // followed by the clues, "12 across, 14 down"
+    IpuzNoWords = 134,             // a grid without a slot
+    ConvertUsage = 135,            // the command line's usage
+    ConvertUnknownType = 136,      // followed by the file
+    ConvertNeedsPassword = 137,    // saving a crossword file from the command line
+    InTheTitle = 138,              // the title as where a fault lies, after "in"
+    InTheAuthor = 139,             // the author as where a fault lies, after "in"
+    IpuzWrongValue = 143,          // followed by where: a number or object given for a text
+    InTheCell = 144,               // a cell as where a fault lies, followed by "3, 5"
+    IpuzFileTooLarge = 156,        // followed by the limit in MB
+    IpuzTooDeep = 157,             // followed by the limit
+    ConvertPasswordRequired = 158, // answers of a crossword with a password, without it
+    ConvertBadPassword = 159,      // a password the crossword file cannot hold
     // Undo and redo.
     editMenu = 140, // the menu after File
     Undo = 141,     // menu item
@@ -86,7 +94,6 @@ enum class OwnText : int {
     WebGrid = 179,                 // the grid's name for screen readers
     WebPrint = 180,                // button
     WebNoAnswers = 181,            // a page of a crossword without answers cannot check
-    ConvertNeedsOwnPassword = 182, // the converter and a password-protected crossword
     WebPages = 183,                // the save dialog's filter
     WebTools = 184,                // the name of the page's row of buttons
 };
