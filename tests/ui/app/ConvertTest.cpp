@@ -100,7 +100,7 @@ TEST_F(Convert, AnExportThatFailsLeavesEveryFileAsItWas) {
 
     program.fake.paths.push_back(outPath(QStringLiteral("z.htm")));
     program.fake.answers.push_back(platform::Answer::Yes); // replace z.bmp
-    program.form->exportHtmlAction->trigger();
+    actionNamed(*program.form, "exportHtmlAction")->trigger();
     EXPECT_FALSE(program.fake.messages.isEmpty());
     EXPECT_EQ(fileBytes(grid), "mine");
     EXPECT_EQ(fileBytes(answers), "mine");
