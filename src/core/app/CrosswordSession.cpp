@@ -75,6 +75,7 @@ void CrosswordSession::newGrid(int width, int height, const QByteArray& title, i
     const Notify notify(*this);
     shownStyle_ = 0;
     doc_.startNewGrid(width, height, title, noAnswers);
+    followSolvingTime();
     startHistory();
     emit documentReplaced();
 }
@@ -136,32 +137,12 @@ CrosswordSession::OpenOutcome CrosswordSession::open(const QString& path) {
         doc_.CurrentDirection = doc_.SlotTable.at(1, 2, 0) == 0 ? 1 : 0;
     }
     rebuildShownGrid();
-    startHistory();
-    emit documentReplaced();
-    if (out.reducedCellSize > 0)
-        emit pictureSettingsChanged();
+    showReplaced(out.reducedCellSize);
     return out;
 }
 
 CrosswordSession::ImportOutcome CrosswordSession::importIpuz(const QString& path) {
-    ImportOutcome out;
-    CrosswordDocument imported;
-    out.problem = ipuz::readIpuzFile(path, imported);
-    if (!out.problem.ok())
-        return out;
-    const Notify notify(*this);
-    doc_ = std::move(imported);
-    out.reducedCellSize = reduceCellSizeToFit();
-    // The author edits in the classic style, as after Grid ready or the password.
-    shownStyle_ = 0;
-    rebuildShownGrid();
-    if (doc_.Mode == EditMode::ModeAuthor && doc_.NoAnswers == 0)
-        toNextUnanswered();
-    startHistory();
-    emit documentReplaced();
-    if (out.reducedCellSize > 0)
-        emit pictureSettingsChanged();
-    return out;
+    return takeIpuz(path, false);
 }
 
 int CrosswordSession::reduceCellSizeToFit() {
@@ -206,6 +187,7 @@ CrosswordSession::AnswersOutcome CrosswordSession::applyAnswers(const AnswersFil
         doc_.CurrentDirection = out.unsolved ? out.unsolved->second : 0;
     }
     rebuildShownGrid();
+    followSolvingTime();
     startHistory();
     emit documentReplaced();
     return out;
@@ -215,6 +197,7 @@ void CrosswordSession::endSolving() {
     const Notify notify(*this);
     if (doc_.Mode == EditMode::ModeSolve)
         doc_.Mode = EditMode::ModeEmpty;
+    timer_.stop();
     startHistory();
 }
 
@@ -228,6 +211,7 @@ FileStatus CrosswordSession::saveCrossword(const QString& path) {
 
 FileStatus CrosswordSession::saveAnswers(const QString& path) {
     const Notify notify(*this);
+    doc_.Aids.ElapsedMs = timer_.elapsedMs();
     const FileStatus status = WriteAnswersFile(path, doc_);
     if (status == FileStatus::Ok)
         history_.markSaved();
@@ -377,9 +361,17 @@ bool CrosswordSession::unlock(const QByteArray& password) {
     doc_.Mode = EditMode::ModeAuthor;
     doc_.SolvedFlags = Table<int>::withBounds(doc_.NumberedCount, 1);
     doc_.SolvedCount = 0;
+    doc_.Aids = {};
     rebuildShownGrid();
     toNextUnanswered();
     doc_.Modified = false;
+    // A crossword solved from an ipuz file becomes the author's as an import does: to be saved
+    // as a crossword file of its own, never over the ipuz file.
+    if (ipuz::isIpuzPath(doc_.CrosswordPath)) {
+        doc_.CrosswordPath.clear();
+        doc_.Modified = true;
+    }
+    followSolvingTime();
     startHistory();
     emit documentReplaced();
     return true;
@@ -399,6 +391,8 @@ EntryOutcome CrosswordSession::enterAnswer(const QByteArray& word) {
         doc_.CurrentSlot = out.nextSlot;
         doc_.CurrentDirection = out.nextDirection;
     }
+    if (out.open <= 0)
+        timer_.stop();
     notify.step();
     return out;
 }
@@ -414,6 +408,8 @@ CheckOutcome CrosswordSession::checkAnswer(const QByteArray& word) {
         doc_.CurrentSlot = out.across;
         doc_.CurrentDownSlot = out.down;
     }
+    if (out.next == CheckOutcome::Next::Solved)
+        timer_.stop();
     if (out.hit)
         notify.step();
     return out;
@@ -540,7 +536,12 @@ void CrosswordSession::restore(const EditHistory::Restored& to) {
     // Saving is not a step: the crossword stays where it was saved last.
     QString crosswordPath = std::move(doc_.CrosswordPath);
     QString answersPath = std::move(doc_.AnswersPath);
+    // Hints used stay counted, and the time stays the timer's.
+    const SolvingAids aids = doc_.Aids;
     doc_ = state;
+    doc_.Aids.LettersRevealed = aids.LettersRevealed;
+    doc_.Aids.WordsRevealed = aids.WordsRevealed;
+    doc_.Aids.ElapsedMs = aids.ElapsedMs;
     doc_.CrosswordPath = std::move(crosswordPath);
     doc_.AnswersPath = std::move(answersPath);
     doc_.CurrentSlot = to.selection.slot;
@@ -572,4 +573,189 @@ void CrosswordSession::restore(const EditHistory::Restored& to) {
     Fill fill = std::move(lastFill_);
     emit documentReplaced();
     lastFill_ = std::move(fill);
+}
+
+// --- Solving any crossword: ipuz files, the answers file, hints and the time ---
+
+namespace {
+
+bool everyWordAnswered(const CrosswordDocument& doc) {
+    return doc.NoAnswers == 0 && wordsWhere(doc, [&doc](int n, int d) {
+                                     return hasWord(doc, n, d) &&
+                                            doc.SlotTexts.at(n, 1, d).isEmpty();
+                                 }).empty();
+}
+
+} // namespace
+
+CrosswordSession::ImportOutcome CrosswordSession::takeIpuz(const QString& path, bool forSolving) {
+    ImportOutcome out;
+    CrosswordDocument imported;
+    out.problem = ipuz::readIpuzFile(path, imported);
+    if (!out.problem.ok())
+        return out;
+    const Notify notify(*this);
+    doc_ = std::move(imported);
+    out.reducedCellSize = reduceCellSizeToFit();
+    if (forSolving && everyWordAnswered(doc_)) {
+        // As a crossword file with every answer opens: nothing solved, nothing to save yet.
+        doc_.Mode = EditMode::ModeSolve;
+        doc_.Modified = false;
+        doc_.CrosswordPath = path;
+        doc_.SolvedFlags = Table<int>::withBounds(doc_.NumberedCount, 1);
+        doc_.SolvedCount = 0;
+        doc_.CurrentSlot = doc_.SlotTable.at(1, 2, 0) >= 1 ? 1 : 0;
+        doc_.CurrentDownSlot = doc_.SlotTable.at(1, 2, 1) >= 1 ? 1 : 0;
+        shownStyle_ = settings_.ChosenStyle;
+        rebuildShownGrid();
+    } else {
+        // The author edits in the classic style, as after Grid ready or the password.
+        shownStyle_ = 0;
+        rebuildShownGrid();
+        if (doc_.Mode == EditMode::ModeAuthor && doc_.NoAnswers == 0)
+            toNextUnanswered();
+    }
+    showReplaced(out.reducedCellSize);
+    return out;
+}
+
+CrosswordSession::FileOpenOutcome CrosswordSession::openFile(const QString& path) {
+    FileOpenOutcome out;
+    out.ipuz = ipuz::isIpuzPath(path);
+    if (out.ipuz) {
+        const ImportOutcome imported = takeIpuz(path, true);
+        out.problem = imported.problem;
+        out.reducedCellSize = imported.reducedCellSize;
+    } else {
+        const OpenOutcome opened = open(path);
+        out.read = opened.read;
+        out.reducedCellSize = opened.reducedCellSize;
+    }
+    return out;
+}
+
+CrosswordSession::AnswersFileOutcome CrosswordSession::openAnswersFile(const QString& path) {
+    AnswersFileOutcome out;
+    AnswersFileContent content;
+    out.answers = ReadAnswersFile(path, content);
+    if (out.answers != FileStatus::Ok)
+        return out;
+    const bool sameCrossword = holdsCrosswordTitled(content.CrosswordTitle);
+    if (!sameCrossword) {
+        out.crosswordOpened = true;
+        out.crossword = openFile(crosswordPathBesideAnswers(path, content.CrosswordFileName));
+        if (!out.crossword.ok()) {
+            if (doc_.Mode == EditMode::ModeOpenFailed)
+                abandonFailedOpen();
+            return out;
+        }
+    }
+    out.applied = applyAnswers(content, path, sameCrossword);
+    return out;
+}
+
+bool CrosswordSession::unlockNeedsPassword() const {
+    return !UnscrambleText(doc_.Scramble, doc_.CrosswordPassword).isEmpty();
+}
+
+void CrosswordSession::showReplaced(int reducedCellSize) {
+    followSolvingTime();
+    startHistory();
+    emit documentReplaced();
+    if (reducedCellSize > 0)
+        emit pictureSettingsChanged();
+}
+
+void CrosswordSession::followSolvingTime() {
+    const bool solving =
+        doc_.Mode == EditMode::ModeSolve || doc_.Mode == EditMode::ModeSolveNoAnswers;
+    timer_.start(solving ? doc_.Aids.ElapsedMs : 0);
+    if (!solving || !firstUnsolvedWord(doc_))
+        timer_.stop();
+}
+
+void CrosswordSession::followSolvedWord(const CheckOutcome& out) {
+    if (out.next == CheckOutcome::Next::SelectPair) {
+        doc_.CurrentSlot = out.across;
+        doc_.CurrentDownSlot = out.down;
+    }
+    if (out.next == CheckOutcome::Next::Solved)
+        timer_.stop();
+}
+
+HintOutcome CrosswordSession::revealWord(int direction) {
+    if (doc_.Mode != EditMode::ModeSolve)
+        return {};
+    const Notify notify(*this);
+    HintOutcome out;
+    out.word = RevealSolverWord(doc_, direction, shownStyle_);
+    out.revealed = out.word.hit;
+    if (!out.revealed)
+        return out;
+    slotCells(out.word.slot, out.word.direction);
+    followSolvedWord(out.word);
+    notify.step();
+    emit hintsChanged();
+    return out;
+}
+
+HintOutcome CrosswordSession::revealLetter(int cx, int cy) {
+    if (doc_.Mode != EditMode::ModeSolve)
+        return {};
+    const Notify notify(*this);
+    // The open words through the cell, before the letter may complete them.
+    const int through[2] = {doc_.CellMap.at(cx, cy, layer::kAcross),
+                            doc_.CellMap.at(cx, cy, layer::kDown)};
+    const HintOutcome out = RevealSolverLetter(doc_, cx, cy, shownStyle_);
+    if (!out.revealed)
+        return out;
+    emit cellsChanged(QRect(cx, cy, 1, 1));
+    for (int d = 0; d <= 1; ++d)
+        if (through[d] > 0 && doc_.SolvedFlags.at(through[d], d) == 1)
+            slotCells(through[d], d);
+    followSolvedWord(out.word);
+    notify.step();
+    emit hintsChanged();
+    return out;
+}
+
+std::optional<QPoint> CrosswordSession::nextHiddenCell(int direction) const {
+    const int d = direction == 1 ? 1 : 0;
+    const int n = d == 0 ? doc_.CurrentSlot : doc_.CurrentDownSlot;
+    if (doc_.Mode != EditMode::ModeSolve || n < 1)
+        return std::nullopt;
+    // Turned, a word reads from its shown end back to its shown start.
+    const int len = doc_.ShownSlotTable.at(n, 2, d);
+    std::optional<QPoint> hidden;
+    int first = len;
+    forEachSlotCell(doc_.ShownSlotTable, n, d, [&](int i, int x, int y) {
+        const int at = shownStyle_ == 1 ? len - 1 - i : i;
+        if (at < first && doc_.CellMap.at(x, y, layer::kLetter) == 0) {
+            first = at;
+            hidden = QPoint(x, y);
+        }
+    });
+    return hidden;
+}
+
+bool CrosswordSession::wordRevealed(int number, int direction) const {
+    return doc_.Aids.RevealedWords.at(number, direction) == 1;
+}
+
+bool CrosswordSession::cellRevealed(int cx, int cy) const {
+    const bool turned = shownStyle_ == 1;
+    return doc_.Aids.RevealedCells.at(turned ? doc_.GridWidth - 1 - cx : cx,
+                                      turned ? doc_.GridHeight - 1 - cy : cy) == 1;
+}
+
+void CrosswordSession::pauseSolvingTime() {
+    timer_.pause();
+}
+
+void CrosswordSession::resumeSolvingTime() {
+    timer_.resume();
+}
+
+SolvingSummary CrosswordSession::solvingSummary() const {
+    return {timer_.elapsedMs(), doc_.Aids.LettersRevealed, doc_.Aids.WordsRevealed};
 }

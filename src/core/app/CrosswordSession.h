@@ -6,6 +6,8 @@
 #include "grid/CrosswordDocument.h"
 #include "ipuz/IpuzFile.h"
 #include "solve/Solving.h"
+#include "solve/SolvingSummary.h"
+#include "solve/SolvingTimer.h"
 #include "words/Placement.h"
 #include "words/SlotSelection.h"
 
@@ -142,7 +144,71 @@ public:
     void undo();
     void redo();
 
+    // --- Solving any crossword: ipuz files, the answers file, hints and the time ---
+    // (kept together at the end of CrosswordSession.cpp)
+    struct FileOpenOutcome {
+        bool ipuz = false;         // taken as an ipuz file, by its extension
+        CrosswordReadResult read;  // a crossword file's reading
+        ipuz::ReadProblem problem; // an ipuz file's
+        int reducedCellSize = 0;   // as OpenOutcome's
+        bool ok() const { return ipuz ? problem.ok() : read.status == FileStatus::Ok; }
+    };
+    // Opens a crossword file, or by its extension (in any case) an ipuz file, as the solver
+    // gets it: a crossword file as open() does; an ipuz file in which every word has its answer
+    // for solving, as a crossword file with answers is (answers hidden, the chosen style, not
+    // modified, the file as its path, which the answers file names); any other ipuz file for
+    // the author, as importIpuz() gives it. A refused ipuz file changes nothing.
+    FileOpenOutcome openFile(const QString& path);
+    struct AnswersFileOutcome {
+        FileStatus answers = FileStatus::Ok; // reading the answers file
+        bool crosswordOpened = false;        // the crossword it names had to be opened
+        FileOpenOutcome crossword;           // how that went
+        AnswersOutcome applied;              // applying the answers, when it came to that
+        bool ok() const {
+            return answers == FileStatus::Ok && (!crosswordOpened || crossword.ok()) &&
+                   applied.status == FileStatus::Ok;
+        }
+    };
+    // Opens an answers file with the crossword it belongs to: the one held when the titles
+    // agree, else the crossword or ipuz file it names beside it, through openFile(). A crossword
+    // that cannot be opened leaves nothing held (as abandonFailedOpen) or, an ipuz file, the
+    // crossword held as it was; the answers are not applied then. A crossword whose words are
+    // all solved is left for the caller to end (endSolving) after telling the solver.
+    AnswersFileOutcome openAnswersFile(const QString& path);
+    // Whether turning the crossword being solved back into the author's needs a password: not
+    // for one without (an ipuz file has none), which unlock("") turns.
+    bool unlockNeedsPassword() const;
+
+    // Hints, while solving a crossword with answers; each one used is counted, also when it is
+    // undone later. Nothing changes (revealed false) when there is nothing to give away.
+    // The selected pair's word in `direction`: solved as a right check solves it, and marked.
+    HintOutcome revealWord(int direction);
+    // The letter of shown cell (cx, cy), on an open word and showing no letter yet: shown and
+    // marked. A word it completes is solved as a right check solves it.
+    HintOutcome revealLetter(int cx, int cy);
+    // The first cell, in reading order, of the selected pair's word in `direction` that shows
+    // no letter; nothing when there is none.
+    std::optional<QPoint> nextHiddenCell(int direction) const;
+    // Marks for the grid, the clue list and the answers file: a word given away whole, a cell
+    // whose letter was given away (shown coordinates).
+    bool wordRevealed(int number, int direction) const;
+    bool cellRevealed(int cx, int cy) const;
+
+    // The solving time: starts when solving starts (from the time an answers file keeps), stops
+    // when every word is solved or solving ends; the caller pauses it while the solver cannot
+    // see the crossword (the window inactive or minimised).
+    void pauseSolvingTime();
+    void resumeSolvingTime();
+    qint64 solvingTimeMs() const { return timer_.elapsedMs(); }
+    bool solvingTimeRuns() const { return timer_.running(); }
+    // Tests give a clock of their own.
+    void setSolvingClock(SolvingTimer::Clock clock) { timer_.setClock(std::move(clock)); }
+    // The time and the hints, as the solved message says them.
+    SolvingSummary solvingSummary() const;
+
 signals:
+    // The hints used or their marks changed.
+    void hintsChanged();
     // A different crossword, or a new shape of the same one: everything must be redrawn.
     void documentReplaced();
     void modeChanged(EditMode mode);
@@ -177,6 +243,18 @@ private:
     // Shows a state of the history as the crossword, with the file names of now.
     void restore(const EditHistory::Restored& to);
 
+    // The solving time follows the crossword now: from its aids while it is being solved and
+    // has a word open, else standing still at nothing.
+    void followSolvingTime();
+    // A crossword just read is shown: the time, a fresh history and the signals.
+    void showReplaced(int reducedCellSize);
+    // Replaces the crossword by an ipuz file's, for solving when `forSolving` and it has every
+    // answer, else for the author.
+    ImportOutcome takeIpuz(const QString& path, bool forSolving);
+    // After a solver's word or a hint: the solved word redrawn, the selection the check chose,
+    // the time stopped at the end.
+    void followSolvedWord(const CheckOutcome& out);
+
     Settings& settings_;
     CrosswordDocument doc_;
     struct Fill {
@@ -186,4 +264,5 @@ private:
     Fill lastFill_;
     int shownStyle_ = 0;
     EditHistory history_;
+    SolvingTimer timer_;
 };

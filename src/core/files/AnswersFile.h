@@ -14,11 +14,24 @@ struct CrosswordDocument;
 
 // The solver's answers file (.otv): the crossword file name and title, then one record for
 // every solved word, with the solver's word for a crossword without answers. Plain text.
+// After the records come this program's additions, the solving time and the hints, which older
+// copies never read: they stop after the records the count line names.
 
 struct AnswerRecord {
     int Slot = 0;
     int Direction = 0;
     QByteArray Word; // only in a file of a crossword without answers
+};
+
+// The additions as read. Absent in a file an older copy wrote, or when damaged: then the
+// solving time starts from nothing and no hint is known.
+struct AnswersAdditions {
+    bool Present = false;
+    qint64 ElapsedSeconds = 0;
+    int LettersRevealed = 0;
+    int WordsRevealed = 0;
+    std::vector<std::pair<int, int>> RevealedWords; // number, direction
+    std::vector<std::pair<int, int>> RevealedCells; // column, row in the classic orientation
 };
 
 // An answers file as read, before it is applied: its title tells whether the crossword it names
@@ -29,6 +42,7 @@ struct AnswersFileContent {
     int NoAnswers = 0;
     int NumberedCount = 0;
     std::vector<AnswerRecord> Records;
+    AnswersAdditions Additions;
 };
 
 // Writes the solved words of the crossword. False when a write failed.
@@ -52,6 +66,9 @@ QString crosswordPathBesideAnswers(const QString& answersPath, const QByteArray&
 // belongs to (read it first when the titles differ). For a crossword without answers the
 // solver's words replace those in memory. Records of words the crossword does not have are
 // skipped; SolvedCount becomes the number of solved words and AnswersPath = answersPath.
+// The additions become the document's Aids: the time and the counts as the file gives them,
+// the marks of revealed words that are solved and of revealed cells of the grid (added to the
+// marks in memory where those are kept, as the solved words are).
 // Unusable, with nothing changed, when the file is for a crossword of the other kind (with /
 // without answers). The mode, the grid and the selection are left to the caller.
 FileStatus ApplyAnswers(const AnswersFileContent& content, const QString& answersPath,
@@ -61,5 +78,5 @@ FileStatus ApplyAnswers(const AnswersFileContent& content, const QString& answer
 std::optional<std::pair<int, int>> firstUnsolvedWord(const CrosswordDocument& doc);
 
 // The name the Save dialog offers for an answers file: the answers file's or else the
-// crossword's file name without folder and extension.
+// crossword's (or ipuz file's) file name without folder and extension.
 QString defaultAnswersName(const CrosswordDocument& doc);

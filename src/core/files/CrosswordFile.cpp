@@ -180,6 +180,7 @@ CrosswordReadResult ReadCrosswordFile(QIODevice& device, CrosswordDocument& doc)
     next.SolvedCount = 0;
     next.Modified = false;
     next.SolvedFlags = Table<int>::withBounds(n, 1);
+    next.Aids = {};
     next.AnswersPath.clear();
     next.CurrentSlot = next.SlotTable.at(1, 2, 0) >= 1 ? 1 : 0;
     next.CurrentDownSlot = next.SlotTable.at(1, 2, 1) >= 1 ? 1 : 0;

@@ -13,4 +13,5 @@ void CrosswordDocument::startNewGrid(int width, int height, const QByteArray& ti
     CrosswordTitle = title;
     Scramble = BuildScrambleTables(title);
     Modified = false;
+    Aids = {};
 }

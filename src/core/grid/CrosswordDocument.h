@@ -7,6 +7,16 @@
 #include <QByteArray>
 #include <QString>
 
+// What the solver has been given away and the time he has taken: kept with his answers.
+struct SolvingAids {
+    Table<int> RevealedWords; // [0..N, 0..1]: 1 where a hint gave the whole word
+    // [0..W, 0..H] in the classic orientation: 1 where a hint gave the cell's letter.
+    Table<int> RevealedCells;
+    int LettersRevealed = 0; // hints used, counted as given (an undone hint still counts)
+    int WordsRevealed = 0;
+    qint64 ElapsedMs = 0; // as of the last save or load; the session's timer runs on from it
+};
+
 // The one crossword the program holds. Texts are Windows-1251 bytes; paths are file-system
 // paths. The tables keep the shapes the rest of the program expects: slot numbers run from 1
 // (row 0 holds nothing) and every per-cell table has one spare column and one spare row.
@@ -41,6 +51,8 @@ struct CrosswordDocument {
     int CurrentDownSlot = 0;
 
     EditMode Mode = EditMode::ModeEmpty;
+
+    SolvingAids Aids;
 
     // Starts a new all-white grid in ModeDrawGrid, as OK in the new-crossword dialog does.
     void startNewGrid(int width, int height, const QByteArray& title, int noAnswers);

@@ -53,6 +53,10 @@ void buildShownGrid(CrosswordDocument& doc, int shownStyle) {
 
             const QByteArray text = shownSlotText(doc, number, d);
             const bool unsolved = doc.SolvedFlags.at(number, d) == 0;
+            // The letters hints gave away show in words still open.
+            const QByteArray given = unsolved && doc.Mode == EditMode::ModeSolve
+                                         ? doc.SlotTexts.at(number, 1, d)
+                                         : QByteArray();
             for (int i = 0; i < len; ++i) {
                 const int cx = x + (d == 0 ? i : 0);
                 const int cy = y + (d == 1 ? i : 0);
@@ -60,6 +64,9 @@ void buildShownGrid(CrosswordDocument& doc, int shownStyle) {
                     doc.CellMap.set(cx, cy, d, number);
                 // Turned, the shown start holds the word's last letter.
                 const int at = turned ? len - 1 - i : i;
+                if (at < given.size() &&
+                    doc.Aids.RevealedCells.at(turned ? w - 1 - cx : cx, turned ? h - 1 - cy : cy))
+                    doc.CellMap.set(cx, cy, layer::kLetter, static_cast<unsigned char>(given[at]));
                 if (at >= text.size())
                     continue;
                 const int code = static_cast<unsigned char>(text[at]);

@@ -518,6 +518,10 @@ ReadProblem readIpuz(QIODevice& device, CrosswordDocument& doc) {
     return {};
 }
 
+bool isIpuzPath(const QString& path) {
+    return path.endsWith(QLatin1String(".ipuz"), Qt::CaseInsensitive);
+}
+
 ReadProblem readIpuzFile(const QString& path, CrosswordDocument& doc) {
     QFile file(path);
     const FileStatus status = openForReading(file, kMaxFileBytes);

@@ -46,6 +46,9 @@ struct ReadProblem {
     bool ok() const { return kind == Kind::Ok; }
 };
 
+// Whether a path names an ipuz file: by its extension, in any case.
+bool isIpuzPath(const QString& path);
+
 // Files larger than this are refused before parsing, and JSON nested deeper.
 constexpr qint64 kMaxFileBytes = 32 * 1024 * 1024;
 constexpr int kMaxDepth = 32; // a crossword needs five levels

@@ -1,6 +1,7 @@
 #include "solve/Solving.h"
 
 #include "grid/CrosswordDocument.h"
+#include "grid/ShownGrid.h"
 #include "grid/SlotWalk.h"
 #include "text/CodePage.h"
 
@@ -19,28 +20,16 @@ QByteArray reversed(QByteArray text) {
 
 } // namespace
 
-CheckOutcome CheckSolverAnswer(CrosswordDocument& doc, const QByteArray& word, int shownStyle) {
-    CheckOutcome out;
-    const QByteArray typed = cp1251::toUpper(word);
-    const QByteArray compared = shownStyle == 1 ? reversed(typed) : typed;
-    if (compared.isEmpty())
-        return out;
-    if (doc.CurrentSlot != 0 && compared == doc.SlotTexts.at(doc.CurrentSlot, 1, 0)) {
-        out.slot = doc.CurrentSlot;
-        out.direction = 0;
-        doc.CurrentSlot = 0;
-    } else if (doc.CurrentDownSlot > 0 && compared == doc.SlotTexts.at(doc.CurrentDownSlot, 1, 1)) {
-        out.slot = doc.CurrentDownSlot;
-        out.direction = 1;
-        doc.CurrentDownSlot = 0;
-    } else {
-        return out;
-    }
+namespace {
+
+// The word (out.slot, out.direction), no longer in the selected pair, solved with `shown`, its
+// letters as the grid shows them; the next selection worked out into `out`.
+void acceptWord(CrosswordDocument& doc, CheckOutcome& out, const QByteArray& shown) {
     out.hit = true;
     const int h = out.slot, e = out.direction;
     forEachSlotCell(doc.ShownSlotTable, h, e, [&](int i, int x, int y) {
-        if (i < typed.size())
-            doc.CellMap.set(x, y, 3, static_cast<unsigned char>(typed.at(i)));
+        if (i < shown.size())
+            doc.CellMap.set(x, y, 3, static_cast<unsigned char>(shown.at(i)));
         doc.CellMap.set(x, y, e, 0);
     });
     ++doc.SolvedCount;
@@ -68,6 +57,117 @@ CheckOutcome CheckSolverAnswer(CrosswordDocument& doc, const QByteArray& word, i
         }
     } else {
         out.next = CheckOutcome::Next::Solved;
+    }
+}
+
+// The answer of word (n, d) in the order the grid shows its cells.
+QByteArray shownAnswer(const CrosswordDocument& doc, int n, int d, int shownStyle) {
+    const QByteArray answer = doc.SlotTexts.at(n, 1, d);
+    return shownStyle == 1 ? reversed(answer) : answer;
+}
+
+// Takes word (n, d) out of the selected pair, as a right check does.
+void unselect(CrosswordDocument& doc, int n, int d) {
+    if (d == 0 && doc.CurrentSlot == n)
+        doc.CurrentSlot = 0;
+    if (d == 1 && doc.CurrentDownSlot == n)
+        doc.CurrentDownSlot = 0;
+}
+
+// A table of the given bounds, the one held kept when it has them.
+void ensureBounds(Table<int>& table, int a, int b) {
+    if (table.rank() != 2 || table.upperBound(0) != a || table.upperBound(1) != b)
+        table = Table<int>::withBounds(a, b);
+}
+
+} // namespace
+
+CheckOutcome CheckSolverAnswer(CrosswordDocument& doc, const QByteArray& word, int shownStyle) {
+    CheckOutcome out;
+    const QByteArray typed = cp1251::toUpper(word);
+    const QByteArray compared = shownStyle == 1 ? reversed(typed) : typed;
+    if (compared.isEmpty())
+        return out;
+    if (doc.CurrentSlot != 0 && compared == doc.SlotTexts.at(doc.CurrentSlot, 1, 0)) {
+        out.slot = doc.CurrentSlot;
+        out.direction = 0;
+        doc.CurrentSlot = 0;
+    } else if (doc.CurrentDownSlot > 0 && compared == doc.SlotTexts.at(doc.CurrentDownSlot, 1, 1)) {
+        out.slot = doc.CurrentDownSlot;
+        out.direction = 1;
+        doc.CurrentDownSlot = 0;
+    } else {
+        return out;
+    }
+    acceptWord(doc, out, typed);
+    return out;
+}
+
+CheckOutcome RevealSolverWord(CrosswordDocument& doc, int direction, int shownStyle) {
+    CheckOutcome out;
+    const int d = direction == 1 ? 1 : 0;
+    const int n = d == 0 ? doc.CurrentSlot : doc.CurrentDownSlot;
+    if (n < 1 || !hasOpenWord(doc, n, d) || doc.SlotTexts.at(n, 1, d).isEmpty())
+        return out;
+    out.slot = n;
+    out.direction = d;
+    unselect(doc, n, d);
+    acceptWord(doc, out, shownAnswer(doc, n, d, shownStyle));
+    ensureBounds(doc.Aids.RevealedWords, doc.NumberedCount, 1);
+    doc.Aids.RevealedWords.set(n, d, 1);
+    ++doc.Aids.WordsRevealed;
+    return out;
+}
+
+HintOutcome RevealSolverLetter(CrosswordDocument& doc, int x, int y, int shownStyle) {
+    HintOutcome out;
+    const int w = doc.GridWidth, h = doc.GridHeight;
+    if (x < 0 || y < 0 || x >= w || y >= h || doc.CellMap.at(x, y, layer::kLetter) != 0)
+        return out;
+    const int through[2] = {doc.CellMap.at(x, y, 0), doc.CellMap.at(x, y, 1)};
+    unsigned char letter = 0;
+    for (int d = 0; d <= 1 && letter == 0; ++d) {
+        const int n = through[d];
+        if (n < 1)
+            continue;
+        const int at =
+            d == 0 ? x - doc.ShownSlotTable.at(n, 0, 0) : y - doc.ShownSlotTable.at(n, 1, 1);
+        const QByteArray shown = shownAnswer(doc, n, d, shownStyle);
+        if (at >= 0 && at < shown.size())
+            letter = static_cast<unsigned char>(shown.at(at));
+    }
+    if (letter == 0)
+        return out;
+    out.revealed = true;
+    doc.CellMap.set(x, y, layer::kLetter, letter);
+    ensureBounds(doc.Aids.RevealedCells, w, h);
+    // Kept in the classic orientation, whichever style the grid is shown in.
+    doc.Aids.RevealedCells.set(shownStyle == 1 ? w - 1 - x : x, shownStyle == 1 ? h - 1 - y : y, 1);
+    ++doc.Aids.LettersRevealed;
+    doc.Modified = true;
+
+    // A word the letter completes is in the grid whole: it is solved.
+    for (int d = 0; d <= 1; ++d) {
+        const int n = through[d];
+        if (n < 1 || !hasOpenWord(doc, n, d))
+            continue;
+        bool whole = true;
+        forEachSlotCell(doc.ShownSlotTable, n, d, [&](int, int cx, int cy) {
+            whole = doc.CellMap.at(cx, cy, layer::kLetter) != 0;
+            return whole;
+        });
+        if (!whole)
+            continue;
+        out.word = CheckOutcome();
+        out.word.slot = n;
+        out.word.direction = d;
+        const bool selected = (d == 0 ? doc.CurrentSlot : doc.CurrentDownSlot) == n;
+        unselect(doc, n, d);
+        acceptWord(doc, out.word, shownAnswer(doc, n, d, shownStyle));
+        // A word beside the selected pair leaves the pair as it was while it has a word.
+        if (!selected && (doc.CurrentSlot > 0 || doc.CurrentDownSlot > 0) &&
+            out.word.next != CheckOutcome::Next::Solved)
+            out.word.next = CheckOutcome::Next::None;
     }
     return out;
 }

@@ -28,6 +28,20 @@ struct CheckOutcome {
 // as it reads on screen and reversed before the comparison.
 CheckOutcome CheckSolverAnswer(CrosswordDocument& doc, const QByteArray& word, int shownStyle);
 
+// Hints while solving with answers. The selected pair's word in `direction` given away: solved
+// as a right check solves it, marked as revealed and counted. Nothing (no hit) when that word is
+// not open.
+CheckOutcome RevealSolverWord(CrosswordDocument& doc, int direction, int shownStyle);
+
+// The letter of shown cell (x, y) given away: shown, marked and counted, when an open word passes
+// through a cell that shows no letter yet. A word the letter completes is solved as a right check
+// solves it (`word`, the last one so solved when both are).
+struct HintOutcome {
+    bool revealed = false;
+    CheckOutcome word; // the word solved by the hint, as a right check tells it
+};
+HintOutcome RevealSolverLetter(CrosswordDocument& doc, int x, int y, int shownStyle);
+
 // The solver's own word written into the current slot of a crossword without answers.
 struct EntryOutcome {
     bool entered = false; // the word is in the grid

@@ -1,4 +1,5 @@
 #include "FileFixtures.h"
+#include "OlderAnswersReader.h"
 
 #include "files/AnswersFile.h"
 #include "files/CrosswordFile.h"
@@ -38,12 +39,27 @@ void solve(CrosswordDocument& doc, int k, int d, const QByteArray& word = {}) {
         doc.SlotTexts.set(k, d, word);
 }
 
+// The lines this program adds after the records: the time in seconds, the hints used, then the
+// revealed words and the revealed cells, each list counted.
+QByteArray additions(int seconds, int letters, int words, const QList<int>& revealedWords = {},
+                     const QList<int>& revealedCells = {}) {
+    QByteArray bytes = line("[Clueforge: time and hints]") + num(1) + num(seconds) + num(letters) +
+                       num(words) + num(int(revealedWords.size() / 2));
+    for (const int v : revealedWords)
+        bytes += num(v);
+    bytes += num(int(revealedCells.size() / 2));
+    for (const int v : revealedCells)
+        bytes += num(v);
+    return bytes;
+}
+
 TEST(AnswersFile, WithAnswersRecordsHoldNumbersOnly) {
     CrosswordDocument doc = solving(true);
     solve(doc, 1, 1);
     solve(doc, 3, 0);
     EXPECT_EQ(written(doc), line(cp(u"Дом, копия.cfw")) + line(doc.CrosswordTitle) + num(0) +
-                                num(3) + num(2) + num(1) + num(1) + num(3) + num(0));
+                                num(3) + num(2) + num(1) + num(1) + num(3) + num(0) +
+                                additions(0, 0, 0));
 }
 
 TEST(AnswersFile, WithoutAnswersRecordsHoldTheSolversWords) {
@@ -53,7 +69,7 @@ TEST(AnswersFile, WithoutAnswersRecordsHoldTheSolversWords) {
     solve(doc, 1, 0, cp(u"КОТ"));
     EXPECT_EQ(written(doc), line(cp(u"Дом.cfw")) + line(doc.CrosswordTitle) + num(1) + num(3) +
                                 num(2) + num(1) + num(0) + line(cp(u"КОТ")) + num(2) + num(1) +
-                                line(cp(u"ТОН")));
+                                line(cp(u"ТОН")) + additions(0, 0, 0));
 }
 
 TEST(AnswersFile, ReadingBackRestoresTheSolvedWords) {
@@ -240,12 +256,179 @@ TEST(AnswersFile, SolvedAndDefaultName) {
     } cases[] = {
         {{}, QStringLiteral("/a/Дом.cfw"), QStringLiteral("Дом")},
         {QStringLiteral("C:\\x\\мои.otv"), QStringLiteral("/a/Дом.cfw"), QStringLiteral("мои")},
-        {{}, QStringLiteral("/a/.cfw"), QStringLiteral(".cfw")}};
+        {{}, QStringLiteral("/a/.cfw"), QStringLiteral(".cfw")},
+        {{}, QStringLiteral("/a/Дом.IPUZ"), QStringLiteral("Дом")},
+        {{}, QStringLiteral("/a/.ipuz"), QStringLiteral(".ipuz")}};
     for (const auto& c : cases) {
         doc.AnswersPath = c.answersPath;
         doc.CrosswordPath = c.crosswordPath;
         EXPECT_EQ(defaultAnswersName(doc), c.name);
     }
+}
+
+// The sample being solved with two words solved, one of them given away, and a letter of a
+// third given away, after 2 minutes 5.5 seconds.
+CrosswordDocument withAids() {
+    CrosswordDocument doc = solving(true);
+    solve(doc, 1, 0);
+    solve(doc, 3, 0);
+    doc.Aids.RevealedWords = Table<int>::withBounds(3, 1);
+    doc.Aids.RevealedWords.set(3, 0, 1);
+    doc.Aids.RevealedCells = Table<int>::withBounds(4, 3);
+    doc.Aids.RevealedCells.set(2, 1, 1);
+    doc.Aids.LettersRevealed = 3;
+    doc.Aids.WordsRevealed = 1;
+    doc.Aids.ElapsedMs = 125'500;
+    return doc;
+}
+
+TEST(AnswersFile, TheTimeAndTheHintsFollowTheRecordsAndSurviveARoundTrip) {
+    const CrosswordDocument doc = withAids();
+    const QByteArray bytes = written(doc);
+    EXPECT_EQ(bytes, line(cp(u"Дом, копия.cfw")) + line(doc.CrosswordTitle) + num(0) + num(3) +
+                         num(2) + num(1) + num(0) + num(3) + num(0) +
+                         additions(125, 3, 1, {3, 0}, {2, 1}));
+
+    AnswersFileContent content;
+    ASSERT_EQ(readBytes(bytes, content), FileStatus::Ok);
+    ASSERT_TRUE(content.Additions.Present);
+    EXPECT_EQ(content.Additions.ElapsedSeconds, 125);
+    CrosswordDocument fresh = solving(true);
+    ASSERT_EQ(ApplyAnswers(content, QStringLiteral("x.otv"), fresh), FileStatus::Ok);
+    EXPECT_EQ(fresh.SolvedFlags, doc.SolvedFlags);
+    EXPECT_EQ(fresh.Aids.RevealedWords, doc.Aids.RevealedWords);
+    EXPECT_EQ(fresh.Aids.RevealedCells, doc.Aids.RevealedCells);
+    EXPECT_EQ(fresh.Aids.LettersRevealed, 3);
+    EXPECT_EQ(fresh.Aids.WordsRevealed, 1);
+    EXPECT_EQ(fresh.Aids.ElapsedMs, 125'000);
+    // Written again, the file is the same.
+    EXPECT_EQ(written(fresh), bytes);
+}
+
+TEST(AnswersFile, AnOlderCopyReadsTheNewFileAndThisOneTheOlderFile) {
+    for (const bool withAnswers : {true, false}) {
+        CrosswordDocument doc = withAnswers ? withAids() : solving(false);
+        if (!withAnswers) {
+            solve(doc, 2, 1, cp(u"ТОН"));
+            doc.Aids.ElapsedMs = 61'000;
+        }
+        const QByteArray bytes = written(doc);
+
+        // The older reader takes the records the count names and never reads further.
+        AnswersFileContent older;
+        ASSERT_EQ(readFrom(bytes, [&](QIODevice& d) { return older::ReadAnswersFile(d, older); }),
+                  FileStatus::Ok);
+        AnswersFileContent ours;
+        ASSERT_EQ(readBytes(bytes, ours), FileStatus::Ok);
+        EXPECT_EQ(older.CrosswordFileName, ours.CrosswordFileName);
+        EXPECT_EQ(older.CrosswordTitle, ours.CrosswordTitle);
+        EXPECT_EQ(older.NoAnswers, ours.NoAnswers);
+        EXPECT_EQ(older.NumberedCount, ours.NumberedCount);
+        ASSERT_EQ(older.Records.size(), ours.Records.size());
+        for (std::size_t i = 0; i < ours.Records.size(); ++i) {
+            EXPECT_EQ(older.Records[i].Slot, ours.Records[i].Slot);
+            EXPECT_EQ(older.Records[i].Direction, ours.Records[i].Direction);
+            EXPECT_EQ(older.Records[i].Word, ours.Records[i].Word);
+        }
+        CrosswordDocument byOlder = solving(withAnswers);
+        ASSERT_EQ(ApplyAnswers(older, QStringLiteral("x.otv"), byOlder), FileStatus::Ok);
+        EXPECT_EQ(byOlder.SolvedFlags, doc.SolvedFlags);
+        EXPECT_EQ(byOlder.SlotTexts, doc.SlotTexts);
+
+        // A file an older copy wrote (the same without the additions) opens: no time, no hint.
+        const QByteArray olderFile = bytes.left(bytes.indexOf("[Clueforge"));
+        AnswersFileContent fromOlder;
+        ASSERT_EQ(readBytes(olderFile, fromOlder), FileStatus::Ok);
+        EXPECT_FALSE(fromOlder.Additions.Present);
+        CrosswordDocument fresh = solving(withAnswers);
+        fresh.Aids.LettersRevealed = 9;
+        ASSERT_EQ(ApplyAnswers(fromOlder, QStringLiteral("x.otv"), fresh), FileStatus::Ok);
+        EXPECT_EQ(fresh.SolvedFlags, doc.SolvedFlags);
+        EXPECT_EQ(fresh.Aids.ElapsedMs, 0);
+        EXPECT_EQ(fresh.Aids.LettersRevealed, 0);
+        EXPECT_EQ(fresh.Aids.RevealedWords.at(3, 0), 0);
+    }
+}
+
+TEST(AnswersFile, DamagedAdditionsAreLeftOutOrKeptWithinBounds) {
+    const QByteArray records =
+        line("x.cfw") + line("T") + num(0) + num(3) + num(2) + num(1) + num(0) + num(3) + num(0);
+    const QByteArray marker = line("[Clueforge: time and hints]");
+    const struct {
+        const char* what;
+        QByteArray tail;
+        bool present;
+        qint64 seconds;
+        int letters;
+        std::vector<std::pair<int, int>> words;
+        std::vector<std::pair<int, int>> cells;
+    } cases[] = {
+        {"another marker",
+         line("[Other]") + num(1) + num(5) + num(0) + num(0),
+         false,
+         0,
+         0,
+         {},
+         {}},
+        {"ends after the marker", marker + num(1) + num(5), false, 0, 0, {}, {}},
+        {"a version before the first",
+         marker + num(0) + num(5) + num(0) + num(0),
+         false,
+         0,
+         0,
+         {},
+         {}},
+        {"no lists", marker + num(1) + num(5) + num(2) + num(0), true, 5, 2, {}, {}},
+        {"beyond bounds",
+         marker + num(2) + num(2'000'000'000) + num(-4) + num(0),
+         true,
+         1'000'000'000,
+         0,
+         {},
+         {}},
+        {"lists claiming more than they hold",
+         marker + num(1) + num(5) + num(0) + num(1) + num(1'000'000'000) + num(3) + num(0),
+         true,
+         5,
+         0,
+         {{3, 0}},
+         {}},
+        {"a later version's lines after ours",
+         marker + num(2) + num(5) + num(0) + num(1) + num(1) + num(3) + num(0) + num(1) + num(2) +
+             num(1) + line("more") + num(7),
+         true,
+         5,
+         0,
+         {{3, 0}},
+         {{2, 1}}},
+    };
+    for (const auto& c : cases) {
+        AnswersFileContent content;
+        ASSERT_EQ(readBytes(records + c.tail, content), FileStatus::Ok) << c.what;
+        EXPECT_EQ(content.Records.size(), 2u) << c.what;
+        EXPECT_EQ(content.Additions.Present, c.present) << c.what;
+        EXPECT_EQ(content.Additions.ElapsedSeconds, c.seconds) << c.what;
+        EXPECT_EQ(content.Additions.LettersRevealed, c.letters) << c.what;
+        EXPECT_EQ(content.Additions.RevealedWords, c.words) << c.what;
+        EXPECT_EQ(content.Additions.RevealedCells, c.cells) << c.what;
+    }
+
+    // Marks are applied only where they belong: revealed words that are solved, cells of the
+    // grid.
+    AnswersFileContent content;
+    ASSERT_EQ(readBytes(records + additions(1, 0, 0, {3, 0, 1, 1, 9, 0, 1, 5},
+                                            {0, 0, 3, 2, 4, 0, -1, 1, 0, 3}),
+                        content),
+              FileStatus::Ok);
+    CrosswordDocument doc = solving(true);
+    ASSERT_EQ(ApplyAnswers(content, QStringLiteral("x.otv"), doc), FileStatus::Ok);
+    Table<int> words = Table<int>::withBounds(3, 1);
+    words.set(3, 0, 1);
+    EXPECT_EQ(doc.Aids.RevealedWords, words);
+    Table<int> cells = Table<int>::withBounds(4, 3);
+    cells.set(0, 0, 1);
+    cells.set(3, 2, 1);
+    EXPECT_EQ(doc.Aids.RevealedCells, cells);
 }
 
 } // namespace

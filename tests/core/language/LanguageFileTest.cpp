@@ -285,7 +285,13 @@ TEST(ShippedLanguageFiles, AreCompleteWindows1251WithCrLf) {
                             OwnText::NotPrinted,
                             OwnText::editMenu,
                             OwnText::Undo,
-                            OwnText::Redo}) {
+                            OwnText::Redo,
+                            OwnText::RevealLetter,
+                            OwnText::RevealWord,
+                            OwnText::SolvingTime,
+                            OwnText::LettersRevealed,
+                            OwnText::WordsRevealed,
+                            OwnText::Revealed}) {
             const QByteArray& text = l.own[static_cast<std::size_t>(static_cast<int>(own) - 101)];
             EXPECT_FALSE(text.isEmpty()) << static_cast<int>(own);
             // The English file says what the program says without one.

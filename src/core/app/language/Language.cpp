@@ -285,6 +285,18 @@ QByteArray builtInOwnText(OwnText which) {
         return "Web pages";
     case OwnText::WebTools:
         return "Checking and revealing";
+    case OwnText::RevealLetter:
+        return "Reveal &letter";
+    case OwnText::RevealWord:
+        return "Reveal &word";
+    case OwnText::SolvingTime:
+        return "Time:";
+    case OwnText::LettersRevealed:
+        return "Letters revealed:";
+    case OwnText::WordsRevealed:
+        return "Words revealed:";
+    case OwnText::Revealed:
+        return "revealed";
     }
     return {};
 }

@@ -91,11 +91,18 @@ enum class OwnText : int {
     WebLetterEntry = 176,    // the name of the box a phone types into
     WebStartAgain = 177,     // button
     WebStartAgainQuestion = 178,
-    WebGrid = 179,                 // the grid's name for screen readers
-    WebPrint = 180,                // button
-    WebNoAnswers = 181,            // a page of a crossword without answers cannot check
-    WebPages = 183,                // the save dialog's filter
-    WebTools = 184,                // the name of the page's row of buttons
+    WebGrid = 179,      // the grid's name for screen readers
+    WebPrint = 180,     // button
+    WebNoAnswers = 181, // a page of a crossword without answers cannot check
+    WebPages = 183,     // the save dialog's filter
+    WebTools = 184,     // the name of the page's row of buttons
+    // Solving in the window: hints, the time and what the solved message says.
+    RevealLetter = 185,    // menu item
+    RevealWord = 186,      // menu item
+    SolvingTime = 187,     // followed by the time, "4:05"
+    LettersRevealed = 188, // followed by how many letters hints gave
+    WordsRevealed = 189,   // followed by how many words hints gave
+    Revealed = 190,        // a word a hint gave, in the list, as a screen reader reads it
 };
 
 // The numbered entries of a language file, named for what each text is. 23 is not used; 0 is
