@@ -124,6 +124,8 @@ CrosswordSession::OpenOutcome CrosswordSession::open(const QString& path) {
     OpenOutcome out;
     out.read = ReadCrosswordFile(path, doc_);
     if (out.read.status != FileStatus::Ok) {
+        // Nothing of the crossword still shown can be solved any more.
+        timer_.stop();
         startHistory();
         return out;
     }
@@ -326,6 +328,7 @@ void CrosswordSession::deleteAnswer() {
         return;
     const Notify notify(*this);
     DeleteAnswer(doc_);
+    followOpenWords();
     notify.step();
     slotCells(doc_.CurrentSlot, doc_.CurrentDirection);
 }
@@ -391,8 +394,7 @@ EntryOutcome CrosswordSession::enterAnswer(const QByteArray& word) {
         doc_.CurrentSlot = out.nextSlot;
         doc_.CurrentDirection = out.nextDirection;
     }
-    if (out.open <= 0)
-        timer_.stop();
+    followOpenWords();
     notify.step();
     return out;
 }
@@ -408,8 +410,7 @@ CheckOutcome CrosswordSession::checkAnswer(const QByteArray& word) {
         doc_.CurrentSlot = out.across;
         doc_.CurrentDownSlot = out.down;
     }
-    if (out.next == CheckOutcome::Next::Solved)
-        timer_.stop();
+    followOpenWords();
     if (out.hit)
         notify.step();
     return out;
@@ -537,11 +538,12 @@ void CrosswordSession::restore(const EditHistory::Restored& to) {
     QString crosswordPath = std::move(doc_.CrosswordPath);
     QString answersPath = std::move(doc_.AnswersPath);
     // Hints used stay counted, and the time stays the timer's.
-    const SolvingAids aids = doc_.Aids;
+    const SolvingAids counted{
+        {}, {}, doc_.Aids.LettersRevealed, doc_.Aids.WordsRevealed, doc_.Aids.ElapsedMs};
     doc_ = state;
-    doc_.Aids.LettersRevealed = aids.LettersRevealed;
-    doc_.Aids.WordsRevealed = aids.WordsRevealed;
-    doc_.Aids.ElapsedMs = aids.ElapsedMs;
+    doc_.Aids.LettersRevealed = counted.LettersRevealed;
+    doc_.Aids.WordsRevealed = counted.WordsRevealed;
+    doc_.Aids.ElapsedMs = counted.ElapsedMs;
     doc_.CrosswordPath = std::move(crosswordPath);
     doc_.AnswersPath = std::move(answersPath);
     doc_.CurrentSlot = to.selection.slot;
@@ -569,6 +571,7 @@ void CrosswordSession::restore(const EditHistory::Restored& to) {
     // A grid left out of the history, or one shown in another style since.
     if (doc_.CellMap.isEmpty() || to.shownStyle != shownStyle_)
         rebuildShownGrid();
+    followOpenWords();
     // The same crossword: "fill again" still goes by whether the last fill's words are there.
     Fill fill = std::move(lastFill_);
     emit documentReplaced();
@@ -674,13 +677,22 @@ void CrosswordSession::followSolvingTime() {
         timer_.stop();
 }
 
+void CrosswordSession::followOpenWords() {
+    const bool open =
+        (doc_.Mode == EditMode::ModeSolve || doc_.Mode == EditMode::ModeSolveNoAnswers) &&
+        firstUnsolvedWord(doc_);
+    if (open && !timer_.solving())
+        timer_.start(timer_.elapsedMs());
+    else if (!open)
+        timer_.stop();
+}
+
 void CrosswordSession::followSolvedWord(const CheckOutcome& out) {
     if (out.next == CheckOutcome::Next::SelectPair) {
         doc_.CurrentSlot = out.across;
         doc_.CurrentDownSlot = out.down;
     }
-    if (out.next == CheckOutcome::Next::Solved)
-        timer_.stop();
+    followOpenWords();
 }
 
 HintOutcome CrosswordSession::revealWord(int direction) {

@@ -246,6 +246,9 @@ private:
     // The solving time follows the crossword now: from its aids while it is being solved and
     // has a word open, else standing still at nothing.
     void followSolvingTime();
+    // The time goes on while a word is open and stands still once none is, whatever brought
+    // that about (a word solved, undone, an entry deleted).
+    void followOpenWords();
     // A crossword just read is shown: the time, a fresh history and the signals.
     void showReplaced(int reducedCellSize);
     // Replaces the crossword by an ipuz file's, for solving when `forSolving` and it has every

@@ -21,7 +21,8 @@ std::size_t EditHistory::estimatedBytes(const CrosswordDocument& state) {
     // Texts are shared between states until one of them changes, so only their handles count.
     return sizeof(CrosswordDocument) + tableBytes(state.CellMap) + tableBytes(state.SlotTable) +
            tableBytes(state.ShownSlotTable) + tableBytes(state.SlotTexts) +
-           tableBytes(state.SolvedFlags);
+           tableBytes(state.SolvedFlags) + tableBytes(state.Aids.RevealedWords) +
+           tableBytes(state.Aids.RevealedCells);
 }
 
 void EditHistory::reset(CrosswordDocument state, int shownStyle, bool saved) {

@@ -20,40 +20,16 @@ bool isSolved(const CrosswordDocument& doc, int k, int d) {
     return doc.SolvedFlags.at(k, d) == 1;
 }
 
-// The line that opens the additions. An older reader never gets this far; a later version may
-// add lines after those this one knows, which this one leaves unread.
+// The line that opens the additions' file; a later version may add lines after those this one
+// knows, which this one leaves unread.
 constexpr char kAdditionsMarker[] = "[Clueforge: time and hints]";
 constexpr int kAdditionsVersion = 1;
 // About 31 years, and counts no crossword comes near: a damaged value cannot overflow a sum.
 constexpr double kMaxSeconds = 1e9;
 constexpr double kMaxCount = 1e9;
 constexpr long long kMaxCells = 1LL * gridlimits::kMaxGridSide * gridlimits::kMaxGridSide;
-
-void writeAdditions(seqtext::SequentialWriter& out, const CrosswordDocument& doc) {
-    const SolvingAids& aids = doc.Aids;
-    out.writeTextLine(kAdditionsMarker);
-    out.writeNumberLine(kAdditionsVersion);
-    out.writeNumberLine(std::max<qint64>(aids.ElapsedMs, 0) / 1000);
-    out.writeNumberLine(aids.LettersRevealed);
-    out.writeNumberLine(aids.WordsRevealed);
-    const auto revealed = wordsWhere(
-        doc, [&](int k, int d) { return isSolved(doc, k, d) && aids.RevealedWords.at(k, d) == 1; });
-    out.writeNumberLine(static_cast<std::int64_t>(revealed.size()));
-    for (const auto& [k, d] : revealed) {
-        out.writeNumberLine(k);
-        out.writeNumberLine(d);
-    }
-    std::vector<std::pair<int, int>> cells;
-    for (int y = 0; y < doc.GridHeight; ++y)
-        for (int x = 0; x < doc.GridWidth; ++x)
-            if (aids.RevealedCells.at(x, y) == 1)
-                cells.emplace_back(x, y);
-    out.writeNumberLine(static_cast<std::int64_t>(cells.size()));
-    for (const auto& [x, y] : cells) {
-        out.writeNumberLine(x);
-        out.writeNumberLine(y);
-    }
-}
+// Both lists of the largest crossword in full take about 3 MB.
+constexpr qint64 kMaxAdditionsBytes = qint64(4) * 1024 * 1024;
 
 // Pairs of numbers, at most `most`, while the file lasts; pairs that are no numbers skipped.
 std::vector<std::pair<int, int>> readPairs(ValueReader& in, double claimed, long long most) {
@@ -66,29 +42,6 @@ std::vector<std::pair<int, int>> readPairs(ValueReader& in, double claimed, long
             pairs.emplace_back(*a, *b);
     }
     return pairs;
-}
-
-// The additions after the records; not Present when the file has none or they are damaged.
-AnswersAdditions readAdditions(ValueReader& in) {
-    AnswersAdditions read;
-    const std::optional<QByteArray> marker = in.line();
-    if (!marker || *marker != kAdditionsMarker)
-        return {};
-    const std::optional<double> version = in.number();
-    const std::optional<double> seconds = in.number();
-    const std::optional<double> letters = in.number();
-    const std::optional<double> words = in.number();
-    if (!version || *version < kAdditionsVersion || !seconds || !letters || !words)
-        return {};
-    read.Present = true;
-    read.ElapsedSeconds = static_cast<qint64>(std::clamp<double>(*seconds, 0, kMaxSeconds));
-    read.LettersRevealed = static_cast<int>(std::clamp<double>(*letters, 0, kMaxCount));
-    read.WordsRevealed = static_cast<int>(std::clamp<double>(*words, 0, kMaxCount));
-    if (const std::optional<double> count = in.number())
-        read.RevealedWords = readPairs(in, *count, kMaxRecords);
-    if (const std::optional<double> count = in.number())
-        read.RevealedCells = readPairs(in, *count, kMaxCells);
-    return read;
 }
 
 // The additions as the document's aids: marks only where they belong to the crossword.
@@ -115,6 +68,66 @@ void applyAdditions(const AnswersAdditions& read, bool keepMarks, CrosswordDocum
 
 } // namespace
 
+QString answersAdditionsPath(const QString& answersPath) {
+    return answersPath + QLatin1String(".clueforge");
+}
+
+bool WriteAnswersAdditions(QIODevice& device, const CrosswordDocument& doc) {
+    seqtext::SequentialWriter out(device);
+    const SolvingAids& aids = doc.Aids;
+    out.writeTextLine(kAdditionsMarker);
+    out.writeNumberLine(kAdditionsVersion);
+    out.writeTextLine(doc.CrosswordTitle);
+    out.writeNumberLine(std::max<qint64>(aids.ElapsedMs, 0) / 1000);
+    out.writeNumberLine(aids.LettersRevealed);
+    out.writeNumberLine(aids.WordsRevealed);
+    const auto revealed = wordsWhere(
+        doc, [&](int k, int d) { return isSolved(doc, k, d) && aids.RevealedWords.at(k, d) == 1; });
+    out.writeNumberLine(static_cast<std::int64_t>(revealed.size()));
+    for (const auto& [k, d] : revealed) {
+        out.writeNumberLine(k);
+        out.writeNumberLine(d);
+    }
+    std::vector<std::pair<int, int>> cells;
+    for (int y = 0; y < doc.GridHeight; ++y)
+        for (int x = 0; x < doc.GridWidth; ++x)
+            if (aids.RevealedCells.at(x, y) == 1)
+                cells.emplace_back(x, y);
+    out.writeNumberLine(static_cast<std::int64_t>(cells.size()));
+    for (const auto& [x, y] : cells) {
+        out.writeNumberLine(x);
+        out.writeNumberLine(y);
+    }
+    return out.finish();
+}
+
+AnswersAdditions ReadAnswersAdditions(QIODevice& device, const QByteArray& title) {
+    ValueReader in(device);
+    AnswersAdditions read;
+    const std::optional<QByteArray> marker = in.line();
+    if (!marker || *marker != kAdditionsMarker)
+        return {};
+    const std::optional<double> version = in.number();
+    const std::optional<QByteArray> belongsTo = in.line();
+    if (!belongsTo || *belongsTo != title)
+        return {};
+    const std::optional<double> seconds = in.number();
+    const std::optional<double> letters = in.number();
+    const std::optional<double> words = in.number();
+    if (!version || *version < kAdditionsVersion || !seconds || !letters || !words)
+        return {};
+    read.Present = true;
+    read.ElapsedSeconds = static_cast<qint64>(std::clamp<double>(*seconds, 0, kMaxSeconds));
+    read.LettersRevealed = static_cast<int>(std::clamp<double>(*letters, 0, kMaxCount));
+    read.WordsRevealed = static_cast<int>(std::clamp<double>(*words, 0, kMaxCount));
+    if (const std::optional<double> count = in.number())
+        read.RevealedWords = readPairs(in, *count, kMaxRecords);
+    if (const std::optional<double> count = in.number())
+        read.RevealedCells = readPairs(in, *count, kMaxCells);
+    // Values read up to a failing device are no values of the file.
+    return in.failed() ? AnswersAdditions() : read;
+}
+
 bool WriteAnswersFile(QIODevice& device, const CrosswordDocument& doc) {
     seqtext::SequentialWriter out(device);
     const bool withWords = doc.NoAnswers != 0;
@@ -132,13 +145,20 @@ bool WriteAnswersFile(QIODevice& device, const CrosswordDocument& doc) {
         if (withWords)
             out.writeTextLine(doc.SlotTexts.at(k, d));
     }
-    writeAdditions(out, doc);
     return out.finish();
 }
 
 FileStatus WriteAnswersFile(const QString& path, CrosswordDocument& doc) {
-    const FileStatus status =
-        saveFileSafely(path, [&doc](QIODevice& device) { return WriteAnswersFile(device, doc); });
+    // The additions first: a failure between the two renames leaves the answers as they were.
+    StagedSave save;
+    FileStatus status = save.stage(answersAdditionsPath(path), [&doc](QIODevice& device) {
+        return WriteAnswersAdditions(device, doc);
+    });
+    if (status == FileStatus::Ok)
+        status =
+            save.stage(path, [&doc](QIODevice& device) { return WriteAnswersFile(device, doc); });
+    if (status == FileStatus::Ok)
+        status = save.commit();
     if (status == FileStatus::Ok) {
         doc.AnswersPath = path;
         doc.Modified = false;
@@ -172,8 +192,6 @@ FileStatus ReadAnswersFile(QIODevice& device, AnswersFileContent& content) {
         if (k && d && (word || !read.NoAnswers))
             read.Records.push_back({*k, *d, word.value_or(QByteArray())});
     }
-    if (!in.ended())
-        read.Additions = readAdditions(in);
     // A read error would lose the solved words after it without a word.
     if (in.failed())
         return FileStatus::Unusable;
@@ -183,8 +201,16 @@ FileStatus ReadAnswersFile(QIODevice& device, AnswersFileContent& content) {
 
 FileStatus ReadAnswersFile(const QString& path, AnswersFileContent& content) {
     QFile file(path);
-    const FileStatus status = openForReading(file);
-    return status == FileStatus::Ok ? ReadAnswersFile(file, content) : status;
+    FileStatus status = openForReading(file);
+    if (status == FileStatus::Ok)
+        status = ReadAnswersFile(file, content);
+    if (status != FileStatus::Ok)
+        return status;
+    // Without its additions (an older copy's file, or one copied alone) it opens all the same.
+    QFile additions(answersAdditionsPath(path));
+    if (openForReading(additions, kMaxAdditionsBytes) == FileStatus::Ok)
+        content.Additions = ReadAnswersAdditions(additions, content.CrosswordTitle);
+    return FileStatus::Ok;
 }
 
 QString crosswordPathBesideAnswers(const QString& answersPath, const QByteArray& fileName) {

@@ -14,8 +14,9 @@ struct CrosswordDocument;
 
 // The solver's answers file (.otv): the crossword file name and title, then one record for
 // every solved word, with the solver's word for a crossword without answers. Plain text.
-// After the records come this program's additions, the solving time and the hints, which older
-// copies never read: they stop after the records the count line names.
+// The answers file stays exactly as older copies write and read it; this program's additions,
+// the solving time and the hints, go into a file of their own beside it (answersAdditionsPath),
+// saved together with it and read when it is read.
 
 struct AnswerRecord {
     int Slot = 0;
@@ -23,8 +24,8 @@ struct AnswerRecord {
     QByteArray Word; // only in a file of a crossword without answers
 };
 
-// The additions as read. Absent in a file an older copy wrote, or when damaged: then the
-// solving time starts from nothing and no hint is known.
+// The additions as read. Absent beside a file an older copy wrote, when damaged, or when they
+// belong to another crossword: then the solving time starts from nothing and no hint is known.
 struct AnswersAdditions {
     bool Present = false;
     qint64 ElapsedSeconds = 0;
@@ -48,15 +49,25 @@ struct AnswersFileContent {
 // Writes the solved words of the crossword. False when a write failed.
 bool WriteAnswersFile(QIODevice& device, const CrosswordDocument& doc);
 
-// Saves to path without ever damaging the file already there. On Ok, AnswersPath = path and
-// Modified = false; on failure the document is unchanged. Asking before replacing another file
-// is the caller's part (overwriteQuestionNeeded with doc.AnswersPath).
+// The additions' file beside the answers file at answersPath: its name with ".clueforge" added.
+QString answersAdditionsPath(const QString& answersPath);
+// Writes the document's Aids, named by the crossword's title. False when a write failed.
+bool WriteAnswersAdditions(QIODevice& device, const CrosswordDocument& doc);
+// Reads additions written for the crossword titled `title`; nothing (not Present) from anything
+// else. Values are kept within bounds, lists read while the file lasts.
+AnswersAdditions ReadAnswersAdditions(QIODevice& device, const QByteArray& title);
+
+// Saves the answers file and its additions to path and beside it, both or neither, without
+// ever damaging the files already there. On Ok, AnswersPath = path and Modified = false; on
+// failure the document is unchanged. Asking before replacing another file is the caller's
+// part (overwriteQuestionNeeded with doc.AnswersPath).
 FileStatus WriteAnswersFile(const QString& path, CrosswordDocument& doc);
 
 // Reads the whole file. Unusable when it ends before the solved-word count; records are read
 // while the file lasts, at most as many as the largest crossword can have. As with crossword
 // files, a device ends after kMaxFileBytes and a larger file is refused as Unusable unread.
 FileStatus ReadAnswersFile(QIODevice& device, AnswersFileContent& content);
+// The same from a path, with the additions beside it when they are there and belong to it.
 FileStatus ReadAnswersFile(const QString& path, AnswersFileContent& content);
 
 // The crossword an answers file names: the file of that name in the answers file's folder.

@@ -142,6 +142,7 @@ TEST_F(SolvingSession, OtherFilesOpenAsBefore) {
         session.openFile(dir.filePath(QStringLiteral("none.cfw")));
     EXPECT_EQ(missing.read.status, FileStatus::NotFound);
     EXPECT_FALSE(missing.ok());
+    EXPECT_FALSE(session.solvingTimeRuns()) << "the crossword still shown cannot be solved";
 }
 
 TEST_F(SolvingSession, ACrosswordWithoutAPasswordTurnsIntoTheAuthorsWithoutOne) {
@@ -308,6 +309,14 @@ TEST_F(SolvingSession, TheTimeRunsWhileSolvingAndIsKeptWithTheAnswers) {
     EXPECT_EQ(solvedMessage(english, summary),
               QByteArray("Solved!\r\nTime: 0:08\r\nLetters revealed: 1\r\nWords revealed: 1"));
     EXPECT_EQ(solvedMessage(english, {3'725'000, 0, 0}), QByteArray("Solved!\r\nTime: 1:02:05"));
+
+    // The last word undone is open again, and its time runs on; redone, it stands still.
+    session.undo();
+    EXPECT_TRUE(session.solvingTimeRuns());
+    now += 1'000;
+    session.redo();
+    EXPECT_FALSE(session.solvingTimeRuns());
+    EXPECT_EQ(session.solvingTimeMs(), 9'000);
 }
 
 TEST_F(SolvingSession, APauseBeforeSolvingHoldsAndAFileOfAWholeSolutionStandsStill) {

@@ -39,12 +39,12 @@ void solve(CrosswordDocument& doc, int k, int d, const QByteArray& word = {}) {
         doc.SlotTexts.set(k, d, word);
 }
 
-// The lines this program adds after the records: the time in seconds, the hints used, then the
-// revealed words and the revealed cells, each list counted.
-QByteArray additions(int seconds, int letters, int words, const QList<int>& revealedWords = {},
-                     const QList<int>& revealedCells = {}) {
-    QByteArray bytes = line("[Clueforge: time and hints]") + num(1) + num(seconds) + num(letters) +
-                       num(words) + num(int(revealedWords.size() / 2));
+// The file of additions beside an answers file: the crossword's title, the time in seconds, the
+// hints used, then the revealed words and the revealed cells, each list counted.
+QByteArray additions(const QByteArray& title, int seconds, int letters, int words,
+                     const QList<int>& revealedWords = {}, const QList<int>& revealedCells = {}) {
+    QByteArray bytes = line("[Clueforge: time and hints]") + num(1) + line(title) + num(seconds) +
+                       num(letters) + num(words) + num(int(revealedWords.size() / 2));
     for (const int v : revealedWords)
         bytes += num(v);
     bytes += num(int(revealedCells.size() / 2));
@@ -58,8 +58,7 @@ TEST(AnswersFile, WithAnswersRecordsHoldNumbersOnly) {
     solve(doc, 1, 1);
     solve(doc, 3, 0);
     EXPECT_EQ(written(doc), line(cp(u"Дом, копия.cfw")) + line(doc.CrosswordTitle) + num(0) +
-                                num(3) + num(2) + num(1) + num(1) + num(3) + num(0) +
-                                additions(0, 0, 0));
+                                num(3) + num(2) + num(1) + num(1) + num(3) + num(0));
 }
 
 TEST(AnswersFile, WithoutAnswersRecordsHoldTheSolversWords) {
@@ -69,7 +68,7 @@ TEST(AnswersFile, WithoutAnswersRecordsHoldTheSolversWords) {
     solve(doc, 1, 0, cp(u"КОТ"));
     EXPECT_EQ(written(doc), line(cp(u"Дом.cfw")) + line(doc.CrosswordTitle) + num(1) + num(3) +
                                 num(2) + num(1) + num(0) + line(cp(u"КОТ")) + num(2) + num(1) +
-                                line(cp(u"ТОН")) + additions(0, 0, 0));
+                                line(cp(u"ТОН"))));
 }
 
 TEST(AnswersFile, ReadingBackRestoresTheSolvedWords) {
@@ -239,6 +238,19 @@ TEST(AnswersFile, PathFailures) {
               FileStatus::AccessDenied);
     EXPECT_TRUE(doc.AnswersPath.isEmpty());
     EXPECT_TRUE(doc.Modified);
+
+    // The two files are saved both or neither: a folder in the additions' place keeps the
+    // answers file as it was.
+    const QString kept = dir.filePath(QStringLiteral("kept.otv"));
+    QFile old(kept);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("old");
+    old.close();
+    ASSERT_TRUE(QDir().mkdir(answersAdditionsPath(kept)));
+    EXPECT_EQ(WriteAnswersFile(kept, doc), FileStatus::AccessDenied);
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_EQ(old.readAll(), QByteArray("old"));
+    EXPECT_TRUE(doc.AnswersPath.isEmpty());
 }
 
 TEST(AnswersFile, SolvedAndDefaultName) {
@@ -282,17 +294,18 @@ CrosswordDocument withAids() {
     return doc;
 }
 
-TEST(AnswersFile, TheTimeAndTheHintsFollowTheRecordsAndSurviveARoundTrip) {
+TEST(AnswersFile, TheTimeAndTheHintsGoBesideAndSurviveARoundTrip) {
     const CrosswordDocument doc = withAids();
-    const QByteArray bytes = written(doc);
-    EXPECT_EQ(bytes, line(cp(u"Дом, копия.cfw")) + line(doc.CrosswordTitle) + num(0) + num(3) +
-                         num(2) + num(1) + num(0) + num(3) + num(0) +
-                         additions(125, 3, 1, {3, 0}, {2, 1}));
+    const QByteArray bytes =
+        bytesWrittenBy([&doc](QIODevice& d) { return WriteAnswersAdditions(d, doc); });
+    EXPECT_EQ(bytes, additions(doc.CrosswordTitle, 125, 3, 1, {3, 0}, {2, 1}));
 
     AnswersFileContent content;
-    ASSERT_EQ(readBytes(bytes, content), FileStatus::Ok);
+    content.Additions =
+        readFrom(bytes, [&](QIODevice& d) { return ReadAnswersAdditions(d, doc.CrosswordTitle); });
     ASSERT_TRUE(content.Additions.Present);
     EXPECT_EQ(content.Additions.ElapsedSeconds, 125);
+    content.Records = {{1, 0, {}}, {3, 0, {}}};
     CrosswordDocument fresh = solving(true);
     ASSERT_EQ(ApplyAnswers(content, QStringLiteral("x.otv"), fresh), FileStatus::Ok);
     EXPECT_EQ(fresh.SolvedFlags, doc.SolvedFlags);
@@ -302,24 +315,37 @@ TEST(AnswersFile, TheTimeAndTheHintsFollowTheRecordsAndSurviveARoundTrip) {
     EXPECT_EQ(fresh.Aids.WordsRevealed, 1);
     EXPECT_EQ(fresh.Aids.ElapsedMs, 125'000);
     // Written again, the file is the same.
-    EXPECT_EQ(written(fresh), bytes);
+    EXPECT_EQ(bytesWrittenBy([&fresh](QIODevice& d) { return WriteAnswersAdditions(d, fresh); }),
+              bytes);
 }
 
 TEST(AnswersFile, AnOlderCopyReadsTheNewFileAndThisOneTheOlderFile) {
+    QTemporaryDir dir;
     for (const bool withAnswers : {true, false}) {
         CrosswordDocument doc = withAnswers ? withAids() : solving(false);
         if (!withAnswers) {
             solve(doc, 2, 1, cp(u"ТОН"));
             doc.Aids.ElapsedMs = 61'000;
         }
-        const QByteArray bytes = written(doc);
+        const QString path =
+            dir.filePath(withAnswers ? QStringLiteral("a.otv") : QStringLiteral("b.otv"));
+        ASSERT_EQ(WriteAnswersFile(path, doc), FileStatus::Ok);
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        file.close();
+        // The answers file itself is the one older copies write, its additions beside it.
+        EXPECT_EQ(bytes, written(doc));
+        ASSERT_TRUE(QFile::exists(answersAdditionsPath(path)));
 
-        // The older reader takes the records the count names and never reads further.
+        // The older reader takes the answers file as it always did.
         AnswersFileContent older;
         ASSERT_EQ(readFrom(bytes, [&](QIODevice& d) { return older::ReadAnswersFile(d, older); }),
                   FileStatus::Ok);
         AnswersFileContent ours;
-        ASSERT_EQ(readBytes(bytes, ours), FileStatus::Ok);
+        ASSERT_EQ(ReadAnswersFile(path, ours), FileStatus::Ok);
+        EXPECT_TRUE(ours.Additions.Present);
+        EXPECT_EQ(ours.Additions.ElapsedSeconds, withAnswers ? 125 : 61);
         EXPECT_EQ(older.CrosswordFileName, ours.CrosswordFileName);
         EXPECT_EQ(older.CrosswordTitle, ours.CrosswordTitle);
         EXPECT_EQ(older.NoAnswers, ours.NoAnswers);
@@ -335,14 +361,30 @@ TEST(AnswersFile, AnOlderCopyReadsTheNewFileAndThisOneTheOlderFile) {
         EXPECT_EQ(byOlder.SolvedFlags, doc.SolvedFlags);
         EXPECT_EQ(byOlder.SlotTexts, doc.SlotTexts);
 
-        // A file an older copy wrote (the same without the additions) opens: no time, no hint.
-        const QByteArray olderFile = bytes.left(bytes.indexOf("[Clueforge"));
-        AnswersFileContent fromOlder;
-        ASSERT_EQ(readBytes(olderFile, fromOlder), FileStatus::Ok);
-        EXPECT_FALSE(fromOlder.Additions.Present);
+        // Additions of another crossword (the answers file since replaced by one that an older
+        // copy wrote) are not taken, nor is anything but a regular file in their place.
+        CrosswordDocument other = doc;
+        other.CrosswordTitle = "Other";
+        ASSERT_EQ(WriteAnswersFile(path, other), FileStatus::Ok);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(bytes);
+        file.close();
+        AnswersFileContent alone;
+        ASSERT_EQ(ReadAnswersFile(path, alone), FileStatus::Ok);
+        EXPECT_FALSE(alone.Additions.Present);
+        ASSERT_TRUE(QFile::remove(answersAdditionsPath(path)));
+        ASSERT_TRUE(QDir().mkdir(answersAdditionsPath(path)));
+        ASSERT_EQ(ReadAnswersFile(path, alone), FileStatus::Ok);
+        EXPECT_FALSE(alone.Additions.Present);
+        ASSERT_TRUE(QDir().rmdir(answersAdditionsPath(path)));
+
+        // An answers file an older copy wrote, or one copied without its additions, opens: no
+        // time, no hint.
+        ASSERT_EQ(ReadAnswersFile(path, alone), FileStatus::Ok);
+        EXPECT_FALSE(alone.Additions.Present);
         CrosswordDocument fresh = solving(withAnswers);
         fresh.Aids.LettersRevealed = 9;
-        ASSERT_EQ(ApplyAnswers(fromOlder, QStringLiteral("x.otv"), fresh), FileStatus::Ok);
+        ASSERT_EQ(ApplyAnswers(alone, QStringLiteral("x.otv"), fresh), FileStatus::Ok);
         EXPECT_EQ(fresh.SolvedFlags, doc.SolvedFlags);
         EXPECT_EQ(fresh.Aids.ElapsedMs, 0);
         EXPECT_EQ(fresh.Aids.LettersRevealed, 0);
@@ -351,12 +393,10 @@ TEST(AnswersFile, AnOlderCopyReadsTheNewFileAndThisOneTheOlderFile) {
 }
 
 TEST(AnswersFile, DamagedAdditionsAreLeftOutOrKeptWithinBounds) {
-    const QByteArray records =
-        line("x.cfw") + line("T") + num(0) + num(3) + num(2) + num(1) + num(0) + num(3) + num(0);
     const QByteArray marker = line("[Clueforge: time and hints]");
     const struct {
         const char* what;
-        QByteArray tail;
+        QByteArray bytes;
         bool present;
         qint64 seconds;
         int letters;
@@ -364,38 +404,46 @@ TEST(AnswersFile, DamagedAdditionsAreLeftOutOrKeptWithinBounds) {
         std::vector<std::pair<int, int>> cells;
     } cases[] = {
         {"another marker",
-         line("[Other]") + num(1) + num(5) + num(0) + num(0),
+         line("[Other]") + num(1) + line("T") + num(5) + num(0) + num(0),
          false,
          0,
          0,
          {},
          {}},
-        {"ends after the marker", marker + num(1) + num(5), false, 0, 0, {}, {}},
+        {"another title",
+         marker + num(1) + line("U") + num(5) + num(0) + num(0),
+         false,
+         0,
+         0,
+         {},
+         {}},
+        {"ends early", marker + num(1) + line("T") + num(5), false, 0, 0, {}, {}},
         {"a version before the first",
-         marker + num(0) + num(5) + num(0) + num(0),
+         marker + num(0) + line("T") + num(5) + num(0) + num(0),
          false,
          0,
          0,
          {},
          {}},
-        {"no lists", marker + num(1) + num(5) + num(2) + num(0), true, 5, 2, {}, {}},
+        {"no lists", marker + num(1) + line("T") + num(5) + num(2) + num(0), true, 5, 2, {}, {}},
         {"beyond bounds",
-         marker + num(2) + num(2'000'000'000) + num(-4) + num(0),
+         marker + num(2) + line("T") + num(2'000'000'000) + num(-4) + num(0),
          true,
          1'000'000'000,
          0,
          {},
          {}},
         {"lists claiming more than they hold",
-         marker + num(1) + num(5) + num(0) + num(1) + num(1'000'000'000) + num(3) + num(0),
+         marker + num(1) + line("T") + num(5) + num(0) + num(1) + num(1'000'000'000) + num(3) +
+             num(0),
          true,
          5,
          0,
          {{3, 0}},
          {}},
         {"a later version's lines after ours",
-         marker + num(2) + num(5) + num(0) + num(1) + num(1) + num(3) + num(0) + num(1) + num(2) +
-             num(1) + line("more") + num(7),
+         marker + num(2) + line("T") + num(5) + num(0) + num(1) + num(1) + num(3) + num(0) +
+             num(1) + num(2) + num(1) + line("more") + num(7),
          true,
          5,
          0,
@@ -403,23 +451,26 @@ TEST(AnswersFile, DamagedAdditionsAreLeftOutOrKeptWithinBounds) {
          {{2, 1}}},
     };
     for (const auto& c : cases) {
-        AnswersFileContent content;
-        ASSERT_EQ(readBytes(records + c.tail, content), FileStatus::Ok) << c.what;
-        EXPECT_EQ(content.Records.size(), 2u) << c.what;
-        EXPECT_EQ(content.Additions.Present, c.present) << c.what;
-        EXPECT_EQ(content.Additions.ElapsedSeconds, c.seconds) << c.what;
-        EXPECT_EQ(content.Additions.LettersRevealed, c.letters) << c.what;
-        EXPECT_EQ(content.Additions.RevealedWords, c.words) << c.what;
-        EXPECT_EQ(content.Additions.RevealedCells, c.cells) << c.what;
+        const AnswersAdditions read =
+            readFrom(c.bytes, [](QIODevice& d) { return ReadAnswersAdditions(d, "T"); });
+        EXPECT_EQ(read.Present, c.present) << c.what;
+        EXPECT_EQ(read.ElapsedSeconds, c.seconds) << c.what;
+        EXPECT_EQ(read.LettersRevealed, c.letters) << c.what;
+        EXPECT_EQ(read.RevealedWords, c.words) << c.what;
+        EXPECT_EQ(read.RevealedCells, c.cells) << c.what;
     }
+    // A read error part way is no end of the file.
+    const QByteArray whole = additions("T", 5, 1, 0, {3, 0});
+    FailingReadDevice failing(whole, whole.size() - 3);
+    EXPECT_FALSE(ReadAnswersAdditions(failing, "T").Present);
 
     // Marks are applied only where they belong: revealed words that are solved, cells of the
     // grid.
     AnswersFileContent content;
-    ASSERT_EQ(readBytes(records + additions(1, 0, 0, {3, 0, 1, 1, 9, 0, 1, 5},
-                                            {0, 0, 3, 2, 4, 0, -1, 1, 0, 3}),
-                        content),
-              FileStatus::Ok);
+    content.Records = {{1, 0, {}}, {3, 0, {}}};
+    content.Additions =
+        readFrom(additions("T", 1, 0, 0, {3, 0, 1, 1, 9, 0, 1, 5}, {0, 0, 3, 2, 4, 0, -1, 1, 0, 3}),
+                 [](QIODevice& d) { return ReadAnswersAdditions(d, "T"); });
     CrosswordDocument doc = solving(true);
     ASSERT_EQ(ApplyAnswers(content, QStringLiteral("x.otv"), doc), FileStatus::Ok);
     Table<int> words = Table<int>::withBounds(3, 1);

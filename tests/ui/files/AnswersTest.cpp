@@ -157,8 +157,10 @@ TEST_F(AnswersFiles, FailedSaveIsReportedAndKeepsThePreviousFile) {
         EXPECT_EQ(doc().AnswersPath, saved);
         EXPECT_TRUE(doc().Modified);
     }
+    // The answers file with the time and the hints beside it, nothing else.
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files),
-              (QStringList{QStringLiteral("saved.otv"), u("Дом.cfw")}));
+              (QStringList{QStringLiteral("saved.otv"), QStringLiteral("saved.otv.clueforge"),
+                           u("Дом.cfw")}));
 }
 
 TEST_F(AnswersFiles, ReopeningRestoresTheWords) {
