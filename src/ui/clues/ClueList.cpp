@@ -4,7 +4,10 @@
 #include "app/AppState.h"
 #include "text/CodePage.h"
 
+#include <QApplication>
 #include <QKeyEvent>
+#include <QStyledItemDelegate>
+#include <QtMath>
 
 namespace {
 
@@ -38,6 +41,53 @@ std::vector<SlotRef> selectedSlots(const CrosswordDocument& doc) {
     }
 }
 
+// A row's size as the style gives it, measured through the style only for a row of more than
+// one line: a list of thousands of slots is laid out whole when it is filled, and most rows
+// ("12." before the clues are written) take one line, whose height is the same for every row
+// in the same font and whose width grows with the text's.
+class ClueRowDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        const QVariant text = index.data(Qt::DisplayRole);
+        if (index.data(Qt::FontRole).isValid() || index.data(Qt::SizeHintRole).isValid() ||
+            index.data(Qt::DecorationRole).isValid() || !text.canConvert<QString>())
+            return QStyledItemDelegate::sizeHint(option, index);
+        const QString s = text.toString();
+        if (s.contains(u'\n') || s.contains(QChar::LineSeparator) || s.contains(u'\t'))
+            return QStyledItemDelegate::sizeHint(option, index);
+        const QFontMetricsF metrics(option.font);
+        const qreal width = metrics.horizontalAdvance(s);
+        const QWidget* view = option.widget;
+        const QStyle* style = view ? view->style() : QApplication::style();
+        const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, &option, view) + 1;
+        // Room to spare on the line: the style would not wrap it.
+        if (option.rect.isValid() && width + 2 * margin + 2 >= option.rect.width())
+            return QStyledItemDelegate::sizeHint(option, index);
+        if (!measured_ || option.font != oneLineFont_ || option.rect.width() != oneLineRoom_) {
+            QStyleOptionViewItem sample = option;
+            initStyleOption(&sample, index);
+            sample.text = QStringLiteral("0.");
+            const QSize measured =
+                style->sizeFromContents(QStyle::CT_ItemViewItem, &sample, QSize(), view);
+            oneLine_ = QSize(measured.width() - qCeil(metrics.horizontalAdvance(sample.text)),
+                             measured.height());
+            oneLineFont_ = option.font;
+            oneLineRoom_ = option.rect.width();
+            measured_ = true;
+        }
+        return {oneLine_.width() + qCeil(width), oneLine_.height()};
+    }
+
+private:
+    // A one-line row: the width beside the text's, and the height; measured in a font and width.
+    mutable QSize oneLine_;
+    mutable QFont oneLineFont_;
+    mutable int oneLineRoom_ = 0;
+    mutable bool measured_ = false;
+};
+
 } // namespace
 
 QColor ClueList::solvedColour() const {
@@ -54,6 +104,7 @@ ClueList::ClueList(const AppState& state, QWidget* parent) : QListWidget(parent)
     setSpacing(1);
     setTextElideMode(Qt::ElideNone);
     setUniformItemSizes(false);
+    setItemDelegate(new ClueRowDelegate(this));
     // The highlight stays as visible as the grid's while the focus is elsewhere.
     QPalette p = palette();
     p.setBrush(QPalette::Inactive, QPalette::Highlight,
