@@ -68,7 +68,7 @@ TEST(AnswersFile, WithoutAnswersRecordsHoldTheSolversWords) {
     solve(doc, 1, 0, cp(u"КОТ"));
     EXPECT_EQ(written(doc), line(cp(u"Дом.cfw")) + line(doc.CrosswordTitle) + num(1) + num(3) +
                                 num(2) + num(1) + num(0) + line(cp(u"КОТ")) + num(2) + num(1) +
-                                line(cp(u"ТОН"))));
+                                line(cp(u"ТОН")));
 }
 
 TEST(AnswersFile, ReadingBackRestoresTheSolvedWords) {
