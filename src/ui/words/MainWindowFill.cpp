@@ -1,6 +1,7 @@
 // Filling the grid automatically, and the cells no word can pass through any more.
 #include "app/MainWindow.h"
 #include "commands/EditCommands.h"
+#include "commands/FileCommands.h"
 #include "commands/PublishingCommands.h"
 #include "fill/FillProblem.h"
 #include "grid/GridView.h"
@@ -42,7 +43,7 @@ void MainWindow::applyOwnCaptions() {
     fillAction->setText(cp1251::toUnicode(state_.ownText(OwnText::FillGrid)));
     fillAgainAction->setText(cp1251::toUnicode(state_.ownText(OwnText::FillAgain)));
     suggestAction->setText(cp1251::toUnicode(state_.ownText(OwnText::SuggestWords)));
-    recentMenu->setTitle(cp1251::toUnicode(state_.ownText(OwnText::RecentFiles)));
+    fileCommands_->applyCaptions();
     if (suggest)
         suggest->setWindowTitle(withoutMnemonics(suggestAction->text()));
     publishingCommands_->applyCaptions();

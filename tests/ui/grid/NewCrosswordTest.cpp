@@ -3,6 +3,7 @@
 #include "grid/GridView.h"
 #include "grid/NewCrosswordDialog.h"
 #include "grid/PictureBox.h"
+#include "support/ui/Commands.h"
 
 #include "support/LanguageEntries.h"
 #include "support/ProgramFolder.h"
@@ -119,7 +120,7 @@ TEST(NewCrossword, OkStartsAWhiteGridInDrawingMode) {
         QTest::mouseClick(dialog.okButton, Qt::LeftButton);
         EXPECT_EQ(dialog.result(), QDialog::Accepted);
     });
-    f.form.newCrosswordAction->trigger();
+    actionNamed(f.form, "newCrosswordAction")->trigger();
 
     EXPECT_EQ(doc.Mode, EditMode::ModeDrawGrid);
     EXPECT_EQ(doc.GridWidth, 7);
@@ -192,7 +193,7 @@ TEST(NewCrossword, NewCrosswordRunsTheDialogAndCancelChangesNothing) {
         dialog.reject();
     });
     const QString title = f.form.windowTitle();
-    f.form.newCrosswordAction->trigger();
+    actionNamed(f.form, "newCrosswordAction")->trigger();
     EXPECT_TRUE(sawDialog);
     EXPECT_EQ(f.form.windowTitle(), title);
     EXPECT_EQ(f.state.doc().Mode, EditMode::ModeEmpty);

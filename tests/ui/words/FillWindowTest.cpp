@@ -1,3 +1,4 @@
+#include "commands/AuthoringCommands.h"
 #include "grid/GridView.h"
 #include "grid/PictureBox.h"
 #include "support/WordListFolder.h"
@@ -58,7 +59,7 @@ protected:
     }
     void placeTyped(const char* word) {
         form->answerEdit->setText(QString::fromLatin1(word));
-        form->placeTypedAnswer();
+        commandsOf<AuthoringCommands>(*form).placeTypedAnswer();
     }
 };
 
@@ -187,7 +188,7 @@ TEST_F(FillWindow, DeadCellsAreShadedAfterEachPlacementAndNotExported) {
     program.state.session.selectSlot(1, 0);
     ASSERT_TRUE(deleteAnswerOffered());
     fake().answers.push_back(platform::Answer::Yes);
-    form->deleteAnswerAction->trigger();
+    actionNamed(*form, "deleteAnswerAction")->trigger();
     ASSERT_TRUE(answer({1, 0}).isEmpty());
     for (const auto& [x, y] : {std::pair{0, 1}, {0, 2}, {2, 1}, {2, 2}})
         EXPECT_NE(background(x, y), kDead) << x << "," << y;
