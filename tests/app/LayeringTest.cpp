@@ -75,4 +75,15 @@ TEST(Layering, DialogsDoNotKnowTheWindow) {
               "");
 }
 
+TEST(Layering, CommandClassesDoNotKnowTheWindow) {
+    // A command class gets its context; the window wires its actions and signals.
+    const QList<Source> commands = sourcesUnder(QStringLiteral("src/ui/commands"));
+    // The context and the command classes of every area so far, headers and sources.
+    EXPECT_GE(commands.size(), 12);
+    EXPECT_EQ(linesMatching(commands, QRegularExpression(QStringLiteral(
+                                          R"(#\s*include\s*["<][^">]*MainWindow\b)"))),
+              "");
+    EXPECT_EQ(linesMatching(commands, QRegularExpression(QStringLiteral(R"(\bMainWindow\b)"))), "");
+}
+
 } // namespace
