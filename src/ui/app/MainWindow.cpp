@@ -7,6 +7,7 @@
 #include "commands/EditCommands.h"
 #include "commands/PublishingCommands.h"
 #include "grid/GridView.h"
+#include "grid/LetterFont.h"
 #include "grid/NewCrosswordDialog.h"
 #include "grid/PictureBox.h"
 #include "platform/Message.h"
@@ -55,7 +56,15 @@ MainWindow::MainWindow(AppState& state, platform::Platform& platform, QWidget* p
     // The controls follow the mode, whichever command changed it.
     connect(&state_.session, &CrosswordSession::modeChanged, this,
             [this] { updateControlsForMode(); });
-    connect(&state_.session, &CrosswordSession::cellsChanged, this, &MainWindow::showChangedCells);
+    // The panel follows the solver's pair; the grid view and the clue list follow by themselves.
+    for (const auto signal :
+         {&CrosswordSession::documentReplaced, &CrosswordSession::pictureSettingsChanged})
+        connect(&state_.session, signal, this, &MainWindow::showSolverClues);
+    connect(&state_.session, &CrosswordSession::selectionChanged, this,
+            &MainWindow::showSolverClues);
+    // The export pictures take the letter font the grid takes.
+    connect(&state_.session, &CrosswordSession::pictureSettingsChanged, this,
+            [this] { letterfont::apply(*exportPicture_, state_.settings); });
     setMinimumWidth(kMinInnerWidth);
     resize(800, 600);
     updateControlsForMode();
@@ -236,6 +245,7 @@ void MainWindow::updateControlsForMode() {
                                         {kFill, suggestAction},
                                     });
     publishingCommands_->updateEnabled();
+    showSolverClues();
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
@@ -298,7 +308,6 @@ void MainWindow::newCrossword() {
     if (platform_.runDialog(dialog) != QDialog::Accepted)
         return;
     showModeTexts();
-    drawEmptyField();
     updateControlsForMode();
     relayout();
 }

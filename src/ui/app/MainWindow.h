@@ -96,7 +96,6 @@ public:
 
     // Shared helpers.
     void updateControlsForMode();
-    void drawEmptyField();
     void applyLetterFont();
     // How far below a cell's top its letter goes. Worked out from the letter font when first
     // asked for, since loading a font is slow and start-up shows no letters.
@@ -119,11 +118,8 @@ public:
     // Takes the drawn grid as ready: analyses it (a grid without words is refused with a
     // message) and shows its slots for the author.
     void acceptDrawnGrid();
-    // Sizes the grid picture and draws the shown grid.
-    void drawGrid();
-    void redrawGrid();
     void chooseStyle(int index);
-    void drawSlot(int number, int direction, const QColor& color);
+    // The panel's texts of the author's current slot; the clue box takes the focus.
     void showCurrentSlot();
     void showSolverSelection(int across, int down);
     void selectByNumber(int number);
@@ -201,9 +197,6 @@ private:
     int gridDirection_ = 0;  // of the solver's pair, the slot the keyboard picked
     bool gridTyped_ = false; // the answer box holds letters typed in the grid
     void drawDigitStrips();
-    // Cells the session changed while drawing: repainted from the cell map, the whole field
-    // as a fresh empty one. Slots are redrawn by the commands, which know the selection.
-    void showChangedCells(const QRect& cells);
 
     // Word placement, answer entry and checking.
     void connectWordHandlers();
@@ -219,8 +212,8 @@ private:
     // A suggested word, placed as typed into the answer box and entered.
     void placeSuggested(const QByteArray& word);
     std::uint64_t fillSeed_ = 0;
-    // Shows the solver's selected pair, the previous one (was…) drawn white where it left.
-    void showSolverPair(int across, int down, int wasAcross, int wasDown);
+    // While solving with answers the panel shows the clues of the selected pair.
+    void showSolverClues();
     void showLetterConflict(int position, unsigned char crossing, unsigned char typed);
     void showWordsOpen(int open);
 
@@ -335,9 +328,6 @@ private:
     // A failure or question about a file: the File menu's caption, a blank and the rest.
     QByteArray fileMenuText(const QByteArray& rest) const;
     void chooseCellSize();
-    // Shows the grid at the current cell size, number size and letter font: the drawn pattern
-    // while drawing, otherwise the slots with the selection.
-    void redrawForNewCellSize();
 
     // --- Shortcuts and the recent files (app/MainWindow.cpp, files/MainWindowRecentFiles.cpp) ---
 public:

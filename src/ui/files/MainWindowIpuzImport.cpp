@@ -19,12 +19,9 @@ void MainWindow::importIpuzFile(const QString& path) {
         return;
     }
     rememberFile(path);
-    if (out.reducedCellSize > 0)
-        applyLetterFont();
     relayout();
     updateControlsForMode();
     showModeTexts();
-    drawGrid();
     if (state_.doc().Mode == EditMode::ModeAuthor) {
         clueEdit->setFocus(Qt::OtherFocusReason);
         if (state_.doc().CurrentSlot > 0)

@@ -40,7 +40,6 @@ void MainWindow::openAnswersFile(const QString& path) {
     rememberFile(path);
     if (sameCrossword)
         updateControlsForMode();
-    drawGrid();
     const CrosswordDocument& doc = session.document();
     showWordsOpen(doc.WordCount - doc.SolvedCount);
 

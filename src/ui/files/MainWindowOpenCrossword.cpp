@@ -27,14 +27,11 @@ void MainWindow::openCrosswordFile(const QString& path) {
         return;
     }
     rememberFile(path);
-    if (out.reducedCellSize > 0)
-        applyLetterFont();
     relayout();
     // A crossword that lacks an answer is captioned as one being solved.
     const EditMode mode = state_.doc().Mode;
     showModeTexts(mode == EditMode::ModeIncomplete ? EditMode::ModeSolve : mode);
     updateControlsForMode();
-    drawGrid();
     answerEdit->setFocus(Qt::OtherFocusReason);
     if (out.reducedCellSize > 0)
         message(state_.ownText(OwnText::CellSizeReduced) + seqtext::strNumber(out.reducedCellSize),

@@ -17,7 +17,6 @@ void MainWindow::unlock() {
     UnlockDialog dialog(state_, platform_, this, withoutMnemonics(unlockAction->text()));
     if (platform_.runDialog(dialog) != QDialog::Accepted)
         return;
-    drawGrid();
     updateControlsForMode();
     if (state_.doc().CurrentSlot > 0)
         showCurrentSlot();

@@ -1,7 +1,6 @@
 // The answer box: Enter places, enters or checks the word; letter conflicts and words left.
 #include "app/MainWindow.h"
 #include "grid/GridView.h"
-#include "grid/SlotColors.h"
 #include "text/CodePage.h"
 #include "text/SequentialText.h"
 #include "words/Cp1251Validator.h"
@@ -116,8 +115,6 @@ void MainWindow::answerEditKey(int key) {
 
 void MainWindow::placeTypedAnswer() {
     const CrosswordDocument& doc = state_.doc();
-    const int n = doc.CurrentSlot;
-    const int d = doc.CurrentDirection;
     const PlacementOutcome out = state_.session.placeAnswer(cp1251::fromUnicode(answerEdit->text()),
                                                             cp1251::fromUnicode(clueEdit->text()));
     switch (out.kind) {
@@ -131,13 +128,11 @@ void MainWindow::placeTypedAnswer() {
         break;
     }
     answerEdit->clear();
-    drawSlot(n, d, slotcolor::kWhite);
 
     // The session moved on to the next word without an answer.
     clueEdit->clear();
     if (doc.CurrentSlot > 0)
         showCurrentSlot();
-    showDeadCells();
 }
 
 void MainWindow::showLetterConflict(int position, unsigned char crossing, unsigned char typed) {

@@ -1,7 +1,6 @@
 // The clue box, the Crossword menu's state and deleting an answer.
 #include "app/MainWindow.h"
 #include "grid/GridView.h"
-#include "grid/SlotColors.h"
 #include "text/CodePage.h"
 #include "text/Mnemonics.h"
 #include "words/Placement.h"
@@ -58,15 +57,12 @@ void MainWindow::deleteAnswer() {
     if (message(question, platform::Icon::Warning, platform::Buttons::YesNo,
                 platform::Answer::Yes) != platform::Answer::Yes)
         return;
-    const int n = doc.CurrentSlot;
     const int d = doc.CurrentDirection;
     state_.session.deleteAnswer();
-    drawSlot(n, d, slotcolor::kYellow);
     if (doc.Mode == EditMode::ModeAuthor) {
         clueLabels[d == 1 ? 1 : 0]->clear();
         answerEdit->clear();
         clueEdit->clear();
-        showDeadCells();
     } else {
         showWordsOpen(doc.WordCount - doc.SolvedCount);
     }
