@@ -15,30 +15,29 @@
 class CrosswordSession::Notify {
 public:
     explicit Notify(CrosswordSession& s)
-        : s_(s), mode_(s.doc_.Mode), slot_(s.doc_.CurrentSlot), direction_(s.doc_.CurrentDirection),
-          down_(s.doc_.CurrentDownSlot), modified_(s.doc_.Modified) {}
+        : s_(s), mode_(s.doc_.Mode), selection_(s.selection()), modified_(s.doc_.Modified) {}
     Notify(const Notify&) = delete;
     Notify& operator=(const Notify&) = delete;
     ~Notify() {
         const CrosswordDocument& d = s_.doc_;
         if (d.Mode != mode_)
             emit s_.modeChanged(d.Mode);
-        if (d.CurrentSlot != slot_ || d.CurrentDirection != direction_ ||
-            d.CurrentDownSlot != down_)
-            emit s_.selectionChanged();
+        if (const Selection now = s_.selection(); now != selection_ || reselect_)
+            emit s_.selectionChanged(selection_, now);
         if (d.Modified != modified_)
             emit s_.modifiedChanged(d.Modified);
     }
     // The operation changed the crossword: one step of the history.
-    void step() const { s_.recordStep(slot_, direction_, down_); }
+    void step() const { s_.recordStep(selection_.slot, selection_.direction, selection_.down); }
+    // The selection is signalled even when it stays: the command chose it again.
+    void reselect() { reselect_ = true; }
 
 private:
     CrosswordSession& s_;
     EditMode mode_;
-    int slot_;
-    int direction_;
-    int down_;
+    Selection selection_;
     bool modified_;
+    bool reselect_ = false;
 };
 
 CrosswordSession::CrosswordSession(Settings& settings, QObject* parent)
@@ -52,12 +51,21 @@ int CrosswordSession::cellSize() const {
     return settings_.CellSize;
 }
 
+Selection CrosswordSession::selection() const {
+    return {doc_.CurrentSlot, doc_.CurrentDirection, doc_.CurrentDownSlot, selectionShown_};
+}
+
 void CrosswordSession::slotCells(int number, int direction) {
-    const int c = doc_.SlotTable.at(number, 0, direction);
-    const int r = doc_.SlotTable.at(number, 1, direction);
-    const int len = doc_.SlotTable.at(number, 2, direction);
+    const int c = doc_.ShownSlotTable.at(number, 0, direction);
+    const int r = doc_.ShownSlotTable.at(number, 1, direction);
+    const int len = doc_.ShownSlotTable.at(number, 2, direction);
     if (len > 0)
         emit cellsChanged(direction == 0 ? QRect(c, r, len, 1) : QRect(c, r, 1, len));
+}
+
+void CrosswordSession::replaced() {
+    selectionShown_ = true;
+    emit documentReplaced();
 }
 
 void CrosswordSession::rebuildShownGrid() {
@@ -68,7 +76,7 @@ void CrosswordSession::showForSetup(int style) {
     shownStyle_ = style;
     rebuildShownGrid();
     startHistory();
-    emit documentReplaced();
+    replaced();
 }
 
 void CrosswordSession::newGrid(int width, int height, const QByteArray& title, int noAnswers) {
@@ -76,7 +84,7 @@ void CrosswordSession::newGrid(int width, int height, const QByteArray& title, i
     shownStyle_ = 0;
     doc_.startNewGrid(width, height, title, noAnswers);
     startHistory();
-    emit documentReplaced();
+    replaced();
 }
 
 std::vector<QPoint> CrosswordSession::toggleCell(int cx, int cy, bool symmetric) {
@@ -114,7 +122,7 @@ bool CrosswordSession::gridReady() {
         toNextUnanswered();
     doc_.Modified = true;
     startHistory();
-    emit documentReplaced();
+    replaced();
     return true;
 }
 
@@ -137,7 +145,7 @@ CrosswordSession::OpenOutcome CrosswordSession::open(const QString& path) {
     }
     rebuildShownGrid();
     startHistory();
-    emit documentReplaced();
+    replaced();
     if (out.reducedCellSize > 0)
         emit pictureSettingsChanged();
     return out;
@@ -158,7 +166,7 @@ CrosswordSession::ImportOutcome CrosswordSession::importIpuz(const QString& path
     if (doc_.Mode == EditMode::ModeAuthor && doc_.NoAnswers == 0)
         toNextUnanswered();
     startHistory();
-    emit documentReplaced();
+    replaced();
     if (out.reducedCellSize > 0)
         emit pictureSettingsChanged();
     return out;
@@ -207,7 +215,7 @@ CrosswordSession::AnswersOutcome CrosswordSession::applyAnswers(const AnswersFil
     }
     rebuildShownGrid();
     startHistory();
-    emit documentReplaced();
+    replaced();
     return out;
 }
 
@@ -237,12 +245,13 @@ FileStatus CrosswordSession::saveAnswers(const QString& path) {
 PlacementOutcome CrosswordSession::placeAnswer(const QByteArray& answer, const QByteArray& clue) {
     if (doc_.Mode != EditMode::ModeAuthor || doc_.CurrentSlot < 1)
         return {};
-    const Notify notify(*this);
+    Notify notify(*this);
     const int n = doc_.CurrentSlot;
     const int d = doc_.CurrentDirection;
     const PlacementOutcome out = PlaceAnswer(doc_, n, d, answer, clue);
     if (!out.changed())
         return out;
+    notify.reselect();
     slotCells(n, d);
     doc_.CurrentDirection = 1 - d;
     if (doc_.SlotTable.at(n, 2, 1 - d) <= 0 || !doc_.SlotTexts.at(n, 1, 1 - d).isEmpty())
@@ -340,8 +349,11 @@ bool CrosswordSession::canDeleteAnswer() const {
 void CrosswordSession::deleteAnswer() {
     if (!CanDeleteAnswer(doc_))
         return;
-    const Notify notify(*this);
+    Notify notify(*this);
     DeleteAnswer(doc_);
+    // The slot shows selected again, also after the solver's last word.
+    selectionShown_ = true;
+    notify.reselect();
     notify.step();
     slotCells(doc_.CurrentSlot, doc_.CurrentDirection);
 }
@@ -381,7 +393,7 @@ bool CrosswordSession::unlock(const QByteArray& password) {
     toNextUnanswered();
     doc_.Modified = false;
     startHistory();
-    emit documentReplaced();
+    replaced();
     return true;
 }
 
@@ -394,8 +406,11 @@ EntryOutcome CrosswordSession::enterAnswer(const QByteArray& word) {
     const EntryOutcome out = EnterSolverAnswer(doc_, word, shownStyle_);
     if (!out.entered)
         return out;
+    // Without a next open word the selection stays where it was, shown no more.
+    const bool next = out.open > 0 && out.nextFound;
+    selectionShown_ = next;
     slotCells(n, d);
-    if (out.open > 0 && out.nextFound) {
+    if (next) {
         doc_.CurrentSlot = out.nextSlot;
         doc_.CurrentDirection = out.nextDirection;
     }
@@ -406,10 +421,12 @@ EntryOutcome CrosswordSession::enterAnswer(const QByteArray& word) {
 CheckOutcome CrosswordSession::checkAnswer(const QByteArray& word) {
     if (doc_.Mode != EditMode::ModeSolve)
         return {};
-    const Notify notify(*this);
+    Notify notify(*this);
     const CheckOutcome out = CheckSolverAnswer(doc_, word, shownStyle_);
-    if (out.hit)
+    if (out.hit) {
+        notify.reselect();
         slotCells(out.slot, out.direction);
+    }
     if (out.next == CheckOutcome::Next::SelectPair) {
         doc_.CurrentSlot = out.across;
         doc_.CurrentDownSlot = out.down;
@@ -426,6 +443,7 @@ std::optional<Selected> CrosswordSession::jumpToNumber(int number) {
     Selected previous;
     if (!JumpToNumber(doc_, number, previous))
         return std::nullopt;
+    selectionShown_ = true;
     return previous;
 }
 
@@ -442,9 +460,11 @@ std::optional<SlotRef> CrosswordSession::slotAtCell(int cx, int cy) const {
 }
 
 void CrosswordSession::selectSlot(int number, int direction) {
-    const Notify notify(*this);
+    Notify notify(*this);
+    notify.reselect();
     doc_.CurrentSlot = number;
     doc_.CurrentDirection = direction;
+    selectionShown_ = true;
 }
 
 void CrosswordSession::selectFirstSlot() {
@@ -458,8 +478,10 @@ void CrosswordSession::selectFirstSlot() {
 }
 
 void CrosswordSession::selectNextUnanswered() {
-    const Notify notify(*this);
+    Notify notify(*this);
+    notify.reselect();
     toNextUnanswered();
+    selectionShown_ = true;
 }
 
 void CrosswordSession::toNextUnanswered() {
@@ -469,9 +491,11 @@ void CrosswordSession::toNextUnanswered() {
 }
 
 void CrosswordSession::selectPair(int across, int down) {
-    const Notify notify(*this);
+    Notify notify(*this);
+    notify.reselect();
     doc_.CurrentSlot = across;
     doc_.CurrentDownSlot = down;
+    selectionShown_ = true;
 }
 
 bool CrosswordSession::setStyle(int style) {
@@ -482,6 +506,7 @@ bool CrosswordSession::setStyle(int style) {
         return false;
     shownStyle_ = style;
     rebuildShownGrid();
+    selectionShown_ = true;
     emit pictureSettingsChanged();
     return true;
 }
@@ -491,9 +516,8 @@ void CrosswordSession::showChosenStyle() {
 }
 
 void CrosswordSession::setCellSize(int size) {
-    if (size == settings_.CellSize)
-        return;
     settings_.CellSize = size;
+    selectionShown_ = true;
     emit pictureSettingsChanged();
 }
 
@@ -570,6 +594,6 @@ void CrosswordSession::restore(const EditHistory::Restored& to) {
         rebuildShownGrid();
     // The same crossword: "fill again" still goes by whether the last fill's words are there.
     Fill fill = std::move(lastFill_);
-    emit documentReplaced();
+    replaced();
     lastFill_ = std::move(fill);
 }

@@ -33,6 +33,7 @@ public:
     int shownStyle() const { return shownStyle_; }
     int cellSize() const;
     const Settings& settings() const { return settings_; }
+    Selection selection() const;
 
     // Test fixtures and tools that build a document by hand; the window never writes it.
     CrosswordDocument& documentForSetup() { return doc_; }
@@ -130,6 +131,8 @@ public:
     bool setStyle(int style);
     // At start-up nothing is shown yet: the chosen style becomes the shown one.
     void showChosenStyle();
+    // The cell size confirmed, also when it stays: the number size or the letter font of the
+    // settings may have changed with it, and the grid is drawn again.
     void setCellSize(int size);
 
     // --- Undo and redo ---
@@ -146,8 +149,9 @@ signals:
     // A different crossword, or a new shape of the same one: everything must be redrawn.
     void documentReplaced();
     void modeChanged(EditMode mode);
-    void selectionChanged();
-    // Cells whose content changed, in grid coordinates.
+    // Also when a command chose the selected slot again, so that it is shown again.
+    void selectionChanged(const Selection& before, const Selection& after);
+    // Cells whose content changed, in the shown grid's coordinates.
     void cellsChanged(const QRect& cells);
     // A clue stored without its answer changing (keepClue).
     void clueChanged(int number, int direction);
@@ -160,6 +164,8 @@ signals:
 private:
     class Notify;
     void slotCells(int number, int direction);
+    // Emits documentReplaced: the new crossword shows its selection.
+    void replaced();
     void rebuildShownGrid();
     // The largest cell size that shows the whole grid when the current one does not; else 0.
     int reduceCellSizeToFit();
@@ -185,5 +191,6 @@ private:
     };
     Fill lastFill_;
     int shownStyle_ = 0;
+    bool selectionShown_ = true;
     EditHistory history_;
 };

@@ -18,3 +18,25 @@ SolverPair solverPairForNumber(const CrosswordDocument& doc, int number) {
     };
     return {open(0) ? number : 0, open(1) ? number : 0};
 }
+
+std::vector<SlotRef> selectedSlots(EditMode mode, const Selection& s) {
+    if (!s.shown)
+        return {};
+    switch (mode) {
+    case EditMode::ModeAuthor:
+    case EditMode::ModeSolveNoAnswers:
+        if (s.slot > 0)
+            return {{s.slot, s.direction == 1 ? 1 : 0}};
+        return {};
+    case EditMode::ModeSolve: {
+        std::vector<SlotRef> out;
+        if (s.slot > 0)
+            out.push_back({s.slot, 0});
+        if (s.down > 0)
+            out.push_back({s.down, 1});
+        return out;
+    }
+    default:
+        return {};
+    }
+}

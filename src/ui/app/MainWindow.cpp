@@ -10,6 +10,7 @@
 #include "commands/PublishingCommands.h"
 #include "commands/SolvingCommands.h"
 #include "grid/GridView.h"
+#include "grid/LetterFont.h"
 #include "grid/PictureBox.h"
 #include "platform/Message.h"
 #include "text/CodePage.h"
@@ -61,7 +62,15 @@ MainWindow::MainWindow(AppState& state, platform::Platform& platform, QWidget* p
     // The controls follow the mode, whichever command changed it.
     connect(&state_.session, &CrosswordSession::modeChanged, this,
             [this] { updateControlsForMode(); });
-    connect(&state_.session, &CrosswordSession::cellsChanged, this, &MainWindow::showChangedCells);
+    // The panel follows the solver's pair; the grid view and the clue list follow by themselves.
+    for (const auto signal :
+         {&CrosswordSession::documentReplaced, &CrosswordSession::pictureSettingsChanged})
+        connect(&state_.session, signal, this, &MainWindow::showSolverClues);
+    connect(&state_.session, &CrosswordSession::selectionChanged, this,
+            &MainWindow::showSolverClues);
+    // The export pictures take the letter font the grid takes.
+    connect(&state_.session, &CrosswordSession::pictureSettingsChanged, this,
+            [this] { letterfont::apply(*exportPicture_, state_.settings); });
     setMinimumWidth(kMinInnerWidth);
     resize(800, 600);
     updateControlsForMode();
@@ -218,6 +227,7 @@ void MainWindow::updateControlsForMode() {
     fileCommands_->updateEnabled();
     authoringCommands_->updateEnabled();
     publishingCommands_->updateEnabled();
+    showSolverClues();
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
@@ -299,28 +309,21 @@ void MainWindow::connectFileHandlers() {
 
 void MainWindow::showNewGrid() {
     showModeTexts();
-    drawEmptyField();
     updateControlsForMode();
     relayout();
 }
 
-void MainWindow::showOpenedCrossword(EditMode captionMode, bool fontChanged) {
-    if (fontChanged)
-        applyLetterFont();
+void MainWindow::showOpenedCrossword(EditMode captionMode) {
     relayout();
     showModeTexts(captionMode);
     updateControlsForMode();
-    drawGrid();
     answerEdit->setFocus(Qt::OtherFocusReason);
 }
 
-void MainWindow::showImportedCrossword(bool fontChanged) {
-    if (fontChanged)
-        applyLetterFont();
+void MainWindow::showImportedCrossword() {
     relayout();
     updateControlsForMode();
     showModeTexts();
-    drawGrid();
     if (state_.doc().Mode == EditMode::ModeAuthor) {
         clueEdit->setFocus(Qt::OtherFocusReason);
         if (state_.doc().CurrentSlot > 0)
@@ -331,13 +334,11 @@ void MainWindow::showImportedCrossword(bool fontChanged) {
 void MainWindow::showAppliedAnswers(bool sameCrossword) {
     if (sameCrossword)
         updateControlsForMode();
-    drawGrid();
     const CrosswordDocument& doc = state_.doc();
     showWordsOpen(doc.WordCount - doc.SolvedCount);
 }
 
 void MainWindow::showUnlockedCrossword() {
-    drawGrid();
     updateControlsForMode();
     if (state_.doc().CurrentSlot > 0)
         showCurrentSlot();

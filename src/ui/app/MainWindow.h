@@ -24,8 +24,6 @@ class EditCommands;
 class FileCommands;
 class PublishingCommands;
 class SolvingCommands;
-struct CheckOutcome;
-struct EntryOutcome;
 class GridView;
 class PictureBox;
 class WrapCheckBox;
@@ -92,7 +90,6 @@ public:
 
     // Shared helpers.
     void updateControlsForMode();
-    void drawEmptyField();
     void applyLetterFont();
     // How far below a cell's top its letter goes. Worked out from the letter font when first
     // asked for, since loading a font is slow and start-up shows no letters.
@@ -112,11 +109,8 @@ public:
     // Takes the drawn grid as ready: analyses it (a grid without words is refused with a
     // message) and shows its slots for the author.
     void acceptDrawnGrid();
-    // Sizes the grid picture and draws the shown grid.
-    void drawGrid();
-    void redrawGrid();
     void chooseStyle(int index);
-    void drawSlot(int number, int direction, const QColor& color);
+    // The panel's texts of the author's current slot; the clue box takes the focus.
     void showCurrentSlot();
     void showSolverSelection(int across, int down);
     void selectByNumber(int number);
@@ -189,18 +183,12 @@ private:
     int gridDirection_ = 0;  // of the solver's pair, the slot the keyboard picked
     bool gridTyped_ = false; // the answer box holds letters typed in the grid
     void drawDigitStrips();
-    // Cells the session changed while drawing: repainted from the cell map, the whole field
-    // as a fresh empty one. Slots are redrawn by the commands, which know the selection.
-    void showChangedCells(const QRect& cells);
 
     // The entry panel's boxes and what shows after the authoring and solving commands.
     void connectWordHandlers();
     void placeTypedAnswer();
-    void showPlacedAnswer(int number, int direction);
-    void showDeletedAnswer(int number, int direction);
-    // across, down: the solver's pair before the check.
-    void showSolvedAnswer(const CheckOutcome& out, int across, int down);
-    void showEnteredAnswer(int number, int direction, const EntryOutcome& out);
+    void showPlacedAnswer();
+    void showDeletedAnswer(int direction);
     void connectFillHandlers();
     // Redraws the grid and the panel for the crossword the history went back or forward to.
     void showRestoredCrossword();
@@ -213,8 +201,8 @@ private:
     // A suggested word, placed as typed into the answer box and entered.
     void placeSuggested(const QByteArray& word);
     std::uint64_t fillSeed_ = 0;
-    // Shows the solver's selected pair, the previous one (was…) drawn white where it left.
-    void showSolverPair(int across, int down, int wasAcross, int wasDown);
+    // While solving with answers the panel shows the clues of the selected pair.
+    void showSolverClues();
     void showWordsOpen(int open);
 
     // What the commands of each area need of the window.
@@ -256,8 +244,8 @@ private:
     // What the window shows after the file commands (their signals).
     void connectFileHandlers();
     void showNewGrid();
-    void showOpenedCrossword(EditMode captionMode, bool fontChanged);
-    void showImportedCrossword(bool fontChanged);
+    void showOpenedCrossword(EditMode captionMode);
+    void showImportedCrossword();
     void showAppliedAnswers(bool sameCrossword);
     void showUnlockedCrossword();
     // HTML export, cell size and fonts.
@@ -289,9 +277,6 @@ private:
     void commitTypedClue();
     void chooseLanguage();
     void chooseCellSize();
-    // Shows the grid at the current cell size, number size and letter font: the drawn pattern
-    // while drawing, otherwise the slots with the selection.
-    void redrawForNewCellSize();
 
 private:
     void assignShortcuts();

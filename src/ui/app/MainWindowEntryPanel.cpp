@@ -4,7 +4,6 @@
 #include "commands/AuthoringCommands.h"
 #include "commands/SolvingCommands.h"
 #include "grid/GridView.h"
-#include "grid/SlotColors.h"
 #include "text/CodePage.h"
 #include "text/SequentialText.h"
 #include "words/Cp1251Validator.h"
@@ -61,13 +60,7 @@ void MainWindow::connectWordHandlers() {
     connect(authoring, &AuthoringCommands::answerPlaced, this, &MainWindow::showPlacedAnswer);
     connect(authoring, &AuthoringCommands::answerDeleted, this, &MainWindow::showDeletedAnswer);
     SolvingCommands* solving = solvingCommands_;
-    connect(solving, &SolvingCommands::answerSolved, this, &MainWindow::showSolvedAnswer);
-    connect(solving, &SolvingCommands::answerEntered, this, &MainWindow::showEnteredAnswer);
-    connect(solving, &SolvingCommands::numberJumped, this, [this](const Selected& previous) {
-        const CrosswordDocument& doc = state_.doc();
-        drawSlot(previous.slot, previous.direction, slotcolor::kWhite);
-        drawSlot(doc.CurrentSlot, doc.CurrentDirection, slotcolor::kYellow);
-    });
+    connect(solving, &SolvingCommands::wordsOpenChanged, this, &MainWindow::showWordsOpen);
     connect(solving, &SolvingCommands::numberChosen, this, &MainWindow::selectByNumber);
 }
 
@@ -115,59 +108,21 @@ void MainWindow::placeTypedAnswer() {
     authoringCommands_->placeTypedAnswer();
 }
 
-void MainWindow::showPlacedAnswer(int number, int direction) {
-    drawSlot(number, direction, slotcolor::kWhite);
+void MainWindow::showPlacedAnswer() {
     // The session moved on to the next word without an answer.
     if (state_.doc().CurrentSlot > 0)
         showCurrentSlot();
-    showDeadCells();
 }
 
-void MainWindow::showDeletedAnswer(int number, int direction) {
+void MainWindow::showDeletedAnswer(int direction) {
     const CrosswordDocument& doc = state_.doc();
-    drawSlot(number, direction, slotcolor::kYellow);
     if (doc.Mode == EditMode::ModeAuthor) {
         clueLabels[direction == 1 ? 1 : 0]->clear();
         answerEdit->clear();
         clueEdit->clear();
-        showDeadCells();
     } else {
         showWordsOpen(doc.WordCount - doc.SolvedCount);
     }
-}
-
-void MainWindow::showSolvedAnswer(const CheckOutcome& out, int across, int down) {
-    const CrosswordDocument& doc = state_.doc();
-    drawSlot(out.slot, out.direction, slotcolor::kWhite);
-    clueLabels[out.direction == 1 ? 1 : 0]->clear();
-    showWordsOpen(out.open);
-
-    // The white redraw may have covered the cell the other selected word shares with it.
-    using Next = CheckOutcome::Next;
-    switch (out.next) {
-    case Next::KeepDownSelected:
-        drawSlot(doc.CurrentDownSlot, 1, slotcolor::kYellow);
-        break;
-    case Next::KeepAcrossSelected:
-        drawSlot(doc.CurrentSlot, 0, slotcolor::kYellow);
-        break;
-    case Next::SelectPair:
-        // The session selected the pair; the solved word's own selection is gone already.
-        showSolverPair(out.across, out.down, out.direction == 0 ? 0 : across,
-                       out.direction == 1 ? 0 : down);
-        break;
-    case Next::Solved:
-    case Next::None:
-        break;
-    }
-}
-
-void MainWindow::showEnteredAnswer(int number, int direction, const EntryOutcome& out) {
-    drawSlot(number, direction, slotcolor::kWhite);
-    showWordsOpen(out.open);
-    // The session selected the next open slot.
-    if (out.open > 0 && out.nextFound)
-        drawSlot(out.nextSlot, out.nextDirection, slotcolor::kYellow);
 }
 
 void MainWindow::showWordsOpen(int open) {

@@ -17,27 +17,6 @@ bool solving(EditMode mode) {
     return mode == EditMode::ModeSolve || mode == EditMode::ModeSolveNoAnswers;
 }
 
-// The slots the window shows as selected, the first one the current.
-std::vector<SlotRef> selectedSlots(const CrosswordDocument& doc) {
-    switch (doc.Mode) {
-    case EditMode::ModeAuthor:
-    case EditMode::ModeSolveNoAnswers:
-        if (doc.CurrentSlot > 0)
-            return {{doc.CurrentSlot, doc.CurrentDirection == 1 ? 1 : 0}};
-        return {};
-    case EditMode::ModeSolve: {
-        std::vector<SlotRef> out;
-        if (doc.CurrentSlot > 0)
-            out.push_back({doc.CurrentSlot, 0});
-        if (doc.CurrentDownSlot > 0)
-            out.push_back({doc.CurrentDownSlot, 1});
-        return out;
-    }
-    default:
-        return {};
-    }
-}
-
 } // namespace
 
 QColor ClueList::solvedColour() const {
@@ -144,7 +123,10 @@ void ClueList::showRow(int r) {
 }
 
 void ClueList::showSelection() {
-    const std::vector<SlotRef> chosen = selectedSlots(state_.doc());
+    // The list keeps showing the selection the grid shows no more after the last word.
+    Selection selection = state_.session.selection();
+    selection.shown = true;
+    const std::vector<SlotRef> chosen = selectedSlots(state_.doc().Mode, selection);
     QItemSelectionModel* model = selectionModel();
     model->clearSelection();
     bool first = true;

@@ -3,7 +3,6 @@
 #include "app/Named.h"
 #include "app/StableLabelName.h"
 #include "clues/ClueList.h"
-#include "grid/SlotColors.h"
 #include "text/CodePage.h"
 
 #include <QAction>

@@ -50,9 +50,6 @@ void AuthoringCommands::enterInClueBox() {
 }
 
 void AuthoringCommands::placeTypedAnswer() {
-    const CrosswordDocument& doc = context_.state.doc();
-    const int n = doc.CurrentSlot;
-    const int d = doc.CurrentDirection;
     const PlacementOutcome out = context_.state.session.placeAnswer(
         cp1251::fromUnicode(answerBox_.text()), cp1251::fromUnicode(clueBox_.text()));
     switch (out.kind) {
@@ -67,7 +64,7 @@ void AuthoringCommands::placeTypedAnswer() {
     }
     answerBox_.clear();
     clueBox_.clear();
-    emit answerPlaced(n, d);
+    emit answerPlaced();
 }
 
 void AuthoringCommands::keepTypedClue() {
@@ -90,8 +87,7 @@ void AuthoringCommands::deleteAnswer() {
                          platform::Answer::Yes) != platform::Answer::Yes)
         return;
     const CrosswordDocument& doc = context_.state.doc();
-    const int n = doc.CurrentSlot;
     const int d = doc.CurrentDirection;
     session.deleteAnswer();
-    emit answerDeleted(n, d);
+    emit answerDeleted(d);
 }

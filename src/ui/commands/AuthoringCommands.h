@@ -34,11 +34,11 @@ public:
     void deleteAnswer();
 
 signals:
-    // The word went into slot (number, direction), or its answer was removed; the session
-    // moved on to the next word without an answer.
-    void answerPlaced(int number, int direction);
-    // The answer of slot (number, direction) is gone.
-    void answerDeleted(int number, int direction);
+    // The word went into the slot, or its answer was removed; the session moved on to the next
+    // word without an answer.
+    void answerPlaced();
+    // The answer of the current slot, in direction, is gone.
+    void answerDeleted(int direction);
 
 private:
     CommandContext context_;

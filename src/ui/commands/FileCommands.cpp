@@ -197,8 +197,7 @@ void FileCommands::openCrosswordFile(const QString& path) {
     rememberFile(path);
     // A crossword that lacks an answer is captioned as one being solved.
     const EditMode mode = context_.state.doc().Mode;
-    emit crosswordOpened(mode == EditMode::ModeIncomplete ? EditMode::ModeSolve : mode,
-                         out.reducedCellSize > 0);
+    emit crosswordOpened(mode == EditMode::ModeIncomplete ? EditMode::ModeSolve : mode);
     if (out.reducedCellSize > 0)
         reportCellSizeReduced(out.reducedCellSize);
     if (mode == EditMode::ModeIncomplete)
@@ -214,7 +213,7 @@ void FileCommands::importIpuzFile(const QString& path) {
         return;
     }
     rememberFile(path);
-    emit crosswordImported(out.reducedCellSize > 0);
+    emit crosswordImported();
     if (out.reducedCellSize > 0)
         reportCellSizeReduced(out.reducedCellSize);
 }

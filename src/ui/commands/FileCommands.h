@@ -56,15 +56,14 @@ public:
 signals:
     // A new empty grid waits for drawing.
     void newGridStarted();
-    // A crossword file was read; captionMode: the mode its caption shows. fontChanged: its cell
-    // size was reduced, so the letter font follows.
-    void crosswordOpened(EditMode captionMode, bool fontChanged);
+    // A crossword file was read; captionMode: the mode its caption shows.
+    void crosswordOpened(EditMode captionMode);
     // The file could not be read: the previous crossword stays, but nothing of it can be typed.
     void openFailed();
     // An answers file's crossword could not be opened; the window shows none.
     void openAbandoned();
     // An ipuz file's crossword became the author's.
-    void crosswordImported(bool fontChanged);
+    void crosswordImported();
     // An answers file was applied to the crossword already shown (sameCrossword) or to the one
     // just opened for it.
     void answersApplied(bool sameCrossword);

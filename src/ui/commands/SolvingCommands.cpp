@@ -3,6 +3,7 @@
 #include "commands/SolvingCommands.h"
 
 #include "app/language/LanguageFile.h"
+#include "solve/Solving.h"
 #include "text/CodePage.h"
 #include "text/SequentialText.h"
 
@@ -49,9 +50,6 @@ void SolvingCommands::enterInAnswerBox() {
 }
 
 void SolvingCommands::checkTypedAnswer(const QByteArray& word) {
-    const CrosswordDocument& doc = context_.state.doc();
-    const int across = doc.CurrentSlot;
-    const int down = doc.CurrentDownSlot;
     const CheckOutcome out = context_.state.session.checkAnswer(word);
     if (!out.hit) {
         context_.message(context_.state.language.entry(LangEntry::WrongAnswer),
@@ -59,24 +57,20 @@ void SolvingCommands::checkTypedAnswer(const QByteArray& word) {
         return;
     }
     answerBox_.clear();
-    emit answerSolved(out, across, down);
+    emit wordsOpenChanged(out.open);
+    // The session selected what comes next; the grid and the clues follow it.
     if (out.next == CheckOutcome::Next::Solved)
         context_.message(context_.state.language.entry(LangEntry::AllSolved),
                          platform::Icon::Information);
 }
 
 void SolvingCommands::jumpToTypedNumber(int v) {
-    const std::optional<Selected> previous = context_.state.session.jumpToNumber(v);
-    if (!previous)
+    if (!context_.state.session.jumpToNumber(v))
         return;
-    emit numberJumped(*previous);
     answerBox_.clear();
 }
 
 void SolvingCommands::enterTypedAnswer(const QByteArray& word) {
-    const CrosswordDocument& doc = context_.state.doc();
-    const int n = doc.CurrentSlot;
-    const int d = doc.CurrentDirection;
     const EntryOutcome out = context_.state.session.enterAnswer(word);
     if (out.conflict) {
         context_.reportLetterConflict(answerBox_, out.position, out.crossing, out.typed);
@@ -85,7 +79,8 @@ void SolvingCommands::enterTypedAnswer(const QByteArray& word) {
     if (!out.entered)
         return;
     answerBox_.clear();
-    emit answerEntered(n, d, out);
+    emit wordsOpenChanged(out.open);
+    // Else the session selected the next open slot.
     if (out.open == 0)
         context_.message(context_.state.language.entry(LangEntry::AllSolved),
                          platform::Icon::Information);

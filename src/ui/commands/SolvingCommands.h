@@ -1,8 +1,6 @@
 #pragma once
 
 #include "commands/CommandContext.h"
-#include "solve/Solving.h"
-
 #include <QObject>
 
 class QLineEdit;
@@ -26,12 +24,8 @@ public:
     void jumpToTypedNumber(int v);
 
 signals:
-    // A checked word was right; across and down: the pair selected before.
-    void answerSolved(const CheckOutcome& outcome, int across, int down);
-    // A word went into slot (number, direction) of a crossword without answers.
-    void answerEntered(int number, int direction, const EntryOutcome& outcome);
-    // The selection moved from `previous` to the typed number's slot.
-    void numberJumped(const Selected& previous);
+    // A word was solved or entered; `open` words are left.
+    void wordsOpenChanged(int open);
     // The solver typed the number of the slots to select.
     void numberChosen(int number);
 

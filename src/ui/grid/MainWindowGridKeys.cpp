@@ -62,15 +62,9 @@ void MainWindow::connectGridKeys() {
         if (gridTyped_)
             showGridPreview();
     });
-    connect(&state_.session, &CrosswordSession::modeChanged, this, [this] {
-        gridTyped_ = false;
-        const QPoint c = gridView_->cursorCell();
-        gridView_->setCursorCell(c.x(), c.y());
-    });
-    connect(&state_.session, &CrosswordSession::documentReplaced, this, [this] {
-        gridTyped_ = false;
-        gridView_->setCursorCell(0, 0);
-    });
+    connect(&state_.session, &CrosswordSession::modeChanged, this, [this] { gridTyped_ = false; });
+    connect(&state_.session, &CrosswordSession::documentReplaced, this,
+            [this] { gridTyped_ = false; });
 }
 
 void MainWindow::gridKey(int key, const QString& text) {

@@ -5,7 +5,6 @@
 #include "commands/PublishingCommands.h"
 #include "fill/FillProblem.h"
 #include "grid/GridView.h"
-#include "grid/SlotColors.h"
 #include "text/CodePage.h"
 #include "text/Mnemonics.h"
 #include "text/SequentialText.h"
@@ -37,6 +36,14 @@ void MainWindow::connectFillHandlers() {
     connect(&state_.session, &CrosswordSession::cellsChanged, this, &MainWindow::updateSuggestions);
     connect(&state_.session, &CrosswordSession::documentReplaced, this,
             &MainWindow::updateSuggestions);
+    // The shading of dead cells follows every new picture and the author's words.
+    connect(&state_.session, &CrosswordSession::documentReplaced, this, &MainWindow::showDeadCells);
+    connect(&state_.session, &CrosswordSession::pictureSettingsChanged, this,
+            &MainWindow::showDeadCells);
+    connect(&state_.session, &CrosswordSession::cellsChanged, this, [this] {
+        if (state_.doc().Mode == EditMode::ModeAuthor)
+            showDeadCells();
+    });
 }
 
 void MainWindow::applyOwnCaptions() {
@@ -107,11 +114,8 @@ void MainWindow::fillAutomatically(bool again) {
             words.push_back(result.words[k]);
         }
     }
-    if (state_.session.placeFill(refs, words)) {
-        redrawGrid();
-        if (doc.CurrentSlot > 0)
-            showCurrentSlot();
-    }
+    if (state_.session.placeFill(refs, words) && doc.CurrentSlot > 0)
+        showCurrentSlot();
     message(state_.ownText(OwnText::Filled), platform::Icon::Information);
 }
 

@@ -46,7 +46,7 @@ protected:
     void newGrid(int w, int h) {
         program.state.session.newGrid(w, h, "T", 0);
         form->showModeTexts();
-        form->drawEmptyField();
+        form->gridView()->drawEmptyField();
         form->updateControlsForMode();
     }
 };

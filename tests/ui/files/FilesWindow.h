@@ -45,7 +45,7 @@ protected:
     void author(const CrosswordDocument& crossword) {
         doc() = crossword;
         p.state.session.showForSetup(0);
-        form->drawGrid();
+        form->gridView()->drawGrid();
         form->updateControlsForMode();
         form->showModeTexts();
         doc().Modified = true;

@@ -4,6 +4,7 @@
 
 #include "files/PropertiesDialog.h"
 #include "files/UnlockDialog.h"
+#include "grid/GridView.h"
 #include "grid/NewCrosswordDialog.h"
 #include "support/SameCrossword.h"
 #include "words/Placement.h"
@@ -44,7 +45,7 @@ TEST_F(WholeProgram, CrosswordAuthoredInTheWindowOpensForSolving) {
         ASSERT_EQ(PlaceAnswer(doc(), w.n, w.d, cp(w.answer), cp(w.clue)).kind,
                   PlacementOutcome::Kind::Placed);
     form->state().session.showForSetup(form->state().session.shownStyle());
-    form->drawGrid();
+    form->gridView()->drawGrid();
 
     // Saving asks for the missing author and password first.
     fake().onDialog<PropertiesDialog>([](PropertiesDialog& d) {

@@ -204,7 +204,7 @@ TEST(EmptyField, LinesLieAtFivePlusMultiplesOfTheCellSize) {
     const int c = 10, w = 3, h = 2;
     f.state.settings.CellSize = c;
     f.state.session.documentForSetup().startNewGrid(w, h, "T", 0);
-    f.form.drawEmptyField();
+    f.form.gridView()->drawEmptyField();
     const PictureBox& pic = *f.form.gridView()->picture();
     ASSERT_EQ(pic.pictureWidth(), w * c + 15);
     ASSERT_EQ(pic.pictureHeight(), h * c + 15);
@@ -224,14 +224,14 @@ TEST(EmptyField, ABigFieldGetsScrollBars) {
     f.form.resize(600, 400);
     QApplication::processEvents();
     f.state.session.documentForSetup().startNewGrid(60, 40, "T", 0);
-    f.form.drawEmptyField();
+    f.form.gridView()->drawEmptyField();
     EXPECT_FALSE(f.form.gridView()->horizontalBar()->isHidden());
     EXPECT_FALSE(f.form.gridView()->verticalBar()->isHidden());
     EXPECT_FALSE(f.form.gridView()->corner()->isHidden());
     f.form.gridView()->horizontalBar()->setValue(100);
     EXPECT_EQ(f.form.gridView()->picture()->x(), -100);
     f.state.session.documentForSetup().startNewGrid(3, 3, "T", 0);
-    f.form.drawEmptyField();
+    f.form.gridView()->drawEmptyField();
     EXPECT_TRUE(f.form.gridView()->horizontalBar()->isHidden());
     EXPECT_TRUE(f.form.gridView()->verticalBar()->isHidden());
     EXPECT_EQ(f.form.gridView()->picture()->pos(), QPoint(0, 0));
