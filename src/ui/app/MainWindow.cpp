@@ -7,6 +7,7 @@
 #include "commands/AuthoringCommands.h"
 #include "commands/EditCommands.h"
 #include "commands/FileCommands.h"
+#include "commands/FillCommands.h"
 #include "commands/PublishingCommands.h"
 #include "commands/SolvingCommands.h"
 #include "grid/GridView.h"
@@ -50,6 +51,8 @@ MainWindow::MainWindow(AppState& state, platform::Platform& platform, QWidget* p
     crosswordMenu->insertAction(fillSeparator, authoringCommands_->deleteAnswerAction());
     publishingCommands_ = new PublishingCommands(commandContext(), *gridView_, *exportPicture_);
     crosswordMenu->insertActions(fillSeparator, publishingCommands_->actions());
+    fillCommands_ = new FillCommands(commandContext());
+    crosswordMenu->addActions(fillCommands_->actions());
     createClueDock();
     applyBuiltInCaptions();
     connectGridHandlers();
@@ -98,9 +101,6 @@ void MainWindow::createMenus() {
                                fileCommands_->propertiesAction()});
     wordSearchAction = namedAction(crosswordMenu, "wordSearchAction");
     fillSeparator = named(crosswordMenu->addSeparator(), "fillSeparator");
-    fillAction = namedAction(crosswordMenu, "fillAction");
-    fillAgainAction = namedAction(crosswordMenu, "fillAgainAction");
-    suggestAction = namedAction(crosswordMenu, "suggestAction");
 
     optionsMenu = named(menuBar()->addMenu(QString()), "optionsMenu");
     cellSizeAction = namedAction(optionsMenu, "cellSizeAction");
@@ -220,14 +220,12 @@ void MainWindow::updateControlsForMode() {
     commands::enableForMode(state_, {
                                         {kFoundWord, wordSearchAction},
                                         {kCellSize, cellSizeAction},
-                                        {kFill, fillAction},
-                                        {kFill, fillAgainAction},
-                                        {kFill, suggestAction},
                                     });
     fileCommands_->updateEnabled();
     authoringCommands_->updateEnabled();
     publishingCommands_->updateEnabled();
     showSolverClues();
+    fillCommands_->updateEnabled();
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {

@@ -3,7 +3,6 @@
 #include "app/AppState.h"
 #include "commands/CommandContext.h"
 #include "files/FileCommon.h"
-#include "fill/LexiconCache.h"
 #include "platform/Platform.h"
 #include "words/WordList.h"
 
@@ -22,13 +21,13 @@ class ClueList;
 class AuthoringCommands;
 class EditCommands;
 class FileCommands;
+class FillCommands;
 class PublishingCommands;
 class SolvingCommands;
 class GridView;
 class PictureBox;
 class WrapCheckBox;
 class WordSearchWindow;
-class SuggestionsWindow;
 class QAction;
 class QDockWidget;
 class QLabel;
@@ -76,9 +75,6 @@ public:
     QMenu* crosswordMenu = nullptr;
     QAction* wordSearchAction = nullptr;
     QAction* fillSeparator = nullptr;
-    QAction* fillAction = nullptr;
-    QAction* fillAgainAction = nullptr;
-    QAction* suggestAction = nullptr;
     QMenu* optionsMenu = nullptr;
     QAction* cellSizeAction = nullptr;
     QAction* languageAction = nullptr;
@@ -119,23 +115,9 @@ public:
     QPointer<WordSearchWindow> findWord; // the open search window, if any
     words::WordListCache wordListCache;
 
-    // --- Filling the grid with the words of the lists (words/MainWindowFill.cpp) ---
-    // The words of fills, suggestions and dead cells: the lists of the program's and the
-    // user's folders.
-    fill::LexiconCache lexiconCache;
-    // How long and how many steps a fill may search before it gives up.
-    std::chrono::milliseconds fillTimeLimit{15'000};
-    std::int64_t fillStepLimit = fill::Options{}.stepLimit;
-    // Fills every slot without an answer; again, the slots the last fill filled get other
-    // words while its words are still there.
-    void fillAutomatically(bool again);
-    // Shades the cells no word can pass through any more, while authoring.
+    // Shades the cells no word can pass through any more, while authoring, once the fill
+    // commands have looked them up.
     void showDeadCells();
-    // Opens the suggestions window for the current slot.
-    void openSuggestions();
-    QPointer<SuggestionsWindow> suggest; // the open suggestions window, if any
-    // The suggestions window's words for the current slot, once the running command is over.
-    void updateSuggestions();
 
     // --- The clue list beside the grid (clues/MainWindowClueList.cpp) ---
     QDockWidget* clueDock = nullptr;
@@ -194,10 +176,6 @@ private:
     void showRestoredCrossword();
     // The captions of our own texts; the numbered entries' go through applyCaption.
     void applyOwnCaptions();
-    // "12 across" in the loaded language.
-    QByteArray slotName(const SlotRef& slot) const;
-    bool suggestionsDue_ = false;
-    void showSuggestions();
     // A suggested word, placed as typed into the answer box and entered.
     void placeSuggested(const QByteArray& word);
     std::uint64_t fillSeed_ = 0;
@@ -217,6 +195,7 @@ private:
     AuthoringCommands* authoringCommands_ = nullptr;
     SolvingCommands* solvingCommands_ = nullptr;
     PublishingCommands* publishingCommands_ = nullptr;
+    FillCommands* fillCommands_ = nullptr;
 
     // Language files, the settings file and the unsaved-changes question.
 public:

@@ -187,12 +187,17 @@ void FileCommands::openNamedFile(const QString& path) {
         openCrosswordFile(path);
 }
 
-void FileCommands::openCrosswordFile(const QString& path) {
+bool FileCommands::openCrosswordFile(const QString& path) {
+    const bool nothingShown = context_.state.session.mode() == EditMode::ModeEmpty;
     const CrosswordSession::OpenOutcome out = context_.state.session.open(path);
     if (out.read.status != FileStatus::Ok) {
         showFileFailure(out.read.status);
+        // The previous crossword stays on screen, but nothing of it can be typed or saved;
+        // without one the window stays empty, with nothing to save.
+        if (nothingShown)
+            context_.state.session.abandonFailedOpen();
         emit openFailed();
-        return;
+        return false;
     }
     rememberFile(path);
     // A crossword that lacks an answer is captioned as one being solved.
@@ -203,6 +208,7 @@ void FileCommands::openCrosswordFile(const QString& path) {
     if (mode == EditMode::ModeIncomplete)
         context_.message(context_.state.language.entry(LangEntry::IncompleteNeedsPassword),
                          platform::Icon::Information);
+    return true;
 }
 
 void FileCommands::importIpuzFile(const QString& path) {
@@ -257,8 +263,7 @@ void FileCommands::openAnswersFile(const QString& path) {
     CrosswordSession& session = context_.state.session;
     const bool sameCrossword = session.holdsCrosswordTitled(content.CrosswordTitle);
     if (!sameCrossword) {
-        openCrosswordFile(crosswordPathBesideAnswers(path, content.CrosswordFileName));
-        if (session.mode() == EditMode::ModeOpenFailed) {
+        if (!openCrosswordFile(crosswordPathBesideAnswers(path, content.CrosswordFileName))) {
             session.abandonFailedOpen();
             emit openAbandoned();
             return;

@@ -88,8 +88,9 @@ private:
     // False when the dialog was cancelled; otherwise the session's mode tells how the reading
     // went.
     bool chooseAndOpenCrossword();
-    // Reads the crossword and shows it; a failure is reported and leaves ModeOpenFailed.
-    void openCrosswordFile(const QString& path);
+    // Reads the crossword and shows it; false when it could not be, reported, leaving
+    // ModeOpenFailed over a crossword shown before, ModeEmpty over none.
+    bool openCrosswordFile(const QString& path);
     // A file the user named to open: an ipuz file (by its extension) is imported, anything else
     // opened as a crossword file.
     void openNamedFile(const QString& path);

@@ -4,6 +4,7 @@
 
 #include "app/Startup.h"
 #include "support/HouseIpuz.h"
+#include "support/ui/Commands.h"
 
 #include <QAction>
 #include <QDir>
@@ -29,7 +30,10 @@ protected:
         return out;
     }
     QStringList shown() const { return shown(*form); }
-    QMenu* recentMenu() const { return form->findChild<QMenu*>(QStringLiteral("recentMenu")); }
+    static QMenu* recentMenuOf(const MainWindow& f) {
+        return f.findChild<QMenu*>(QStringLiteral("recentMenu"));
+    }
+    QMenu* recentMenu() const { return recentMenuOf(*form); }
 
     void saveAnswersAs(const QString& path) {
         fake().paths.push_back(path);
@@ -146,6 +150,29 @@ TEST_F(RecentFilesMenu, AStoredListIsReadAtStartWhateverItHolds) {
     actionNamed(*second, "recentFileAction_0")->trigger();
     EXPECT_EQ(again.doc().CrosswordPath, kept);
     EXPECT_TRUE(fake2.messages.isEmpty());
+}
+
+TEST_F(RecentFilesMenu, ARefusedEntryWithNothingOpenLeavesNothingToSave) {
+    // A damaged crossword, and an answers file whose crossword is damaged.
+    const QString crossword = at(u("Дом.cfw")), answers = at(u("Дом.otv"));
+    writeCrossword(crossword, house().build());
+    open(crossword);
+    saveAnswersAs(answers);
+    writeFile(crossword, " 0 \r\nT\r\n\r\n\r\n 9999 \r\n 1 \r\n");
+    for (const QString& path : {crossword, answers}) {
+        AppState again{p.folder.path()};
+        FakePlatform fake2;
+        std::unique_ptr<MainWindow> second = startUp(again, fake2);
+        const QList<QAction*> entries = recentMenuOf(*second)->actions();
+        QAction* entry = *std::find_if(entries.begin(), entries.end(), [&](QAction* a) {
+            return a->text().endsWith(QDir::toNativeSeparators(path));
+        });
+        entry->trigger();
+        EXPECT_EQ(fake2.messages.size(), 1) << path.toStdString();
+        EXPECT_EQ(again.doc().Mode, EditMode::ModeEmpty) << path.toStdString();
+        for (const char* name : {"saveAction", "saveAsAction"})
+            EXPECT_FALSE(actionNamed(*second, name)->isEnabled()) << name << path.toStdString();
+    }
 }
 
 } // namespace
