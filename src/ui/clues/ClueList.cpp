@@ -2,6 +2,8 @@
 #include "clues/ClueList.h"
 
 #include "app/AppState.h"
+#include "app/EnterKey.h"
+#include "grid/SlotAccess.h"
 #include "text/CodePage.h"
 
 #include <QKeyEvent>
@@ -85,7 +87,7 @@ void ClueList::rebuild() {
         heading->setFlags(Qt::ItemIsEnabled);
         rows_.push_back({});
         for (int n = 1; n <= doc.NumberedCount; ++n)
-            if (doc.SlotTable.at(n, 2, d) > 0) {
+            if (slotLength(doc, n, d) > 0) {
                 new QListWidgetItem(this);
                 rows_.push_back({n, d});
             }
@@ -110,8 +112,7 @@ void ClueList::showRow(int r) {
     const CrosswordDocument& doc = state_.doc();
     QListWidgetItem* row = item(r);
     QString text = QString::number(n) + QLatin1Char('.');
-    if (const QByteArray clue = holdsClues(doc) ? doc.SlotTexts.at(n, 0, d) : QByteArray();
-        !clue.isEmpty())
+    if (const QByteArray clue = holdsClues(doc) ? clueOf(doc, n, d) : QByteArray(); !clue.isEmpty())
         text += QLatin1Char(' ') + cp1251::toUnicode(clue);
     const bool done = solving(doc.Mode) && doc.SolvedFlags.at(n, d) == 1;
     row->setData(Qt::ForegroundRole, done ? QVariant(solvedColour()) : QVariant());
@@ -153,7 +154,7 @@ void ClueList::choose(QListWidgetItem* item, bool byKeyboard) {
 }
 
 void ClueList::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    if (isEnterKey(event->key())) {
         choose(currentItem(), false);
         return;
     }

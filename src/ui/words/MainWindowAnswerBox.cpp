@@ -1,4 +1,5 @@
 // The answer box: Enter places, enters or checks the word; letter conflicts and words left.
+#include "app/EnterKey.h"
 #include "app/MainWindow.h"
 #include "grid/GridView.h"
 #include "text/CodePage.h"
@@ -25,7 +26,7 @@ public:
         if (event->type() != QEvent::KeyPress)
             return QObject::eventFilter(watched, event);
         const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+        if (isEnterKey(key->key())) {
             keyDown_(Qt::Key_Return);
             return true;
         }
@@ -40,10 +41,6 @@ private:
     bool dropBlanks_;
     std::function<void(int)> keyDown_;
 };
-
-bool isEnter(int key) {
-    return key == Qt::Key_Return || key == Qt::Key_Enter;
-}
 
 // The number a typed text begins with, rounded halves to even; -1 when it does not fit.
 int typedNumber(const QByteArray& text) {
@@ -76,7 +73,7 @@ void MainWindow::answerEditKey(int key) {
         }
         return;
     }
-    if (!isEnter(key))
+    if (!isEnterKey(key))
         return;
     const CrosswordDocument& doc = state_.doc();
     const QByteArray text = cp1251::fromUnicode(answerEdit->text());

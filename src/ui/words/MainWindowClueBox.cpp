@@ -1,4 +1,5 @@
 // The clue box, the Crossword menu's state and deleting an answer.
+#include "app/EnterKey.h"
 #include "app/MainWindow.h"
 #include "grid/GridView.h"
 #include "text/CodePage.h"
@@ -22,8 +23,8 @@ void MainWindow::clueEditKey(int key) {
         return;
     }
     const CrosswordDocument& doc = state_.doc();
-    if ((key != Qt::Key_Return && key != Qt::Key_Enter) || clueEdit->text().isEmpty() ||
-        doc.CurrentSlot == 0 || doc.Mode != EditMode::ModeAuthor)
+    if (!isEnterKey(key) || clueEdit->text().isEmpty() || doc.CurrentSlot == 0 ||
+        doc.Mode != EditMode::ModeAuthor)
         return;
     if (!answerEdit->text().isEmpty())
         placeTypedAnswer();
