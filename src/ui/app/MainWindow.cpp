@@ -42,10 +42,13 @@ MainWindow::MainWindow(AppState& state, platform::Platform& platform, QWidget* p
     editCommands_ = new EditCommands(commandContext());
     createMenus();
     createPanel(central);
+    fillCommands_ = new FillCommands(commandContext());
+    // Ahead of the grid view's redraw, which lets events run: a look-up for the crossword
+    // replaced is dropped before its answer could be shown.
+    connect(&state_.session, &CrosswordSession::documentReplaced, this, &MainWindow::showDeadCells);
     createViewport(central);
     publishingCommands_ = new PublishingCommands(commandContext(), *gridView_, *exportPicture_);
     crosswordMenu->insertActions(fillSeparator, publishingCommands_->actions());
-    fillCommands_ = new FillCommands(commandContext());
     crosswordMenu->addActions(fillCommands_->actions());
     createClueDock();
     applyBuiltInCaptions();

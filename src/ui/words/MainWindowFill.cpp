@@ -17,8 +17,8 @@ void MainWindow::connectFillHandlers() {
         if (state_.doc().CurrentSlot > 0)
             showCurrentSlot();
     });
-    // The shading of dead cells follows every new picture and the author's words.
-    connect(&state_.session, &CrosswordSession::documentReplaced, this, &MainWindow::showDeadCells);
+    // The shading of dead cells follows every new picture (a new crossword: see the
+    // constructor) and the author's words.
     connect(&state_.session, &CrosswordSession::pictureSettingsChanged, this,
             &MainWindow::showDeadCells);
     connect(&state_.session, &CrosswordSession::cellsChanged, this, [this] {
