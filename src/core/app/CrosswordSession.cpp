@@ -5,6 +5,7 @@
 #include "grid/GridDrawing.h"
 #include "grid/GridLimits.h"
 #include "grid/ShownGrid.h"
+#include "grid/SlotAccess.h"
 #include "grid/SlotWalk.h"
 
 #include <algorithm>
@@ -58,7 +59,7 @@ Selection CrosswordSession::selection() const {
 void CrosswordSession::slotCells(int number, int direction) {
     const int c = doc_.ShownSlotTable.at(number, 0, direction);
     const int r = doc_.ShownSlotTable.at(number, 1, direction);
-    const int len = doc_.ShownSlotTable.at(number, 2, direction);
+    const int len = shownSlotLength(doc_, number, direction);
     if (len > 0)
         emit cellsChanged(direction == 0 ? QRect(c, r, len, 1) : QRect(c, r, 1, len));
 }
@@ -141,7 +142,7 @@ CrosswordSession::OpenOutcome CrosswordSession::open(const QString& path) {
         // shows through.
         doc_.SlotTexts = Table<QByteArray>::withBounds(doc_.NumberedCount, 1);
         doc_.CurrentSlot = doc_.NumberedCount >= 1 ? 1 : 0;
-        doc_.CurrentDirection = doc_.SlotTable.at(1, 2, 0) == 0 ? 1 : 0;
+        doc_.CurrentDirection = slotLength(doc_, 1, 0) == 0 ? 1 : 0;
     }
     rebuildShownGrid();
     startHistory();
@@ -254,7 +255,7 @@ PlacementOutcome CrosswordSession::placeAnswer(const QByteArray& answer, const Q
     notify.reselect();
     slotCells(n, d);
     doc_.CurrentDirection = 1 - d;
-    if (doc_.SlotTable.at(n, 2, 1 - d) <= 0 || !doc_.SlotTexts.at(n, 1, 1 - d).isEmpty())
+    if (slotLength(doc_, n, 1 - d) <= 0 || !answerOf(doc_, n, 1 - d).isEmpty())
         toNextUnanswered();
     notify.step();
     return out;
@@ -282,7 +283,7 @@ bool CrosswordSession::placeFill(const std::vector<SlotRef>& refs,
     std::vector<unsigned char> letters(static_cast<std::size_t>(std::max(w, 0)) *
                                        static_cast<std::size_t>(std::max(h, 0)));
     const auto put = [&](int n, int d, const QByteArray& word) {
-        bool fits = doc_.SlotTable.at(n, 2, d) == word.size();
+        bool fits = slotLength(doc_, n, d) == word.size();
         forEachSlotCell(doc_.SlotTable, n, d, [&](int i, int x, int y) {
             fits = fits && x >= 0 && y >= 0 && x < w && y < h;
             if (!fits)
@@ -318,7 +319,7 @@ bool CrosswordSession::placeFill(const std::vector<SlotRef>& refs,
         forEachSlotCell(doc_.SlotTable, n, d, [&](int i, int x, int y) {
             const auto c = static_cast<unsigned char>(words[k].at(i));
             doc_.CellMap.set(x, y, layer::kLetter, c);
-            doc_.CellMap.set(x, y, 4 + d, c);
+            doc_.CellMap.set(x, y, layer::wordLetter(d), c);
         });
         doc_.SlotTexts.set(n, 1, d, words[k]);
         changed = true;
@@ -336,7 +337,7 @@ bool CrosswordSession::placeFill(const std::vector<SlotRef>& refs,
 
 std::vector<SlotRef> CrosswordSession::refillable() const {
     for (std::size_t k = 0; k < lastFill_.refs.size(); ++k)
-        if (doc_.SlotTexts.at(lastFill_.refs[k].number, 1, lastFill_.refs[k].direction) !=
+        if (answerOf(doc_, lastFill_.refs[k].number, lastFill_.refs[k].direction) !=
             lastFill_.words[k])
             return {};
     return lastFill_.refs;
@@ -470,7 +471,7 @@ void CrosswordSession::selectSlot(int number, int direction) {
 void CrosswordSession::selectFirstSlot() {
     for (int n = 1; n <= doc_.NumberedCount; ++n)
         for (int d = 0; d <= 1; ++d)
-            if (doc_.SlotTable.at(n, 2, d) > 0) {
+            if (slotLength(doc_, n, d) > 0) {
                 doc_.CurrentSlot = n;
                 doc_.CurrentDirection = d;
                 return;
@@ -496,6 +497,26 @@ void CrosswordSession::selectPair(int across, int down) {
     doc_.CurrentSlot = across;
     doc_.CurrentDownSlot = down;
     selectionShown_ = true;
+}
+
+bool CrosswordSession::selectPairAt(int cx, int cy) {
+    if (cx < 0 || cy < 0 || cx >= doc_.GridWidth || cy >= doc_.GridHeight)
+        return false;
+    const int across = doc_.CellMap.at(cx, cy, 0);
+    const int down = doc_.CellMap.at(cx, cy, 1);
+    if (across + down < 1)
+        return false;
+    selectPair(across, down);
+    return true;
+}
+
+QPoint CrosswordSession::slotStart(const SlotRef& slot) const {
+    const QPoint start(doc_.SlotTable.at(slot.number, 0, slot.direction),
+                       doc_.SlotTable.at(slot.number, 1, slot.direction));
+    if (shownStyle_ == 0)
+        return start;
+    // The cell map is the turned grid's.
+    return {doc_.GridWidth - 1 - start.x(), doc_.GridHeight - 1 - start.y()};
 }
 
 bool CrosswordSession::setStyle(int style) {

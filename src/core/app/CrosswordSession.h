@@ -124,6 +124,12 @@ public:
     void selectNextUnanswered();
     // The solver's across and down words (either 0).
     void selectPair(int across, int down);
+    // The solver's open words through shown cell (cx, cy), as a click there selects them; false
+    // (nothing changed) when no open word passes through it.
+    bool selectPairAt(int cx, int cy);
+    // The shown cell a slot's word begins at as it reads: the turned style reads from the far
+    // end.
+    QPoint slotStart(const SlotRef& slot) const;
 
     // --- Picture settings ---
     // The style chosen in the menu; a crossword being solved is shown in it at once.

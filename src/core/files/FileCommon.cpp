@@ -1,6 +1,7 @@
 #include "files/FileCommon.h"
 
 #include "grid/CrosswordDocument.h"
+#include "grid/SlotAccess.h"
 
 #include <QFileInfo>
 
@@ -52,7 +53,7 @@ QString withExtensionWhenNoDot(const QString& path, const QString& extension, Do
 }
 
 bool hasWord(const CrosswordDocument& doc, int n, int d) {
-    return n >= 1 && n <= doc.NumberedCount && doc.SlotTable.at(n, 2, d) >= 1;
+    return n >= 1 && n <= doc.NumberedCount && slotLength(doc, n, d) >= 1;
 }
 
 std::vector<std::pair<int, int>> wordsWhere(const CrosswordDocument& doc,

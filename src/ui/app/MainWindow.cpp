@@ -45,13 +45,16 @@ MainWindow::MainWindow(AppState& state, platform::Platform& platform, QWidget* p
     fileCommands_ = new FileCommands(commandContext());
     createMenus();
     createPanel(central);
+    fillCommands_ = new FillCommands(commandContext());
+    // Ahead of the grid view's redraw, which lets events run: a look-up for the crossword
+    // replaced is dropped before its answer could be shown.
+    connect(&state_.session, &CrosswordSession::documentReplaced, this, &MainWindow::showDeadCells);
     createViewport(central);
     authoringCommands_ = new AuthoringCommands(commandContext(), *answerEdit, *clueEdit);
     solvingCommands_ = new SolvingCommands(commandContext(), *answerEdit);
     crosswordMenu->insertAction(fillSeparator, authoringCommands_->deleteAnswerAction());
     publishingCommands_ = new PublishingCommands(commandContext(), *gridView_, *exportPicture_);
     crosswordMenu->insertActions(fillSeparator, publishingCommands_->actions());
-    fillCommands_ = new FillCommands(commandContext());
     crosswordMenu->addActions(fillCommands_->actions());
     createClueDock();
     applyBuiltInCaptions();
@@ -224,8 +227,8 @@ void MainWindow::updateControlsForMode() {
     fileCommands_->updateEnabled();
     authoringCommands_->updateEnabled();
     publishingCommands_->updateEnabled();
-    showSolverClues();
     fillCommands_->updateEnabled();
+    showSolverClues();
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {

@@ -178,7 +178,6 @@ private:
     void applyOwnCaptions();
     // A suggested word, placed as typed into the answer box and entered.
     void placeSuggested(const QByteArray& word);
-    std::uint64_t fillSeed_ = 0;
     // While solving with answers the panel shows the clues of the selected pair.
     void showSolverClues();
     void showWordsOpen(int open);

@@ -1,5 +1,6 @@
 // The entry panel's boxes: their keys, and what the panel and the grid show after the authoring
 // and solving commands.
+#include "app/EnterKey.h"
 #include "app/MainWindow.h"
 #include "commands/AuthoringCommands.h"
 #include "commands/SolvingCommands.h"
@@ -27,7 +28,7 @@ public:
         if (event->type() != QEvent::KeyPress)
             return QObject::eventFilter(watched, event);
         const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+        if (isEnterKey(key->key())) {
             keyDown_(Qt::Key_Return);
             return true;
         }
@@ -76,7 +77,7 @@ void MainWindow::answerEditKey(int key) {
         }
         return;
     }
-    if (key != Qt::Key_Return && key != Qt::Key_Enter)
+    if (!isEnterKey(key))
         return;
     if (state_.doc().Mode == EditMode::ModeAuthor)
         authoringCommands_->enterInAnswerBox();
@@ -89,7 +90,7 @@ void MainWindow::clueEditKey(int key) {
         gridView_->focusGrid();
         return;
     }
-    if (key == Qt::Key_Return || key == Qt::Key_Enter)
+    if (isEnterKey(key))
         authoringCommands_->enterInClueBox();
 }
 

@@ -2,6 +2,8 @@
 #include "clues/ClueList.h"
 
 #include "app/AppState.h"
+#include "app/EnterKey.h"
+#include "grid/SlotAccess.h"
 #include "text/CodePage.h"
 
 #include <QApplication>
@@ -129,7 +131,7 @@ std::vector<SlotRef> ClueList::rowsOf(const CrosswordDocument& doc) {
     for (int d = 0; d <= 1; ++d) {
         rows.push_back({});
         for (int n = 1; n <= doc.NumberedCount; ++n)
-            if (doc.SlotTable.at(n, 2, d) > 0)
+            if (slotLength(doc, n, d) > 0)
                 rows.push_back({n, d});
     }
     return rows;
@@ -200,8 +202,7 @@ ClueList::RowLook ClueList::rowLook(int r) const {
         return {};
     const CrosswordDocument& doc = state_.doc();
     QString text = QString::number(n) + QLatin1Char('.');
-    if (const QByteArray clue = holdsClues(doc) ? doc.SlotTexts.at(n, 0, d) : QByteArray();
-        !clue.isEmpty())
+    if (const QByteArray clue = holdsClues(doc) ? clueOf(doc, n, d) : QByteArray(); !clue.isEmpty())
         text += QLatin1Char(' ') + cp1251::toUnicode(clue);
     if (!(solving(doc.Mode) && doc.SolvedFlags.at(n, d) == 1))
         return {text, {}, {}};
@@ -262,7 +263,7 @@ void ClueList::choose(QListWidgetItem* item, bool byKeyboard) {
 }
 
 void ClueList::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    if (isEnterKey(event->key())) {
         choose(currentItem(), false);
         return;
     }

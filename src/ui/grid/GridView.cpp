@@ -2,12 +2,14 @@
 #include "grid/GridView.h"
 
 #include "app/AppState.h"
+#include "app/EnterKey.h"
 #include "app/Named.h"
 #include "grid/GridAccessible.h"
 #include "grid/LetterFont.h"
 #include "grid/PictureBox.h"
 #include "grid/ScrollLayout.h"
 #include "grid/ShownGrid.h"
+#include "grid/SlotAccess.h"
 #include "text/CodePage.h"
 
 #include <QApplication>
@@ -380,16 +382,9 @@ void GridView::setDeadCells(const std::vector<int>& cells) {
 CellLook GridView::lookAt(int cx, int cy) const {
     const CrosswordSession& session = state_.session;
     const CrosswordDocument& doc = state_.doc();
-    for (const SlotRef& slot : selectedSlots(session.mode(), session.selection())) {
-        const int n = slot.number;
-        const int d = slot.direction;
-        const int x = doc.ShownSlotTable.at(n, 0, d);
-        const int y = doc.ShownSlotTable.at(n, 1, d);
-        const int k = d == 0 ? cx - x : cy - y;
-        const bool inLine = d == 0 ? cy == y : cx == x;
-        if (inLine && k >= 0 && k < doc.ShownSlotTable.at(n, 2, d))
+    for (const SlotRef& slot : selectedSlots(session.mode(), session.selection()))
+        if (shownSlotHolds(doc, slot.number, slot.direction, cx, cy))
             return CellLook::Selected;
-    }
     return CellLook::Plain;
 }
 
@@ -429,7 +424,7 @@ void GridView::paintSlot(int number, int direction, std::optional<CellLook> look
     const FieldGeometry geometry = fieldGeometry();
     int c = doc.ShownSlotTable.at(number, 0, direction);
     int r = doc.ShownSlotTable.at(number, 1, direction);
-    const int len = doc.ShownSlotTable.at(number, 2, direction);
+    const int len = shownSlotLength(doc, number, direction);
     if (highlight) {
         const QPoint first = geometry.square(c, r).topLeft();
         scrollSlotIntoView(first.x(), first.y(), first.x(), first.y(), false);
@@ -460,13 +455,11 @@ QChar GridView::previewLetter(int cx, int cy) const {
     if (n < 1)
         return {};
     const CrosswordDocument& doc = state_.doc();
-    const int x = doc.ShownSlotTable.at(n, 0, d);
-    const int y = doc.ShownSlotTable.at(n, 1, d);
-    const int k = d == 0 ? cx - x : cy - y;
-    const bool inLine = d == 0 ? cy == y : cx == x;
-    if (!inLine || k < 0 || k >= doc.ShownSlotTable.at(n, 2, d) || k >= preview_.letters.size())
+    if (!shownSlotHolds(doc, n, d, cx, cy))
         return {};
-    return preview_.letters.at(k);
+    const QPoint start = shownSlotStart(doc, n, d);
+    const int k = d == 0 ? cx - start.x() : cy - start.y();
+    return k < preview_.letters.size() ? preview_.letters.at(k) : QChar();
 }
 
 QPoint GridView::cursorCell() const {
@@ -579,13 +572,15 @@ bool GridView::pictureKey(const QKeyEvent& key) {
                         QString());
         return true;
     case Qt::Key_Backtab:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
     case Qt::Key_Space:
     case Qt::Key_Backspace:
-        emit keyPressed(key.key() == Qt::Key_Enter ? Qt::Key_Return : key.key(), QString());
+        emit keyPressed(key.key(), QString());
         return true;
     default:
+        if (isEnterKey(key.key())) {
+            emit keyPressed(Qt::Key_Return, QString());
+            return true;
+        }
         if (key.text().size() == 1 && key.text().at(0).isLetter()) {
             emit keyPressed(key.key(), key.text());
             return true;

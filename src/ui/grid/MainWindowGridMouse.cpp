@@ -71,14 +71,10 @@ void MainWindow::handleGridClick(int x, int y) {
             selectWordSlot(slot->number, slot->direction);
         break;
     }
-    case EditMode::ModeSolve: {
-        const int across = doc.CellMap.at(cx, cy, 0);
-        const int down = doc.CellMap.at(cx, cy, 1);
+    case EditMode::ModeSolve:
         gridDirection_ = 0;
-        if (across + down >= 1)
-            showSolverSelection(across, down);
+        session.selectPairAt(cx, cy);
         break;
-    }
     default:
         break;
     }

@@ -13,9 +13,18 @@
 void MainWindow::connectFillHandlers() {
     connect(fillCommands_, &FillCommands::deadCellsFound, gridView_, &GridView::setDeadCells);
     connect(fillCommands_, &FillCommands::wordChosen, this, &MainWindow::placeSuggested);
+    // The grid shows the fill by itself; the panel shows the author's slot.
     connect(fillCommands_, &FillCommands::filled, this, [this] {
         if (state_.doc().CurrentSlot > 0)
             showCurrentSlot();
+    });
+    // The shading of dead cells follows every new picture (a new crossword: see the
+    // constructor) and the author's words.
+    connect(&state_.session, &CrosswordSession::pictureSettingsChanged, this,
+            &MainWindow::showDeadCells);
+    connect(&state_.session, &CrosswordSession::cellsChanged, this, [this] {
+        if (state_.doc().Mode == EditMode::ModeAuthor)
+            showDeadCells();
     });
 }
 

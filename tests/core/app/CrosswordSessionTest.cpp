@@ -531,4 +531,35 @@ TEST_F(Session, TheSelectionSignalTellsBeforeAndAfter) {
     EXPECT_EQ(selections(), (std::vector<std::pair<S, S>>{{hidden, last}}));
 }
 
+TEST_F(Session, TheSolverSelectsThePairThroughACell) {
+    ASSERT_EQ(session.open(saved(ring())).read.status, FileStatus::Ok);
+    ASSERT_EQ(session.mode(), EditMode::ModeSolve);
+    struct Case {
+        QPoint cell;
+        bool selects;
+        int across, down;
+    };
+    for (const Case& c :
+         {Case{{0, 0}, true, 1, 1}, Case{{1, 0}, true, 1, 0}, Case{{2, 0}, true, 1, 2},
+          Case{{2, 2}, true, 3, 2}, Case{{1, 1}, false, 3, 2}, Case{{3, 0}, false, 3, 2},
+          Case{{-1, 0}, false, 3, 2}}) {
+        EXPECT_EQ(session.selectPairAt(c.cell.x(), c.cell.y()), c.selects) << c.cell.x();
+        EXPECT_EQ(doc().CurrentSlot, c.across) << c.cell.x() << ',' << c.cell.y();
+        EXPECT_EQ(doc().CurrentDownSlot, c.down) << c.cell.x() << ',' << c.cell.y();
+    }
+    // A solved word is no longer selected through its cells.
+    session.selectPairAt(1, 0);
+    ASSERT_TRUE(session.checkAnswer("CAT").hit);
+    EXPECT_FALSE(session.selectPairAt(1, 0));
+    EXPECT_TRUE(session.selectPairAt(0, 0));
+    EXPECT_EQ(std::pair(doc().CurrentSlot, doc().CurrentDownSlot), std::pair(0, 1));
+
+    // Where a word begins as it reads: the turned style reads from the far end.
+    EXPECT_EQ(session.slotStart({3, 0}), QPoint(0, 2));
+    EXPECT_EQ(session.slotStart({2, 1}), QPoint(2, 0));
+    ASSERT_TRUE(session.setStyle(1));
+    EXPECT_EQ(session.slotStart({3, 0}), QPoint(2, 0));
+    EXPECT_EQ(session.slotStart({2, 1}), QPoint(0, 2));
+}
+
 } // namespace
