@@ -96,10 +96,11 @@ struct Result {
 // not the lists hold them. The same seed and number of threads give the same fill.
 Result fillGrid(const Problem& problem, const Lexicon& lexicon, const Options& options = {});
 
-// Words for one slot, best first: each fits the letters the slot's cells may still take and,
-// placed, leaves every other slot at least one word once the crossings have been narrowed
-// down. "Best" leaves the most words to the crossing slots. At most `maxCount`, from the first
-// 3 × maxCount + 30 best; none for a slot the author filled whole.
+// Words for one slot, best first: each fits the letters the slot's cells may still take once
+// the placed letters have narrowed the whole grid down and, placed, leaves the slots crossing
+// it, and those crossing them, at least one word once those crossings have been narrowed down.
+// "Best" leaves the most words to the crossing slots. At most `maxCount`, from the first 3 ×
+// maxCount + 30 best; none for a slot the author filled whole.
 std::vector<QByteArray> suggestWords(const Problem& problem, const Lexicon& lexicon, int slot,
                                      int maxCount);
 
