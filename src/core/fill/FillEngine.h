@@ -66,6 +66,8 @@ struct Options {
     std::uint64_t seed = 1;
     // Search steps (words or letters tried) before giving up with LimitReached.
     std::int64_t stepLimit = 50'000'000;
+    // Steps of the shortest run between restarts (runs grow by Luby's sequence).
+    std::int64_t restartSteps = 2048;
     // Set from any thread to stop the search within a step.
     const std::atomic_bool* cancel = nullptr;
     // Now and then, from the calling thread: slots with a word so far and all slots.

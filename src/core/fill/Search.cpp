@@ -659,13 +659,14 @@ Result Search::run() {
         finish();
         return result_;
     }
-    // Restarts after 2048, 2048, 4096, 2048, 2048, 4096, 8192, … steps (Luby's sequence) keep
-    // what was learnt about the hard slots and leave an unlucky early choice behind, while
-    // the growing runs keep the search complete.
+    // Restarts after 1, 1, 2, 1, 1, 2, 4, … times restartSteps steps (Luby's sequence) keep
+    // what was learnt (the hard slots' weights, the words and letters last given, the choices
+    // refuted for good) and leave an unlucky early choice behind, while the growing runs keep
+    // the search complete.
     Mark root = mark();
     bool filled = false;
     for (std::int64_t run = 1;; ++run) {
-        restartAt_ = result_.steps + 2048 * luby(run);
+        restartAt_ = result_.steps + std::max<std::int64_t>(opt_.restartSteps, 1) * luby(run);
         restarting_ = false;
         filled = solve(1);
         if (!restarting_)
