@@ -11,11 +11,11 @@
 
 namespace bench {
 
-CrosswordDocument drawnPattern(int side) {
+CrosswordDocument drawnPattern(int side, double blackShare) {
     CrosswordDocument doc;
     doc.startNewGrid(side, side, "Bench", 0);
     std::mt19937 random(20240611u);
-    std::bernoulli_distribution black(1.0 / 6.0);
+    std::bernoulli_distribution black(blackShare);
     for (int y = 0; y < side; ++y)
         for (int x = 0; x < side; ++x)
             if (black(random)) {

@@ -5,9 +5,9 @@
 // The crosswords the benchmarks measure, from fixed seeds so that every run measures the same.
 namespace bench {
 
-// A crossword-like drawn grid of side × side: about one cell in six black, mirrored through
-// the centre as authors draw them. ModeDrawGrid, not analysed.
-CrosswordDocument drawnPattern(int side);
+// A crossword-like drawn grid of side × side: about one cell in six black (blackShare before
+// the mirroring), mirrored through the centre as authors draw them. ModeDrawGrid, not analysed.
+CrosswordDocument drawnPattern(int side, double blackShare = 1.0 / 6.0);
 
 // The same grid analysed (ModeAuthor), every slot holding its answer (the letters of one
 // filled-in grid, so crossing words agree) and, when withClues, a clue of some forty letters;

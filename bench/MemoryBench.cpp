@@ -1,11 +1,12 @@
 // Peak resident memory with the largest allowed grid and after a pattern search over a large
 // word list, measured in a process of its own (helpers/PeakMemory.cpp) beside the same process
 // with only the main window.
+#include "HelperFigures.h"
+
 #include "grid/GridLimits.h"
 
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
 #include <map>
 #include <string>
 
@@ -13,17 +14,7 @@ namespace {
 
 // The helper's figures by name ("peak_kb" and what else it prints); empty when it failed.
 std::map<std::string, double> helperFigures(const std::string& arguments) {
-    const std::string command = std::string("'") + CLUEFORGE_PEAK_HELPER + "' " + arguments;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe)
-        return {};
-    std::map<std::string, double> figures;
-    char name[64];
-    double value = 0;
-    while (std::fscanf(pipe, "%63s %lf", name, &value) == 2)
-        figures[name] = value;
-    const int status = pclose(pipe);
-    return status == 0 && figures["peak_kb"] > 0 ? figures : std::map<std::string, double>();
+    return bench::helperFigures(std::string("'") + CLUEFORGE_PEAK_HELPER + "' " + arguments);
 }
 
 // The helper's peak resident memory in MB; -1 when it failed.

@@ -11,6 +11,8 @@ set(DESKTOP "${RES}/desktop")
 set(SHARED "${CMAKE_INSTALL_DATADIR}/clueforge")
 
 install(TARGETS clueforge RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}")
+# Where the program looks for its printing and SVG module: ../lib/clueforge from the executable.
+install(TARGETS clueforge_printsvg LIBRARY DESTINATION "lib/clueforge")
 install(DIRECTORY "${RES}/Language" "${RES}/Samples" DESTINATION "${SHARED}"
         PATTERN ".keep" EXCLUDE)
 # The word lists are made at build time in the program folder; an empty Data/ without them.

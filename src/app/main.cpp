@@ -13,6 +13,7 @@
 #include <QByteArrayView>
 #include <QCommandLineParser>
 #include <QIcon>
+#include <QPixmap>
 #include <QStyle>
 
 #include <cstdio>
@@ -25,12 +26,16 @@ void nameTheProgram() {
     QCoreApplication::setApplicationVersion(QLatin1String(Settings::kVersion));
 }
 
-// The icon of the desktop entry, each drawn size as it was made.
+// The icon of the desktop entry, each drawn size as it was made, read when the desktop first
+// asks for it (and then as PNG by name, not told by every picture format's plugin).
 QIcon programIcon() {
-    QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/icons/org.clueforge.Clueforge-%1.png").arg(size));
-    return icon;
+    return platform::deferredIcon([] {
+        QIcon icon;
+        for (int size : {16, 24, 32, 48, 64, 128, 256})
+            icon.addPixmap(
+                QPixmap(QStringLiteral(":/icons/org.clueforge.Clueforge-%1.png").arg(size), "PNG"));
+        return icon;
+    });
 }
 
 void describeTheCommandLine(QCommandLineParser& parser) {
@@ -45,7 +50,8 @@ void describeTheCommandLine(QCommandLineParser& parser) {
         QStringLiteral("convert"),
         QStringLiteral("Convert without a window: clueforge --convert IN OUT. IN is a .cfw or "
                        ".ipuz file, OUT a .cfw, .ipuz, .htm (with its two pictures), .pdf or "
-                       ".svg file, or with --web a page to solve in a browser. Exit codes: 0 converted, 2 bad command line, 4 unreadable "
+                       ".svg file, or with --web a page to solve in a browser. Exit codes: 0 "
+                       "converted, 2 bad command line, 4 unreadable "
                        "input, 5 failed write, 6 password needed: of a crossword with a "
                        "password, only a PDF or SVG without answers goes without --password "
                        "giving it.")));

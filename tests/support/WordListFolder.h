@@ -9,9 +9,13 @@
 
 // Writes Data/L.dat of a program folder with the given words, all of length L.
 inline void writeWords(const TempProgramFolder& folder, int length,
-                       std::initializer_list<QByteArray> words) {
+                       const QList<QByteArray>& words) {
     QBuffer out;
     out.open(QIODevice::WriteOnly);
-    words::writeWordList(out, length, QList<QByteArray>(words));
+    words::writeWordList(out, length, words);
     folder.write(QStringLiteral("Data/%1.dat").arg(length), out.data());
+}
+inline void writeWords(const TempProgramFolder& folder, int length,
+                       std::initializer_list<QByteArray> words) {
+    writeWords(folder, length, QList<QByteArray>(words));
 }

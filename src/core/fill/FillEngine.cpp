@@ -66,14 +66,17 @@ Result fillGrid(const Problem& problem, const Lexicon& lexicon, const Options& o
 }
 
 std::vector<QByteArray> suggestWords(const Problem& problem, const Lexicon& lexicon, int slot,
-                                     int maxCount) {
-    const Options options;
+                                     int maxCount, const std::atomic_bool* cancel) {
+    Options options;
+    options.cancel = cancel;
     Search search(problem, lexicon, options, true);
     return search.suggest(slot, maxCount);
 }
 
-std::vector<int> deadCells(const Problem& problem, const Lexicon& lexicon) {
-    const Options options;
+std::vector<int> deadCells(const Problem& problem, const Lexicon& lexicon,
+                           const std::atomic_bool* cancel) {
+    Options options;
+    options.cancel = cancel;
     Search search(problem, lexicon, options, true);
     return search.dead();
 }

@@ -102,13 +102,15 @@ Result fillGrid(const Problem& problem, const Lexicon& lexicon, const Options& o
 // the placed letters have narrowed the whole grid down and, placed, leaves the slots crossing
 // it, and those crossing them, at least one word once those crossings have been narrowed down.
 // "Best" leaves the most words to the crossing slots. At most `maxCount`, from the first 3 ×
-// maxCount + 30 best; none for a slot the author filled whole.
+// maxCount + 30 best; none for a slot the author filled whole. `cancel`, set from any thread,
+// stops the look-up with a partial answer.
 std::vector<QByteArray> suggestWords(const Problem& problem, const Lexicon& lexicon, int slot,
-                                     int maxCount);
+                                     int maxCount, const std::atomic_bool* cancel = nullptr);
 
 // The cells through which no word of the lexicon can pass any more, in increasing order: the
 // cells of every slot left without a word once the placed letters have narrowed its crossings
 // down (slots already dead do not narrow their crossings further).
-std::vector<int> deadCells(const Problem& problem, const Lexicon& lexicon);
+std::vector<int> deadCells(const Problem& problem, const Lexicon& lexicon,
+                           const std::atomic_bool* cancel = nullptr);
 
 } // namespace fill

@@ -75,9 +75,10 @@ Search::Search(const Problem& problem, const Lexicon& lexicon, const Options& op
     for (std::size_t s = 0; s < n; ++s) {
         slots_[s].why = at;
         at += k_;
-        for (std::size_t o = 0; o < n; ++o)
-            if (o != s && slots_[o].cells.size() == slots_[s].cells.size())
-                slots_[s].sameLength.push_back(static_cast<int>(o));
+        const std::size_t length = slots_[s].cells.size();
+        if (slotsOfLength_.size() <= length)
+            slotsOfLength_.resize(length + 1);
+        slotsOfLength_[length].push_back(static_cast<int>(s));
     }
     cellWhy_ = at;
     at += cells * k_;
@@ -244,9 +245,9 @@ bool Search::assign(int s, int word, const std::uint64_t* reason) {
     setCount(s, 1);
     const std::size_t at = static_cast<std::size_t>(word / 64);
     const std::uint64_t bit = std::uint64_t{1} << (word % 64);
-    for (const int o : slot.sameLength) {
+    for (const int o : slotsOfLength_[slot.cells.size()]) {
         const Slot& other = slots_[static_cast<std::size_t>(o)];
-        if (chosen(o) != kOpen || (t_.w[other.words + at] & bit) == 0)
+        if (o == s || chosen(o) != kOpen || (t_.w[other.words + at] & bit) == 0)
             continue;
         setW(other.words + at, t_.w[other.words + at] & ~bit);
         setCount(o, count(o) - 1);
@@ -342,6 +343,13 @@ bool Search::drain() {
 }
 
 bool Search::settle() {
+    // Every search starts from what settling leaves: its changes are never undone, and on a
+    // large grid their trail would be most of the memory.
+    struct NotRecorded {
+        Trail& t;
+        explicit NotRecorded(Trail& trail) : t(trail) { t.record(false); }
+        ~NotRecorded() { t.record(true); }
+    } notRecorded(t_);
     const std::vector<std::uint64_t> none(k_, 0);
     const auto cells = static_cast<std::size_t>(std::max(p_.cellCount, 0));
     for (std::size_t c = 0; c < cells; ++c)
@@ -365,7 +373,9 @@ bool Search::settle() {
         for (const int c : slots_[s].cells)
             word.append(p_.fixed[c]);
         if (const int i = lex_.find(word); i >= 0)
-            for (const int o : slots_[s].sameLength) {
+            for (const int o : slotsOfLength_[slots_[s].cells.size()]) {
+                if (static_cast<std::size_t>(o) == s)
+                    continue;
                 std::uint64_t& bits = t_.w[slots_[static_cast<std::size_t>(o)].words +
                                            static_cast<std::size_t>(i / 64)];
                 if ((bits >> (i % 64) & 1) != 0) {
@@ -721,7 +731,7 @@ std::vector<QByteArray> Search::suggest(int slot, int maxCount) {
     // stops there rather than keep the author waiting.
     const std::vector<int> words = ordered(slot, 0);
     const std::size_t tried = std::min(words.size(), static_cast<std::size_t>(maxCount) * 3 + 30);
-    for (std::size_t n = 0; n < tried && static_cast<int>(out.size()) < maxCount; ++n) {
+    for (std::size_t n = 0; n < tried && static_cast<int>(out.size()) < maxCount && !halted_; ++n) {
         const int w = words[n];
         const Mark m = mark();
         if (assign(slot, w, none.data()) && drain())

@@ -43,11 +43,10 @@ private:
     struct Slot {
         std::vector<int> cells;
         const Lexicon::Bucket* bucket = nullptr;
-        int span = 0;                // 64-bit words of its word bits
-        std::size_t words = 0;       // where its word bits start in t_.w
-        std::size_t why = 0;         // where its levels start in t_.w
-        std::size_t residues = 0;    // where its remembered words start in residues_
-        std::vector<int> sameLength; // the other slots its words could repeat in
+        int span = 0;             // 64-bit words of its word bits
+        std::size_t words = 0;    // where its word bits start in t_.w
+        std::size_t why = 0;      // where its levels start in t_.w
+        std::size_t residues = 0; // where its remembered words start in residues_
     };
     using Mark = Trail::Mark;
 
@@ -104,7 +103,10 @@ private:
     std::uint64_t all_ = 0; // every symbol of the lexicon
     std::vector<Slot> slots_;
     std::vector<std::vector<std::pair<int, int>>> slotsOfCell_; // (slot, position)
-    std::size_t k_ = 0;                                         // 64-bit words per level set
+    // By length: the slots a word of that length could repeat in. Per slot, the other slots
+    // of its length would grow with the square of a large grid's slots.
+    std::vector<std::vector<int>> slotsOfLength_;
+    std::size_t k_ = 0; // 64-bit words per level set
     std::size_t cellWhy_ = 0;
 
     // t_.w: cell masks, each slot's word bits, levels per slot, levels per cell.

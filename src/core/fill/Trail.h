@@ -21,16 +21,20 @@ public:
 
     void setW(std::size_t at, std::uint64_t v) {
         if (w[at] != v) {
-            trailW_.emplace_back(at, w[at]);
+            if (recording_)
+                trailW_.emplace_back(at, w[at]);
             w[at] = v;
         }
     }
     void setI(std::size_t at, int v) {
         if (i[at] != v) {
-            trailI_.emplace_back(at, i[at]);
+            if (recording_)
+                trailI_.emplace_back(at, i[at]);
             i[at] = v;
         }
     }
+    // Changes made while not recording cannot be undone: for what no search goes back behind.
+    void record(bool on) { recording_ = on; }
     Mark mark() const { return {trailW_.size(), trailI_.size()}; }
     void undo(Mark m) {
         while (trailW_.size() > m.w) {
@@ -46,6 +50,7 @@ public:
 private:
     std::vector<std::pair<std::size_t, std::uint64_t>> trailW_;
     std::vector<std::pair<std::size_t, int>> trailI_;
+    bool recording_ = true;
 };
 
 } // namespace fill

@@ -647,7 +647,7 @@ QByteArray problemText(const Language& lang, const ReadProblem& p) {
     case Kind::CellCharacter:
         return own(OwnText::IpuzCellCharacter) + ' ' + cell() + ": " + p.character.toLatin1();
     case Kind::FileTooLarge:
-        return own(OwnText::IpuzFileTooLarge) + ' ' + QByteArray::number(kMaxFileBytes >> 20);
+        return own(OwnText::FileTooLarge) + ' ' + QByteArray::number(kMaxFileBytes >> 20);
     case Kind::TooDeep:
         return own(OwnText::IpuzTooDeep) + ' ' + QByteArray::number(kMaxDepth);
     case Kind::WrongValue:

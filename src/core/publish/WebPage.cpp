@@ -7,6 +7,7 @@
 #include "print/PrintedGrid.h"
 #include "publish/WebAssets.h"
 #include "text/CodePage.h"
+#include "text/Escaping.h"
 
 #include <QIODevice>
 
@@ -25,11 +26,7 @@ QString own(const Language& lang, OwnText which) {
 }
 
 QByteArray ownHtml(const Language& lang, OwnText which) {
-    return htmlText(own(lang, which));
-}
-
-bool isControl(char32_t c) {
-    return c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == 0x2028 || c == 0x2029;
+    return escape::xml(own(lang, which));
 }
 
 // One crossword's slot in the page: its cells in reading order, as shown.
@@ -186,36 +183,6 @@ QByteArray gridSvg(const GridPicture& g, const FieldGeometry& geo, const WebLook
 
 } // namespace
 
-QByteArray htmlText(const QString& text) {
-    QByteArray out;
-    out.reserve(text.size() + 16);
-    for (const char32_t c : text.toUcs4()) {
-        switch (c) {
-        case U'&':
-            out += "&amp;";
-            break;
-        case U'<':
-            out += "&lt;";
-            break;
-        case U'>':
-            out += "&gt;";
-            break;
-        case U'"':
-            out += "&quot;";
-            break;
-        case U'\'':
-            out += "&#39;";
-            break;
-        default:
-            if (isControl(c))
-                out += ' ';
-            else
-                out += QString::fromUcs4(&c, 1).toUtf8();
-        }
-    }
-    return out;
-}
-
 QByteArray jsonString(const QString& text) {
     QByteArray out = "\"";
     for (const QChar ch : text) {
@@ -290,11 +257,13 @@ QByteArray buildWebPage(CrosswordDocument doc, const WebLook& look, const Langua
         "px}}";
     css += ".r{height:" + num(cellSize * 100.0 / closed.height()) + "%}";
     css += ".c{width:" + num(cellSize * 100.0 / closed.width()) + "%}";
-    css += ".t{right:" + units(2) + ";top:" + units(look.letterOffset) +
-           ";font:" + QByteArray(look.letterItalic ? "italic " : "") +
+    // A cell holds its letter as its own text, with no element of its own: fewer boxes to lay
+    // out before the first paint.
+    css += ".c.l{padding:" + units(look.letterOffset) + ' ' + units(2) +
+           " 0 0;font:" + QByteArray(look.letterItalic ? "italic " : "") +
            (look.letterBold ? "bold " : "normal ") + units(std::max(look.letterPixelSize, 1)) +
            '/' + "normal " + family + "sans-serif;color:" + cssColor(letterColor) + '}';
-    css += ".c::after{border-width:" + units(std::max(2.0, cellSize / 8.0)) + '}';
+    css += ".c.cur::after{border-width:" + units(std::max(2.0, cellSize / 8.0)) + '}';
 
     QByteArray html;
     html.reserve(64 * 1024);
@@ -306,12 +275,13 @@ QByteArray buildWebPage(CrosswordDocument doc, const WebLook& look, const Langua
     html += "<meta name=\"generator\" content=\"Clueforge\">\n";
     const QString shownTitle =
         title.isEmpty() ? cp1251::toUnicode(lang.caption(LangEntry::CrosswordMenu)) : title;
-    html += "<title>" + htmlText(shownTitle) + "</title>\n<style>" + css + "</style>\n</head>\n";
-    html += "<body>\n<main>\n<header><h1>" + htmlText(shownTitle) + "</h1>";
+    html += "<title>" + escape::xml(shownTitle) + "</title>\n<style>" + css + "</style>\n</head>\n";
+    html += "<body>\n<main>\n<header><h1>" + escape::xml(shownTitle) + "</h1>";
     if (!author.isEmpty())
-        html += "<p class=\"by\">" +
-                htmlText(cp1251::toUnicode(lang.entry(LangEntry::By)).trimmed() + u' ' + author) +
-                "</p>";
+        html +=
+            "<p class=\"by\">" +
+            escape::xml(cp1251::toUnicode(lang.entry(LangEntry::By)).trimmed() + u' ' + author) +
+            "</p>";
     html += "</header>\n";
 
     // The controls, under the grid: the first thing after it for the keyboard too.
@@ -367,8 +337,7 @@ QByteArray buildWebPage(CrosswordDocument doc, const WebLook& look, const Langua
             if (const int n = g.number(x, y); n > 0)
                 name += QStringLiteral(", ") + numberWord + u' ' + QString::number(n);
             html += "<div class=\"c l\" role=\"gridcell\" id=\"c" + QByteArray::number(y * w + x) +
-                    "\" tabindex=\"-1\" aria-label=\"" + htmlText(name) +
-                    "\"><span class=\"t\" aria-hidden=\"true\"></span></div>";
+                    "\" tabindex=\"-1\" aria-label=\"" + escape::xml(name) + "\"></div>";
         }
         html += "</div>";
     }
@@ -384,13 +353,13 @@ QByteArray buildWebPage(CrosswordDocument doc, const WebLook& look, const Langua
     html += "<div class=\"clues\">";
     std::size_t index = 0;
     for (int d = 0; d < 2; ++d) {
-        html +=
-            "<section><h2>" + htmlText(cp1251::toUnicode(lang.heading(d)).trimmed()) + "</h2><ul>";
+        html += "<section><h2>" + escape::xml(cp1251::toUnicode(lang.heading(d)).trimmed()) +
+                "</h2><ul>";
         for (; index < words.size() && words[index].direction == d; ++index) {
             const WebSlot& s = words[index];
             html += "<li><button type=\"button\" class=\"clue\" id=\"q" +
                     QByteArray::number(static_cast<qulonglong>(index)) + "\"><b>" +
-                    QByteArray::number(s.number) + ".</b> " + htmlText(s.clue.trimmed()) +
+                    QByteArray::number(s.number) + ".</b> " + escape::xml(s.clue.trimmed()) +
                     "</button></li>";
         }
         html += "</ul></section>";

@@ -34,9 +34,6 @@ QByteArray buildWebPage(CrosswordDocument doc, const WebLook& look, const Langua
 // The page saved whole or not at all.
 FileStatus writeWebPage(const QString& path, const QByteArray& page);
 
-// Text for HTML content and attribute values: markup characters as references, control
-// characters as blanks.
-QByteArray htmlText(const QString& text);
 // A JSON string with its quotes, safe inside a <script> element: no "<", ">", "&", control
 // characters or line separators raw.
 QByteArray jsonString(const QString& text);

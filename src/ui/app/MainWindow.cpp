@@ -5,6 +5,7 @@
 #include "app/Named.h"
 #include "app/WrapCheckBox.h"
 #include "commands/EditCommands.h"
+#include "commands/FillCommands.h"
 #include "commands/PublishingCommands.h"
 #include "grid/GridView.h"
 #include "grid/NewCrosswordDialog.h"
@@ -43,6 +44,8 @@ MainWindow::MainWindow(AppState& state, platform::Platform& platform, QWidget* p
     createViewport(central);
     publishingCommands_ = new PublishingCommands(commandContext(), *gridView_, *exportPicture_);
     crosswordMenu->insertActions(fillSeparator, publishingCommands_->actions());
+    fillCommands_ = new FillCommands(commandContext());
+    crosswordMenu->addActions(fillCommands_->actions());
     createClueDock();
     applyBuiltInCaptions();
     connectGridHandlers();
@@ -86,9 +89,6 @@ void MainWindow::createMenus() {
     wordSearchAction = namedAction(crosswordMenu, "wordSearchAction");
     deleteAnswerAction = namedAction(crosswordMenu, "deleteAnswerAction");
     fillSeparator = named(crosswordMenu->addSeparator(), "fillSeparator");
-    fillAction = namedAction(crosswordMenu, "fillAction");
-    fillAgainAction = namedAction(crosswordMenu, "fillAgainAction");
-    suggestAction = namedAction(crosswordMenu, "suggestAction");
 
     optionsMenu = named(menuBar()->addMenu(QString()), "optionsMenu");
     cellSizeAction = namedAction(optionsMenu, "cellSizeAction");
@@ -231,11 +231,9 @@ void MainWindow::updateControlsForMode() {
                                         {kFoundWord, wordSearchAction},
                                         {kDeleteAnswer, deleteAnswerAction},
                                         {kCellSize, cellSizeAction},
-                                        {kFill, fillAction},
-                                        {kFill, fillAgainAction},
-                                        {kFill, suggestAction},
                                     });
     publishingCommands_->updateEnabled();
+    fillCommands_->updateEnabled();
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {

@@ -4,7 +4,6 @@
 #include "app/RecentFiles.h"
 #include "commands/CommandContext.h"
 #include "files/FileCommon.h"
-#include "fill/LexiconCache.h"
 #include "platform/Platform.h"
 #include "words/WordList.h"
 
@@ -21,12 +20,12 @@
 class CellPainter;
 class ClueList;
 class EditCommands;
+class FillCommands;
 class PublishingCommands;
 class GridView;
 class PictureBox;
 class WrapCheckBox;
 class WordSearchWindow;
-class SuggestionsWindow;
 class QAction;
 class QDockWidget;
 class QLabel;
@@ -82,9 +81,6 @@ public:
     QAction* wordSearchAction = nullptr;
     QAction* deleteAnswerAction = nullptr;
     QAction* fillSeparator = nullptr;
-    QAction* fillAction = nullptr;
-    QAction* fillAgainAction = nullptr;
-    QAction* suggestAction = nullptr;
     QMenu* optionsMenu = nullptr;
     QAction* cellSizeAction = nullptr;
     QAction* languageAction = nullptr;
@@ -132,23 +128,9 @@ public:
     QPointer<WordSearchWindow> findWord; // the open search window, if any
     words::WordListCache wordListCache;
 
-    // --- Filling the grid with the words of the lists (words/MainWindowFill.cpp) ---
-    // The words of fills, suggestions and dead cells: the lists of the program's and the
-    // user's folders.
-    fill::LexiconCache lexiconCache;
-    // How long and how many steps a fill may search before it gives up.
-    std::chrono::milliseconds fillTimeLimit{15'000};
-    std::int64_t fillStepLimit = fill::Options{}.stepLimit;
-    // Fills every slot without an answer; again, the slots the last fill filled get other
-    // words while its words are still there.
-    void fillAutomatically(bool again);
-    // Shades the cells no word can pass through any more, while authoring.
+    // Shades the cells no word can pass through any more, while authoring, once the fill
+    // commands have looked them up.
     void showDeadCells();
-    // Opens the suggestions window for the current slot.
-    void openSuggestions();
-    QPointer<SuggestionsWindow> suggest; // the open suggestions window, if any
-    // The suggestions window's words for the current slot, once the running command is over.
-    void updateSuggestions();
 
     // --- The clue list beside the grid (clues/MainWindowClueList.cpp) ---
     QDockWidget* clueDock = nullptr;
@@ -212,13 +194,8 @@ private:
     void showRestoredCrossword();
     // The captions of our own texts; the numbered entries' go through applyCaption.
     void applyOwnCaptions();
-    // "12 across" in the loaded language.
-    QByteArray slotName(const SlotRef& slot) const;
-    bool suggestionsDue_ = false;
-    void showSuggestions();
     // A suggested word, placed as typed into the answer box and entered.
     void placeSuggested(const QByteArray& word);
-    std::uint64_t fillSeed_ = 0;
     // Shows the solver's selected pair, the previous one (was…) drawn white where it left.
     void showSolverPair(int across, int down, int wasAcross, int wasDown);
     void showLetterConflict(int position, unsigned char crossing, unsigned char typed);
@@ -233,6 +210,7 @@ private:
     PictureBox* exportPicture_ = nullptr; // hidden: the export pictures
     EditCommands* editCommands_ = nullptr;
     PublishingCommands* publishingCommands_ = nullptr;
+    FillCommands* fillCommands_ = nullptr;
 
     // Language files, the settings file and the unsaved-changes question.
 public:
@@ -320,8 +298,9 @@ private:
     // Save with the overwrite question and the failure messages; true when the file was written.
     bool saveCrosswordFile(const QString& path);
     bool saveAnswersFile(const QString& path);
-    // Reads the crossword and shows it; a failure is reported and leaves ModeOpenFailed.
-    void openCrosswordFile(const QString& path);
+    // Reads the crossword and shows it; false when it could not be, reported, leaving
+    // ModeOpenFailed over a crossword shown before, ModeEmpty over none.
+    bool openCrosswordFile(const QString& path);
     // A file the user named to open: an ipuz file (by its extension) is imported, anything else
     // opened as a crossword file.
     void openNamedFile(const QString& path);

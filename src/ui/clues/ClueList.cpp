@@ -4,7 +4,10 @@
 #include "app/AppState.h"
 #include "text/CodePage.h"
 
+#include <QApplication>
 #include <QKeyEvent>
+#include <QStyledItemDelegate>
+#include <QtMath>
 
 namespace {
 
@@ -38,6 +41,53 @@ std::vector<SlotRef> selectedSlots(const CrosswordDocument& doc) {
     }
 }
 
+// A row's size as the style gives it, measured through the style only for a row of more than
+// one line: a list of thousands of slots is laid out whole when it is filled, and most rows
+// ("12." before the clues are written) take one line, whose height is the same for every row
+// in the same font and whose width grows with the text's.
+class ClueRowDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        const QVariant text = index.data(Qt::DisplayRole);
+        if (index.data(Qt::FontRole).isValid() || index.data(Qt::SizeHintRole).isValid() ||
+            index.data(Qt::DecorationRole).isValid() || !text.canConvert<QString>())
+            return QStyledItemDelegate::sizeHint(option, index);
+        const QString s = text.toString();
+        if (s.contains(u'\n') || s.contains(QChar::LineSeparator) || s.contains(u'\t'))
+            return QStyledItemDelegate::sizeHint(option, index);
+        const QFontMetricsF metrics(option.font);
+        const qreal width = metrics.horizontalAdvance(s);
+        const QWidget* view = option.widget;
+        const QStyle* style = view ? view->style() : QApplication::style();
+        const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, &option, view) + 1;
+        // Room to spare on the line: the style would not wrap it.
+        if (option.rect.isValid() && width + 2 * margin + 2 >= option.rect.width())
+            return QStyledItemDelegate::sizeHint(option, index);
+        if (!measured_ || option.font != oneLineFont_ || option.rect.width() != oneLineRoom_) {
+            QStyleOptionViewItem sample = option;
+            initStyleOption(&sample, index);
+            sample.text = QStringLiteral("0.");
+            const QSize measured =
+                style->sizeFromContents(QStyle::CT_ItemViewItem, &sample, QSize(), view);
+            oneLine_ = QSize(measured.width() - qCeil(metrics.horizontalAdvance(sample.text)),
+                             measured.height());
+            oneLineFont_ = option.font;
+            oneLineRoom_ = option.rect.width();
+            measured_ = true;
+        }
+        return {oneLine_.width() + qCeil(width), oneLine_.height()};
+    }
+
+private:
+    // A one-line row: the width beside the text's, and the height; measured in a font and width.
+    mutable QSize oneLine_;
+    mutable QFont oneLineFont_;
+    mutable int oneLineRoom_ = 0;
+    mutable bool measured_ = false;
+};
+
 } // namespace
 
 QColor ClueList::solvedColour() const {
@@ -54,6 +104,7 @@ ClueList::ClueList(const AppState& state, QWidget* parent) : QListWidget(parent)
     setSpacing(1);
     setTextElideMode(Qt::ElideNone);
     setUniformItemSizes(false);
+    setItemDelegate(new ClueRowDelegate(this));
     // The highlight stays as visible as the grid's while the focus is elsewhere.
     QPalette p = palette();
     p.setBrush(QPalette::Inactive, QPalette::Highlight,
@@ -63,7 +114,7 @@ ClueList::ClueList(const AppState& state, QWidget* parent) : QListWidget(parent)
     setPalette(p);
     const CrosswordSession& session = state_.session;
     connect(&session, &CrosswordSession::documentReplaced, this, &ClueList::rebuild);
-    connect(&session, &CrosswordSession::modeChanged, this, &ClueList::rebuild);
+    connect(&session, &CrosswordSession::modeChanged, this, &ClueList::followMode);
     connect(&session, &CrosswordSession::cellsChanged, this, &ClueList::refreshTexts);
     connect(&session, &CrosswordSession::clueChanged, this, &ClueList::refreshRow);
     connect(&session, &CrosswordSession::selectionChanged, this, &ClueList::showSelection);
@@ -74,7 +125,7 @@ ClueList::ClueList(const AppState& state, QWidget* parent) : QListWidget(parent)
 
 void ClueList::retranslate() {
     setAccessibleName(cp1251::toUnicode(state_.ownText(OwnText::Clues)));
-    rebuild();
+    rebuildAll(rowsOf(state_.doc()));
 }
 
 int ClueList::rowOf(const SlotRef& slot) const {
@@ -92,26 +143,66 @@ SlotRef ClueList::slotAt(int row) const {
                : SlotRef{};
 }
 
-void ClueList::rebuild() {
-    clear();
-    rows_.clear();
-    const CrosswordDocument& doc = state_.doc();
+std::vector<SlotRef> ClueList::rowsOf(const CrosswordDocument& doc) {
+    std::vector<SlotRef> rows;
     if (doc.Mode == EditMode::ModeEmpty || doc.Mode == EditMode::ModeDrawGrid)
-        return;
+        return rows;
     for (int d = 0; d <= 1; ++d) {
-        auto* heading = new QListWidgetItem(cp1251::toUnicode(state_.language.heading(d)), this);
+        rows.push_back({});
+        for (int n = 1; n <= doc.NumberedCount; ++n)
+            if (doc.SlotTable.at(n, 2, d) > 0)
+                rows.push_back({n, d});
+    }
+    return rows;
+}
+
+void ClueList::rebuild() {
+    // The same rows (a new mode, or the crossword replaced by one of the same shape) keep their
+    // items: only what they show changes.
+    std::vector<SlotRef> rows = rowsOf(state_.doc());
+    if (rows == rows_ && static_cast<std::size_t>(count()) == rows.size()) {
+        refreshTexts();
+        shownSolving_ = solving(state_.doc().Mode);
+        showSelection();
+        return;
+    }
+    rebuildAll(std::move(rows));
+}
+
+void ClueList::followMode() {
+    // A mode that keeps the rows and whether solved ones are marked changes only the selection.
+    if (rowsOf(state_.doc()) == rows_ && solving(state_.doc().Mode) == shownSolving_)
+        showSelection();
+    else
+        rebuild();
+}
+
+void ClueList::rebuildAll(std::vector<SlotRef> rows) {
+    clear();
+    scrolledTo_ = -1;
+    rows_ = std::move(rows);
+    // All rows in one insertion, each with its text: the view lays them out once.
+    QStringList texts;
+    texts.reserve(static_cast<qsizetype>(rows_.size()));
+    int headings = 0;
+    for (std::size_t r = 0; r < rows_.size(); ++r)
+        texts.push_back(rows_[r].number < 1 ? cp1251::toUnicode(state_.language.heading(headings++))
+                                            : rowLook(static_cast<int>(r)).text);
+    addItems(texts);
+    const bool marks = solving(state_.doc().Mode);
+    for (int r = 0; r < count(); ++r) {
+        if (slotAt(r).number > 0) {
+            if (marks) // the solved rows' colour and name; the texts are there
+                showRow(r);
+            continue;
+        }
+        QListWidgetItem* heading = item(r);
         QFont bold = heading->font();
         bold.setBold(true);
         heading->setFont(bold);
         heading->setFlags(Qt::ItemIsEnabled);
-        rows_.push_back({});
-        for (int n = 1; n <= doc.NumberedCount; ++n)
-            if (doc.SlotTable.at(n, 2, d) > 0) {
-                new QListWidgetItem(this);
-                rows_.push_back({n, d});
-            }
     }
-    refreshTexts();
+    shownSolving_ = marks;
     showSelection();
 }
 
@@ -124,23 +215,37 @@ void ClueList::refreshRow(int number, int direction) {
     showRow(rowOf({number, direction}));
 }
 
-void ClueList::showRow(int r) {
+ClueList::RowLook ClueList::rowLook(int r) const {
     const auto [n, d] = slotAt(r);
     if (n < 1)
-        return;
+        return {};
     const CrosswordDocument& doc = state_.doc();
-    QListWidgetItem* row = item(r);
     QString text = QString::number(n) + QLatin1Char('.');
     if (const QByteArray clue = holdsClues(doc) ? doc.SlotTexts.at(n, 0, d) : QByteArray();
         !clue.isEmpty())
         text += QLatin1Char(' ') + cp1251::toUnicode(clue);
-    const bool done = solving(doc.Mode) && doc.SolvedFlags.at(n, d) == 1;
-    row->setData(Qt::ForegroundRole, done ? QVariant(solvedColour()) : QVariant());
-    row->setText(done ? text + QStringLiteral(u" \u2713") : text);
-    row->setData(Qt::AccessibleTextRole,
-                 done ? text + QStringLiteral(", ") +
-                            cp1251::toUnicode(state_.ownText(OwnText::Solved))
-                      : QVariant());
+    if (!(solving(doc.Mode) && doc.SolvedFlags.at(n, d) == 1))
+        return {text, {}, {}};
+    return {text + QStringLiteral(u" \u2713"), solvedColour(),
+            text + QStringLiteral(", ") + cp1251::toUnicode(state_.ownText(OwnText::Solved))};
+}
+
+void ClueList::showRow(int r) {
+    if (slotAt(r).number < 1)
+        return;
+    QListWidgetItem* row = item(r);
+    const RowLook look = rowLook(r);
+    // A role set to what it holds already changes nothing, and tells the view nothing.
+    const auto set = [row](int role, const QVariant& value) {
+        if (row->data(role) != value)
+            row->setData(role, value);
+    };
+    set(Qt::ForegroundRole, look.foreground);
+    if (row->text() != look.text) {
+        row->setText(look.text);
+        scrolledTo_ = -1; // the rows may have moved
+    }
+    set(Qt::AccessibleTextRole, look.accessibleText);
 }
 
 void ClueList::showSelection() {
@@ -158,8 +263,12 @@ void ClueList::showSelection() {
         first = false;
         model->select(index, QItemSelectionModel::Select);
     }
-    if (currentItem() && currentItem()->isSelected())
+    // Scrolled to once per row: finding where to scroll measures rows, and one change of the
+    // crossword tells the list about the selection several times over.
+    if (currentItem() && currentItem()->isSelected() && currentRow() != scrolledTo_) {
         scrollToItem(currentItem());
+        scrolledTo_ = currentRow();
+    }
 }
 
 void ClueList::choose(QListWidgetItem* item, bool byKeyboard) {

@@ -31,9 +31,21 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // The rows the crossword has: a heading (number 0) and then its slots, across and down.
+    static std::vector<SlotRef> rowsOf(const CrosswordDocument& doc);
     void rebuild();
+    void rebuildAll(std::vector<SlotRef> rows);
+    void followMode();
     void refreshTexts();
     void refreshRow(int number, int direction);
+    // What a slot's row shows: "N. clue", and for a solved one a tick, a paler colour and the
+    // word "solved" in its accessible text.
+    struct RowLook {
+        QString text;
+        QVariant foreground;
+        QVariant accessibleText;
+    };
+    RowLook rowLook(int row) const;
     void showRow(int row);
     QColor solvedColour() const;
     void showSelection();
@@ -41,4 +53,6 @@ private:
 
     const AppState& state_;
     std::vector<SlotRef> rows_; // one per row; number 0 for the headings
+    bool shownSolving_ = false; // whether the rows show the solved marks
+    int scrolledTo_ = -1;       // the row last scrolled into sight, while the rows stand
 };

@@ -25,8 +25,7 @@ void MainWindow::openAnswersFile(const QString& path) {
     CrosswordSession& session = state_.session;
     const bool sameCrossword = session.holdsCrosswordTitled(content.CrosswordTitle);
     if (!sameCrossword) {
-        openCrosswordFile(crosswordPathBesideAnswers(path, content.CrosswordFileName));
-        if (session.mode() == EditMode::ModeOpenFailed) {
+        if (!openCrosswordFile(crosswordPathBesideAnswers(path, content.CrosswordFileName))) {
             session.abandonFailedOpen();
             setCaptionBytes(state_.MessageTitle);
             return;

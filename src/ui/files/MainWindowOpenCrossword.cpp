@@ -18,13 +18,17 @@ QByteArray openFilter(const Language& lang) {
 
 } // namespace
 
-void MainWindow::openCrosswordFile(const QString& path) {
+bool MainWindow::openCrosswordFile(const QString& path) {
+    const bool nothingShown = state_.session.mode() == EditMode::ModeEmpty;
     const CrosswordSession::OpenOutcome out = state_.session.open(path);
     if (out.read.status != FileStatus::Ok) {
         showFileFailure(out.read.status);
-        // The previous crossword stays on screen, but nothing of it can be typed or saved.
+        // The previous crossword stays on screen, but nothing of it can be typed or saved;
+        // without one the window stays empty, with nothing to save.
+        if (nothingShown)
+            state_.session.abandonFailedOpen();
         updateControlsForMode();
-        return;
+        return false;
     }
     rememberFile(path);
     if (out.reducedCellSize > 0)
@@ -42,6 +46,7 @@ void MainWindow::openCrosswordFile(const QString& path) {
     if (mode == EditMode::ModeIncomplete)
         message(state_.language.entry(LangEntry::IncompleteNeedsPassword),
                 platform::Icon::Information);
+    return true;
 }
 
 bool MainWindow::chooseAndOpenCrossword() {

@@ -312,7 +312,9 @@ bool PictureBox::saveBmp(const QString& path) const {
 }
 
 bool PictureBox::saveBmp(QIODevice& device) const {
-    return image_.convertToFormat(QImage::Format_RGB888).save(&device, "BMP");
+    // Qt writes a picture without alpha as a 24-bit BMP: the same bytes as from RGB888, which it
+    // would only turn back into RGB32 first.
+    return image_.save(&device, "BMP");
 }
 
 void PictureBox::paintEvent(QPaintEvent* event) {

@@ -1,4 +1,4 @@
-// The style that makes the menu bar's extension icon only when first drawn.
+// Icons made when first drawn, and the style that makes the menu bar's extension icon so.
 #include "platform/DeferredIconStyle.h"
 
 #include <QIconEngine>
@@ -8,11 +8,10 @@
 namespace platform {
 namespace {
 
-// Hands everything to the style's icon, made on first use.
+// Hands everything to an icon made on first use.
 class DeferredIconEngine : public QIconEngine {
 public:
-    DeferredIconEngine(QStyle* style, QStyle::StandardPixmap which)
-        : style_(style), which_(which) {}
+    explicit DeferredIconEngine(std::function<QIcon()> make) : make_(std::move(make)) {}
 
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
                QIcon::State state) override {
@@ -29,31 +28,35 @@ public:
     }
     bool isNull() override { return icon().isNull(); }
     QString key() const override { return QStringLiteral("DeferredIconEngine"); }
-    QIconEngine* clone() const override { return new DeferredIconEngine(style_, which_); }
+    QIconEngine* clone() const override { return new DeferredIconEngine(make_); }
 
 private:
     const QIcon& icon() {
-        if (!made_ && style_) {
-            icon_ = style_->standardIcon(which_);
-            made_ = true;
+        if (make_) {
+            icon_ = make_();
+            make_ = nullptr;
         }
         return icon_;
     }
 
-    QPointer<QStyle> style_;
-    QStyle::StandardPixmap which_;
+    std::function<QIcon()> make_;
     QIcon icon_;
-    bool made_ = false;
 };
 
 } // namespace
+
+QIcon deferredIcon(std::function<QIcon()> make) {
+    return QIcon(new DeferredIconEngine(std::move(make)));
+}
 
 DeferredIconStyle::DeferredIconStyle(const QString& baseStyleName) : QProxyStyle(baseStyleName) {}
 
 QIcon DeferredIconStyle::standardIcon(StandardPixmap which, const QStyleOption* option,
                                       const QWidget* widget) const {
     if (which == SP_ToolBarHorizontalExtensionButton || which == SP_ToolBarVerticalExtensionButton)
-        return QIcon(new DeferredIconEngine(baseStyle(), which));
+        return deferredIcon([style = QPointer<QStyle>(baseStyle()), which] {
+            return style ? style->standardIcon(which) : QIcon();
+        });
     return QProxyStyle::standardIcon(which, option, widget);
 }
 

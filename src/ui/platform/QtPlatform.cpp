@@ -1,6 +1,8 @@
 // The platform services through Qt: message boxes, file and font dialogs, the shell opener.
 #include "platform/QtPlatform.h"
 
+#include "platform/PrintSvg.h"
+
 #include <QColorDialog>
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -13,8 +15,6 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
 #include <QPushButton>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -175,19 +175,14 @@ int QtPlatform::runDialog(QDialog& dialog) {
 
 PrintResult QtPlatform::print(QWidget* parent, const QString& documentName,
                               const std::function<bool(QPagedPaintDevice&)>& paint) {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageLayout(defaultPrintLayout());
-    printer.setDocName(documentName);
-    QPrintPreviewDialog preview(&printer, parent);
-    preview.setObjectName(QStringLiteral("PrintPreview"));
-    // The preview paints first; the print button paints the printer last, just before the
-    // dialog is accepted.
-    bool painted = false;
-    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
-                     [&](QPrinter* device) { painted = paint(*device); });
-    if (preview.exec() != QDialog::Accepted)
+    switch (printsvg::printWithPreview(parent, documentName, defaultPrintLayout(), paint)) {
+    case 0:
+        return PrintResult::Printed;
+    case 1:
         return PrintResult::Cancelled;
-    return painted ? PrintResult::Printed : PrintResult::Failed;
+    default: // failed, or the printing module could not be loaded
+        return PrintResult::Failed;
+    }
 }
 
 void QtPlatform::openDocument(const QString& target, const QString& workingFolder) {

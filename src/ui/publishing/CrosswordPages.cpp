@@ -5,6 +5,7 @@
 #include "grid/CrosswordDocument.h"
 #include "grid/LetterFont.h"
 #include "platform/Platform.h"
+#include "platform/PrintSvg.h"
 #include "print/ClueFlow.h"
 #include "print/PdfAuthor.h"
 #include "print/PrintedGrid.h"
@@ -18,7 +19,6 @@
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSvgGenerator>
 #include <QTextLayout>
 
 #include <algorithm>
@@ -385,25 +385,16 @@ FileStatus writeGridSvg(const QString& path, const CrosswordDocument& doc,
                         const QString& title) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
-    {
-        QSvgGenerator svg;
-        svg.setOutputDevice(&buffer);
-        const QSize size = painter.geometry().closedSize();
-        // CSS pixels: a browser shows the picture at the bitmap's size.
-        svg.setResolution(96);
-        svg.setSize(size);
-        svg.setViewBox(QRect(QPoint(0, 0), size));
-        // The generator writes the title as it is given: escaped here, so that a title such as
-        // "<script>" stays text.
-        svg.setTitle(QString::fromUtf8(escape::xml(title)));
-        QPainter p;
-        if (!p.begin(&svg))
-            return FileStatus::WriteFailed;
-        VectorLook svgLook = look;
-        svgLook.numberFont.setFamily(textFamily(look.letterFont));
-        painter.paint(p, gridPicture(doc, filled), svgLook);
-        p.end();
-    }
+    VectorLook svgLook = look;
+    svgLook.numberFont.setFamily(textFamily(look.letterFont));
+    // The generator writes the title as it is given: escaped here, so that a title such as
+    // "<script>" stays text.
+    if (!printsvg::drawSvg(buffer, painter.geometry().closedSize(),
+                           QString::fromUtf8(escape::xml(title)), [&](QPainter& p) {
+                               painter.paint(p, gridPicture(doc, filled), svgLook);
+                               return true;
+                           }))
+        return FileStatus::WriteFailed;
     return saveBytes(path, buffer.data());
 }
 

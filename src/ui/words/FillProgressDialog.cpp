@@ -13,10 +13,9 @@
 #include <QVBoxLayout>
 
 FillProgressDialog::FillProgressDialog(const AppState& state, QWidget* parent,
-                                       fill::Problem problem,
-                                       std::shared_ptr<const fill::Lexicon> lexicon,
+                                       fill::Problem problem, fill::LexiconSource words,
                                        fill::Options options, std::chrono::milliseconds timeLimit)
-    : QDialog(parent), lexicon_(std::move(lexicon)), problem_(std::move(problem)),
+    : QDialog(parent), words_(std::move(words)), problem_(std::move(problem)),
       options_(std::move(options)), timeLimit_(timeLimit) {
     setObjectName(QStringLiteral("FillProgressDialog"));
     setWindowTitle(cp1251::toUnicode(state.MessageTitle));
@@ -50,7 +49,13 @@ FillProgressDialog::FillProgressDialog(const AppState& state, QWidget* parent,
         }
     };
     thread_ = QThread::create([this] {
-        result_ = fill::fillGrid(problem_, *lexicon_, options_);
+        // Held only while the fill runs: what a cancelled fill used goes with it.
+        const std::shared_ptr<const fill::Lexicon> lexicon = words_();
+        if (cancel_) {
+            result_.status = fill::Result::Status::Cancelled;
+            return;
+        }
+        result_ = fill::fillGrid(problem_, *lexicon, options_);
         if (result_.status == fill::Result::Status::Cancelled && timedOut_)
             result_.status = fill::Result::Status::LimitReached;
     });

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "fill/FillEngine.h"
+#include "fill/FillService.h"
 
 #include <QDialog>
 
@@ -21,9 +22,10 @@ class QTimer;
 class FillProgressDialog : public QDialog {
     Q_OBJECT
 public:
-    // The fill starts at once; it gives up after `timeLimit` with LimitReached.
+    // The fill starts at once, the words read from `words` in its thread; it gives up after
+    // `timeLimit` with LimitReached.
     FillProgressDialog(const AppState& state, QWidget* parent, fill::Problem problem,
-                       std::shared_ptr<const fill::Lexicon> lexicon, fill::Options options,
+                       fill::LexiconSource words, fill::Options options,
                        std::chrono::milliseconds timeLimit);
     // Stops a fill still running and waits for its thread.
     ~FillProgressDialog() override;
@@ -42,7 +44,7 @@ private:
     void cancel();
     void ended();
 
-    std::shared_ptr<const fill::Lexicon> lexicon_;
+    fill::LexiconSource words_;
     fill::Problem problem_;
     fill::Options options_;
     std::chrono::milliseconds timeLimit_;

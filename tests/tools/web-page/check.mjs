@@ -51,7 +51,10 @@ async function axeScan(page, what) {
 }
 
 const text = (page, sel) => page.$eval(sel, (e) => e.textContent);
-const cellLetter = (page, c) => page.$eval(`#c${c}`, (e) => e.querySelector('.t').textContent);
+const cellLetter = (page, c) => page.$eval(`#c${c}`, (e) => e.textContent);
+// The page reads its kept progress after its first frame: wait for that.
+const settled = (page) => page.evaluate(() => new Promise((resolve) =>
+  requestAnimationFrame(() => setTimeout(resolve, 0))));
 const slotCells = (page) => page.evaluate(() => JSON.parse(document.getElementById('cf-data').textContent).s);
 
 // A key as a keyboard of the letter's language sends it: puppeteer's own typing knows only
@@ -138,6 +141,7 @@ try {
   watch(page);
   await page.setViewport({ width: 1280, height: 900 });
   await page.goto(pageUrl, { waitUntil: 'load' });
+  await settled(page);
   const slots = await slotCells(page);
   check(slots.length === words.length, 'the page has every word', `${slots.length} of ${words.length}`);
 
@@ -217,8 +221,9 @@ try {
 
   // Progress survives a reload.
   await page.reload({ waitUntil: 'load' });
+  await settled(page);
   const kept = await page.evaluate((cells) => cells.map((c) =>
-    document.getElementById('c' + c).querySelector('.t').textContent).join(''), slots[0][2]);
+    document.getElementById('c' + c).textContent).join(''), slots[0][2]);
   check(kept === w0.answer, 'letters kept over a reload', kept);
   check((await text(page, '#nck')) === '2' && (await text(page, '#nrv')) === '1', 'counts kept over a reload');
 
@@ -236,9 +241,9 @@ try {
   await page.emulateMediaType('print');
   const printed = await page.evaluate(() => ({
     bar: getComputedStyle(document.querySelector('.bar')).display,
-    letters: getComputedStyle(document.querySelector('.t')).display,
+    letters: getComputedStyle(document.querySelector('.c.l')).visibility,
   }));
-  check(printed.bar === 'none' && printed.letters === 'none', 'the print leaves out the buttons and the letters');
+  check(printed.bar === 'none' && printed.letters === 'hidden', 'the print leaves out the buttons and the letters');
   await page.emulateMediaType(null);
   await page.close();
 
@@ -247,6 +252,7 @@ try {
   watch(phone);
   await phone.setViewport({ width: 390, height: 844, isMobile: true, hasTouch: true, deviceScaleFactor: 2 });
   await phone.goto(pageUrl, { waitUntil: 'load' });
+  await settled(phone);
   const layout = await phone.evaluate(() => {
     const sections = document.querySelectorAll('.clues section');
     const grid = document.getElementById('gw').getBoundingClientRect();

@@ -12,6 +12,7 @@
 #include <QDockWidget>
 #include <QLabel>
 #include <QLineEdit>
+#include <QStyledItemDelegate>
 #include <QTest>
 
 namespace {
@@ -250,4 +251,31 @@ TEST_F(ClueListWindow, AccessibleNamesStayWhileTheTextsChange) {
     EXPECT_EQ(accessibleText(form->findWord->wordList, QAccessible::Name),
               QStringLiteral(u"Подходящие слова:"));
     form->findWord->close();
+}
+
+// The list measures one-line rows without the style; every row, short or wrapped, a heading or
+// a solved one, keeps the size the style gives it (the width to a pixel), at any width.
+TEST_F(ClueListWindow, RowsKeepTheSizeTheStyleGivesThem) {
+    startAuthoring(kGrid);
+    write(QStringLiteral(u"Мурлыка"), QStringLiteral(u"КОТ"));
+    write(QStringLiteral(u"Длинная подсказка, которая в узком списке займёт не одну строку, а "
+                         u"несколько, как бывает в настоящих кроссвордах"),
+          QStringLiteral(u"ЖУК"));
+    QStyledItemDelegate styled;
+    for (const int width : {0, 120, 400}) {
+        QStyleOptionViewItem option;
+        option.initFrom(list());
+        option.widget = list();
+        option.font = list()->font();
+        option.features |= QStyleOptionViewItem::WrapText;
+        option.rect = QRect(0, 0, width, 0);
+        for (int r = 0; r < list()->count(); ++r) {
+            const QModelIndex index = list()->model()->index(r, 0);
+            const QSize ours = list()->itemDelegate()->sizeHint(option, index);
+            const QSize style = styled.sizeHint(option, index);
+            EXPECT_EQ(ours.height(), style.height()) << width << " " << rows().at(r).toStdString();
+            EXPECT_NEAR(ours.width(), style.width(), 1)
+                << width << " " << rows().at(r).toStdString();
+        }
+    }
 }

@@ -2,6 +2,7 @@
 
 #include "app/Startup.h"
 #include "support/HouseIpuz.h"
+#include "support/ui/Commands.h"
 
 #include <QAction>
 #include <QDir>
@@ -143,6 +144,28 @@ TEST_F(RecentFilesMenu, AStoredListIsReadAtStartWhateverItHolds) {
     second->recentActions[0]->trigger();
     EXPECT_EQ(again.doc().CrosswordPath, kept);
     EXPECT_TRUE(fake2.messages.isEmpty());
+}
+
+TEST_F(RecentFilesMenu, ARefusedEntryWithNothingOpenLeavesNothingToSave) {
+    // A damaged crossword, and an answers file whose crossword is damaged.
+    const QString crossword = at(u("Дом.cfw")), answers = at(u("Дом.otv"));
+    writeCrossword(crossword, house().build());
+    open(crossword);
+    saveAnswersAs(answers);
+    writeFile(crossword, " 0 \r\nT\r\n\r\n\r\n 9999 \r\n 1 \r\n");
+    for (const QString& path : {crossword, answers}) {
+        AppState again{p.folder.path()};
+        FakePlatform fake2;
+        std::unique_ptr<MainWindow> second = startUp(again, fake2);
+        QAction* entry = *std::find_if(
+            second->recentActions.begin(), second->recentActions.end(),
+            [&](QAction* a) { return a->text().endsWith(QDir::toNativeSeparators(path)); });
+        entry->trigger();
+        EXPECT_EQ(fake2.messages.size(), 1) << path.toStdString();
+        EXPECT_EQ(again.doc().Mode, EditMode::ModeEmpty) << path.toStdString();
+        for (const char* name : {"saveAction", "saveAsAction"})
+            EXPECT_FALSE(actionNamed(*second, name)->isEnabled()) << name << path.toStdString();
+    }
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "app/WrapCheckBox.h"
 #include "app/language/LanguageDialog.h"
+#include "files/FileCommon.h"
 #include "grid/NewCrosswordDialog.h"
 #include "support/ui/RunningProgram.h"
 #include "text/CodePage.h"
@@ -135,6 +136,36 @@ TEST(LanguageWindow, MissingEntryBlanksItsButtonButDialogsKeepTheEarlierText) {
     EXPECT_EQ(f.gridReadyButton->text(), QString());
     NewCrosswordDialog dialog(p.state, p.fake, &f);
     EXPECT_EQ(dialog.cancelButton->text(), u("Отмена"));
+}
+
+// Past the limit a file is not read at all, and the message says so: in the language loaded
+// before, or in the built-in texts when there is none yet.
+TEST(LanguageWindow, AFileOverTheLimitIsNamedWithTheLimit) {
+    const auto oversize = [](Program& p, const char* file) {
+        QFile f(p.folder.path() + QStringLiteral("Language/") + QLatin1String(file));
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(f.resize(kMaxFileBytes + 1)); // sparse: no disk taken
+    };
+    Program atStart;
+    oversize(atStart, "Russian.txt");
+    atStart.start();
+    ASSERT_EQ(atStart.fake.messages.size(), 1);
+    EXPECT_EQ(atStart.fake.messages.front().text,
+              u("Файл ") + atStart.languagePath("Russian.txt") +
+                  u(" The file is larger than the program reads, in MB: 64"));
+    EXPECT_EQ(atStart.form->languageAction->text(), u("Language"));
+
+    Program later;
+    later.folder.write(QStringLiteral("Language/Huge.txt"), "Huge\r\n");
+    oversize(later, "Huge.txt");
+    MainWindow& f = later.start();
+    ASSERT_TRUE(later.fake.messages.isEmpty());
+    f.loadLanguage("Huge.txt");
+    ASSERT_EQ(later.fake.messages.size(), 1);
+    EXPECT_EQ(later.fake.messages.front().text,
+              u("Файл ") + later.languagePath("Huge.txt") +
+                  u(" не удаётся открыть. Файл больше, чем читает программа, МБ: 64"));
+    EXPECT_EQ(later.state.settings.LanguageFileName, "Russian.txt");
 }
 
 TEST(LanguageWindow, FileThatCannotBeOpenedIsReportedAndChangesNothing) {

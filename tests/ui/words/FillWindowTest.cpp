@@ -1,3 +1,5 @@
+#include "commands/EditCommands.h"
+#include "commands/FillCommands.h"
 #include "grid/GridView.h"
 #include "grid/PictureBox.h"
 #include "support/WordListFolder.h"
@@ -13,8 +15,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
+
+#include <malloc.h>
+
+#include <random>
 
 using namespace Qt::StringLiterals;
 
@@ -59,17 +66,20 @@ protected:
     void placeTyped(const char* word) {
         form->answerEdit->setText(QString::fromLatin1(word));
         form->placeTypedAnswer();
+        commands().waitForLookUps();
     }
+    QAction* action(const char* name) const { return actionNamed(*form, name); }
+    FillCommands& commands() const { return commandsOf<FillCommands>(*form); }
 };
 
 } // namespace
 
 TEST_F(FillWindow, AFillCompletesAsOneChangeAndFillAgainGivesAnother) {
-    EXPECT_FALSE(form->fillAction->isEnabled()); // nothing to fill yet
+    EXPECT_FALSE(action("fillAction")->isEnabled()); // nothing to fill yet
     startAuthoring(kRing);
-    EXPECT_TRUE(form->fillAction->isEnabled());
-    EXPECT_TRUE(form->fillAgainAction->isEnabled());
-    EXPECT_EQ(form->fillAction->text(), u"Fill automatically");
+    EXPECT_TRUE(action("fillAction")->isEnabled());
+    EXPECT_TRUE(action("fillAgainAction")->isEnabled());
+    EXPECT_EQ(action("fillAction")->text(), u"Fill automatically");
     // The author's own word stays, though the lists do not hold it.
     placeTyped("CUT");
     ASSERT_EQ(answer({1, 0}), QByteArray("CUT"));
@@ -78,7 +88,7 @@ TEST_F(FillWindow, AFillCompletesAsOneChangeAndFillAgainGivesAnother) {
     QObject::connect(&program.state.session, &CrosswordSession::cellsChanged,
                      [&redraws] { ++redraws; });
     letItFinish();
-    form->fillAction->trigger();
+    action("fillAction")->trigger();
     EXPECT_EQ(fake().ranDialogs, QStringList{u"FillProgressDialog"_s});
     EXPECT_EQ(redraws, 1);
     EXPECT_EQ(messageTexts(), QStringList{u"Every word of the grid is filled in."_s});
@@ -96,7 +106,7 @@ TEST_F(FillWindow, AFillCompletesAsOneChangeAndFillAgainGivesAnother) {
     bool other = false;
     for (int i = 0; i < 5 && !other; ++i) {
         letItFinish();
-        form->fillAgainAction->trigger();
+        action("fillAgainAction")->trigger();
         other = answers(kRingSlots) != first;
         EXPECT_EQ(answer({1, 0}), QByteArray("CUT"));
     }
@@ -107,7 +117,7 @@ TEST_F(FillWindow, CancelLeavesTheCrosswordAsItWas) {
     startAuthoring(kRing);
     const bool modified = doc().Modified;
     cancelIt();
-    form->fillAction->trigger();
+    action("fillAction")->trigger();
     EXPECT_EQ(fake().ranDialogs, QStringList{u"FillProgressDialog"_s});
     EXPECT_TRUE(messageTexts().isEmpty());
     for (const SlotRef& s : kRingSlots)
@@ -129,11 +139,11 @@ TEST_F(FillWindow, NoFillNamesTheSlotNoWordFits) {
     };
     for (const auto& c : cases) {
         form->loadLanguage(c.language);
-        EXPECT_EQ(form->fillAction->text(), c.command);
+        EXPECT_EQ(action("fillAction")->text(), c.command);
         startAuthoring({"....", "#.##", "#.##"});
         fake().messages.clear();
         letItFinish();
-        form->fillAction->trigger();
+        action("fillAction")->trigger();
         EXPECT_EQ(messageTexts(), QStringList{c.text}) << c.language;
         EXPECT_TRUE(answer({1, 0}).isEmpty());
     }
@@ -141,9 +151,9 @@ TEST_F(FillWindow, NoFillNamesTheSlotNoWordFits) {
 
 TEST_F(FillWindow, ASearchThatGivesUpSaysSoAndChangesNothing) {
     startAuthoring(kRing);
-    form->fillStepLimit = 1;
+    commands().stepLimit = 1;
     letItFinish();
-    form->fillAction->trigger();
+    action("fillAction")->trigger();
     EXPECT_EQ(messageTexts(), QStringList{u"No fill was found within the time allowed. Try again, "
                                           u"or place a few words first."_s});
     for (const SlotRef& s : kRingSlots)
@@ -152,6 +162,7 @@ TEST_F(FillWindow, ASearchThatGivesUpSaysSoAndChangesNothing) {
 
 TEST_F(FillWindow, DeadCellsAreShadedAfterEachPlacementAndNotExported) {
     startAuthoring(kRing);
+    commands().waitForLookUps();
     for (int y = 0; y < 3; ++y)
         EXPECT_NE(background(0, y), kDead) << y;
     // XYZ across: no listed word starts with X (1 down) or with Z (2 down).
@@ -188,6 +199,7 @@ TEST_F(FillWindow, DeadCellsAreShadedAfterEachPlacementAndNotExported) {
     ASSERT_TRUE(deleteAnswerOffered());
     fake().answers.push_back(platform::Answer::Yes);
     form->deleteAnswerAction->trigger();
+    commands().waitForLookUps();
     ASSERT_TRUE(answer({1, 0}).isEmpty());
     for (const auto& [x, y] : {std::pair{0, 1}, {0, 2}, {2, 1}, {2, 2}})
         EXPECT_NE(background(x, y), kDead) << x << "," << y;
@@ -197,10 +209,10 @@ TEST_F(FillWindow, DeadCellsAreShadedAfterEachPlacementAndNotExported) {
 TEST_F(FillWindow, SuggestionsFollowTheSlotAndADoubleClickPlacesOne) {
     startAuthoring(kRing);
     placeTyped("CUT"); // on to 1 down
-    form->suggestAction->trigger();
-    QApplication::processEvents();
-    ASSERT_TRUE(form->suggest);
-    SuggestionsWindow& s = *form->suggest;
+    action("suggestAction")->trigger();
+    commands().waitForLookUps();
+    ASSERT_TRUE(commands().suggestions());
+    SuggestionsWindow& s = *commands().suggestions();
     EXPECT_EQ(s.slotLabel->text(), u"1 down");
     // Each leaves 3 across and 2 down a word: C?? then a word from its last letter to T??.
     QList<QByteArray> offered = s.words();
@@ -215,7 +227,7 @@ TEST_F(FillWindow, SuggestionsFollowTheSlotAndADoubleClickPlacesOne) {
     QTest::mouseDClick(s.wordList->viewport(), Qt::LeftButton, {}, row.center());
     EXPECT_EQ(answer({1, 1}), chosen);
     EXPECT_EQ(letters(1, 1), chosen);
-    QApplication::processEvents();
+    commands().waitForLookUps();
     EXPECT_EQ(s.slotLabel->text(), u"2 down");
     for (const QByteArray& w : s.words())
         EXPECT_TRUE(w.startsWith('T')) << w.constData();
@@ -225,9 +237,9 @@ TEST_F(FillWindow, SuggestionsFollowTheSlotAndADoubleClickPlacesOne) {
 TEST_F(FillWindow, AStaleSuggestionIsRefusedLikeATypedWord) {
     startAuthoring(kRing);
     placeTyped("CUT");
-    form->suggestAction->trigger();
-    QApplication::processEvents();
-    SuggestionsWindow& s = *form->suggest;
+    action("suggestAction")->trigger();
+    commands().waitForLookUps();
+    SuggestionsWindow& s = *commands().suggestions();
     ASSERT_FALSE(s.words().isEmpty());
     // 1 across changes before the list has caught up: its words start with C, 1 down now
     // with B.
@@ -242,14 +254,87 @@ TEST_F(FillWindow, AStaleSuggestionIsRefusedLikeATypedWord) {
 TEST_F(FillWindow, NoSuggestionIsSaidSo) {
     startAuthoring(kRing);
     placeTyped("XYZ");
-    form->suggestAction->trigger();
-    QApplication::processEvents();
-    EXPECT_TRUE(form->suggest->words().isEmpty());
-    EXPECT_EQ(form->suggest->slotLabel->text(),
+    action("suggestAction")->trigger();
+    commands().waitForLookUps();
+    EXPECT_TRUE(commands().suggestions()->words().isEmpty());
+    EXPECT_EQ(commands().suggestions()->slotLabel->text(),
               u"1 down: No word of the lists fits here and leaves every crossing word possible.");
     // A slot with all its letters has nothing to choose and nothing to complain about.
     program.state.session.selectSlot(1, 0);
-    QApplication::processEvents();
-    EXPECT_EQ(form->suggest->slotLabel->text(), u"1 across");
-    EXPECT_TRUE(form->suggest->words().isEmpty());
+    commands().waitForLookUps();
+    EXPECT_EQ(commands().suggestions()->slotLabel->text(), u"1 across");
+    EXPECT_TRUE(commands().suggestions()->words().isEmpty());
+}
+
+TEST_F(FillWindow, ShadingLookedUpForAnEarlierGridIsNotShown) {
+    startAuthoring(kRing);
+    commands().waitForLookUps();
+    std::vector<std::vector<int>> shown;
+    QObject::connect(&commands(), &FillCommands::deadCellsFound,
+                     [&shown](const std::vector<int>& cells) { shown.push_back(cells); });
+    // XYZ across leaves 1 down and 2 down dead; its look-up ends, but before the window takes
+    // its answer the word is taken back.
+    form->answerEdit->setText(u"XYZ"_s);
+    form->placeTypedAnswer();
+    QCoreApplication::sendPostedEvents(&commands()); // the look-up is asked for
+    commands().lookUps().waitUntilIdle();
+    ASSERT_EQ(answer({1, 0}), QByteArray("XYZ"));
+    commandsOf<EditCommands>(*form).undo();
+    ASSERT_TRUE(answer({1, 0}).isEmpty());
+    commands().waitForLookUps();
+    EXPECT_EQ(shown, (std::vector<std::vector<int>>{{}}));
+    EXPECT_EQ(background(0, 2), kWhite);
+}
+
+TEST_F(FillWindow, ACancelledFillLeavesNoMemoryHeld) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the address sanitizer's allocator keeps its own accounts";
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+    GTEST_SKIP() << "the address sanitizer's allocator keeps its own accounts";
+#endif
+#endif
+    // Blocks of 4 × 4 open cells between black lines, and 60,000 words of four letters for
+    // them: a search long and large enough to be cancelled in its course.
+    QByteArrayList rows;
+    for (int y = 0; y < 99; ++y) {
+        QByteArray row(99, '.');
+        for (int x = 0; x < 99; ++x)
+            if (x % 5 == 4 || y % 5 == 4)
+                row[x] = '#';
+        rows.append(row);
+    }
+    QList<QByteArray> words;
+    std::mt19937 random(7);
+    std::uniform_int_distribution<int> letter('A', 'Z');
+    while (words.size() < 60'000) {
+        QByteArray w;
+        for (int k = 0; k < 4; ++k)
+            w += static_cast<char>(letter(random));
+        words.append(w);
+    }
+    writeWords(program.folder, 4, words);
+    startAuthoring(rows);
+    commands().waitForLookUps(); // the lists are read and kept from here on
+    const auto inUse = [] {
+        const struct mallinfo2 m = mallinfo2();
+        return m.uordblks + m.hblkhd;
+    };
+    const std::size_t before = inUse();
+    std::size_t during = 0;
+    fake().onDialog<FillProgressDialog>([&](FillProgressDialog& d) {
+        // Cancelled once the search reports its course, or taken as it ends.
+        while (d.isVisible() && d.progressBar->maximum() == 0)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        during = inUse();
+        if (d.isVisible())
+            d.cancelButton->click();
+    });
+    action("fillAction")->trigger();
+    // Cancelled, not filled: 400 blocks take longer than the first report.
+    ASSERT_TRUE(answer({1, 0}).isEmpty());
+    // Nothing of the fill is held any more. (What the allocator hands back to the system is
+    // measured by the benchmark FillLargeGridCancelledFill, as resident memory.)
+    ASSERT_GT(during, before + 1024 * 1024);
+    EXPECT_LT(inUse(), before + 256 * 1024);
 }

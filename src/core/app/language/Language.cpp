@@ -211,7 +211,7 @@ QByteArray builtInOwnText(OwnText which) {
         return "A value of the wrong kind (a number or object instead of a text) in";
     case OwnText::InTheCell:
         return "the cell (column, row)";
-    case OwnText::IpuzFileTooLarge:
+    case OwnText::FileTooLarge:
         return "The file is larger than the program reads, in MB:";
     case OwnText::IpuzTooDeep:
         return "The file's JSON is nested deeper than the program reads, in levels:";

@@ -53,7 +53,7 @@ enum class OwnText : int {
     InTheAuthor = 139,             // the author as where a fault lies, after "in"
     IpuzWrongValue = 143,          // followed by where: a number or object given for a text
     InTheCell = 144,               // a cell as where a fault lies, followed by "3, 5"
-    IpuzFileTooLarge = 156,        // followed by the limit in MB
+    FileTooLarge = 156,            // an ipuz or language file; followed by the limit in MB
     IpuzTooDeep = 157,             // followed by the limit
     ConvertPasswordRequired = 158, // answers of a crossword with a password, without it
     ConvertBadPassword = 159,      // a password the crossword file cannot hold

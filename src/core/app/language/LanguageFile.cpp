@@ -66,9 +66,13 @@ LanguageOpenError loadLanguageFile(AppState& state, const QByteArray& fileName) 
     if (!isLanguageFileName(fileName))
         return LanguageOpenError::NotFound;
     QFile file(languageFilePath(state, fileName));
-    if (const FileStatus status = openForReading(file); status != FileStatus::Ok)
-        return status == FileStatus::NotFound ? LanguageOpenError::NotFound
-                                              : LanguageOpenError::Other;
+    if (const FileStatus status = openForReading(file); status != FileStatus::Ok) {
+        if (status == FileStatus::NotFound)
+            return LanguageOpenError::NotFound;
+        const QFileInfo info(file.fileName());
+        return info.isFile() && info.size() > kMaxFileBytes ? LanguageOpenError::TooLarge
+                                                            : LanguageOpenError::Other;
+    }
     readLanguage(file, state.language);
     state.settings.LanguageFileName = fileName;
     state.MessageTitle = state.language.entry(LangEntry::ProgramName);
@@ -86,6 +90,19 @@ std::optional<QByteArray> readLanguageName(const QString& path) {
 QByteArray fileFailureText(const Language& language, const QByteArray& pathOrName,
                            LangEntry entry) {
     return language.caption(LangEntry::FileMenu) + ' ' + pathOrName + ' ' + language.entry(entry);
+}
+
+QByteArray languageFailureText(const Language& language, const QByteArray& path,
+                               LanguageOpenError error) {
+    QByteArray text = fileFailureText(language, path, failureEntry(error));
+    if (error == LanguageOpenError::TooLarge) {
+        // Before any file is read the entry is empty and the text ends in its blank already.
+        if (!text.endsWith(' '))
+            text += ' ';
+        text +=
+            language.ownText(OwnText::FileTooLarge) + ' ' + QByteArray::number(kMaxFileBytes >> 20);
+    }
+    return text;
 }
 
 ModeTexts modeTexts(const AppState& state) {

@@ -13,8 +13,9 @@
 class AppState;
 class QIODevice;
 
-// Why a language file could not be opened; the failure message ends in NotFound or NotOpened.
-enum class LanguageOpenError { None, NotFound, Other };
+// Why a language file could not be opened; the failure message ends in NotFound or NotOpened,
+// and for a file over kMaxFileBytes names that limit.
+enum class LanguageOpenError { None, NotFound, TooLarge, Other };
 
 constexpr LangEntry failureEntry(LanguageOpenError e) {
     return e == LanguageOpenError::NotFound ? LangEntry::NotFound : LangEntry::NotOpened;
@@ -49,6 +50,11 @@ std::optional<QByteArray> readLanguageName(const QString& path);
 // File failures as the user sees them: the File menu's caption, a blank, the path or file name,
 // a blank and the language entry that tells what went wrong.
 QByteArray fileFailureText(const Language& language, const QByteArray& pathOrName, LangEntry entry);
+
+// The message for a language file at path that could not be loaded: fileFailureText, and the
+// limit for a file too large, in the language loaded before or the built-in texts.
+QByteArray languageFailureText(const Language& language, const QByteArray& path,
+                               LanguageOpenError error);
 
 // What the main window shows for the current mode after a load: its caption, the word count
 // and the caption of the box label. A member left empty is not changed in that mode.

@@ -81,7 +81,7 @@ void MainWindow::loadLanguage(const QByteArray& fileName) {
     const LanguageOpenError error = loadLanguageFile(state_, fileName);
     if (error != LanguageOpenError::None) {
         const QString path = QDir::toNativeSeparators(languageFilePath(state_, fileName));
-        message(fileFailureText(state_.language, cp1251::fromUnicode(path), failureEntry(error)),
+        message(languageFailureText(state_.language, cp1251::fromUnicode(path), error),
                 platform::Icon::Critical);
         return;
     }
