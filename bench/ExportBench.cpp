@@ -4,6 +4,7 @@
 #include "BenchWindow.h"
 #include "Paired.h"
 #include "commands/PublishingCommands.h"
+#include "grid/GridView.h"
 
 #include "export/HtmlPage.h"
 #include "grid/PictureBox.h"
@@ -21,7 +22,7 @@ void ExportCrossword(benchmark::State& state) {
     bench::Window w;
     w.app.session.documentForSetup() = bench::answeredPattern(side);
     w.form.state().session.showForSetup(0);
-    w.form.drawGrid();
+    w.form.gridView()->drawGrid();
     w.platform.savePath = w.folder.filePath(QStringLiteral("bench.htm"));
     const ExportNames names = exportNames(w.platform.savePath);
     w.form.findChild<PublishingCommands*>()->exportHtml();

@@ -33,32 +33,7 @@ template <typename Write> FuzzInput writtenBy(Write&& write) {
 // The offscreen application the window targets draw in, made once.
 void ensureApplication();
 
-#include "platform/Platform.h"
-
-// A desktop that answers every question with its default and opens nothing.
-class SilentPlatform : public platform::Platform {
-public:
-    platform::Answer messageBox(QWidget*, const QString&, const QString&, platform::Icon,
-                                platform::Buttons, platform::Answer defaultButton) override {
-        return defaultButton;
-    }
-    QString getOpenFileName(QWidget*, const QString&, const QString&, const QString&) override {
-        return {};
-    }
-    QString getSaveFileName(QWidget*, const QString&, const QString&, const QString&,
-                            const QString&) override {
-        return {};
-    }
-    bool chooseFont(QWidget*, platform::FontChoice&) override { return false; }
-    void openDocument(const QString&, const QString&) override {}
-    void setLanguage(const QString&) override {}
-    // No dialog of the window is wanted here: each is cancelled unseen.
-    int runDialog(QDialog&) override { return 0; }
-    platform::PrintResult print(QWidget*, const QString&,
-                                const std::function<bool(QPagedPaintDevice&)>&) override {
-        return platform::PrintResult::Cancelled;
-    }
-};
+#include "platform/SilentPlatform.h"
 
 #include "app/AppState.h"
 #include "app/MainWindow.h"
@@ -71,7 +46,7 @@ public:
 // largest crosswords redraw quickly.
 struct FuzzWindow {
     QTemporaryDir folder;
-    SilentPlatform platform;
+    platform::SilentPlatform platform;
     AppState state;
     std::unique_ptr<MainWindow> form;
 

@@ -3,6 +3,7 @@
 #include "FuzzSupport.h"
 
 #include "files/CrosswordFile.h"
+#include "grid/GridView.h"
 #include "ipuz/IpuzFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -34,7 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                     fuzzFailure("a clue the crossword file could not keep");
     for (int style : {1, 0}) {
         w.state.session.showForSetup(style);
-        w.form->drawGrid();
+        w.form->gridView()->drawGrid();
     }
 
     FuzzInput ipuzBack = writtenBy([&](QIODevice& device) { return ipuz::writeIpuz(device, doc); });

@@ -1,7 +1,8 @@
 // Makes candidate grids for the fill benchmark, the kind an author starts from: 13 × 13 to
 // 21 × 21, 16–20 % black cells, symmetric under a half turn, every open cell in an across and a
-// down word of three to fifteen letters, the open cells connected. The same seed always gives the
-// same grid, so a set is kept by its seeds and never picked by how a fill fares on it.
+// down word of three to eight letters, at most one slot in five of three letters, the open cells
+// connected. The same seed always gives the same grid, so a set is kept by its seeds and never
+// picked by how a fill fares on it.
 //
 //     clueforge_fill_grids DIR [FIRST_SEED COUNT]    (default: seeds 1 to 32)
 #include <algorithm>
@@ -10,13 +11,16 @@
 #include <fstream>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
 
 constexpr int kShortestWord = 3;
-// Longer words are too few in the lists for a grid to be more than a test of them.
-constexpr int kLongestWord = 15;
+// As in the grids authors make (and those of bench/fill/grids): long slots crossing each other
+// are rare, and the lists hold few three-letter words to share among many short slots.
+constexpr int kLongestWord = 8;
+constexpr int kMostShortSlotsPerFive = 1;
 
 struct Grid {
     int n = 0;
@@ -34,7 +38,29 @@ int runThrough(const Grid& g, int x, int y, int dx, int dy) {
     return length;
 }
 
-bool fullyCheckedAndConnected(const Grid& g) {
+// Slots of the shortest length and all slots, across and down.
+std::pair<int, int> slotCounts(const Grid& g) {
+    int shortest = 0;
+    int all = 0;
+    for (int line = 0; line < g.n; ++line)
+        for (const bool across : {true, false}) {
+            int run = 0;
+            for (int k = 0; k <= g.n; ++k) {
+                if (k < g.n && !(across ? g.at(k, line) : g.at(line, k))) {
+                    ++run;
+                    continue;
+                }
+                if (run >= 2) {
+                    ++all;
+                    shortest += run == kShortestWord ? 1 : 0;
+                }
+                run = 0;
+            }
+        }
+    return {shortest, all};
+}
+
+bool acceptable(const Grid& g) {
     int open = 0;
     int first = -1;
     for (int y = 0; y < g.n; ++y)
@@ -71,7 +97,10 @@ bool fullyCheckedAndConnected(const Grid& g) {
             }
         }
     }
-    return reached == open;
+    if (reached != open)
+        return false;
+    const auto [shortest, all] = slotCounts(g);
+    return shortest * 5 <= all * kMostShortSlotsPerFive;
 }
 
 // Cells of runs longer than the longest word, or else every cell.
@@ -118,7 +147,7 @@ Grid generate(std::uint64_t seed) {
                     continue;
                 g.black[static_cast<std::size_t>(c)] = 1;
                 g.black[static_cast<std::size_t>(mirror)] = 1;
-                if (fullyCheckedAndConnected(g)) {
+                if (acceptable(g)) {
                     blacks += added;
                     placed = true;
                     break;

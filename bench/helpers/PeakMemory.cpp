@@ -10,6 +10,7 @@
 #include "ProgramFolderCopy.h"
 
 #include "app/Startup.h"
+#include "grid/GridView.h"
 #include "words/WordSearchWindow.h"
 
 #include <QApplication>
@@ -65,7 +66,7 @@ int main(int argc, char** argv) {
         app.session.documentForSetup() = bench::answeredPattern(side);
         form->updateControlsForMode();
         form->state().session.showForSetup(0);
-        form->drawGrid();
+        form->gridView()->drawGrid();
         QCoreApplication::processEvents();
     }
     if (search) {

@@ -75,4 +75,45 @@ TEST(Layering, DialogsDoNotKnowTheWindow) {
               "");
 }
 
+TEST(Layering, CommandClassesDoNotKnowTheWindow) {
+    // A command class gets its context; the window wires its actions and signals.
+    const QList<Source> commands = sourcesUnder(QStringLiteral("src/ui/commands"));
+    // The context and the command classes of every area so far, headers and sources.
+    EXPECT_GE(commands.size(), 12);
+    EXPECT_EQ(linesMatching(commands, QRegularExpression(QStringLiteral(
+                                          R"(#\s*include\s*["<][^">]*MainWindow\b)"))),
+              "");
+    EXPECT_EQ(linesMatching(commands, QRegularExpression(QStringLiteral(R"(\bMainWindow\b)"))), "");
+}
+
+TEST(Layering, NothingReadsStateFromColours) {
+    // What a cell shows is decided from the session and turned into colours by the cell
+    // painter alone: no colour is compared to find out what something is, and no pixel is read
+    // back except by the picture itself.
+    const QList<Source> ui = sourcesUnder(QStringLiteral("src/ui"));
+    const QString colour =
+        QStringLiteral(R"((slotcolor::\w+|\bk(White|Yellow|Dead\w*|Border|DrawnBlack|Cursor)\b|)"
+                       R"(\bQt::(white|black|yellow|red|green|blue|cyan|magenta|gray|darkGray|)"
+                       R"(lightGray|transparent|color0|color1)\b|\bQColor\s*[({]|\bqRgba?\())");
+    EXPECT_EQ(linesMatching(ui, QRegularExpression(QStringLiteral(R"([=!]=\s*)") + colour)), "");
+    EXPECT_EQ(linesMatching(ui, QRegularExpression(colour + QStringLiteral(R"([^;]*?\s[=!]=)"))),
+              "");
+    const auto outsideThePicture = [](const Source& s) {
+        return !s.path.startsWith(QLatin1String("src/ui/grid/PictureBox."));
+    };
+    EXPECT_EQ(linesMatching(ui, QRegularExpression(QStringLiteral(R"(\bpixel(Color)?\s*\()")),
+                            outsideThePicture),
+              "");
+    // The colours themselves belong to the painter and the digit strips it draws from.
+    const auto besideThePainter = [](const Source& s) {
+        return !s.path.startsWith(QLatin1String("src/ui/grid/CellPainter.")) &&
+               !s.path.startsWith(QLatin1String("src/ui/grid/DigitStrips.")) &&
+               !s.path.startsWith(QLatin1String("src/ui/grid/SlotColors."));
+    };
+    EXPECT_EQ(linesMatching(ui,
+                            QRegularExpression(QStringLiteral(R"(\bslotcolor::|SlotColors\.h)")),
+                            besideThePainter),
+              "");
+}
+
 } // namespace

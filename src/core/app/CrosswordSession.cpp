@@ -5,6 +5,7 @@
 #include "grid/GridDrawing.h"
 #include "grid/GridLimits.h"
 #include "grid/ShownGrid.h"
+#include "grid/SlotAccess.h"
 #include "grid/SlotWalk.h"
 
 #include <algorithm>
@@ -15,30 +16,29 @@
 class CrosswordSession::Notify {
 public:
     explicit Notify(CrosswordSession& s)
-        : s_(s), mode_(s.doc_.Mode), slot_(s.doc_.CurrentSlot), direction_(s.doc_.CurrentDirection),
-          down_(s.doc_.CurrentDownSlot), modified_(s.doc_.Modified) {}
+        : s_(s), mode_(s.doc_.Mode), selection_(s.selection()), modified_(s.doc_.Modified) {}
     Notify(const Notify&) = delete;
     Notify& operator=(const Notify&) = delete;
     ~Notify() {
         const CrosswordDocument& d = s_.doc_;
         if (d.Mode != mode_)
             emit s_.modeChanged(d.Mode);
-        if (d.CurrentSlot != slot_ || d.CurrentDirection != direction_ ||
-            d.CurrentDownSlot != down_)
-            emit s_.selectionChanged();
+        if (const Selection now = s_.selection(); now != selection_ || reselect_)
+            emit s_.selectionChanged(selection_, now);
         if (d.Modified != modified_)
             emit s_.modifiedChanged(d.Modified);
     }
     // The operation changed the crossword: one step of the history.
-    void step() const { s_.recordStep(slot_, direction_, down_); }
+    void step() const { s_.recordStep(selection_.slot, selection_.direction, selection_.down); }
+    // The selection is signalled even when it stays: the command chose it again.
+    void reselect() { reselect_ = true; }
 
 private:
     CrosswordSession& s_;
     EditMode mode_;
-    int slot_;
-    int direction_;
-    int down_;
+    Selection selection_;
     bool modified_;
+    bool reselect_ = false;
 };
 
 CrosswordSession::CrosswordSession(Settings& settings, QObject* parent)
@@ -52,12 +52,21 @@ int CrosswordSession::cellSize() const {
     return settings_.CellSize;
 }
 
+Selection CrosswordSession::selection() const {
+    return {doc_.CurrentSlot, doc_.CurrentDirection, doc_.CurrentDownSlot, selectionShown_};
+}
+
 void CrosswordSession::slotCells(int number, int direction) {
-    const int c = doc_.SlotTable.at(number, 0, direction);
-    const int r = doc_.SlotTable.at(number, 1, direction);
-    const int len = doc_.SlotTable.at(number, 2, direction);
+    const int c = doc_.ShownSlotTable.at(number, 0, direction);
+    const int r = doc_.ShownSlotTable.at(number, 1, direction);
+    const int len = shownSlotLength(doc_, number, direction);
     if (len > 0)
         emit cellsChanged(direction == 0 ? QRect(c, r, len, 1) : QRect(c, r, 1, len));
+}
+
+void CrosswordSession::replaced() {
+    selectionShown_ = true;
+    emit documentReplaced();
 }
 
 void CrosswordSession::rebuildShownGrid() {
@@ -68,7 +77,7 @@ void CrosswordSession::showForSetup(int style) {
     shownStyle_ = style;
     rebuildShownGrid();
     startHistory();
-    emit documentReplaced();
+    replaced();
 }
 
 void CrosswordSession::newGrid(int width, int height, const QByteArray& title, int noAnswers) {
@@ -77,7 +86,7 @@ void CrosswordSession::newGrid(int width, int height, const QByteArray& title, i
     doc_.startNewGrid(width, height, title, noAnswers);
     followSolvingTime();
     startHistory();
-    emit documentReplaced();
+    replaced();
 }
 
 std::vector<QPoint> CrosswordSession::toggleCell(int cx, int cy, bool symmetric) {
@@ -115,7 +124,7 @@ bool CrosswordSession::gridReady() {
         toNextUnanswered();
     doc_.Modified = true;
     startHistory();
-    emit documentReplaced();
+    replaced();
     return true;
 }
 
@@ -136,7 +145,7 @@ CrosswordSession::OpenOutcome CrosswordSession::open(const QString& path) {
         // shows through.
         doc_.SlotTexts = Table<QByteArray>::withBounds(doc_.NumberedCount, 1);
         doc_.CurrentSlot = doc_.NumberedCount >= 1 ? 1 : 0;
-        doc_.CurrentDirection = doc_.SlotTable.at(1, 2, 0) == 0 ? 1 : 0;
+        doc_.CurrentDirection = slotLength(doc_, 1, 0) == 0 ? 1 : 0;
     }
     rebuildShownGrid();
     showReplaced(out.reducedCellSize);
@@ -191,7 +200,7 @@ CrosswordSession::AnswersOutcome CrosswordSession::applyAnswers(const AnswersFil
     rebuildShownGrid();
     followSolvingTime();
     startHistory();
-    emit documentReplaced();
+    replaced();
     return out;
 }
 
@@ -223,15 +232,16 @@ FileStatus CrosswordSession::saveAnswers(const QString& path) {
 PlacementOutcome CrosswordSession::placeAnswer(const QByteArray& answer, const QByteArray& clue) {
     if (doc_.Mode != EditMode::ModeAuthor || doc_.CurrentSlot < 1)
         return {};
-    const Notify notify(*this);
+    Notify notify(*this);
     const int n = doc_.CurrentSlot;
     const int d = doc_.CurrentDirection;
     const PlacementOutcome out = PlaceAnswer(doc_, n, d, answer, clue);
     if (!out.changed())
         return out;
+    notify.reselect();
     slotCells(n, d);
     doc_.CurrentDirection = 1 - d;
-    if (doc_.SlotTable.at(n, 2, 1 - d) <= 0 || !doc_.SlotTexts.at(n, 1, 1 - d).isEmpty())
+    if (slotLength(doc_, n, 1 - d) <= 0 || !answerOf(doc_, n, 1 - d).isEmpty())
         toNextUnanswered();
     notify.step();
     return out;
@@ -259,7 +269,7 @@ bool CrosswordSession::placeFill(const std::vector<SlotRef>& refs,
     std::vector<unsigned char> letters(static_cast<std::size_t>(std::max(w, 0)) *
                                        static_cast<std::size_t>(std::max(h, 0)));
     const auto put = [&](int n, int d, const QByteArray& word) {
-        bool fits = doc_.SlotTable.at(n, 2, d) == word.size();
+        bool fits = slotLength(doc_, n, d) == word.size();
         forEachSlotCell(doc_.SlotTable, n, d, [&](int i, int x, int y) {
             fits = fits && x >= 0 && y >= 0 && x < w && y < h;
             if (!fits)
@@ -295,7 +305,7 @@ bool CrosswordSession::placeFill(const std::vector<SlotRef>& refs,
         forEachSlotCell(doc_.SlotTable, n, d, [&](int i, int x, int y) {
             const auto c = static_cast<unsigned char>(words[k].at(i));
             doc_.CellMap.set(x, y, layer::kLetter, c);
-            doc_.CellMap.set(x, y, 4 + d, c);
+            doc_.CellMap.set(x, y, layer::wordLetter(d), c);
         });
         doc_.SlotTexts.set(n, 1, d, words[k]);
         changed = true;
@@ -313,7 +323,7 @@ bool CrosswordSession::placeFill(const std::vector<SlotRef>& refs,
 
 std::vector<SlotRef> CrosswordSession::refillable() const {
     for (std::size_t k = 0; k < lastFill_.refs.size(); ++k)
-        if (doc_.SlotTexts.at(lastFill_.refs[k].number, 1, lastFill_.refs[k].direction) !=
+        if (answerOf(doc_, lastFill_.refs[k].number, lastFill_.refs[k].direction) !=
             lastFill_.words[k])
             return {};
     return lastFill_.refs;
@@ -326,8 +336,11 @@ bool CrosswordSession::canDeleteAnswer() const {
 void CrosswordSession::deleteAnswer() {
     if (!CanDeleteAnswer(doc_))
         return;
-    const Notify notify(*this);
+    Notify notify(*this);
     DeleteAnswer(doc_);
+    // The slot shows selected again, also after the solver's last word.
+    selectionShown_ = true;
+    notify.reselect();
     followOpenWords();
     notify.step();
     slotCells(doc_.CurrentSlot, doc_.CurrentDirection);
@@ -376,7 +389,7 @@ bool CrosswordSession::unlock(const QByteArray& password) {
     }
     followSolvingTime();
     startHistory();
-    emit documentReplaced();
+    replaced();
     return true;
 }
 
@@ -389,8 +402,11 @@ EntryOutcome CrosswordSession::enterAnswer(const QByteArray& word) {
     const EntryOutcome out = EnterSolverAnswer(doc_, word, shownStyle_);
     if (!out.entered)
         return out;
+    // Without a next open word the selection stays where it was, shown no more.
+    const bool next = out.open > 0 && out.nextFound;
+    selectionShown_ = next;
     slotCells(n, d);
-    if (out.open > 0 && out.nextFound) {
+    if (next) {
         doc_.CurrentSlot = out.nextSlot;
         doc_.CurrentDirection = out.nextDirection;
     }
@@ -402,10 +418,12 @@ EntryOutcome CrosswordSession::enterAnswer(const QByteArray& word) {
 CheckOutcome CrosswordSession::checkAnswer(const QByteArray& word) {
     if (doc_.Mode != EditMode::ModeSolve)
         return {};
-    const Notify notify(*this);
+    Notify notify(*this);
     const CheckOutcome out = CheckSolverAnswer(doc_, word, shownStyle_);
-    if (out.hit)
+    if (out.hit) {
+        notify.reselect();
         slotCells(out.slot, out.direction);
+    }
     if (out.next == CheckOutcome::Next::SelectPair) {
         doc_.CurrentSlot = out.across;
         doc_.CurrentDownSlot = out.down;
@@ -423,6 +441,7 @@ std::optional<Selected> CrosswordSession::jumpToNumber(int number) {
     Selected previous;
     if (!JumpToNumber(doc_, number, previous))
         return std::nullopt;
+    selectionShown_ = true;
     return previous;
 }
 
@@ -439,15 +458,17 @@ std::optional<SlotRef> CrosswordSession::slotAtCell(int cx, int cy) const {
 }
 
 void CrosswordSession::selectSlot(int number, int direction) {
-    const Notify notify(*this);
+    Notify notify(*this);
+    notify.reselect();
     doc_.CurrentSlot = number;
     doc_.CurrentDirection = direction;
+    selectionShown_ = true;
 }
 
 void CrosswordSession::selectFirstSlot() {
     for (int n = 1; n <= doc_.NumberedCount; ++n)
         for (int d = 0; d <= 1; ++d)
-            if (doc_.SlotTable.at(n, 2, d) > 0) {
+            if (slotLength(doc_, n, d) > 0) {
                 doc_.CurrentSlot = n;
                 doc_.CurrentDirection = d;
                 return;
@@ -455,8 +476,10 @@ void CrosswordSession::selectFirstSlot() {
 }
 
 void CrosswordSession::selectNextUnanswered() {
-    const Notify notify(*this);
+    Notify notify(*this);
+    notify.reselect();
     toNextUnanswered();
+    selectionShown_ = true;
 }
 
 void CrosswordSession::toNextUnanswered() {
@@ -466,9 +489,31 @@ void CrosswordSession::toNextUnanswered() {
 }
 
 void CrosswordSession::selectPair(int across, int down) {
-    const Notify notify(*this);
+    Notify notify(*this);
+    notify.reselect();
     doc_.CurrentSlot = across;
     doc_.CurrentDownSlot = down;
+    selectionShown_ = true;
+}
+
+bool CrosswordSession::selectPairAt(int cx, int cy) {
+    if (cx < 0 || cy < 0 || cx >= doc_.GridWidth || cy >= doc_.GridHeight)
+        return false;
+    const int across = doc_.CellMap.at(cx, cy, 0);
+    const int down = doc_.CellMap.at(cx, cy, 1);
+    if (across + down < 1)
+        return false;
+    selectPair(across, down);
+    return true;
+}
+
+QPoint CrosswordSession::slotStart(const SlotRef& slot) const {
+    const QPoint start(doc_.SlotTable.at(slot.number, 0, slot.direction),
+                       doc_.SlotTable.at(slot.number, 1, slot.direction));
+    if (shownStyle_ == 0)
+        return start;
+    // The cell map is the turned grid's.
+    return {doc_.GridWidth - 1 - start.x(), doc_.GridHeight - 1 - start.y()};
 }
 
 bool CrosswordSession::setStyle(int style) {
@@ -479,6 +524,7 @@ bool CrosswordSession::setStyle(int style) {
         return false;
     shownStyle_ = style;
     rebuildShownGrid();
+    selectionShown_ = true;
     emit pictureSettingsChanged();
     return true;
 }
@@ -488,9 +534,8 @@ void CrosswordSession::showChosenStyle() {
 }
 
 void CrosswordSession::setCellSize(int size) {
-    if (size == settings_.CellSize)
-        return;
     settings_.CellSize = size;
+    selectionShown_ = true;
     emit pictureSettingsChanged();
 }
 
@@ -574,7 +619,7 @@ void CrosswordSession::restore(const EditHistory::Restored& to) {
     followOpenWords();
     // The same crossword: "fill again" still goes by whether the last fill's words are there.
     Fill fill = std::move(lastFill_);
-    emit documentReplaced();
+    replaced();
     lastFill_ = std::move(fill);
 }
 
@@ -664,7 +709,7 @@ bool CrosswordSession::unlockNeedsPassword() const {
 void CrosswordSession::showReplaced(int reducedCellSize) {
     followSolvingTime();
     startHistory();
-    emit documentReplaced();
+    replaced();
     if (reducedCellSize > 0)
         emit pictureSettingsChanged();
 }

@@ -35,6 +35,7 @@ public:
     int shownStyle() const { return shownStyle_; }
     int cellSize() const;
     const Settings& settings() const { return settings_; }
+    Selection selection() const;
 
     // Test fixtures and tools that build a document by hand; the window never writes it.
     CrosswordDocument& documentForSetup() { return doc_; }
@@ -125,6 +126,12 @@ public:
     void selectNextUnanswered();
     // The solver's across and down words (either 0).
     void selectPair(int across, int down);
+    // The solver's open words through shown cell (cx, cy), as a click there selects them; false
+    // (nothing changed) when no open word passes through it.
+    bool selectPairAt(int cx, int cy);
+    // The shown cell a slot's word begins at as it reads: the turned style reads from the far
+    // end.
+    QPoint slotStart(const SlotRef& slot) const;
 
     // --- Picture settings ---
     // The style chosen in the menu; a crossword being solved is shown in it at once.
@@ -132,6 +139,8 @@ public:
     bool setStyle(int style);
     // At start-up nothing is shown yet: the chosen style becomes the shown one.
     void showChosenStyle();
+    // The cell size confirmed, also when it stays: the number size or the letter font of the
+    // settings may have changed with it, and the grid is drawn again.
     void setCellSize(int size);
 
     // --- Undo and redo ---
@@ -212,8 +221,9 @@ signals:
     // A different crossword, or a new shape of the same one: everything must be redrawn.
     void documentReplaced();
     void modeChanged(EditMode mode);
-    void selectionChanged();
-    // Cells whose content changed, in grid coordinates.
+    // Also when a command chose the selected slot again, so that it is shown again.
+    void selectionChanged(const Selection& before, const Selection& after);
+    // Cells whose content changed, in the shown grid's coordinates.
     void cellsChanged(const QRect& cells);
     // A clue stored without its answer changing (keepClue).
     void clueChanged(int number, int direction);
@@ -226,6 +236,8 @@ signals:
 private:
     class Notify;
     void slotCells(int number, int direction);
+    // Emits documentReplaced: the new crossword shows its selection.
+    void replaced();
     void rebuildShownGrid();
     // The largest cell size that shows the whole grid when the current one does not; else 0.
     int reduceCellSizeToFit();
@@ -266,6 +278,7 @@ private:
     };
     Fill lastFill_;
     int shownStyle_ = 0;
+    bool selectionShown_ = true;
     EditHistory history_;
     SolvingTimer timer_;
 };

@@ -1,6 +1,7 @@
 #include "export/HtmlPage.h"
 
 #include "grid/CrosswordDocument.h"
+#include "grid/SlotAccess.h"
 #include "text/CodePage.h"
 #include "text/Escaping.h"
 
@@ -95,10 +96,10 @@ QByteArray buildHtmlPage(const CrosswordDocument& doc, const PageCaptions& capti
     for (int n = 1; n <= doc.NumberedCount; ++n) {
         const QByteArray prefix = ' ' + QByteArray::number(n) + ". ";
         for (int d = 0; d < 2; ++d) {
-            if (doc.SlotTable.at(n, 2, d) < 1)
+            if (slotLength(doc, n, d) < 1)
                 continue;
-            const QByteArray answer = doc.SlotTexts.at(n, 1, d);
-            clues[d] += prefix + escape::html(doc.SlotTexts.at(n, 0, d));
+            const QByteArray answer = answerOf(doc, n, d);
+            clues[d] += prefix + escape::html(clueOf(doc, n, d));
             answers[d] += prefix + escape::html(answer.left(1) + cp1251::toLower(answer.mid(1)));
         }
     }

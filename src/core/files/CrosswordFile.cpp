@@ -3,6 +3,7 @@
 #include "files/ValueReader.h"
 #include "grid/CrosswordDocument.h"
 #include "grid/GridLimits.h"
+#include "grid/SlotAccess.h"
 #include "text/SequentialText.h"
 
 #include <QFile>
@@ -182,8 +183,8 @@ CrosswordReadResult ReadCrosswordFile(QIODevice& device, CrosswordDocument& doc)
     next.SolvedFlags = Table<int>::withBounds(n, 1);
     next.Aids = {};
     next.AnswersPath.clear();
-    next.CurrentSlot = next.SlotTable.at(1, 2, 0) >= 1 ? 1 : 0;
-    next.CurrentDownSlot = next.SlotTable.at(1, 2, 1) >= 1 ? 1 : 0;
+    next.CurrentSlot = slotLength(next, 1, 0) >= 1 ? 1 : 0;
+    next.CurrentDownSlot = slotLength(next, 1, 1) >= 1 ? 1 : 0;
     doc = std::move(next);
     return result;
 }

@@ -1,6 +1,7 @@
 #include "files/FileCommon.h"
 
 #include "grid/CrosswordDocument.h"
+#include "grid/SlotAccess.h"
 
 #include <QFileInfo>
 
@@ -38,12 +39,21 @@ QByteArray fileNameWithoutFolder(const QByteArray& path) {
     return path.mid(cut + 1);
 }
 
-QString withExtensionWhenNoDot(const QString& path, const QString& extension) {
-    return path.contains(QLatin1Char('.')) ? path : path + extension;
+QString withExtensionWhenNoDot(const QString& path, const QString& extension, DotIn where) {
+    qsizetype from = 0;
+    if (where == DotIn::FileName) {
+#ifdef Q_OS_WIN
+        from = std::max(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\')));
+#else
+        from = path.lastIndexOf(QLatin1Char('/'));
+#endif
+        from = std::max<qsizetype>(from, 0);
+    }
+    return path.indexOf(QLatin1Char('.'), from) >= 0 ? path : path + extension;
 }
 
 bool hasWord(const CrosswordDocument& doc, int n, int d) {
-    return n >= 1 && n <= doc.NumberedCount && doc.SlotTable.at(n, 2, d) >= 1;
+    return n >= 1 && n <= doc.NumberedCount && slotLength(doc, n, d) >= 1;
 }
 
 std::vector<std::pair<int, int>> wordsWhere(const CrosswordDocument& doc,

@@ -83,9 +83,15 @@ bool overwriteQuestionNeeded(const QString& path, const QString& currentPath);
 QString fileNameWithoutFolder(const QString& path);
 QByteArray fileNameWithoutFolder(const QByteArray& path);
 
-// A chosen path with extension (".cfw") appended when it has no dot anywhere, its folders
-// included: a dot in a folder's name counts as one.
-QString withExtensionWhenNoDot(const QString& path, const QString& extension);
+// Where a dot keeps a chosen path from getting its extension. The crossword and answers files
+// look at the whole path, so a dot in a folder's name counts; the exports look at the file's own
+// name only, as the HTML page does, whose pictures take that name's part before its dot.
+enum class DotIn { Path, FileName };
+
+// A chosen path with extension (".cfw") appended when it has no dot where `where` looks. The
+// path is a local one from a dialog: on Linux a backslash belongs to a file's name.
+QString withExtensionWhenNoDot(const QString& path, const QString& extension,
+                               DotIn where = DotIn::Path);
 
 // Whether number n (1..NumberedCount) has a word in direction d.
 bool hasWord(const CrosswordDocument& doc, int n, int d);

@@ -66,6 +66,8 @@ struct Options {
     std::uint64_t seed = 1;
     // Search steps (words or letters tried) before giving up with LimitReached.
     std::int64_t stepLimit = 50'000'000;
+    // Steps of the shortest run between restarts (runs grow by Luby's sequence).
+    std::int64_t restartSteps = 2048;
     // Set from any thread to stop the search within a step.
     const std::atomic_bool* cancel = nullptr;
     // Now and then, from the calling thread: slots with a word so far and all slots.
@@ -96,11 +98,12 @@ struct Result {
 // not the lists hold them. The same seed and number of threads give the same fill.
 Result fillGrid(const Problem& problem, const Lexicon& lexicon, const Options& options = {});
 
-// Words for one slot, best first: each fits the letters the slot's cells may still take and,
-// placed, leaves every other slot at least one word once the crossings have been narrowed
-// down. "Best" leaves the most words to the crossing slots. At most `maxCount`, from the first
-// 3 × maxCount + 30 best; none for a slot the author filled whole. `cancel`, set from any
-// thread, stops the look-up with a partial answer.
+// Words for one slot, best first: each fits the letters the slot's cells may still take once
+// the placed letters have narrowed the whole grid down and, placed, leaves the slots crossing
+// it, and those crossing them, at least one word once those crossings have been narrowed down.
+// "Best" leaves the most words to the crossing slots. At most `maxCount`, from the first 3 ×
+// maxCount + 30 best; none for a slot the author filled whole. `cancel`, set from any thread,
+// stops the look-up with a partial answer.
 std::vector<QByteArray> suggestWords(const Problem& problem, const Lexicon& lexicon, int slot,
                                      int maxCount, const std::atomic_bool* cancel = nullptr);
 

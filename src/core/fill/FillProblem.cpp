@@ -2,6 +2,7 @@
 #include "fill/FillProblem.h"
 
 #include "grid/CrosswordDocument.h"
+#include "grid/SlotAccess.h"
 #include "grid/SlotWalk.h"
 
 #include <algorithm>
@@ -16,12 +17,12 @@ DocumentProblem problemFrom(const CrosswordDocument& doc, const std::vector<Slot
     p.fixed = QByteArray(p.cellCount, '\0');
     for (int n = 1; n <= doc.NumberedCount; ++n)
         for (int d = 0; d <= 1; ++d) {
-            if (doc.SlotTable.at(n, 2, d) < 1)
+            if (slotLength(doc, n, d) < 1)
                 continue;
             // Answers are stored upper case, as placing them made them.
             const bool open =
                 std::find(reopened.begin(), reopened.end(), SlotRef{n, d}) != reopened.end();
-            const QByteArray answer = open ? QByteArray() : doc.SlotTexts.at(n, 1, d);
+            const QByteArray answer = open ? QByteArray() : answerOf(doc, n, d);
             std::vector<int> cells;
             forEachSlotCell(doc.SlotTable, n, d, [&](int i, int x, int y) {
                 if (x < 0 || y < 0 || x >= w || y >= doc.GridHeight)

@@ -92,6 +92,8 @@ Search::Search(const Problem& problem, const Lexicon& lexicon, const Options& op
     t_.i.assign(2 * n + 2, 0);
     queued_.assign(n, 0);
     weight_.assign(n, 1.0);
+    savedWord_.assign(n, -1);
+    savedLetter_.assign(cells, -1);
     conflict_.assign(k_, 0);
     scratch_.assign(static_cast<std::size_t>(widest), 0);
 }
@@ -135,6 +137,9 @@ bool Search::dropWord(int s, int word, const std::uint64_t* reason) {
 }
 
 void Search::enqueue(int s) {
+    // A probe looks only near its slot: the rest of the grid was settled before it.
+    if (probing_ && !near_.empty() && near_[static_cast<std::size_t>(s)] == 0)
+        return;
     if (queued_[static_cast<std::size_t>(s)] == 0) {
         queued_[static_cast<std::size_t>(s)] = 1;
         queue_.push_back(s);
@@ -209,6 +214,8 @@ bool Search::narrowCell(int c, std::uint64_t keep, const std::uint64_t* reason, 
         return true;
     addLevels(cellWhy(c), reason);
     setW(static_cast<std::size_t>(c), now);
+    if (now != 0 && (now & (now - 1)) == 0)
+        savedLetter_[static_cast<std::size_t>(c)] = std::countr_zero(now);
     for (const auto& [s, pos] : slotsOfCell_[static_cast<std::size_t>(c)]) {
         if (s == from || chosen(s) != kOpen)
             continue;
@@ -230,6 +237,7 @@ bool Search::assign(int s, int word, const std::uint64_t* reason) {
     const Slot& slot = slots_[static_cast<std::size_t>(s)];
     const int length = static_cast<int>(slot.cells.size());
     setChosen(s, word);
+    savedWord_[static_cast<std::size_t>(s)] = word;
     setI(2 * slots_.size() + 1, assigned() + 1);
     for (int i = 0; i < slot.span; ++i)
         setW(slot.words + static_cast<std::size_t>(i),
@@ -536,6 +544,32 @@ std::vector<int> Search::orderedLetters(int c, double noise) {
     return bestFirst(scored);
 }
 
+namespace {
+
+// Moves `saved` to the front of `choices` when it is one of them.
+void savedFirst(std::vector<int>& choices, int saved) {
+    if (const auto at = std::find(choices.begin(), choices.end(), saved); at != choices.end())
+        std::rotate(choices.begin(), at, at + 1);
+}
+
+} // namespace
+
+bool Search::ruleOut(const Refuted& r, const std::uint64_t* reason) {
+    return (r.slot >= 0 ? dropWord(r.slot, r.choice, reason)
+                        : narrowCell(r.cell, ~(std::uint64_t{1} << r.choice), reason, -1)) &&
+           drain();
+}
+
+bool Search::keepRefuted() {
+    const std::vector<std::uint64_t> none(k_, 0);
+    for (; refutedKept_ < refuted_.size(); ++refutedKept_)
+        if (!ruleOut(refuted_[refutedKept_], none.data())) {
+            clearQueue();
+            return false;
+        }
+    return true;
+}
+
 bool Search::solve(int level) {
     if (stopped())
         return false;
@@ -547,7 +581,9 @@ bool Search::solve(int level) {
     // A slot with few words left tries each; otherwise one of its cells tries each letter,
     // which rules out whole families of words at a time.
     const int cell = count(s) > kMostWordsTriedOneByOne ? pickCell(s) : -1;
-    const std::vector<int> choices = cell < 0 ? ordered(s, 0.7) : orderedLetters(cell, 0.7);
+    std::vector<int> choices = cell < 0 ? ordered(s, 0.7) : orderedLetters(cell, 0.7);
+    savedFirst(choices, cell < 0 ? savedWord_[static_cast<std::size_t>(s)]
+                                 : savedLetter_[static_cast<std::size_t>(cell)]);
     // Why the choices are only these: part of the reason if none of them works.
     const std::size_t why = cell < 0 ? slots_[static_cast<std::size_t>(s)].why : cellWhy(cell);
     std::vector<std::uint64_t> failure(t_.w.begin() + static_cast<std::ptrdiff_t>(why),
@@ -589,10 +625,10 @@ bool Search::solve(int level) {
         // The choice is refuted for the reasons its failure found: ruling it out narrows the
         // crossings for the choices still to try.
         const std::vector<std::uint64_t> reason = conflict_;
-        const bool refuted =
-            (cell < 0 ? dropWord(s, choices[n], reason.data())
-                      : narrowCell(cell, ~(std::uint64_t{1} << choices[n]), reason.data(), -1)) &&
-            drain();
+        const Refuted choice{cell < 0 ? s : -1, cell, choices[n]};
+        if (k_ > 0 && std::all_of(reason.begin(), reason.end(), [](auto w) { return w == 0; }))
+            refuted_.push_back(choice);
+        const bool refuted = ruleOut(choice, reason.data());
         if (!refuted) {
             clearQueue();
             if (halted_)
@@ -633,19 +669,24 @@ Result Search::run() {
         finish();
         return result_;
     }
-    // Restarts after 2048, 2048, 4096, 2048, 2048, 4096, 8192, … steps (Luby's sequence) keep
-    // what was learnt about the hard slots and leave an unlucky early choice behind, while
-    // the growing runs keep the search complete.
-    const Mark root = mark();
+    // Restarts after 1, 1, 2, 1, 1, 2, 4, … times restartSteps steps (Luby's sequence) keep
+    // what was learnt (the hard slots' weights, the words and letters last given, the choices
+    // refuted for good) and leave an unlucky early choice behind, while the growing runs keep
+    // the search complete.
+    Mark root = mark();
     bool filled = false;
     for (std::int64_t run = 1;; ++run) {
-        restartAt_ = result_.steps + 2048 * luby(run);
+        restartAt_ = result_.steps + std::max<std::int64_t>(opt_.restartSteps, 1) * luby(run);
         restarting_ = false;
         filled = solve(1);
         if (!restarting_)
             break;
         undo(root);
         clearQueue();
+        // What the last run refuted for good holds from the root on.
+        if (!keepRefuted())
+            break;
+        root = mark();
     }
     if (!filled) {
         if (!halted_) {
@@ -676,7 +717,14 @@ std::vector<QByteArray> Search::suggest(int slot, int maxCount) {
     }
     if (chosen(slot) != kOpen)
         return out;
-    // A word is refused as soon as it leaves a slot that still had words without any.
+    // A word is refused as soon as it leaves a slot that still had words without any. The grid
+    // was settled without it, so only the slots crossing it settle again: a word is refused
+    // when it leaves one of them, or a slot crossing one of them, without a word. Settling the
+    // whole grid again for each word would cost the author a wait growing with the grid.
+    near_.assign(slots_.size(), 0);
+    for (const int c : slots_[static_cast<std::size_t>(slot)].cells)
+        for (const auto& [o, at] : slotsOfCell_[static_cast<std::size_t>(c)])
+            near_[static_cast<std::size_t>(o)] = 1;
     probing_ = true;
     const std::vector<std::uint64_t> none(k_, 0);
     // Past a few times the words wanted, a word refused is likelier than one kept: the list
@@ -692,6 +740,7 @@ std::vector<QByteArray> Search::suggest(int slot, int maxCount) {
         undo(m);
     }
     probing_ = false;
+    near_.clear();
     return out;
 }
 

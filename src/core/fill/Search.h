@@ -116,6 +116,20 @@ private:
     std::vector<int> queue_;
     std::vector<char> queued_;
     std::vector<double> weight_; // per slot: how often it was left without a word
+    // Per slot its word, per cell its letter, when last given one: tried first when chosen
+    // again, so that a restart goes back to where the search was rather than start afresh.
+    std::vector<int> savedWord_;
+    std::vector<int> savedLetter_;
+    // A choice refuted for no reason but the grid: ruled out for good, after every restart too.
+    struct Refuted {
+        int slot = -1; // a word of this slot, or
+        int cell = -1; // a letter of this cell
+        int choice = 0;
+    };
+    std::vector<Refuted> refuted_;
+    std::size_t refutedKept_ = 0; // how many of them the root holds
+    bool ruleOut(const Refuted& r, const std::uint64_t* reason);
+    bool keepRefuted();
     std::vector<std::uint64_t> conflict_;
     std::vector<std::uint64_t> scratch_;
     // Per slot, position and letter: a word that had the letter there when last looked at.
@@ -124,6 +138,7 @@ private:
     bool halted_ = false;
     bool restarting_ = false;
     bool probing_ = false;
+    std::vector<char> near_; // per slot, while probing: whether it may settle again
     std::uint64_t drained_ = 0;
     std::int64_t restartAt_ = 0;
     int lastWiped_ = -1;

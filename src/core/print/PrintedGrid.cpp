@@ -3,6 +3,7 @@
 
 #include "grid/CrosswordDocument.h"
 #include "grid/ShownGrid.h"
+#include "grid/SlotAccess.h"
 #include "text/CodePage.h"
 
 #include <algorithm>
@@ -42,11 +43,11 @@ std::array<std::vector<ClueEntry>, 2> clueEntries(const CrosswordDocument& doc) 
     std::array<std::vector<ClueEntry>, 2> out;
     for (int n = 1; n <= doc.NumberedCount; ++n)
         for (int d = 0; d < 2; ++d) {
-            if (doc.SlotTable.at(n, 2, d) < 1)
+            if (slotLength(doc, n, d) < 1)
                 continue;
             const QByteArray answer = shownSlotText(doc, n, d);
             out[static_cast<std::size_t>(d)].push_back(
-                {n, doc.SlotTexts.at(n, 0, d), answer.left(1) + cp1251::toLower(answer.mid(1))});
+                {n, clueOf(doc, n, d), answer.left(1) + cp1251::toLower(answer.mid(1))});
         }
     return out;
 }

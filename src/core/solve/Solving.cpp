@@ -2,6 +2,7 @@
 
 #include "grid/CrosswordDocument.h"
 #include "grid/ShownGrid.h"
+#include "grid/SlotAccess.h"
 #include "grid/SlotWalk.h"
 #include "text/CodePage.h"
 
@@ -10,7 +11,7 @@
 namespace {
 
 bool hasOpenWord(const CrosswordDocument& doc, int k, int d) {
-    return doc.ShownSlotTable.at(k, 2, d) != 0 && doc.SolvedFlags.at(k, d) == 0;
+    return shownSlotLength(doc, k, d) != 0 && doc.SolvedFlags.at(k, d) == 0;
 }
 
 QByteArray reversed(QByteArray text) {
@@ -29,7 +30,7 @@ void acceptWord(CrosswordDocument& doc, CheckOutcome& out, const QByteArray& sho
     const int h = out.slot, e = out.direction;
     forEachSlotCell(doc.ShownSlotTable, h, e, [&](int i, int x, int y) {
         if (i < shown.size())
-            doc.CellMap.set(x, y, 3, static_cast<unsigned char>(shown.at(i)));
+            doc.CellMap.set(x, y, layer::kLetter, static_cast<unsigned char>(shown.at(i)));
         doc.CellMap.set(x, y, e, 0);
     });
     ++doc.SolvedCount;
@@ -176,13 +177,13 @@ EntryOutcome EnterSolverAnswer(CrosswordDocument& doc, const QByteArray& word, i
     EntryOutcome out;
     const int n = doc.CurrentSlot, d = doc.CurrentDirection;
     QByteArray upper = cp1251::toUpper(word);
-    const int length = doc.ShownSlotTable.at(n, 2, d);
+    const int length = shownSlotLength(doc, n, d);
     if (length < 1 || upper.size() != length || (d != 0 && d != 1))
         return out;
 
     forEachSlotCell(doc.ShownSlotTable, n, d, [&](int i, int x, int y) {
         const unsigned char code = static_cast<unsigned char>(upper.at(i));
-        const int crossing = doc.CellMap.at(x, y, 5 - d);
+        const int crossing = doc.CellMap.at(x, y, layer::crossingLetter(d));
         if (crossing > 0 && crossing != code) {
             out.conflict = true;
             out.position = i + 1;
@@ -195,12 +196,12 @@ EntryOutcome EnterSolverAnswer(CrosswordDocument& doc, const QByteArray& word, i
         return out;
 
     const int x0 = doc.ShownSlotTable.at(n, 0, d), y0 = doc.ShownSlotTable.at(n, 1, d);
-    if (doc.CellMap.at(x0, y0, 4 + d) == 0)
+    if (doc.CellMap.at(x0, y0, layer::wordLetter(d)) == 0)
         ++doc.SolvedCount;
     forEachSlotCell(doc.ShownSlotTable, n, d, [&](int i, int x, int y) {
         const unsigned char code = static_cast<unsigned char>(upper.at(i));
-        doc.CellMap.set(x, y, 3, code);
-        doc.CellMap.set(x, y, 4 + d, code);
+        doc.CellMap.set(x, y, layer::kLetter, code);
+        doc.CellMap.set(x, y, layer::wordLetter(d), code);
     });
     if (shownStyle == 1)
         upper = reversed(upper);
@@ -213,7 +214,7 @@ EntryOutcome EnterSolverAnswer(CrosswordDocument& doc, const QByteArray& word, i
     if (out.open > 0) {
         for (int k = 1; k <= doc.NumberedCount && !out.nextFound; ++k) {
             for (int dir = 0; dir <= 1; ++dir) {
-                if (doc.ShownSlotTable.at(k, 2, dir) >= 1 && doc.SolvedFlags.at(k, dir) == 0) {
+                if (shownSlotLength(doc, k, dir) >= 1 && doc.SolvedFlags.at(k, dir) == 0) {
                     out.nextFound = true;
                     out.nextSlot = k;
                     out.nextDirection = dir;
@@ -227,7 +228,7 @@ EntryOutcome EnterSolverAnswer(CrosswordDocument& doc, const QByteArray& word, i
 
 bool JumpToNumber(CrosswordDocument& doc, int v, Selected& previous) {
     const int d = doc.CurrentDirection;
-    const bool other = doc.SlotTable.at(v, 2, 1 - d) != 0;
+    const bool other = slotLength(doc, v, 1 - d) != 0;
     if (v == doc.CurrentSlot && !other)
         return false;
     previous = {doc.CurrentSlot, d};

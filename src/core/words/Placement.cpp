@@ -1,6 +1,7 @@
 #include "words/Placement.h"
 
 #include "grid/CrosswordDocument.h"
+#include "grid/SlotAccess.h"
 #include "grid/SlotWalk.h"
 #include "text/CodePage.h"
 
@@ -15,7 +16,7 @@ unsigned char byteAt(const QByteArray& text, qsizetype i) {
 PlacementOutcome PlaceAnswer(CrosswordDocument& doc, int n, int d, const QByteArray& answer,
                              const QByteArray& clue) {
     using Kind = PlacementOutcome::Kind;
-    const int length = doc.SlotTable.at(n, 2, d);
+    const int length = slotLength(doc, n, d);
     if (length < 1 || (d != 0 && d != 1))
         return {};
     const QByteArray word = cp1251::toUpper(answer);
@@ -26,7 +27,7 @@ PlacementOutcome PlaceAnswer(CrosswordDocument& doc, int n, int d, const QByteAr
         bool blank = false;
         forEachSlotCell(doc.SlotTable, n, d, [&](int i, int x, int y) {
             const unsigned char c = byteAt(word, i);
-            const int crossing = doc.CellMap.at(x, y, 5 - d);
+            const int crossing = doc.CellMap.at(x, y, layer::crossingLetter(d));
             if (c == ' ')
                 blank = true;
             else if (crossing >= 1 && crossing != c)
@@ -39,8 +40,8 @@ PlacementOutcome PlaceAnswer(CrosswordDocument& doc, int n, int d, const QByteAr
             return refused;
         doc.Modified = true;
         forEachSlotCell(doc.SlotTable, n, d, [&](int i, int x, int y) {
-            doc.CellMap.set(x, y, 3, byteAt(word, i));
-            doc.CellMap.set(x, y, 4 + d, byteAt(word, i));
+            doc.CellMap.set(x, y, layer::kLetter, byteAt(word, i));
+            doc.CellMap.set(x, y, layer::wordLetter(d), byteAt(word, i));
         });
         doc.SlotTexts.set(n, 0, d, clue);
         doc.SlotTexts.set(n, 1, d, word);
@@ -48,11 +49,11 @@ PlacementOutcome PlaceAnswer(CrosswordDocument& doc, int n, int d, const QByteAr
     }
 
     if (word.isEmpty()) {
-        if (doc.SlotTexts.at(n, 1, d).isEmpty())
+        if (answerOf(doc, n, d).isEmpty())
             return {};
         forEachSlotCell(doc.SlotTable, n, d, [&](int, int x, int y) {
-            doc.CellMap.set(x, y, 3, doc.CellMap.at(x, y, 5 - d));
-            doc.CellMap.set(x, y, 4 + d, 0);
+            doc.CellMap.set(x, y, layer::kLetter, doc.CellMap.at(x, y, layer::crossingLetter(d)));
+            doc.CellMap.set(x, y, layer::wordLetter(d), 0);
         });
         doc.Modified = true;
         doc.SlotTexts.set(n, 0, d, clue);
@@ -63,7 +64,7 @@ PlacementOutcome PlaceAnswer(CrosswordDocument& doc, int n, int d, const QByteAr
 }
 
 bool KeepClue(CrosswordDocument& doc, int n, int d, const QByteArray& clue) {
-    if ((d != 0 && d != 1) || doc.SlotTable.at(n, 2, d) < 1 || clue.isEmpty() ||
+    if ((d != 0 && d != 1) || slotLength(doc, n, d) < 1 || clue.isEmpty() ||
         clue == doc.SlotTexts.ref(n, 0, d))
         return false;
     doc.SlotTexts.set(n, 0, d, clue);
@@ -74,7 +75,7 @@ bool KeepClue(CrosswordDocument& doc, int n, int d, const QByteArray& clue) {
 bool CanDeleteAnswer(const CrosswordDocument& doc) {
     const int n = doc.CurrentSlot, d = doc.CurrentDirection;
     if (doc.Mode == EditMode::ModeAuthor)
-        return !doc.SlotTexts.at(n, 1, d).isEmpty();
+        return !answerOf(doc, n, d).isEmpty();
     if (doc.Mode == EditMode::ModeSolveNoAnswers)
         return doc.SolvedFlags.at(n, d) == 1;
     return false;
@@ -85,9 +86,9 @@ void DeleteAnswer(CrosswordDocument& doc) {
     if (!CanDeleteAnswer(doc))
         return;
     forEachSlotCell(doc.ShownSlotTable, n, d, [&](int, int x, int y) {
-        doc.CellMap.set(x, y, 4 + d, 0);
-        if (doc.CellMap.at(x, y, 5 - d) == 0)
-            doc.CellMap.set(x, y, 3, 0);
+        doc.CellMap.set(x, y, layer::wordLetter(d), 0);
+        if (doc.CellMap.at(x, y, layer::crossingLetter(d)) == 0)
+            doc.CellMap.set(x, y, layer::kLetter, 0);
     });
     if (doc.Mode == EditMode::ModeAuthor) {
         doc.SlotTexts.set(n, 0, d, QByteArray());

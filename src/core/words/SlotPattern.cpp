@@ -2,6 +2,7 @@
 
 #include "grid/CrosswordDocument.h"
 #include "grid/GridLimits.h"
+#include "grid/SlotAccess.h"
 #include "words/WordList.h"
 
 #include <algorithm>
@@ -16,11 +17,11 @@ QByteArray prefilledPattern(const CrosswordDocument& doc) {
     int x = doc.SlotTable.at(n, 0, d);
     int y = doc.SlotTable.at(n, 1, d);
     // A damaged table must not make the walk run on past any grid.
-    const int length = std::clamp(doc.SlotTable.at(n, 2, d), 0, gridlimits::kMaxGridSide);
+    const int length = std::clamp(slotLength(doc, n, d), 0, gridlimits::kMaxGridSide);
     QByteArray pattern;
     pattern.reserve(length);
     for (int i = 0; i < length; ++i) {
-        const int letter = doc.CellMap.at(x, y, 5 - d);
+        const int letter = doc.CellMap.at(x, y, layer::crossingLetter(d));
         pattern.append(letter > 0 && letter <= 255 ? static_cast<char>(letter) : kUnknownLetter);
         if (d == 0)
             ++x;

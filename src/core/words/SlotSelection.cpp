@@ -1,11 +1,12 @@
 #include "words/SlotSelection.h"
 
 #include "grid/CrosswordDocument.h"
+#include "grid/SlotAccess.h"
 
 SlotRef nextUnanswered(const CrosswordDocument& doc) {
     for (int n = 1; n <= doc.NumberedCount; ++n)
         for (int d = 0; d <= 1; ++d)
-            if (doc.SlotTable.at(n, 2, d) > 0 && doc.SlotTexts.at(n, 1, d).isEmpty())
+            if (slotLength(doc, n, d) > 0 && answerOf(doc, n, d).isEmpty())
                 return {n, d};
     return {0, 1};
 }
@@ -14,7 +15,29 @@ SolverPair solverPairForNumber(const CrosswordDocument& doc, int number) {
     if (number < 1 || number > doc.NumberedCount)
         return {};
     auto open = [&](int d) {
-        return doc.SolvedFlags.at(number, d) == 0 && doc.ShownSlotTable.at(number, 2, d) > 0;
+        return doc.SolvedFlags.at(number, d) == 0 && shownSlotLength(doc, number, d) > 0;
     };
     return {open(0) ? number : 0, open(1) ? number : 0};
+}
+
+std::vector<SlotRef> selectedSlots(EditMode mode, const Selection& s) {
+    if (!s.shown)
+        return {};
+    switch (mode) {
+    case EditMode::ModeAuthor:
+    case EditMode::ModeSolveNoAnswers:
+        if (s.slot > 0)
+            return {{s.slot, s.direction == 1 ? 1 : 0}};
+        return {};
+    case EditMode::ModeSolve: {
+        std::vector<SlotRef> out;
+        if (s.slot > 0)
+            out.push_back({s.slot, 0});
+        if (s.down > 0)
+            out.push_back({s.down, 1});
+        return out;
+    }
+    default:
+        return {};
+    }
 }

@@ -1,6 +1,7 @@
 // The program information window of the Help menu.
 #include "app/AboutDialog.h"
 
+#include "app/EnterKey.h"
 #include "app/Settings.h"
 #include "grid/PictureBox.h"
 #include "words/OpenDocument.h"
@@ -128,7 +129,7 @@ bool AboutDialog::eventFilter(QObject* watched, QEvent* event) {
         }
         if (event->type() == QEvent::KeyPress) {
             const int key = static_cast<QKeyEvent*>(event)->key();
-            if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) {
+            if (key == Qt::Key_Space || isEnterKey(key)) {
                 Label1_Click();
                 return true;
             }

@@ -4,11 +4,14 @@
 #include "app/ModeTable.h"
 #include "app/Named.h"
 #include "app/WrapCheckBox.h"
+#include "commands/AuthoringCommands.h"
 #include "commands/EditCommands.h"
+#include "commands/FileCommands.h"
 #include "commands/FillCommands.h"
 #include "commands/PublishingCommands.h"
+#include "commands/SolvingCommands.h"
 #include "grid/GridView.h"
-#include "grid/NewCrosswordDialog.h"
+#include "grid/LetterFont.h"
 #include "grid/PictureBox.h"
 #include "platform/Message.h"
 #include "text/CodePage.h"
@@ -39,12 +42,19 @@ MainWindow::MainWindow(AppState& state, platform::Platform& platform, QWidget* p
     central->setObjectName(QStringLiteral("centralPanel"));
     setCentralWidget(central);
     editCommands_ = new EditCommands(commandContext());
+    fileCommands_ = new FileCommands(commandContext());
     createMenus();
     createPanel(central);
+    fillCommands_ = new FillCommands(commandContext());
+    // Ahead of the grid view's redraw, which lets events run: a look-up for the crossword
+    // replaced is dropped before its answer could be shown.
+    connect(&state_.session, &CrosswordSession::documentReplaced, this, &MainWindow::showDeadCells);
     createViewport(central);
+    authoringCommands_ = new AuthoringCommands(commandContext(), *answerEdit, *clueEdit);
+    solvingCommands_ = new SolvingCommands(commandContext(), *answerEdit);
+    crosswordMenu->insertAction(fillSeparator, authoringCommands_->deleteAnswerAction());
     publishingCommands_ = new PublishingCommands(commandContext(), *gridView_, *exportPicture_);
     crosswordMenu->insertActions(fillSeparator, publishingCommands_->actions());
-    fillCommands_ = new FillCommands(commandContext());
     crosswordMenu->addActions(fillCommands_->actions());
     createClueDock();
     applyBuiltInCaptions();
@@ -58,7 +68,15 @@ MainWindow::MainWindow(AppState& state, platform::Platform& platform, QWidget* p
     // The controls follow the mode, whichever command changed it.
     connect(&state_.session, &CrosswordSession::modeChanged, this,
             [this] { updateControlsForMode(); });
-    connect(&state_.session, &CrosswordSession::cellsChanged, this, &MainWindow::showChangedCells);
+    // The panel follows the solver's pair; the grid view and the clue list follow by themselves.
+    for (const auto signal :
+         {&CrosswordSession::documentReplaced, &CrosswordSession::pictureSettingsChanged})
+        connect(&state_.session, signal, this, &MainWindow::showSolverClues);
+    connect(&state_.session, &CrosswordSession::selectionChanged, this,
+            &MainWindow::showSolverClues);
+    // The export pictures take the letter font the grid takes.
+    connect(&state_.session, &CrosswordSession::pictureSettingsChanged, this,
+            [this] { letterfont::apply(*exportPicture_, state_.settings); });
     setMinimumWidth(kMinInnerWidth);
     resize(800, 600);
     updateControlsForMode();
@@ -72,9 +90,8 @@ CommandContext MainWindow::commandContext() {
 
 void MainWindow::createMenus() {
     fileMenu = named(menuBar()->addMenu(QString()), "fileMenu");
-    openAnswersAction = namedAction(fileMenu, "openAnswersAction");
-    saveAction = namedAction(fileMenu, "saveAction");
-    saveAsAction = namedAction(fileMenu, "saveAsAction");
+    fileMenu->addActions({fileCommands_->openAnswersAction(), fileCommands_->saveAction(),
+                          fileCommands_->saveAsAction()});
     fileSeparator = named(fileMenu->addSeparator(), "fileSeparator");
     exitAction = namedAction(fileMenu, "exitAction");
 
@@ -82,12 +99,10 @@ void MainWindow::createMenus() {
     editMenu->addActions({editCommands_->undoAction(), editCommands_->redoAction()});
 
     crosswordMenu = named(menuBar()->addMenu(QString()), "crosswordMenu");
-    newCrosswordAction = namedAction(crosswordMenu, "newCrosswordAction");
-    openCrosswordAction = namedAction(crosswordMenu, "openCrosswordAction");
-    unlockAction = namedAction(crosswordMenu, "unlockAction");
-    propertiesAction = namedAction(crosswordMenu, "propertiesAction");
+    crosswordMenu->addActions({fileCommands_->newCrosswordAction(),
+                               fileCommands_->openCrosswordAction(), fileCommands_->unlockAction(),
+                               fileCommands_->propertiesAction()});
     wordSearchAction = namedAction(crosswordMenu, "wordSearchAction");
-    deleteAnswerAction = namedAction(crosswordMenu, "deleteAnswerAction");
     fillSeparator = named(crosswordMenu->addSeparator(), "fillSeparator");
 
     optionsMenu = named(menuBar()->addMenu(QString()), "optionsMenu");
@@ -103,44 +118,26 @@ void MainWindow::createMenus() {
     helpAction = namedAction(helpMenu, "helpAction");
     aboutAction = namedAction(helpMenu, "aboutAction");
 
-    connect(newCrosswordAction, &QAction::triggered, this, &MainWindow::newCrossword);
     connect(exitAction, &QAction::triggered, this, &MainWindow::exitProgram);
-    connect(saveAction, &QAction::triggered, this, &MainWindow::save);
     connect(languageAction, &QAction::triggered, this, &MainWindow::chooseLanguage);
     connect(wordSearchAction, &QAction::triggered, this, &MainWindow::openWordSearch);
     connect(helpAction, &QAction::triggered, this, &MainWindow::showHelp);
     connect(aboutAction, &QAction::triggered, this, &MainWindow::showAbout);
     connect(cellSizeAction, &QAction::triggered, this, &MainWindow::chooseCellSize);
-    createRecentMenu();
+    fileCommands_->addRecentMenu(fileMenu, fileSeparator);
     assignShortcuts();
 }
 
 void MainWindow::assignShortcuts() {
-    // The platform's keys; where it has none for Save As or Quit, the ones Linux desktops
-    // share. Windows closes a window with Alt+F4 and has no Quit key.
-    const struct {
-        QAction* action;
-        QKeySequence::StandardKey key;
-        const char* fallback;
-    } keys[] = {
-        {newCrosswordAction, QKeySequence::New, nullptr},
-        {openCrosswordAction, QKeySequence::Open, nullptr},
-        {saveAction, QKeySequence::Save, nullptr},
-        {saveAsAction, QKeySequence::SaveAs, "Ctrl+Shift+S"},
+    // The platform's keys; where it has none for Quit, the one Linux desktops share. Windows
+    // closes a window with Alt+F4 and has no Quit key.
 #ifdef Q_OS_WIN
-        {exitAction, QKeySequence::Quit, nullptr},
+    commands::setStandardKeys(exitAction, QKeySequence::Quit);
 #else
-        {exitAction, QKeySequence::Quit, "Ctrl+Q"},
+    commands::setStandardKeys(exitAction, QKeySequence::Quit, "Ctrl+Q");
 #endif
-        {wordSearchAction, QKeySequence::Find, nullptr},
-        {helpAction, QKeySequence::HelpContents, nullptr},
-    };
-    for (const auto& k : keys) {
-        QList<QKeySequence> sequences = QKeySequence::keyBindings(k.key);
-        if (sequences.isEmpty() && k.fallback)
-            sequences.append(QKeySequence(QLatin1String(k.fallback)));
-        k.action->setShortcuts(sequences);
-    }
+    commands::setStandardKeys(wordSearchAction, QKeySequence::Find);
+    commands::setStandardKeys(helpAction, QKeySequence::HelpContents);
 }
 
 void MainWindow::createPanel(QWidget* central) {
@@ -224,16 +221,14 @@ void MainWindow::updateControlsForMode() {
         widget->setVisible((row.panel & bit) != 0);
     answerEdit->move(answerEdit->x(), (row.panel & kClueEntry) != 0 ? 378 : 346);
     commands::enableForMode(state_, {
-                                        {kSave, saveAction},
-                                        {kSaveAs, saveAsAction},
-                                        {kChange, unlockAction},
-                                        {kAbout, propertiesAction},
                                         {kFoundWord, wordSearchAction},
-                                        {kDeleteAnswer, deleteAnswerAction},
                                         {kCellSize, cellSizeAction},
                                     });
+    fileCommands_->updateEnabled();
+    authoringCommands_->updateEnabled();
     publishingCommands_->updateEnabled();
     fillCommands_->updateEnabled();
+    showSolverClues();
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
@@ -288,23 +283,65 @@ platform::Answer MainWindow::message(const QByteArray& text, platform::Icon icon
     return commandContext().message(text, icon, buttons, defaultButton);
 }
 
-void MainWindow::newCrossword() {
-    // The new grid replaces the crossword in memory.
-    if (confirmDiscardChanges() == Discard::Abandon)
-        return;
-    NewCrosswordDialog dialog(state_, platform_, this);
-    if (platform_.runDialog(dialog) != QDialog::Accepted)
-        return;
-    showModeTexts();
-    drawEmptyField();
-    updateControlsForMode();
-    relayout();
-}
-
 void MainWindow::exitProgram() {
     close();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     confirmClose(*event);
+}
+
+void MainWindow::openFileFromCommandLine(const QString& path) {
+    fileCommands_->openFileFromCommandLine(path);
+}
+
+void MainWindow::connectFileHandlers() {
+    FileCommands* files = fileCommands_;
+    connect(files, &FileCommands::newGridStarted, this, &MainWindow::showNewGrid);
+    connect(files, &FileCommands::crosswordOpened, this, &MainWindow::showOpenedCrossword);
+    connect(files, &FileCommands::openFailed, this, &MainWindow::updateControlsForMode);
+    connect(files, &FileCommands::openAbandoned, this,
+            [this] { setCaptionBytes(state_.MessageTitle); });
+    connect(files, &FileCommands::crosswordImported, this, &MainWindow::showImportedCrossword);
+    connect(files, &FileCommands::answersApplied, this, &MainWindow::showAppliedAnswers);
+    connect(files, &FileCommands::numberChosen, this, &MainWindow::selectByNumber);
+    connect(files, &FileCommands::unlocked, this, &MainWindow::showUnlockedCrossword);
+}
+
+void MainWindow::showNewGrid() {
+    showModeTexts();
+    updateControlsForMode();
+    relayout();
+}
+
+void MainWindow::showOpenedCrossword(EditMode captionMode) {
+    relayout();
+    showModeTexts(captionMode);
+    updateControlsForMode();
+    answerEdit->setFocus(Qt::OtherFocusReason);
+}
+
+void MainWindow::showImportedCrossword() {
+    relayout();
+    updateControlsForMode();
+    showModeTexts();
+    if (state_.doc().Mode == EditMode::ModeAuthor) {
+        clueEdit->setFocus(Qt::OtherFocusReason);
+        if (state_.doc().CurrentSlot > 0)
+            showCurrentSlot();
+    }
+}
+
+void MainWindow::showAppliedAnswers(bool sameCrossword) {
+    if (sameCrossword)
+        updateControlsForMode();
+    const CrosswordDocument& doc = state_.doc();
+    showWordsOpen(doc.WordCount - doc.SolvedCount);
+}
+
+void MainWindow::showUnlockedCrossword() {
+    updateControlsForMode();
+    if (state_.doc().CurrentSlot > 0)
+        showCurrentSlot();
+    showModeTexts();
 }

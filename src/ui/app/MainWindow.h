@@ -1,7 +1,6 @@
 #pragma once
 
 #include "app/AppState.h"
-#include "app/RecentFiles.h"
 #include "commands/CommandContext.h"
 #include "files/FileCommon.h"
 #include "platform/Platform.h"
@@ -19,9 +18,12 @@
 
 class CellPainter;
 class ClueList;
+class AuthoringCommands;
 class EditCommands;
+class FileCommands;
 class FillCommands;
 class PublishingCommands;
+class SolvingCommands;
 class GridView;
 class PictureBox;
 class WrapCheckBox;
@@ -67,19 +69,11 @@ public:
 
     // Menus.
     QMenu* fileMenu = nullptr;
-    QAction* openAnswersAction = nullptr;
-    QAction* saveAction = nullptr;
-    QAction* saveAsAction = nullptr;
     QAction* fileSeparator = nullptr;
     QAction* exitAction = nullptr;
     QMenu* editMenu = nullptr;
     QMenu* crosswordMenu = nullptr;
-    QAction* newCrosswordAction = nullptr;
-    QAction* openCrosswordAction = nullptr;
-    QAction* unlockAction = nullptr;
-    QAction* propertiesAction = nullptr;
     QAction* wordSearchAction = nullptr;
-    QAction* deleteAnswerAction = nullptr;
     QAction* fillSeparator = nullptr;
     QMenu* optionsMenu = nullptr;
     QAction* cellSizeAction = nullptr;
@@ -92,7 +86,6 @@ public:
 
     // Shared helpers.
     void updateControlsForMode();
-    void drawEmptyField();
     void applyLetterFont();
     // How far below a cell's top its letter goes. Worked out from the letter font when first
     // asked for, since loading a font is slow and start-up shows no letters.
@@ -103,9 +96,6 @@ public:
                              platform::Buttons buttons = platform::Buttons::Ok,
                              platform::Answer defaultButton = platform::Answer::Ok);
 
-    // Menu and button handlers.
-    void newCrossword();
-
     // --- Grid drawing, slot painting and selection, rendering (grid and words areas) ---
     bool gridPressed = false; // a mouse button went down on gridPicture
     void gridMousePressed(Qt::MouseButton button, int x, int y);
@@ -115,11 +105,8 @@ public:
     // Takes the drawn grid as ready: analyses it (a grid without words is refused with a
     // message) and shows its slots for the author.
     void acceptDrawnGrid();
-    // Sizes the grid picture and draws the shown grid.
-    void drawGrid();
-    void redrawGrid();
     void chooseStyle(int index);
-    void drawSlot(int number, int direction, const QColor& color);
+    // The panel's texts of the author's current slot; the clue box takes the focus.
     void showCurrentSlot();
     void showSolverSelection(int across, int down);
     void selectByNumber(int number);
@@ -139,11 +126,6 @@ public:
     // A slot chosen in the list, selected as a click on the grid selects it; byKeyboard keeps
     // the focus in the list.
     void clueChosen(int number, int direction, bool byKeyboard);
-
-    // --- Word placement, clue editing, answer entry and answer checking (words and solve) ---
-    // What Enter in the answer box does in each mode: the session's step (placeAnswer,
-    // enterAnswer, checkAnswer, jumpToNumber), then its outcome on screen.
-    void placeTypedAnswer();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -183,12 +165,12 @@ private:
     int gridDirection_ = 0;  // of the solver's pair, the slot the keyboard picked
     bool gridTyped_ = false; // the answer box holds letters typed in the grid
     void drawDigitStrips();
-    // Cells the session changed while drawing: repainted from the cell map, the whole field
-    // as a fresh empty one. Slots are redrawn by the commands, which know the selection.
-    void showChangedCells(const QRect& cells);
 
-    // Word placement, answer entry and checking.
+    // The entry panel's boxes and what shows after the authoring and solving commands.
     void connectWordHandlers();
+    void placeTypedAnswer();
+    void showPlacedAnswer();
+    void showDeletedAnswer(int direction);
     void connectFillHandlers();
     // Redraws the grid and the panel for the crossword the history went back or forward to.
     void showRestoredCrossword();
@@ -196,9 +178,8 @@ private:
     void applyOwnCaptions();
     // A suggested word, placed as typed into the answer box and entered.
     void placeSuggested(const QByteArray& word);
-    // Shows the solver's selected pair, the previous one (was…) drawn white where it left.
-    void showSolverPair(int across, int down, int wasAcross, int wasDown);
-    void showLetterConflict(int position, unsigned char crossing, unsigned char typed);
+    // While solving with answers the panel shows the clues of the selected pair.
+    void showSolverClues();
     void showWordsOpen(int open);
 
     // What the commands of each area need of the window.
@@ -209,6 +190,9 @@ private:
     GridView* gridView_ = nullptr;
     PictureBox* exportPicture_ = nullptr; // hidden: the export pictures
     EditCommands* editCommands_ = nullptr;
+    FileCommands* fileCommands_ = nullptr;
+    AuthoringCommands* authoringCommands_ = nullptr;
+    SolvingCommands* solvingCommands_ = nullptr;
     PublishingCommands* publishingCommands_ = nullptr;
     FillCommands* fillCommands_ = nullptr;
 
@@ -221,7 +205,6 @@ public:
     void showModeTexts();
     // The texts of `shownAs` instead of the current mode.
     void showModeTexts(EditMode shownAs);
-    void save();
     // Writes the settings file; a failure is reported and the program goes on.
     void saveSettingsFile();
 
@@ -235,22 +218,14 @@ public:
     // it, anything else as a crossword the way Crossword > Open does.
     void openFileFromCommandLine(const QString& path);
 
-    void saveAs();
-    void openCrossword();
-    void editProperties();
-    void unlock();
-    void openAnswers();
-
 private:
+    // What the window shows after the file commands (their signals).
     void connectFileHandlers();
-    // After a crossword was opened: one that lacks answers asks for the password.
-    void completeIncompleteCrossword();
-    void saveDocument(bool askForName);
-    void showFileFailure(FileStatus status);
-    // Runs save unless the user declines to replace a file other than the document's own
-    // (ownPath); a failure is reported. True when the file was written.
-    bool saveAsked(const QString& path, const QString& ownPath,
-                   const std::function<FileStatus()>& save);
+    void showNewGrid();
+    void showOpenedCrossword(EditMode captionMode);
+    void showImportedCrossword();
+    void showAppliedAnswers(bool sameCrossword);
+    void showUnlockedCrossword();
     // HTML export, cell size and fonts.
 public:
     // Handed back to the font dialog only: never applied to a picture, never stored.
@@ -278,64 +253,9 @@ private:
     // Stores a clue typed into the clue box without Enter, before the slot is left or the
     // crossword is saved, exported or closed.
     void commitTypedClue();
-    void updateCrosswordMenu(); // the Crossword menu opens
-    void deleteAnswer();
-    void enterTypedAnswer(const QByteArray& word);
-    void checkTypedAnswer(const QByteArray& word);
-    // The solver without answers typed slot number v.
-    void jumpToTypedNumber(int v);
     void chooseLanguage();
-    // Whether the calling command may go on after the unsaved-changes question.
-    enum class Discard { GoOn, Abandon };
-    Discard confirmDiscardChanges();
-    // The Open (isSave false) or Save dialog in SamplesFolder; filter is NUL-separated
-    // Windows-1251. Returns the chosen path, "" on cancel; a chosen path moves SamplesFolder.
-    QString showFileDialog(bool isSave, const QString& defaultName, const QByteArray& filter);
-    void saveCrosswordAs();
-    // False when the dialog was cancelled; otherwise the session's mode tells how the reading
-    // went.
-    bool chooseAndOpenCrossword();
-    // Save with the overwrite question and the failure messages; true when the file was written.
-    bool saveCrosswordFile(const QString& path);
-    bool saveAnswersFile(const QString& path);
-    // Reads the crossword and shows it; false when it could not be, reported, leaving
-    // ModeOpenFailed over a crossword shown before, ModeEmpty over none.
-    bool openCrosswordFile(const QString& path);
-    // A file the user named to open: an ipuz file (by its extension) is imported, anything else
-    // opened as a crossword file.
-    void openNamedFile(const QString& path);
-    // Shows the ipuz file's crossword as the author's, not yet saved; a refused file is
-    // reported and leaves the crossword shown as it was.
-    void importIpuzFile(const QString& path);
-    void saveAnswersAs();
-    void openAnswersFile();
-    // Applies an answers file, opening its crossword when another one is shown.
-    void openAnswersFile(const QString& path);
-    // A failure or question about a file: the File menu's caption, a blank and the rest.
-    QByteArray fileMenuText(const QByteArray& rest) const;
     void chooseCellSize();
-    // Shows the grid at the current cell size, number size and letter font: the drawn pattern
-    // while drawing, otherwise the slots with the selection.
-    void redrawForNewCellSize();
-
-    // --- Shortcuts and the recent files (app/MainWindow.cpp, files/MainWindowRecentFiles.cpp) ---
-public:
-    // File > Recent files: recentFileAction_0 (the newest) to recentFileAction_7, hidden beyond the
-    // list.
-    QMenu* recentMenu = nullptr;
-    std::array<QAction*, RecentFiles::kMaxEntries> recentActions{};
-    // The list as shown, read from beside the settings file when the window is made.
-    const RecentFiles& recentFiles() const { return recentFiles_; }
-    // Puts a file just opened or saved first in the list and stores the list.
-    void rememberFile(const QString& path);
-    // Opens entry index as its menu command opens such a file; a file no longer there is
-    // reported and leaves the list.
-    void openRecentFile(int index);
 
 private:
     void assignShortcuts();
-    void createRecentMenu();
-    void showRecentFiles();
-    void storeRecentFiles();
-    RecentFiles recentFiles_;
 };

@@ -1,6 +1,7 @@
-// Writing the settings file, the unsaved-changes question and closing the window.
+// Writing the settings file and closing the window after the unsaved-changes question.
 #include "app/MainWindow.h"
 #include "app/language/LanguageFile.h"
+#include "commands/FileCommands.h"
 
 #include <QCloseEvent>
 
@@ -13,43 +14,8 @@ void MainWindow::saveSettingsFile() {
     message(fileFailureText(state_.language, Settings::kFileName, entry), platform::Icon::Critical);
 }
 
-MainWindow::Discard MainWindow::confirmDiscardChanges() {
-    commitTypedClue();
-    const CrosswordDocument& doc = state_.doc();
-    if (!doc.Modified)
-        return Discard::GoOn;
-    LangEntry entry = LangEntry::None;
-    switch (doc.Mode) {
-    case EditMode::ModeAuthor:
-    case EditMode::ModeAuthorNoAnswers:
-        entry = LangEntry::SaveChangesQuestion;
-        break;
-    case EditMode::ModeSolveNoAnswers:
-    case EditMode::ModeSolve:
-        entry = LangEntry::SaveAnswersQuestion;
-        break;
-    default:
-        return Discard::GoOn;
-    }
-    const QByteArray question = state_.language.entry(entry);
-    if (question.isEmpty())
-        return Discard::GoOn;
-    switch (message(question, platform::Icon::Warning, platform::Buttons::YesNoCancel,
-                    platform::Answer::Yes)) {
-    case platform::Answer::Yes:
-        save();
-        // A save that was cancelled or failed leaves the changes unsaved: going on would lose
-        // them, so the command is abandoned instead.
-        return doc.Modified ? Discard::Abandon : Discard::GoOn;
-    case platform::Answer::No:
-        return Discard::GoOn;
-    default:
-        return Discard::Abandon;
-    }
-}
-
 void MainWindow::confirmClose(QCloseEvent& event) {
-    if (confirmDiscardChanges() == Discard::Abandon) {
+    if (fileCommands_->confirmDiscardChanges() == FileCommands::Discard::Abandon) {
         event.ignore();
         return;
     }

@@ -2,6 +2,8 @@
 #include "clues/ClueList.h"
 
 #include "app/AppState.h"
+#include "app/EnterKey.h"
+#include "grid/SlotAccess.h"
 #include "text/CodePage.h"
 
 #include <QApplication>
@@ -18,27 +20,6 @@ bool holdsClues(const CrosswordDocument& doc) {
 
 bool solving(EditMode mode) {
     return mode == EditMode::ModeSolve || mode == EditMode::ModeSolveNoAnswers;
-}
-
-// The slots the window shows as selected, the first one the current.
-std::vector<SlotRef> selectedSlots(const CrosswordDocument& doc) {
-    switch (doc.Mode) {
-    case EditMode::ModeAuthor:
-    case EditMode::ModeSolveNoAnswers:
-        if (doc.CurrentSlot > 0)
-            return {{doc.CurrentSlot, doc.CurrentDirection == 1 ? 1 : 0}};
-        return {};
-    case EditMode::ModeSolve: {
-        std::vector<SlotRef> out;
-        if (doc.CurrentSlot > 0)
-            out.push_back({doc.CurrentSlot, 0});
-        if (doc.CurrentDownSlot > 0)
-            out.push_back({doc.CurrentDownSlot, 1});
-        return out;
-    }
-    default:
-        return {};
-    }
 }
 
 // A row's size as the style gives it, measured through the style only for a row of more than
@@ -150,7 +131,7 @@ std::vector<SlotRef> ClueList::rowsOf(const CrosswordDocument& doc) {
     for (int d = 0; d <= 1; ++d) {
         rows.push_back({});
         for (int n = 1; n <= doc.NumberedCount; ++n)
-            if (doc.SlotTable.at(n, 2, d) > 0)
+            if (slotLength(doc, n, d) > 0)
                 rows.push_back({n, d});
     }
     return rows;
@@ -221,8 +202,7 @@ ClueList::RowLook ClueList::rowLook(int r) const {
         return {};
     const CrosswordDocument& doc = state_.doc();
     QString text = QString::number(n) + QLatin1Char('.');
-    if (const QByteArray clue = holdsClues(doc) ? doc.SlotTexts.at(n, 0, d) : QByteArray();
-        !clue.isEmpty())
+    if (const QByteArray clue = holdsClues(doc) ? clueOf(doc, n, d) : QByteArray(); !clue.isEmpty())
         text += QLatin1Char(' ') + cp1251::toUnicode(clue);
     if (!(solving(doc.Mode) && doc.SolvedFlags.at(n, d) == 1))
         return {text, {}, {}};
@@ -249,7 +229,10 @@ void ClueList::showRow(int r) {
 }
 
 void ClueList::showSelection() {
-    const std::vector<SlotRef> chosen = selectedSlots(state_.doc());
+    // The list keeps showing the selection the grid shows no more after the last word.
+    Selection selection = state_.session.selection();
+    selection.shown = true;
+    const std::vector<SlotRef> chosen = selectedSlots(state_.doc().Mode, selection);
     QItemSelectionModel* model = selectionModel();
     model->clearSelection();
     bool first = true;
@@ -280,7 +263,7 @@ void ClueList::choose(QListWidgetItem* item, bool byKeyboard) {
 }
 
 void ClueList::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    if (isEnterKey(event->key())) {
         choose(currentItem(), false);
         return;
     }

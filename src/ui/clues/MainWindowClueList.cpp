@@ -3,7 +3,6 @@
 #include "app/Named.h"
 #include "app/StableLabelName.h"
 #include "clues/ClueList.h"
-#include "grid/SlotColors.h"
 #include "text/CodePage.h"
 
 #include <QAction>
@@ -70,14 +69,8 @@ void MainWindow::clueChosen(int number, int direction, bool byKeyboard) {
         // them; a solved word is no longer selected.
         if (doc.SolvedFlags.at(number, direction) == 1)
             return;
-        int x = doc.SlotTable.at(number, 0, direction);
-        int y = doc.SlotTable.at(number, 1, direction);
-        if (state_.session.shownStyle() != 0) { // the cell map is the turned grid's
-            x = doc.GridWidth - 1 - x;
-            y = doc.GridHeight - 1 - y;
-        }
-        showSolverSelection(direction == 0 ? number : doc.CellMap.at(x, y, 0),
-                            direction == 1 ? number : doc.CellMap.at(x, y, 1));
+        const QPoint start = state_.session.slotStart({number, direction});
+        state_.session.selectPairAt(start.x(), start.y());
         break;
     }
     default:

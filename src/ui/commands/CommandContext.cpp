@@ -10,12 +10,23 @@
 
 #include <QAction>
 #include <QDir>
+#include <QLineEdit>
 
 platform::Answer CommandContext::message(const QByteArray& text, platform::Icon icon,
                                          platform::Buttons buttons,
                                          platform::Answer defaultButton) const {
     return platform::message(platform, parent, state.MessageTitle, text, icon, buttons,
                              defaultButton);
+}
+
+void CommandContext::reportLetterConflict(QLineEdit& box, int position, unsigned char crossing,
+                                          unsigned char typed) const {
+    const QByteArray text = state.language.entry(LangEntry::LetterMismatch) + ' ' +
+                            static_cast<char>(crossing) + ", " + static_cast<char>(typed);
+    message(text, platform::Icon::Critical);
+    // The box takes the focus to show the offending letter.
+    box.setFocus(Qt::OtherFocusReason);
+    box.setSelection(position - 1, 1);
 }
 
 bool CommandContext::replaceConfirmed(const QString& path) const {
@@ -54,6 +65,13 @@ void enableForMode(const AppState& state,
     const modetable::Row& row = modetable::rowFor(state.doc().Mode);
     for (const auto& [bit, action] : actions)
         action->setEnabled((row.actions & bit) != 0);
+}
+
+void setStandardKeys(QAction* action, QKeySequence::StandardKey key, const char* fallback) {
+    QList<QKeySequence> sequences = QKeySequence::keyBindings(key);
+    if (sequences.isEmpty() && fallback)
+        sequences.append(QKeySequence(QLatin1String(fallback)));
+    action->setShortcuts(sequences);
 }
 
 } // namespace commands

@@ -4,12 +4,14 @@
 #include "platform/Platform.h"
 
 #include <QByteArray>
+#include <QKeySequence>
 #include <QString>
 
 #include <functional>
 #include <utility>
 
 class QAction;
+class QLineEdit;
 class QObject;
 
 // What a command class works with: the crossword through the session, the desktop through the
@@ -26,6 +28,10 @@ struct CommandContext {
     platform::Answer message(const QByteArray& text, platform::Icon icon,
                              platform::Buttons buttons = platform::Buttons::Ok,
                              platform::Answer defaultButton = platform::Answer::Ok) const;
+    // A typed letter that contradicts the crossing word: reported, then selected in box, where
+    // the user overtypes it. position is 1-based.
+    void reportLetterConflict(QLineEdit& box, int position, unsigned char crossing,
+                              unsigned char typed) const;
     // The question before a file at path is replaced; true when the user agreed.
     bool replaceConfirmed(const QString& path) const;
     // The Open (isSave false) or Save dialog in SamplesFolder; filter is NUL-separated
@@ -41,5 +47,10 @@ QAction* makeAction(QObject* owner, const char* name);
 // Enables each action whose mode-table bit the current mode's row holds.
 void enableForMode(const AppState& state,
                    std::initializer_list<std::pair<unsigned, QAction*>> actions);
+
+// The platform's keys for key; where it has none, fallback (a portable text such as
+// "Ctrl+Shift+S") when given.
+void setStandardKeys(QAction* action, QKeySequence::StandardKey key,
+                     const char* fallback = nullptr);
 
 } // namespace commands

@@ -177,9 +177,7 @@ void PublishingCommands::exportFile(const char* description, const char* pattern
         context_.chooseFile(true, suggestedExportName(context_.state.doc().CrosswordPath), filter);
     if (chosen.isEmpty())
         return;
-    // An export's name takes its extension when the file name itself has no dot.
-    const QString path =
-        QFileInfo(chosen).fileName().contains(QLatin1Char('.')) ? chosen : chosen + ext;
+    const QString path = withExtensionWhenNoDot(chosen, ext, DotIn::FileName);
     if (mayReplace(path))
         reportFailure(path, write(path));
 }

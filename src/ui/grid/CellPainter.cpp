@@ -13,8 +13,48 @@
 
 #include <iterator>
 
+namespace {
+
+QColor insideColor(CellLook look) {
+    switch (look) {
+    case CellLook::Plain:
+        return slotcolor::kWhite;
+    case CellLook::Selected:
+        return slotcolor::kYellow;
+    case CellLook::Dead:
+        return slotcolor::kDead;
+    case CellLook::DeadSelected:
+        return slotcolor::kDeadYellow;
+    case CellLook::DrawnBlack:
+        return slotcolor::kDrawnBlack;
+    }
+    return slotcolor::kWhite;
+}
+
+// The set of the digit strips drawn on the look's inside colour.
+int digitSet(CellLook look) {
+    switch (look) {
+    case CellLook::Selected:
+        return 1;
+    case CellLook::Dead:
+        return 2;
+    case CellLook::DeadSelected:
+        return 3;
+    case CellLook::Plain:
+    case CellLook::DrawnBlack:
+        break;
+    }
+    return 0;
+}
+
+} // namespace
+
 CellPainter::CellPainter(const FieldGeometry& geometry, const PictureBox& digits, int scale)
     : geometry_(geometry), digits_(digits), scale_(scale) {}
+
+QColor CellPainter::cursorColor() {
+    return slotcolor::kCursor;
+}
 
 void CellPainter::emptyField(PictureBox& pic, int gridWidth, int gridHeight) const {
     const int c = geometry_.cellSize();
@@ -28,31 +68,28 @@ void CellPainter::emptyField(PictureBox& pic, int gridWidth, int gridHeight) con
         pic.line(first.x(), first.y() + j * c, last.x() + 1, first.y() + j * c, slotcolor::kBorder);
 }
 
-void CellPainter::fill(PictureBox& pic, int cx, int cy, const QColor& color) const {
+void CellPainter::blank(PictureBox& pic, int cx, int cy) const {
     const QRect r = geometry_.square(cx, cy);
-    pic.fillBox(r.left(), r.top(), r.right(), r.bottom(), color);
+    pic.fillBox(r.left(), r.top(), r.right(), r.bottom(), slotcolor::kWhite);
 }
 
-void CellPainter::square(PictureBox& pic, int cx, int cy, const QColor& inside) const {
-    fill(pic, cx, cy, slotcolor::kBorder);
-    fillInside(pic, cx, cy, inside);
+void CellPainter::square(PictureBox& pic, int cx, int cy, CellLook look) const {
+    const QRect r = geometry_.square(cx, cy);
+    pic.fillBox(r.left(), r.top(), r.right(), r.bottom(), slotcolor::kBorder);
+    fillInside(pic, cx, cy, look);
 }
 
-void CellPainter::fillInside(PictureBox& pic, int cx, int cy, const QColor& color) const {
+void CellPainter::fillInside(PictureBox& pic, int cx, int cy, CellLook look) const {
     const QRect r = geometry_.inside(cx, cy);
     if (!r.isEmpty())
-        pic.fillBox(r.left(), r.top(), r.right(), r.bottom(), color);
+        pic.fillBox(r.left(), r.top(), r.right(), r.bottom(), insideColor(look));
 }
 
-void CellPainter::number(PictureBox& pic, int cx, int cy, int n) const {
+void CellPainter::number(PictureBox& pic, int cx, int cy, int n, CellLook look) const {
     const int s = scale_;
     const QPoint at = geometry_.numberAt(cx, cy);
-    // The digits drawn on the cell's own background.
-    const QColor background = pic.pixel(at.x(), at.y());
-    int offset = 0;
-    for (std::size_t set = 0; set < std::size(slotcolor::kNumberBackgrounds); ++set)
-        if (background == slotcolor::kNumberBackgrounds[set])
-            offset = static_cast<int>(set) * 50 * s;
+    // The digits drawn on the cell's own inside.
+    const int offset = digitSet(look) * 50 * s;
     const QByteArray digits = QByteArray::number(n);
     for (qsizetype i = 0; i < digits.size(); ++i) {
         const int k = digits[i] - '0';
@@ -67,8 +104,9 @@ void CellPainter::letter(PictureBox& pic, int cx, int cy, QChar letter, int lett
     pic.printText(at.x(), at.y(), text);
 }
 
-void CellPainter::slotCell(PictureBox& pic, int cx, int cy, const QColor& inside, int n,
-                           QChar letter, int letterOffset) const {
+void CellPainter::slotCell(PictureBox& pic, int cx, int cy, CellLook look, int n, QChar letter,
+                           int letterOffset) const {
+    const QColor inside = insideColor(look);
     const QRect square = geometry_.square(cx, cy);
     const bool lettered = !letter.isNull();
     const QPoint letterAt =
@@ -80,14 +118,14 @@ void CellPainter::slotCell(PictureBox& pic, int cx, int cy, const QColor& inside
     if (n <= 0 && pic.stampCell(square, slotcolor::kBorder, inside, letter, letterAt))
         return;
     if (n > 0 && pic.stampCell(square, slotcolor::kBorder, inside, QChar(), QPoint())) {
-        number(pic, cx, cy, n);
+        number(pic, cx, cy, n, look);
         pic.stampLetter(square, letter, letterAt);
         return;
     }
     // Off the picture's edge: drawn piece by piece, the letter whole.
-    this->square(pic, cx, cy, inside);
+    this->square(pic, cx, cy, look);
     if (n > 0)
-        number(pic, cx, cy, n);
+        number(pic, cx, cy, n, look);
     if (lettered)
         pic.printText(letterAt.x(), letterAt.y(), QString(letter));
 }

@@ -24,33 +24,45 @@ struct VectorLook {
     bool fitLetters = false;
 };
 
+// What a cell looks like on the pictures; CellPainter alone turns it into colours.
+enum class CellLook {
+    Plain,        // a slot's cell, also a solved one
+    Selected,     // in the selected slot, or showing letters typed before they are placed
+    Dead,         // while writing: no word of the lists passes through it any more
+    DeadSelected, // such a cell in the selected slot
+    DrawnBlack,   // a black cell of the grid being drawn
+};
+
 // Draws the grid's cells, the same on the screen, in the export pictures and in the cell-size
 // preview: the square with its border, the slot number and the letter, where the geometry
 // puts them.
 class CellPainter {
 public:
     // digits: the strip of slot-number digits for number size `scale` (1 to 3): the ten digits
-    // on each of slotcolor::kNumberBackgrounds in turn, 50 × scale apart.
+    // on each look's inside colour in turn (see drawDigitStrip), 50 × scale apart.
     CellPainter(const FieldGeometry& geometry, const PictureBox& digits, int scale);
 
     const FieldGeometry& geometry() const { return geometry_; }
 
     // The empty field of a new grid: white, with every grid line.
     void emptyField(PictureBox& pic, int gridWidth, int gridHeight) const;
-    // The whole square in one colour, its lines included.
-    void fill(PictureBox& pic, int cx, int cy, const QColor& color) const;
-    // The square in the border colour with its inside in `inside`.
-    void square(PictureBox& pic, int cx, int cy, const QColor& inside) const;
+    // The whole square white, its lines included: a cell outside the grid's words.
+    void blank(PictureBox& pic, int cx, int cy) const;
+    // The square with its border and its inside as `look` shows it.
+    void square(PictureBox& pic, int cx, int cy, CellLook look) const;
     // The inside alone; the lines stay untouched.
-    void fillInside(PictureBox& pic, int cx, int cy, const QColor& color) const;
-    // The slot number at the top left, from the yellow digits where the cell is yellow there.
-    void number(PictureBox& pic, int cx, int cy, int n) const;
+    void fillInside(PictureBox& pic, int cx, int cy, CellLook look) const;
+    // The slot number at the top left, in the digits drawn on the inside of `look`.
+    void number(PictureBox& pic, int cx, int cy, int n, CellLook look) const;
     // The letter in the picture's font and colour, whole: it may reach past the square.
     void letter(PictureBox& pic, int cx, int cy, QChar letter, int letterOffset) const;
     // A slot's cell on the screen: the square, its number (n > 0) and its letter (code point
     // 0 for none) cut at the square, copied from the picture's finished cells where it can.
-    void slotCell(PictureBox& pic, int cx, int cy, const QColor& inside, int n, QChar letter,
+    void slotCell(PictureBox& pic, int cx, int cy, CellLook look, int n, QChar letter,
                   int letterOffset) const;
+
+    // The colour of the keyboard's cell cursor, a frame over the picture.
+    static QColor cursorColor();
 
     // The whole grid through any painter: the same squares, lines, numbers and letters as the
     // pictures, with the numbers and letters as text. Outside cells are left as they are.

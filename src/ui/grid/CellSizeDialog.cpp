@@ -6,7 +6,6 @@
 #include "grid/GridLimits.h"
 #include "grid/LetterFont.h"
 #include "grid/PictureBox.h"
-#include "grid/SlotColors.h"
 #include "platform/Message.h"
 #include "text/CodePage.h"
 #include "text/SequentialText.h"
@@ -150,8 +149,8 @@ void CellSizeDialog::showPreview() {
     // One cell as the grid shows it, numbered 0, with the letter A whole.
     const CellPainter painter(FieldGeometry(s, 1, 1), *numberStrips_[static_cast<std::size_t>(k)],
                               k + 1);
-    painter.square(pic, 0, 0, slotcolor::kWhite);
-    painter.number(pic, 0, 0, 0);
+    painter.square(pic, 0, 0, CellLook::Plain);
+    painter.number(pic, 0, 0, 0, CellLook::Plain);
     const QChar letter(u'A');
     const int offset =
         static_cast<int>(seqtext::roundHalfEven(s - pic.textHeight(QString(letter))));
@@ -190,8 +189,8 @@ void CellSizeDialog::confirm() {
         return;
     }
     hide();
-    state.session.setCellSize(*size);
     state.settings.NumberSize = numberSizeBox->currentIndex() + 1;
+    state.session.setCellSize(*size);
     confirmed_ = true;
     accept();
 }

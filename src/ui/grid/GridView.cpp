@@ -2,16 +2,18 @@
 #include "grid/GridView.h"
 
 #include "app/AppState.h"
+#include "app/EnterKey.h"
 #include "app/Named.h"
 #include "grid/GridAccessible.h"
 #include "grid/LetterFont.h"
 #include "grid/PictureBox.h"
 #include "grid/ScrollLayout.h"
 #include "grid/ShownGrid.h"
-#include "grid/SlotColors.h"
+#include "grid/SlotAccess.h"
 #include "text/CodePage.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QScrollBar>
@@ -84,6 +86,16 @@ GridView::GridView(AppState& state, const std::array<PictureBox*, 3>& digitStrip
     connect(gridPicture_, &PictureBox::mouseDown, this, &GridView::pressed);
     connect(gridPicture_, &PictureBox::mouseUp, this, &GridView::released);
     connect(gridPicture_, &PictureBox::mouseMove, this, &GridView::moved);
+
+    CrosswordSession& session = state_.session;
+    connect(&session, &CrosswordSession::documentReplaced, this, &GridView::showDocument);
+    connect(&session, &CrosswordSession::pictureSettingsChanged, this,
+            &GridView::showPictureSettings);
+    connect(&session, &CrosswordSession::cellsChanged, this, &GridView::showCells);
+    connect(&session, &CrosswordSession::selectionChanged, this, &GridView::showSelection);
+    // The cursor shows in the modes that take the grid's clicks.
+    connect(&session, &CrosswordSession::modeChanged, this,
+            [this] { setCursorCell(cursor_.x(), cursor_.y()); });
 }
 
 void GridView::focusInEvent(QFocusEvent* event) {
@@ -161,6 +173,7 @@ void GridView::drawEmptyField() {
     PictureBox& pic = *gridPicture_;
     pic.clear();
     preview_ = {};
+    dead_.clear();
     const QSize size = geometry.drawingSize();
     pic.setPictureSize(size.width(), size.height());
     cellPainter(geometry).emptyField(pic, state_.doc().GridWidth, state_.doc().GridHeight);
@@ -172,7 +185,111 @@ void GridView::drawEmptyField() {
 void GridView::paintDrawnCell(int cx, int cy, bool black) {
     // Inside the grid lines, which stay untouched; a one-pixel cell has no inside.
     cellPainter(fieldGeometry())
-        .fillInside(*gridPicture_, cx, cy, black ? slotcolor::kDrawnBlack : slotcolor::kWhite);
+        .fillInside(*gridPicture_, cx, cy, black ? CellLook::DrawnBlack : CellLook::Plain);
+}
+
+void GridView::showDocument() {
+    // A new crossword starts with the cursor in its first cell.
+    setCursorCell(0, 0);
+    switch (state_.doc().Mode) {
+    case EditMode::ModeEmpty:
+        return;
+    case EditMode::ModeDrawGrid:
+        drawEmptyField();
+        return;
+    default:
+        drawGrid();
+    }
+}
+
+void GridView::drawGrid() {
+    gridPicture_->clear();
+    sizeForSlots();
+    gridPicture_->show();
+    // Lets the resized picture settle; a click must not arrive before the grid is drawn.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    redrawGrid();
+}
+
+void GridView::redrawGrid() {
+    paintAllSlots();
+    const CrosswordSession& session = state_.session;
+    for (const SlotRef& slot : selectedSlots(session.mode(), session.selection()))
+        paintSlot(slot.number, slot.direction, CellLook::Selected, true);
+}
+
+void GridView::showPictureSettings() {
+    const CrosswordDocument& doc = state_.doc();
+    // Also while drawing: the letters that come once the grid is ready need the offset of the
+    // new cell size and the font of the settings.
+    setLetterFont(state_.settings);
+    switch (doc.Mode) {
+    case EditMode::ModeEmpty:
+        return;
+    case EditMode::ModeDrawGrid: {
+        // The pattern is redrawn from the cell map, whatever the old picture showed.
+        const QPoint scrolled = scrollPosition();
+        drawEmptyField();
+        {
+            const PictureBox::Batch batch(*gridPicture_);
+            for (int y = 0; y < doc.GridHeight; ++y)
+                for (int x = 0; x < doc.GridWidth; ++x)
+                    if (doc.CellMap.at(x, y) != 0)
+                        paintDrawnCell(x, y, true);
+        }
+        setScrollPosition(scrolled);
+        return;
+    }
+    default:
+        sizeForSlots();
+        redrawGrid();
+    }
+}
+
+void GridView::showCells(const QRect& cells) {
+    const CrosswordDocument& doc = state_.doc();
+    const bool whole = cells == QRect(0, 0, doc.GridWidth, doc.GridHeight);
+    if (doc.Mode == EditMode::ModeDrawGrid) {
+        // The whole field at once is a fresh empty one.
+        if (whole) {
+            drawEmptyField();
+            return;
+        }
+        for (int y = cells.top(); y <= cells.bottom(); ++y)
+            for (int x = cells.left(); x <= cells.right(); ++x)
+                paintDrawnCell(x, y, doc.CellMap.at(x, y) != 0);
+        return;
+    }
+    if (whole) {
+        redrawGrid();
+        return;
+    }
+    // A slot's cells.
+    const CellPainter painter = cellPainter(fieldGeometry());
+    const PictureBox::Batch batch(*gridPicture_);
+    for (int y = cells.top(); y <= cells.bottom(); ++y)
+        for (int x = cells.left(); x <= cells.right(); ++x)
+            paintSlotCell(painter, x, y, lookAt(x, y));
+}
+
+void GridView::showSelection(const Selection& before, const Selection& after) {
+    const EditMode mode = state_.doc().Mode;
+    const std::vector<SlotRef> was = selectedSlots(mode, before);
+    const std::vector<SlotRef> now = selectedSlots(mode, after);
+    for (const SlotRef& slot : was)
+        if (std::find(now.begin(), now.end(), slot) == now.end()) {
+            endPreviewOf(slot);
+            paintSlot(slot.number, slot.direction, std::nullopt, false);
+        }
+    for (const SlotRef& slot : now) {
+        endPreviewOf(slot);
+        paintSlot(slot.number, slot.direction, std::nullopt, true);
+    }
+}
+
+void GridView::endPreviewOf(const SlotRef& slot) {
+    if (preview_.number == slot.number && preview_.direction == slot.direction)
+        preview_ = {};
 }
 
 void GridView::sizeForSlots() {
@@ -197,7 +314,7 @@ void GridView::paintAllSlots() {
             for (int x = 0; x < w; ++x)
                 if (covered[static_cast<std::size_t>(y) * static_cast<std::size_t>(w) +
                             static_cast<std::size_t>(x)])
-                    paintSlotCell(painter, x, y, slotcolor::kWhite);
+                    paintSlotCell(painter, x, y, CellLook::Plain);
     }
     updateScrollBars();
     setScrollPosition(QPoint(0, 0));
@@ -249,57 +366,65 @@ void GridView::setDeadCells(const std::vector<int>& cells) {
             now[static_cast<std::size_t>(c)] = true;
     std::vector<bool> before = std::exchange(dead_, std::move(now));
     before.resize(dead_.size());
-    // The cells whose shading changed, in the selection's colour where they belong to it.
+    // The cells whose shading changed, as they look now.
     const FieldGeometry geometry = fieldGeometry();
     const CellPainter painter = cellPainter(geometry);
     const PictureBox::Batch batch(*gridPicture_);
-    const int n = doc.CurrentSlot;
-    const int d = doc.CurrentDirection == 1 ? 1 : 0;
     for (std::size_t i = 0; i < dead_.size(); ++i) {
         if (dead_[i] == before[i])
             continue;
         const int x = static_cast<int>(i) % w;
         const int y = static_cast<int>(i) / w;
-        const bool selected = n >= 1 && doc.CellMap.at(x, y, d) == n;
-        paintSlotCell(painter, x, y, selected ? slotcolor::kYellow : slotcolor::kWhite);
+        paintSlotCell(painter, x, y, lookAt(x, y));
     }
 }
 
-void GridView::paintSlotCell(const CellPainter& painter, int c, int r, const QColor& plain) {
+CellLook GridView::lookAt(int cx, int cy) const {
+    const CrosswordSession& session = state_.session;
     const CrosswordDocument& doc = state_.doc();
-    QColor color = plain;
-    if (isDead(c, r))
-        color = plain == slotcolor::kYellow ? slotcolor::kDeadYellow : slotcolor::kDead;
+    for (const SlotRef& slot : selectedSlots(session.mode(), session.selection()))
+        if (shownSlotHolds(doc, slot.number, slot.direction, cx, cy))
+            return CellLook::Selected;
+    return CellLook::Plain;
+}
+
+CellLook GridView::withDeadShading(int cx, int cy, CellLook look) const {
+    if (!isDead(cx, cy))
+        return look;
+    return look == CellLook::Selected ? CellLook::DeadSelected : CellLook::Dead;
+}
+
+void GridView::paintSlotCell(const CellPainter& painter, int c, int r, CellLook plain) {
+    const CrosswordDocument& doc = state_.doc();
+    const CellLook look = withDeadShading(c, r, plain);
     QChar letter = previewLetter(c, r);
     if (letter.isNull()) {
         const int code = doc.CellMap.at(c, r, layer::kLetter);
         letter = code > 0 ? cp1251::toUnicode(static_cast<unsigned char>(code)) : QChar();
     }
-    painter.slotCell(*gridPicture_, c, r, color, doc.CellMap.at(c, r, layer::kNumber), letter,
+    painter.slotCell(*gridPicture_, c, r, look, doc.CellMap.at(c, r, layer::kNumber), letter,
                      letter.isNull() ? 0 : letterOffset());
 }
 
-void GridView::drawSlot(int number, int direction, const QColor& color) {
-    if (preview_.number == number && preview_.direction == direction)
-        preview_ = {};
-    paintSlot(number, direction, color);
+void GridView::drawSlot(int number, int direction, CellLook look) {
+    endPreviewOf({number, direction});
+    paintSlot(number, direction, look, look == CellLook::Selected);
 }
 
 void GridView::previewSlot(int number, int direction, const QString& letters) {
     preview_ = {number, direction, letters};
-    paintSlot(number, direction, slotcolor::kYellow);
+    paintSlot(number, direction, CellLook::Selected, true);
     announceCursor(gridPicture_, true);
 }
 
-void GridView::paintSlot(int number, int direction, const QColor& color) {
+void GridView::paintSlot(int number, int direction, std::optional<CellLook> look, bool highlight) {
     if (number < 1 || (direction != 0 && direction != 1))
         return;
     const CrosswordDocument& doc = state_.doc();
     const FieldGeometry geometry = fieldGeometry();
     int c = doc.ShownSlotTable.at(number, 0, direction);
     int r = doc.ShownSlotTable.at(number, 1, direction);
-    const int len = doc.ShownSlotTable.at(number, 2, direction);
-    const bool highlight = color == slotcolor::kYellow;
+    const int len = shownSlotLength(doc, number, direction);
     if (highlight) {
         const QPoint first = geometry.square(c, r).topLeft();
         scrollSlotIntoView(first.x(), first.y(), first.x(), first.y(), false);
@@ -310,7 +435,7 @@ void GridView::paintSlot(int number, int direction, const QColor& color) {
     const PictureBox::Batch batch(*gridPicture_);
     for (int k = 0; k < len; ++k) {
         last = geometry.square(c, r);
-        paintSlotCell(painter, c, r, color);
+        paintSlotCell(painter, c, r, look ? *look : lookAt(c, r));
         if (direction == 0)
             ++c;
         else
@@ -330,13 +455,11 @@ QChar GridView::previewLetter(int cx, int cy) const {
     if (n < 1)
         return {};
     const CrosswordDocument& doc = state_.doc();
-    const int x = doc.ShownSlotTable.at(n, 0, d);
-    const int y = doc.ShownSlotTable.at(n, 1, d);
-    const int k = d == 0 ? cx - x : cy - y;
-    const bool inLine = d == 0 ? cy == y : cx == x;
-    if (!inLine || k < 0 || k >= doc.ShownSlotTable.at(n, 2, d) || k >= preview_.letters.size())
+    if (!shownSlotHolds(doc, n, d, cx, cy))
         return {};
-    return preview_.letters.at(k);
+    const QPoint start = shownSlotStart(doc, n, d);
+    const int k = d == 0 ? cx - start.x() : cy - start.y();
+    return k < preview_.letters.size() ? preview_.letters.at(k) : QChar();
 }
 
 QPoint GridView::cursorCell() const {
@@ -365,7 +488,7 @@ void GridView::showCursor() {
     const bool shown = gridPicture_->hasFocus() && takesGridClicks(doc.Mode) &&
                        cursor_.x() < doc.GridWidth && cursor_.y() < doc.GridHeight;
     gridPicture_->setFrame(shown ? fieldGeometry().square(cursor_.x(), cursor_.y()) : QRect(),
-                           slotcolor::kCursor, 2);
+                           CellPainter::cursorColor(), 2);
 }
 
 void GridView::focusGrid() {
@@ -412,7 +535,7 @@ bool GridView::eventFilter(QObject* watched, QEvent* event) {
             break;
         }
         case QEvent::FocusOut:
-            gridPicture_->setFrame(QRect(), slotcolor::kCursor, 2);
+            gridPicture_->setFrame(QRect(), CellPainter::cursorColor(), 2);
             break;
         case QEvent::KeyPress:
             // Ahead of the widget's own handling, where Tab would move the focus on.
@@ -449,13 +572,15 @@ bool GridView::pictureKey(const QKeyEvent& key) {
                         QString());
         return true;
     case Qt::Key_Backtab:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
     case Qt::Key_Space:
     case Qt::Key_Backspace:
-        emit keyPressed(key.key() == Qt::Key_Enter ? Qt::Key_Return : key.key(), QString());
+        emit keyPressed(key.key(), QString());
         return true;
     default:
+        if (isEnterKey(key.key())) {
+            emit keyPressed(Qt::Key_Return, QString());
+            return true;
+        }
         if (key.text().size() == 1 && key.text().at(0).isLetter()) {
             emit keyPressed(key.key(), key.text());
             return true;

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "grid/CellPainter.h"
+#include "words/SlotSelection.h"
 
 #include <QWidget>
 
 #include <array>
+#include <optional>
 #include <vector>
 
 class PictureBox;
@@ -16,7 +18,8 @@ struct Settings;
 
 // The grid viewport: the field picture with its two scroll bars and their corner, and the
 // drawing of the field, its slots and their numbers on it. The document and the settings come
-// from the application state; the mouse on the picture is passed on as signals.
+// from the application state; the picture follows the session's signals by itself, so that no
+// command repaints it. The mouse on the picture is passed on as signals.
 class GridView : public QWidget {
     Q_OBJECT
 public:
@@ -52,19 +55,21 @@ public:
     void drawEmptyField();
     // A cell of the grid being drawn: black (shown green) or white inside its lines.
     void paintDrawnCell(int cx, int cy, bool black);
-    // The picture sized for the slots of the shown grid.
-    void sizeForSlots();
-    // Every slot's cell white, numbered and lettered, scrolled to the top-left corner.
-    void paintAllSlots();
+    // The picture sized for the slots of the shown grid and shown, every slot drawn with the
+    // selection: what a new crossword shows.
+    void drawGrid();
+    // Every slot drawn again at the picture's size, the selection shown, scrolled to the
+    // top-left corner and then to the selection.
+    void redrawGrid();
     // While authoring: the cells no word of the lists can pass through any more (indices
     // y × width + x), shaded from now on; the cells whose shading changed are repainted.
     void setDeadCells(const std::vector<int>& cells);
     bool isDead(int cx, int cy) const;
-    // One slot in a background colour; a yellow one is scrolled into view. It shows the
-    // document's letters again where a preview showed others.
-    void drawSlot(int number, int direction, const QColor& color);
-    // Letters typed for a slot, shown in its first cells (yellow) before they are placed; the
-    // slot's other cells show the document's letters.
+    // One slot in a look whatever the selection; a selected one is scrolled into view. It
+    // shows the document's letters again where a preview showed others.
+    void drawSlot(int number, int direction, CellLook look);
+    // Letters typed for a slot, shown in its first cells (selected) before they are placed;
+    // the slot's other cells show the document's letters.
     void previewSlot(int number, int direction, const QString& letters);
 
     // The keyboard's cell cursor, in shown cells, kept inside the grid. It is drawn while the
@@ -98,9 +103,25 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void paintSlotCell(const CellPainter& painter, int c, int r, const QColor& color);
+    // What the session changed.
+    void showDocument();
+    void showPictureSettings();
+    void showCells(const QRect& cells);
+    void showSelection(const Selection& before, const Selection& after);
+
+    void sizeForSlots();
+    // Every slot's cell plain, numbered and lettered, scrolled to the top-left corner.
+    void paintAllSlots();
+    // What the cell shows now: selected while a selected slot passes through it, dead or not.
+    CellLook lookAt(int cx, int cy) const;
+    // The look with the cell's dead shading, when it has some.
+    CellLook withDeadShading(int cx, int cy, CellLook look) const;
+    void paintSlotCell(const CellPainter& painter, int c, int r, CellLook look);
     void scrollSlotIntoView(int left, int top, int right, int bottom, bool afterDrawing);
-    void paintSlot(int number, int direction, const QColor& color);
+    // The slot's cells in `look`, or each in its own look now; `highlight` scrolls it into view.
+    void paintSlot(int number, int direction, std::optional<CellLook> look, bool highlight);
+    // A slot drawn again shows the document's letters, not those typed for it.
+    void endPreviewOf(const SlotRef& slot);
     void showCursor();
     bool pictureKey(const QKeyEvent& key);
     // The letter a preview shows at a cell; null where there is none.

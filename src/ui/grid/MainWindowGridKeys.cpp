@@ -3,6 +3,7 @@
 #include "app/MainWindow.h"
 #include "app/WrapCheckBox.h"
 #include "grid/GridView.h"
+#include "grid/SlotAccess.h"
 #include "text/CodePage.h"
 
 #include <QLineEdit>
@@ -13,21 +14,15 @@
 namespace {
 
 QPoint firstCell(const CrosswordDocument& doc, SlotRef s) {
-    return {doc.ShownSlotTable.at(s.number, 0, s.direction),
-            doc.ShownSlotTable.at(s.number, 1, s.direction)};
+    return shownSlotStart(doc, s.number, s.direction);
 }
 
 int slotLength(const CrosswordDocument& doc, SlotRef s) {
-    return s.number > 0 ? doc.ShownSlotTable.at(s.number, 2, s.direction) : 0;
+    return s.number > 0 ? shownSlotLength(doc, s.number, s.direction) : 0;
 }
 
 bool slotHolds(const CrosswordDocument& doc, SlotRef s, QPoint cell) {
-    if (s.number < 1)
-        return false;
-    const QPoint first = firstCell(doc, s);
-    const int k = s.direction == 0 ? cell.x() - first.x() : cell.y() - first.y();
-    const bool inLine = s.direction == 0 ? cell.y() == first.y() : cell.x() == first.x();
-    return inLine && k >= 0 && k < slotLength(doc, s);
+    return s.number >= 1 && shownSlotHolds(doc, s.number, s.direction, cell.x(), cell.y());
 }
 
 bool entersWords(EditMode mode) {
@@ -40,7 +35,7 @@ std::vector<SlotRef> tabOrder(const CrosswordDocument& doc) {
     std::vector<SlotRef> order;
     for (int d = 0; d <= 1; ++d)
         for (int n = 1; n <= doc.NumberedCount; ++n)
-            if (doc.ShownSlotTable.at(n, 2, d) > 0 &&
+            if (shownSlotLength(doc, n, d) > 0 &&
                 (doc.Mode != EditMode::ModeSolve || doc.SolvedFlags.at(n, d) == 0))
                 order.push_back({n, d});
     return order;
@@ -62,15 +57,9 @@ void MainWindow::connectGridKeys() {
         if (gridTyped_)
             showGridPreview();
     });
-    connect(&state_.session, &CrosswordSession::modeChanged, this, [this] {
-        gridTyped_ = false;
-        const QPoint c = gridView_->cursorCell();
-        gridView_->setCursorCell(c.x(), c.y());
-    });
-    connect(&state_.session, &CrosswordSession::documentReplaced, this, [this] {
-        gridTyped_ = false;
-        gridView_->setCursorCell(0, 0);
-    });
+    connect(&state_.session, &CrosswordSession::modeChanged, this, [this] { gridTyped_ = false; });
+    connect(&state_.session, &CrosswordSession::documentReplaced, this,
+            [this] { gridTyped_ = false; });
 }
 
 void MainWindow::gridKey(int key, const QString& text) {
@@ -140,8 +129,7 @@ void MainWindow::pickSlot(int number, int direction, QPoint cell) {
     gridTyped_ = false;
     if (doc.Mode == EditMode::ModeSolve) {
         gridDirection_ = direction;
-        showSolverSelection(doc.CellMap.at(cell.x(), cell.y(), 0),
-                            doc.CellMap.at(cell.x(), cell.y(), 1));
+        state_.session.selectPairAt(cell.x(), cell.y());
     } else {
         selectWordSlot(number, direction);
     }

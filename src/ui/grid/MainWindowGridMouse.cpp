@@ -3,7 +3,6 @@
 #include "app/WrapCheckBox.h"
 #include "grid/GridDrawing.h"
 #include "grid/GridView.h"
-#include "grid/SlotColors.h"
 #include "text/CodePage.h"
 #include "text/Mnemonics.h"
 
@@ -72,29 +71,20 @@ void MainWindow::handleGridClick(int x, int y) {
             selectWordSlot(slot->number, slot->direction);
         break;
     }
-    case EditMode::ModeSolve: {
-        const int across = doc.CellMap.at(cx, cy, 0);
-        const int down = doc.CellMap.at(cx, cy, 1);
+    case EditMode::ModeSolve:
         gridDirection_ = 0;
-        if (across + down >= 1)
-            showSolverSelection(across, down);
+        session.selectPairAt(cx, cy);
         break;
-    }
     default:
         break;
     }
 }
 
 void MainWindow::selectWordSlot(int number, int direction) {
-    const CrosswordDocument& doc = state_.doc();
     commitTypedClue();
-    if (doc.CurrentSlot > 0)
-        drawSlot(doc.CurrentSlot, doc.CurrentDirection, slotcolor::kWhite);
     state_.session.selectSlot(number, direction);
-    if (doc.Mode == EditMode::ModeAuthor)
+    if (state_.doc().Mode == EditMode::ModeAuthor)
         showCurrentSlot();
-    else
-        drawSlot(doc.CurrentSlot, doc.CurrentDirection, slotcolor::kYellow);
 }
 
 void MainWindow::clearGrid() {
@@ -107,17 +97,4 @@ void MainWindow::clearGrid() {
         return;
     // The map is cleared with the picture, so that what is shown is what analysis will see.
     state_.session.clearDrawing();
-}
-
-void MainWindow::showChangedCells(const QRect& cells) {
-    const CrosswordDocument& doc = state_.doc();
-    if (doc.Mode != EditMode::ModeDrawGrid)
-        return;
-    if (cells == QRect(0, 0, doc.GridWidth, doc.GridHeight)) {
-        drawEmptyField();
-        return;
-    }
-    for (int y = cells.top(); y <= cells.bottom(); ++y)
-        for (int x = cells.left(); x <= cells.right(); ++x)
-            gridView_->paintDrawnCell(x, y, doc.CellMap.at(x, y) != 0);
 }

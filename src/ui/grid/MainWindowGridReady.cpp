@@ -26,7 +26,6 @@ void MainWindow::acceptDrawnGrid() {
         return;
     }
     const CrosswordDocument& doc = state_.doc();
-    drawGrid();
     wordCountLabel->setText(
         cp1251::toUnicode(lang.entry(LangEntry::Words) + seqtext::strNumber(doc.WordCount)));
     if (doc.NoAnswers == 1) {

@@ -8,7 +8,6 @@
 #include "grid/LetterFont.h"
 #include "grid/PictureBox.h"
 #include "grid/ShownGrid.h"
-#include "grid/SlotColors.h"
 #include "publish/WebPage.h"
 #include "text/CodePage.h"
 
@@ -25,17 +24,17 @@ void drawGridPicture(const CrosswordDocument& doc, PictureBox& pic, const CellPa
     const PictureBox::Batch batch(pic);
     for (int x = 0; x < doc.GridWidth; ++x) {
         for (int y = 0; y < doc.GridHeight && letterAt(doc, x, y) <= 0; ++y)
-            painter.fill(pic, x, y, slotcolor::kWhite);
+            painter.blank(pic, x, y);
         for (int y = doc.GridHeight - 1; y >= 0 && letterAt(doc, x, y) <= 0; --y)
-            painter.fill(pic, x, y, slotcolor::kWhite);
+            painter.blank(pic, x, y);
     }
     for (int y = 0; y < doc.GridHeight; ++y)
         for (int x = 0; x < doc.GridWidth; ++x) {
             if (letterAt(doc, x, y) <= 0)
                 continue;
-            painter.square(pic, x, y, slotcolor::kWhite);
+            painter.square(pic, x, y, CellLook::Plain);
             if (const int n = doc.CellMap.at(x, y, layer::kNumber); n > 0)
-                painter.number(pic, x, y, n);
+                painter.number(pic, x, y, n, CellLook::Plain);
         }
 }
 

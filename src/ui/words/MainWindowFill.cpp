@@ -1,6 +1,7 @@
 // What the fill commands show in the window: the dead cells, and a suggested word placed.
 #include "app/MainWindow.h"
 #include "commands/EditCommands.h"
+#include "commands/FileCommands.h"
 #include "commands/FillCommands.h"
 #include "commands/PublishingCommands.h"
 #include "grid/GridView.h"
@@ -12,16 +13,24 @@
 void MainWindow::connectFillHandlers() {
     connect(fillCommands_, &FillCommands::deadCellsFound, gridView_, &GridView::setDeadCells);
     connect(fillCommands_, &FillCommands::wordChosen, this, &MainWindow::placeSuggested);
+    // The grid shows the fill by itself; the panel shows the author's slot.
     connect(fillCommands_, &FillCommands::filled, this, [this] {
-        redrawGrid();
         if (state_.doc().CurrentSlot > 0)
             showCurrentSlot();
+    });
+    // The shading of dead cells follows every new picture (a new crossword: see the
+    // constructor) and the author's words.
+    connect(&state_.session, &CrosswordSession::pictureSettingsChanged, this,
+            &MainWindow::showDeadCells);
+    connect(&state_.session, &CrosswordSession::cellsChanged, this, [this] {
+        if (state_.doc().Mode == EditMode::ModeAuthor)
+            showDeadCells();
     });
 }
 
 void MainWindow::applyOwnCaptions() {
     fillCommands_->applyCaptions();
-    recentMenu->setTitle(cp1251::toUnicode(state_.ownText(OwnText::RecentFiles)));
+    fileCommands_->applyCaptions();
     publishingCommands_->applyCaptions();
     editMenu->setTitle(cp1251::toUnicode(state_.ownText(OwnText::editMenu)));
     editCommands_->applyCaptions();

@@ -1,6 +1,5 @@
 // Selecting slots: the current one, the next without an answer, the solver's pair, a typed number.
 #include "app/MainWindow.h"
-#include "grid/SlotColors.h"
 #include "text/CodePage.h"
 #include "words/SlotSelection.h"
 
@@ -13,7 +12,6 @@ void MainWindow::showCurrentSlot() {
     const CrosswordDocument& doc = state_.doc();
     const int n = doc.CurrentSlot;
     const int d = doc.CurrentDirection == 1 ? 1 : 0;
-    drawSlot(n, d, slotcolor::kYellow);
     const QString clue = cp1251::toUnicode(doc.SlotTexts.at(n, 0, d));
     clueLabels[static_cast<std::size_t>(1 - d)]->clear();
     clueLabels[static_cast<std::size_t>(d)]->setText(clue);
@@ -29,31 +27,21 @@ void MainWindow::selectNextUnanswered() {
 }
 
 void MainWindow::showSolverSelection(int across, int down) {
-    const CrosswordDocument& doc = state_.doc();
-    const int wasAcross = doc.CurrentSlot;
-    const int wasDown = doc.CurrentDownSlot;
     state_.session.selectPair(across, down);
-    showSolverPair(across, down, wasAcross, wasDown);
 }
 
-void MainWindow::showSolverPair(int across, int down, int wasAcross, int wasDown) {
+void MainWindow::showSolverClues() {
     const CrosswordDocument& doc = state_.doc();
-    if (across != wasAcross && wasAcross > 0)
-        drawSlot(wasAcross, 0, slotcolor::kWhite);
-    if (down != wasDown && wasDown > 0)
-        drawSlot(wasDown, 1, slotcolor::kWhite);
-    const bool typedWords = doc.Mode == EditMode::ModeSolveNoAnswers;
-    const std::array<int, 2> chosen{across, down};
+    if (doc.Mode != EditMode::ModeSolve)
+        return;
+    const std::array<int, 2> chosen{doc.CurrentSlot, doc.CurrentDownSlot};
     for (int d = 0; d <= 1; ++d) {
         const int n = chosen[static_cast<std::size_t>(d)];
         QLabel* label = clueLabels[static_cast<std::size_t>(d)];
-        if (n == 0) {
+        if (n == 0)
             label->clear();
-            continue;
-        }
-        const QByteArray text = typedWords ? doc.SlotTexts.at(n, d) : doc.SlotTexts.at(n, 0, d);
-        label->setText(cp1251::toUnicode(text));
-        drawSlot(n, d, slotcolor::kYellow);
+        else
+            label->setText(cp1251::toUnicode(doc.SlotTexts.at(n, 0, d)));
     }
 }
 

@@ -1,6 +1,7 @@
 // The pattern-search window.
 #include "words/WordSearchWindow.h"
 
+#include "app/EnterKey.h"
 #include "app/Named.h"
 #include "platform/Message.h"
 #include "text/CodePage.h"
@@ -16,14 +17,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
-
-namespace {
-
-bool isEnter(int key) {
-    return key == Qt::Key_Return || key == Qt::Key_Enter;
-}
-
-} // namespace
 
 WordSearchWindow::WordSearchWindow(AppState& state, platform::Platform& platform, QWidget* parent,
                                    words::WordListCache& cache, const QString& caption)
@@ -132,7 +125,7 @@ bool WordSearchWindow::eventFilter(QObject* watched, QEvent* event) {
 bool WordSearchWindow::patternEditKey(QEvent* event) {
     auto* key = static_cast<QKeyEvent*>(event);
     if (event->type() == QEvent::KeyRelease) {
-        if (isEnter(key->key()) && !key->isAutoRepeat() && wordEnterDown_) {
+        if (isEnterKey(key->key()) && !key->isAutoRepeat() && wordEnterDown_) {
             wordEnterDown_ = false;
             Search();
             return true;
@@ -182,7 +175,7 @@ bool WordSearchWindow::wordListKey(QEvent* event) {
         close();
         return true;
     }
-    if (isEnter(key->key())) {
+    if (isEnterKey(key->key())) {
         wordListChosen();
         return true;
     }

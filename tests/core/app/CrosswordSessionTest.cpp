@@ -12,6 +12,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <tuple>
+#include <vector>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -19,6 +22,7 @@ namespace {
 // Every signal the session sent, in order, as short texts.
 struct Recorder {
     QStringList seen;
+    std::vector<std::pair<Selection, Selection>> selections; // before and after, in order
     explicit Recorder(CrosswordSession& s) {
         QObject::connect(&s, &CrosswordSession::documentReplaced,
                          [this] { seen << QStringLiteral("replaced"); });
@@ -26,7 +30,10 @@ struct Recorder {
             seen << QStringLiteral("mode %1").arg(modeValue(m));
         });
         QObject::connect(&s, &CrosswordSession::selectionChanged,
-                         [this] { seen << QStringLiteral("selection"); });
+                         [this](const Selection& before, const Selection& after) {
+                             seen << QStringLiteral("selection");
+                             selections.emplace_back(before, after);
+                         });
         QObject::connect(&s, &CrosswordSession::cellsChanged, [this](const QRect& r) {
             seen << QStringLiteral("cells %1,%2 %3x%4")
                         .arg(r.x())
@@ -39,7 +46,10 @@ struct Recorder {
         QObject::connect(&s, &CrosswordSession::pictureSettingsChanged,
                          [this] { seen << QStringLiteral("picture"); });
     }
-    QStringList take() { return std::exchange(seen, {}); }
+    QStringList take() {
+        selections.clear();
+        return std::exchange(seen, {});
+    }
 };
 
 QString mode(EditMode m) {
@@ -280,7 +290,9 @@ TEST_F(Session, PlacingAnswersMovesToTheNextWordWithoutOne) {
     signals_.take();
     ASSERT_TRUE(session.canDeleteAnswer());
     session.deleteAnswer();
-    EXPECT_EQ(signals_.take(), QStringList{QStringLiteral("cells 0,0 3x1")});
+    // The slot stays selected and is shown so again.
+    EXPECT_EQ(signals_.take(),
+              QStringList({QStringLiteral("cells 0,0 3x1"), QStringLiteral("selection")}));
     EXPECT_TRUE(doc().SlotTexts.at(1, 1, 0).isEmpty());
 }
 
@@ -378,7 +390,8 @@ TEST_F(Session, PropertiesAndUnlockingAnswersAndSolving) {
     ASSERT_TRUE(hit.hit);
     EXPECT_EQ(hit.slot, 1);
     const QStringList seen = signals_.take();
-    EXPECT_EQ(seen.first(), QStringLiteral("cells 0,0 3x1"));
+    // In the shown grid's cells: the turned style shows 1 across in the last row.
+    EXPECT_EQ(seen.first(), QStringLiteral("cells 0,2 3x1"));
     EXPECT_TRUE(seen.contains(QStringLiteral("selection")));
 
     // Save the progress, turn the crossword back into the author's, then apply the answers
@@ -469,6 +482,84 @@ TEST_F(Session, TheStyleChangesWhatIsShownOnlyWhileSolving) {
     EXPECT_FALSE(session.setStyle(1)) << "the same style again";
     session.setCellSize(30);
     EXPECT_EQ(signals_.take(), QStringList{QStringLiteral("picture")});
+}
+
+TEST_F(Session, TheSelectionSignalTellsBeforeAndAfter) {
+    FilledCrossword f = ring();
+    f.noAnswers = 1;
+    ASSERT_EQ(session.open(saved(f)).read.status, FileStatus::Ok);
+    signals_.take();
+    using S = Selection;
+    const auto selections = [this] {
+        auto seen = signals_.selections;
+        signals_.take();
+        return seen;
+    };
+
+    // A slot chosen: from 1 across to 2 down; again, signalled though it stays.
+    const S first = session.selection();
+    EXPECT_EQ(std::pair(first.slot, first.direction), std::pair(1, 0));
+    session.selectSlot(2, 1);
+    const S chosen = session.selection();
+    EXPECT_EQ(std::pair(chosen.slot, chosen.direction), std::pair(2, 1));
+    session.selectSlot(2, 1);
+    EXPECT_EQ(selections(), (std::vector<std::pair<S, S>>{{first, chosen}, {chosen, chosen}}));
+
+    // Every word but the last entered: each moves on to the next open slot.
+    for (const auto& [n, d, word] :
+         {std::tuple{1, 0, "CAT"}, std::tuple{1, 1, "CAT"}, std::tuple{2, 1, "TEP"}}) {
+        session.selectSlot(n, d);
+        const S before = session.selection();
+        signals_.take();
+        ASSERT_TRUE(session.enterAnswer(word).entered) << word;
+        const auto seen = selections();
+        ASSERT_EQ(seen.size(), 1u) << word;
+        EXPECT_EQ(seen[0].first, before) << word;
+        EXPECT_NE(seen[0].second.slot * 2 + seen[0].second.direction, n * 2 + d) << word;
+        EXPECT_TRUE(seen[0].second.shown) << word;
+    }
+    // The last one keeps its slot, shown no more; choosing a slot shows the selection again.
+    const S last = session.selection();
+    const EntryOutcome out = session.enterAnswer("TOP");
+    ASSERT_TRUE(out.entered);
+    EXPECT_EQ(out.open, 0);
+    S hidden = last;
+    hidden.shown = false;
+    EXPECT_EQ(selections(), (std::vector<std::pair<S, S>>{{last, hidden}}));
+    EXPECT_TRUE(selectedSlots(session.mode(), session.selection()).empty());
+    session.selectSlot(last.slot, last.direction);
+    EXPECT_EQ(selections(), (std::vector<std::pair<S, S>>{{hidden, last}}));
+}
+
+TEST_F(Session, TheSolverSelectsThePairThroughACell) {
+    ASSERT_EQ(session.open(saved(ring())).read.status, FileStatus::Ok);
+    ASSERT_EQ(session.mode(), EditMode::ModeSolve);
+    struct Case {
+        QPoint cell;
+        bool selects;
+        int across, down;
+    };
+    for (const Case& c :
+         {Case{{0, 0}, true, 1, 1}, Case{{1, 0}, true, 1, 0}, Case{{2, 0}, true, 1, 2},
+          Case{{2, 2}, true, 3, 2}, Case{{1, 1}, false, 3, 2}, Case{{3, 0}, false, 3, 2},
+          Case{{-1, 0}, false, 3, 2}}) {
+        EXPECT_EQ(session.selectPairAt(c.cell.x(), c.cell.y()), c.selects) << c.cell.x();
+        EXPECT_EQ(doc().CurrentSlot, c.across) << c.cell.x() << ',' << c.cell.y();
+        EXPECT_EQ(doc().CurrentDownSlot, c.down) << c.cell.x() << ',' << c.cell.y();
+    }
+    // A solved word is no longer selected through its cells.
+    session.selectPairAt(1, 0);
+    ASSERT_TRUE(session.checkAnswer("CAT").hit);
+    EXPECT_FALSE(session.selectPairAt(1, 0));
+    EXPECT_TRUE(session.selectPairAt(0, 0));
+    EXPECT_EQ(std::pair(doc().CurrentSlot, doc().CurrentDownSlot), std::pair(0, 1));
+
+    // Where a word begins as it reads: the turned style reads from the far end.
+    EXPECT_EQ(session.slotStart({3, 0}), QPoint(0, 2));
+    EXPECT_EQ(session.slotStart({2, 1}), QPoint(2, 0));
+    ASSERT_TRUE(session.setStyle(1));
+    EXPECT_EQ(session.slotStart({3, 0}), QPoint(2, 0));
+    EXPECT_EQ(session.slotStart({2, 1}), QPoint(0, 2));
 }
 
 } // namespace

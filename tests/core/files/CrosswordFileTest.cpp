@@ -1,4 +1,5 @@
 #include "FileFixtures.h"
+#include "files/FileCommon.h"
 
 #include "files/CrosswordFile.h"
 #include "support/FailingDevice.h"
@@ -440,3 +441,27 @@ TEST(CrosswordFile, OverwriteQuestionOnlyForAnotherExistingFile) {
 }
 
 } // namespace
+
+TEST(FileNames, ExtensionWhereThereIsNoDot) {
+    // The saves look at the whole path, the exports at the file's own name.
+    const struct {
+        const char* chosen;
+        const char* inPath;
+        const char* inFileName;
+    } cases[] = {
+        {"/home/a/crossword", "/home/a/crossword.cfw", "/home/a/crossword.cfw"},
+        {"/home/a/crossword.txt", "/home/a/crossword.txt", "/home/a/crossword.txt"},
+        {"/home/a.b/crossword", "/home/a.b/crossword", "/home/a.b/crossword.cfw"},
+        {"crossword.", "crossword.", "crossword."},
+        {"crossword", "crossword.cfw", "crossword.cfw"},
+    };
+    for (const auto& c : cases) {
+        const QString chosen = QString::fromLatin1(c.chosen);
+        EXPECT_EQ(withExtensionWhenNoDot(chosen, QStringLiteral(".cfw")),
+                  QString::fromLatin1(c.inPath))
+            << c.chosen;
+        EXPECT_EQ(withExtensionWhenNoDot(chosen, QStringLiteral(".cfw"), DotIn::FileName),
+                  QString::fromLatin1(c.inFileName))
+            << c.chosen;
+    }
+}

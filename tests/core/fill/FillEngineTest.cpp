@@ -604,7 +604,8 @@ RandomCase randomCase(std::mt19937& rng, int size, double blackShare, const QByt
 
 // Every answer of the engine against a complete solver of its own kind (a SAT solver on the
 // encoding above, run as a tool): a fill it finds is sound, "no fill" is unsatisfiable, and
-// a satisfiable problem is filled. Grids from 4 × 4 to 8 × 8, racing searches included.
+// a satisfiable problem is filled. Grids from 4 × 4 to 8 × 8, racing searches included, and
+// restarts every few steps now and then, so that what a search keeps across them is checked too.
 TEST(FillEngine, AgreesWithAnIndependentSatSolver) {
     const QString solver = QStandardPaths::findExecutable(QStringLiteral("cadical"));
     ASSERT_FALSE(solver.isEmpty()) << "cadical not found: run scripts/deps.sh";
@@ -620,6 +621,8 @@ TEST(FillEngine, AgreesWithAnIndependentSatSolver) {
         fill::Options o;
         o.seed = rng();
         o.threads = 1 + round % 2;
+        if (round % 3 == 0)
+            o.restartSteps = 4;
         const Result r = fill::fillGrid(rc.problem, rc.lexicon, o);
         const SatAnswer sat = solveBySat(solver, rc.problem, rc.words, alphabet);
         ASSERT_TRUE(sat.ran);

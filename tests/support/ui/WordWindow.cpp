@@ -1,5 +1,7 @@
 #include "support/ui/WordWindow.h"
+#include "commands/FileCommands.h"
 #include "grid/GridView.h"
+#include "support/ui/Commands.h"
 
 #include "files/CrosswordFile.h"
 #include "grid/GridAnalysis.h"
@@ -61,7 +63,7 @@ void WordWindow::openCrossword(const QString& path, int style) {
     if (s.doc().Modified)
         program.fake.answers.push_back(platform::Answer::No);
     program.fake.paths.push_back(path);
-    form->openCrossword();
+    commandsOf<FileCommands>(*form).openCrossword();
     const CrosswordDocument& d = s.doc();
     ASSERT_TRUE(d.Mode == EditMode::ModeSolve || d.Mode == EditMode::ModeSolveNoAnswers);
     ASSERT_EQ(d.CrosswordPath, path);
@@ -110,7 +112,7 @@ QString WordWindow::focusedName() const {
 bool WordWindow::deleteAnswerOffered() {
     form->crosswordMenu->popup(QPoint(0, 0));
     QApplication::processEvents();
-    const bool enabled = form->deleteAnswerAction->isEnabled();
+    const bool enabled = actionNamed(*form, "deleteAnswerAction")->isEnabled();
     form->crosswordMenu->hide();
     QApplication::processEvents();
     return enabled;

@@ -58,7 +58,7 @@ protected:
             dialog.heightEdit->setText(QStringLiteral("7"));
             dialog.okButton->click();
         });
-        form->newCrosswordAction->trigger();
+        actionNamed(*form, "newCrosswordAction")->trigger();
         ASSERT_EQ(doc().Mode, EditMode::ModeDrawGrid);
     }
     // The authoring grid of the solving tests with one word placed and another slot selected.

@@ -4,6 +4,7 @@
 #include "app/WrapCheckBox.h"
 #include "grid/GridView.h"
 #include "grid/PictureBox.h"
+#include "support/ui/Commands.h"
 
 #include "support/ProgramFolder.h"
 #include "support/ui/FakePlatform.h"
@@ -167,7 +168,7 @@ TEST(MainWindow, FocusOnTheGridGoesToTheTypingBox) {
         w.state.session.documentForSetup().NoAnswers = c.noAnswers;
         w.enter(c.mode);
         w.form->gridView()->picture()->show();
-        w.form->newCrosswordAction->setEnabled(true);
+        actionNamed(*w.form, "newCrosswordAction")->setEnabled(true);
         w.form->gridView()->picture()->setFocus(Qt::MouseFocusReason);
         QApplication::processEvents();
         QWidget* focus = QApplication::focusWidget();

@@ -46,7 +46,7 @@ protected:
     void newGrid(int w, int h) {
         program.state.session.newGrid(w, h, "T", 0);
         form->showModeTexts();
-        form->drawEmptyField();
+        form->gridView()->drawEmptyField();
         form->updateControlsForMode();
     }
 };
@@ -118,7 +118,7 @@ TEST_F(UndoWindow, PlacedAndDeletedAnswersGoAndComeBackOnScreen) {
     clickCell(1, 0);
     ASSERT_TRUE(deleteAnswerOffered());
     fake().answers.push_back(platform::Answer::Yes);
-    form->deleteAnswerAction->trigger();
+    actionNamed(*form, "deleteAnswerAction")->trigger();
     ASSERT_EQ(letters(1, 0), "...");
     actionNamed(*form, "undoAction")->trigger();
     EXPECT_EQ(letters(1, 0), cp(u"КОТ"));

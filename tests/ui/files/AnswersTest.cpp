@@ -1,4 +1,6 @@
 #include "FilesWindow.h"
+#include "commands/FileCommands.h"
+#include "support/ui/Commands.h"
 
 #include "solve/Solving.h"
 #include "support/FileSizeLimit.h"
@@ -53,7 +55,7 @@ protected:
 
     void openAnswers(const QString& path) {
         fake().paths.push_back(path);
-        form->openAnswers();
+        commandsOf<FileCommands>(*form).openAnswers();
     }
 
     // Another crossword on screen, so that the answers file's one must be read.
@@ -77,7 +79,7 @@ TEST_F(AnswersFiles, SavingOffersTheCrosswordsNameAndWritesTheSolvedWords) {
         fake().fileDialogs.clear();
         solveSome(noAnswers);
         fake().paths.push_back(at(u("progress")));
-        form->save();
+        commandsOf<FileCommands>(*form).save();
         ASSERT_EQ(fake().fileDialogs.size(), 2); // Open, then Save
         const FakePlatform::FileDialog& save = fake().fileDialogs[1];
         EXPECT_TRUE(save.save);
@@ -91,10 +93,10 @@ TEST_F(AnswersFiles, SavingOffersTheCrosswordsNameAndWritesTheSolvedWords) {
 
         // From now on Save writes there, and Save As offers its name.
         doc().Modified = true;
-        form->save();
+        commandsOf<FileCommands>(*form).save();
         EXPECT_EQ(fake().fileDialogs.size(), 2);
         EXPECT_FALSE(doc().Modified);
-        form->saveAs();
+        commandsOf<FileCommands>(*form).saveAs();
         ASSERT_EQ(fake().fileDialogs.size(), 3);
         EXPECT_EQ(fake().fileDialogs[2].defaultName, u("progress"));
         EXPECT_TRUE(fake().messages.isEmpty());
@@ -108,7 +110,7 @@ TEST_F(AnswersFiles, ReplacingAnotherFileAsksFirst) {
     writeFile(other, "old");
     fake().paths.push_back(other);
     fake().answers.push_back(platform::Answer::No);
-    form->save();
+    commandsOf<FileCommands>(*form).save();
     ASSERT_EQ(fake().messages.size(), 1);
     EXPECT_EQ(lastMessage(), u("File ") + QDir::toNativeSeparators(other) +
                                  u(" already exists.\r\nDo you want to replace it?"));
@@ -122,7 +124,7 @@ TEST_F(AnswersFiles, FailedSaveIsReportedAndKeepsThePreviousFile) {
     solveSome(1);
     const QString saved = at(u("saved.otv"));
     fake().paths.push_back(saved);
-    form->save();
+    commandsOf<FileCommands>(*form).save();
     ASSERT_EQ(doc().AnswersPath, saved);
     const QByteArray before = readFile(saved);
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("taken.otv")));
@@ -145,10 +147,10 @@ TEST_F(AnswersFiles, FailedSaveIsReportedAndKeepsThePreviousFile) {
         if (c.chosen.isEmpty()) {
             const FileSizeLimit limit(16);
             ASSERT_TRUE(limit.active());
-            form->save();
+            commandsOf<FileCommands>(*form).save();
         } else {
             fake().paths.push_back(c.chosen);
-            form->saveAs();
+            commandsOf<FileCommands>(*form).saveAs();
         }
         ASSERT_EQ(fake().messages.size(), 1);
         EXPECT_EQ(lastMessage(), c.message);
@@ -168,7 +170,7 @@ TEST_F(AnswersFiles, ReopeningRestoresTheWords) {
         solveSome(noAnswers);
         const QString path = at(u("progress.otv"));
         fake().paths.push_back(path);
-        form->save();
+        commandsOf<FileCommands>(*form).save();
         showAnotherCrossword();
         fake().messages.clear();
 
@@ -204,7 +206,7 @@ TEST_F(AnswersFiles, CrosswordOnScreenIsNotReadAgain) {
     solveSome(0);
     const QString path = at(u("progress.otv"));
     fake().paths.push_back(path);
-    form->save();
+    commandsOf<FileCommands>(*form).save();
     ASSERT_TRUE(QFile::remove(crossword()));
     doc().SolvedFlags = Table<int>::withBounds(3, 1);
     doc().SolvedCount = 0;

@@ -1,4 +1,6 @@
 #include "FilesWindow.h"
+#include "commands/FileCommands.h"
+#include "support/ui/Commands.h"
 
 #include "support/Crosswords.h"
 
@@ -47,9 +49,9 @@ TEST_F(CommandLine, AFileThatCannotBeOpenedIsReportedAsByTheMenuAndTheProgramSta
         fake().messages.clear();
         fake().paths.push_back(path);
         if (path.endsWith(QStringLiteral(".otv")))
-            form->openAnswers();
+            commandsOf<FileCommands>(*form).openAnswers();
         else
-            form->openCrossword();
+            commandsOf<FileCommands>(*form).openCrossword();
         ASSERT_EQ(fake().messages.size(), 1);
         EXPECT_EQ(shown.text, fake().messages[0].text);
         EXPECT_EQ(shown.icon, platform::Icon::Critical);

@@ -1,4 +1,6 @@
 #include "FilesWindow.h"
+#include "commands/FileCommands.h"
+#include "support/ui/Commands.h"
 
 #include "solve/Solving.h"
 #include "support/FileSizeLimit.h"
@@ -36,10 +38,10 @@ struct Command {
 
 const Command kCommands[] = {
     {"close", [](MainWindow& f) { f.close(); }},
-    {"newCrosswordAction", [](MainWindow& f) { f.newCrossword(); }},
-    {"openCrosswordAction", [](MainWindow& f) { f.openCrossword(); }},
-    {"unlockAction", [](MainWindow& f) { f.unlock(); }},
-    {"openAnswersAction", [](MainWindow& f) { f.openAnswers(); }},
+    {"newCrosswordAction", [](MainWindow& f) { commandsOf<FileCommands>(f).newCrossword(); }},
+    {"openCrosswordAction", [](MainWindow& f) { commandsOf<FileCommands>(f).openCrossword(); }},
+    {"unlockAction", [](MainWindow& f) { commandsOf<FileCommands>(f).unlock(); }},
+    {"openAnswersAction", [](MainWindow& f) { commandsOf<FileCommands>(f).openAnswers(); }},
 };
 
 class DiscardQuestion : public FilesWindow,
@@ -51,7 +53,7 @@ protected:
             saved = at(u("saved.cfw"));
             author(house().build());
             fake().paths.push_back(saved);
-            form->save();
+            commandsOf<FileCommands>(*form).save();
             ASSERT_EQ(doc().CrosswordPath, saved);
             doc().SlotTexts.set(1, 0, 0, cp(u"Другая подсказка"));
         } else {
@@ -60,7 +62,7 @@ protected:
             ASSERT_TRUE(CheckSolverAnswer(doc(), cp(u"кот"), 0).hit);
             saved = at(u("saved.otv"));
             fake().paths.push_back(saved);
-            form->save();
+            commandsOf<FileCommands>(*form).save();
             ASSERT_EQ(doc().AnswersPath, saved);
             doc().CurrentSlot = 0;
             doc().CurrentDownSlot = 2;

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "commands/FileCommands.h"
 #include "files/CrosswordFile.h"
 #include "grid/GridView.h"
 #include "grid/PictureBox.h"
 #include "support/Crosswords.h"
 #include "support/FilledCrossword.h"
+#include "support/ui/Commands.h"
 #include "support/ui/RunningProgram.h"
 #include "text/CodePage.h"
 
@@ -43,7 +45,7 @@ protected:
     void author(const CrosswordDocument& crossword) {
         doc() = crossword;
         p.state.session.showForSetup(0);
-        form->drawGrid();
+        form->gridView()->drawGrid();
         form->updateControlsForMode();
         form->showModeTexts();
         doc().Modified = true;
@@ -56,7 +58,7 @@ protected:
     // The Open command with `path` chosen in its dialog.
     void open(const QString& path) {
         fake().paths.push_back(path);
-        form->openCrossword();
+        commandsOf<FileCommands>(*form).openCrossword();
     }
 
     static QByteArray readFile(const QString& path) {

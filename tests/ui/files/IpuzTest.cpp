@@ -1,4 +1,5 @@
 #include "FilesWindow.h"
+#include "commands/FileCommands.h"
 #include "commands/PublishingCommands.h"
 #include "support/ui/Commands.h"
 
@@ -81,7 +82,7 @@ TEST_F(Ipuz, OpenedFileBecomesAnUnsavedAuthorsCrosswordSavedWithANewPassword) {
     });
     const qsizetype dialogs = fake().fileDialogs.size();
     fake().paths.push_back(at(u("Новый")));
-    form->save();
+    commandsOf<FileCommands>(*form).save();
     EXPECT_TRUE(asked);
     ASSERT_EQ(fake().fileDialogs.size(), dialogs + 1);
     EXPECT_TRUE(fake().fileDialogs.last().save);

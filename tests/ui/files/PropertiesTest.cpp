@@ -1,4 +1,6 @@
 #include "FilesWindow.h"
+#include "commands/FileCommands.h"
+#include "support/ui/Commands.h"
 
 #include "files/PropertiesDialog.h"
 #include "files/UnlockDialog.h"
@@ -31,7 +33,8 @@ TEST_F(Properties, OkNeedsTitleAuthorAndTheSamePasswordTwice) {
           Case{"", "Иванов", "пароль", "пароль", false}, Case{"Дом", "", "пароль", "пароль", false},
           Case{"Дом", "Иванов", "", "", false}, Case{"Дом", "Иванов", "пароль", "Пароль", false},
           Case{"Дом", "Иванов", "пароль", "", false}}) {
-        PropertiesDialog dialog(p.state, fake(), form, form->propertiesAction->text());
+        PropertiesDialog dialog(p.state, fake(), form,
+                                actionNamed(*form, "propertiesAction")->text());
         EXPECT_FALSE(dialog.okButton->isEnabled());
         dialog.titleEdit->setText(u(c.title));
         dialog.authorEdit->setText(u(c.author));
@@ -45,7 +48,7 @@ TEST_F(Properties, OkNeedsTitleAuthorAndTheSamePasswordTwice) {
 TEST_F(Properties, ShowsTheCrosswordWithItsPasswordMasked) {
     author(house().build());
     fake().onDialog<PropertiesDialog>([&](PropertiesDialog& dialog) {
-        EXPECT_EQ(form->propertiesAction->text(), u("P&roperties"));
+        EXPECT_EQ(actionNamed(*form, "propertiesAction")->text(), u("P&roperties"));
         EXPECT_EQ(dialog.windowTitle(), u("Properties")); // without the mnemonic mark
         EXPECT_EQ(dialog.titleEdit->text(), u("Дом"));
         EXPECT_EQ(dialog.authorEdit->text(), u("Иванов"));
@@ -65,7 +68,7 @@ TEST_F(Properties, ShowsTheCrosswordWithItsPasswordMasked) {
         EXPECT_EQ(dialog.cancelButton->text(), u("Cancel"));
         dialog.cancelButton->click();
     });
-    form->editProperties();
+    commandsOf<FileCommands>(*form).editProperties();
 }
 
 TEST_F(Properties, OkStoresTheScrambledPasswordUnderTheTitlesTables) {
@@ -81,7 +84,8 @@ TEST_F(Properties, OkStoresTheScrambledPasswordUnderTheTitlesTables) {
         author(house().build());
         doc().Modified = false;
         const ScrambleTables before = doc().Scramble;
-        PropertiesDialog dialog(p.state, fake(), form, form->propertiesAction->text());
+        PropertiesDialog dialog(p.state, fake(), form,
+                                actionNamed(*form, "propertiesAction")->text());
         dialog.titleEdit->setText(u(c.title));
         dialog.authorEdit->setText(u(c.author));
         dialog.passwordEdit->setText(u(c.password));
@@ -116,7 +120,7 @@ TEST_F(Properties, EscapeCancelsOnlyFromTheNameBoxes) {
                 d.reject();
             }
         });
-        form->editProperties();
+        commandsOf<FileCommands>(*form).editProperties();
         EXPECT_TRUE(stayedOpen);
         EXPECT_EQ(doc().CrosswordAuthor, cp(u"Иванов"));
         EXPECT_EQ(doc().CrosswordPassword, ScrambleText(doc().Scramble, cp(u"Секрет")));
@@ -138,7 +142,7 @@ TEST_F(Properties, SavingWithoutTitleOrAuthorAsksForThemFirst) {
             d.okButton->click();
         });
         fake().paths.push_back(at(u("saved.cfw")));
-        form->save();
+        commandsOf<FileCommands>(*form).save();
         EXPECT_EQ(fake().fileDialogs.size(), confirm ? 1 : 0);
         EXPECT_EQ(doc().CrosswordPath.isEmpty(), !confirm);
         fake().paths.clear();
@@ -182,7 +186,7 @@ TEST_F(PasswordPromptTest, WrongPasswordIsRefusedAndTheRightOneSwitchesToEditing
             d.reject();
         }
     });
-    form->unlock();
+    commandsOf<FileCommands>(*form).unlock();
     EXPECT_TRUE(stayedOpen);
     ASSERT_EQ(fake().messages.size(), 4); // the unsaved-answers question, three refusals
     for (int i = 1; i < 4; ++i) {
@@ -212,7 +216,7 @@ TEST_F(PasswordPromptTest, CancelKeepsSolving) {
             d.reject();
         }
     });
-    form->unlock();
+    commandsOf<FileCommands>(*form).unlock();
     EXPECT_EQ(doc().Mode, EditMode::ModeSolve);
     EXPECT_EQ(doc().SolvedFlags.at(1, 0), 1);
     EXPECT_EQ(p.state.session.shownStyle(), 1);

@@ -1,4 +1,6 @@
 #include "FilesWindow.h"
+#include "commands/FileCommands.h"
+#include "support/ui/Commands.h"
 
 #include "app/Startup.h"
 #include "support/HouseIpuz.h"
@@ -15,8 +17,8 @@ protected:
     // The paths File > Recent files shows, in order, from the visible items.
     static QStringList shown(const MainWindow& f) {
         QStringList out;
-        for (std::size_t i = 0; i < f.recentActions.size(); ++i) {
-            const QAction* a = f.recentActions[i];
+        for (int i = 0; i < RecentFiles::kMaxEntries; ++i) {
+            const QAction* a = actionNamed(f, QStringLiteral("recentFileAction_%1").arg(i));
             if (!a->isVisible())
                 continue;
             const QString prefix = QStringLiteral("&%1 ").arg(i + 1);
@@ -24,23 +26,27 @@ protected:
             out.append(QDir::fromNativeSeparators(
                 a->text().mid(prefix.size()).replace(QStringLiteral("&&"), QStringLiteral("&"))));
         }
-        EXPECT_EQ(out, f.recentFiles().paths());
+        EXPECT_EQ(out, commandsOf<FileCommands>(f).recentFiles().paths());
         return out;
     }
     QStringList shown() const { return shown(*form); }
+    static QMenu* recentMenuOf(const MainWindow& f) {
+        return f.findChild<QMenu*>(QStringLiteral("recentMenu"));
+    }
+    QMenu* recentMenu() const { return recentMenuOf(*form); }
 
     void saveAnswersAs(const QString& path) {
         fake().paths.push_back(path);
-        form->saveAs();
+        commandsOf<FileCommands>(*form).saveAs();
     }
 };
 
 TEST_F(RecentFilesMenu, OpenedAndSavedFilesComeFirstUpToEight) {
     // Nothing yet: the submenu sits before Exit's separator, disabled.
     const QList<QAction*> items = form->fileMenu->actions();
-    EXPECT_LT(items.indexOf(form->recentMenu->menuAction()), items.indexOf(form->fileSeparator));
-    EXPECT_EQ(form->recentMenu->title(), u("&Recent files"));
-    EXPECT_FALSE(form->recentMenu->isEnabled());
+    EXPECT_LT(items.indexOf(recentMenu()->menuAction()), items.indexOf(form->fileSeparator));
+    EXPECT_EQ(recentMenu()->title(), u("&Recent files"));
+    EXPECT_FALSE(recentMenu()->isEnabled());
     EXPECT_TRUE(shown().isEmpty());
 
     const QString a = at(u("A & B.cfw")), b = at(u("Дом.cfw")), ipuz = at(u("дом.ipuz"));
@@ -49,7 +55,7 @@ TEST_F(RecentFilesMenu, OpenedAndSavedFilesComeFirstUpToEight) {
     writeFile(ipuz, houseIpuz());
     open(a);
     open(b);
-    EXPECT_TRUE(form->recentMenu->isEnabled());
+    EXPECT_TRUE(recentMenu()->isEnabled());
     EXPECT_EQ(shown(), (QStringList{b, a}));
     // Saving the solver's answers adds the answers file.
     saveAnswersAs(at(u("Дом.otv")));
@@ -95,14 +101,14 @@ TEST_F(RecentFilesMenu, AnEntryOpensItsFileAsItsMenuCommandWould) {
     ASSERT_EQ(doc().Mode, EditMode::ModeSolveNoAnswers);
 
     // The answers file brings its crossword back with it.
-    form->recentActions[1]->trigger();
+    actionNamed(*form, "recentFileAction_1")->trigger();
     EXPECT_EQ(doc().CrosswordPath, crossword);
     EXPECT_EQ(doc().AnswersPath, answers);
     EXPECT_EQ(doc().Mode, EditMode::ModeSolve);
     // Both were read: the answers file is the newer.
     EXPECT_EQ(shown(), (QStringList{answers, crossword, other}));
 
-    form->recentActions[2]->trigger(); // the crossword without answers
+    actionNamed(*form, "recentFileAction_2")->trigger(); // the crossword without answers
     EXPECT_EQ(doc().CrosswordPath, other);
     EXPECT_EQ(doc().Mode, EditMode::ModeSolveNoAnswers);
     EXPECT_TRUE(fake().messages.isEmpty()) << lastMessage().toStdString();
@@ -117,14 +123,14 @@ TEST_F(RecentFilesMenu, AMissingFileIsReportedAndLeavesTheList) {
     doc().Modified = true; // the crossword shown is not put at risk by the failed choice
     ASSERT_TRUE(QFile::remove(gone));
 
-    form->recentActions[1]->trigger();
+    actionNamed(*form, "recentFileAction_1")->trigger();
     ASSERT_EQ(fake().messages.size(), 1);
     EXPECT_EQ(lastMessage(), u("File ") + QDir::toNativeSeparators(gone) + u(" was not found."));
     EXPECT_EQ(fake().messages.back().icon, platform::Icon::Critical);
     EXPECT_EQ(doc().CrosswordPath, kept);
     EXPECT_TRUE(doc().Modified);
     EXPECT_EQ(shown(), QStringList{kept});
-    EXPECT_FALSE(form->recentActions[1]->isVisible());
+    EXPECT_FALSE(actionNamed(*form, "recentFileAction_1")->isVisible());
 
     // Gone from the stored list too.
     AppState again{p.folder.path()};
@@ -141,7 +147,7 @@ TEST_F(RecentFilesMenu, AStoredListIsReadAtStartWhateverItHolds) {
     FakePlatform fake2;
     std::unique_ptr<MainWindow> second = startUp(again, fake2);
     EXPECT_EQ(shown(*second), QStringList{kept});
-    second->recentActions[0]->trigger();
+    actionNamed(*second, "recentFileAction_0")->trigger();
     EXPECT_EQ(again.doc().CrosswordPath, kept);
     EXPECT_TRUE(fake2.messages.isEmpty());
 }
@@ -157,9 +163,10 @@ TEST_F(RecentFilesMenu, ARefusedEntryWithNothingOpenLeavesNothingToSave) {
         AppState again{p.folder.path()};
         FakePlatform fake2;
         std::unique_ptr<MainWindow> second = startUp(again, fake2);
-        QAction* entry = *std::find_if(
-            second->recentActions.begin(), second->recentActions.end(),
-            [&](QAction* a) { return a->text().endsWith(QDir::toNativeSeparators(path)); });
+        const QList<QAction*> entries = recentMenuOf(*second)->actions();
+        QAction* entry = *std::find_if(entries.begin(), entries.end(), [&](QAction* a) {
+            return a->text().endsWith(QDir::toNativeSeparators(path));
+        });
         entry->trigger();
         EXPECT_EQ(fake2.messages.size(), 1) << path.toStdString();
         EXPECT_EQ(again.doc().Mode, EditMode::ModeEmpty) << path.toStdString();

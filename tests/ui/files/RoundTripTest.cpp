@@ -1,7 +1,10 @@
 #include "FilesWindow.h"
+#include "commands/FileCommands.h"
+#include "support/ui/Commands.h"
 
 #include "files/PropertiesDialog.h"
 #include "files/UnlockDialog.h"
+#include "grid/GridView.h"
 #include "grid/NewCrosswordDialog.h"
 #include "support/SameCrossword.h"
 #include "words/Placement.h"
@@ -21,7 +24,7 @@ TEST_F(WholeProgram, CrosswordAuthoredInTheWindowOpensForSolving) {
         d.heightEdit->setText(QStringLiteral("3"));
         d.okButton->click();
     });
-    form->newCrossword();
+    commandsOf<FileCommands>(*form).newCrossword();
     ASSERT_EQ(doc().Mode, EditMode::ModeDrawGrid);
     // The black centre, clicked as the author would.
     const int middle = 5 + 20 + 10;
@@ -42,7 +45,7 @@ TEST_F(WholeProgram, CrosswordAuthoredInTheWindowOpensForSolving) {
         ASSERT_EQ(PlaceAnswer(doc(), w.n, w.d, cp(w.answer), cp(w.clue)).kind,
                   PlacementOutcome::Kind::Placed);
     form->state().session.showForSetup(form->state().session.shownStyle());
-    form->drawGrid();
+    form->gridView()->drawGrid();
 
     // Saving asks for the missing author and password first.
     fake().onDialog<PropertiesDialog>([](PropertiesDialog& d) {
@@ -52,7 +55,7 @@ TEST_F(WholeProgram, CrosswordAuthoredInTheWindowOpensForSolving) {
         d.okButton->click();
     });
     fake().paths.push_back(at(u("Дом")));
-    form->save();
+    commandsOf<FileCommands>(*form).save();
     ASSERT_EQ(doc().CrosswordPath, at(u("Дом.cfw")));
     ASSERT_FALSE(doc().Modified);
     const CrosswordDocument authored = doc();
@@ -93,7 +96,7 @@ TEST_F(WholeProgram, SamplesOpenAtOnce) {
     // A sample has no password: it turns into an editable crossword for anyone.
     open(QStringLiteral(CLUEFORGE_RESOURCES "/Samples/Sample-ru.cfw"));
     fake().onDialog<UnlockDialog>([](UnlockDialog& d) { d.okButton->click(); });
-    form->unlock();
+    commandsOf<FileCommands>(*form).unlock();
     EXPECT_EQ(doc().Mode, EditMode::ModeAuthor);
 }
 

@@ -1,5 +1,6 @@
 #include "GridWindow.h"
 
+#include "grid/GridView.h"
 #include "text/CodePage.h"
 
 #include <QLabel>
@@ -120,7 +121,7 @@ protected:
         doc().CurrentSlot = 0;
         form->updateControlsForMode();
         form->state().session.showForSetup(form->state().session.shownStyle());
-        form->drawGrid();
+        form->gridView()->drawGrid();
     }
 };
 

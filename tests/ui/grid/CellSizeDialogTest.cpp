@@ -2,6 +2,7 @@
 
 #include "app/Settings.h"
 #include "grid/CellSizeDialog.h"
+#include "grid/GridView.h"
 #include "text/CodePage.h"
 
 #include <QAction>
@@ -148,7 +149,7 @@ TEST_F(CellSizeWindow, OkWhileDrawingRedrawsThePatternAtTheNewSize) {
 
 TEST_F(CellSizeWindow, OkWhileAuthoringKeepsTheSelectionAndTheNumberSize) {
     startAuthoring({"...", ".#.", "..."});
-    form->drawSlot(doc().CurrentSlot, doc().CurrentDirection, kWhite);
+    form->gridView()->drawSlot(doc().CurrentSlot, doc().CurrentDirection, CellLook::Plain);
     doc().CurrentSlot = 2;
     doc().CurrentDirection = 1;
     form->showCurrentSlot();
@@ -176,7 +177,7 @@ TEST_F(CellSizeWindow, OkWhileSolvingHighlightsTheAcrossAndDownWordsOnly) {
     startAuthoring({"...", ".#.", "..."});
     doc().Mode = EditMode::ModeSolve;
     form->state().session.showForSetup(form->state().session.shownStyle());
-    form->drawGrid();
+    form->gridView()->drawGrid();
     doc().CurrentDirection = 1; // left over from authoring; number 1 has a down word too
     form->showSolverSelection(1, 2);
     fromTheMenu([](CellSizeDialog& dialog) {

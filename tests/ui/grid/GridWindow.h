@@ -50,7 +50,7 @@ protected:
     // A new grid in ModeDrawGrid with its black cells painted as a click would.
     void startDrawing(const QByteArrayList& rows, int noAnswers = 0) {
         state.session.documentForSetup() = drawnGrid(rows, noAnswers);
-        form->drawEmptyField();
+        form->gridView()->drawEmptyField();
         form->updateControlsForMode();
         for (int y = 0; y < doc().GridHeight; ++y)
             for (int x = 0; x < doc().GridWidth; ++x)

@@ -3,6 +3,7 @@
 #include "grid/GridView.h"
 #include "grid/NewCrosswordDialog.h"
 #include "grid/PictureBox.h"
+#include "support/ui/Commands.h"
 
 #include "support/LanguageEntries.h"
 #include "support/ProgramFolder.h"
@@ -119,7 +120,7 @@ TEST(NewCrossword, OkStartsAWhiteGridInDrawingMode) {
         QTest::mouseClick(dialog.okButton, Qt::LeftButton);
         EXPECT_EQ(dialog.result(), QDialog::Accepted);
     });
-    f.form.newCrosswordAction->trigger();
+    actionNamed(f.form, "newCrosswordAction")->trigger();
 
     EXPECT_EQ(doc.Mode, EditMode::ModeDrawGrid);
     EXPECT_EQ(doc.GridWidth, 7);
@@ -192,7 +193,7 @@ TEST(NewCrossword, NewCrosswordRunsTheDialogAndCancelChangesNothing) {
         dialog.reject();
     });
     const QString title = f.form.windowTitle();
-    f.form.newCrosswordAction->trigger();
+    actionNamed(f.form, "newCrosswordAction")->trigger();
     EXPECT_TRUE(sawDialog);
     EXPECT_EQ(f.form.windowTitle(), title);
     EXPECT_EQ(f.state.doc().Mode, EditMode::ModeEmpty);
@@ -203,7 +204,7 @@ TEST(EmptyField, LinesLieAtFivePlusMultiplesOfTheCellSize) {
     const int c = 10, w = 3, h = 2;
     f.state.settings.CellSize = c;
     f.state.session.documentForSetup().startNewGrid(w, h, "T", 0);
-    f.form.drawEmptyField();
+    f.form.gridView()->drawEmptyField();
     const PictureBox& pic = *f.form.gridView()->picture();
     ASSERT_EQ(pic.pictureWidth(), w * c + 15);
     ASSERT_EQ(pic.pictureHeight(), h * c + 15);
@@ -223,14 +224,14 @@ TEST(EmptyField, ABigFieldGetsScrollBars) {
     f.form.resize(600, 400);
     QApplication::processEvents();
     f.state.session.documentForSetup().startNewGrid(60, 40, "T", 0);
-    f.form.drawEmptyField();
+    f.form.gridView()->drawEmptyField();
     EXPECT_FALSE(f.form.gridView()->horizontalBar()->isHidden());
     EXPECT_FALSE(f.form.gridView()->verticalBar()->isHidden());
     EXPECT_FALSE(f.form.gridView()->corner()->isHidden());
     f.form.gridView()->horizontalBar()->setValue(100);
     EXPECT_EQ(f.form.gridView()->picture()->x(), -100);
     f.state.session.documentForSetup().startNewGrid(3, 3, "T", 0);
-    f.form.drawEmptyField();
+    f.form.gridView()->drawEmptyField();
     EXPECT_TRUE(f.form.gridView()->horizontalBar()->isHidden());
     EXPECT_TRUE(f.form.gridView()->verticalBar()->isHidden());
     EXPECT_EQ(f.form.gridView()->picture()->pos(), QPoint(0, 0));

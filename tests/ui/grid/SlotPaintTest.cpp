@@ -62,10 +62,12 @@ TEST_F(SlotPaintWindow, NumberTwelveFromTheYellowThenTheWhiteDigits) {
     const int y = 5;
     struct Case {
         QColor background;
+        CellLook look;
         int offset;
     };
-    for (const Case& c : {Case{kYellow, 50}, Case{kWhite, 0}}) {
-        form->drawSlot(1, 0, c.background); // 1 across covers cell (11, 0)
+    for (const Case& c :
+         {Case{kYellow, CellLook::Selected, 50}, Case{kWhite, CellLook::Plain, 0}}) {
+        form->gridView()->drawSlot(1, 0, c.look); // 1 across covers cell (11, 0)
         EXPECT_TRUE(sameBand(pic(), x + 2, y + 2, strip, 5 + c.offset, 0, 5, h));
         EXPECT_TRUE(sameBand(pic(), x + 7, y + 2, strip, 10 + c.offset, 0, 5, h));
         EXPECT_EQ(pic().pixel(x + 12, y + 2), c.background); // nothing after the "2"
@@ -100,8 +102,9 @@ TEST_F(SlotPaintWindow, HighlightedSlotIsYellowInsideBlackBorders) {
 TEST_F(SlotPaintWindow, LettersAreRightAlignedInTheirCells) {
     startAuthoring({"..", "##"});
     doc().SlotTexts.set(1, 1, 0, "\xc4\xc0"); // ДА
+    doc().CurrentSlot = 0;                    // nothing selected: every cell plain
     form->state().session.showForSetup(form->state().session.shownStyle());
-    form->drawGrid();
+    form->gridView()->drawGrid();
     // Something dark in the right half of each cell, nothing in the 2-pixel gap.
     for (int x = 0; x < 2; ++x) {
         const int right = x * C + 5 + C;
@@ -148,7 +151,7 @@ TEST_F(ScrollingWindow, SlotAboveOrLeftOfTheViewShowsItsFirstCell) {
         form->gridView()->verticalBar()->setValue(form->gridView()->verticalBar()->maximum());
         const int n = numberAt(c.cx, c.cy);
         ASSERT_GT(n, 0);
-        form->drawSlot(n, c.d, kYellow);
+        form->gridView()->drawSlot(n, c.d, CellLook::Selected);
         EXPECT_EQ(form->gridView()->horizontalBar()->value(), C * c.cx);
         EXPECT_EQ(form->gridView()->verticalBar()->value(), C * c.cy);
         EXPECT_EQ(-pic().x(), form->gridView()->horizontalBar()->value());
@@ -165,7 +168,7 @@ TEST_F(ScrollingWindow, SlotBelowOrRightOfTheViewComesIntoIt) {
         form->gridView()->verticalBar()->setValue(0);
         const int n = numberAt(c.cx, c.cy);
         ASSERT_GT(n, 0);
-        form->drawSlot(n, c.d, kYellow);
+        form->gridView()->drawSlot(n, c.d, CellLook::Selected);
         EXPECT_TRUE(visible().contains(slotRect(n, c.d)))
             << c.cx << "," << c.cy << " in " << visible().x() << "," << visible().y();
         EXPECT_LE(form->gridView()->horizontalBar()->value(),
@@ -181,7 +184,7 @@ TEST_F(SlotPaintWindow, TallNarrowGridScrollsDownWithoutAHorizontalBar) {
     ASSERT_TRUE(form->gridView()->horizontalBar()->isHidden());
     ASSERT_FALSE(form->gridView()->verticalBar()->isHidden());
     const int n = numberAt(0, 56);
-    form->drawSlot(n, 1, kYellow);
+    form->gridView()->drawSlot(n, 1, CellLook::Selected);
     const int bottom = 59 * C + 5;
     EXPECT_LE(bottom - form->gridView()->verticalBar()->value(), form->gridView()->height());
     EXPECT_EQ(form->gridView()->horizontalBar()->value(), 0);
@@ -234,14 +237,15 @@ TEST_F(SlotPaintWindow, RedrawLooksLikeEverySlotPaintedWhite) {
     for (const int style : {0, 1}) {
         startAuthoring(blockPattern(9, 7));
         fillEverySlot(doc(), 'W');
+        doc().CurrentSlot = 0; // nothing selected: every cell plain
         state.session.showForSetup(style);
-        form->drawGrid();
+        form->gridView()->drawGrid();
         const QImage whole = pic().image();
         pic().clear();
         for (int n = 1; n <= doc().NumberedCount; ++n)
             for (int d = 0; d <= 1; ++d)
                 if (doc().ShownSlotTable.at(n, 2, d) > 0)
-                    form->drawSlot(n, d, kWhite);
+                    form->gridView()->drawSlot(n, d, CellLook::Plain);
         EXPECT_EQ(pic().image(), whole) << style;
     }
 }
@@ -253,12 +257,13 @@ TEST_F(SlotPaintWindow, ALargeLetterFontIsCutAtEachCellAndLaidOutOncePerLetter) 
     for (const int points : {40, 400}) {
         startAuthoring(blockPattern(9, 7));
         fillEverySlot(doc(), '\xd3'); // У
+        doc().CurrentSlot = 0;        // nothing selected: every cell plain
         state.settings.LetterFontSize = points;
         form->applyLetterFont();
         form->state().session.showForSetup(form->state().session.shownStyle());
-        form->drawGrid();
+        form->gridView()->drawGrid();
         const int before = pic().lettersDrawn();
-        form->redrawGrid();
+        form->gridView()->redrawGrid();
         EXPECT_LE(pic().lettersDrawn() - before, 0) << points; // all from the first drawing
 
         // Each cell alone, the old way: square, inside, number, the whole letter.
@@ -279,7 +284,7 @@ TEST_F(SlotPaintWindow, ALargeLetterFontIsCutAtEachCellAndLaidOutOncePerLetter) 
                 if (const int n = doc().CellMap.at(x, y, layer::kNumber); n > 0)
                     form->gridView()
                         ->cellPainter(form->gridView()->fieldGeometry())
-                        .number(alone, x, y, n);
+                        .number(alone, x, y, n, CellLook::Plain);
                 const QString letter(QChar(0x0423));
                 alone.printText(left + C - alone.textWidth(letter) - 2, top + state.LetterOffset,
                                 letter);

@@ -2,6 +2,7 @@
 #include "app/language/LanguageDialog.h"
 #include "files/FileCommon.h"
 #include "grid/NewCrosswordDialog.h"
+#include "support/ui/Commands.h"
 #include "support/ui/RunningProgram.h"
 #include "text/CodePage.h"
 
@@ -116,12 +117,17 @@ TEST(LanguageWindow, LoadAppliesMenusLabelsAndTheCaptionOfTheMode) {
     EXPECT_EQ(f.wordCountLabel->text(), u("Left: 10"));
     EXPECT_EQ(f.clueEditLabel->text(), u("Number or answer:"));
     const std::pair<QString, QString> captions[] = {
-        {f.fileMenu->title(), u("F&ile")},          {f.saveAction->text(), u("Save two")},
-        {f.crosswordMenu->title(), u("&Cross")},    {f.gridReadyButton->text(), u("Grid done")},
-        {f.styleActions[1]->text(), u("Mirrored")}, {f.aboutAction->text(), u("About")},
-        {f.answerLabel->text(), u("Answer:")},      {f.symmetryCheck->caption(), u("Symmetric")},
-        {f.coordinatesLabel->text(), u("Cell")},    {f.clearGridButton->text(), u("Clear")},
-        {f.newCrosswordAction->text(), QString()}, // not in the file
+        {f.fileMenu->title(), u("F&ile")},
+        {actionNamed(f, "saveAction")->text(), u("Save two")},
+        {f.crosswordMenu->title(), u("&Cross")},
+        {f.gridReadyButton->text(), u("Grid done")},
+        {f.styleActions[1]->text(), u("Mirrored")},
+        {f.aboutAction->text(), u("About")},
+        {f.answerLabel->text(), u("Answer:")},
+        {f.symmetryCheck->caption(), u("Symmetric")},
+        {f.coordinatesLabel->text(), u("Cell")},
+        {f.clearGridButton->text(), u("Clear")},
+        {actionNamed(f, "newCrosswordAction")->text(), QString()}, // not in the file
         {f.acrossLabel->text(), QString()},
     };
     for (const auto& [shown, expected] : captions)

@@ -1,3 +1,4 @@
+#include "support/ui/Commands.h"
 #include "support/ui/RunningProgram.h"
 #include "words/WordSearchWindow.h"
 
@@ -69,7 +70,7 @@ TEST(Mnemonics, ShownInMenusAndLeftOutOfTexts) {
         f.loadLanguage(c.file);
         ASSERT_TRUE(p.fake.messages.isEmpty());
         EXPECT_EQ(f.fileMenu->title(), u(c.fileMenu));
-        EXPECT_EQ(f.saveAsAction->text(), u(c.saveAs));
+        EXPECT_EQ(actionNamed(f, "saveAsAction")->text(), u(c.saveAs));
         QList<QAction*> bar = f.menuBar()->actions();
         expectDistinctMnemonics(bar, QStringLiteral("menu bar"));
         for (QAction* m : bar)
@@ -78,7 +79,7 @@ TEST(Mnemonics, ShownInMenusAndLeftOutOfTexts) {
 
         // A crossword missing from its folder: the Open filter, then the failure message.
         p.fake.paths.push_back(p.folder.path() + QStringLiteral("missing.cfw"));
-        f.openCrosswordAction->trigger();
+        actionNamed(f, "openCrosswordAction")->trigger();
         ASSERT_EQ(p.fake.fileDialogs.size(), 1);
         EXPECT_TRUE(p.fake.fileDialogs.back().filter.startsWith(u(c.crosswordWord) + u(" (")))
             << p.fake.fileDialogs.back().filter.toStdString();

@@ -497,7 +497,7 @@ TEST_F(ExportWindow, AnswersPictureCellsAreTheScreensCells) {
         program.form->applyLetterFont();
         author(kRing, {{1, 0, u"кот", u"a"}, {1, 1, u"кит", u"b"}, {3, 0, u"тон", u"c"}});
         program.state.session.showForSetup(program.state.session.shownStyle());
-        program.form->drawGrid();
+        program.form->gridView()->drawGrid();
         const QImage screen = program.form->gridView()->picture()->image();
         const Pictures p = exportPictures();
         const FieldGeometry onScreen(c.cellSize, 4, 3);

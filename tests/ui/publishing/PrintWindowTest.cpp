@@ -1,5 +1,6 @@
 #include "ExportFolder.h"
 #include "commands/PublishingCommands.h"
+#include "grid/GridView.h"
 #include "support/ui/Commands.h"
 
 #include "grid/FieldGeometry.h"
@@ -34,7 +35,7 @@ protected:
         doc() = houseCrossword().build();
         ASSERT_EQ(doc().Mode, EditMode::ModeAuthor);
         program.state.session.showForSetup(0);
-        form().drawGrid();
+        form().gridView()->drawGrid();
         form().updateControlsForMode();
     }
 

@@ -1,6 +1,8 @@
 #include "SolvingWindow.h"
+#include "commands/FileCommands.h"
 #include "files/AnswersFile.h"
 #include "support/Crosswords.h"
+#include "support/ui/Commands.h"
 #include "text/CodePage.h"
 
 #include <QLabel>
@@ -76,7 +78,7 @@ TEST_F(WholeSolve, SolveSaveReopenAndFinish) {
         const QString answersPath = program.folder.path() + (withAnswers ? u"Samples/checked.otv"_s
                                                                          : u"Samples/typed.otv"_s);
         fake().paths.push_back(answersPath);
-        form->save();
+        commandsOf<FileCommands>(*form).save();
         ASSERT_EQ(doc().AnswersPath, answersPath);
         EXPECT_FALSE(doc().Modified);
 
@@ -84,7 +86,7 @@ TEST_F(WholeSolve, SolveSaveReopenAndFinish) {
         doc() = CrosswordDocument{};
         form->updateControlsForMode();
         fake().paths.push_back(answersPath);
-        form->openAnswers();
+        commandsOf<FileCommands>(*form).openAnswers();
         ASSERT_EQ(doc().AnswersPath, answersPath);
         EXPECT_EQ(grid(), halfway);
         EXPECT_EQ(doc().SolvedCount, 3);

@@ -1,6 +1,8 @@
+#include "commands/AuthoringCommands.h"
 #include "grid/GridView.h"
 #include "grid/PictureBox.h"
 #include "support/Crosswords.h"
+#include "support/ui/Commands.h"
 #include "support/ui/WordWindow.h"
 
 #include <QAction>
@@ -26,7 +28,7 @@ protected:
             form->showCurrentSlot();
             form->clueEdit->setText(u"clue"_s);
             form->answerEdit->setText(QString::fromUtf16(word));
-            form->placeTypedAnswer();
+            commandsOf<AuthoringCommands>(*form).placeTypedAnswer();
         }
         doc().CurrentSlot = 1;
         doc().CurrentDirection = 0;
@@ -43,7 +45,7 @@ TEST_F(Deletion, TheSharedLetterSurvivesAndTheItemIsDisabledAgain) {
     ASSERT_EQ(form->answerEdit->text(), u"КОТ");
     ASSERT_TRUE(deleteAnswerOffered());
     fake().answers.push_back(platform::Answer::Yes);
-    form->deleteAnswerAction->trigger();
+    actionNamed(*form, "deleteAnswerAction")->trigger();
 
     ASSERT_EQ(fake().messages.size(), 1);
     EXPECT_EQ(fake().messages[0].text, u"Delete Answer?");
@@ -70,7 +72,7 @@ TEST_F(Deletion, NoChangesNothing) {
     const QImage picture = form->gridView()->picture()->image();
     ASSERT_TRUE(deleteAnswerOffered());
     fake().answers.push_back(platform::Answer::No);
-    form->deleteAnswerAction->trigger();
+    actionNamed(*form, "deleteAnswerAction")->trigger();
     EXPECT_EQ(fake().messages.size(), 1);
     EXPECT_EQ(doc().CellMap, before.CellMap);
     EXPECT_EQ(doc().SlotTexts, before.SlotTexts);
@@ -95,7 +97,7 @@ TEST_F(Deletion, EachDeletedEntryReopensAWordWhenSolvingWithoutAnswers) {
         pressEnter();
         ASSERT_TRUE(deleteAnswerOffered());
         fake().answers.push_back(platform::Answer::Yes);
-        form->deleteAnswerAction->trigger();
+        actionNamed(*form, "deleteAnswerAction")->trigger();
         EXPECT_EQ(form->wordCountLabel->text(), open);
         EXPECT_TRUE(doc().Modified);
         EXPECT_FALSE(deleteAnswerOffered());

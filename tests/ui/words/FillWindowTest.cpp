@@ -1,3 +1,4 @@
+#include "commands/AuthoringCommands.h"
 #include "commands/EditCommands.h"
 #include "commands/FillCommands.h"
 #include "grid/GridView.h"
@@ -65,7 +66,7 @@ protected:
     }
     void placeTyped(const char* word) {
         form->answerEdit->setText(QString::fromLatin1(word));
-        form->placeTypedAnswer();
+        commandsOf<AuthoringCommands>(*form).placeTypedAnswer();
         commands().waitForLookUps();
     }
     QAction* action(const char* name) const { return actionNamed(*form, name); }
@@ -198,7 +199,7 @@ TEST_F(FillWindow, DeadCellsAreShadedAfterEachPlacementAndNotExported) {
     program.state.session.selectSlot(1, 0);
     ASSERT_TRUE(deleteAnswerOffered());
     fake().answers.push_back(platform::Answer::Yes);
-    form->deleteAnswerAction->trigger();
+    actionNamed(*form, "deleteAnswerAction")->trigger();
     commands().waitForLookUps();
     ASSERT_TRUE(answer({1, 0}).isEmpty());
     for (const auto& [x, y] : {std::pair{0, 1}, {0, 2}, {2, 1}, {2, 2}})
@@ -275,7 +276,7 @@ TEST_F(FillWindow, ShadingLookedUpForAnEarlierGridIsNotShown) {
     // XYZ across leaves 1 down and 2 down dead; its look-up ends, but before the window takes
     // its answer the word is taken back.
     form->answerEdit->setText(u"XYZ"_s);
-    form->placeTypedAnswer();
+    commandsOf<AuthoringCommands>(*form).placeTypedAnswer();
     QCoreApplication::sendPostedEvents(&commands()); // the look-up is asked for
     commands().lookUps().waitUntilIdle();
     ASSERT_EQ(answer({1, 0}), QByteArray("XYZ"));

@@ -75,7 +75,7 @@ TEST_F(GridKeys, DrawingWithArrowsAndSpace) {
         SCOPED_TRACE(mirror);
         doc() = drawnGrid({".....", ".....", ".....", ".....", "....."});
         form->updateControlsForMode();
-        form->drawEmptyField();
+        form->gridView()->drawEmptyField();
         form->symmetryCheck->setChecked(mirror);
         pic()->setFocus(Qt::TabFocusReason); // as Tab brings the focus
         ASSERT_EQ(focusedName(), u"gridPicture");

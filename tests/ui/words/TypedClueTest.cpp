@@ -1,3 +1,4 @@
+#include "commands/FileCommands.h"
 #include "files/CrosswordFile.h"
 #include "publishing/PrintOptionsDialog.h"
 #include "support/Crosswords.h"
@@ -46,7 +47,7 @@ protected:
         ASSERT_EQ(doc().SlotTexts.at(1, 1, 0), cp(u"КОТ"));
         QFile::remove(dir.filePath(u"ring.cfw"_s));
         fake().paths.push_back(dir.filePath(u"ring.cfw"_s));
-        form->save();
+        commandsOf<FileCommands>(*form).save();
         ASSERT_FALSE(doc().Modified);
         ASSERT_TRUE(fake().messages.isEmpty());
     }
@@ -89,7 +90,7 @@ TEST_F(TypedClue, IsKeptWhenTheCrosswordIsSavedClosedOrExported) {
             EXPECT_EQ(doc().Modified, end == End::ExitCancel);
             break;
         case End::Save:
-            form->save();
+            commandsOf<FileCommands>(*form).save();
             EXPECT_TRUE(fake().messages.isEmpty());
             EXPECT_EQ(savedClue(1, 0), longer);
             EXPECT_FALSE(doc().Modified);
@@ -163,7 +164,7 @@ TEST_F(TypedClue, IsKeptWhenTheSelectionMovesAway) {
         select(c.n, c.d);
         EXPECT_EQ(form->clueEdit->text(), cp1251::toUnicode(typed));
         EXPECT_EQ(form->answerEdit->text(), cp1251::toUnicode(answerBefore));
-        form->save();
+        commandsOf<FileCommands>(*form).save();
         EXPECT_EQ(savedClue(c.n, c.d), typed);
     }
 }

@@ -3,6 +3,8 @@
 #include "app/WrapCheckBox.h"
 #include "app/language/LanguageDialog.h"
 #include "app/language/LanguageFile.h"
+#include "commands/AuthoringCommands.h"
+#include "commands/FileCommands.h"
 #include "commands/PublishingCommands.h"
 #include "text/CodePage.h"
 #include "text/Mnemonics.h"
@@ -36,18 +38,18 @@ void MainWindow::applyCaption(int entry, const QByteArray& text) {
     // The controls captioned straight from an entry; the other entries are read where used.
     const std::pair<LangEntry, QObject*> targets[] = {
         {LangEntry::FileMenu, fileMenu},
-        {LangEntry::OpenAnswers, openAnswersAction},
-        {LangEntry::Save, saveAction},
-        {LangEntry::SaveAs, saveAsAction},
+        {LangEntry::OpenAnswers, fileCommands_->openAnswersAction()},
+        {LangEntry::Save, fileCommands_->saveAction()},
+        {LangEntry::SaveAs, fileCommands_->saveAsAction()},
         {LangEntry::Exit, exitAction},
         {LangEntry::CrosswordMenu, crosswordMenu},
-        {LangEntry::NewCrossword, newCrosswordAction},
-        {LangEntry::OpenCrossword, openCrosswordAction},
-        {LangEntry::ChangeCrossword, unlockAction},
+        {LangEntry::NewCrossword, fileCommands_->newCrosswordAction()},
+        {LangEntry::OpenCrossword, fileCommands_->openCrosswordAction()},
+        {LangEntry::ChangeCrossword, fileCommands_->unlockAction()},
         {LangEntry::FinishGrid, gridReadyButton},
-        {LangEntry::Properties, propertiesAction},
+        {LangEntry::Properties, fileCommands_->propertiesAction()},
         {LangEntry::FindWords, wordSearchAction},
-        {LangEntry::DeleteAnswer, deleteAnswerAction},
+        {LangEntry::DeleteAnswer, authoringCommands_->deleteAnswerAction()},
         {LangEntry::ExportHtml, publishingCommands_->exportHtmlAction()},
         {LangEntry::OptionsMenu, optionsMenu},
         {LangEntry::CellAndFontSize, cellSizeAction},
