@@ -31,9 +31,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         AnswersFileContent again;
         if (ReadAnswersFile(back, again) != FileStatus::Ok)
             fuzzFailure("an answers file the program wrote cannot be read back");
-        if (!again.Additions.Present ||
-            again.Additions.LettersRevealed != doc.Aids.LettersRevealed ||
-            again.Additions.WordsRevealed != doc.Aids.WordsRevealed)
+        // The additions are a file of their own, named by the title the answers file gives.
+        FuzzInput beside =
+            writtenBy([&](QIODevice& device) { return WriteAnswersAdditions(device, doc); });
+        const AnswersAdditions additions = ReadAnswersAdditions(beside, again.CrosswordTitle);
+        if (!additions.Present || additions.LettersRevealed != doc.Aids.LettersRevealed ||
+            additions.WordsRevealed != doc.Aids.WordsRevealed)
             fuzzFailure("the time and the hints written do not read back");
     }
     return 0;

@@ -10,7 +10,7 @@ build="$(cd "$1" && pwd)"
 seconds="$2"
 shift 2
 targets=("$@")
-((${#targets[@]})) || targets=(numeric settings language wordlist crossword answers neverlist ipuz recent)
+((${#targets[@]})) || targets=(numeric settings language wordlist crossword answers answers_additions neverlist ipuz recent)
 
 export QT_QPA_PLATFORM=offscreen
 # Leaks inside the system's font library are not ours.
