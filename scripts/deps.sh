@@ -4,12 +4,14 @@
 # Node and npm are for test tools only: a second ipuz reader (tests/tools/ipuz-reader) and the
 # driver of the web page in headless Chromium (tests/tools/web-page).
 # CaDiCaL is a test tool too: a SAT solver the fill's answers are checked against.
+# The accessibility bus and its Python client check what screen readers hear of the window.
 set -euo pipefail
 packages=(cmake ninja-build g++ clang libclang-rt-14-dev qt6-base-dev libgl-dev
           libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth imagemagick ccache
           fonts-dejavu-core hunspell-ru desktop-file-utils appstream
           shared-mime-info qt6-translations-l10n dpkg-dev file
-          qt6-svg-dev poppler-utils chromium python3 cadical)
+          qt6-svg-dev poppler-utils chromium python3 cadical
+          dbus at-spi2-core python3-pyatspi)
 for arg in "$@"; do
     case "$arg" in
     --bench) packages+=(qxw) ;;

@@ -3,6 +3,7 @@
 
 #include "app/ModeTable.h"
 #include "app/Named.h"
+#include "app/StatusBarView.h"
 #include "app/WrapCheckBox.h"
 #include "commands/AuthoringCommands.h"
 #include "commands/EditCommands.h"
@@ -24,6 +25,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStatusBar>
 
 namespace {
 
@@ -57,6 +59,7 @@ MainWindow::MainWindow(AppState& state, platform::Platform& platform, QWidget* p
     crosswordMenu->insertActions(fillSeparator, publishingCommands_->actions());
     crosswordMenu->addActions(fillCommands_->actions());
     createClueDock();
+    statusBarView_ = new StatusBarView(state_, *gridView_, *statusBar());
     applyBuiltInCaptions();
     connectGridHandlers();
     connectWordHandlers();

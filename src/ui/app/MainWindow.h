@@ -24,6 +24,7 @@ class FileCommands;
 class FillCommands;
 class PublishingCommands;
 class SolvingCommands;
+class StatusBarView;
 class GridView;
 class PictureBox;
 class WrapCheckBox;
@@ -195,6 +196,7 @@ private:
     SolvingCommands* solvingCommands_ = nullptr;
     PublishingCommands* publishingCommands_ = nullptr;
     FillCommands* fillCommands_ = nullptr;
+    StatusBarView* statusBarView_ = nullptr;
 
     // Language files, the settings file and the unsaved-changes question.
 public:

@@ -29,6 +29,13 @@ QAccessibleInterface* stableLabelAccessible(const QString&, QObject* object) {
 void giveStableName(QLabel* label, const QString& name) {
     static const bool installed = (QAccessible::installFactory(stableLabelAccessible), true);
     Q_UNUSED(installed);
-    label->setProperty(kStable, true);
+    if (!label->property(kStable).toBool()) {
+        label->setProperty(kStable, true);
+        // An interface made before (Qt makes one as the label is shown, for a bridge that
+        // starts early) would keep the plain label's empty description: dropped, the next
+        // query makes ours.
+        if (QAccessibleInterface* made = QAccessible::queryAccessibleInterface(label))
+            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+    }
     label->setAccessibleName(name);
 }

@@ -5,6 +5,7 @@
 #include "app/EnterKey.h"
 #include "grid/SlotAccess.h"
 #include "text/CodePage.h"
+#include "text/Mnemonics.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -105,7 +106,7 @@ ClueList::ClueList(const AppState& state, QWidget* parent) : QListWidget(parent)
 }
 
 void ClueList::retranslate() {
-    setAccessibleName(cp1251::toUnicode(state_.ownText(OwnText::Clues)));
+    setAccessibleName(withoutMnemonics(cp1251::toUnicode(state_.ownText(OwnText::Clues))));
     rebuildAll(rowsOf(state_.doc()));
 }
 

@@ -1,9 +1,11 @@
 // The clue list in the main window: its dock, its menu item and a slot chosen in it.
+#include "app/DockButtonNames.h"
 #include "app/MainWindow.h"
 #include "app/Named.h"
 #include "app/StableLabelName.h"
 #include "clues/ClueList.h"
 #include "text/CodePage.h"
+#include "text/Mnemonics.h"
 
 #include <QAction>
 #include <QDockWidget>
@@ -45,9 +47,10 @@ void MainWindow::showClueDock() {
 }
 
 void MainWindow::applyClueCaptions() {
-    const QString title = cp1251::toUnicode(state_.ownText(OwnText::Clues));
-    clueDock->setWindowTitle(title);
-    cluesAction->setText(title);
+    const QString caption = cp1251::toUnicode(state_.ownText(OwnText::Clues));
+    clueDock->setWindowTitle(withoutMnemonics(caption));
+    nameDockButtons(*clueDock);
+    cluesAction->setText(caption);
     clueList->retranslate();
     // The panel's labels of changing text take their names from the language as the list.
     const Language& lang = state_.language;

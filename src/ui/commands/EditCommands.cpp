@@ -36,7 +36,12 @@ EditCommands::EditCommands(CommandContext context)
       redo_(commands::makeAction(this, "redoAction")) {
     setObjectName(QStringLiteral("editCommands"));
     undo_->setShortcuts(QKeySequence::Undo);
-    redo_->setShortcuts(QKeySequence::Redo);
+    // Ctrl+Y as well wherever the platform's Redo is only Ctrl+Shift+Z: users of either
+    // convention find it.
+    QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
+    if (const QKeySequence ctrlY(Qt::CTRL | Qt::Key_Y); !redoKeys.contains(ctrlY))
+        redoKeys.append(ctrlY);
+    redo_->setShortcuts(redoKeys);
     connect(undo_, &QAction::triggered, this, &EditCommands::undo);
     connect(redo_, &QAction::triggered, this, &EditCommands::redo);
     CrosswordSession& session = context_.state.session;

@@ -38,6 +38,11 @@ FillCommands::FillCommands(CommandContext context)
     connect(service_.get(), &fill::FillService::suggestionsFound, this, &FillCommands::showFound);
     CrosswordSession& session = context_.state.session;
     connect(&session, &CrosswordSession::modeChanged, this, &FillCommands::updateEnabled);
+    // Words for the author's slots only: another mode closes them.
+    connect(&session, &CrosswordSession::modeChanged, this, [this](EditMode mode) {
+        if (window_ && mode != EditMode::ModeAuthor)
+            window_->close();
+    });
     // The suggestions follow the selection and the letters in the grid.
     connect(&session, &CrosswordSession::selectionChanged, this, &FillCommands::updateSuggestions);
     connect(&session, &CrosswordSession::cellsChanged, this, &FillCommands::updateSuggestions);
@@ -60,7 +65,7 @@ void FillCommands::applyCaptions() {
     fillAgain_->setText(cp1251::toUnicode(state.ownText(OwnText::FillAgain)));
     suggest_->setText(cp1251::toUnicode(state.ownText(OwnText::SuggestWords)));
     if (window_)
-        window_->setWindowTitle(withoutMnemonics(suggest_->text()));
+        window_->setCaption(suggest_->text());
 }
 
 void FillCommands::updateEnabled() {
@@ -169,9 +174,12 @@ void FillCommands::openSuggestions() {
     if (!window_) {
         window_ = new SuggestionsWindow(context_.parent, suggest_->text());
         connect(window_, &SuggestionsWindow::wordChosen, this, &FillCommands::wordChosen);
+        connect(window_, &SuggestionsWindow::escaped, this, &FillCommands::suggestionsLeft);
+        emit suggestionsMade(window_);
     }
     window_->show();
     window_->raise();
+    window_->setFocus(Qt::OtherFocusReason);
     askSuggestions();
 }
 

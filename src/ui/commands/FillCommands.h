@@ -16,6 +16,7 @@
 #include <vector>
 
 class QAction;
+class QDockWidget;
 class SuggestionsWindow;
 
 // Filling the grid with the words of the lists, the words that fit the current slot, and the
@@ -58,6 +59,10 @@ signals:
     void wordChosen(const QByteArray& word);
     // A fill placed its words.
     void filled();
+    // Escape in the suggestions: the focus goes back to the grid.
+    void suggestionsLeft();
+    // The suggestions dock was made, for the window to place it.
+    void suggestionsMade(QDockWidget* dock);
 
 private:
     // The suggestions for the current slot, once the running command is over.

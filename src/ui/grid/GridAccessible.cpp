@@ -16,10 +16,16 @@ QString own(const GridView& view, OwnText which) {
     return cp1251::toUnicode(view.appState().language.ownText(which));
 }
 
-// The cursor cell. It follows the cursor, so one interface serves every cell.
-class CursorCellAccessible final : public QAccessibleInterface {
+// The cursor cell. It follows the cursor, so one interface serves every cell. Its letter is
+// its text as well as its value: screen readers read a cell's content through the text.
+class CursorCellAccessible final : public QAccessibleInterface, public QAccessibleTextInterface {
 public:
     explicit CursorCellAccessible(GridView* view) : view_(view) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        return type == QAccessible::TextInterface ? static_cast<QAccessibleTextInterface*>(this)
+                                                  : nullptr;
+    }
 
     bool isValid() const override { return view_ != nullptr; }
     QObject* object() const override { return nullptr; }
@@ -76,7 +82,30 @@ public:
         return s;
     }
 
+    // The text: the letter, or nothing.
+    void selection(int, int* start, int* end) const override { *start = *end = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    QString text(int start, int end) const override {
+        return letter().mid(start, end < 0 ? -1 : end - start);
+    }
+    int characterCount() const override { return static_cast<int>(letter().size()); }
+    QRect characterRect(int) const override { return rect(); }
+    int offsetAtPoint(const QPoint&) const override { return 0; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int, int* start, int* end) const override {
+        *start = 0;
+        *end = characterCount();
+        return {};
+    }
+
 private:
+    QString letter() const { return text(QAccessible::Value); }
+
     QPointer<GridView> view_;
 };
 

@@ -285,6 +285,16 @@ void GridView::showSelection(const Selection& before, const Selection& after) {
         endPreviewOf(slot);
         paintSlot(slot.number, slot.direction, std::nullopt, true);
     }
+    // The keyboard's cursor follows a selection that moved away from it (the next word after
+    // one was placed), so that typing goes on where the selection is.
+    const CrosswordDocument& doc = state_.doc();
+    const auto holdsCursor = [&](const SlotRef& s) {
+        return shownSlotHolds(doc, s.number, s.direction, cursor_.x(), cursor_.y());
+    };
+    if (!now.empty() && std::none_of(now.begin(), now.end(), holdsCursor)) {
+        const QPoint first = shownSlotStart(doc, now.front().number, now.front().direction);
+        setCursorCell(first.x(), first.y());
+    }
 }
 
 void GridView::endPreviewOf(const SlotRef& slot) {
@@ -509,8 +519,10 @@ GridView::CellInfo GridView::cellInfo(int cx, int cy) const {
         info.black = doc.CellMap.at(cx, cy) != 0;
         return info;
     }
-    info.black = doc.CellMap.at(cx, cy, 0) == 0 && doc.CellMap.at(cx, cy, 1) == 0;
     info.number = doc.CellMap.at(cx, cy, layer::kNumber);
+    // A solved word's cells belong to no slot any more, but keep their letters.
+    info.black = doc.CellMap.at(cx, cy, 0) == 0 && doc.CellMap.at(cx, cy, 1) == 0 &&
+                 info.number == 0 && doc.CellMap.at(cx, cy, layer::kLetter) == 0;
     info.letter = previewLetter(cx, cy);
     const int code = doc.CellMap.at(cx, cy, layer::kLetter);
     if (info.letter.isNull() && code > 0)
@@ -568,10 +580,15 @@ bool GridView::pictureKey(const QKeyEvent& key) {
         setCursorCell(x, y + 1);
         return true;
     case Qt::Key_Tab:
-        emit keyPressed((key.modifiers() & Qt::ShiftModifier) != 0 ? Qt::Key_Backtab : Qt::Key_Tab,
+    case Qt::Key_Backtab:
+        // Tab steps through the slots; while drawing there are none, and it leaves the grid.
+        if (state_.doc().Mode == EditMode::ModeDrawGrid)
+            return false;
+        emit keyPressed(key.key() == Qt::Key_Backtab || (key.modifiers() & Qt::ShiftModifier) != 0
+                            ? Qt::Key_Backtab
+                            : Qt::Key_Tab,
                         QString());
         return true;
-    case Qt::Key_Backtab:
     case Qt::Key_Space:
     case Qt::Key_Backspace:
         emit keyPressed(key.key(), QString());

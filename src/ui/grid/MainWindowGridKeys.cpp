@@ -25,6 +25,16 @@ bool slotHolds(const CrosswordDocument& doc, SlotRef s, QPoint cell) {
     return s.number >= 1 && shownSlotHolds(doc, s.number, s.direction, cell.x(), cell.y());
 }
 
+// The author's answer, or the word the solver entered into a crossword without answers.
+bool holdsPlacedWord(const CrosswordDocument& doc, SlotRef s) {
+    if (s.number < 1)
+        return false;
+    if (doc.Mode == EditMode::ModeAuthor)
+        return !answerOf(doc, s.number, s.direction).isEmpty();
+    return doc.Mode == EditMode::ModeSolveNoAnswers &&
+           doc.SolvedFlags.at(s.number, s.direction) == 1;
+}
+
 bool entersWords(EditMode mode) {
     return mode == EditMode::ModeAuthor || mode == EditMode::ModeSolveNoAnswers ||
            mode == EditMode::ModeSolve;
@@ -161,6 +171,12 @@ void MainWindow::typeInGrid(const QString& letter) {
             return;
     }
     if (!gridTyped_) {
+        // A word placed in the slot is replaced only when the user says so: the answer box
+        // shows it before it is typed over, the grid's letters would hide it.
+        if (holdsPlacedWord(doc, keyboardSlot()) &&
+            message(state_.ownText(OwnText::ReplaceWord), platform::Icon::Warning,
+                    platform::Buttons::YesNo, platform::Answer::No) != platform::Answer::Yes)
+            return;
         answerEdit->clear();
         gridTyped_ = true;
     }

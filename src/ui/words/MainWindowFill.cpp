@@ -7,12 +7,18 @@
 #include "grid/GridView.h"
 #include "text/CodePage.h"
 
+#include <QDockWidget>
 #include <QLineEdit>
 #include <QMenu>
 
 void MainWindow::connectFillHandlers() {
     connect(fillCommands_, &FillCommands::deadCellsFound, gridView_, &GridView::setDeadCells);
     connect(fillCommands_, &FillCommands::wordChosen, this, &MainWindow::placeSuggested);
+    connect(fillCommands_, &FillCommands::suggestionsLeft, gridView_, &GridView::focusGrid);
+    // Below the clue list, on the right.
+    connect(fillCommands_, &FillCommands::suggestionsMade, this, [this](QDockWidget* dock) {
+        addDockWidget(Qt::RightDockWidgetArea, dock, Qt::Vertical);
+    });
     // The grid shows the fill by itself; the panel shows the author's slot.
     connect(fillCommands_, &FillCommands::filled, this, [this] {
         if (state_.doc().CurrentSlot > 0)

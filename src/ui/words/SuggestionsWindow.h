@@ -1,16 +1,16 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDockWidget>
 #include <QList>
-#include <QWidget>
 
 class QLabel;
 class QListWidget;
 
 // The words the lists offer for the current slot, best first, each leaving every crossing word
-// possible. Modeless, a child of `parent`, deleted when closed; a double click or Enter on a
-// word asks for it to be placed.
-class SuggestionsWindow : public QWidget {
+// possible: a dock beside the clue list, deleted when closed; a double click or Enter on a
+// word asks for it to be placed, Escape for the grid's focus.
+class SuggestionsWindow : public QDockWidget {
     Q_OBJECT
 public:
     SuggestionsWindow(QWidget* parent, const QString& caption);
@@ -18,6 +18,7 @@ public:
     QLabel* slotLabel = nullptr; // the slot the words are for, or why there are none
     QListWidget* wordList = nullptr;
 
+    void setCaption(const QString& caption);
     // Words in Windows-1251; `none` (if any) is said after the slot when there is no word.
     void showWords(const QString& slot, const QList<QByteArray>& words, const QString& none);
     // The words listed, as given.
@@ -25,6 +26,10 @@ public:
 
 signals:
     void wordChosen(const QByteArray& word);
+    void escaped();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QList<QByteArray> words_;

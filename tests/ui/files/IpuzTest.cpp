@@ -159,7 +159,7 @@ TEST_F(Ipuz, ExportWritesWhatTheReaderReadsBack) {
     CrosswordDocument crossword = house().build();
     crossword.CrosswordPath = at(u("Дом.cfw"));
     author(crossword);
-    EXPECT_EQ(actionNamed(*form, "exportIpuzAction")->text(), u("Export to ipuz..."));
+    EXPECT_EQ(actionNamed(*form, "exportIpuzAction")->text(), u("Export to ip&uz..."));
 
     fake().paths.push_back(at(u("out")));
     commandsOf<PublishingCommands>(*form).exportIpuz();

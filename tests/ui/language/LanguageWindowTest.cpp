@@ -50,7 +50,7 @@ TEST(LanguageWindow, StartUpLoadsTheRussianFile) {
     EXPECT_EQ(f.windowTitle(), u("Clueforge"));
     EXPECT_EQ(p.state.MessageTitle, "Clueforge");
     EXPECT_EQ(f.fileMenu->title(), u("&Файл"));
-    EXPECT_EQ(f.languageAction->text(), u("Language: Русский"));
+    EXPECT_EQ(f.languageAction->text(), u("&Language: Русский"));
     EXPECT_EQ(f.gridReadyButton->text(), u("Решётка готова"));
     EXPECT_EQ(f.coordinatesLabel->text(), u("Координаты:"));
 }
@@ -65,7 +65,7 @@ TEST(LanguageWindow, MissingFileAtStartUpKeepsTheBuiltInCaptions) {
     EXPECT_EQ(m.text, u("Файл ") + p.languagePath("Russian.txt") + u(" "));
     EXPECT_EQ(m.title, QString());
     EXPECT_EQ(f.fileMenu->title(), u("&Файл"));
-    EXPECT_EQ(f.languageAction->text(), u("Language"));
+    EXPECT_EQ(f.languageAction->text(), u("&Language"));
     EXPECT_EQ(f.clearGridButton->text(), u("Очистить"));
     EXPECT_EQ(p.state.settings.LanguageFileName, "Russian.txt");
     EXPECT_TRUE(f.isVisible());
@@ -89,7 +89,7 @@ TEST(LanguageWindow, SettingsNameOutsideTheLanguageFolderStartsWithTheDefault) {
         MainWindow& f = p.start();
         EXPECT_TRUE(p.fake.messages.isEmpty());
         EXPECT_EQ(p.state.settings.LanguageFileName, "Russian.txt");
-        EXPECT_EQ(f.languageAction->text(), u("Language: Русский"));
+        EXPECT_EQ(f.languageAction->text(), u("&Language: Русский"));
         EXPECT_EQ(f.fileMenu->title(), u("&Файл"));
         EXPECT_EQ(p.state.MessageTitle, "Clueforge");
     }
@@ -112,7 +112,7 @@ TEST(LanguageWindow, LoadAppliesMenusLabelsAndTheCaptionOfTheMode) {
     f.loadLanguage("Test.txt");
     EXPECT_TRUE(p.fake.messages.isEmpty());
     EXPECT_EQ(p.state.settings.LanguageFileName, "Test.txt");
-    EXPECT_EQ(f.languageAction->text(), u("Language: Testish"));
+    EXPECT_EQ(f.languageAction->text(), u("&Language: Testish"));
     EXPECT_EQ(f.windowTitle(), u("Cross: \"Birds\" by Ann"));
     EXPECT_EQ(f.wordCountLabel->text(), u("Left: 10"));
     EXPECT_EQ(f.clueEditLabel->text(), u("Number or answer:"));
@@ -159,7 +159,7 @@ TEST(LanguageWindow, AFileOverTheLimitIsNamedWithTheLimit) {
     EXPECT_EQ(atStart.fake.messages.front().text,
               u("Файл ") + atStart.languagePath("Russian.txt") +
                   u(" The file is larger than the program reads, in MB: 64"));
-    EXPECT_EQ(atStart.form->languageAction->text(), u("Language"));
+    EXPECT_EQ(atStart.form->languageAction->text(), u("&Language"));
 
     Program later;
     later.folder.write(QStringLiteral("Language/Huge.txt"), "Huge\r\n");
@@ -237,7 +237,7 @@ TEST(LanguageDialog, ThreeFilesOneUnreadable) {
         EXPECT_EQ(dialog.result(), QDialog::Accepted);
     });
     EXPECT_EQ(p.state.settings.LanguageFileName, "English.txt");
-    EXPECT_EQ(f.languageAction->text(), u("Language: English"));
+    EXPECT_EQ(f.languageAction->text(), u("&Language: English"));
     EXPECT_EQ(f.fileMenu->title(), u("&File"));
 
     p.chooseLanguage([](LanguageDialog& dialog) { // now in English

@@ -70,9 +70,9 @@ protected:
 } // namespace
 
 TEST_F(PrintWindow, PrintsThePagesWithTheCrosswordsTextsAndTheAnswersWhenAsked) {
-    EXPECT_EQ(actionNamed(form(), "printAction")->text(), u"Печать..."_s);
-    EXPECT_EQ(actionNamed(form(), "exportPdfAction")->text(), u"Экспорт в PDF..."_s);
-    EXPECT_EQ(actionNamed(form(), "exportSvgAction")->text(), u"Экспорт сетки в SVG..."_s);
+    EXPECT_EQ(actionNamed(form(), "printAction")->text(), u"Печа&ть..."_s);
+    EXPECT_EQ(actionNamed(form(), "exportPdfAction")->text(), u"Экспорт в P&DF..."_s);
+    EXPECT_EQ(actionNamed(form(), "exportSvgAction")->text(), u"Экспорт сетки в S&VG..."_s);
     for (const bool answers : {false, true}) {
         SCOPED_TRACE(answers);
         const QString pdf = outPath(answers ? u"answers.pdf"_s : u"plain.pdf"_s);

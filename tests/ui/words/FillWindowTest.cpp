@@ -80,7 +80,7 @@ TEST_F(FillWindow, AFillCompletesAsOneChangeAndFillAgainGivesAnother) {
     startAuthoring(kRing);
     EXPECT_TRUE(action("fillAction")->isEnabled());
     EXPECT_TRUE(action("fillAgainAction")->isEnabled());
-    EXPECT_EQ(action("fillAction")->text(), u"Fill automatically");
+    EXPECT_EQ(action("fillAction")->text(), u"Fill &automatically");
     // The author's own word stays, though the lists do not hold it.
     placeTyped("CUT");
     ASSERT_EQ(answer({1, 0}), QByteArray("CUT"));
@@ -133,9 +133,9 @@ TEST_F(FillWindow, NoFillNamesTheSlotNoWordFits) {
         QString command;
         QString text;
     } cases[] = {
-        {"English.txt", u"Fill automatically"_s,
+        {"English.txt", u"Fill &automatically"_s,
          u"The grid cannot be filled: no word of the lists fits 1 across."_s},
-        {"Russian.txt", u"Заполнить автоматически"_s,
+        {"Russian.txt", u"&Заполнить автоматически"_s,
          u"Сетку нельзя заполнить: ни одно слово из списков не подходит для 1 по горизонтали."_s},
     };
     for (const auto& c : cases) {

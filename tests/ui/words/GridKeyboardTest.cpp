@@ -309,3 +309,87 @@ TEST_F(GridKeys, TheCursorCellReadsThroughAccessibility) {
     EXPECT_EQ(cell->text(QAccessible::Name), u"строка 2, столбец 2"_s);
     EXPECT_EQ(cell->text(QAccessible::Description), u"чёрная клетка"_s);
 }
+
+TEST_F(GridKeys, TabAndShiftTabLeaveTheGridWhileDrawing) {
+    doc() = drawnGrid({"...", "..."});
+    form->updateControlsForMode();
+    form->gridView()->drawEmptyField();
+    const std::set<QString> panel{u"symmetryCheck"_s, u"gridReadyButton"_s, u"clearGridButton"_s};
+    for (const Qt::KeyboardModifiers modifiers : {Qt::NoModifier, Qt::ShiftModifier}) {
+        pic()->setFocus(Qt::TabFocusReason);
+        ASSERT_EQ(focusedName(), u"gridPicture");
+        key(Qt::Key_Tab, modifiers);
+        EXPECT_TRUE(panel.count(focusedName())) << focusedName().toStdString();
+        EXPECT_TRUE(blackCells(doc()).empty());
+    }
+}
+
+TEST_F(GridKeys, TheCursorFollowsASelectionThatMovedAwayFromIt) {
+    startAuthoring(kRing);
+    // Chosen elsewhere (the clue list, a number): the cursor goes to the slot's first cell.
+    program.state.session.selectSlot(3, 0);
+    EXPECT_EQ(cursor(), QPoint(0, 2));
+    // A word placed from the boxes moves the selection on, and the cursor with it.
+    authorThroughBoxes(3, 0, u"ДОМ"_s);
+    ASSERT_EQ(current(), std::pair(1, 0));
+    EXPECT_EQ(cursor(), QPoint(0, 0));
+    // A cell of the selected slot keeps the cursor where it is.
+    form->answerEdit->setFocus(Qt::OtherFocusReason);
+    key(Qt::Key_Escape);
+    moveTo(1, 0);
+    program.state.session.selectSlot(1, 0);
+    EXPECT_EQ(cursor(), QPoint(1, 0));
+}
+
+TEST_F(GridKeys, TypingOverAPlacedWordAsksFirst) {
+    startAuthoring(kRing);
+    authorThroughBoxes(1, 0, u"КОТ"_s);
+    form->answerEdit->setFocus(Qt::OtherFocusReason);
+    key(Qt::Key_Escape);
+    moveTo(1, 0); // only 1 across passes here
+    fake().messages.clear();
+    fake().answers.push_back(platform::Answer::No);
+    type(u"с"_s);
+    ASSERT_EQ(messageTexts(), QStringList{u"This slot already holds a word. Replace it?"_s});
+    EXPECT_EQ(shownLetter(0, 0), u'К');
+    EXPECT_EQ(letters(1, 0), cp(u"КОТ"));
+    EXPECT_EQ(focusedName(), u"gridPicture");
+    // Yes: the letters go in as over an empty slot, one question for the word.
+    fake().answers.push_back(platform::Answer::Yes);
+    type(u"сом"_s);
+    EXPECT_EQ(messageTexts().size(), 2);
+    EXPECT_EQ(shownLetter(0, 0), u'С');
+    EXPECT_EQ(shownLetter(2, 0), u'М');
+    key(Qt::Key_Return);
+    EXPECT_EQ(letters(1, 0), cp(u"СОМ"));
+    // An empty slot takes letters without a question.
+    fake().messages.clear();
+    moveTo(0, 2);
+    type(u"д"_s);
+    EXPECT_TRUE(messageTexts().isEmpty());
+}
+
+TEST_F(GridKeys, ASolvedCellReadsAsWhiteWithItsLetterAsItsText) {
+    openCrossword(
+        saveCrossword(kRing, {{1, 0, u"КОТ"}, {3, 0, u"ДОМ"}, {1, 1, u"КАД"}, {2, 1, u"ТОМ"}}), 0);
+    ASSERT_EQ(doc().Mode, EditMode::ModeSolve);
+    form->answerEdit->setFocus(Qt::OtherFocusReason);
+    type(u"кот"_s);
+    pressEnter();
+    ASSERT_EQ(doc().SolvedFlags.at(1, 0), 1);
+    pic()->setFocus(Qt::TabFocusReason);
+    QAccessibleInterface* cell = QAccessible::queryAccessibleInterface(pic())->child(0);
+    ASSERT_NE(cell, nullptr);
+    ASSERT_NE(cell->textInterface(), nullptr);
+    form->gridView()->setCursorCell(1, 0); // 1 across alone, solved
+    EXPECT_EQ(cell->text(QAccessible::Description), u"white cell"_s);
+    EXPECT_EQ(cell->text(QAccessible::Value), u"О"_s);
+    EXPECT_EQ(cell->textInterface()->text(0, -1), u"О"_s);
+    EXPECT_EQ(cell->textInterface()->characterCount(), 1);
+    form->gridView()->setCursorCell(1, 1);
+    EXPECT_EQ(cell->text(QAccessible::Description), u"black cell"_s);
+    EXPECT_EQ(cell->textInterface()->text(0, -1), QString());
+    form->gridView()->setCursorCell(1, 2); // 3 across, open
+    EXPECT_EQ(cell->text(QAccessible::Description), u"white cell"_s);
+    EXPECT_EQ(cell->textInterface()->characterCount(), 0);
+}

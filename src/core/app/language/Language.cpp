@@ -137,9 +137,9 @@ QByteArray builtInOwnText(OwnText which) {
     case OwnText::QtLocale:
         return "en";
     case OwnText::FillGrid:
-        return "Fill automatically";
+        return "Fill &automatically";
     case OwnText::FillAgain:
-        return "Fill again";
+        return "Fill a&gain";
     case OwnText::Filling:
         return "Filling the grid with words of the lists...";
     case OwnText::Filled:
@@ -152,18 +152,18 @@ QByteArray builtInOwnText(OwnText which) {
         return "No fill was found within the time allowed. Try again, or place a few words "
                "first.";
     case OwnText::SuggestWords:
-        return "Suggest words";
+        return "Sugges&t words";
     case OwnText::NoSuggestions:
         return "No word of the lists fits here and leaves every crossing word possible.";
     case OwnText::HardestSlot:
         return "The grid cannot be filled with the words of the lists. The search met a dead "
                "end most often at";
     case OwnText::Print:
-        return "Print...";
+        return "Pr&int...";
     case OwnText::ExportPdf:
-        return "Export to PDF...";
+        return "Export to &PDF...";
     case OwnText::ExportSvg:
-        return "Export grid to SVG...";
+        return "Export grid to S&VG...";
     case OwnText::AnswersPage:
         return "Answers on a separate last page";
     case OwnText::AnswersHeading:
@@ -175,7 +175,7 @@ QByteArray builtInOwnText(OwnText which) {
     case OwnText::NotPrinted:
         return "The crossword could not be printed.";
     case OwnText::ExportIpuz:
-        return "Export to ipuz...";
+        return "Export to ip&uz...";
     case OwnText::IpuzUnreadable:
         return "The file is not an ipuz crossword the program can read.";
     case OwnText::IpuzTooLarge:
@@ -238,7 +238,7 @@ QByteArray builtInOwnText(OwnText which) {
     case OwnText::CellNumber:
         return "number";
     case OwnText::Clues:
-        return "Clues";
+        return "Cl&ues";
     case OwnText::Solved:
         return "solved";
     case OwnText::WordCount:
@@ -297,6 +297,14 @@ QByteArray builtInOwnText(OwnText which) {
         return "Words revealed:";
     case OwnText::Revealed:
         return "revealed";
+    case OwnText::StatusDrawing:
+        return "Drawing the grid";
+    case OwnText::StatusAuthoring:
+        return "Writing words and clues";
+    case OwnText::StatusSolving:
+        return "Solving";
+    case OwnText::ReplaceWord:
+        return "This slot already holds a word. Replace it?";
     }
     return {};
 }

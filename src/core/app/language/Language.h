@@ -103,6 +103,12 @@ enum class OwnText : int {
     LettersRevealed = 188, // followed by how many letters hints gave
     WordsRevealed = 189,   // followed by how many words hints gave
     Revealed = 190,        // a word a hint gave, in the list, as a screen reader reads it
+    // The status bar's name of the mode.
+    StatusDrawing = 191,
+    StatusAuthoring = 192,
+    StatusSolving = 193,
+    // Letters typed in the grid over a slot that holds a word.
+    ReplaceWord = 194,
 };
 
 // The numbered entries of a language file, named for what each text is. 23 is not used; 0 is

@@ -1,5 +1,6 @@
 // A language in the main window: captions of menus and panel, mode texts, the Language command.
 #include "app/MainWindow.h"
+#include "app/StatusBarView.h"
 #include "app/WrapCheckBox.h"
 #include "app/language/LanguageDialog.h"
 #include "app/language/LanguageFile.h"
@@ -75,7 +76,7 @@ void MainWindow::applyBuiltInCaptions() {
     for (int n = 1; n <= Language::kLastEntry; ++n)
         if (const QByteArray caption = builtInCaption(n); !caption.isEmpty())
             applyCaption(n, caption);
-    languageAction->setText(QStringLiteral("Language"));
+    languageAction->setText(QStringLiteral("&Language"));
     applyOwnCaptions();
 }
 
@@ -89,10 +90,11 @@ void MainWindow::loadLanguage(const QByteArray& fileName) {
     }
     const Language& lang = state_.language;
     platform_.setLanguage(cp1251::toUnicode(lang.ownText(OwnText::QtLocale)).trimmed());
-    languageAction->setText(QStringLiteral("Language: ") + cp1251::toUnicode(lang.name));
+    languageAction->setText(QStringLiteral("&Language: ") + cp1251::toUnicode(lang.name));
     for (int n = 1; n <= Language::kLastEntry; ++n)
         applyCaption(n, lang.entry(n));
     applyOwnCaptions();
+    statusBarView_->retranslate();
     if (findWord)
         findWord->setCaption(withoutMnemonics(wordSearchAction->text()));
     showModeTexts();
