@@ -1,5 +1,6 @@
 // Writing the settings file and closing the window after the unsaved-changes question.
 #include "app/MainWindow.h"
+#include "app/WindowPlacement.h"
 #include "app/language/LanguageFile.h"
 #include "commands/FileCommands.h"
 
@@ -20,5 +21,6 @@ void MainWindow::confirmClose(QCloseEvent& event) {
         return;
     }
     saveSettingsFile();
+    windowplacement::store(*this, state_.SettingsFolder);
     event.accept();
 }

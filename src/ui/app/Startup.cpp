@@ -2,6 +2,7 @@
 #include "app/Startup.h"
 
 #include "app/MainWindow.h"
+#include "app/WindowPlacement.h"
 #include "app/language/LanguageFile.h"
 
 #include <QAction>
@@ -16,6 +17,7 @@ std::unique_ptr<MainWindow> startUp(AppState& state, platform::Platform& platfor
         state.settings.LanguageFileName = "Russian.txt";
     form->loadLanguage(state.settings.LanguageFileName);
     QCoreApplication::processEvents();
+    windowplacement::restore(*form, state.SettingsFolder);
     form->show();
     const int style = state.settings.ChosenStyle == 1 ? 1 : 0;
     form->styleActions[static_cast<std::size_t>(style)]->setChecked(true);
