@@ -20,7 +20,7 @@ std::unique_ptr<MainWindow> startUp(AppState& state, platform::Platform& platfor
     windowplacement::restore(*form, state.SettingsFolder);
     form->show();
     const int style = state.settings.ChosenStyle == 1 ? 1 : 0;
-    form->styleActions[static_cast<std::size_t>(style)]->setChecked(true);
+    form->findChild<QAction*>(QStringLiteral("styleActions_%1").arg(style))->setChecked(true);
     state.session.showChosenStyle();
     return form;
 }

@@ -1,5 +1,6 @@
 #include "app/WindowLayout.h"
 #include "support/ui/RunningProgram.h"
+#include "support/ui/WindowParts.h"
 
 #include <QDockWidget>
 #include <QScreen>
@@ -18,7 +19,7 @@ TEST(WindowPlacement, FirstStartFitsTheScreenAndLaterStartsComeBackAsLeft) {
     EXPECT_FALSE(first.folder.exists(QLatin1String(WindowLayout::kFileName)));
 
     f.resize(640, 480);
-    f.clueDock->setFloating(true);
+    part::clueDock(f)->setFloating(true);
     ASSERT_TRUE(f.close());
     ASSERT_TRUE(first.folder.exists(QLatin1String(WindowLayout::kFileName)));
     const QByteArray settings = first.folder.read(QStringLiteral("Clueforge.ini"));
@@ -31,6 +32,6 @@ TEST(WindowPlacement, FirstStartFitsTheScreenAndLaterStartsComeBackAsLeft) {
                        first.folder.read(QLatin1String(WindowLayout::kFileName)));
     MainWindow& g = again.start();
     EXPECT_EQ(g.size(), QSize(640, 480));
-    EXPECT_TRUE(g.clueDock->isFloating());
-    EXPECT_TRUE(g.clueDock->isHidden()) << "no crossword: the window decides what shows";
+    EXPECT_TRUE(part::clueDock(g)->isFloating());
+    EXPECT_TRUE(part::clueDock(g)->isHidden()) << "no crossword: the window decides what shows";
 }

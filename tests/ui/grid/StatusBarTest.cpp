@@ -28,7 +28,7 @@ TEST_F(StatusBarWindow, FollowsTheModeThePointerTheCursorAndTheLanguage) {
     EXPECT_EQ(text("statusCell"), QStringLiteral("Cell: 3,2"));
     mouse(QEvent::MouseMove, 200 * C, 10); // beyond the field: the last cell stays
     EXPECT_EQ(text("statusCell"), QStringLiteral("Cell: 3,2"));
-    form->gridView()->setCursorCell(0, 2);
+    part::gridView(*form)->setCursorCell(0, 2);
     EXPECT_EQ(text("statusCell"), QStringLiteral("Cell: 1,3"));
 
     fake.answers.push_back(platform::Answer::Yes);
