@@ -32,6 +32,9 @@ StatusBarView::StatusBarView(AppState& state, const GridView& grid, QStatusBar& 
     mode_ = named(new QLabel(&bar), "statusMode");
     cell_ = named(new QLabel(&bar), "statusCell");
     words_ = named(new QLabel(&bar), "statusWordCount");
+    // Apart from each other and from whatever others add beside them.
+    for (QLabel* label : {mode_, cell_, words_})
+        label->setContentsMargins(4, 0, 8, 0);
     // Permanent, so that a passing message never hides them; the mode takes the spare room.
     bar.addPermanentWidget(mode_, 1);
     bar.addPermanentWidget(cell_);

@@ -13,10 +13,12 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDockWidget>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
@@ -339,4 +341,32 @@ TEST_F(FillWindow, ACancelledFillLeavesNoMemoryHeld) {
     // measured by the benchmark FillLargeGridCancelledFill, as resident memory.)
     ASSERT_GT(during, before + 1024 * 1024);
     EXPECT_LT(inUse(), before + 256 * 1024);
+}
+
+TEST_F(FillWindow, SuggestionsAreADockBelowTheCluesThatEscapeLeavesAndAnotherModeCloses) {
+    startAuthoring(kRing);
+    action("suggestAction")->trigger();
+    commands().waitForLookUps();
+    QPointer<SuggestionsWindow> s = commands().suggestions();
+    ASSERT_TRUE(s);
+    EXPECT_EQ(form->dockWidgetArea(s), Qt::RightDockWidgetArea);
+    EXPECT_EQ(form->dockWidgetArea(part::clueDock(*form)), Qt::RightDockWidgetArea);
+    EXPECT_GT(s->y(), part::clueDock(*form)->y()) << "below the clue list";
+    EXPECT_TRUE(s->features().testFlag(QDockWidget::DockWidgetClosable));
+    EXPECT_EQ(focusedName(), u"wordList");
+    QTest::keyClick(s->wordList, Qt::Key_Escape);
+    EXPECT_EQ(focusedName(), u"gridPicture");
+    // Closed and opened again: a new dock in the same place.
+    s->close();
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(s);
+    action("suggestAction")->trigger();
+    s = commands().suggestions();
+    ASSERT_TRUE(s);
+    EXPECT_TRUE(s->isVisible());
+    // A new grid being drawn has no slots to suggest words for.
+    program.state.session.newGrid(3, 3, "new", 0);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(s);
 }
