@@ -11,6 +11,7 @@
 #include "commands/FillCommands.h"
 #include "commands/PublishingCommands.h"
 #include "commands/SolvingCommands.h"
+#include "commands/ViewCommands.h"
 #include "grid/GridView.h"
 #include "grid/LetterFont.h"
 #include "grid/PictureBox.h"
@@ -60,6 +61,10 @@ MainWindow::MainWindow(AppState& state, platform::Platform& platform, QWidget* p
     crosswordMenu->addActions(fillCommands_->actions());
     createClueDock();
     statusBarView_ = new StatusBarView(state_, *gridView_, *statusBar());
+    viewCommands_ = new ViewCommands(commandContext(), *gridView_);
+    viewMenu_ = named(new QMenu(this), "viewMenu");
+    menuBar()->insertMenu(crosswordMenu->menuAction(), viewMenu_);
+    viewMenu_->addActions(viewCommands_->actions());
     applyBuiltInCaptions();
     connectGridHandlers();
     connectWordHandlers();
@@ -231,6 +236,7 @@ void MainWindow::updateControlsForMode() {
     authoringCommands_->updateEnabled();
     publishingCommands_->updateEnabled();
     fillCommands_->updateEnabled();
+    viewCommands_->updateEnabled();
     showSolverClues();
 }
 

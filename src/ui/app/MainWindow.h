@@ -25,6 +25,7 @@ class FillCommands;
 class PublishingCommands;
 class SolvingCommands;
 class StatusBarView;
+class ViewCommands;
 class GridView;
 class PictureBox;
 class WrapCheckBox;
@@ -208,6 +209,8 @@ private:
     PublishingCommands* publishingCommands_ = nullptr;
     FillCommands* fillCommands_ = nullptr;
     StatusBarView* statusBarView_ = nullptr;
+    ViewCommands* viewCommands_ = nullptr;
+    QMenu* viewMenu_ = nullptr;
 
     // Language files, the settings file and the unsaved-changes question.
     void applyCaption(int entry, const QByteArray& text);

@@ -2,6 +2,7 @@
 #include "app/WindowPlacement.h"
 
 #include "app/WindowLayout.h"
+#include "grid/GridView.h"
 
 #include <QDockWidget>
 #include <QGuiApplication>
@@ -37,6 +38,8 @@ void restore(QMainWindow& window, const QString& settingsFolder) {
     layout.readFrom(settingsFolder);
     if (layout.geometry.isEmpty() || !window.restoreGeometry(layout.geometry))
         fitScreen(window);
+    if (auto* view = window.findChild<GridView*>())
+        view->setZoom(layout.zoomPercent);
     if (layout.dockState.isEmpty())
         return;
     // Where the docks are and how large; whether they show stays the window's to decide (the
@@ -55,6 +58,8 @@ void store(const QMainWindow& window, const QString& settingsFolder) {
     layout.readFrom(settingsFolder);
     layout.geometry = window.saveGeometry();
     layout.dockState = window.saveState();
+    if (const auto* view = window.findChild<GridView*>())
+        layout.zoomPercent = view->zoom();
     (void)layout.writeTo(settingsFolder);
 }
 

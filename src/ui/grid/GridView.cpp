@@ -4,7 +4,10 @@
 #include "app/AppState.h"
 #include "app/EnterKey.h"
 #include "app/Named.h"
+#include "app/WindowLayout.h"
+#include "grid/DigitStrips.h"
 #include "grid/GridAccessible.h"
+#include "grid/GridLimits.h"
 #include "grid/LetterFont.h"
 #include "grid/PictureBox.h"
 #include "grid/ScrollLayout.h"
@@ -18,7 +21,11 @@
 #include <QKeyEvent>
 #include <QScrollBar>
 
+#include <QNativeGestureEvent>
+#include <QWheelEvent>
+
 #include <algorithm>
+#include <cmath>
 #include <functional>
 #include <utility>
 #include <vector>
@@ -60,6 +67,8 @@ GridView::GridView(AppState& state, const std::array<PictureBox*, 3>& digitStrip
     installGridAccessibility(gridPicture_);
     gridPicture_->clear();
     gridPicture_->hide();
+    zoomedDigits_ = named(new PictureBox(this), "zoomedDigits");
+    zoomedDigits_->hide();
     horizontalBar_ = named(new QScrollBar(Qt::Horizontal, this), "horizontalBar");
     verticalBar_ = named(new QScrollBar(Qt::Vertical, this), "verticalBar");
     corner_ = named(new QWidget(this), "corner");
@@ -103,13 +112,52 @@ void GridView::focusInEvent(QFocusEvent* event) {
     QWidget::focusInEvent(event);
 }
 
+int GridView::shownCellSize() const {
+    return std::max(1, (state_.settings.CellSize * zoom_ + 50) / 100);
+}
+
 FieldGeometry GridView::fieldGeometry() const {
-    return FieldGeometry(state_.settings.CellSize, state_.doc().GridWidth, state_.doc().GridHeight);
+    return FieldGeometry(shownCellSize(), state_.doc().GridWidth, state_.doc().GridHeight);
 }
 
 CellPainter GridView::cellPainter(const FieldGeometry& geometry) const {
     const int s = std::clamp(state_.settings.NumberSize, 1, 3);
-    return CellPainter(geometry, *digitStrips_[static_cast<std::size_t>(s - 1)], s);
+    if (zoom_ == 100)
+        return CellPainter(geometry, *digitStrips_[static_cast<std::size_t>(s - 1)], s);
+    // The dots of the digits scaled by whole pixels, so that they stay sharp.
+    const int scale = std::max(1, (s * zoom_ + 50) / 100);
+    if (scale != zoomedDigitScale_) {
+        drawDigitStrip(*zoomedDigits_, scale);
+        const_cast<GridView*>(this)->zoomedDigitScale_ = scale;
+    }
+    return CellPainter(geometry, *zoomedDigits_, scale);
+}
+
+void GridView::setZoom(int percent) {
+    const CrosswordDocument& doc = state_.doc();
+    int z = std::clamp(percent, WindowLayout::kMinZoom, WindowLayout::kMaxZoom);
+    const auto fits = [&](int zoom) {
+        const int c = std::max(1, (state_.settings.CellSize * zoom + 50) / 100);
+        return gridlimits::pictureFits(doc.GridWidth, doc.GridHeight, c);
+    };
+    while (z > 100 && !fits(z))
+        z = std::max(100, z * 4 / 5);
+    if (z == zoom_)
+        return;
+    zoom_ = z;
+    showPictureSettings();
+    showCursor();
+}
+
+int GridView::zoomToFit() const {
+    const CrosswordDocument& doc = state_.doc();
+    if (doc.GridWidth < 1 || doc.GridHeight < 1 || state_.settings.CellSize < 1)
+        return 100;
+    // The closing lines and the margins on both sides.
+    const int room = std::min((width() - 2 * fieldgeometry::kMargin - 1) / doc.GridWidth,
+                              (height() - 2 * fieldgeometry::kMargin - 1) / doc.GridHeight);
+    return std::clamp(room * 100 / state_.settings.CellSize, WindowLayout::kMinZoom,
+                      WindowLayout::kMaxZoom);
 }
 
 void GridView::placeBars() {
@@ -157,12 +205,33 @@ void GridView::setScrollPosition(QPoint position) {
 
 void GridView::setLetterFont(const Settings& settings) {
     letterfont::apply(*gridPicture_, settings);
+    if (zoom_ != 100) {
+        QFont font = gridPicture_->pictureFont();
+        font.setPointSizeF(font.pointSizeF() * zoom_ / 100.0);
+        gridPicture_->setPictureFont(font);
+    }
     letterOffsetKnown_ = false;
+    zoomedLetterOffset_ = -1;
+}
+
+int GridView::shownLetterOffset() {
+    if (zoom_ == 100)
+        return letterOffset();
+    if (zoomedLetterOffset_ < 0)
+        zoomedLetterOffset_ = letterfont::letterOffset(*gridPicture_, shownCellSize());
+    return zoomedLetterOffset_;
 }
 
 int GridView::letterOffset() {
     if (!letterOffsetKnown_) {
-        state_.LetterOffset = letterfont::letterOffset(*gridPicture_, state_.settings.CellSize);
+        // At actual size: the exported pictures take it.
+        if (zoom_ == 100) {
+            state_.LetterOffset = letterfont::letterOffset(*gridPicture_, state_.settings.CellSize);
+        } else {
+            PictureBox actual;
+            letterfont::apply(actual, state_.settings);
+            state_.LetterOffset = letterfont::letterOffset(actual, state_.settings.CellSize);
+        }
         letterOffsetKnown_ = true;
     }
     return state_.LetterOffset;
@@ -413,7 +482,7 @@ void GridView::paintSlotCell(const CellPainter& painter, int c, int r, CellLook 
         letter = code > 0 ? cp1251::toUnicode(static_cast<unsigned char>(code)) : QChar();
     }
     painter.slotCell(*gridPicture_, c, r, look, doc.CellMap.at(c, r, layer::kNumber), letter,
-                     letter.isNull() ? 0 : letterOffset());
+                     letter.isNull() ? 0 : shownLetterOffset());
 }
 
 void GridView::drawSlot(int number, int direction, CellLook look) {
@@ -549,6 +618,25 @@ bool GridView::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::FocusOut:
             gridPicture_->setFrame(QRect(), CellPainter::cursorColor(), 2);
             break;
+        case QEvent::Wheel: {
+            const auto* wheel = static_cast<QWheelEvent*>(event);
+            if ((wheel->modifiers() & Qt::ControlModifier) == 0 || wheel->angleDelta().y() == 0)
+                break;
+            emit zoomAsked(wheel->angleDelta().y() > 0 ? 1 : -1);
+            return true;
+        }
+        case QEvent::NativeGesture: {
+            const auto* gesture = static_cast<QNativeGestureEvent*>(event);
+            if (gesture->gestureType() != Qt::ZoomNativeGesture)
+                break;
+            // A pinch reports small steps: one zoom step for each quarter it adds up to.
+            pinch_ += gesture->value();
+            while (std::abs(pinch_) >= 0.25) {
+                emit zoomAsked(pinch_ > 0 ? 1 : -1);
+                pinch_ -= pinch_ > 0 ? 0.25 : -0.25;
+            }
+            return true;
+        }
         case QEvent::KeyPress:
             // Ahead of the widget's own handling, where Tab would move the focus on.
             if (pictureKey(*static_cast<QKeyEvent*>(event)))

@@ -33,8 +33,16 @@ public:
     QScrollBar* verticalBar() const { return verticalBar_; }
     QWidget* corner() const { return corner_; }
 
-    // Where the screen's cells lie at the current cell size, and their painter with the digit
-    // strip of the current number size.
+    // How large the grid shows, in percent of the settings' cell size ("actual size", which
+    // the exported pictures keep). Everything is drawn again at the zoomed size, not scaled;
+    // a zoom whose picture would be too large for the grid is reduced until it fits.
+    int zoom() const { return zoom_; }
+    void setZoom(int percent);
+    // The zoom at which the whole grid fits the viewport (never above 800 %).
+    int zoomToFit() const;
+
+    // Where the screen's cells lie at the current cell size and zoom, and their painter with
+    // the digit strip of the current number size.
     FieldGeometry fieldGeometry() const;
     CellPainter cellPainter(const FieldGeometry& geometry) const;
 
@@ -95,6 +103,8 @@ signals:
     void focused();
     // A key on the picture other than the arrows, which move the cursor here.
     void keyPressed(int key, const QString& text);
+    // Ctrl + the wheel, or a pinch: steps of zoom in (positive) or out.
+    void zoomAsked(int steps);
     // The cell cursor moved to a shown cell.
     void cursorMoved(int cx, int cy);
 
@@ -127,8 +137,17 @@ private:
     // The letter a preview shows at a cell; null where there is none.
     QChar previewLetter(int cx, int cy) const;
 
+    int shownCellSize() const;
+    // The letters' offset at the shown cell size (the exports keep letterOffset's).
+    int shownLetterOffset();
+
     AppState& state_;
     std::array<PictureBox*, 3> digitStrips_;
+    int zoom_ = 100;
+    PictureBox* zoomedDigits_ = nullptr; // the digit strip at a zoom other than 100 %
+    int zoomedDigitScale_ = 0;
+    int zoomedLetterOffset_ = -1; // -1 until worked out for the zoom and font
+    qreal pinch_ = 0;
     std::vector<bool> dead_; // per cell of the shown grid; empty for none
     bool letterOffsetKnown_ = false;
     QPoint cursor_;

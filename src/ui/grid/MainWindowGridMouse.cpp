@@ -45,14 +45,15 @@ void MainWindow::gridMouseMoved(Qt::MouseButtons, int x, int y) {
 void MainWindow::showCoordinates(int x, int y) {
     const CrosswordDocument& doc = state_.doc();
     coordinatesLabel->setText(cp1251::toUnicode(
-        coordinatesText(state_.language.entry(LangEntry::Cell), x, y, state_.settings.CellSize,
-                        doc.GridWidth, doc.GridHeight)));
+        coordinatesText(state_.language.entry(LangEntry::Cell), x, y,
+                        gridView_->fieldGeometry().cellSize(), doc.GridWidth, doc.GridHeight)));
 }
 
 void MainWindow::handleGridClick(int x, int y) {
     const CrosswordDocument& doc = state_.doc();
     CrosswordSession& session = state_.session;
-    const auto cell = cellAt(x, y, state_.settings.CellSize, doc.GridWidth, doc.GridHeight);
+    const auto cell =
+        cellAt(x, y, gridView_->fieldGeometry().cellSize(), doc.GridWidth, doc.GridHeight);
     if (!cell)
         return;
     const int cx = cell->x();

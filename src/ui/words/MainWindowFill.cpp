@@ -4,6 +4,7 @@
 #include "commands/FileCommands.h"
 #include "commands/FillCommands.h"
 #include "commands/PublishingCommands.h"
+#include "commands/ViewCommands.h"
 #include "grid/GridView.h"
 #include "text/CodePage.h"
 
@@ -40,6 +41,10 @@ void MainWindow::applyOwnCaptions() {
     publishingCommands_->applyCaptions();
     editMenu->setTitle(cp1251::toUnicode(state_.ownText(OwnText::editMenu)));
     editCommands_->applyCaptions();
+    if (viewMenu_) {
+        viewMenu_->setTitle(cp1251::toUnicode(state_.ownText(OwnText::ViewMenu)));
+        viewCommands_->applyCaptions();
+    }
     applyClueCaptions();
 }
 

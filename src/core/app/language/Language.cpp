@@ -305,6 +305,16 @@ QByteArray builtInOwnText(OwnText which) {
         return "Solving";
     case OwnText::ReplaceWord:
         return "This slot already holds a word. Replace it?";
+    case OwnText::ViewMenu:
+        return "&View";
+    case OwnText::ZoomIn:
+        return "Zoom &In";
+    case OwnText::ZoomOut:
+        return "Zoom &Out";
+    case OwnText::ActualSize:
+        return "&Actual Size";
+    case OwnText::FitToWindow:
+        return "&Fit to Window";
     }
     return {};
 }

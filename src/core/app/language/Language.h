@@ -109,6 +109,12 @@ enum class OwnText : int {
     StatusSolving = 193,
     // Letters typed in the grid over a slot that holds a word.
     ReplaceWord = 194,
+    // The View menu: how large the grid shows.
+    ViewMenu = 195,
+    ZoomIn = 196,
+    ZoomOut = 197,
+    ActualSize = 198,
+    FitToWindow = 199,
 };
 
 // The numbered entries of a language file, named for what each text is. 23 is not used; 0 is
