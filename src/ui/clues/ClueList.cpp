@@ -128,10 +128,10 @@ std::vector<SlotRef> ClueList::rowsOf(const CrosswordDocument& doc) {
     std::vector<SlotRef> rows;
     if (doc.Mode == EditMode::ModeEmpty || doc.Mode == EditMode::ModeDrawGrid)
         return rows;
-    for (int d = 0; d <= 1; ++d) {
+    for (const Direction d : kDirections) {
         rows.push_back({});
         for (int n = 1; n <= doc.NumberedCount; ++n)
-            if (slotLength(doc, n, d) > 0)
+            if (slotLength(doc, n, directionIndex(d)) > 0)
                 rows.push_back({n, d});
     }
     return rows;
@@ -193,11 +193,13 @@ void ClueList::refreshTexts() {
 }
 
 void ClueList::refreshRow(int number, int direction) {
-    showRow(rowOf({number, direction}));
+    showRow(rowOf({number, directionAt(direction)}));
 }
 
 ClueList::RowLook ClueList::rowLook(int r) const {
-    const auto [n, d] = slotAt(r);
+    const SlotRef slot = slotAt(r);
+    const int n = slot.number;
+    const int d = directionIndex(slot.direction);
     if (n < 1)
         return {};
     const CrosswordDocument& doc = state_.doc();
@@ -257,7 +259,7 @@ void ClueList::showSelection() {
 void ClueList::choose(QListWidgetItem* item, bool byKeyboard) {
     const SlotRef slot = item ? slotAt(row(item)) : SlotRef{};
     if (slot.number > 0)
-        emit slotChosen(slot.number, slot.direction, byKeyboard);
+        emit slotChosen(slot.number, directionIndex(slot.direction), byKeyboard);
     // What the window made of it, whatever the list's own keys or mouse did to its selection.
     showSelection();
 }

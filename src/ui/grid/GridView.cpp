@@ -215,7 +215,7 @@ void GridView::redrawGrid() {
     paintAllSlots();
     const CrosswordSession& session = state_.session;
     for (const SlotRef& slot : selectedSlots(session.mode(), session.selection()))
-        paintSlot(slot.number, slot.direction, CellLook::Selected, true);
+        paintSlot(slot.number, directionIndex(slot.direction), CellLook::Selected, true);
 }
 
 void GridView::showPictureSettings() {
@@ -279,11 +279,11 @@ void GridView::showSelection(const Selection& before, const Selection& after) {
     for (const SlotRef& slot : was)
         if (std::find(now.begin(), now.end(), slot) == now.end()) {
             endPreviewOf(slot);
-            paintSlot(slot.number, slot.direction, std::nullopt, false);
+            paintSlot(slot.number, directionIndex(slot.direction), std::nullopt, false);
         }
     for (const SlotRef& slot : now) {
         endPreviewOf(slot);
-        paintSlot(slot.number, slot.direction, std::nullopt, true);
+        paintSlot(slot.number, directionIndex(slot.direction), std::nullopt, true);
     }
 }
 
@@ -383,7 +383,7 @@ CellLook GridView::lookAt(int cx, int cy) const {
     const CrosswordSession& session = state_.session;
     const CrosswordDocument& doc = state_.doc();
     for (const SlotRef& slot : selectedSlots(session.mode(), session.selection()))
-        if (shownSlotHolds(doc, slot.number, slot.direction, cx, cy))
+        if (shownSlotHolds(doc, slot.number, directionIndex(slot.direction), cx, cy))
             return CellLook::Selected;
     return CellLook::Plain;
 }
@@ -407,13 +407,13 @@ void GridView::paintSlotCell(const CellPainter& painter, int c, int r, CellLook 
 }
 
 void GridView::drawSlot(int number, int direction, CellLook look) {
-    endPreviewOf({number, direction});
+    endPreviewOf({number, directionAt(direction)});
     paintSlot(number, direction, look, look == CellLook::Selected);
 }
 
-void GridView::previewSlot(int number, int direction, const QString& letters) {
-    preview_ = {number, direction, letters};
-    paintSlot(number, direction, CellLook::Selected, true);
+void GridView::previewSlot(const SlotRef& slot, const QString& letters) {
+    preview_ = {slot.number, slot.direction, letters};
+    paintSlot(slot.number, directionIndex(slot.direction), CellLook::Selected, true);
     announceCursor(gridPicture_, true);
 }
 
@@ -451,7 +451,7 @@ void GridView::paintSlot(int number, int direction, std::optional<CellLook> look
 
 QChar GridView::previewLetter(int cx, int cy) const {
     const int n = preview_.number;
-    const int d = preview_.direction;
+    const int d = directionIndex(preview_.direction);
     if (n < 1)
         return {};
     const CrosswordDocument& doc = state_.doc();

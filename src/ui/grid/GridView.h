@@ -70,7 +70,7 @@ public:
     void drawSlot(int number, int direction, CellLook look);
     // Letters typed for a slot, shown in its first cells (selected) before they are placed;
     // the slot's other cells show the document's letters.
-    void previewSlot(int number, int direction, const QString& letters);
+    void previewSlot(const SlotRef& slot, const QString& letters);
 
     // The keyboard's cell cursor, in shown cells, kept inside the grid. It is drawn while the
     // picture has the focus, never into the picture itself.
@@ -136,7 +136,8 @@ private:
     bool routeFocus_ = false;   // the picture's last focus came from a click or a scroll bar
     bool keyboardHeld_ = false; // the keyboard gave the picture its last focus
     struct Preview {
-        int number = 0, direction = 0;
+        int number = 0;
+        Direction direction = Direction::Across;
         QString letters;
     } preview_;
     PictureBox* gridPicture_ = nullptr;

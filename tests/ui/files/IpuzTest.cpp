@@ -66,7 +66,7 @@ TEST_F(Ipuz, OpenedFileBecomesAnUnsavedAuthorsCrosswordSavedWithANewPassword) {
     EXPECT_EQ(form->windowTitle(), u("Clueforge — entering words and clues"));
 
     // A click on 1 across shows its clue to the author.
-    p.state.session.selectSlot(1, 0);
+    p.state.session.selectSlot({1, Direction::Across});
     form->showCurrentSlot();
     EXPECT_EQ(part::clueEdit(*form)->text(), u("Домашний зверь"));
 

@@ -43,7 +43,7 @@ protected:
     QChar shownLetter(int x, int y) const { return part::gridView(*form)->cellInfo(x, y).letter; }
     // The author's word typed through the boxes, as the answer box places it.
     void authorThroughBoxes(int n, int d, const QString& answer) {
-        program.state.session.selectSlot(n, d);
+        program.state.session.selectSlot({n, directionAt(d)});
         form->showCurrentSlot();
         type(u"prior"_s);
         pressEnter();
@@ -218,7 +218,7 @@ TEST_F(GridKeys, AConflictGivesTheAnswerBoxMessage) {
         SCOPED_TRACE(fromGrid);
         startAuthoring(kRing);
         authorThroughBoxes(2, 1, u"УЖР"_s);
-        program.state.session.selectSlot(3, 0);
+        program.state.session.selectSlot({3, Direction::Across});
         form->showCurrentSlot();
         type(u"A clue"_s);
         fake().messages.clear();
