@@ -6,6 +6,7 @@
 #include "files/PropertiesDialog.h"
 #include "ipuz/IpuzFile.h"
 #include "support/HouseIpuz.h"
+#include "support/ui/WindowParts.h"
 
 #include <QAction>
 #include <QDir>
@@ -60,14 +61,14 @@ TEST_F(Ipuz, OpenedFileBecomesAnUnsavedAuthorsCrosswordSavedWithANewPassword) {
     EXPECT_EQ(doc().SlotTexts.at(3, 0, 0), cp(u"Электрический ..."));
     EXPECT_EQ(p.state.session.shownStyle(), 0);
     EXPECT_EQ(doc().ShownSlotTable, doc().SlotTable);
-    EXPECT_TRUE(form->clueEdit->isVisible());
+    EXPECT_TRUE(part::clueEdit(*form)->isVisible());
     EXPECT_TRUE(actionNamed(*form, "exportIpuzAction")->isEnabled());
     EXPECT_EQ(form->windowTitle(), u("Clueforge — entering words and clues"));
 
     // A click on 1 across shows its clue to the author.
     p.state.session.selectSlot(1, 0);
     form->showCurrentSlot();
-    EXPECT_EQ(form->clueEdit->text(), u("Домашний зверь"));
+    EXPECT_EQ(part::clueEdit(*form)->text(), u("Домашний зверь"));
 
     // The file came without a password: Save asks for one, then for a name.
     bool asked = false;
@@ -107,7 +108,7 @@ TEST_F(Ipuz, RefusedFileLeavesThePreviousCrosswordAndSaysWhy) {
     };
     const QString shown = solving();
     const QString title = form->windowTitle();
-    const QImage picture = form->gridView()->picture()->image();
+    const QImage picture = part::gridView(*form)->picture()->image();
     for (const Case& c : {Case{u"rebus.ipuz", houseIpuz(R"(["ИК","#","О"])"), Kind::Rebus},
                           Case{u"broken.ipuz", "{\"version\":", Kind::Unreadable},
                           Case{u"none.ipuz", QByteArray(), Kind::OpenFailed}}) {
@@ -127,8 +128,8 @@ TEST_F(Ipuz, RefusedFileLeavesThePreviousCrosswordAndSaysWhy) {
         EXPECT_EQ(doc().CrosswordPath, shown);
         EXPECT_FALSE(doc().Modified);
         EXPECT_EQ(form->windowTitle(), title);
-        EXPECT_EQ(form->gridView()->picture()->image(), picture);
-        EXPECT_TRUE(form->answerEdit->isVisible());
+        EXPECT_EQ(part::gridView(*form)->picture()->image(), picture);
+        EXPECT_TRUE(part::answerEdit(*form)->isVisible());
 
         // Named on the command line, it is refused in the same words.
         fake().messages.clear();
@@ -151,7 +152,7 @@ TEST_F(Ipuz, CommandLineImportsByTheExtensionInAnyCase) {
     EXPECT_EQ(doc().CrosswordTitle, cp(u"Дом"));
     EXPECT_EQ(doc().CurrentSlot, 1);
     EXPECT_EQ(doc().CurrentDirection, 0);
-    EXPECT_EQ(form->clueEdit->text(), u("Домашний зверь"));
+    EXPECT_EQ(part::clueEdit(*form)->text(), u("Домашний зверь"));
     EXPECT_EQ(slotColor(1, 0), QColor(255, 255, 0));
 }
 
