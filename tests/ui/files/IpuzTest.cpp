@@ -4,6 +4,7 @@
 #include "support/ui/Commands.h"
 
 #include "files/PropertiesDialog.h"
+#include "grid/ShownGrid.h"
 #include "ipuz/IpuzFile.h"
 #include "support/HouseIpuz.h"
 
@@ -39,15 +40,32 @@ protected:
     }
 };
 
-TEST_F(Ipuz, OpenedFileBecomesAnUnsavedAuthorsCrosswordSavedWithANewPassword) {
+TEST_F(Ipuz, OpenedFileIsSolvedAndChangeMakesItAnUnsavedAuthorsCrosswordWithoutAsking) {
     solving();
-    open(ipuzFile(u("house.ipuz"), houseIpuz()));
+    const QString path = ipuzFile(u("house.ipuz"), houseIpuz());
+    open(path);
 
     // The Open dialog offers ipuz files beside the program's own.
     const QString filter = fake().fileDialogs.last().filter;
     EXPECT_TRUE(filter.contains(u("*.cfw;*.ipuz"))) << filter.toStdString();
     EXPECT_TRUE(filter.contains(u("ipuz crossword (*.ipuz)") + QChar(0) + u("*.ipuz")));
 
+    // A file with every answer is for solving, its answers hidden.
+    EXPECT_TRUE(fake().messages.isEmpty()) << lastMessage().toStdString();
+    EXPECT_EQ(doc().Mode, EditMode::ModeSolve);
+    EXPECT_FALSE(doc().Modified);
+    EXPECT_EQ(doc().CrosswordPath, path);
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 3; ++x)
+            EXPECT_EQ(doc().CellMap.at(x, y, layer::kLetter), 0) << x << ", " << y;
+    EXPECT_TRUE(form->answerEdit->isVisible());
+    EXPECT_FALSE(form->clueEdit->isVisible());
+    EXPECT_FALSE(actionNamed(*form, "exportIpuzAction")->isEnabled());
+    EXPECT_TRUE(actionNamed(*form, "revealWordAction")->isEnabled());
+
+    // It has no password: Change asks nothing (an unscripted dialog fails the test).
+    ASSERT_TRUE(actionNamed(*form, "unlockAction")->isEnabled());
+    actionNamed(*form, "unlockAction")->trigger();
     EXPECT_TRUE(fake().messages.isEmpty()) << lastMessage().toStdString();
     EXPECT_EQ(doc().Mode, EditMode::ModeAuthor);
     EXPECT_TRUE(doc().Modified);
