@@ -57,6 +57,7 @@ MainWindow::MainWindow(AppState& state, platform::Platform& platform, QWidget* p
     crosswordMenu->insertAction(fillSeparator, authoringCommands_->deleteAnswerAction());
     publishingCommands_ = new PublishingCommands(commandContext(), *gridView_, *exportPicture_);
     crosswordMenu->insertActions(fillSeparator, publishingCommands_->actions());
+    crosswordMenu->insertSeparator(fillSeparator);
     crosswordMenu->insertActions(fillSeparator, solvingCommands_->actions());
     crosswordMenu->addActions(fillCommands_->actions());
     createClueDock();

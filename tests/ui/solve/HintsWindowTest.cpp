@@ -200,6 +200,7 @@ TEST_F(Hints, PaperCopyWhileSolvingHoldsTheQuestionsAndNoAnswer) {
     const QString pdf = program.folder.path() + u"Samples/copy.pdf"_s;
     fake().paths.push_back(pdf);
     trigger("exportPdfAction"); // no options to ask: straight to the file's name
+    EXPECT_EQ(fake().fileDialogs.last().defaultName, u"test"_s);
     ASSERT_EQ(pdffile::pageCount(pdf), 1);
     const QString text = pdffile::text(pdf);
     for (const auto& w : kAnswers)
