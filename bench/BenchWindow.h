@@ -2,6 +2,7 @@
 
 #include "app/AppState.h"
 #include "app/MainWindow.h"
+#include "grid/GridView.h"
 #include "platform/SilentPlatform.h"
 
 #include <QTemporaryDir>
@@ -21,6 +22,7 @@ struct Window {
     AppState app{folder.path()};
     BenchPlatform platform;
     MainWindow form{app, platform};
+    GridView* view = form.findChild<GridView*>();
     Window() { form.applyLetterFont(); }
 };
 

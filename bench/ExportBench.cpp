@@ -22,7 +22,7 @@ void ExportCrossword(benchmark::State& state) {
     bench::Window w;
     w.app.session.documentForSetup() = bench::answeredPattern(side);
     w.form.state().session.showForSetup(0);
-    w.form.gridView()->drawGrid();
+    w.view->drawGrid();
     w.platform.savePath = w.folder.filePath(QStringLiteral("bench.htm"));
     const ExportNames names = exportNames(w.platform.savePath);
     w.form.findChild<PublishingCommands*>()->exportHtml();

@@ -107,8 +107,8 @@ void BM_GridReadyInWindow(benchmark::State& state) {
     bench::Window w;
     w.app.session.documentForSetup() = bench::answeredPattern(side, false);
     w.app.session.showForSetup(0);
-    w.form.gridView()->drawGrid();
-    PlainDrawing plain(w.app.doc(), *w.form.gridView()->picture(), w.app.settings.CellSize);
+    w.view->drawGrid();
+    PlainDrawing plain(w.app.doc(), *w.view->picture(), w.app.settings.CellSize);
     const CrosswordDocument drawn = bench::drawnPattern(side);
     const double total = bench::runPaired(state,
                                           [&] {
@@ -125,10 +125,10 @@ void BM_RedrawGrid(benchmark::State& state) {
     bench::Window w;
     w.app.session.documentForSetup() = bench::answeredPattern(side, false);
     w.app.session.showForSetup(0);
-    w.form.gridView()->drawGrid();
-    PlainDrawing plain(w.app.doc(), *w.form.gridView()->picture(), w.app.settings.CellSize);
+    w.view->drawGrid();
+    PlainDrawing plain(w.app.doc(), *w.view->picture(), w.app.settings.CellSize);
     const double total =
-        bench::runPaired(state, [&w] { return timed([&w] { w.form.gridView()->redrawGrid(); }); },
+        bench::runPaired(state, [&w] { return timed([&w] { w.view->redrawGrid(); }); },
                          {{"qt_cells", std::ref(plain)}});
     bench::setPerCell(state, total, 1LL * side * side);
     // Share of one 60 Hz frame: below 1 fits, "well inside" is about half or less.
@@ -146,13 +146,13 @@ void BM_RedrawGridLetterFont(benchmark::State& state) {
     for (bench::Window* w : {&large, &plain}) {
         w->app.session.documentForSetup() = bench::answeredPattern(side, false);
         w->form.state().session.showForSetup(0);
-        w->form.gridView()->drawGrid();
+        w->view->drawGrid();
     }
     large.app.settings.LetterFontSize = points;
     large.form.applyLetterFont();
     const double total = bench::runPaired(
-        state, [&large] { return timed([&large] { large.form.gridView()->redrawGrid(); }); },
-        {{"10pt", [&plain] { return timed([&plain] { plain.form.gridView()->redrawGrid(); }); }}});
+        state, [&large] { return timed([&large] { large.view->redrawGrid(); }); },
+        {{"10pt", [&plain] { return timed([&plain] { plain.view->redrawGrid(); }); }}});
     bench::setPerCell(state, total, 1LL * side * side);
 }
 

@@ -35,7 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                     fuzzFailure("a clue the crossword file could not keep");
     for (int style : {1, 0}) {
         w.state.session.showForSetup(style);
-        w.form->gridView()->drawGrid();
+        w.form->findChild<GridView*>()->drawGrid();
     }
 
     FuzzInput ipuzBack = writtenBy([&](QIODevice& device) { return ipuz::writeIpuz(device, doc); });

@@ -116,7 +116,7 @@ int main(int argc, char** argv) {
             word += QStringLiteral("КОТ");
         resetPeak();
         timer.restart();
-        form->answerEdit->setText(word.left(length));
+        form->findChild<QLineEdit*>(QStringLiteral("answerEdit"))->setText(word.left(length));
         form->placeTypedAnswer();
         QCoreApplication::processEvents();
         const qint64 placeMs = timer.elapsed();

@@ -66,12 +66,12 @@ int main(int argc, char** argv) {
         app.session.documentForSetup() = bench::answeredPattern(side);
         form->updateControlsForMode();
         form->state().session.showForSetup(0);
-        form->gridView()->drawGrid();
+        form->findChild<GridView*>()->drawGrid();
         QCoreApplication::processEvents();
     }
     if (search) {
         form->openWordSearch();
-        WordSearchWindow* find = form->findWord.data();
+        WordSearchWindow* find = form->findChild<WordSearchWindow*>();
         if (!find)
             return 1;
         QCoreApplication::processEvents();

@@ -48,6 +48,45 @@ public:
 
     AppState& state() { return state_; }
 
+    // Steps that the start-up, the command line and tests run as the window's own handlers do.
+    void updateControlsForMode();
+    void applyLetterFont();
+    // How far below a cell's top its letter goes. Worked out from the letter font when first
+    // asked for, since loading a font is slow and start-up shows no letters.
+    int letterOffset();
+    void gridMousePressed(Qt::MouseButton button, int x, int y);
+    void gridMouseReleased(Qt::MouseButton button, int x, int y);
+    void clearGrid();
+    void finishGrid();
+    // Takes the drawn grid as ready: analyses it (a grid without words is refused with a
+    // message) and shows its slots for the author.
+    void acceptDrawnGrid();
+    void chooseStyle(int index);
+    // The panel's texts of the author's current slot; the clue box takes the focus.
+    void showCurrentSlot();
+    void showSolverSelection(int across, int down);
+    void selectByNumber(int number);
+    void openWordSearch();
+    // Loads ProgramFolder + "Language/" + fileName (Windows-1251) and applies it to the menus,
+    // the panel and the caption; a file that cannot be opened is reported and changes nothing.
+    void loadLanguage(const QByteArray& fileName);
+    // Caption, word count and box label of the current mode, in the loaded language.
+    void showModeTexts();
+    // The texts of `shownAs` instead of the current mode.
+    void showModeTexts(EditMode shownAs);
+    // Writes the settings file; a failure is reported and the program goes on.
+    void saveSettingsFile();
+    // A file named on the command line: an answers file (*.otv) as File > Open answers opens
+    // it, anything else as a crossword the way Crossword > Open does.
+    void openFileFromCommandLine(const QString& path);
+    // Handed back to the font dialog only: never applied to a picture, never stored.
+    bool letterFontStrikethrough = false;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
     // Panel controls.
     QPushButton* clearGridButton = nullptr;
     QPushButton* gridReadyButton = nullptr;
@@ -63,9 +102,6 @@ public:
     QLabel* downLabel = nullptr;
     QLabel* wordCountLabel = nullptr;
     QLabel* statisticsLabel = nullptr;
-
-    // The grid viewport: the field picture gridPicture, its bars and their corner.
-    GridView* gridView() const { return gridView_; }
 
     // Menus.
     QMenu* fileMenu = nullptr;
@@ -84,13 +120,6 @@ public:
     QAction* helpAction = nullptr;
     QAction* aboutAction = nullptr;
 
-    // Shared helpers.
-    void updateControlsForMode();
-    void applyLetterFont();
-    // How far below a cell's top its letter goes. Worked out from the letter font when first
-    // asked for, since loading a font is slow and start-up shows no letters.
-    int letterOffset();
-
     // A message box titled MessageTitle; the text in Windows-1251, converted for Qt.
     platform::Answer message(const QByteArray& text, platform::Icon icon,
                              platform::Buttons buttons = platform::Buttons::Ok,
@@ -98,20 +127,7 @@ public:
 
     // --- Grid drawing, slot painting and selection, rendering (grid and words areas) ---
     bool gridPressed = false; // a mouse button went down on gridPicture
-    void gridMousePressed(Qt::MouseButton button, int x, int y);
-    void gridMouseReleased(Qt::MouseButton button, int x, int y);
-    void clearGrid();
-    void finishGrid();
-    // Takes the drawn grid as ready: analyses it (a grid without words is refused with a
-    // message) and shows its slots for the author.
-    void acceptDrawnGrid();
-    void chooseStyle(int index);
-    // The panel's texts of the author's current slot; the clue box takes the focus.
-    void showCurrentSlot();
-    void showSolverSelection(int across, int down);
-    void selectByNumber(int number);
     // Word search, online lookup and help (words/MainWindowWordSearch.cpp, app/MainWindowHelp.cpp).
-    void openWordSearch();
     QPointer<WordSearchWindow> findWord; // the open search window, if any
     words::WordListCache wordListCache;
 
@@ -127,11 +143,6 @@ public:
     // the focus in the list.
     void clueChosen(int number, int direction, bool byKeyboard);
 
-protected:
-    void resizeEvent(QResizeEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-
-private:
     void createPanel(QWidget* central);
     void createViewport(QWidget* central);
     void createMenus();
@@ -197,28 +208,10 @@ private:
     FillCommands* fillCommands_ = nullptr;
 
     // Language files, the settings file and the unsaved-changes question.
-public:
-    // Loads ProgramFolder + "Language/" + fileName (Windows-1251) and applies it to the menus,
-    // the panel and the caption; a file that cannot be opened is reported and changes nothing.
-    void loadLanguage(const QByteArray& fileName);
-    // Caption, word count and box label of the current mode, in the loaded language.
-    void showModeTexts();
-    // The texts of `shownAs` instead of the current mode.
-    void showModeTexts(EditMode shownAs);
-    // Writes the settings file; a failure is reported and the program goes on.
-    void saveSettingsFile();
-
-private:
     void applyCaption(int entry, const QByteArray& text);
     void confirmClose(QCloseEvent& event);
 
     // --- Crossword files: open and save, properties and password, the answers file ---
-public:
-    // A file named on the command line: an answers file (*.otv) as File > Open answers opens
-    // it, anything else as a crossword the way Crossword > Open does.
-    void openFileFromCommandLine(const QString& path);
-
-private:
     // What the window shows after the file commands (their signals).
     void connectFileHandlers();
     void showNewGrid();
@@ -226,12 +219,6 @@ private:
     void showImportedCrossword();
     void showAppliedAnswers(bool sameCrossword);
     void showUnlockedCrossword();
-    // HTML export, cell size and fonts.
-public:
-    // Handed back to the font dialog only: never applied to a picture, never stored.
-    bool letterFontStrikethrough = false;
-
-private:
     // Handlers and steps the window runs itself: menu items, buttons, keys and mouse on the
     // grid, and the file commands behind them.
     // Runs the resize layout, as the commands that replace the crossword ask for.
@@ -255,7 +242,5 @@ private:
     void commitTypedClue();
     void chooseLanguage();
     void chooseCellSize();
-
-private:
     void assignShortcuts();
 };

@@ -18,7 +18,7 @@ std::unique_ptr<MainWindow> startUp(AppState& state, platform::Platform& platfor
     QCoreApplication::processEvents();
     form->show();
     const int style = state.settings.ChosenStyle == 1 ? 1 : 0;
-    form->styleActions[static_cast<std::size_t>(style)]->setChecked(true);
+    form->findChild<QAction*>(QStringLiteral("styleActions_%1").arg(style))->setChecked(true);
     state.session.showChosenStyle();
     return form;
 }

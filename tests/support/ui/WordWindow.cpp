@@ -8,6 +8,7 @@
 #include "grid/PictureBox.h"
 #include "support/Crosswords.h"
 #include "support/GridPattern.h"
+#include "support/ui/WindowParts.h"
 #include "text/CodePage.h"
 
 #include <QAction>
@@ -72,7 +73,7 @@ void WordWindow::openCrossword(const QString& path, int style) {
 void WordWindow::clickCell(int x, int y) {
     const int c = program.state.settings.CellSize;
     const QPointF p(x * c + 5 + c / 2, y * c + 5 + c / 2);
-    PictureBox* pic = form->gridView()->picture();
+    PictureBox* pic = part::gridView(*form)->picture();
     for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
         const Qt::MouseButtons held =
             type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton;
@@ -110,10 +111,10 @@ QString WordWindow::focusedName() const {
 }
 
 bool WordWindow::deleteAnswerOffered() {
-    form->crosswordMenu->popup(QPoint(0, 0));
+    part::crosswordMenu(*form)->popup(QPoint(0, 0));
     QApplication::processEvents();
     const bool enabled = actionNamed(*form, "deleteAnswerAction")->isEnabled();
-    form->crosswordMenu->hide();
+    part::crosswordMenu(*form)->hide();
     QApplication::processEvents();
     return enabled;
 }
@@ -126,7 +127,7 @@ QStringList WordWindow::messageTexts() const {
 }
 
 bool WordWindow::anythingHighlighted() const {
-    const QImage& image = form->gridView()->picture()->image();
+    const QImage& image = part::gridView(*form)->picture()->image();
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
             if (image.pixelColor(x, y) == kYellow)
@@ -137,7 +138,7 @@ bool WordWindow::anythingHighlighted() const {
 bool WordWindow::highlighted(int x, int y) const {
     const int c = program.state.settings.CellSize;
     // Bottom left inside the cell: away from its number and its letter.
-    return form->gridView()->picture()->pixel(x * c + 5 + 2, y * c + 5 + c - 2) == kYellow;
+    return part::gridView(*form)->picture()->pixel(x * c + 5 + 2, y * c + 5 + c - 2) == kYellow;
 }
 
 QByteArray WordWindow::letters(int n, int d) const {

@@ -11,6 +11,7 @@
 #include "grid/ShownGrid.h"
 #include "support/Crosswords.h"
 #include "support/GridPattern.h"
+#include "support/ui/WindowParts.h"
 #include "words/Placement.h"
 
 #include <QAction>
@@ -79,7 +80,7 @@ TEST_F(Shots, Empty) {
 
 TEST_F(Shots, DrawingWithSymmetry) {
     newGrid();
-    form->symmetryCheck->setChecked(true);
+    part::symmetryCheck(*form)->setChecked(true);
     for (const auto& [x, y] : {std::pair(0, 0), std::pair(3, 1), std::pair(4, 3), std::pair(1, 5)})
         clickCell(x, y);
     shoot("02-drawing-symmetry");
@@ -118,7 +119,7 @@ TEST_F(Shots, CellSizePreview) {
         shown = true;
         dialog.reject();
     });
-    form->cellSizeAction->trigger();
+    part::cellSizeAction(*form)->trigger();
     EXPECT_TRUE(shown);
 }
 

@@ -6,6 +6,7 @@
 #include "support/LanguageEntries.h"
 #include "support/ProgramFolder.h"
 #include "support/ui/FakePlatform.h"
+#include "support/ui/WindowParts.h"
 
 #include <QAction>
 #include <QLabel>
@@ -55,7 +56,7 @@ TEST(Help, OpensTheDocumentTheLanguageNamesInTheProgramFolder) {
     for (const auto& c : cases) {
         Fixture f;
         setEntries(f.state.language, {{LangEntry::HelpFile, c.entry1}});
-        f.form.helpAction->trigger();
+        part::helpAction(f.form)->trigger();
         ASSERT_EQ(f.fake.opened.size(), 1) << c.entry1.constData();
         EXPECT_EQ(f.fake.opened[0].target, f.state.ProgramFolder + c.target);
         EXPECT_EQ(f.fake.opened[0].workingFolder, withoutTrailingSeparator(f.state.ProgramFolder));
@@ -126,7 +127,7 @@ TEST(ProgramInformation, HelpAboutRunsIt) {
         EXPECT_EQ(dialog.parentWidget(), &f.form);
         dialog.OK->click();
     });
-    f.form.aboutAction->trigger();
+    part::aboutAction(f.form)->trigger();
     EXPECT_TRUE(shown);
     EXPECT_EQ(f.fake.ranDialogs, QStringList{QStringLiteral("AboutDialog")});
 }

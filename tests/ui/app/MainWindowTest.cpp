@@ -8,6 +8,7 @@
 
 #include "support/ProgramFolder.h"
 #include "support/ui/FakePlatform.h"
+#include "support/ui/WindowParts.h"
 
 #include <QAction>
 #include <QApplication>
@@ -54,11 +55,11 @@ TEST(MainWindow, StartsEmptyWithTheDefaults) {
     EXPECT_EQ(w.state.settings.CellSize, 20);
     EXPECT_EQ(w.state.settings.LetterFontName, "MS Sans Serif");
     EXPECT_EQ(w.state.settings.LanguageFileName, "Russian.txt");
-    EXPECT_TRUE(w.form->styleActions[0]->isChecked());
-    EXPECT_FALSE(w.form->styleActions[1]->isChecked());
+    EXPECT_TRUE(part::styleActions(*w.form)[0]->isChecked());
+    EXPECT_FALSE(part::styleActions(*w.form)[1]->isChecked());
     EXPECT_EQ(w.state.session.shownStyle(), 0);
     EXPECT_TRUE(w.form->isVisible());
-    EXPECT_EQ(w.form->crosswordMenu->title(), QStringLiteral(u"&Кроссворд"));
+    EXPECT_EQ(part::crosswordMenu(*w.form)->title(), QStringLiteral(u"&Кроссворд"));
 }
 
 TEST(MainWindow, StyleOneFromTheSettingsIsCheckedAndShown) {
@@ -69,8 +70,8 @@ TEST(MainWindow, StyleOneFromTheSettingsIsCheckedAndShown) {
     AppState state(folder.path());
     FakePlatform fake;
     const auto form = startUp(state, fake);
-    EXPECT_TRUE(form->styleActions[1]->isChecked());
-    EXPECT_FALSE(form->styleActions[0]->isChecked());
+    EXPECT_TRUE(part::styleActions(*form)[1]->isChecked());
+    EXPECT_FALSE(part::styleActions(*form)[0]->isChecked());
     EXPECT_EQ(state.session.shownStyle(), 1);
 }
 
@@ -115,22 +116,22 @@ TEST(MainWindow, ControlsFollowTheModeTable) {
              {"openAnswersAction", "exitAction", "newCrosswordAction", "openCrosswordAction",
               "languageAction", "styleActions_0", "styleActions_1", "helpAction", "aboutAction"})
             EXPECT_TRUE(w.enabled(always)) << always;
-        EXPECT_EQ(w.form->answerEdit->y(), row.mode == EditMode::ModeAuthor ? 378 : 346);
+        EXPECT_EQ(part::answerEdit(*w.form)->y(), row.mode == EditMode::ModeAuthor ? 378 : 346);
     }
 }
 
 TEST(MainWindow, ModeChangeEmptiesTheTypingBoxesAndClueLabels) {
     Window w;
     w.enter(EditMode::ModeAuthor);
-    w.form->answerEdit->setText(QStringLiteral("WORD"));
-    w.form->clueEdit->setText(QStringLiteral("clue"));
-    w.form->clueLabels[0]->setText(QStringLiteral("across"));
-    w.form->clueLabels[1]->setText(QStringLiteral("down"));
+    part::answerEdit(*w.form)->setText(QStringLiteral("WORD"));
+    part::clueEdit(*w.form)->setText(QStringLiteral("clue"));
+    part::clueLabels(*w.form)[0]->setText(QStringLiteral("across"));
+    part::clueLabels(*w.form)[1]->setText(QStringLiteral("down"));
     w.enter(EditMode::ModeSolve);
-    EXPECT_TRUE(w.form->answerEdit->text().isEmpty());
-    EXPECT_TRUE(w.form->clueEdit->text().isEmpty());
-    EXPECT_TRUE(w.form->clueLabels[0]->text().isEmpty());
-    EXPECT_TRUE(w.form->clueLabels[1]->text().isEmpty());
+    EXPECT_TRUE(part::answerEdit(*w.form)->text().isEmpty());
+    EXPECT_TRUE(part::clueEdit(*w.form)->text().isEmpty());
+    EXPECT_TRUE(part::clueLabels(*w.form)[0]->text().isEmpty());
+    EXPECT_TRUE(part::clueLabels(*w.form)[1]->text().isEmpty());
 }
 
 TEST(MainWindow, TheViewportFillsTheRestOfTheWindow) {
@@ -138,10 +139,11 @@ TEST(MainWindow, TheViewportFillsTheRestOfTheWindow) {
     w.form->resize(700, 500);
     QApplication::processEvents();
     const QWidget* client = w.form->centralWidget();
-    EXPECT_EQ(w.form->gridView()->geometry(),
+    EXPECT_EQ(part::gridView(*w.form)->geometry(),
               QRect(155, 0, client->width() - 155, client->height()));
-    EXPECT_EQ(w.form->gridView()->corner()->geometry(),
-              QRect(w.form->gridView()->width() - 17, w.form->gridView()->height() - 17, 17, 17));
+    EXPECT_EQ(part::gridView(*w.form)->corner()->geometry(),
+              QRect(part::gridView(*w.form)->width() - 17, part::gridView(*w.form)->height() - 17,
+                    17, 17));
 }
 
 TEST(MainWindow, NeverNarrowerThanTheMinimum) {
@@ -149,7 +151,7 @@ TEST(MainWindow, NeverNarrowerThanTheMinimum) {
     w.form->resize(120, 400);
     QApplication::processEvents();
     EXPECT_GE(w.form->centralWidget()->width(), 300);
-    EXPECT_GE(w.form->gridView()->x(), 155);
+    EXPECT_GE(part::gridView(*w.form)->x(), 155);
 }
 
 TEST(MainWindow, FocusOnTheGridGoesToTheTypingBox) {
@@ -168,21 +170,21 @@ TEST(MainWindow, FocusOnTheGridGoesToTheTypingBox) {
     for (const auto& c : cases) {
         w.state.session.documentForSetup().NoAnswers = c.noAnswers;
         w.enter(c.mode);
-        w.form->gridView()->picture()->show();
+        part::gridView(*w.form)->picture()->show();
         actionNamed(*w.form, "newCrosswordAction")->setEnabled(true);
-        w.form->gridView()->picture()->setFocus(Qt::MouseFocusReason);
+        part::gridView(*w.form)->picture()->setFocus(Qt::MouseFocusReason);
         QApplication::processEvents();
         QWidget* focus = QApplication::focusWidget();
         if (c.target)
             EXPECT_EQ(focus ? focus->objectName() : QString(), QLatin1String(c.target));
         else
-            EXPECT_EQ(focus, w.form->gridView()->picture());
+            EXPECT_EQ(focus, part::gridView(*w.form)->picture());
     }
 }
 
 TEST(MainWindow, ExitClosesTheWindow) {
     Window w;
-    w.form->exitAction->trigger();
+    part::exitAction(*w.form)->trigger();
     QApplication::processEvents();
     EXPECT_FALSE(w.form->isVisible());
 }
@@ -190,12 +192,12 @@ TEST(MainWindow, ExitClosesTheWindow) {
 TEST(MainWindow, InputControlsHaveAccessibleNames) {
     Window w;
     w.enter(EditMode::ModeAuthor);
-    for (QLineEdit* box : {w.form->answerEdit, w.form->clueEdit}) {
-        auto* label =
-            w.form->findChild<QLabel*>(box == w.form->answerEdit ? QStringLiteral("answerLabel")
-                                                                 : QStringLiteral("clueEditLabel"));
+    for (QLineEdit* box : {part::answerEdit(*w.form), part::clueEdit(*w.form)}) {
+        auto* label = w.form->findChild<QLabel*>(box == part::answerEdit(*w.form)
+                                                     ? QStringLiteral("answerLabel")
+                                                     : QStringLiteral("clueEditLabel"));
         ASSERT_NE(label, nullptr);
         EXPECT_EQ(label->buddy(), box);
     }
-    EXPECT_FALSE(w.form->symmetryCheck->accessibleName().isEmpty());
+    EXPECT_FALSE(part::symmetryCheck(*w.form)->accessibleName().isEmpty());
 }

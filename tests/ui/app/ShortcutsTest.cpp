@@ -2,6 +2,7 @@
 #include "words/WordSearchWindow.h"
 
 #include "support/ui/RunningProgram.h"
+#include "support/ui/WindowParts.h"
 
 #include <QAction>
 #include <QApplication>
@@ -61,9 +62,9 @@ TEST(Shortcuts, KeysRunTheirCommands) {
     p.state.session.documentForSetup().Mode = EditMode::ModeAuthor;
     form.updateControlsForMode();
     QTest::keyClick(&form, Qt::Key_F, Qt::ControlModifier);
-    ASSERT_NE(form.findWord, nullptr);
-    EXPECT_TRUE(form.findWord->isVisible());
-    form.findWord->close();
+    ASSERT_NE(part::findWord(form), nullptr);
+    EXPECT_TRUE(part::findWord(form)->isVisible());
+    part::findWord(form)->close();
 }
 
 } // namespace

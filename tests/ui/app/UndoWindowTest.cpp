@@ -3,6 +3,7 @@
 #include "grid/PictureBox.h"
 #include "support/Crosswords.h"
 #include "support/ui/Commands.h"
+#include "support/ui/WindowParts.h"
 #include "ui/solve/SolvingWindow.h"
 
 #include <QAction>
@@ -24,7 +25,7 @@ const QByteArrayList kRing{"...", ".#.", "..."};
 
 class UndoWindow : public SolvingWindow {
 protected:
-    QImage picture() const { return form->gridView()->picture()->image(); }
+    QImage picture() const { return part::gridView(*form)->picture()->image(); }
     bool offered(QAction* a) const { return a->isEnabled(); }
     // Ctrl+Z or its redo keys where the focus is, as the user presses them.
     void press(QKeySequence::StandardKey key) {
@@ -37,7 +38,7 @@ protected:
     }
     // Types an answer and its clue into the boxes of the current slot, with Enter.
     void author(const QString& clue, const QString& answer) {
-        form->clueEdit->setFocus();
+        part::clueEdit(*form)->setFocus();
         type(clue);
         pressEnter();
         type(answer);
@@ -46,7 +47,7 @@ protected:
     void newGrid(int w, int h) {
         program.state.session.newGrid(w, h, "T", 0);
         form->showModeTexts();
-        form->gridView()->drawEmptyField();
+        part::gridView(*form)->drawEmptyField();
         form->updateControlsForMode();
     }
 };
@@ -56,9 +57,9 @@ protected:
 TEST_F(UndoWindow, TheEditMenuFollowsTheHistoryWithThePlatformsKeys) {
     const QList<QAction*> menus = form->menuBar()->actions();
     ASSERT_GE(menus.size(), 2);
-    EXPECT_EQ(menus[1]->menu(), form->editMenu) << "right after File";
-    EXPECT_EQ(form->editMenu->objectName(), u"editMenu");
-    EXPECT_EQ(form->editMenu->title(), u"&Edit");
+    EXPECT_EQ(menus[1]->menu(), part::editMenu(*form)) << "right after File";
+    EXPECT_EQ(part::editMenu(*form)->objectName(), u"editMenu");
+    EXPECT_EQ(part::editMenu(*form)->title(), u"&Edit");
     EXPECT_EQ(actionNamed(*form, "undoAction")->text(), u"&Undo");
     EXPECT_EQ(actionNamed(*form, "redoAction")->text(), u"&Redo");
     EXPECT_EQ(actionNamed(*form, "undoAction")->shortcuts(),
@@ -70,7 +71,7 @@ TEST_F(UndoWindow, TheEditMenuFollowsTheHistoryWithThePlatformsKeys) {
     EXPECT_TRUE(redo.contains(QKeySequence(u"Ctrl+Shift+Z"_s)) ||
                 redo.contains(QKeySequence(u"Ctrl+Y"_s)));
     form->loadLanguage("Russian.txt");
-    EXPECT_EQ(form->editMenu->title(), u"&Правка");
+    EXPECT_EQ(part::editMenu(*form)->title(), u"&Правка");
     EXPECT_EQ(actionNamed(*form, "undoAction")->text(), u"&Отменить");
     EXPECT_EQ(actionNamed(*form, "redoAction")->text(), u"&Повторить");
     form->loadLanguage("English.txt");
@@ -98,7 +99,7 @@ TEST_F(UndoWindow, PlacedAndDeletedAnswersGoAndComeBackOnScreen) {
     author(u"pet"_s, u"КОТ"_s);
     ASSERT_EQ(letters(1, 0), cp(u"КОТ"));
     const QImage placed = picture();
-    const QString placedCount = form->wordCountLabel->text();
+    const QString placedCount = part::wordCountLabel(*form)->text();
 
     // From the clue box, which has nothing of its own to take back, Ctrl+Z reaches the
     // crossword.
@@ -108,11 +109,11 @@ TEST_F(UndoWindow, PlacedAndDeletedAnswersGoAndComeBackOnScreen) {
     EXPECT_TRUE(doc().SlotTexts.at(1, 0, 0).isEmpty());
     EXPECT_EQ(picture(), empty);
     EXPECT_TRUE(highlighted(0, 0)) << "1 across is the current slot again";
-    EXPECT_TRUE(form->answerEdit->text().isEmpty());
+    EXPECT_TRUE(part::answerEdit(*form)->text().isEmpty());
     press(QKeySequence::Redo);
     EXPECT_EQ(letters(1, 0), cp(u"КОТ"));
     EXPECT_EQ(picture(), placed);
-    EXPECT_EQ(form->wordCountLabel->text(), placedCount);
+    EXPECT_EQ(part::wordCountLabel(*form)->text(), placedCount);
 
     // Deleting is a step too; undone, the answer and its clue are back in the boxes.
     clickCell(1, 0);
@@ -122,16 +123,16 @@ TEST_F(UndoWindow, PlacedAndDeletedAnswersGoAndComeBackOnScreen) {
     ASSERT_EQ(letters(1, 0), "...");
     actionNamed(*form, "undoAction")->trigger();
     EXPECT_EQ(letters(1, 0), cp(u"КОТ"));
-    EXPECT_EQ(form->answerEdit->text(), u"КОТ");
-    EXPECT_EQ(form->clueEdit->text(), u"pet");
-    EXPECT_EQ(form->clueLabels[0]->text(), u"pet");
+    EXPECT_EQ(part::answerEdit(*form)->text(), u"КОТ");
+    EXPECT_EQ(part::clueEdit(*form)->text(), u"pet");
+    EXPECT_EQ(part::clueLabels(*form)[0]->text(), u"pet");
     EXPECT_TRUE(highlighted(1, 0));
 
     // Typing in a box is undone in the box first; the crossword stays.
-    form->clueEdit->setFocus();
+    part::clueEdit(*form)->setFocus();
     type(u"s"_s);
     press(QKeySequence::Undo);
-    EXPECT_EQ(form->clueEdit->text(), u"pet");
+    EXPECT_EQ(part::clueEdit(*form)->text(), u"pet");
     EXPECT_EQ(letters(1, 0), cp(u"КОТ"));
     EXPECT_TRUE(offered(actionNamed(*form, "redoAction")));
 }
@@ -140,14 +141,14 @@ TEST_F(UndoWindow, AClueTypedWithoutEnterIsTheStepTheMenuTakesBack) {
     startAuthoring(kRing);
     author(u"pet"_s, u"КОТ"_s);
     // 1 down is current now: its clue typed, not entered.
-    form->clueEdit->setFocus();
+    part::clueEdit(*form)->setFocus();
     type(u"long"_s);
     actionNamed(*form, "undoAction")->trigger();
     EXPECT_TRUE(doc().SlotTexts.at(1, 0, 1).isEmpty());
     EXPECT_EQ(letters(1, 0), cp(u"КОТ")) << "only the clue went back";
     actionNamed(*form, "redoAction")->trigger();
     EXPECT_EQ(doc().SlotTexts.at(1, 0, 1), "long");
-    EXPECT_EQ(form->clueEdit->text(), u"long");
+    EXPECT_EQ(part::clueEdit(*form)->text(), u"long");
 }
 
 TEST_F(UndoWindow, UndoneToTheSavedCrosswordNothingAsksToBeSaved) {
@@ -169,14 +170,14 @@ TEST_F(UndoWindow, UndoneToTheSavedCrosswordNothingAsksToBeSaved) {
 TEST_F(UndoWindow, EachClickOfDrawingAndClearAreSteps) {
     newGrid(5, 4);
     const QImage white = picture();
-    form->symmetryCheck->setChecked(true);
+    part::symmetryCheck(*form)->setChecked(true);
     clickCell(0, 0);
     const QImage corners = picture();
-    form->symmetryCheck->setChecked(false);
+    part::symmetryCheck(*form)->setChecked(false);
     clickCell(2, 1);
     const QImage drawn = picture();
     fake().answers.push_back(platform::Answer::Yes);
-    form->clearGridButton->click();
+    part::clearGridButton(*form)->click();
     ASSERT_EQ(picture(), white);
 
     const QImage expected[] = {drawn, corners, white};
@@ -195,7 +196,7 @@ TEST_F(UndoWindow, TheSolversWordsAreStepsWithTheirCount) {
     openCrossword(saveCrossword(kGrid, kAnswers), 0);
     const QImage opened = picture();
     typeLines({u"КОТ"_s});
-    ASSERT_EQ(form->wordCountLabel->text(), u"Words: 6");
+    ASSERT_EQ(part::wordCountLabel(*form)->text(), u"Words: 6");
     const QImage solved = picture();
     type(u"ХХХ"_s);
     pressEnter();
@@ -204,12 +205,12 @@ TEST_F(UndoWindow, TheSolversWordsAreStepsWithTheirCount) {
 
     actionNamed(*form, "undoAction")->trigger();
     EXPECT_FALSE(offered(actionNamed(*form, "undoAction"))) << "the wrong answer was no step";
-    EXPECT_EQ(form->wordCountLabel->text(), u"Words: 7");
+    EXPECT_EQ(part::wordCountLabel(*form)->text(), u"Words: 7");
     EXPECT_EQ(doc().SolvedCount, 0);
     EXPECT_EQ(picture(), opened);
     EXPECT_FALSE(doc().Modified);
     actionNamed(*form, "redoAction")->trigger();
-    EXPECT_EQ(form->wordCountLabel->text(), u"Words: 6");
+    EXPECT_EQ(part::wordCountLabel(*form)->text(), u"Words: 6");
     EXPECT_EQ(picture(), solved);
 
     // Without answers, each typed word likewise.
@@ -218,6 +219,6 @@ TEST_F(UndoWindow, TheSolversWordsAreStepsWithTheirCount) {
     ASSERT_EQ(letters(1, 0), cp(u"КОТ"));
     actionNamed(*form, "undoAction")->trigger();
     EXPECT_EQ(letters(1, 0), "...");
-    EXPECT_EQ(form->wordCountLabel->text(), u"Words: 7");
+    EXPECT_EQ(part::wordCountLabel(*form)->text(), u"Words: 7");
     EXPECT_TRUE(highlighted(2, 0)) << "1 across selected again";
 }

@@ -1,6 +1,7 @@
 #include "clues/ClueList.h"
 #include "grid/GridView.h"
 #include "support/GridPattern.h"
+#include "support/ui/WindowParts.h"
 #include "text/CodePage.h"
 #include "ui/solve/SolvingWindow.h"
 #include "words/WordListView.h"
@@ -33,7 +34,7 @@ QStringList texts(std::initializer_list<const char16_t*> list) {
 
 class ClueListWindow : public SolvingWindow {
 protected:
-    ClueList* list() const { return form->clueList; }
+    ClueList* list() const { return part::clueList(*form); }
     QStringList rows() const {
         QStringList out;
         for (int r = 0; r < list()->count(); ++r)
@@ -59,8 +60,8 @@ protected:
     }
     // The clue and the answer box, as the author types them, the answer placed with Enter.
     void write(const QString& clue, const QString& answer) {
-        form->clueEdit->setFocus(Qt::OtherFocusReason);
-        form->clueEdit->selectAll();
+        part::clueEdit(*form)->setFocus(Qt::OtherFocusReason);
+        part::clueEdit(*form)->selectAll();
         type(clue);
         pressEnter();
         type(answer);
@@ -71,9 +72,9 @@ protected:
 // The author sees every slot under its heading, "N." until it has a clue; placing an answer
 // with its clue and keeping a clue typed without Enter show in the list at once.
 TEST_F(ClueListWindow, AuthorsListFollowsPlacedAnswersAndKeptClues) {
-    EXPECT_FALSE(form->clueDock->isVisible()); // nothing held yet
+    EXPECT_FALSE(part::clueDock(*form)->isVisible()); // nothing held yet
     startAuthoring(kGrid);
-    EXPECT_TRUE(form->clueDock->isVisible());
+    EXPECT_TRUE(part::clueDock(*form)->isVisible());
     EXPECT_EQ(rows(), texts({u"Across", u"1.", u"4.", u"5.", u"Down", u"1.", u"2.", u"3.", u"4."}));
     EXPECT_EQ(highlightedRows(), texts({u"1/0"}));
 
@@ -83,7 +84,7 @@ TEST_F(ClueListWindow, AuthorsListFollowsPlacedAnswersAndKeptClues) {
     EXPECT_EQ(highlightedRows(), texts({u"1/1"}));
 
     // A clue typed without Enter is kept when the author clicks another slot.
-    form->clueEdit->setFocus(Qt::OtherFocusReason);
+    part::clueEdit(*form)->setFocus(Qt::OtherFocusReason);
     type(QStringLiteral(u"Морской"));
     clickCell(3, 0); // on 1 across and 2 down: the crossing word of the current direction
     EXPECT_EQ(rows().at(5), QStringLiteral(u"1. Морской"));
@@ -99,9 +100,9 @@ TEST_F(ClueListWindow, ClickAndKeysInTheListSelectTheSlot) {
     clickRow(1, 0);
     EXPECT_EQ(doc().CurrentSlot, 1);
     EXPECT_EQ(doc().CurrentDirection, 0);
-    EXPECT_EQ(form->clueEdit->text(), QStringLiteral(u"Мурлыка"));
-    EXPECT_EQ(form->answerEdit->text(), QStringLiteral(u"КОТ"));
-    EXPECT_EQ(form->clueLabels[0]->text(), QStringLiteral(u"Мурлыка"));
+    EXPECT_EQ(part::clueEdit(*form)->text(), QStringLiteral(u"Мурлыка"));
+    EXPECT_EQ(part::answerEdit(*form)->text(), QStringLiteral(u"КОТ"));
+    EXPECT_EQ(part::clueLabels(*form)[0]->text(), QStringLiteral(u"Мурлыка"));
     EXPECT_EQ(focusedName(), QStringLiteral("clueEdit"));
     EXPECT_TRUE(highlighted(2, 0) && highlighted(4, 0));
     EXPECT_FALSE(highlighted(2, 1)); // 1 down is drawn white again
@@ -110,7 +111,7 @@ TEST_F(ClueListWindow, ClickAndKeysInTheListSelectTheSlot) {
     EXPECT_EQ(highlightedRows(), texts({u"5/0"}));
     EXPECT_TRUE(highlighted(1, 2));
     EXPECT_FALSE(highlighted(2, 0));
-    EXPECT_TRUE(form->answerEdit->text().isEmpty());
+    EXPECT_TRUE(part::answerEdit(*form)->text().isEmpty());
 
     list()->setFocus(Qt::OtherFocusReason);
     QTest::keyClick(list(), Qt::Key_Down); // over the Down heading to 1 down
@@ -128,13 +129,13 @@ TEST_F(ClueListWindow, ClickAndKeysInTheListSelectTheSlot) {
 // marks the solved words, for the eye and for a screen reader.
 TEST_F(ClueListWindow, SolverSeesNumberedCluesAndSolvedMarks) {
     openCrossword(saveCrossword(kGrid, kAnswers), 0);
-    EXPECT_TRUE(form->clueDock->isVisible());
+    EXPECT_TRUE(part::clueDock(*form)->isVisible());
     EXPECT_EQ(rows(), texts({u"Across", u"1. clue 1/0", u"4. clue 4/0", u"5. clue 5/0", u"Down",
                              u"1. clue 1/1", u"2. clue 2/1", u"3. clue 3/1", u"4. clue 4/1"}));
     clickAt(2, 0); // 1 across and 1 down
     EXPECT_EQ(highlightedRows(), texts({u"1/0", u"1/1"}));
 
-    form->answerEdit->setFocus(Qt::OtherFocusReason);
+    part::answerEdit(*form)->setFocus(Qt::OtherFocusReason);
     typeLines({QStringLiteral(u"кот")});
     EXPECT_TRUE(messageTexts().isEmpty());
     QListWidgetItem* solved = list()->item(list()->rowOf({1, 0}));
@@ -154,7 +155,7 @@ TEST_F(ClueListWindow, SolverSeesNumberedCluesAndSolvedMarks) {
     EXPECT_EQ(highlightedRows(), texts({u"4/0", u"4/1"}));
     EXPECT_TRUE(highlightedAt(1, 3));
     EXPECT_TRUE(highlightedAt(4, 1));
-    EXPECT_EQ(form->clueLabels[1]->text(), QStringLiteral("clue 4/1"));
+    EXPECT_EQ(part::clueLabels(*form)[1]->text(), QStringLiteral("clue 4/1"));
     EXPECT_EQ(focusedName(), QStringLiteral("answerEdit"));
     // A solved word is not selected again.
     clickRow(1, 0);
@@ -191,7 +192,7 @@ TEST_F(ClueListWindow, WithoutAnswersOnlyTheNumbers) {
     form->updateControlsForMode();
     form->acceptDrawnGrid();
     ASSERT_EQ(doc().Mode, EditMode::ModeAuthorNoAnswers);
-    EXPECT_TRUE(form->clueDock->isVisible());
+    EXPECT_TRUE(part::clueDock(*form)->isVisible());
     EXPECT_EQ(rows(), texts({u"Across", u"1.", u"4.", u"5.", u"Down", u"1.", u"2.", u"3.", u"4."}));
     clickRow(4, 1);
     EXPECT_TRUE(highlightedRows().isEmpty());
@@ -201,15 +202,15 @@ TEST_F(ClueListWindow, WithoutAnswersOnlyTheNumbers) {
 // the window's minimum.
 TEST_F(ClueListWindow, ShownOnlyWithSlotsAndWhenWanted) {
     startAuthoring(kGrid);
-    form->cluesAction->trigger();
-    EXPECT_FALSE(form->clueDock->isVisible());
-    form->cluesAction->trigger();
-    EXPECT_TRUE(form->clueDock->isVisible());
+    part::cluesAction(*form)->trigger();
+    EXPECT_FALSE(part::clueDock(*form)->isVisible());
+    part::cluesAction(*form)->trigger();
+    EXPECT_TRUE(part::clueDock(*form)->isVisible());
     form->resize(120, 400);
     QApplication::processEvents();
     EXPECT_GE(form->centralWidget()->width(), MainWindow::kMinInnerWidth);
-    EXPECT_GE(form->gridView()->x(), MainWindow::kPanelWidth);
-    EXPECT_GE(form->clueDock->x(), form->centralWidget()->geometry().right());
+    EXPECT_GE(part::gridView(*form)->x(), MainWindow::kPanelWidth);
+    EXPECT_GE(part::clueDock(*form)->x(), form->centralWidget()->geometry().right());
 }
 
 // Screen readers know the labels of changing text by what they are, whatever they show, and
@@ -223,34 +224,35 @@ TEST_F(ClueListWindow, AccessibleNamesStayWhileTheTextsChange) {
         const char16_t* english;
         const char16_t* russian;
     } names[] = {
-        {form->wordCountLabel, u"Word count", u"Количество слов"},
-        {form->clueLabels[0], u"Across", u"По горизонтали"},
-        {form->clueLabels[1], u"Down", u"По вертикали"},
-        {form->coordinatesLabel, u"Cell", u"Координаты"},
-        {form->clueList, u"Clues", u"Подсказки"},
+        {part::wordCountLabel(*form), u"Word count", u"Количество слов"},
+        {part::clueLabels(*form)[0], u"Across", u"По горизонтали"},
+        {part::clueLabels(*form)[1], u"Down", u"По вертикали"},
+        {part::coordinatesLabel(*form), u"Cell", u"Координаты"},
+        {part::clueList(*form), u"Clues", u"Подсказки"},
     };
     for (const auto& n : names)
         EXPECT_EQ(accessibleText(n.widget, QAccessible::Name), QString::fromUtf16(n.english));
-    EXPECT_EQ(accessibleText(form->clueLabels[0], QAccessible::Description),
+    EXPECT_EQ(accessibleText(part::clueLabels(*form)[0], QAccessible::Description),
               QStringLiteral(u"Мурлыка"));
     clickRow(4, 0);
-    EXPECT_EQ(accessibleText(form->clueLabels[0], QAccessible::Name), QStringLiteral("Across"));
-    EXPECT_EQ(accessibleText(form->clueLabels[0], QAccessible::Description), QString());
-    EXPECT_EQ(accessibleText(form->wordCountLabel, QAccessible::Description),
-              form->wordCountLabel->text());
+    EXPECT_EQ(accessibleText(part::clueLabels(*form)[0], QAccessible::Name),
+              QStringLiteral("Across"));
+    EXPECT_EQ(accessibleText(part::clueLabels(*form)[0], QAccessible::Description), QString());
+    EXPECT_EQ(accessibleText(part::wordCountLabel(*form), QAccessible::Description),
+              part::wordCountLabel(*form)->text());
 
     form->loadLanguage("Russian.txt");
     for (const auto& n : names)
         EXPECT_EQ(accessibleText(n.widget, QAccessible::Name), QString::fromUtf16(n.russian));
-    EXPECT_EQ(form->clueDock->windowTitle(), QStringLiteral(u"Подсказки"));
+    EXPECT_EQ(part::clueDock(*form)->windowTitle(), QStringLiteral(u"Подсказки"));
     EXPECT_EQ(list()->item(0)->text(), QStringLiteral(u"По горизонтали"));
 
     // The search window's words are a list named by its heading.
     form->openWordSearch();
-    ASSERT_TRUE(form->findWord);
-    EXPECT_EQ(accessibleText(form->findWord->wordList, QAccessible::Name),
+    ASSERT_TRUE(part::findWord(*form));
+    EXPECT_EQ(accessibleText(part::findWord(*form)->wordList, QAccessible::Name),
               QStringLiteral(u"Подходящие слова:"));
-    form->findWord->close();
+    part::findWord(*form)->close();
 }
 
 // The list measures one-line rows without the style; every row, short or wrapped, a heading or

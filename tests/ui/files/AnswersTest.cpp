@@ -4,6 +4,7 @@
 
 #include "solve/Solving.h"
 #include "support/FileSizeLimit.h"
+#include "support/ui/WindowParts.h"
 
 #include <QDir>
 #include <QLabel>
@@ -183,7 +184,7 @@ TEST_F(AnswersFiles, ReopeningRestoresTheWords) {
         if (noAnswers) {
             EXPECT_EQ(doc().Mode, EditMode::ModeSolveNoAnswers);
             EXPECT_EQ(doc().SlotTexts.at(1, 0), cp(u"КОТ"));
-            EXPECT_EQ(form->wordCountLabel->text(), u("Words: 3"));
+            EXPECT_EQ(part::wordCountLabel(*form)->text(), u("Words: 3"));
             // The first word without an entry: 1 down.
             EXPECT_EQ(doc().CurrentSlot, 1);
             EXPECT_EQ(doc().CurrentDirection, 1);
@@ -191,7 +192,7 @@ TEST_F(AnswersFiles, ReopeningRestoresTheWords) {
             EXPECT_EQ(doc().Mode, EditMode::ModeSolve);
             EXPECT_EQ(fixtures::shownLetters(doc(), 2, 1), cp(u"ТОК"));
             EXPECT_EQ(fixtures::shownLetters(doc(), 3, 0), cp(u"..К"));
-            EXPECT_EQ(form->wordCountLabel->text(), u("Words: 2"));
+            EXPECT_EQ(part::wordCountLabel(*form)->text(), u("Words: 2"));
             // Number 1 without its solved across word.
             EXPECT_EQ(doc().CurrentSlot, 0);
             EXPECT_EQ(doc().CurrentDownSlot, 1);
@@ -290,7 +291,7 @@ TEST_F(AnswersFiles, SolvedCrosswordEndsWithTheCongratulation) {
                   u("Every word of the crossword is filled in. Well done!\r\nTime: 0:00"));
         EXPECT_EQ(fake().messages[0].icon, platform::Icon::Information);
         EXPECT_EQ(doc().Mode, c.mode);
-        EXPECT_EQ(form->wordCountLabel->text(), u("Words: 0"));
+        EXPECT_EQ(part::wordCountLabel(*form)->text(), u("Words: 0"));
     }
 }
 

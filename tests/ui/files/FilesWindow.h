@@ -8,6 +8,7 @@
 #include "support/FilledCrossword.h"
 #include "support/ui/Commands.h"
 #include "support/ui/RunningProgram.h"
+#include "support/ui/WindowParts.h"
 #include "text/CodePage.h"
 
 #include <QApplication>
@@ -45,7 +46,7 @@ protected:
     void author(const CrosswordDocument& crossword) {
         doc() = crossword;
         p.state.session.showForSetup(0);
-        form->gridView()->drawGrid();
+        part::gridView(*form)->drawGrid();
         form->updateControlsForMode();
         form->showModeTexts();
         doc().Modified = true;
@@ -76,7 +77,7 @@ protected:
         const int c = p.state.settings.CellSize;
         const int x = doc().ShownSlotTable.at(n, 0, d) + (d == 0 ? 1 : 0);
         const int y = doc().ShownSlotTable.at(n, 1, d) + (d == 1 ? 1 : 0);
-        return form->gridView()->picture()->pixel(x * c + 5 + 2, y * c + 5 + c - 2);
+        return part::gridView(*form)->picture()->pixel(x * c + 5 + 2, y * c + 5 + c - 2);
     }
 
     QString lastMessage() const {

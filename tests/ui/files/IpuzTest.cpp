@@ -7,11 +7,13 @@
 #include "grid/ShownGrid.h"
 #include "ipuz/IpuzFile.h"
 #include "support/HouseIpuz.h"
+#include "support/ui/WindowParts.h"
 
 #include <QAction>
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 
 namespace {
 
@@ -58,8 +60,8 @@ TEST_F(Ipuz, OpenedFileIsSolvedAndChangeMakesItAnUnsavedAuthorsCrosswordWithoutA
     for (int y = 0; y < 3; ++y)
         for (int x = 0; x < 3; ++x)
             EXPECT_EQ(doc().CellMap.at(x, y, layer::kLetter), 0) << x << ", " << y;
-    EXPECT_TRUE(form->answerEdit->isVisible());
-    EXPECT_FALSE(form->clueEdit->isVisible());
+    EXPECT_TRUE(part::answerEdit(*form)->isVisible());
+    EXPECT_FALSE(part::clueEdit(*form)->isVisible());
     EXPECT_FALSE(actionNamed(*form, "exportIpuzAction")->isEnabled());
     EXPECT_TRUE(actionNamed(*form, "revealWordAction")->isEnabled());
 
@@ -78,14 +80,14 @@ TEST_F(Ipuz, OpenedFileIsSolvedAndChangeMakesItAnUnsavedAuthorsCrosswordWithoutA
     EXPECT_EQ(doc().SlotTexts.at(3, 0, 0), cp(u"Электрический ..."));
     EXPECT_EQ(p.state.session.shownStyle(), 0);
     EXPECT_EQ(doc().ShownSlotTable, doc().SlotTable);
-    EXPECT_TRUE(form->clueEdit->isVisible());
+    EXPECT_TRUE(part::clueEdit(*form)->isVisible());
     EXPECT_TRUE(actionNamed(*form, "exportIpuzAction")->isEnabled());
     EXPECT_EQ(form->windowTitle(), u("Clueforge — entering words and clues"));
 
     // A click on 1 across shows its clue to the author.
     p.state.session.selectSlot(1, 0);
     form->showCurrentSlot();
-    EXPECT_EQ(form->clueEdit->text(), u("Домашний зверь"));
+    EXPECT_EQ(part::clueEdit(*form)->text(), u("Домашний зверь"));
 
     // The file came without a password: Save asks for one, then for a name.
     bool asked = false;
@@ -116,6 +118,40 @@ TEST_F(Ipuz, OpenedFileIsSolvedAndChangeMakesItAnUnsavedAuthorsCrosswordWithoutA
     EXPECT_EQ(read.SlotTexts.at(2, 0, 1), QByteArray("..."));
 }
 
+TEST_F(Ipuz, AnswersFileNamesTheIpuzFileAndReopensItWithTheSolvedWords) {
+    const QString path = ipuzFile(u("house.ipuz"), houseIpuz());
+    open(path);
+    ASSERT_EQ(doc().Mode, EditMode::ModeSolve);
+    QLineEdit* box = part::answerEdit(*form);
+    box->setText(u("КОТ"));
+    QTest::keyClick(box, Qt::Key_Return);
+    ASSERT_EQ(doc().SolvedFlags.at(1, 0), 1);
+    ASSERT_TRUE(doc().Modified);
+
+    // Saved under the ipuz file's name, not "house." with its extension cut short.
+    fake().paths.push_back(at(u("house")));
+    commandsOf<FileCommands>(*form).save();
+    EXPECT_EQ(fake().fileDialogs.last().defaultName, u("house"));
+    const QString answers = at(u("house.otv"));
+    ASSERT_EQ(doc().AnswersPath, answers);
+
+    // From another crossword, the answers file opens the ipuz file again, for solving.
+    FilledCrossword other = house();
+    other.title = cp(u"Другой");
+    writeCrossword(at(u("other.cfw")), other.build());
+    open(at(u("other.cfw")));
+    ASSERT_EQ(doc().CrosswordTitle, cp(u"Другой"));
+    fake().paths.push_back(answers);
+    commandsOf<FileCommands>(*form).openAnswers();
+    EXPECT_TRUE(fake().messages.isEmpty()) << lastMessage().toStdString();
+    EXPECT_EQ(doc().Mode, EditMode::ModeSolve);
+    EXPECT_EQ(doc().CrosswordPath, path);
+    EXPECT_EQ(doc().AnswersPath, answers);
+    EXPECT_EQ(doc().SolvedFlags.at(1, 0), 1);
+    EXPECT_EQ(doc().SolvedFlags.at(1, 1), 0);
+    EXPECT_EQ(doc().CellMap.at(1, 0, layer::kLetter), static_cast<unsigned char>(cp(u"О")[0]));
+}
+
 TEST_F(Ipuz, RefusedFileLeavesThePreviousCrosswordAndSaysWhy) {
     using Kind = ipuz::ReadProblem::Kind;
     struct Case {
@@ -125,7 +161,7 @@ TEST_F(Ipuz, RefusedFileLeavesThePreviousCrosswordAndSaysWhy) {
     };
     const QString shown = solving();
     const QString title = form->windowTitle();
-    const QImage picture = form->gridView()->picture()->image();
+    const QImage picture = part::gridView(*form)->picture()->image();
     for (const Case& c : {Case{u"rebus.ipuz", houseIpuz(R"(["ИК","#","О"])"), Kind::Rebus},
                           Case{u"broken.ipuz", "{\"version\":", Kind::Unreadable},
                           Case{u"none.ipuz", QByteArray(), Kind::OpenFailed}}) {
@@ -145,8 +181,8 @@ TEST_F(Ipuz, RefusedFileLeavesThePreviousCrosswordAndSaysWhy) {
         EXPECT_EQ(doc().CrosswordPath, shown);
         EXPECT_FALSE(doc().Modified);
         EXPECT_EQ(form->windowTitle(), title);
-        EXPECT_EQ(form->gridView()->picture()->image(), picture);
-        EXPECT_TRUE(form->answerEdit->isVisible());
+        EXPECT_EQ(part::gridView(*form)->picture()->image(), picture);
+        EXPECT_TRUE(part::answerEdit(*form)->isVisible());
 
         // Named on the command line, it is refused in the same words.
         fake().messages.clear();
@@ -169,7 +205,7 @@ TEST_F(Ipuz, CommandLineImportsByTheExtensionInAnyCase) {
     EXPECT_EQ(doc().CrosswordTitle, cp(u"Дом"));
     EXPECT_EQ(doc().CurrentSlot, 1);
     EXPECT_EQ(doc().CurrentDirection, 0);
-    EXPECT_EQ(form->clueEdit->text(), u("Домашний зверь"));
+    EXPECT_EQ(part::clueEdit(*form)->text(), u("Домашний зверь"));
     EXPECT_EQ(slotColor(1, 0), QColor(255, 255, 0));
 }
 

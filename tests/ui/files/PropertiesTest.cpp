@@ -1,6 +1,7 @@
 #include "FilesWindow.h"
 #include "commands/FileCommands.h"
 #include "support/ui/Commands.h"
+#include "support/ui/WindowParts.h"
 
 #include "files/PropertiesDialog.h"
 #include "files/UnlockDialog.h"
@@ -199,9 +200,9 @@ TEST_F(PasswordPromptTest, WrongPasswordIsRefusedAndTheRightOneSwitchesToEditing
     EXPECT_EQ(doc().SolvedFlags.at(1, 0), 0);
     EXPECT_FALSE(doc().Modified);
     EXPECT_EQ(form->windowTitle(), u("Clueforge — entering words and clues"));
-    EXPECT_EQ(form->clueEditLabel->text(), u("Clue:"));
-    EXPECT_EQ(form->wordCountLabel->text(), u("Words: 4"));
-    EXPECT_TRUE(form->clueEdit->isVisible());
+    EXPECT_EQ(part::clueEditLabel(*form)->text(), u("Clue:"));
+    EXPECT_EQ(part::wordCountLabel(*form)->text(), u("Words: 4"));
+    EXPECT_TRUE(part::clueEdit(*form)->isVisible());
     // The classic style again, with every answer of the author shown.
     EXPECT_EQ(doc().ShownSlotTable.at(3, 1, 0), 2);
     EXPECT_EQ(fixtures::shownLetters(doc(), 3, 0), cp(u"ТОК"));

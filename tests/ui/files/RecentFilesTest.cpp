@@ -5,6 +5,7 @@
 #include "app/Startup.h"
 #include "support/HouseIpuz.h"
 #include "support/ui/Commands.h"
+#include "support/ui/WindowParts.h"
 
 #include <QAction>
 #include <QDir>
@@ -43,8 +44,8 @@ protected:
 
 TEST_F(RecentFilesMenu, OpenedAndSavedFilesComeFirstUpToEight) {
     // Nothing yet: the submenu sits before Exit's separator, disabled.
-    const QList<QAction*> items = form->fileMenu->actions();
-    EXPECT_LT(items.indexOf(recentMenu()->menuAction()), items.indexOf(form->fileSeparator));
+    const QList<QAction*> items = part::fileMenu(*form)->actions();
+    EXPECT_LT(items.indexOf(recentMenu()->menuAction()), items.indexOf(part::fileSeparator(*form)));
     EXPECT_EQ(recentMenu()->title(), u("&Recent files"));
     EXPECT_FALSE(recentMenu()->isEnabled());
     EXPECT_TRUE(shown().isEmpty());

@@ -7,6 +7,7 @@
 #include "grid/GridView.h"
 #include "grid/NewCrosswordDialog.h"
 #include "support/SameCrossword.h"
+#include "support/ui/WindowParts.h"
 #include "words/Placement.h"
 
 #include <QCheckBox>
@@ -45,7 +46,7 @@ TEST_F(WholeProgram, CrosswordAuthoredInTheWindowOpensForSolving) {
         ASSERT_EQ(PlaceAnswer(doc(), w.n, w.d, cp(w.answer), cp(w.clue)).kind,
                   PlacementOutcome::Kind::Placed);
     form->state().session.showForSetup(form->state().session.shownStyle());
-    form->gridView()->drawGrid();
+    part::gridView(*form)->drawGrid();
 
     // Saving asks for the missing author and password first.
     fake().onDialog<PropertiesDialog>([](PropertiesDialog& d) {

@@ -1,6 +1,7 @@
 #include "GridWindow.h"
 
 #include "grid/GridView.h"
+#include "support/ui/WindowParts.h"
 #include "text/CodePage.h"
 
 #include <QLabel>
@@ -18,16 +19,16 @@ using AnalysisWindow = GridWindow;
 TEST_F(AnalysisWindow, GridReadyNumbersTheSlotsAndSelectsTheFirst) {
     startAuthoring({"...", ".#.", "..."});
     ASSERT_EQ(fake.messages.size(), 1);
-    EXPECT_EQ(fake.messages[0].text, form->gridReadyButton->text() + QLatin1Char('?'));
+    EXPECT_EQ(fake.messages[0].text, part::gridReadyButton(*form)->text() + QLatin1Char('?'));
     EXPECT_EQ(fake.messages[0].icon, platform::Icon::Warning);
     EXPECT_EQ(doc().Mode, EditMode::ModeAuthor);
     EXPECT_EQ(doc().WordCount, 4);
-    EXPECT_EQ(form->wordCountLabel->text(), QStringLiteral("Words: 4"));
+    EXPECT_EQ(part::wordCountLabel(*form)->text(), QStringLiteral("Words: 4"));
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Clueforge authoring"));
-    EXPECT_EQ(form->clueEditLabel->text(), QStringLiteral("Clue:"));
-    EXPECT_TRUE(form->clueEdit->isVisible());
-    EXPECT_FALSE(form->gridReadyButton->isVisible());
-    EXPECT_EQ(QApplication::focusWidget(), form->clueEdit);
+    EXPECT_EQ(part::clueEditLabel(*form)->text(), QStringLiteral("Clue:"));
+    EXPECT_TRUE(part::clueEdit(*form)->isVisible());
+    EXPECT_FALSE(part::gridReadyButton(*form)->isVisible());
+    EXPECT_EQ(QApplication::focusWidget(), part::clueEdit(*form));
     EXPECT_EQ(doc().CurrentSlot, 1);
     EXPECT_EQ(doc().CurrentDirection, 0);
     for (int x = 0; x < 3; ++x)
@@ -43,7 +44,7 @@ TEST_F(AnalysisWindow, WithoutAnswersOnlyNumbers) {
     EXPECT_EQ(doc().Mode, EditMode::ModeAuthorNoAnswers);
     EXPECT_EQ(doc().CurrentSlot, 0);
     // The menu's caption without its mnemonic mark.
-    EXPECT_EQ(form->crosswordMenu->title(), QStringLiteral(u"&Кроссворд"));
+    EXPECT_EQ(part::crosswordMenu(*form)->title(), QStringLiteral(u"&Кроссворд"));
     EXPECT_EQ(form->windowTitle(), QStringLiteral(u"Кроссворд: \"Test\" (without answers)"));
     EXPECT_EQ(cellColor(0, 0), kWhite);
 }
@@ -70,7 +71,7 @@ TEST_F(AnalysisWindow, NoWordLeavesTheDrawing) {
         EXPECT_EQ(fake.messages[1].icon, platform::Icon::Critical);
         EXPECT_EQ(doc().Mode, EditMode::ModeDrawGrid);
         EXPECT_EQ(pic().image(), drawn);
-        EXPECT_TRUE(form->gridReadyButton->isVisible());
+        EXPECT_TRUE(part::gridReadyButton(*form)->isVisible());
     }
 }
 
@@ -101,9 +102,9 @@ TEST_F(AnalysisWindow, AuthorClicksAlternateOnACrossingCell) {
     EXPECT_EQ(cellColor(2, 1), kWhite);
     EXPECT_EQ(cellColor(0, 1), kWhite);
     clickCell(0, 1);
-    EXPECT_EQ(form->clueLabels[1]->text(), QStringLiteral("down clue"));
-    EXPECT_EQ(form->clueEdit->text(), QStringLiteral("down clue"));
-    EXPECT_TRUE(form->clueLabels[0]->text().isEmpty());
+    EXPECT_EQ(part::clueLabels(*form)[1]->text(), QStringLiteral("down clue"));
+    EXPECT_EQ(part::clueEdit(*form)->text(), QStringLiteral("down clue"));
+    EXPECT_TRUE(part::clueLabels(*form)[0]->text().isEmpty());
 }
 
 // A crossword being solved: 1 across "ABC" solved, the rest not.
@@ -121,7 +122,7 @@ protected:
         doc().CurrentSlot = 0;
         form->updateControlsForMode();
         form->state().session.showForSetup(form->state().session.shownStyle());
-        form->gridView()->drawGrid();
+        part::gridView(*form)->drawGrid();
     }
 };
 
@@ -133,7 +134,7 @@ TEST_F(SolvingWindow, ClickShowsBothCluesThroughTheCell) {
     clickCell(0, 0);
     EXPECT_EQ(doc().CurrentSlot, 0);
     EXPECT_EQ(doc().CurrentDownSlot, 1);
-    EXPECT_EQ(form->clueLabels[1]->text(), QStringLiteral("down clue"));
+    EXPECT_EQ(part::clueLabels(*form)[1]->text(), QStringLiteral("down clue"));
     EXPECT_EQ(cellColor(0, 2), kYellow);
     clickCell(2, 2); // 3 across and 2 down
     EXPECT_EQ(doc().CurrentSlot, 3);
@@ -144,25 +145,25 @@ TEST_F(SolvingWindow, ClickShowsBothCluesThroughTheCell) {
 }
 
 TEST_F(SolvingWindow, TypedNumberSelectsItsUnsolvedWords) {
-    form->answerEdit->setText(QStringLiteral("1"));
+    part::answerEdit(*form)->setText(QStringLiteral("1"));
     form->selectByNumber(1);
     EXPECT_EQ(doc().CurrentSlot, 0);
     EXPECT_EQ(doc().CurrentDownSlot, 1);
-    EXPECT_TRUE(form->clueLabels[0]->text().isEmpty());
-    EXPECT_TRUE(form->answerEdit->text().isEmpty());
-    form->answerEdit->setText(QStringLiteral("9"));
+    EXPECT_TRUE(part::clueLabels(*form)[0]->text().isEmpty());
+    EXPECT_TRUE(part::answerEdit(*form)->text().isEmpty());
+    part::answerEdit(*form)->setText(QStringLiteral("9"));
     form->selectByNumber(9);
     EXPECT_EQ(doc().CurrentDownSlot, 1);
-    EXPECT_EQ(form->answerEdit->text(), QStringLiteral("9"));
+    EXPECT_EQ(part::answerEdit(*form)->text(), QStringLiteral("9"));
 }
 
 TEST_F(SolvingWindow, StyleTurnsThePictureAndKeepsTheSelection) {
     clickCell(2, 2);
-    form->styleActions[1]->trigger();
+    part::styleActions(*form)[1]->trigger();
     EXPECT_EQ(state.settings.ChosenStyle, 1);
     EXPECT_EQ(state.session.shownStyle(), 1);
-    EXPECT_TRUE(form->styleActions[1]->isChecked());
-    EXPECT_FALSE(form->styleActions[0]->isChecked());
+    EXPECT_TRUE(part::styleActions(*form)[1]->isChecked());
+    EXPECT_FALSE(part::styleActions(*form)[0]->isChecked());
     EXPECT_EQ(numberAt(2, 2), 1);
     EXPECT_EQ(doc().CurrentSlot, 3);
     EXPECT_EQ(doc().CurrentDownSlot, 2);
@@ -173,16 +174,16 @@ TEST_F(SolvingWindow, StyleTurnsThePictureAndKeepsTheSelection) {
     // The solved word's letters are in the bottom row, read from the right.
     EXPECT_EQ(doc().CellMap.at(2, 2, 3), 'A');
     // Choosing the checked item again changes nothing and keeps its mark.
-    form->styleActions[1]->trigger();
-    EXPECT_TRUE(form->styleActions[1]->isChecked());
+    part::styleActions(*form)[1]->trigger();
+    EXPECT_TRUE(part::styleActions(*form)[1]->isChecked());
     EXPECT_EQ(state.session.shownStyle(), 1);
 }
 
 TEST_F(AnalysisWindow, StyleWhileAuthoringOnlyMovesTheCheckMark) {
     startAuthoring({"...", ".#.", "..."});
-    form->styleActions[1]->trigger();
+    part::styleActions(*form)[1]->trigger();
     EXPECT_EQ(state.settings.ChosenStyle, 1);
-    EXPECT_TRUE(form->styleActions[1]->isChecked());
+    EXPECT_TRUE(part::styleActions(*form)[1]->isChecked());
     EXPECT_EQ(state.session.shownStyle(), 0);
     EXPECT_EQ(numberAt(0, 0), 1);
 }

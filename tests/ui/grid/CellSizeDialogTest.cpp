@@ -3,6 +3,7 @@
 #include "app/Settings.h"
 #include "grid/CellSizeDialog.h"
 #include "grid/GridView.h"
+#include "support/ui/WindowParts.h"
 #include "text/CodePage.h"
 
 #include <QAction>
@@ -30,19 +31,19 @@ protected:
                     {LangEntry::NumberSize, "Digits:"},
                     {LangEntry::LetterFont, "Font..."},
                     {LangEntry::Preview, "Sample:"}});
-        form->cellSizeAction->setText(QStringLiteral("Cell and font size"));
+        part::cellSizeAction(*form)->setText(QStringLiteral("Cell and font size"));
     }
 
     // The dialog built as the window builds it, for what it does on its own.
     CellSizeDialog dialogOfTheWindow() {
-        return CellSizeDialog(state, fake, form.get(), form->cellSizeAction->text(),
-                              form->digitStrips, *form->gridView()->picture(),
+        return CellSizeDialog(state, fake, form.get(), part::cellSizeAction(*form)->text(),
+                              part::digitStrips(*form), *part::gridView(*form)->picture(),
                               form->letterFontStrikethrough);
     }
     // The menu command, with `act` filling in the dialog and closing it.
     void fromTheMenu(std::function<void(CellSizeDialog&)> act) {
         fake.onDialog<CellSizeDialog>(std::move(act));
-        form->cellSizeAction->trigger();
+        part::cellSizeAction(*form)->trigger();
     }
 
     // Replaces the size box's text as typed, key by key.
@@ -111,7 +112,7 @@ TEST_F(CellSizeWindow, PreviewShowsTheChosenDigitSize) {
     CellSizeDialog dialog = dialogOfTheWindow();
     typeSize(dialog, "60"); // the letter stays clear of the large digit
     dialog.numberSizeBox->setCurrentIndex(2);
-    const PictureBox& strip = *form->digitStrips[2];
+    const PictureBox& strip = *part::digitStrips(*form)[2];
     // The white "0" of the 15-pixel digits, at 2 pixels inside the cell.
     for (int y = 0; y < strip.pictureHeight(); ++y)
         for (int x = 0; x < 15; ++x)
@@ -149,7 +150,7 @@ TEST_F(CellSizeWindow, OkWhileDrawingRedrawsThePatternAtTheNewSize) {
 
 TEST_F(CellSizeWindow, OkWhileAuthoringKeepsTheSelectionAndTheNumberSize) {
     startAuthoring({"...", ".#.", "..."});
-    form->gridView()->drawSlot(doc().CurrentSlot, doc().CurrentDirection, CellLook::Plain);
+    part::gridView(*form)->drawSlot(doc().CurrentSlot, doc().CurrentDirection, CellLook::Plain);
     doc().CurrentSlot = 2;
     doc().CurrentDirection = 1;
     form->showCurrentSlot();
@@ -167,7 +168,7 @@ TEST_F(CellSizeWindow, OkWhileAuthoringKeepsTheSelectionAndTheNumberSize) {
         EXPECT_EQ(cellAt(c, 2, y), kYellow) << y;
     EXPECT_EQ(cellAt(c, 0, 1), kWhite);
     // "2" in the 15-pixel digits of the yellow set at the corner of cell (2, 0).
-    const PictureBox& strip = *form->digitStrips[2];
+    const PictureBox& strip = *part::digitStrips(*form)[2];
     for (int y = 0; y < strip.pictureHeight(); ++y)
         for (int x = 0; x < 15; ++x)
             ASSERT_EQ(pic().pixel(2 * c + 5 + 2 + x, 5 + 2 + y), strip.pixel(150 + 30 + x, y));
@@ -177,7 +178,7 @@ TEST_F(CellSizeWindow, OkWhileSolvingHighlightsTheAcrossAndDownWordsOnly) {
     startAuthoring({"...", ".#.", "..."});
     doc().Mode = EditMode::ModeSolve;
     form->state().session.showForSetup(form->state().session.shownStyle());
-    form->gridView()->drawGrid();
+    part::gridView(*form)->drawGrid();
     doc().CurrentDirection = 1; // left over from authoring; number 1 has a down word too
     form->showSolverSelection(1, 2);
     fromTheMenu([](CellSizeDialog& dialog) {

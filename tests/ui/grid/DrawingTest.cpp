@@ -1,6 +1,7 @@
 #include "GridWindow.h"
 
 #include "app/WrapCheckBox.h"
+#include "support/ui/WindowParts.h"
 #include "text/CodePage.h"
 
 #include <QLabel>
@@ -37,7 +38,7 @@ TEST_F(DrawingWindow, ClicksPaintTheCellAndItsImages) {
     };
     for (const Case& c : cases) {
         startDrawing({".....", ".....", ".....", ".....", "....."});
-        form->symmetryCheck->setChecked(c.symmetric);
+        part::symmetryCheck(*form)->setChecked(c.symmetric);
         clickCell(c.cx, c.cy);
         EXPECT_EQ(blackCells(doc()), c.black) << c.cx << "," << c.cy;
         for (int y = 0; y < 5; ++y)
@@ -77,7 +78,7 @@ TEST_F(DrawingWindow, PointerCoordinates) {
          {std::tuple{5 + 2 * C, 5 + C, "Cell: 3,2"}, std::tuple{2, 10, "Cell: 0,1"},
           std::tuple{5 + 4 * C, 5, "Cell: 0,1"}}) {
         mouse(QEvent::MouseMove, x, y);
-        EXPECT_EQ(form->coordinatesLabel->text(), QString::fromLatin1(text));
+        EXPECT_EQ(part::coordinatesLabel(*form)->text(), QString::fromLatin1(text));
     }
 }
 
@@ -92,7 +93,7 @@ TEST_F(DrawingWindow, ClearAsksThenEmptiesMapAndPicture) {
     EXPECT_TRUE(blackCells(doc()).empty());
     EXPECT_EQ(pic().pixel(6, 6), kWhite);
     ASSERT_EQ(fake.messages.size(), 2);
-    EXPECT_EQ(fake.messages[0].text, form->clearGridButton->text() + QLatin1Char('?'));
+    EXPECT_EQ(fake.messages[0].text, part::clearGridButton(*form)->text() + QLatin1Char('?'));
     EXPECT_EQ(fake.messages[0].icon, platform::Icon::Warning);
     EXPECT_EQ(fake.messages[0].buttons, platform::Buttons::YesNo);
 }

@@ -7,6 +7,7 @@
 #include "support/LanguageEntries.h"
 #include "support/ProgramFolder.h"
 #include "support/ui/FakePlatform.h"
+#include "support/ui/WindowParts.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -44,13 +45,13 @@ protected:
         form->show();
     }
 
-    PictureBox& pic() { return *form->gridView()->picture(); }
+    PictureBox& pic() { return *part::gridView(*form)->picture(); }
     CrosswordDocument& doc() { return state.session.documentForSetup(); }
 
     // A new grid in ModeDrawGrid with its black cells painted as a click would.
     void startDrawing(const QByteArrayList& rows, int noAnswers = 0) {
         state.session.documentForSetup() = drawnGrid(rows, noAnswers);
-        form->gridView()->drawEmptyField();
+        part::gridView(*form)->drawEmptyField();
         form->updateControlsForMode();
         for (int y = 0; y < doc().GridHeight; ++y)
             for (int x = 0; x < doc().GridWidth; ++x)

@@ -8,6 +8,7 @@
 #include "support/LanguageEntries.h"
 #include "support/ProgramFolder.h"
 #include "support/ui/FakePlatform.h"
+#include "support/ui/WindowParts.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -138,9 +139,9 @@ TEST(NewCrossword, OkStartsAWhiteGridInDrawingMode) {
     EXPECT_FALSE(doc.Modified);
     EXPECT_EQ(f.state.session.shownStyle(), 0);
     EXPECT_EQ(f.form.windowTitle(), QStringLiteral("Drawing the grid"));
-    EXPECT_FALSE(f.form.gridReadyButton->isHidden());
-    EXPECT_FALSE(f.form.gridView()->picture()->isHidden());
-    EXPECT_EQ(f.form.gridView()->picture()->pictureWidth(), 7 * 20 + 15);
+    EXPECT_FALSE(part::gridReadyButton(f.form)->isHidden());
+    EXPECT_FALSE(part::gridView(f.form)->picture()->isHidden());
+    EXPECT_EQ(part::gridView(f.form)->picture()->pictureWidth(), 7 * 20 + 15);
 }
 
 TEST(NewCrossword, DecimalSizesRoundHalfToEven) {
@@ -204,8 +205,8 @@ TEST(EmptyField, LinesLieAtFivePlusMultiplesOfTheCellSize) {
     const int c = 10, w = 3, h = 2;
     f.state.settings.CellSize = c;
     f.state.session.documentForSetup().startNewGrid(w, h, "T", 0);
-    f.form.gridView()->drawEmptyField();
-    const PictureBox& pic = *f.form.gridView()->picture();
+    part::gridView(f.form)->drawEmptyField();
+    const PictureBox& pic = *part::gridView(f.form)->picture();
     ASSERT_EQ(pic.pictureWidth(), w * c + 15);
     ASSERT_EQ(pic.pictureHeight(), h * c + 15);
     const QColor back = pic.backColor();
@@ -224,15 +225,15 @@ TEST(EmptyField, ABigFieldGetsScrollBars) {
     f.form.resize(600, 400);
     QApplication::processEvents();
     f.state.session.documentForSetup().startNewGrid(60, 40, "T", 0);
-    f.form.gridView()->drawEmptyField();
-    EXPECT_FALSE(f.form.gridView()->horizontalBar()->isHidden());
-    EXPECT_FALSE(f.form.gridView()->verticalBar()->isHidden());
-    EXPECT_FALSE(f.form.gridView()->corner()->isHidden());
-    f.form.gridView()->horizontalBar()->setValue(100);
-    EXPECT_EQ(f.form.gridView()->picture()->x(), -100);
+    part::gridView(f.form)->drawEmptyField();
+    EXPECT_FALSE(part::gridView(f.form)->horizontalBar()->isHidden());
+    EXPECT_FALSE(part::gridView(f.form)->verticalBar()->isHidden());
+    EXPECT_FALSE(part::gridView(f.form)->corner()->isHidden());
+    part::gridView(f.form)->horizontalBar()->setValue(100);
+    EXPECT_EQ(part::gridView(f.form)->picture()->x(), -100);
     f.state.session.documentForSetup().startNewGrid(3, 3, "T", 0);
-    f.form.gridView()->drawEmptyField();
-    EXPECT_TRUE(f.form.gridView()->horizontalBar()->isHidden());
-    EXPECT_TRUE(f.form.gridView()->verticalBar()->isHidden());
-    EXPECT_EQ(f.form.gridView()->picture()->pos(), QPoint(0, 0));
+    part::gridView(f.form)->drawEmptyField();
+    EXPECT_TRUE(part::gridView(f.form)->horizontalBar()->isHidden());
+    EXPECT_TRUE(part::gridView(f.form)->verticalBar()->isHidden());
+    EXPECT_EQ(part::gridView(f.form)->picture()->pos(), QPoint(0, 0));
 }

@@ -2,6 +2,7 @@
 #include "grid/GridView.h"
 
 #include "grid/ShownGrid.h"
+#include "support/ui/WindowParts.h"
 
 #include <QScrollBar>
 
@@ -36,7 +37,7 @@ TEST_F(SlotPaintWindow, DigitStripsHoldTenDistinctDigitsOnEachBackground) {
     const QColor backgrounds[] = {kWhite, kYellow, QColor(255, 200, 200), QColor(255, 190, 60),
                                   QColor(200, 225, 255)};
     for (int s = 1; s <= 3; ++s) {
-        const PictureBox& strip = *form->digitStrips[static_cast<std::size_t>(s - 1)];
+        const PictureBox& strip = *part::digitStrips(*form)[static_cast<std::size_t>(s - 1)];
         EXPECT_EQ(strip.pictureWidth(), 250 * s);
         for (int set = 0; set < 5; ++set) // the blank column of digit 0
             EXPECT_EQ(strip.pixel(set * 50 * s + 5 * s - 1, 0), backgrounds[set]) << s;
@@ -57,7 +58,7 @@ TEST_F(SlotPaintWindow, NumberTwelveFromTheYellowThenTheWhiteDigits) {
     // Row 0 starts 1 across and twelve down words: number 12 sits in cell (11, 0).
     startAuthoring({"............", "............"});
     ASSERT_EQ(numberAt(11, 0), 12);
-    const PictureBox& strip = *form->digitStrips[0];
+    const PictureBox& strip = *part::digitStrips(*form)[0];
     const int h = strip.pictureHeight();
     const int x = 11 * C + 5;
     const int y = 5;
@@ -68,7 +69,7 @@ TEST_F(SlotPaintWindow, NumberTwelveFromTheYellowThenTheWhiteDigits) {
     };
     for (const Case& c :
          {Case{kYellow, CellLook::Selected, 50}, Case{kWhite, CellLook::Plain, 0}}) {
-        form->gridView()->drawSlot(1, 0, c.look); // 1 across covers cell (11, 0)
+        part::gridView(*form)->drawSlot(1, 0, c.look); // 1 across covers cell (11, 0)
         EXPECT_TRUE(sameBand(pic(), x + 2, y + 2, strip, 5 + c.offset, 0, 5, h));
         EXPECT_TRUE(sameBand(pic(), x + 7, y + 2, strip, 10 + c.offset, 0, 5, h));
         EXPECT_EQ(pic().pixel(x + 12, y + 2), c.background); // nothing after the "2"
@@ -79,7 +80,7 @@ TEST_F(SlotPaintWindow, LargerNumberSizesUseTheirStrip) {
     for (const int size : {2, 3}) {
         state.settings.NumberSize = size;
         startAuthoring({"..", ".."});
-        const PictureBox& strip = *form->digitStrips[static_cast<std::size_t>(size - 1)];
+        const PictureBox& strip = *part::digitStrips(*form)[static_cast<std::size_t>(size - 1)];
         // Cell (0, 0) of the highlighted 1 across: the yellow "1".
         EXPECT_TRUE(
             sameBand(pic(), 7, 7, strip, 50 * size + 5 * size, 0, 5 * size, strip.pictureHeight()))
@@ -105,7 +106,7 @@ TEST_F(SlotPaintWindow, LettersAreRightAlignedInTheirCells) {
     doc().SlotTexts.set(1, 1, 0, "\xc4\xc0"); // ДА
     doc().CurrentSlot = 0;                    // nothing selected: every cell plain
     form->state().session.showForSetup(form->state().session.shownStyle());
-    form->gridView()->drawGrid();
+    part::gridView(*form)->drawGrid();
     // Something dark in the right half of each cell, nothing in the 2-pixel gap.
     for (int x = 0; x < 2; ++x) {
         const int right = x * C + 5 + C;
@@ -126,14 +127,15 @@ protected:
         GridWindow::SetUp();
         form->resize(600, 450);
         startAuthoring(blockPattern(60, 60));
-        ASSERT_FALSE(form->gridView()->horizontalBar()->isHidden());
-        ASSERT_FALSE(form->gridView()->verticalBar()->isHidden());
+        ASSERT_FALSE(part::gridView(*form)->horizontalBar()->isHidden());
+        ASSERT_FALSE(part::gridView(*form)->verticalBar()->isHidden());
     }
     // The visible part of the picture, in picture pixels.
     QRect visible() {
-        return QRect(
-            form->gridView()->horizontalBar()->value(), form->gridView()->verticalBar()->value(),
-            form->gridView()->horizontalBar()->width(), form->gridView()->verticalBar()->height());
+        return QRect(part::gridView(*form)->horizontalBar()->value(),
+                     part::gridView(*form)->verticalBar()->value(),
+                     part::gridView(*form)->horizontalBar()->width(),
+                     part::gridView(*form)->verticalBar()->height());
     }
     QRect slotRect(int n, int d) {
         const Table<int>& t = doc().ShownSlotTable;
@@ -148,15 +150,17 @@ TEST_F(ScrollingWindow, SlotAboveOrLeftOfTheViewShowsItsFirstCell) {
         int cx, cy, d;
     };
     for (const Case& c : {Case{0, 20, 0}, Case{20, 0, 1}, Case{32, 36, 0}}) {
-        form->gridView()->horizontalBar()->setValue(form->gridView()->horizontalBar()->maximum());
-        form->gridView()->verticalBar()->setValue(form->gridView()->verticalBar()->maximum());
+        part::gridView(*form)->horizontalBar()->setValue(
+            part::gridView(*form)->horizontalBar()->maximum());
+        part::gridView(*form)->verticalBar()->setValue(
+            part::gridView(*form)->verticalBar()->maximum());
         const int n = numberAt(c.cx, c.cy);
         ASSERT_GT(n, 0);
-        form->gridView()->drawSlot(n, c.d, CellLook::Selected);
-        EXPECT_EQ(form->gridView()->horizontalBar()->value(), C * c.cx);
-        EXPECT_EQ(form->gridView()->verticalBar()->value(), C * c.cy);
-        EXPECT_EQ(-pic().x(), form->gridView()->horizontalBar()->value());
-        EXPECT_EQ(-pic().y(), form->gridView()->verticalBar()->value());
+        part::gridView(*form)->drawSlot(n, c.d, CellLook::Selected);
+        EXPECT_EQ(part::gridView(*form)->horizontalBar()->value(), C * c.cx);
+        EXPECT_EQ(part::gridView(*form)->verticalBar()->value(), C * c.cy);
+        EXPECT_EQ(-pic().x(), part::gridView(*form)->horizontalBar()->value());
+        EXPECT_EQ(-pic().y(), part::gridView(*form)->verticalBar()->value());
     }
 }
 
@@ -165,30 +169,31 @@ TEST_F(ScrollingWindow, SlotBelowOrRightOfTheViewComesIntoIt) {
         int cx, cy, d;
     };
     for (const Case& c : {Case{56, 58, 0}, Case{58, 56, 1}, Case{4, 40, 1}, Case{40, 1, 0}}) {
-        form->gridView()->horizontalBar()->setValue(0);
-        form->gridView()->verticalBar()->setValue(0);
+        part::gridView(*form)->horizontalBar()->setValue(0);
+        part::gridView(*form)->verticalBar()->setValue(0);
         const int n = numberAt(c.cx, c.cy);
         ASSERT_GT(n, 0);
-        form->gridView()->drawSlot(n, c.d, CellLook::Selected);
+        part::gridView(*form)->drawSlot(n, c.d, CellLook::Selected);
         EXPECT_TRUE(visible().contains(slotRect(n, c.d)))
             << c.cx << "," << c.cy << " in " << visible().x() << "," << visible().y();
-        EXPECT_LE(form->gridView()->horizontalBar()->value(),
-                  form->gridView()->horizontalBar()->maximum());
-        EXPECT_LE(form->gridView()->verticalBar()->value(),
-                  form->gridView()->verticalBar()->maximum());
+        EXPECT_LE(part::gridView(*form)->horizontalBar()->value(),
+                  part::gridView(*form)->horizontalBar()->maximum());
+        EXPECT_LE(part::gridView(*form)->verticalBar()->value(),
+                  part::gridView(*form)->verticalBar()->maximum());
     }
 }
 
 TEST_F(SlotPaintWindow, TallNarrowGridScrollsDownWithoutAHorizontalBar) {
     form->resize(600, 450);
     startAuthoring(blockPattern(3, 60));
-    ASSERT_TRUE(form->gridView()->horizontalBar()->isHidden());
-    ASSERT_FALSE(form->gridView()->verticalBar()->isHidden());
+    ASSERT_TRUE(part::gridView(*form)->horizontalBar()->isHidden());
+    ASSERT_FALSE(part::gridView(*form)->verticalBar()->isHidden());
     const int n = numberAt(0, 56);
-    form->gridView()->drawSlot(n, 1, CellLook::Selected);
+    part::gridView(*form)->drawSlot(n, 1, CellLook::Selected);
     const int bottom = 59 * C + 5;
-    EXPECT_LE(bottom - form->gridView()->verticalBar()->value(), form->gridView()->height());
-    EXPECT_EQ(form->gridView()->horizontalBar()->value(), 0);
+    EXPECT_LE(bottom - part::gridView(*form)->verticalBar()->value(),
+              part::gridView(*form)->height());
+    EXPECT_EQ(part::gridView(*form)->horizontalBar()->value(), 0);
     EXPECT_EQ(pic().x(), 0);
 }
 
@@ -203,21 +208,21 @@ TEST_F(SlotPaintWindow, ScrollBarsFollowThePictureSize) {
           Case{"slightly wider but taller", 5, 30, true, true},
           Case{"taller only", -40, 30, false, true},
           Case{"taller and just narrow enough", -17, 30, false, true}}) {
-        form->gridView()->horizontalBar()->setMaximum(100);
-        form->gridView()->horizontalBar()->setValue(50);
-        form->gridView()->verticalBar()->setMaximum(100);
-        form->gridView()->verticalBar()->setValue(50);
-        const QWidget* view = form->gridView();
+        part::gridView(*form)->horizontalBar()->setMaximum(100);
+        part::gridView(*form)->horizontalBar()->setValue(50);
+        part::gridView(*form)->verticalBar()->setMaximum(100);
+        part::gridView(*form)->verticalBar()->setValue(50);
+        const QWidget* view = part::gridView(*form);
         pic().setPictureSize(view->width() + c.extraWidth, view->height() + c.extraHeight);
-        form->gridView()->updateScrollBars();
-        EXPECT_EQ(!form->gridView()->horizontalBar()->isHidden(), c.h) << c.name;
-        EXPECT_EQ(!form->gridView()->verticalBar()->isHidden(), c.v) << c.name;
-        EXPECT_EQ(!form->gridView()->corner()->isHidden(), c.h && c.v) << c.name;
+        part::gridView(*form)->updateScrollBars();
+        EXPECT_EQ(!part::gridView(*form)->horizontalBar()->isHidden(), c.h) << c.name;
+        EXPECT_EQ(!part::gridView(*form)->verticalBar()->isHidden(), c.v) << c.name;
+        EXPECT_EQ(!part::gridView(*form)->corner()->isHidden(), c.h && c.v) << c.name;
         if (!c.h) {
-            EXPECT_EQ(form->gridView()->horizontalBar()->value(), 0) << c.name;
+            EXPECT_EQ(part::gridView(*form)->horizontalBar()->value(), 0) << c.name;
         }
         if (!c.v) {
-            EXPECT_EQ(form->gridView()->verticalBar()->value(), 0) << c.name;
+            EXPECT_EQ(part::gridView(*form)->verticalBar()->value(), 0) << c.name;
         }
     }
 }
@@ -240,13 +245,13 @@ TEST_F(SlotPaintWindow, RedrawLooksLikeEverySlotPaintedWhite) {
         fillEverySlot(doc(), 'W');
         doc().CurrentSlot = 0; // nothing selected: every cell plain
         state.session.showForSetup(style);
-        form->gridView()->drawGrid();
+        part::gridView(*form)->drawGrid();
         const QImage whole = pic().image();
         pic().clear();
         for (int n = 1; n <= doc().NumberedCount; ++n)
             for (int d = 0; d <= 1; ++d)
                 if (doc().ShownSlotTable.at(n, 2, d) > 0)
-                    form->gridView()->drawSlot(n, d, CellLook::Plain);
+                    part::gridView(*form)->drawSlot(n, d, CellLook::Plain);
         EXPECT_EQ(pic().image(), whole) << style;
     }
 }
@@ -262,9 +267,9 @@ TEST_F(SlotPaintWindow, ALargeLetterFontIsCutAtEachCellAndLaidOutOncePerLetter) 
         state.settings.LetterFontSize = points;
         form->applyLetterFont();
         form->state().session.showForSetup(form->state().session.shownStyle());
-        form->gridView()->drawGrid();
+        part::gridView(*form)->drawGrid();
         const int before = pic().lettersDrawn();
-        form->gridView()->redrawGrid();
+        part::gridView(*form)->redrawGrid();
         EXPECT_LE(pic().lettersDrawn() - before, 0) << points; // all from the first drawing
 
         // Each cell alone, the old way: square, inside, number, the whole letter.
@@ -283,8 +288,8 @@ TEST_F(SlotPaintWindow, ALargeLetterFontIsCutAtEachCellAndLaidOutOncePerLetter) 
                 alone.fillBox(left, top, left + C, top + C, Qt::black);
                 alone.fillBox(left + 1, top + 1, left + C - 1, top + C - 1, kWhite);
                 if (const int n = doc().CellMap.at(x, y, layer::kNumber); n > 0)
-                    form->gridView()
-                        ->cellPainter(form->gridView()->fieldGeometry())
+                    part::gridView(*form)
+                        ->cellPainter(part::gridView(*form)->fieldGeometry())
                         .number(alone, x, y, n, CellLook::Plain);
                 const QString letter(QChar(0x0423));
                 alone.printText(left + C - alone.textWidth(letter) - 2, top + state.LetterOffset,

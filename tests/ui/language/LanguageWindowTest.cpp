@@ -4,6 +4,7 @@
 #include "grid/NewCrosswordDialog.h"
 #include "support/ui/Commands.h"
 #include "support/ui/RunningProgram.h"
+#include "support/ui/WindowParts.h"
 #include "text/CodePage.h"
 
 #include <QAction>
@@ -37,7 +38,7 @@ struct Program : RunningProgram {
     // The Language command, with `act` choosing in its dialog and closing it.
     void chooseLanguage(std::function<void(LanguageDialog&)> act) {
         fake.onDialog<LanguageDialog>(std::move(act));
-        form->languageAction->trigger();
+        part::languageAction(*form)->trigger();
     }
 };
 
@@ -49,10 +50,10 @@ TEST(LanguageWindow, StartUpLoadsTheRussianFile) {
     EXPECT_TRUE(p.fake.messages.isEmpty());
     EXPECT_EQ(f.windowTitle(), u("Clueforge"));
     EXPECT_EQ(p.state.MessageTitle, "Clueforge");
-    EXPECT_EQ(f.fileMenu->title(), u("&Файл"));
-    EXPECT_EQ(f.languageAction->text(), u("Language: Русский"));
-    EXPECT_EQ(f.gridReadyButton->text(), u("Решётка готова"));
-    EXPECT_EQ(f.coordinatesLabel->text(), u("Координаты:"));
+    EXPECT_EQ(part::fileMenu(f)->title(), u("&Файл"));
+    EXPECT_EQ(part::languageAction(f)->text(), u("Language: Русский"));
+    EXPECT_EQ(part::gridReadyButton(f)->text(), u("Решётка готова"));
+    EXPECT_EQ(part::coordinatesLabel(f)->text(), u("Координаты:"));
 }
 
 TEST(LanguageWindow, MissingFileAtStartUpKeepsTheBuiltInCaptions) {
@@ -64,9 +65,9 @@ TEST(LanguageWindow, MissingFileAtStartUpKeepsTheBuiltInCaptions) {
     EXPECT_EQ(m.buttons, platform::Buttons::Ok);
     EXPECT_EQ(m.text, u("Файл ") + p.languagePath("Russian.txt") + u(" "));
     EXPECT_EQ(m.title, QString());
-    EXPECT_EQ(f.fileMenu->title(), u("&Файл"));
-    EXPECT_EQ(f.languageAction->text(), u("Language"));
-    EXPECT_EQ(f.clearGridButton->text(), u("Очистить"));
+    EXPECT_EQ(part::fileMenu(f)->title(), u("&Файл"));
+    EXPECT_EQ(part::languageAction(f)->text(), u("Language"));
+    EXPECT_EQ(part::clearGridButton(f)->text(), u("Очистить"));
     EXPECT_EQ(p.state.settings.LanguageFileName, "Russian.txt");
     EXPECT_TRUE(f.isVisible());
 }
@@ -89,8 +90,8 @@ TEST(LanguageWindow, SettingsNameOutsideTheLanguageFolderStartsWithTheDefault) {
         MainWindow& f = p.start();
         EXPECT_TRUE(p.fake.messages.isEmpty());
         EXPECT_EQ(p.state.settings.LanguageFileName, "Russian.txt");
-        EXPECT_EQ(f.languageAction->text(), u("Language: Русский"));
-        EXPECT_EQ(f.fileMenu->title(), u("&Файл"));
+        EXPECT_EQ(part::languageAction(f)->text(), u("Language: Русский"));
+        EXPECT_EQ(part::fileMenu(f)->title(), u("&Файл"));
         EXPECT_EQ(p.state.MessageTitle, "Clueforge");
     }
 }
@@ -112,23 +113,23 @@ TEST(LanguageWindow, LoadAppliesMenusLabelsAndTheCaptionOfTheMode) {
     f.loadLanguage("Test.txt");
     EXPECT_TRUE(p.fake.messages.isEmpty());
     EXPECT_EQ(p.state.settings.LanguageFileName, "Test.txt");
-    EXPECT_EQ(f.languageAction->text(), u("Language: Testish"));
+    EXPECT_EQ(part::languageAction(f)->text(), u("Language: Testish"));
     EXPECT_EQ(f.windowTitle(), u("Cross: \"Birds\" by Ann"));
-    EXPECT_EQ(f.wordCountLabel->text(), u("Left: 10"));
-    EXPECT_EQ(f.clueEditLabel->text(), u("Number or answer:"));
+    EXPECT_EQ(part::wordCountLabel(f)->text(), u("Left: 10"));
+    EXPECT_EQ(part::clueEditLabel(f)->text(), u("Number or answer:"));
     const std::pair<QString, QString> captions[] = {
-        {f.fileMenu->title(), u("F&ile")},
+        {part::fileMenu(f)->title(), u("F&ile")},
         {actionNamed(f, "saveAction")->text(), u("Save two")},
-        {f.crosswordMenu->title(), u("&Cross")},
-        {f.gridReadyButton->text(), u("Grid done")},
-        {f.styleActions[1]->text(), u("Mirrored")},
-        {f.aboutAction->text(), u("About")},
-        {f.answerLabel->text(), u("Answer:")},
-        {f.symmetryCheck->caption(), u("Symmetric")},
-        {f.coordinatesLabel->text(), u("Cell")},
-        {f.clearGridButton->text(), u("Clear")},
+        {part::crosswordMenu(f)->title(), u("&Cross")},
+        {part::gridReadyButton(f)->text(), u("Grid done")},
+        {part::styleActions(f)[1]->text(), u("Mirrored")},
+        {part::aboutAction(f)->text(), u("About")},
+        {part::answerLabel(f)->text(), u("Answer:")},
+        {part::symmetryCheck(f)->caption(), u("Symmetric")},
+        {part::coordinatesLabel(f)->text(), u("Cell")},
+        {part::clearGridButton(f)->text(), u("Clear")},
         {actionNamed(f, "newCrosswordAction")->text(), QString()}, // not in the file
-        {f.acrossLabel->text(), QString()},
+        {part::acrossLabel(f)->text(), QString()},
     };
     for (const auto& [shown, expected] : captions)
         EXPECT_EQ(shown, expected);
@@ -139,7 +140,7 @@ TEST(LanguageWindow, MissingEntryBlanksItsButtonButDialogsKeepTheEarlierText) {
     p.folder.write(QStringLiteral("Language/Bare.txt"), "Bare\r\n3 File\r\n");
     MainWindow& f = p.start();
     f.loadLanguage("Bare.txt");
-    EXPECT_EQ(f.gridReadyButton->text(), QString());
+    EXPECT_EQ(part::gridReadyButton(f)->text(), QString());
     NewCrosswordDialog dialog(p.state, p.fake, &f);
     EXPECT_EQ(dialog.cancelButton->text(), u("Отмена"));
 }
@@ -159,7 +160,7 @@ TEST(LanguageWindow, AFileOverTheLimitIsNamedWithTheLimit) {
     EXPECT_EQ(atStart.fake.messages.front().text,
               u("Файл ") + atStart.languagePath("Russian.txt") +
                   u(" The file is larger than the program reads, in MB: 64"));
-    EXPECT_EQ(atStart.form->languageAction->text(), u("Language"));
+    EXPECT_EQ(part::languageAction(*atStart.form)->text(), u("Language"));
 
     Program later;
     later.folder.write(QStringLiteral("Language/Huge.txt"), "Huge\r\n");
@@ -180,7 +181,7 @@ TEST(LanguageWindow, FileThatCannotBeOpenedIsReportedAndChangesNothing) {
     p.folder.write(QStringLiteral("Secret.txt"), "Secret\r\n3 Leaked\r\n");
     MainWindow& f = p.start();
     const QString title = f.windowTitle();
-    const QString options = f.languageAction->text();
+    const QString options = part::languageAction(f)->text();
 
     struct Case {
         const char* file;
@@ -199,8 +200,8 @@ TEST(LanguageWindow, FileThatCannotBeOpenedIsReportedAndChangesNothing) {
     }
     EXPECT_EQ(p.state.settings.LanguageFileName, "Russian.txt");
     EXPECT_EQ(f.windowTitle(), title);
-    EXPECT_EQ(f.languageAction->text(), options);
-    EXPECT_EQ(f.fileMenu->title(), u("&Файл"));
+    EXPECT_EQ(part::languageAction(f)->text(), options);
+    EXPECT_EQ(part::fileMenu(f)->title(), u("&Файл"));
 }
 
 TEST(LanguageDialog, OneLanguage) {
@@ -237,8 +238,8 @@ TEST(LanguageDialog, ThreeFilesOneUnreadable) {
         EXPECT_EQ(dialog.result(), QDialog::Accepted);
     });
     EXPECT_EQ(p.state.settings.LanguageFileName, "English.txt");
-    EXPECT_EQ(f.languageAction->text(), u("Language: English"));
-    EXPECT_EQ(f.fileMenu->title(), u("&File"));
+    EXPECT_EQ(part::languageAction(f)->text(), u("Language: English"));
+    EXPECT_EQ(part::fileMenu(f)->title(), u("&File"));
 
     p.chooseLanguage([](LanguageDialog& dialog) { // now in English
         EXPECT_EQ(dialog.windowTitle(), u("Choose Language"));
@@ -248,7 +249,7 @@ TEST(LanguageDialog, ThreeFilesOneUnreadable) {
         EXPECT_EQ(dialog.result(), QDialog::Accepted);
     });
     EXPECT_EQ(p.state.settings.LanguageFileName, "Russian.txt");
-    EXPECT_EQ(f.fileMenu->title(), u("&Файл"));
+    EXPECT_EQ(part::fileMenu(f)->title(), u("&Файл"));
     EXPECT_TRUE(p.fake.messages.isEmpty());
 }
 
@@ -266,7 +267,7 @@ TEST(LanguageDialog, CancelOrNoSelectionLoadsNothing) {
         EXPECT_EQ(dialog.result(), QDialog::Rejected);
     });
     EXPECT_EQ(p.state.settings.LanguageFileName, "Russian.txt");
-    EXPECT_EQ(f.fileMenu->title(), u("&Файл"));
+    EXPECT_EQ(part::fileMenu(f)->title(), u("&Файл"));
 }
 
 TEST(LanguageDialog, EmptyOrMissingFolder) {
@@ -318,7 +319,7 @@ TEST(LanguageDialog, TheUsersOwnFilesAreOfferedBesideTheShippedOnesAndWinOnTheir
         dialog.OK_Click();
     });
     EXPECT_EQ(p.state.settings.LanguageFileName, "English.txt");
-    EXPECT_EQ(f.fileMenu->title(), u("Document"));
+    EXPECT_EQ(part::fileMenu(f)->title(), u("Document"));
     EXPECT_TRUE(p.fake.messages.isEmpty());
 }
 

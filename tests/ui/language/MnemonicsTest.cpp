@@ -1,5 +1,6 @@
 #include "support/ui/Commands.h"
 #include "support/ui/RunningProgram.h"
+#include "support/ui/WindowParts.h"
 #include "words/WordSearchWindow.h"
 
 #include <QAction>
@@ -69,7 +70,7 @@ TEST(Mnemonics, ShownInMenusAndLeftOutOfTexts) {
         MainWindow& f = p.start();
         f.loadLanguage(c.file);
         ASSERT_TRUE(p.fake.messages.isEmpty());
-        EXPECT_EQ(f.fileMenu->title(), u(c.fileMenu));
+        EXPECT_EQ(part::fileMenu(f)->title(), u(c.fileMenu));
         EXPECT_EQ(actionNamed(f, "saveAsAction")->text(), u(c.saveAs));
         QList<QAction*> bar = f.menuBar()->actions();
         expectDistinctMnemonics(bar, QStringLiteral("menu bar"));
@@ -95,11 +96,11 @@ TEST(Mnemonics, ShownInMenusAndLeftOutOfTexts) {
         // The word search window's title.
         p.state.session.documentForSetup().Mode = EditMode::ModeAuthor;
         f.updateControlsForMode();
-        f.wordSearchAction->trigger();
-        ASSERT_NE(f.findWord, nullptr);
-        EXPECT_FALSE(f.findWord->windowTitle().contains(QLatin1Char('&')))
-            << f.findWord->windowTitle().toStdString();
-        f.findWord->close();
+        part::wordSearchAction(f)->trigger();
+        ASSERT_NE(part::findWord(f), nullptr);
+        EXPECT_FALSE(part::findWord(f)->windowTitle().contains(QLatin1Char('&')))
+            << part::findWord(f)->windowTitle().toStdString();
+        part::findWord(f)->close();
     }
 }
 

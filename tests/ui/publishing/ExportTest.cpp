@@ -13,6 +13,7 @@
 #include "support/Crosswords.h"
 #include "support/FileSizeLimit.h"
 #include "support/GridPattern.h"
+#include "support/ui/WindowParts.h"
 
 #include <QAction>
 #include <QDir>
@@ -82,7 +83,7 @@ protected:
 
     // Whether the digit `k` of the white set stands at (x, y).
     bool digitAt(const QImage& img, int x, int y, int k) {
-        const PictureBox& strip = *program.form->digitStrips[0];
+        const PictureBox& strip = *part::digitStrips(*program.form)[0];
         for (int dy = 0; dy < strip.pictureHeight(); ++dy)
             for (int dx = 0; dx < 5; ++dx)
                 if (QColor(img.pixel(x + dx, y + dy)) != strip.pixel(k * 5 + dx, dy))
@@ -497,8 +498,8 @@ TEST_F(ExportWindow, AnswersPictureCellsAreTheScreensCells) {
         program.form->applyLetterFont();
         author(kRing, {{1, 0, u"кот", u"a"}, {1, 1, u"кит", u"b"}, {3, 0, u"тон", u"c"}});
         program.state.session.showForSetup(program.state.session.shownStyle());
-        program.form->gridView()->drawGrid();
-        const QImage screen = program.form->gridView()->picture()->image();
+        part::gridView(*program.form)->drawGrid();
+        const QImage screen = part::gridView(*program.form)->picture()->image();
         const Pictures p = exportPictures();
         const FieldGeometry onScreen(c.cellSize, 4, 3);
         const FieldGeometry exported = FieldGeometry::exported(c.cellSize, 4, 3, c.style);
@@ -520,7 +521,8 @@ TEST_F(ExportWindow, AnswersPictureCellsAreTheScreensCells) {
         // The grid picture's 1, from the digit strip of the number size.
         const QPoint n = exported.numberAt(0, 0);
         const int k = c.numberSize;
-        const PictureBox& strip = *program.form->digitStrips[static_cast<std::size_t>(k - 1)];
+        const PictureBox& strip =
+            *part::digitStrips(*program.form)[static_cast<std::size_t>(k - 1)];
         for (int dy = 0; dy < strip.pictureHeight(); ++dy)
             for (int dx = 0; dx < 5 * k; ++dx)
                 ASSERT_EQ(at(p.grid, n.x() + dx, n.y() + dy), strip.pixel(5 * k + dx, dy));

@@ -2,15 +2,16 @@
 // cell size: drawn by Qt's SVG renderer and by a browser, it must be the same picture within
 // anti-aliasing, its numbers and letters text drawn by another engine.
 #include "commands/PublishingCommands.h"
-#include "support/ui/Commands.h"
 #include "export/HtmlPage.h"
 #include "grid/FieldGeometry.h"
 #include "grid/GridView.h"
 #include "grid/ShownGrid.h"
 #include "publishing/CrosswordPages.h"
+#include "support/ui/Commands.h"
 
 #include "support/FilledCrossword.h"
 #include "support/ui/RunningProgram.h"
+#include "support/ui/WindowParts.h"
 #include "ui/publishing/ExportFolder.h"
 
 #include <QImage>
@@ -288,7 +289,7 @@ protected:
     // The grid, empty or filled, as the SVG writer writes it.
     QString writtenSvg(bool filled) {
         const QString path = out.filePath(QStringLiteral("grid.svg"));
-        const CellPainter painter = program.form->gridView()->cellPainter(svgGeometry());
+        const CellPainter painter = part::gridView(*program.form)->cellPainter(svgGeometry());
         EXPECT_EQ(publish::writeGridSvg(
                       path, program.state.doc(), painter,
                       publish::vectorLook(program.state.settings, program.form->letterOffset()),

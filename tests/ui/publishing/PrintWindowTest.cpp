@@ -10,6 +10,7 @@
 #include "support/FileBytes.h"
 #include "support/FilledCrossword.h"
 #include "support/PdfFile.h"
+#include "support/ui/WindowParts.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -35,7 +36,7 @@ protected:
         doc() = houseCrossword().build();
         ASSERT_EQ(doc().Mode, EditMode::ModeAuthor);
         program.state.session.showForSetup(0);
-        form().gridView()->drawGrid();
+        part::gridView(form())->drawGrid();
         form().updateControlsForMode();
     }
 

@@ -1,5 +1,6 @@
 #include "SolvingWindow.h"
 #include "support/Crosswords.h"
+#include "support/ui/WindowParts.h"
 
 #include <QAction>
 #include <QLabel>
@@ -101,12 +102,14 @@ TEST_F(Checking, Cases) {
             EXPECT_EQ(m.icon, platform::Icon::Information);
         EXPECT_EQ(doc().SolvedCount, c.solved);
         EXPECT_EQ(doc().Modified, c.solved > 0);
-        EXPECT_EQ(form->wordCountLabel->text(), u"Words: %1"_s.arg(7 - c.solved));
+        EXPECT_EQ(part::wordCountLabel(*form)->text(), u"Words: %1"_s.arg(7 - c.solved));
         EXPECT_EQ(doc().CurrentSlot, c.across);
         EXPECT_EQ(doc().CurrentDownSlot, c.down);
-        EXPECT_EQ(form->clueLabels[0]->text(), c.across ? u"clue %1/0"_s.arg(c.across) : QString());
-        EXPECT_EQ(form->clueLabels[1]->text(), c.down ? u"clue %1/1"_s.arg(c.down) : QString());
-        EXPECT_EQ(form->answerEdit->text(), QString::fromUtf8(c.box));
+        EXPECT_EQ(part::clueLabels(*form)[0]->text(),
+                  c.across ? u"clue %1/0"_s.arg(c.across) : QString());
+        EXPECT_EQ(part::clueLabels(*form)[1]->text(),
+                  c.down ? u"clue %1/1"_s.arg(c.down) : QString());
+        EXPECT_EQ(part::answerEdit(*form)->text(), QString::fromUtf8(c.box));
         for (const Cell& cell : c.yellow)
             EXPECT_TRUE(highlightedAt(cell.x, cell.y)) << cell.x << "," << cell.y;
         for (const Cell& cell : c.white)
@@ -133,23 +136,23 @@ TEST_F(Checking, SolvedWordsShowAsTypedAndNoLongerAnswerClicks) {
         clickAt(4, 1); // 3 down; 4 across is solved
         EXPECT_EQ(doc().CurrentSlot, 0);
         EXPECT_EQ(doc().CurrentDownSlot, 3);
-        EXPECT_TRUE(form->clueLabels[0]->text().isEmpty());
+        EXPECT_TRUE(part::clueLabels(*form)[0]->text().isEmpty());
     }
 }
 
 TEST_F(Checking, SwitchingTheStyleWhileSolving) {
     openCrossword(saveCrossword(kGrid, kAnswers), 0);
     typeLines({u"КОТ"_s}); // 1 down stays selected
-    form->styleActions[1]->trigger();
+    part::styleActions(*form)[1]->trigger();
     EXPECT_EQ(program.state.session.shownStyle(), 1);
     EXPECT_EQ(doc().CurrentDownSlot, 1);
     EXPECT_TRUE(highlightedAt(2, 1));
-    EXPECT_EQ(form->clueLabels[1]->text(), u"clue 1/1");
+    EXPECT_EQ(part::clueLabels(*form)[1]->text(), u"clue 1/1");
     EXPECT_EQ(letters(1, 0), cp(u"ТОК")); // turned by 180°: read on screen from the left
     typeLines({u"ТИК"_s});
     EXPECT_EQ(doc().SolvedFlags.at(1, 1), 1);
     EXPECT_EQ(letters(1, 1), cp(u"ТИК"));
-    form->styleActions[0]->trigger();
+    part::styleActions(*form)[0]->trigger();
     EXPECT_EQ(letters(1, 0), cp(u"КОТ"));
     EXPECT_EQ(letters(1, 1), cp(u"КИТ"));
     EXPECT_TRUE(highlightedAt(3, 0)); // 2 down, selected after 1 down was solved

@@ -1,5 +1,6 @@
 #include "SolvingWindow.h"
 #include "support/Crosswords.h"
+#include "support/ui/WindowParts.h"
 
 #include <QAction>
 #include <QLabel>
@@ -83,9 +84,9 @@ TEST_F(Entry, Cases) {
         EXPECT_EQ(doc().CurrentDirection, c.direction);
         EXPECT_EQ(doc().WordCount - doc().SolvedCount, c.open);
         if (c.open < 7) {
-            EXPECT_EQ(form->wordCountLabel->text(), u"Words: %1"_s.arg(c.open));
+            EXPECT_EQ(part::wordCountLabel(*form)->text(), u"Words: %1"_s.arg(c.open));
         }
-        EXPECT_EQ(form->answerEdit->text(), QString::fromUtf8(c.box));
+        EXPECT_EQ(part::answerEdit(*form)->text(), QString::fromUtf8(c.box));
         for (const Stored& s : c.stored) {
             EXPECT_EQ(doc().SlotTexts.at(s.n, s.d), cp(s.word));
             EXPECT_EQ(doc().SolvedFlags.at(s.n, s.d), 1);
@@ -95,8 +96,8 @@ TEST_F(Entry, Cases) {
         const int y = doc().SlotTable.at(c.slot, 1, c.direction);
         EXPECT_EQ(highlightedAt(x, y), c.open > 0);
         if (!c.messages.isEmpty() && c.open > 0) {
-            EXPECT_EQ(form->answerEdit->selectionStart(), 0);
-            EXPECT_EQ(form->answerEdit->selectedText(), u"Л");
+            EXPECT_EQ(part::answerEdit(*form)->selectionStart(), 0);
+            EXPECT_EQ(part::answerEdit(*form)->selectedText(), u"Л");
         }
     }
 }
@@ -114,7 +115,7 @@ TEST_F(Entry, RightToLeftCellsShowTheWordAsTyped) {
 TEST_F(Entry, SwitchingTheStyleWhileSolving) {
     openCrossword(saveCrossword(kGrid, {}), 0);
     typeLines({u"КОТ"_s}); // 1 down is current next
-    form->styleActions[1]->trigger();
+    part::styleActions(*form)[1]->trigger();
     EXPECT_EQ(doc().CurrentSlot, 1);
     EXPECT_EQ(doc().CurrentDirection, 1);
     EXPECT_TRUE(highlightedAt(2, 1));
@@ -122,8 +123,8 @@ TEST_F(Entry, SwitchingTheStyleWhileSolving) {
     // The word is typed as it reads on screen, bottom up, and stored in reading order.
     typeLines({u"ТИК"_s});
     EXPECT_EQ(doc().SlotTexts.at(1, 1), cp(u"КИТ"));
-    EXPECT_EQ(form->wordCountLabel->text(), u"Words: 5");
-    form->styleActions[0]->trigger();
+    EXPECT_EQ(part::wordCountLabel(*form)->text(), u"Words: 5");
+    part::styleActions(*form)[0]->trigger();
     EXPECT_EQ(letters(1, 1), cp(u"КИТ"));
     EXPECT_EQ(letters(1, 0), cp(u"КОТ"));
     EXPECT_TRUE(highlightedAt(3, 0)); // 2 down, the first open slot

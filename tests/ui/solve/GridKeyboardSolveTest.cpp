@@ -2,6 +2,7 @@
 #include "grid/GridView.h"
 #include "grid/PictureBox.h"
 #include "support/Crosswords.h"
+#include "support/ui/WindowParts.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -19,7 +20,7 @@ protected:
         QApplication::processEvents();
     }
     void toGrid() {
-        form->answerEdit->setFocus(Qt::OtherFocusReason);
+        part::answerEdit(*form)->setFocus(Qt::OtherFocusReason);
         key(Qt::Key_Escape);
         ASSERT_EQ(focusedName(), u"gridPicture");
     }
@@ -35,9 +36,9 @@ TEST_F(SolvingKeys, AWrongAnswerTypedInTheGridGivesTheAnswerBoxMessage) {
         fake().messages.clear();
         if (fromGrid) {
             toGrid();
-            form->gridView()->setCursorCell(2, 0); // 1 across and 1 down
+            part::gridView(*form)->setCursorCell(2, 0); // 1 across and 1 down
             type(u"лес"_s);
-            EXPECT_EQ(form->gridView()->cellInfo(3, 0).letter, u'Е');
+            EXPECT_EQ(part::gridView(*form)->cellInfo(3, 0).letter, u'Е');
             key(Qt::Key_Return);
             EXPECT_EQ(focusedName(), u"gridPicture");
         } else {
@@ -47,7 +48,7 @@ TEST_F(SolvingKeys, AWrongAnswerTypedInTheGridGivesTheAnswerBoxMessage) {
         }
         seen[fromGrid] = messageTexts();
         EXPECT_EQ(doc().SolvedCount, 0);
-        EXPECT_EQ(form->answerEdit->text(), u"лес"_s);
+        EXPECT_EQ(part::answerEdit(*form)->text(), u"лес"_s);
     }
     EXPECT_EQ(seen[0], QStringList{u"Wrong answer."_s});
     EXPECT_EQ(seen[1], seen[0]);
@@ -59,7 +60,7 @@ TEST_F(SolvingKeys, AWrongAnswerTypedInTheGridGivesTheAnswerBoxMessage) {
     key(Qt::Key_Return);
     EXPECT_EQ(doc().SolvedCount, 1);
     EXPECT_EQ(letters(1, 0), cp(u"КОТ"));
-    EXPECT_TRUE(form->answerEdit->text().isEmpty());
+    EXPECT_TRUE(part::answerEdit(*form)->text().isEmpty());
     EXPECT_EQ(focusedName(), u"gridPicture");
 }
 
@@ -68,15 +69,15 @@ TEST_F(SolvingKeys, EnterSwitchesWithinTheSolversPairAndTabSkipsSolvedWords) {
     toGrid();
     // 1 across is selected on opening: Enter on its first cell switches to 1 down, with the
     // pair of that cell selected as a click selects it; again, back across.
-    form->gridView()->setCursorCell(2, 0);
+    part::gridView(*form)->setCursorCell(2, 0);
     ASSERT_EQ(doc().CurrentSlot, 1);
     for (const char16_t* word : {u"ки", u"ко"}) {
         key(Qt::Key_Return);
         EXPECT_EQ(doc().CurrentSlot, 1);
         EXPECT_EQ(doc().CurrentDownSlot, 1);
         type(QString::fromUtf16(word));
-        EXPECT_EQ(form->gridView()->cellInfo(3, 0).letter, word[1] == u'о' ? u'О' : QChar());
-        EXPECT_EQ(form->gridView()->cellInfo(2, 1).letter, word[1] == u'и' ? u'И' : QChar());
+        EXPECT_EQ(part::gridView(*form)->cellInfo(3, 0).letter, word[1] == u'о' ? u'О' : QChar());
+        EXPECT_EQ(part::gridView(*form)->cellInfo(2, 1).letter, word[1] == u'и' ? u'И' : QChar());
         for (int i = 0; i < 2; ++i)
             key(Qt::Key_Backspace);
         key(Qt::Key_Return); // an empty box: nothing is checked, as from the box
@@ -84,7 +85,7 @@ TEST_F(SolvingKeys, EnterSwitchesWithinTheSolversPairAndTabSkipsSolvedWords) {
     }
     key(Qt::Key_Return);
     type(u"кит"_s);
-    EXPECT_EQ(form->gridView()->cellInfo(2, 2).letter, u'Т');
+    EXPECT_EQ(part::gridView(*form)->cellInfo(2, 2).letter, u'Т');
     key(Qt::Key_Return);
     EXPECT_EQ(program.state.doc().SolvedFlags.at(1, 1), 1);
     EXPECT_EQ(letters(1, 1), cp(u"КИТ"));

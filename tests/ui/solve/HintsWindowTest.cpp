@@ -2,6 +2,7 @@
 #include "support/Crosswords.h"
 #include "support/PdfFile.h"
 #include "support/ui/Commands.h"
+#include "support/ui/WindowParts.h"
 
 #include "clues/ClueList.h"
 #include "commands/FileCommands.h"
@@ -51,10 +52,10 @@ protected:
     }
     QColor cellColour(int x, int y) const {
         const int c = program.state.settings.CellSize;
-        return form->gridView()->picture()->pixel(x * c + 5 + 2, y * c + 5 + c - 2);
+        return part::gridView(*form)->picture()->pixel(x * c + 5 + 2, y * c + 5 + c - 2);
     }
     QString clueRow(int n, int d) const {
-        return form->clueList->item(form->clueList->rowOf({n, d}))->text();
+        return part::clueList(*form)->item(part::clueList(*form)->rowOf({n, d}))->text();
     }
     void sendToWindow(QEvent::Type type) {
         QEvent event(type);
@@ -85,14 +86,14 @@ TEST_F(Hints, OfferedOnlyWhileSolvingACrosswordWithAnswers) {
 TEST_F(Hints, RevealedLetterIsTheCursorsOnThePairElseTheFirstHiddenOne) {
     openForSolving();
     // 1 across КОТ and 1 down КИТ are selected; the cursor stands on the О of КОТ.
-    form->gridView()->setCursorCell(3, 0);
+    part::gridView(*form)->setCursorCell(3, 0);
     trigger("revealLetterAction");
     EXPECT_EQ(letters(1, 0), QByteArray(".") + fixtures::cp(u"О") + ".");
     EXPECT_TRUE(program.state.session.cellRevealed(3, 0));
     EXPECT_EQ(status(), u"Time: 0:00   Letters revealed: 1   Words revealed: 0"_s);
 
     // A cursor off the pair gives the pair's first hidden letter: the К both words share.
-    form->gridView()->setCursorCell(1, 3);
+    part::gridView(*form)->setCursorCell(1, 3);
     trigger("revealLetterAction");
     EXPECT_EQ(letters(1, 0), fixtures::cp(u"КО") + ".");
     EXPECT_EQ(doc().CellMap.at(1, 3, layer::kLetter), 0);
@@ -116,7 +117,7 @@ TEST_F(Hints, RevealedWordIsSolvedMarkedAndKeptInTheAnswersFile) {
     // Marked in the grid where it is not selected, and in the list, also for screen readers.
     EXPECT_EQ(cellColour(3, 0), kRevealedColour);
     EXPECT_EQ(clueRow(1, 0), u"1. clue 1/0 \u2713 (revealed)"_s);
-    const QListWidgetItem* row = form->clueList->item(form->clueList->rowOf({1, 0}));
+    const QListWidgetItem* row = part::clueList(*form)->item(part::clueList(*form)->rowOf({1, 0}));
     EXPECT_EQ(row->data(Qt::AccessibleTextRole).toString(), u"1. clue 1/0, revealed"_s);
     // A word the solver found keeps the plain mark.
     type(u"5"_s);

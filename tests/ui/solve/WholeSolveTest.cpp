@@ -3,6 +3,7 @@
 #include "files/AnswersFile.h"
 #include "support/Crosswords.h"
 #include "support/ui/Commands.h"
+#include "support/ui/WindowParts.h"
 #include "text/CodePage.h"
 
 #include <QLabel>
@@ -73,7 +74,7 @@ TEST_F(WholeSolve, SolveSaveReopenAndFinish) {
         play(firstHalf);
         const QByteArrayList halfway = grid();
         EXPECT_EQ(halfway.join('|'), cp(u"..КОТ|.П.К.|.С.О.|.А..."));
-        EXPECT_EQ(form->wordCountLabel->text(), u"Words: 4");
+        EXPECT_EQ(part::wordCountLabel(*form)->text(), u"Words: 4");
 
         const QString answersPath = program.folder.path() + (withAnswers ? u"Samples/checked.otv"_s
                                                                          : u"Samples/typed.otv"_s);
@@ -90,7 +91,7 @@ TEST_F(WholeSolve, SolveSaveReopenAndFinish) {
         ASSERT_EQ(doc().AnswersPath, answersPath);
         EXPECT_EQ(grid(), halfway);
         EXPECT_EQ(doc().SolvedCount, 3);
-        EXPECT_EQ(form->wordCountLabel->text(), u"Words: 4");
+        EXPECT_EQ(part::wordCountLabel(*form)->text(), u"Words: 4");
 
         fake().messages.clear();
         play(secondHalf);
@@ -98,6 +99,6 @@ TEST_F(WholeSolve, SolveSaveReopenAndFinish) {
         EXPECT_EQ(
             messageTexts(),
             QStringList{u"Every word of the crossword is filled in. Well done!\r\nTime: 0:00"_s});
-        EXPECT_EQ(form->wordCountLabel->text(), u"Words: 0");
+        EXPECT_EQ(part::wordCountLabel(*form)->text(), u"Words: 0");
     }
 }

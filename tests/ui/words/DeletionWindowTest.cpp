@@ -3,6 +3,7 @@
 #include "grid/PictureBox.h"
 #include "support/Crosswords.h"
 #include "support/ui/Commands.h"
+#include "support/ui/WindowParts.h"
 #include "support/ui/WordWindow.h"
 
 #include <QAction>
@@ -26,8 +27,8 @@ protected:
             doc().CurrentSlot = n;
             doc().CurrentDirection = d;
             form->showCurrentSlot();
-            form->clueEdit->setText(u"clue"_s);
-            form->answerEdit->setText(QString::fromUtf16(word));
+            part::clueEdit(*form)->setText(u"clue"_s);
+            part::answerEdit(*form)->setText(QString::fromUtf16(word));
             commandsOf<AuthoringCommands>(*form).placeTypedAnswer();
         }
         doc().CurrentSlot = 1;
@@ -42,7 +43,7 @@ TEST_F(Deletion, TheSharedLetterSurvivesAndTheItemIsDisabledAgain) {
     startAuthoring(kRing);
     EXPECT_FALSE(deleteAnswerOffered()); // 1 across has no answer yet
     authorTwoWords();
-    ASSERT_EQ(form->answerEdit->text(), u"КОТ");
+    ASSERT_EQ(part::answerEdit(*form)->text(), u"КОТ");
     ASSERT_TRUE(deleteAnswerOffered());
     fake().answers.push_back(platform::Answer::Yes);
     actionNamed(*form, "deleteAnswerAction")->trigger();
@@ -55,9 +56,9 @@ TEST_F(Deletion, TheSharedLetterSurvivesAndTheItemIsDisabledAgain) {
     EXPECT_EQ(letters(2, 1), cp(u"ТУР"));
     EXPECT_TRUE(doc().SlotTexts.at(1, 0, 0).isEmpty());
     EXPECT_TRUE(doc().SlotTexts.at(1, 1, 0).isEmpty());
-    EXPECT_TRUE(form->answerEdit->text().isEmpty());
-    EXPECT_TRUE(form->clueEdit->text().isEmpty());
-    EXPECT_TRUE(form->clueLabels[0]->text().isEmpty());
+    EXPECT_TRUE(part::answerEdit(*form)->text().isEmpty());
+    EXPECT_TRUE(part::clueEdit(*form)->text().isEmpty());
+    EXPECT_TRUE(part::clueLabels(*form)[0]->text().isEmpty());
     // The emptied slot stays current and highlighted.
     EXPECT_EQ(doc().CurrentSlot, 1);
     EXPECT_TRUE(highlighted(1, 0));
@@ -69,7 +70,7 @@ TEST_F(Deletion, NoChangesNothing) {
     authorTwoWords();
     doc().Modified = false;
     const CrosswordDocument before = doc();
-    const QImage picture = form->gridView()->picture()->image();
+    const QImage picture = part::gridView(*form)->picture()->image();
     ASSERT_TRUE(deleteAnswerOffered());
     fake().answers.push_back(platform::Answer::No);
     actionNamed(*form, "deleteAnswerAction")->trigger();
@@ -77,10 +78,10 @@ TEST_F(Deletion, NoChangesNothing) {
     EXPECT_EQ(doc().CellMap, before.CellMap);
     EXPECT_EQ(doc().SlotTexts, before.SlotTexts);
     EXPECT_FALSE(doc().Modified);
-    EXPECT_EQ(form->answerEdit->text(), u"КОТ");
-    EXPECT_EQ(form->clueEdit->text(), u"clue");
-    EXPECT_EQ(form->clueLabels[0]->text(), u"clue");
-    EXPECT_EQ(form->gridView()->picture()->image(), picture);
+    EXPECT_EQ(part::answerEdit(*form)->text(), u"КОТ");
+    EXPECT_EQ(part::clueEdit(*form)->text(), u"clue");
+    EXPECT_EQ(part::clueLabels(*form)[0]->text(), u"clue");
+    EXPECT_EQ(part::gridView(*form)->picture()->image(), picture);
 }
 
 TEST_F(Deletion, EachDeletedEntryReopensAWordWhenSolvingWithoutAnswers) {
@@ -91,14 +92,14 @@ TEST_F(Deletion, EachDeletedEntryReopensAWordWhenSolvingWithoutAnswers) {
         type(word);
         pressEnter();
     }
-    ASSERT_EQ(form->wordCountLabel->text(), u"Words: 2");
+    ASSERT_EQ(part::wordCountLabel(*form)->text(), u"Words: 2");
     for (const auto& [number, open] : {std::pair{u"1"_s, u"Words: 3"}, {u"1"_s, u"Words: 4"}}) {
         type(number); // the current number toggles across and down
         pressEnter();
         ASSERT_TRUE(deleteAnswerOffered());
         fake().answers.push_back(platform::Answer::Yes);
         actionNamed(*form, "deleteAnswerAction")->trigger();
-        EXPECT_EQ(form->wordCountLabel->text(), open);
+        EXPECT_EQ(part::wordCountLabel(*form)->text(), open);
         EXPECT_TRUE(doc().Modified);
         EXPECT_FALSE(deleteAnswerOffered());
     }

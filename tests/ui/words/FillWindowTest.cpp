@@ -5,6 +5,7 @@
 #include "grid/PictureBox.h"
 #include "support/WordListFolder.h"
 #include "support/ui/Commands.h"
+#include "support/ui/WindowParts.h"
 #include "support/ui/WordWindow.h"
 #include "text/CodePage.h"
 #include "words/FillProgressDialog.h"
@@ -62,10 +63,10 @@ protected:
     // The background of a cell, away from its number and its letter.
     QColor background(int x, int y) const {
         const int c = program.state.settings.CellSize;
-        return form->gridView()->picture()->pixel(x * c + 5 + 2, y * c + 5 + c - 2);
+        return part::gridView(*form)->picture()->pixel(x * c + 5 + 2, y * c + 5 + c - 2);
     }
     void placeTyped(const char* word) {
-        form->answerEdit->setText(QString::fromLatin1(word));
+        part::answerEdit(*form)->setText(QString::fromLatin1(word));
         commandsOf<AuthoringCommands>(*form).placeTypedAnswer();
         commands().waitForLookUps();
     }
@@ -195,7 +196,7 @@ TEST_F(FillWindow, DeadCellsAreShadedAfterEachPlacementAndNotExported) {
     }
 
     // Taking the word back takes the shading away.
-    form->answerEdit->clear();
+    part::answerEdit(*form)->clear();
     program.state.session.selectSlot(1, 0);
     ASSERT_TRUE(deleteAnswerOffered());
     fake().answers.push_back(platform::Answer::Yes);
@@ -275,7 +276,7 @@ TEST_F(FillWindow, ShadingLookedUpForAnEarlierGridIsNotShown) {
                      [&shown](const std::vector<int>& cells) { shown.push_back(cells); });
     // XYZ across leaves 1 down and 2 down dead; its look-up ends, but before the window takes
     // its answer the word is taken back.
-    form->answerEdit->setText(u"XYZ"_s);
+    part::answerEdit(*form)->setText(u"XYZ"_s);
     commandsOf<AuthoringCommands>(*form).placeTypedAnswer();
     QCoreApplication::sendPostedEvents(&commands()); // the look-up is asked for
     commands().lookUps().waitUntilIdle();

@@ -12,6 +12,7 @@
 #include "support/PrintQt.h"
 #include "support/ProgramFolder.h"
 #include "support/ui/FakePlatform.h"
+#include "support/ui/WindowParts.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -90,7 +91,7 @@ struct Window {
 
     WordSearchWindow* open() {
         form->openWordSearch();
-        return form->findWord.data();
+        return part::findWord(*form);
     }
     // Types a pattern and releases Enter in the pattern box.
     void search(WordSearchWindow* w, const QString& pattern) {
@@ -348,7 +349,7 @@ TEST(FindWord, EscapeInThePatternBoxClosesAndTheNextOpeningStartsAfresh) {
     QTest::keyClick(f->patternEdit, Qt::Key_Escape);
     EXPECT_FALSE(f->isVisible());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(w.form->findWord.isNull());
+    EXPECT_EQ(part::findWord(*w.form), nullptr);
 
     WordSearchWindow* again = w.open();
     ASSERT_NE(again, nullptr);
@@ -359,10 +360,10 @@ TEST(FindWord, EscapeInThePatternBoxClosesAndTheNextOpeningStartsAfresh) {
 TEST(FindWord, TheMenuCommandOpensTheWindow) {
     Window w;
     w.halfFilledSlot();
-    ASSERT_TRUE(w.form->wordSearchAction->isEnabled());
-    w.form->wordSearchAction->trigger();
-    ASSERT_FALSE(w.form->findWord.isNull());
-    EXPECT_EQ(w.form->findWord->wordList->count(), 3);
+    ASSERT_TRUE(part::wordSearchAction(*w.form)->isEnabled());
+    part::wordSearchAction(*w.form)->trigger();
+    ASSERT_NE(part::findWord(*w.form), nullptr);
+    EXPECT_EQ(part::findWord(*w.form)->wordList->count(), 3);
 }
 
 // A list of millions of words, all of which fit "??": the window must not hold a copy or a

@@ -4,6 +4,7 @@
 #include "grid/SlotColors.h"
 #include "support/Crosswords.h"
 #include "support/GridPattern.h"
+#include "support/ui/WindowParts.h"
 #include "support/ui/WordWindow.h"
 #include "text/CodePage.h"
 
@@ -25,7 +26,7 @@ const QByteArrayList kRing{"...", ".#.", "..."};
 
 class GridKeys : public WordWindow {
 protected:
-    PictureBox* pic() const { return form->gridView()->picture(); }
+    PictureBox* pic() const { return part::gridView(*form)->picture(); }
     void key(Qt::Key k, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         QWidget* target = QApplication::focusWidget();
         ASSERT_NE(target, nullptr);
@@ -36,10 +37,10 @@ protected:
         for (const Qt::Key k : ks)
             key(k);
     }
-    QPoint cursor() const { return form->gridView()->cursorCell(); }
+    QPoint cursor() const { return part::gridView(*form)->cursorCell(); }
     std::pair<int, int> current() { return {doc().CurrentSlot, doc().CurrentDirection}; }
     // What the grid shows in a cell, typed letters not yet placed included.
-    QChar shownLetter(int x, int y) const { return form->gridView()->cellInfo(x, y).letter; }
+    QChar shownLetter(int x, int y) const { return part::gridView(*form)->cellInfo(x, y).letter; }
     // The author's word typed through the boxes, as the answer box places it.
     void authorThroughBoxes(int n, int d, const QString& answer) {
         program.state.session.selectSlot(n, d);
@@ -75,15 +76,15 @@ TEST_F(GridKeys, DrawingWithArrowsAndSpace) {
         SCOPED_TRACE(mirror);
         doc() = drawnGrid({".....", ".....", ".....", ".....", "....."});
         form->updateControlsForMode();
-        form->gridView()->drawEmptyField();
-        form->symmetryCheck->setChecked(mirror);
+        part::gridView(*form)->drawEmptyField();
+        part::symmetryCheck(*form)->setChecked(mirror);
         pic()->setFocus(Qt::TabFocusReason); // as Tab brings the focus
         ASSERT_EQ(focusedName(), u"gridPicture");
-        form->gridView()->setCursorCell(0, 0);
+        part::gridView(*form)->setCursorCell(0, 0);
         // The cursor stays inside the grid.
         keys({Qt::Key_Left, Qt::Key_Up, Qt::Key_Right});
         EXPECT_EQ(cursor(), QPoint(1, 0));
-        EXPECT_EQ(form->coordinatesLabel->text().section(u' ', -1), u"2,1"_s);
+        EXPECT_EQ(part::coordinatesLabel(*form)->text().section(u' ', -1), u"2,1"_s);
         key(Qt::Key_Space);
         const std::set<std::pair<int, int>> black =
             mirror ? std::set<std::pair<int, int>>{{1, 0}, {1, 4}, {3, 4}, {3, 0},
@@ -109,27 +110,27 @@ TEST_F(GridKeys, DrawingWithArrowsAndSpace) {
         EXPECT_EQ(doc().Mode, EditMode::ModeDrawGrid);
         EXPECT_EQ(focusedName(), u"gridPicture");
         // Without the focus, no cursor.
-        form->symmetryCheck->setFocus(Qt::TabFocusReason);
+        part::symmetryCheck(*form)->setFocus(Qt::TabFocusReason);
         EXPECT_TRUE(pic()->frame().isEmpty());
     }
 }
 
 TEST_F(GridKeys, EscapeFromEitherBoxReturnsToTheGridAndAClickStillGoesToTheBoxes) {
     startAuthoring(kRing);
-    for (QLineEdit* box : {form->clueEdit, form->answerEdit}) {
+    for (QLineEdit* box : {part::clueEdit(*form), part::answerEdit(*form)}) {
         box->setFocus(Qt::OtherFocusReason);
         key(Qt::Key_Escape);
         EXPECT_EQ(focusedName(), u"gridPicture");
         EXPECT_FALSE(pic()->frame().isEmpty());
     }
     // A word begun in the answer box goes on from the grid, shown in the cells.
-    form->answerEdit->setFocus(Qt::OtherFocusReason);
+    part::answerEdit(*form)->setFocus(Qt::OtherFocusReason);
     type(u"ко"_s);
     key(Qt::Key_Escape);
-    EXPECT_EQ(form->gridView()->cellInfo(1, 0).letter, u'О');
+    EXPECT_EQ(part::gridView(*form)->cellInfo(1, 0).letter, u'О');
     EXPECT_EQ(cursor(), QPoint(2, 0));
     type(u"т"_s);
-    EXPECT_EQ(form->answerEdit->text(), u"кот"_s);
+    EXPECT_EQ(part::answerEdit(*form)->text(), u"кот"_s);
     EXPECT_EQ(letters(1, 0), cp(u"..."));
     // The mouse is as it was: the clicked slot's clue box takes the focus, the cursor follows.
     clickCell(2, 1);
@@ -140,7 +141,7 @@ TEST_F(GridKeys, EscapeFromEitherBoxReturnsToTheGridAndAClickStillGoesToTheBoxes
 
 TEST_F(GridKeys, EnterAndLettersPickTheSlotUnderTheCursor) {
     startAuthoring(kRing);
-    form->clueEdit->setFocus(Qt::OtherFocusReason);
+    part::clueEdit(*form)->setFocus(Qt::OtherFocusReason);
     key(Qt::Key_Escape);
     moveTo(0, 2);
     // Across first; Enter again switches to the crossing slot and back.
@@ -167,24 +168,24 @@ TEST_F(GridKeys, EnterAndLettersPickTheSlotUnderTheCursor) {
     moveTo(1, 0);
     type(u"к"_s);
     EXPECT_EQ(current(), std::pair(1, 0));
-    EXPECT_EQ(form->answerEdit->text(), u"к"_s);
+    EXPECT_EQ(part::answerEdit(*form)->text(), u"к"_s);
     EXPECT_EQ(cursor(), QPoint(1, 0));
     EXPECT_EQ(focusedName(), u"gridPicture");
 }
 
 TEST_F(GridKeys, TypedLettersShowInTheCellsAndEnterPlacesThem) {
     startAuthoring(kRing);
-    form->clueEdit->setFocus(Qt::OtherFocusReason);
+    part::clueEdit(*form)->setFocus(Qt::OtherFocusReason);
     type(u"A pet"_s); // the clue of 1 across, selected at the start
     key(Qt::Key_Escape);
-    form->gridView()->setCursorCell(0, 0);
+    part::gridView(*form)->setCursorCell(0, 0);
     type(u"котыX"_s); // no more letters than cells
-    EXPECT_EQ(form->answerEdit->text(), u"кот"_s);
+    EXPECT_EQ(part::answerEdit(*form)->text(), u"кот"_s);
     EXPECT_EQ(letters(1, 0), cp(u"..."));
     EXPECT_EQ(shownLetter(2, 0), u'Т');
     EXPECT_EQ(cursor(), QPoint(2, 0));
     key(Qt::Key_Backspace);
-    EXPECT_EQ(form->answerEdit->text(), u"ко"_s);
+    EXPECT_EQ(part::answerEdit(*form)->text(), u"ко"_s);
     EXPECT_TRUE(shownLetter(2, 0).isNull());
     EXPECT_EQ(shownLetter(1, 0), u'О');
     EXPECT_EQ(cursor(), QPoint(2, 0));
@@ -199,7 +200,7 @@ TEST_F(GridKeys, TypedLettersShowInTheCellsAndEnterPlacesThem) {
     // Without a clue, Enter goes on to the clue box, as the answer box's does.
     moveTo(0, 1);
     type(u"ит"_s);
-    EXPECT_EQ(form->answerEdit->text(), u"ит"_s); // the first letter typed over the old word
+    EXPECT_EQ(part::answerEdit(*form)->text(), u"ит"_s); // the first letter typed over the old word
     key(Qt::Key_Backspace);
     key(Qt::Key_Backspace);
     type(u"кит"_s);
@@ -223,7 +224,7 @@ TEST_F(GridKeys, AConflictGivesTheAnswerBoxMessage) {
         fake().messages.clear();
         if (fromGrid) {
             key(Qt::Key_Escape);
-            form->gridView()->setCursorCell(0, 2);
+            part::gridView(*form)->setCursorCell(0, 2);
             type(u"дом"_s);
             key(Qt::Key_Return);
         } else {
@@ -233,9 +234,9 @@ TEST_F(GridKeys, AConflictGivesTheAnswerBoxMessage) {
         }
         seen[fromGrid] = messageTexts();
         EXPECT_EQ(letters(3, 0), cp(u"..Р"));
-        EXPECT_EQ(form->answerEdit->text(), u"дом"_s);
+        EXPECT_EQ(part::answerEdit(*form)->text(), u"дом"_s);
         EXPECT_EQ(focusedName(), u"answerEdit");
-        EXPECT_EQ(form->answerEdit->selectionStart(), 2);
+        EXPECT_EQ(part::answerEdit(*form)->selectionStart(), 2);
     }
     EXPECT_EQ(seen[0], QStringList{u"This letter does not match the crossing word: Р, М"_s});
     EXPECT_EQ(seen[1], seen[0]);
@@ -243,7 +244,7 @@ TEST_F(GridKeys, AConflictGivesTheAnswerBoxMessage) {
 
 TEST_F(GridKeys, TabWalksTheSlotsAcrossThenDownAndKeepsTheFocus) {
     startAuthoring(kRing);
-    form->answerEdit->setFocus(Qt::OtherFocusReason);
+    part::answerEdit(*form)->setFocus(Qt::OtherFocusReason);
     key(Qt::Key_Escape);
     ASSERT_EQ(current(), std::pair(1, 0));
     const std::pair<int, int> order[] = {{3, 0}, {1, 1}, {2, 1}, {1, 0}};
@@ -264,7 +265,7 @@ TEST_F(GridKeys, TabWalksTheSlotsAcrossThenDownAndKeepsTheFocus) {
 TEST_F(GridKeys, TheCursorCellReadsThroughAccessibility) {
     startAuthoring(kRing);
     authorThroughBoxes(1, 0, u"КОТ"_s);
-    form->answerEdit->setFocus(Qt::OtherFocusReason);
+    part::answerEdit(*form)->setFocus(Qt::OtherFocusReason);
     key(Qt::Key_Escape);
     QAccessibleInterface* grid = QAccessible::queryAccessibleInterface(pic());
     ASSERT_NE(grid, nullptr);
@@ -291,21 +292,21 @@ TEST_F(GridKeys, TheCursorCellReadsThroughAccessibility) {
         {0, 2, u"row 3, column 1", u"", u"white cell, number 3"},
     };
     for (const Case& c : cases) {
-        form->gridView()->setCursorCell(c.x, c.y);
+        part::gridView(*form)->setCursorCell(c.x, c.y);
         EXPECT_EQ(cell->text(QAccessible::Name), QString::fromUtf16(c.name));
         EXPECT_EQ(cell->text(QAccessible::Value), QString::fromUtf16(c.value));
         EXPECT_EQ(cell->text(QAccessible::Description), QString::fromUtf16(c.description));
     }
     // A letter typed but not placed is what the cell shows, and what it reads; it goes in at
     // the first cell of the slot picked (3 across).
-    form->gridView()->setCursorCell(1, 2);
+    part::gridView(*form)->setCursorCell(1, 2);
     type(u"д"_s);
     EXPECT_EQ(cursor(), QPoint(1, 2));
-    form->gridView()->setCursorCell(0, 2);
+    part::gridView(*form)->setCursorCell(0, 2);
     EXPECT_EQ(cell->text(QAccessible::Value), u"Д"_s);
     // In Russian.
     form->loadLanguage("Russian.txt");
-    form->gridView()->setCursorCell(1, 1);
+    part::gridView(*form)->setCursorCell(1, 1);
     EXPECT_EQ(cell->text(QAccessible::Name), u"строка 2, столбец 2"_s);
     EXPECT_EQ(cell->text(QAccessible::Description), u"чёрная клетка"_s);
 }

@@ -1,4 +1,5 @@
 #include "support/Crosswords.h"
+#include "support/ui/WindowParts.h"
 #include "support/ui/WordWindow.h"
 #include "text/CodePage.h"
 
@@ -129,8 +130,8 @@ TEST_F(Placement, CasesThroughTheAnswerBox) {
             author(p.n, p.d, u"prior"_s, QString::fromUtf16(p.answer));
         select(c.n, c.d);
         const QByteArray clueBefore = doc().SlotTexts.at(c.n, 0, c.d);
-        clearBox(form->answerEdit);
-        clearBox(form->clueEdit);
+        clearBox(part::answerEdit(*form));
+        clearBox(part::clueEdit(*form));
         type(u"A clue"_s);
         pressEnter(); // with the answer box empty, on to the answer box
         ASSERT_EQ(focusedName(), u"answerEdit");
@@ -140,15 +141,15 @@ TEST_F(Placement, CasesThroughTheAnswerBox) {
             type(text);
             break;
         case Input::Pasted:
-            paste(form->answerEdit, text);
-            EXPECT_EQ(form->answerEdit->text(), text.contains(u' ') ? text : u"КОТ"_s);
+            paste(part::answerEdit(*form), text);
+            EXPECT_EQ(part::answerEdit(*form)->text(), text.contains(u' ') ? text : u"КОТ"_s);
             break;
         case Input::Emptied:
             break;
         }
         fake().messages.clear();
         doc().Modified = false;
-        const QString boxBefore = form->answerEdit->text();
+        const QString boxBefore = part::answerEdit(*form)->text();
         pressEnter();
 
         const QString stored = QString::fromUtf16(c.stored);
@@ -167,18 +168,18 @@ TEST_F(Placement, CasesThroughTheAnswerBox) {
             EXPECT_TRUE(fake().messages.isEmpty());
         }
         if (changed) {
-            EXPECT_TRUE(form->answerEdit->text().isEmpty());
+            EXPECT_TRUE(part::answerEdit(*form)->text().isEmpty());
             EXPECT_NE(std::pair(doc().CurrentSlot, doc().CurrentDirection), std::pair(c.n, c.d));
         } else {
             // The word stays for correcting, the slot stays current.
-            EXPECT_EQ(form->answerEdit->text(), boxBefore);
+            EXPECT_EQ(part::answerEdit(*form)->text(), boxBefore);
             EXPECT_EQ(doc().CurrentSlot, c.n);
             EXPECT_EQ(doc().CurrentDirection, c.d);
             EXPECT_EQ(focusedName(), u"answerEdit");
         }
         if (c.selectionStart >= 0) {
-            EXPECT_EQ(form->answerEdit->selectionStart(), c.selectionStart);
-            EXPECT_EQ(form->answerEdit->selectedText().size(), 1);
+            EXPECT_EQ(part::answerEdit(*form)->selectionStart(), c.selectionStart);
+            EXPECT_EQ(part::answerEdit(*form)->selectedText().size(), 1);
         }
     }
 }
@@ -206,15 +207,15 @@ TEST_F(Placement, EachWordLeadsToTheNextAndTheLastLeavesNothingSelected) {
         EXPECT_EQ(doc().CurrentDirection, s.nextD);
     }
     EXPECT_FALSE(anythingHighlighted());
-    EXPECT_TRUE(form->answerEdit->text().isEmpty());
-    EXPECT_TRUE(form->clueEdit->text().isEmpty());
+    EXPECT_TRUE(part::answerEdit(*form)->text().isEmpty());
+    EXPECT_TRUE(part::clueEdit(*form)->text().isEmpty());
     EXPECT_EQ(letters(3, 0), cp(u"ТОН"));
     // With no slot current, Enter does nothing.
-    form->answerEdit->setFocus();
+    part::answerEdit(*form)->setFocus();
     type(u"XYZ"_s);
     pressEnter();
     EXPECT_EQ(messageTexts(), QStringList());
-    EXPECT_EQ(form->answerEdit->text(), u"XYZ");
+    EXPECT_EQ(part::answerEdit(*form)->text(), u"XYZ");
 }
 
 TEST_F(Placement, FiveAcrossLeadsToFiveDownBeforeNumberTwo) {
@@ -241,11 +242,11 @@ TEST_F(Placement, TheClueBoxShowsTheClueLiveAndRoutesEnter) {
     clickCell(2, 1); // 2 down
     ASSERT_EQ(doc().CurrentDirection, 1);
     type(u"Река"_s);
-    EXPECT_EQ(form->clueLabels[1]->text(), u"Река");
-    EXPECT_TRUE(form->clueLabels[0]->text().isEmpty());
+    EXPECT_EQ(part::clueLabels(*form)[1]->text(), u"Река");
+    EXPECT_TRUE(part::clueLabels(*form)[0]->text().isEmpty());
     // Enter in the answer box with an empty clue only moves to the clue box.
-    form->clueEdit->clear();
-    form->answerEdit->setFocus();
+    part::clueEdit(*form)->clear();
+    part::answerEdit(*form)->setFocus();
     type(u"ТОН"_s);
     pressEnter();
     EXPECT_EQ(focusedName(), u"clueEdit");

@@ -4,6 +4,7 @@
 #include "support/Crosswords.h"
 #include "support/PdfFile.h"
 #include "support/ui/Commands.h"
+#include "support/ui/WindowParts.h"
 #include "support/ui/WordWindow.h"
 #include "text/CodePage.h"
 
@@ -53,7 +54,7 @@ protected:
     }
     // The clue box with `more` typed at its end, as the user types it, and no Enter.
     void typeMore(const QString& more) {
-        QTest::keyClick(form->clueEdit, Qt::Key_End);
+        QTest::keyClick(part::clueEdit(*form), Qt::Key_End);
         type(more);
     }
     QByteArray savedClue(int n, int d) const {
@@ -80,7 +81,7 @@ TEST_F(TypedClue, IsKeptWhenTheCrosswordIsSavedClosedOrExported) {
         case End::ExitCancel:
             fake().answers = {end == End::ExitYes ? platform::Answer::Yes
                                                   : platform::Answer::Cancel};
-            form->exitAction->trigger();
+            part::exitAction(*form)->trigger();
             ASSERT_EQ(fake().messages.size(), 1);
             EXPECT_EQ(fake().messages[0].buttons, platform::Buttons::YesNoCancel);
             EXPECT_EQ(fake().messages[0].text, cp1251::toUnicode(program.state.language.entry(
@@ -115,7 +116,7 @@ TEST_F(TypedClue, IsKeptWhenTheCrosswordIsSavedClosedOrExported) {
         EXPECT_EQ(doc().SlotTexts.at(1, 0, 0), longer);
         EXPECT_EQ(doc().SlotTexts.at(1, 1, 0), cp(u"КОТ"));
         if (form->isVisible()) {
-            EXPECT_EQ(form->clueEdit->text(), cp1251::toUnicode(longer));
+            EXPECT_EQ(part::clueEdit(*form)->text(), cp1251::toUnicode(longer));
         }
         form->show();
     }
@@ -145,11 +146,11 @@ TEST_F(TypedClue, IsKeptWhenTheSelectionMovesAway) {
         typeMore(u"!"_s);
         const QByteArray typed = doc().SlotTexts.at(c.n, 0, c.d) + '!';
         if (!c.answerBox) {
-            form->answerEdit->setFocus(Qt::OtherFocusReason);
-            QTest::keyClick(form->answerEdit, Qt::Key_A, Qt::ControlModifier);
-            QTest::keyClick(form->answerEdit, Qt::Key_Backspace);
+            part::answerEdit(*form)->setFocus(Qt::OtherFocusReason);
+            QTest::keyClick(part::answerEdit(*form), Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClick(part::answerEdit(*form), Qt::Key_Backspace);
         } else if (*c.answerBox) {
-            form->answerEdit->setFocus(Qt::OtherFocusReason);
+            part::answerEdit(*form)->setFocus(Qt::OtherFocusReason);
             type(QString::fromUtf16(c.answerBox));
         }
         if (c.toN == c.n && c.toD == c.d) // a click in the slot shows it afresh
@@ -162,8 +163,8 @@ TEST_F(TypedClue, IsKeptWhenTheSelectionMovesAway) {
         EXPECT_TRUE(doc().Modified);
         EXPECT_TRUE(fake().messages.isEmpty());
         select(c.n, c.d);
-        EXPECT_EQ(form->clueEdit->text(), cp1251::toUnicode(typed));
-        EXPECT_EQ(form->answerEdit->text(), cp1251::toUnicode(answerBefore));
+        EXPECT_EQ(part::clueEdit(*form)->text(), cp1251::toUnicode(typed));
+        EXPECT_EQ(part::answerEdit(*form)->text(), cp1251::toUnicode(answerBefore));
         commandsOf<FileCommands>(*form).save();
         EXPECT_EQ(savedClue(c.n, c.d), typed);
     }
@@ -178,16 +179,16 @@ TEST_F(TypedClue, UntouchedOrEmptiedBoxChangesNothing) {
     EXPECT_FALSE(doc().Modified);
 
     // An emptied box does not remove the clue: the delete command removes clue and answer.
-    QTest::keyClick(form->clueEdit, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(form->clueEdit, Qt::Key_Backspace);
-    ASSERT_TRUE(form->clueEdit->text().isEmpty());
+    QTest::keyClick(part::clueEdit(*form), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(part::clueEdit(*form), Qt::Key_Backspace);
+    ASSERT_TRUE(part::clueEdit(*form)->text().isEmpty());
     select(3, 0);
     EXPECT_EQ(doc().SlotTexts.at(1, 0, 0), cp(u"Зверь"));
     EXPECT_FALSE(doc().Modified);
 
     // Typed back as it was: no change either, so closing asks nothing.
     select(1, 0);
-    QTest::keyClick(form->clueEdit, Qt::Key_Backspace);
+    QTest::keyClick(part::clueEdit(*form), Qt::Key_Backspace);
     type(u"ь"_s);
     EXPECT_TRUE(form->close());
     EXPECT_TRUE(fake().messages.isEmpty());
