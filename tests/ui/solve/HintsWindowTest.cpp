@@ -217,6 +217,10 @@ TEST_F(Hints, PaperCopyWhileSolvingHoldsTheQuestionsAndNoAnswer) {
     const QString picture = QString::fromUtf8(file.readAll());
     EXPECT_TRUE(picture.contains(u"<svg"_s));
     EXPECT_FALSE(picture.contains(QRegularExpression(u"\\p{Cyrillic}"_s)));
+    // Printed as the PDF's pages are, without an options dialog on the way.
+    trigger("printAction");
+    EXPECT_EQ(fake().printed, QStringList{u"Test"_s});
+    EXPECT_TRUE(fake().ranDialogs.isEmpty()) << fake().ranDialogs.join(u',').toStdString();
     EXPECT_TRUE(messageTexts().isEmpty()) << messageTexts().join(u'|').toStdString();
     // Still being solved.
     EXPECT_EQ(doc().Mode, EditMode::ModeSolve);
