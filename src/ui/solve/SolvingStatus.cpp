@@ -11,7 +11,8 @@
 SolvingStatus::SolvingStatus(AppState& state, QWidget* window)
     : QLabel(window), state_(state), window_(window), tick_(new QTimer(this)) {
     setObjectName(QStringLiteral("solvingStatus"));
-    // Twice a second, so that no second is skipped however the ticks fall.
+    // Twice a second, so that no second is skipped however the ticks fall; an unchanged text
+    // costs nothing.
     tick_->setInterval(500);
     connect(tick_, &QTimer::timeout, this, &SolvingStatus::refresh);
     const CrosswordSession& session = state_.session;
@@ -40,12 +41,9 @@ void SolvingStatus::refresh() {
         text += "   " + lettersRevealedText(lang, summary.lettersRevealed) + "   " +
                 wordsRevealedText(lang, summary.wordsRevealed);
     setText(cp1251::toUnicode(text));
-    if (session.solvingTimeRuns() != tick_->isActive()) {
-        if (session.solvingTimeRuns())
-            tick_->start();
-        else
-            tick_->stop();
-    }
+    // Also while paused: a language loaded meanwhile shows within a tick.
+    if (!tick_->isActive())
+        tick_->start();
 }
 
 bool SolvingStatus::eventFilter(QObject* watched, QEvent* event) {

@@ -179,6 +179,12 @@ TEST_F(Hints, TimeRunsWhileTheWindowIsActiveAndNotMinimised) {
     now = 201'000;
     EXPECT_EQ(program.state.session.solvingTimeMs(), 7'000);
 
+    // Paused, it still follows the language.
+    sendToWindow(QEvent::WindowDeactivate);
+    form->loadLanguage("Russian.txt");
+    QTest::qWait(600);
+    EXPECT_EQ(status(), u"Время: 0:07   Открыто букв: 0   Открыто слов: 0"_s);
+
     // Not shown while authoring.
     startAuthoring(kGrid);
     EXPECT_TRUE(status().isEmpty());
