@@ -3,7 +3,7 @@
 #include <QLabel>
 
 class QTimer;
-struct AppState;
+class AppState;
 
 // The status bar's view of solving: the time taken and, where hints exist, how many were used.
 // It follows the session, and pauses the solving time while the window it sits in is inactive
