@@ -14,6 +14,7 @@
 #include "grid/LetterFont.h"
 #include "grid/PictureBox.h"
 #include "platform/Message.h"
+#include "solve/SolvingStatus.h"
 #include "text/CodePage.h"
 
 #include <QAction>
@@ -24,6 +25,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStatusBar>
 
 namespace {
 
@@ -51,12 +53,15 @@ MainWindow::MainWindow(AppState& state, platform::Platform& platform, QWidget* p
     connect(&state_.session, &CrosswordSession::documentReplaced, this, &MainWindow::showDeadCells);
     createViewport(central);
     authoringCommands_ = new AuthoringCommands(commandContext(), *answerEdit, *clueEdit);
-    solvingCommands_ = new SolvingCommands(commandContext(), *answerEdit);
+    solvingCommands_ = new SolvingCommands(commandContext(), *answerEdit, *gridView_);
     crosswordMenu->insertAction(fillSeparator, authoringCommands_->deleteAnswerAction());
     publishingCommands_ = new PublishingCommands(commandContext(), *gridView_, *exportPicture_);
     crosswordMenu->insertActions(fillSeparator, publishingCommands_->actions());
+    crosswordMenu->insertSeparator(fillSeparator);
+    crosswordMenu->insertActions(fillSeparator, solvingCommands_->actions());
     crosswordMenu->addActions(fillCommands_->actions());
     createClueDock();
+    statusBar()->addPermanentWidget(new SolvingStatus(state_, this));
     applyBuiltInCaptions();
     connectGridHandlers();
     connectWordHandlers();
@@ -227,6 +232,7 @@ void MainWindow::updateControlsForMode() {
     fileCommands_->updateEnabled();
     authoringCommands_->updateEnabled();
     publishingCommands_->updateEnabled();
+    solvingCommands_->updateEnabled();
     fillCommands_->updateEnabled();
     showSolverClues();
 }

@@ -208,8 +208,13 @@ ClueList::RowLook ClueList::rowLook(int r) const {
         text += QLatin1Char(' ') + cp1251::toUnicode(clue);
     if (!(solving(doc.Mode) && doc.SolvedFlags.at(n, d) == 1))
         return {text, {}, {}};
-    return {text + QStringLiteral(u" \u2713"), solvedColour(),
-            text + QStringLiteral(", ") + cp1251::toUnicode(state_.ownText(OwnText::Solved))};
+    // A word a hint gave is told apart from one the solver found.
+    const QString mark = cp1251::toUnicode(
+        state_.ownText(state_.session.wordRevealed(n, d) ? OwnText::Revealed : OwnText::Solved));
+    const QString shownMark = state_.session.wordRevealed(n, d)
+                                  ? QStringLiteral(u" \u2713 (") + mark + QLatin1Char(')')
+                                  : QStringLiteral(u" \u2713");
+    return {text + shownMark, solvedColour(), text + QStringLiteral(", ") + mark};
 }
 
 void ClueList::showRow(int r) {

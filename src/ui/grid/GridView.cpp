@@ -394,9 +394,31 @@ CellLook GridView::withDeadShading(int cx, int cy, CellLook look) const {
     return look == CellLook::Selected ? CellLook::DeadSelected : CellLook::Dead;
 }
 
+CellLook GridView::withHintMark(int cx, int cy, CellLook look) const {
+    const CrosswordDocument& doc = state_.doc();
+    if (look != CellLook::Plain || doc.Mode != EditMode::ModeSolve)
+        return look;
+    const CrosswordSession& session = state_.session;
+    if (session.cellRevealed(cx, cy))
+        return CellLook::Revealed;
+    if (doc.Aids.WordsRevealed == 0)
+        return look;
+    // A solved word leaves the cell map: found from the numbers along the cell's row and
+    // column, at either end of a word as the style reads it.
+    for (int d = 0; d <= 1; ++d)
+        for (int k = 0, end = d == 0 ? doc.GridWidth : doc.GridHeight; k < end; ++k) {
+            const int x = d == 0 ? k : cx;
+            const int y = d == 0 ? cy : k;
+            const int n = doc.CellMap.at(x, y, layer::kNumber);
+            if (n > 0 && session.wordRevealed(n, d) && shownSlotHolds(doc, n, d, cx, cy))
+                return CellLook::Revealed;
+        }
+    return look;
+}
+
 void GridView::paintSlotCell(const CellPainter& painter, int c, int r, CellLook plain) {
     const CrosswordDocument& doc = state_.doc();
-    const CellLook look = withDeadShading(c, r, plain);
+    const CellLook look = withHintMark(c, r, withDeadShading(c, r, plain));
     QChar letter = previewLetter(c, r);
     if (letter.isNull()) {
         const int code = doc.CellMap.at(c, r, layer::kLetter);

@@ -114,6 +114,8 @@ private:
     void paintAllSlots();
     // What the cell shows now: selected while a selected slot passes through it, dead or not.
     CellLook lookAt(int cx, int cy) const;
+    // A plain cell while solving shows a letter or a word the hints gave away.
+    CellLook withHintMark(int cx, int cy, CellLook look) const;
     // The look with the cell's dead shading, when it has some.
     CellLook withDeadShading(int cx, int cy, CellLook look) const;
     void paintSlotCell(const CellPainter& painter, int c, int r, CellLook look);

@@ -4,6 +4,7 @@
 #include "commands/FileCommands.h"
 #include "commands/FillCommands.h"
 #include "commands/PublishingCommands.h"
+#include "commands/SolvingCommands.h"
 #include "grid/GridView.h"
 #include "text/CodePage.h"
 
@@ -32,6 +33,7 @@ void MainWindow::applyOwnCaptions() {
     fillCommands_->applyCaptions();
     fileCommands_->applyCaptions();
     publishingCommands_->applyCaptions();
+    solvingCommands_->applyCaptions();
     editMenu->setTitle(cp1251::toUnicode(state_.ownText(OwnText::editMenu)));
     editCommands_->applyCaptions();
     applyClueCaptions();
