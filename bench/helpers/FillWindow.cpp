@@ -13,6 +13,8 @@
 #include "ProgramFolderCopy.h"
 
 #include "app/Startup.h"
+#include "commands/AuthoringCommands.h"
+#include "commands/FileCommands.h"
 #include "commands/FillCommands.h"
 #include "words/FillProgressDialog.h"
 
@@ -97,7 +99,7 @@ int main(int argc, char** argv) {
 
     QElapsedTimer timer;
     timer.start();
-    form->openCrossword();
+    form->findChild<FileCommands*>()->openCrossword();
     QCoreApplication::processEvents();
     const qint64 openMs = timer.elapsed();
     fill.waitForLookUps();
@@ -117,7 +119,7 @@ int main(int argc, char** argv) {
         resetPeak();
         timer.restart();
         form->findChild<QLineEdit*>(QStringLiteral("answerEdit"))->setText(word.left(length));
-        form->placeTypedAnswer();
+        form->findChild<AuthoringCommands*>()->placeTypedAnswer();
         QCoreApplication::processEvents();
         const qint64 placeMs = timer.elapsed();
         fill.waitForLookUps();

@@ -86,6 +86,26 @@ TEST(Layering, CommandClassesDoNotKnowTheWindow) {
     EXPECT_EQ(linesMatching(commands, QRegularExpression(QStringLiteral(R"(\bMainWindow\b)"))), "");
 }
 
+TEST(Layering, TheMainWindowHandsOutNoWidgets) {
+    // Its widgets and actions are its own: others reach them through their object names, the
+    // command classes or the session, so that the window can change how it lays them out.
+    QFile f(QStringLiteral(CLUEFORGE_SOURCE_DIR "/src/ui/app/MainWindow.h"));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QRegularExpression section(QStringLiteral(R"(^(public|protected|private):)"));
+    // A pointer, or a guarded pointer, that a member holds or a function returns.
+    const QRegularExpression handedOut(QStringLiteral(R"(^[^(/]*(\*|QPointer<))"));
+    QStringList hits;
+    bool isPublic = false;
+    const QStringList lines = QString::fromUtf8(f.readAll()).split(u'\n');
+    for (int i = 0; i < lines.size(); ++i) {
+        if (const auto m = section.match(lines[i]); m.hasMatch())
+            isPublic = m.captured(1) == QLatin1String("public");
+        else if (isPublic && handedOut.match(lines[i]).hasMatch())
+            hits << QStringLiteral("%1: %2").arg(i + 1).arg(lines[i].trimmed());
+    }
+    EXPECT_EQ(hits.join(u'\n').toStdString(), "");
+}
+
 TEST(Layering, NothingReadsStateFromColours) {
     // What a cell shows is decided from the session and turned into colours by the cell
     // painter alone: no colour is compared to find out what something is, and no pixel is read

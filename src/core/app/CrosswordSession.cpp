@@ -29,7 +29,9 @@ public:
             emit s_.modifiedChanged(d.Modified);
     }
     // The operation changed the crossword: one step of the history.
-    void step() const { s_.recordStep(selection_.slot, selection_.direction, selection_.down); }
+    void step() const {
+        s_.recordStep(selection_.slot, directionIndex(selection_.direction), selection_.down);
+    }
     // The selection is signalled even when it stays: the command chose it again.
     void reselect() { reselect_ = true; }
 
@@ -53,7 +55,8 @@ int CrosswordSession::cellSize() const {
 }
 
 Selection CrosswordSession::selection() const {
-    return {doc_.CurrentSlot, doc_.CurrentDirection, doc_.CurrentDownSlot, selectionShown_};
+    return {doc_.CurrentSlot, directionAt(doc_.CurrentDirection), doc_.CurrentDownSlot,
+            selectionShown_};
 }
 
 void CrosswordSession::slotCells(int number, int direction) {
@@ -283,7 +286,7 @@ bool CrosswordSession::placeFill(const std::vector<SlotRef>& refs,
         return fits;
     };
     const auto replaced = [&](int n, int d) {
-        return std::find(refs.begin(), refs.end(), SlotRef{n, d}) != refs.end();
+        return std::find(refs.begin(), refs.end(), SlotRef{n, directionAt(d)}) != refs.end();
     };
     for (int n = 1; n <= doc_.NumberedCount; ++n)
         for (int d = 0; d <= 1; ++d)
@@ -291,15 +294,15 @@ bool CrosswordSession::placeFill(const std::vector<SlotRef>& refs,
                 !kept.isEmpty() && !replaced(n, d) && !put(n, d, kept))
                 return false;
     for (std::size_t k = 0; k < refs.size(); ++k)
-        if (refs[k].number < 1 || refs[k].direction < 0 || refs[k].direction > 1 ||
-            !put(refs[k].number, refs[k].direction, words[k]))
+        if (const int d = directionIndex(refs[k].direction);
+            refs[k].number < 1 || d < 0 || d > 1 || !put(refs[k].number, d, words[k]))
             return false;
 
     const Notify notify(*this);
     bool changed = false;
     for (std::size_t k = 0; k < refs.size(); ++k) {
         const int n = refs[k].number;
-        const int d = refs[k].direction;
+        const int d = directionIndex(refs[k].direction);
         if (doc_.SlotTexts.ref(n, 1, d) == words[k])
             continue;
         forEachSlotCell(doc_.SlotTable, n, d, [&](int i, int x, int y) {
@@ -323,7 +326,7 @@ bool CrosswordSession::placeFill(const std::vector<SlotRef>& refs,
 
 std::vector<SlotRef> CrosswordSession::refillable() const {
     for (std::size_t k = 0; k < lastFill_.refs.size(); ++k)
-        if (answerOf(doc_, lastFill_.refs[k].number, lastFill_.refs[k].direction) !=
+        if (answerOf(doc_, lastFill_.refs[k].number, directionIndex(lastFill_.refs[k].direction)) !=
             lastFill_.words[k])
             return {};
     return lastFill_.refs;
@@ -454,14 +457,14 @@ std::optional<SlotRef> CrosswordSession::slotAtCell(int cx, int cy) const {
     if (current + other == 0)
         return std::nullopt;
     const int direction = other > 0 ? 1 - d : d;
-    return SlotRef{doc_.CellMap.at(cx, cy, direction), direction};
+    return SlotRef{doc_.CellMap.at(cx, cy, direction), directionAt(direction)};
 }
 
-void CrosswordSession::selectSlot(int number, int direction) {
+void CrosswordSession::selectSlot(const SlotRef& slot) {
     Notify notify(*this);
     notify.reselect();
-    doc_.CurrentSlot = number;
-    doc_.CurrentDirection = direction;
+    doc_.CurrentSlot = slot.number;
+    doc_.CurrentDirection = directionIndex(slot.direction);
     selectionShown_ = true;
 }
 
@@ -485,7 +488,7 @@ void CrosswordSession::selectNextUnanswered() {
 void CrosswordSession::toNextUnanswered() {
     const SlotRef next = nextUnanswered(doc_);
     doc_.CurrentSlot = next.number;
-    doc_.CurrentDirection = next.direction;
+    doc_.CurrentDirection = directionIndex(next.direction);
 }
 
 void CrosswordSession::selectPair(int across, int down) {
@@ -508,8 +511,8 @@ bool CrosswordSession::selectPairAt(int cx, int cy) {
 }
 
 QPoint CrosswordSession::slotStart(const SlotRef& slot) const {
-    const QPoint start(doc_.SlotTable.at(slot.number, 0, slot.direction),
-                       doc_.SlotTable.at(slot.number, 1, slot.direction));
+    const int d = directionIndex(slot.direction);
+    const QPoint start(doc_.SlotTable.at(slot.number, 0, d), doc_.SlotTable.at(slot.number, 1, d));
     if (shownStyle_ == 0)
         return start;
     // The cell map is the turned grid's.

@@ -121,7 +121,7 @@ public:
     // The slot a click on cell (cx, cy) selects while writing or solving without answers: the
     // current direction's word, else the crossing one; nothing on a cell without a word.
     std::optional<SlotRef> slotAtCell(int cx, int cy) const;
-    void selectSlot(int number, int direction);
+    void selectSlot(const SlotRef& slot);
     // The first slot without an answer; number 0 when every slot has one.
     void selectNextUnanswered();
     // The solver's across and down words (either 0).

@@ -77,7 +77,9 @@ ExportNames exportNames(const QString& chosenPath) {
 
 QString suggestedExportName(const QString& crosswordPath) {
     const QString name = crosswordPath.mid(fileNameStart(crosswordPath));
-    return name.size() > 4 ? name.left(name.size() - 4) : QString();
+    // Without ".cfw", or ".ipuz" of a crossword being solved from an ipuz file.
+    const qsizetype extension = name.endsWith(QLatin1String(".ipuz"), Qt::CaseInsensitive) ? 5 : 4;
+    return name.size() > extension ? name.left(name.size() - extension) : QString();
 }
 
 QByteArray buildHtmlPage(const CrosswordDocument& doc, const PageCaptions& captions,

@@ -20,8 +20,8 @@ DocumentProblem problemFrom(const CrosswordDocument& doc, const std::vector<Slot
             if (slotLength(doc, n, d) < 1)
                 continue;
             // Answers are stored upper case, as placing them made them.
-            const bool open =
-                std::find(reopened.begin(), reopened.end(), SlotRef{n, d}) != reopened.end();
+            const bool open = std::find(reopened.begin(), reopened.end(),
+                                        SlotRef{n, directionAt(d)}) != reopened.end();
             const QByteArray answer = open ? QByteArray() : answerOf(doc, n, d);
             std::vector<int> cells;
             forEachSlotCell(doc.SlotTable, n, d, [&](int i, int x, int y) {
@@ -34,7 +34,7 @@ DocumentProblem problemFrom(const CrosswordDocument& doc, const std::vector<Slot
                 return true;
             });
             p.slotCells.push_back(std::move(cells));
-            out.refs.push_back({n, d});
+            out.refs.push_back({n, directionAt(d)});
         }
     return out;
 }

@@ -116,10 +116,6 @@ private:
     std::vector<int> queue_;
     std::vector<char> queued_;
     std::vector<double> weight_; // per slot: how often it was left without a word
-    // Per slot its word, per cell its letter, when last given one: tried first when chosen
-    // again, so that a restart goes back to where the search was rather than start afresh.
-    std::vector<int> savedWord_;
-    std::vector<int> savedLetter_;
     // A choice refuted for no reason but the grid: ruled out for good, after every restart too.
     struct Refuted {
         int slot = -1; // a word of this slot, or

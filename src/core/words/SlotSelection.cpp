@@ -5,10 +5,11 @@
 
 SlotRef nextUnanswered(const CrosswordDocument& doc) {
     for (int n = 1; n <= doc.NumberedCount; ++n)
-        for (int d = 0; d <= 1; ++d)
-            if (slotLength(doc, n, d) > 0 && answerOf(doc, n, d).isEmpty())
+        for (const Direction d : kDirections)
+            if (slotLength(doc, n, directionIndex(d)) > 0 &&
+                answerOf(doc, n, directionIndex(d)).isEmpty())
                 return {n, d};
-    return {0, 1};
+    return {0, Direction::Down};
 }
 
 SolverPair solverPairForNumber(const CrosswordDocument& doc, int number) {
@@ -27,14 +28,14 @@ std::vector<SlotRef> selectedSlots(EditMode mode, const Selection& s) {
     case EditMode::ModeAuthor:
     case EditMode::ModeSolveNoAnswers:
         if (s.slot > 0)
-            return {{s.slot, s.direction == 1 ? 1 : 0}};
+            return {{s.slot, s.direction}};
         return {};
     case EditMode::ModeSolve: {
         std::vector<SlotRef> out;
         if (s.slot > 0)
-            out.push_back({s.slot, 0});
+            out.push_back({s.slot, Direction::Across});
         if (s.down > 0)
-            out.push_back({s.down, 1});
+            out.push_back({s.down, Direction::Down});
         return out;
     }
     default:

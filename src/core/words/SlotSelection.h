@@ -1,5 +1,6 @@
 #pragma once
 
+#include "grid/Direction.h"
 #include "grid/EditMode.h"
 
 #include <vector>
@@ -8,7 +9,7 @@ struct CrosswordDocument;
 
 struct SlotRef {
     int number = 0; // 0 = none
-    int direction = 0;
+    Direction direction = Direction::Across;
     bool operator==(const SlotRef&) const = default;
 };
 
@@ -18,7 +19,7 @@ struct SlotRef {
 // until it moves or the grid is drawn again.
 struct Selection {
     int slot = 0;
-    int direction = 0;
+    Direction direction = Direction::Across;
     int down = 0;
     bool shown = true;
     bool operator==(const Selection&) const = default;
@@ -29,7 +30,7 @@ struct Selection {
 std::vector<SlotRef> selectedSlots(EditMode mode, const Selection& selection);
 
 // The first slot, by number and across before down, that has a word but no answer yet.
-// {0, 1} when every slot has an answer.
+// {0, down} when every slot has an answer.
 SlotRef nextUnanswered(const CrosswordDocument& doc);
 
 // What a number typed by the solver selects: its unsolved across and down words, 0 for none.

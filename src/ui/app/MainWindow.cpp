@@ -16,6 +16,7 @@
 #include "grid/LetterFont.h"
 #include "grid/PictureBox.h"
 #include "platform/Message.h"
+#include "solve/SolvingStatus.h"
 #include "text/CodePage.h"
 
 #include <QAction>
@@ -54,13 +55,16 @@ MainWindow::MainWindow(AppState& state, platform::Platform& platform, QWidget* p
     connect(&state_.session, &CrosswordSession::documentReplaced, this, &MainWindow::showDeadCells);
     createViewport(central);
     authoringCommands_ = new AuthoringCommands(commandContext(), *answerEdit, *clueEdit);
-    solvingCommands_ = new SolvingCommands(commandContext(), *answerEdit);
+    solvingCommands_ = new SolvingCommands(commandContext(), *answerEdit, *gridView_);
     crosswordMenu->insertAction(fillSeparator, authoringCommands_->deleteAnswerAction());
     publishingCommands_ = new PublishingCommands(commandContext(), *gridView_, *exportPicture_);
     crosswordMenu->insertActions(fillSeparator, publishingCommands_->actions());
+    crosswordMenu->insertSeparator(fillSeparator);
+    crosswordMenu->insertActions(fillSeparator, solvingCommands_->actions());
     crosswordMenu->addActions(fillCommands_->actions());
     createClueDock();
     statusBarView_ = new StatusBarView(state_, *gridView_, *statusBar());
+    statusBar()->addPermanentWidget(new SolvingStatus(state_, this));
     viewCommands_ = new ViewCommands(commandContext(), *gridView_);
     viewMenu_ = named(new QMenu(this), "viewMenu");
     menuBar()->insertMenu(crosswordMenu->menuAction(), viewMenu_);
@@ -235,6 +239,7 @@ void MainWindow::updateControlsForMode() {
     fileCommands_->updateEnabled();
     authoringCommands_->updateEnabled();
     publishingCommands_->updateEnabled();
+    solvingCommands_->updateEnabled();
     fillCommands_->updateEnabled();
     viewCommands_->updateEnabled();
     showSolverClues();

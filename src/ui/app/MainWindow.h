@@ -58,7 +58,6 @@ public:
     int letterOffset();
     void gridMousePressed(Qt::MouseButton button, int x, int y);
     void gridMouseReleased(Qt::MouseButton button, int x, int y);
-    void clearGrid();
     void finishGrid();
     // Takes the drawn grid as ready: analyses it (a grid without words is refused with a
     // message) and shows its slots for the author.
@@ -66,7 +65,6 @@ public:
     void chooseStyle(int index);
     // The panel's texts of the author's current slot; the clue box takes the focus.
     void showCurrentSlot();
-    void showSolverSelection(int across, int down);
     void selectByNumber(int number);
     void openWordSearch();
     // Loads ProgramFolder + "Language/" + fileName (Windows-1251) and applies it to the menus,
@@ -159,6 +157,8 @@ private:
 
     // Grid and words areas.
     void connectGridHandlers();
+    void clearGrid();
+    void showSolverSelection(int across, int down);
     // Selects a slot as a click does while writing or solving without answers.
     void selectWordSlot(int number, int direction);
     // Keys on the grid picture (grid/MainWindowGridKeys.cpp): the cell cursor, Space while drawing,

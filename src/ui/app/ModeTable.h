@@ -35,12 +35,12 @@ enum Action : unsigned {
     kAbout = 1u << 3,        // propertiesAction
     kFoundWord = 1u << 4,    // wordSearchAction
     kDeleteAnswer = 1u << 5, // deleteAnswerAction: enabled only once an answer is picked
-    kCopyWord =
-        1u
-        << 6, // exportHtmlAction, printAction, exportPdfAction, exportSvgAction, exportIpuzAction,
-              // exportWebPageAction
-    kCellSize = 1u << 7, // cellSizeAction
-    kFill = 1u << 8,     // fillAction, fillAgainAction, suggestAction
+    kCopyWord = 1u << 6,     // exportHtmlAction, exportIpuzAction, exportWebPageAction
+    kCellSize = 1u << 7,     // cellSizeAction
+    kFill = 1u << 8,         // fillAction, fillAgainAction, suggestAction
+    kHints = 1u << 9,        // revealLetterAction, revealWordAction
+    kPaperCopy = 1u << 10,   // printAction, exportPdfAction, exportSvgAction: the questions alone
+                             // while solving
 };
 
 struct Row {
@@ -58,10 +58,11 @@ inline constexpr Row kRows[] = {
     {EditMode::ModeDrawGrid, kSymmetry | kCoordinates | kGridReady | kClearGrid, kCellSize},
     {EditMode::ModeAuthor,
      kCounts | kClues | kAnswerCaption | kClueEntry | kAnswerLabel | kAnswerEntry,
-     kSaving | kAbout | kFoundWord | kCopyWord | kCellSize | kFill},
-    {EditMode::ModeSolveNoAnswers, kCounts | kAnswerCaption | kAnswerEntry, kSaving | kCellSize},
+     kSaving | kAbout | kFoundWord | kCopyWord | kPaperCopy | kCellSize | kFill},
+    {EditMode::ModeSolveNoAnswers, kCounts | kAnswerCaption | kAnswerEntry,
+     kSaving | kCellSize | kPaperCopy},
     {EditMode::ModeSolve, kCounts | kClues | kAnswerCaption | kAnswerEntry,
-     kSaving | kChange | kCellSize},
+     kSaving | kChange | kCellSize | kHints | kPaperCopy},
     {EditMode::ModeIncomplete, kCounts, kSaving | kChange | kCellSize},
     {EditMode::ModeOpenFailed, kCounts, kSaving | kCellSize},
     {EditMode::ModeAuthorNoAnswers, kCounts, kSaving | kCellSize},

@@ -129,10 +129,10 @@ std::vector<SlotRef> ClueList::rowsOf(const CrosswordDocument& doc) {
     std::vector<SlotRef> rows;
     if (doc.Mode == EditMode::ModeEmpty || doc.Mode == EditMode::ModeDrawGrid)
         return rows;
-    for (int d = 0; d <= 1; ++d) {
+    for (const Direction d : kDirections) {
         rows.push_back({});
         for (int n = 1; n <= doc.NumberedCount; ++n)
-            if (slotLength(doc, n, d) > 0)
+            if (slotLength(doc, n, directionIndex(d)) > 0)
                 rows.push_back({n, d});
     }
     return rows;
@@ -194,11 +194,13 @@ void ClueList::refreshTexts() {
 }
 
 void ClueList::refreshRow(int number, int direction) {
-    showRow(rowOf({number, direction}));
+    showRow(rowOf({number, directionAt(direction)}));
 }
 
 ClueList::RowLook ClueList::rowLook(int r) const {
-    const auto [n, d] = slotAt(r);
+    const SlotRef slot = slotAt(r);
+    const int n = slot.number;
+    const int d = directionIndex(slot.direction);
     if (n < 1)
         return {};
     const CrosswordDocument& doc = state_.doc();
@@ -207,8 +209,13 @@ ClueList::RowLook ClueList::rowLook(int r) const {
         text += QLatin1Char(' ') + cp1251::toUnicode(clue);
     if (!(solving(doc.Mode) && doc.SolvedFlags.at(n, d) == 1))
         return {text, {}, {}};
-    return {text + QStringLiteral(u" \u2713"), solvedColour(),
-            text + QStringLiteral(", ") + cp1251::toUnicode(state_.ownText(OwnText::Solved))};
+    // A word a hint gave is told apart from one the solver found.
+    const QString mark = cp1251::toUnicode(
+        state_.ownText(state_.session.wordRevealed(n, d) ? OwnText::Revealed : OwnText::Solved));
+    const QString shownMark = state_.session.wordRevealed(n, d)
+                                  ? QStringLiteral(u" \u2713 (") + mark + QLatin1Char(')')
+                                  : QStringLiteral(u" \u2713");
+    return {text + shownMark, solvedColour(), text + QStringLiteral(", ") + mark};
 }
 
 void ClueList::showRow(int r) {
@@ -258,7 +265,7 @@ void ClueList::showSelection() {
 void ClueList::choose(QListWidgetItem* item, bool byKeyboard) {
     const SlotRef slot = item ? slotAt(row(item)) : SlotRef{};
     if (slot.number > 0)
-        emit slotChosen(slot.number, slot.direction, byKeyboard);
+        emit slotChosen(slot.number, directionIndex(slot.direction), byKeyboard);
     // What the window made of it, whatever the list's own keys or mouse did to its selection.
     showSelection();
 }

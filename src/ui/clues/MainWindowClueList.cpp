@@ -72,7 +72,7 @@ void MainWindow::clueChosen(int number, int direction, bool byKeyboard) {
         // them; a solved word is no longer selected.
         if (doc.SolvedFlags.at(number, direction) == 1)
             return;
-        const QPoint start = state_.session.slotStart({number, direction});
+        const QPoint start = state_.session.slotStart({number, directionAt(direction)});
         state_.session.selectPairAt(start.x(), start.y());
         break;
     }

@@ -6,6 +6,7 @@
 #include "app/language/LanguageFile.h"
 #include "files/FileCommon.h"
 #include "platform/Message.h"
+#include "solve/SolvingSummary.h"
 #include "text/CodePage.h"
 
 #include <QAction>
@@ -27,6 +28,11 @@ void CommandContext::reportLetterConflict(QLineEdit& box, int position, unsigned
     // The box takes the focus to show the offending letter.
     box.setFocus(Qt::OtherFocusReason);
     box.setSelection(position - 1, 1);
+}
+
+void CommandContext::reportSolved() const {
+    message(solvedMessage(state.language, state.session.solvingSummary()),
+            platform::Icon::Information);
 }
 
 bool CommandContext::replaceConfirmed(const QString& path) const {

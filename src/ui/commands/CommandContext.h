@@ -32,6 +32,8 @@ struct CommandContext {
     // the user overtypes it. position is 1-based.
     void reportLetterConflict(QLineEdit& box, int position, unsigned char crossing,
                               unsigned char typed) const;
+    // Every word is solved: the message with the time taken and the hints used.
+    void reportSolved() const;
     // The question before a file at path is replaced; true when the user agreed.
     bool replaceConfirmed(const QString& path) const;
     // The Open (isSave false) or Save dialog in SamplesFolder; filter is NUL-separated

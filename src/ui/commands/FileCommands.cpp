@@ -151,6 +151,12 @@ void FileCommands::editProperties() {
 void FileCommands::unlock() {
     if (confirmDiscardChanges() == Discard::Abandon)
         return;
+    // A crossword without a password, such as one from an ipuz file, has nothing to ask.
+    if (!context_.state.session.unlockNeedsPassword()) {
+        if (context_.state.session.unlock(QByteArray()))
+            emit unlocked();
+        return;
+    }
     UnlockDialog dialog(context_.state, context_.platform, context_.parent,
                         withoutMnemonics(unlock_->text()));
     if (context_.platform.runDialog(dialog) != QDialog::Accepted)
@@ -181,16 +187,19 @@ void FileCommands::completeIncompleteCrossword() {
 }
 
 void FileCommands::openNamedFile(const QString& path) {
-    if (path.endsWith(QStringLiteral(".ipuz"), Qt::CaseInsensitive))
-        importIpuzFile(path);
-    else
-        openCrosswordFile(path);
+    const bool nothingShown = context_.state.session.mode() == EditMode::ModeEmpty;
+    showOpenedFile(path, context_.state.session.openFile(path), nothingShown);
 }
 
-bool FileCommands::openCrosswordFile(const QString& path) {
-    const bool nothingShown = context_.state.session.mode() == EditMode::ModeEmpty;
-    const CrosswordSession::OpenOutcome out = context_.state.session.open(path);
-    if (out.read.status != FileStatus::Ok) {
+bool FileCommands::showOpenedFile(const QString& path, const CrosswordSession::FileOpenOutcome& out,
+                                  bool nothingShown) {
+    if (out.ipuz && !out.problem.ok()) {
+        // A refused ipuz file leaves the crossword shown as it was.
+        context_.message(ipuz::problemText(context_.state.language, out.problem),
+                         platform::Icon::Critical);
+        return false;
+    }
+    if (!out.ipuz && out.read.status != FileStatus::Ok) {
         showFileFailure(out.read.status);
         // The previous crossword stays on screen, but nothing of it can be typed or saved;
         // without one the window stays empty, with nothing to save.
@@ -200,28 +209,18 @@ bool FileCommands::openCrosswordFile(const QString& path) {
         return false;
     }
     rememberFile(path);
-    // A crossword that lacks an answer is captioned as one being solved.
     const EditMode mode = context_.state.doc().Mode;
-    emit crosswordOpened(mode == EditMode::ModeIncomplete ? EditMode::ModeSolve : mode);
+    // An ipuz file without every answer is the author's to complete.
+    if (out.ipuz && mode != EditMode::ModeSolve)
+        emit crosswordImported();
+    else // a crossword that lacks an answer is captioned as one being solved
+        emit crosswordOpened(mode == EditMode::ModeIncomplete ? EditMode::ModeSolve : mode);
     if (out.reducedCellSize > 0)
         reportCellSizeReduced(out.reducedCellSize);
     if (mode == EditMode::ModeIncomplete)
         context_.message(context_.state.language.entry(LangEntry::IncompleteNeedsPassword),
                          platform::Icon::Information);
     return true;
-}
-
-void FileCommands::importIpuzFile(const QString& path) {
-    const CrosswordSession::ImportOutcome out = context_.state.session.importIpuz(path);
-    if (!out.problem.ok()) {
-        context_.message(ipuz::problemText(context_.state.language, out.problem),
-                         platform::Icon::Critical);
-        return;
-    }
-    rememberFile(path);
-    emit crosswordImported();
-    if (out.reducedCellSize > 0)
-        reportCellSizeReduced(out.reducedCellSize);
 }
 
 void FileCommands::openFileFromCommandLine(const QString& path) {
@@ -254,36 +253,33 @@ void FileCommands::openAnswersFile() {
 }
 
 void FileCommands::openAnswersFile(const QString& path) {
-    AnswersFileContent content;
-    if (const FileStatus status = ::ReadAnswersFile(path, content); status != FileStatus::Ok) {
-        showFileFailure(status);
+    CrosswordSession& session = context_.state.session;
+    const bool nothingShown = session.mode() == EditMode::ModeEmpty;
+    const CrosswordSession::AnswersFileOutcome out = session.openAnswersFile(path);
+    if (out.answers != FileStatus::Ok) {
+        showFileFailure(out.answers);
         return;
     }
-
-    CrosswordSession& session = context_.state.session;
-    const bool sameCrossword = session.holdsCrosswordTitled(content.CrosswordTitle);
-    if (!sameCrossword) {
-        if (!openCrosswordFile(crosswordPathBesideAnswers(path, content.CrosswordFileName))) {
-            session.abandonFailedOpen();
+    if (out.crosswordOpened &&
+        !showOpenedFile(session.document().CrosswordPath, out.crossword, nothingShown)) {
+        // The session holds nothing, or an ipuz file's crossword held as it was.
+        if (!out.crossword.ipuz)
             emit openAbandoned();
-            return;
-        }
+        return;
     }
-    const CrosswordSession::AnswersOutcome out = session.applyAnswers(content, path, sameCrossword);
-    if (out.status != FileStatus::Ok) {
-        showFileFailure(out.status);
+    if (out.applied.status != FileStatus::Ok) {
+        showFileFailure(out.applied.status);
         return;
     }
     rememberFile(path);
-    emit answersApplied(sameCrossword);
+    emit answersApplied(!out.crosswordOpened);
 
     // Counted by the marks themselves: a damaged file's word count cannot end the solving.
-    if (!out.unsolved) {
+    if (!out.applied.unsolved) {
         session.endSolving();
-        context_.message(context_.state.language.entry(LangEntry::AllSolved),
-                         platform::Icon::Information);
+        context_.reportSolved();
     } else if (session.document().Mode != EditMode::ModeSolveNoAnswers) {
-        emit numberChosen(out.unsolved->first);
+        emit numberChosen(out.applied.unsolved->first);
     }
 }
 

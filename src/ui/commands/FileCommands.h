@@ -88,15 +88,14 @@ private:
     // False when the dialog was cancelled; otherwise the session's mode tells how the reading
     // went.
     bool chooseAndOpenCrossword();
-    // Reads the crossword and shows it; false when it could not be, reported, leaving
-    // ModeOpenFailed over a crossword shown before, ModeEmpty over none.
-    bool openCrosswordFile(const QString& path);
-    // A file the user named to open: an ipuz file (by its extension) is imported, anything else
-    // opened as a crossword file.
+    // A file the user named to open: an ipuz file (by its extension) for solving when it has
+    // every answer, else for the author; anything else as a crossword file.
     void openNamedFile(const QString& path);
-    // Shows the ipuz file's crossword as the author's, not yet saved; a refused file is
-    // reported and leaves the crossword shown as it was.
-    void importIpuzFile(const QString& path);
+    // Shows a crossword the session opened from path; false when it could not be, reported,
+    // leaving ModeOpenFailed over a crossword shown before, ModeEmpty over none (nothingShown),
+    // or for a refused ipuz file the crossword shown as it was.
+    bool showOpenedFile(const QString& path, const CrosswordSession::FileOpenOutcome& out,
+                        bool nothingShown);
     void openAnswersFile();
     // Applies an answers file, opening its crossword when another one is shown.
     void openAnswersFile(const QString& path);

@@ -75,7 +75,7 @@ void FillCommands::updateEnabled() {
 }
 
 QByteArray FillCommands::slotName(const SlotRef& slot) const {
-    return context_.state.language.slotName(slot.number, slot.direction);
+    return context_.state.language.slotName(slot.number, directionIndex(slot.direction));
 }
 
 void FillCommands::fill(bool again) {
@@ -133,7 +133,7 @@ void FillCommands::fill(bool again) {
     std::vector<QByteArray> words;
     for (std::size_t k = 0; k < dp.refs.size() && k < result.words.size(); ++k) {
         const SlotRef& ref = dp.refs[k];
-        if (doc.SlotTexts.at(ref.number, 1, ref.direction).isEmpty() ||
+        if (doc.SlotTexts.at(ref.number, 1, directionIndex(ref.direction)).isEmpty() ||
             std::find(reopened.begin(), reopened.end(), ref) != reopened.end()) {
             refs.push_back(ref);
             words.push_back(result.words[k]);
@@ -208,7 +208,7 @@ void FillCommands::askSuggestions() {
     if (!window_)
         return;
     const CrosswordDocument& doc = context_.state.doc();
-    const SlotRef current{doc.CurrentSlot, doc.CurrentDirection};
+    const SlotRef current{doc.CurrentSlot, directionAt(doc.CurrentDirection)};
     QString title;
     if (doc.Mode == EditMode::ModeAuthor && current.number > 0) {
         fill::DocumentProblem dp = fill::problemFrom(doc);

@@ -87,10 +87,11 @@ void PublishingCommands::applyCaptions() {
 
 void PublishingCommands::updateEnabled() {
     using modetable::kCopyWord;
+    using modetable::kPaperCopy;
     commands::enableForMode(context_.state, {{kCopyWord, exportHtml_},
-                                             {kCopyWord, print_},
-                                             {kCopyWord, exportPdf_},
-                                             {kCopyWord, exportSvg_},
+                                             {kPaperCopy, print_},
+                                             {kPaperCopy, exportPdf_},
+                                             {kPaperCopy, exportSvg_},
                                              {kCopyWord, exportIpuz_},
                                              {kCopyWord, exportWebPage_}});
 }
@@ -155,17 +156,25 @@ publish::PrintJob PublishingCommands::printJob(bool answersPage) const {
                       answersPage);
 }
 
-std::unique_ptr<PrintOptionsDialog> PublishingCommands::askPrintOptions(PrintOutput output,
-                                                                        const QAction* command) {
-    if (context_.state.doc().Mode != EditMode::ModeAuthor)
-        return nullptr;
+std::optional<PublishingCommands::PrintOptions>
+PublishingCommands::askPrintOptions(PrintOutput output, const QAction* command) {
+    switch (context_.state.doc().Mode) {
+    case EditMode::ModeSolve:
+    case EditMode::ModeSolveNoAnswers:
+        // The solver's paper copy: the questions alone, whatever he has solved or been given,
+        // so that no answer reaches paper; there is nothing to choose.
+        return PrintOptions{};
+    case EditMode::ModeAuthor:
+        break;
+    default:
+        return std::nullopt;
+    }
     context_.commitTypedClue();
-    auto options =
-        std::make_unique<PrintOptionsDialog>(context_.state, context_.parent, output,
-                                             withoutEllipsis(withoutMnemonics(command->text())));
-    if (context_.platform.runDialog(*options) != QDialog::Accepted)
-        return nullptr;
-    return options;
+    PrintOptionsDialog options(context_.state, context_.parent, output,
+                               withoutEllipsis(withoutMnemonics(command->text())));
+    if (context_.platform.runDialog(options) != QDialog::Accepted)
+        return std::nullopt;
+    return PrintOptions{options.answersPage(), options.filledGrid()};
 }
 
 void PublishingCommands::exportFile(const char* description, const char* patterns,
@@ -188,7 +197,7 @@ void PublishingCommands::printCrossword() {
         return;
     const AppState& state = context_.state;
     const CellPainter painter = printCellPainter();
-    const publish::PrintJob job = printJob(options->answersPage());
+    const publish::PrintJob job = printJob(options->answersPage);
     // The print queue shows the crossword's title, or the program's name for an untitled one.
     const QString name =
         job.texts.title.isEmpty() ? cp1251::toUnicode(state.MessageTitle) : job.texts.title;
@@ -206,7 +215,7 @@ void PublishingCommands::exportPdf() {
         return;
     exportFile("PDF Document (*.pdf)", "*.pdf", QStringLiteral(".pdf"), [&](const QString& path) {
         return publish::writeCrosswordPdf(path, context_.state.doc(), printCellPainter(),
-                                          printJob(options->answersPage()));
+                                          printJob(options->answersPage));
     });
 }
 
@@ -217,7 +226,7 @@ void PublishingCommands::exportSvg() {
     exportFile("SVG Image (*.svg)", "*.svg", QStringLiteral(".svg"), [&](const QString& path) {
         const publish::PrintJob job = printJob(false);
         return publish::writeGridSvg(path, context_.state.doc(), printCellPainter(), job.look,
-                                     options->filledGrid(), job.texts.title);
+                                     options->filledGrid, job.texts.title);
     });
 }
 

@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class CellPainter;
 class GridView;
@@ -21,7 +22,7 @@ struct PrintJob;
 
 // The author's crossword published: the HTML page with its pictures, printed, as a PDF
 // document, its grid as an SVG picture, as an ipuz file and as a web page to solve. Offered while
-// the author writes.
+// the author writes; printing, PDF and SVG also while solving, as a paper copy of the questions.
 class PublishingCommands : public QObject {
     Q_OBJECT
 public:
@@ -50,8 +51,13 @@ private:
     CellPainter printCellPainter() const;
     publish::PrintJob printJob(bool answersPage) const;
     // The options of a print or export of the author's crossword, titled after the command,
-    // once the typed clue is stored; null in other modes or when they were cancelled.
-    std::unique_ptr<PrintOptionsDialog> askPrintOptions(PrintOutput output, const QAction* command);
+    // once the typed clue is stored; while solving, the questions alone without asking.
+    // Nothing in other modes or when they were cancelled.
+    struct PrintOptions {
+        bool answersPage = false;
+        bool filledGrid = false;
+    };
+    std::optional<PrintOptions> askPrintOptions(PrintOutput output, const QAction* command);
     // The Save dialog of an export, ext (".pdf") added to a file name without a dot, the
     // question before an existing file is replaced, then write and its failure reported.
     void exportFile(const char* description, const char* patterns, const QString& ext,

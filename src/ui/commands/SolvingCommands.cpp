@@ -1,12 +1,16 @@
 // The solver's answers: checked against the crossword's own, entered into a crossword without
-// answers, or a slot number typed to select it.
+// answers, or a slot number typed to select it; and the hints.
 #include "commands/SolvingCommands.h"
 
+#include "app/ModeTable.h"
 #include "app/language/LanguageFile.h"
+#include "grid/GridView.h"
+#include "grid/ShownGrid.h"
 #include "solve/Solving.h"
 #include "text/CodePage.h"
 #include "text/SequentialText.h"
 
+#include <QAction>
 #include <QLineEdit>
 
 namespace {
@@ -18,9 +22,75 @@ int typedNumber(const QByteArray& text) {
 
 } // namespace
 
-SolvingCommands::SolvingCommands(CommandContext context, QLineEdit& answerBox)
-    : QObject(context.parent), context_(std::move(context)), answerBox_(answerBox) {
+SolvingCommands::SolvingCommands(CommandContext context, QLineEdit& answerBox, const GridView& grid)
+    : QObject(context.parent), context_(std::move(context)), answerBox_(answerBox), grid_(grid),
+      revealLetter_(commands::makeAction(this, "revealLetterAction")),
+      revealWord_(commands::makeAction(this, "revealWordAction")) {
     setObjectName(QStringLiteral("solvingCommands"));
+    // Ctrl+Shift with the first letters of the English names; no platform key is taken.
+    revealLetter_->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+L")));
+    revealWord_->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+W")));
+    connect(revealLetter_, &QAction::triggered, this, &SolvingCommands::revealLetter);
+    connect(revealWord_, &QAction::triggered, this, &SolvingCommands::revealWord);
+    connect(&context_.state.session, &CrosswordSession::modeChanged, this,
+            &SolvingCommands::updateEnabled);
+    updateEnabled();
+}
+
+QList<QAction*> SolvingCommands::actions() const {
+    return {revealLetter_, revealWord_};
+}
+
+void SolvingCommands::applyCaptions() {
+    const AppState& state = context_.state;
+    revealLetter_->setText(cp1251::toUnicode(state.ownText(OwnText::RevealLetter)));
+    revealWord_->setText(cp1251::toUnicode(state.ownText(OwnText::RevealWord)));
+}
+
+void SolvingCommands::updateEnabled() {
+    using modetable::kHints;
+    commands::enableForMode(context_.state, {{kHints, revealLetter_}, {kHints, revealWord_}});
+}
+
+void SolvingCommands::revealLetter() {
+    CrosswordSession& session = context_.state.session;
+    const CrosswordDocument& doc = context_.state.doc();
+    const QPoint cursor = grid_.cursorCell();
+    const bool onPair =
+        (doc.CurrentSlot > 0 &&
+         doc.CellMap.at(cursor.x(), cursor.y(), layer::kAcross) == doc.CurrentSlot) ||
+        (doc.CurrentDownSlot > 0 &&
+         doc.CellMap.at(cursor.x(), cursor.y(), layer::kDown) == doc.CurrentDownSlot);
+    std::optional<QPoint> cell;
+    if (onPair && doc.CellMap.at(cursor.x(), cursor.y(), layer::kLetter) == 0)
+        cell = cursor;
+    for (int d = 0; d <= 1 && !cell; ++d)
+        cell = session.nextHiddenCell(d);
+    if (!cell)
+        return;
+    const HintOutcome out = session.revealLetter(cell->x(), cell->y());
+    if (out.revealed)
+        followSolved(out.word);
+}
+
+void SolvingCommands::revealWord() {
+    CrosswordSession& session = context_.state.session;
+    for (int d = 0; d <= 1; ++d) {
+        const HintOutcome out = session.revealWord(d);
+        if (out.revealed) {
+            followSolved(out.word);
+            return;
+        }
+    }
+}
+
+void SolvingCommands::followSolved(const CheckOutcome& out) {
+    if (!out.hit)
+        return;
+    answerBox_.clear();
+    emit wordsOpenChanged(out.open);
+    if (out.next == CheckOutcome::Next::Solved)
+        context_.reportSolved();
 }
 
 void SolvingCommands::enterInAnswerBox() {
@@ -56,12 +126,8 @@ void SolvingCommands::checkTypedAnswer(const QByteArray& word) {
                          platform::Icon::Information);
         return;
     }
-    answerBox_.clear();
-    emit wordsOpenChanged(out.open);
     // The session selected what comes next; the grid and the clues follow it.
-    if (out.next == CheckOutcome::Next::Solved)
-        context_.message(context_.state.language.entry(LangEntry::AllSolved),
-                         platform::Icon::Information);
+    followSolved(out);
 }
 
 void SolvingCommands::jumpToTypedNumber(int v) {
@@ -82,6 +148,5 @@ void SolvingCommands::enterTypedAnswer(const QByteArray& word) {
     emit wordsOpenChanged(out.open);
     // Else the session selected the next open slot.
     if (out.open == 0)
-        context_.message(context_.state.language.entry(LangEntry::AllSolved),
-                         platform::Icon::Information);
+        context_.reportSolved();
 }

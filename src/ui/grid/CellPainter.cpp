@@ -27,6 +27,8 @@ QColor insideColor(CellLook look) {
         return slotcolor::kDeadYellow;
     case CellLook::DrawnBlack:
         return slotcolor::kDrawnBlack;
+    case CellLook::Revealed:
+        return slotcolor::kRevealed;
     }
     return slotcolor::kWhite;
 }
@@ -40,6 +42,8 @@ int digitSet(CellLook look) {
         return 2;
     case CellLook::DeadSelected:
         return 3;
+    case CellLook::Revealed:
+        return 4;
     case CellLook::Plain:
     case CellLook::DrawnBlack:
         break;

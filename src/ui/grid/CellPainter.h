@@ -31,6 +31,7 @@ enum class CellLook {
     Dead,         // while writing: no word of the lists passes through it any more
     DeadSelected, // such a cell in the selected slot
     DrawnBlack,   // a black cell of the grid being drawn
+    Revealed,     // while solving: a letter or a word a hint gave away
 };
 
 // Draws the grid's cells, the same on the screen, in the export pictures and in the cell-size

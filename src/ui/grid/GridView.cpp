@@ -284,7 +284,7 @@ void GridView::redrawGrid() {
     paintAllSlots();
     const CrosswordSession& session = state_.session;
     for (const SlotRef& slot : selectedSlots(session.mode(), session.selection()))
-        paintSlot(slot.number, slot.direction, CellLook::Selected, true);
+        paintSlot(slot.number, directionIndex(slot.direction), CellLook::Selected, true);
 }
 
 void GridView::showPictureSettings() {
@@ -348,20 +348,21 @@ void GridView::showSelection(const Selection& before, const Selection& after) {
     for (const SlotRef& slot : was)
         if (std::find(now.begin(), now.end(), slot) == now.end()) {
             endPreviewOf(slot);
-            paintSlot(slot.number, slot.direction, std::nullopt, false);
+            paintSlot(slot.number, directionIndex(slot.direction), std::nullopt, false);
         }
     for (const SlotRef& slot : now) {
         endPreviewOf(slot);
-        paintSlot(slot.number, slot.direction, std::nullopt, true);
+        paintSlot(slot.number, directionIndex(slot.direction), std::nullopt, true);
     }
     // The keyboard's cursor follows a selection that moved away from it (the next word after
     // one was placed), so that typing goes on where the selection is.
     const CrosswordDocument& doc = state_.doc();
     const auto holdsCursor = [&](const SlotRef& s) {
-        return shownSlotHolds(doc, s.number, s.direction, cursor_.x(), cursor_.y());
+        return shownSlotHolds(doc, s.number, directionIndex(s.direction), cursor_.x(), cursor_.y());
     };
     if (!now.empty() && std::none_of(now.begin(), now.end(), holdsCursor)) {
-        const QPoint first = shownSlotStart(doc, now.front().number, now.front().direction);
+        const QPoint first =
+            shownSlotStart(doc, now.front().number, directionIndex(now.front().direction));
         setCursorCell(first.x(), first.y());
     }
 }
@@ -462,7 +463,7 @@ CellLook GridView::lookAt(int cx, int cy) const {
     const CrosswordSession& session = state_.session;
     const CrosswordDocument& doc = state_.doc();
     for (const SlotRef& slot : selectedSlots(session.mode(), session.selection()))
-        if (shownSlotHolds(doc, slot.number, slot.direction, cx, cy))
+        if (shownSlotHolds(doc, slot.number, directionIndex(slot.direction), cx, cy))
             return CellLook::Selected;
     return CellLook::Plain;
 }
@@ -473,9 +474,31 @@ CellLook GridView::withDeadShading(int cx, int cy, CellLook look) const {
     return look == CellLook::Selected ? CellLook::DeadSelected : CellLook::Dead;
 }
 
+CellLook GridView::withHintMark(int cx, int cy, CellLook look) const {
+    const CrosswordDocument& doc = state_.doc();
+    if (look != CellLook::Plain || doc.Mode != EditMode::ModeSolve)
+        return look;
+    const CrosswordSession& session = state_.session;
+    if (session.cellRevealed(cx, cy))
+        return CellLook::Revealed;
+    if (doc.Aids.WordsRevealed == 0)
+        return look;
+    // A solved word leaves the cell map: found from the numbers along the cell's row and
+    // column, at either end of a word as the style reads it.
+    for (int d = 0; d <= 1; ++d)
+        for (int k = 0, end = d == 0 ? doc.GridWidth : doc.GridHeight; k < end; ++k) {
+            const int x = d == 0 ? k : cx;
+            const int y = d == 0 ? cy : k;
+            const int n = doc.CellMap.at(x, y, layer::kNumber);
+            if (n > 0 && session.wordRevealed(n, d) && shownSlotHolds(doc, n, d, cx, cy))
+                return CellLook::Revealed;
+        }
+    return look;
+}
+
 void GridView::paintSlotCell(const CellPainter& painter, int c, int r, CellLook plain) {
     const CrosswordDocument& doc = state_.doc();
-    const CellLook look = withDeadShading(c, r, plain);
+    const CellLook look = withHintMark(c, r, withDeadShading(c, r, plain));
     QChar letter = previewLetter(c, r);
     if (letter.isNull()) {
         const int code = doc.CellMap.at(c, r, layer::kLetter);
@@ -486,13 +509,13 @@ void GridView::paintSlotCell(const CellPainter& painter, int c, int r, CellLook 
 }
 
 void GridView::drawSlot(int number, int direction, CellLook look) {
-    endPreviewOf({number, direction});
+    endPreviewOf({number, directionAt(direction)});
     paintSlot(number, direction, look, look == CellLook::Selected);
 }
 
-void GridView::previewSlot(int number, int direction, const QString& letters) {
-    preview_ = {number, direction, letters};
-    paintSlot(number, direction, CellLook::Selected, true);
+void GridView::previewSlot(const SlotRef& slot, const QString& letters) {
+    preview_ = {slot.number, slot.direction, letters};
+    paintSlot(slot.number, directionIndex(slot.direction), CellLook::Selected, true);
     announceCursor(gridPicture_, true);
 }
 
@@ -530,7 +553,7 @@ void GridView::paintSlot(int number, int direction, std::optional<CellLook> look
 
 QChar GridView::previewLetter(int cx, int cy) const {
     const int n = preview_.number;
-    const int d = preview_.direction;
+    const int d = directionIndex(preview_.direction);
     if (n < 1)
         return {};
     const CrosswordDocument& doc = state_.doc();

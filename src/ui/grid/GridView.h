@@ -78,7 +78,7 @@ public:
     void drawSlot(int number, int direction, CellLook look);
     // Letters typed for a slot, shown in its first cells (selected) before they are placed;
     // the slot's other cells show the document's letters.
-    void previewSlot(int number, int direction, const QString& letters);
+    void previewSlot(const SlotRef& slot, const QString& letters);
 
     // The keyboard's cell cursor, in shown cells, kept inside the grid. It is drawn while the
     // picture has the focus, never into the picture itself.
@@ -124,6 +124,8 @@ private:
     void paintAllSlots();
     // What the cell shows now: selected while a selected slot passes through it, dead or not.
     CellLook lookAt(int cx, int cy) const;
+    // A plain cell while solving shows a letter or a word the hints gave away.
+    CellLook withHintMark(int cx, int cy, CellLook look) const;
     // The look with the cell's dead shading, when it has some.
     CellLook withDeadShading(int cx, int cy, CellLook look) const;
     void paintSlotCell(const CellPainter& painter, int c, int r, CellLook look);
@@ -155,7 +157,8 @@ private:
     bool routeFocus_ = false;   // the picture's last focus came from a click or a scroll bar
     bool keyboardHeld_ = false; // the keyboard gave the picture its last focus
     struct Preview {
-        int number = 0, direction = 0;
+        int number = 0;
+        Direction direction = Direction::Across;
         QString letters;
     } preview_;
     PictureBox* gridPicture_ = nullptr;

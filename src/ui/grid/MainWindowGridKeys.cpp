@@ -14,15 +14,16 @@
 namespace {
 
 QPoint firstCell(const CrosswordDocument& doc, SlotRef s) {
-    return shownSlotStart(doc, s.number, s.direction);
+    return shownSlotStart(doc, s.number, directionIndex(s.direction));
 }
 
 int slotLength(const CrosswordDocument& doc, SlotRef s) {
-    return s.number > 0 ? shownSlotLength(doc, s.number, s.direction) : 0;
+    return s.number > 0 ? shownSlotLength(doc, s.number, directionIndex(s.direction)) : 0;
 }
 
 bool slotHolds(const CrosswordDocument& doc, SlotRef s, QPoint cell) {
-    return s.number >= 1 && shownSlotHolds(doc, s.number, s.direction, cell.x(), cell.y());
+    return s.number >= 1 &&
+           shownSlotHolds(doc, s.number, directionIndex(s.direction), cell.x(), cell.y());
 }
 
 // The author's answer, or the word the solver entered into a crossword without answers.
@@ -30,9 +31,9 @@ bool holdsPlacedWord(const CrosswordDocument& doc, SlotRef s) {
     if (s.number < 1)
         return false;
     if (doc.Mode == EditMode::ModeAuthor)
-        return !answerOf(doc, s.number, s.direction).isEmpty();
+        return !answerOf(doc, s.number, directionIndex(s.direction)).isEmpty();
     return doc.Mode == EditMode::ModeSolveNoAnswers &&
-           doc.SolvedFlags.at(s.number, s.direction) == 1;
+           doc.SolvedFlags.at(s.number, directionIndex(s.direction)) == 1;
 }
 
 bool entersWords(EditMode mode) {
@@ -43,10 +44,10 @@ bool entersWords(EditMode mode) {
 // The slots Tab goes through: across in number order, then down. A solved word is done with.
 std::vector<SlotRef> tabOrder(const CrosswordDocument& doc) {
     std::vector<SlotRef> order;
-    for (int d = 0; d <= 1; ++d)
+    for (const Direction d : kDirections)
         for (int n = 1; n <= doc.NumberedCount; ++n)
-            if (shownSlotLength(doc, n, d) > 0 &&
-                (doc.Mode != EditMode::ModeSolve || doc.SolvedFlags.at(n, d) == 0))
+            if (shownSlotLength(doc, n, directionIndex(d)) > 0 &&
+                (doc.Mode != EditMode::ModeSolve || doc.SolvedFlags.at(n, directionIndex(d)) == 0))
                 order.push_back({n, d});
     return order;
 }
@@ -110,9 +111,9 @@ void MainWindow::gridKey(int key, const QString& text) {
 SlotRef MainWindow::keyboardSlot() const {
     const CrosswordDocument& doc = state_.doc();
     if (doc.Mode != EditMode::ModeSolve)
-        return {doc.CurrentSlot, doc.CurrentDirection == 1 ? 1 : 0};
-    const SlotRef across{doc.CurrentSlot, 0};
-    const SlotRef down{doc.CurrentDownSlot, 1};
+        return {doc.CurrentSlot, directionAt(doc.CurrentDirection)};
+    const SlotRef across{doc.CurrentSlot, Direction::Across};
+    const SlotRef down{doc.CurrentDownSlot, Direction::Down};
     if (gridDirection_ == 1)
         return down.number > 0 ? down : across;
     return across.number > 0 ? across : down;
@@ -127,7 +128,7 @@ void MainWindow::pickSlotAtCursor(bool otherDirection) {
         return;
     int d = across > 0 ? 0 : 1;
     if (otherDirection) {
-        d = keyboardSlot().direction == 0 ? 1 : 0;
+        d = keyboardSlot().direction == Direction::Across ? 1 : 0;
         if ((d == 0 ? across : down) == 0)
             d = 1 - d;
     }
@@ -158,7 +159,7 @@ void MainWindow::stepSlot(int step) {
     const SlotRef s = order[static_cast<std::size_t>(next)];
     const QPoint first = firstCell(doc, s);
     gridView_->setCursorCell(first.x(), first.y());
-    pickSlot(s.number, s.direction, first);
+    pickSlot(s.number, directionIndex(s.direction), first);
 }
 
 void MainWindow::typeInGrid(const QString& letter) {
@@ -220,10 +221,10 @@ void MainWindow::showGridPreview() {
     if (s.number < 1)
         return;
     const QString letters = answerEdit->text().toUpper();
-    gridView_->previewSlot(s.number, s.direction, letters);
+    gridView_->previewSlot(s, letters);
     // The cursor waits where the next letter goes.
     const int k = std::min(static_cast<int>(letters.size()), std::max(slotLength(doc, s) - 1, 0));
     const QPoint first = firstCell(doc, s);
-    gridView_->setCursorCell(first.x() + (s.direction == 0 ? k : 0),
-                             first.y() + (s.direction == 1 ? k : 0));
+    gridView_->setCursorCell(first.x() + (s.direction == Direction::Across ? k : 0),
+                             first.y() + (s.direction == Direction::Down ? k : 0));
 }

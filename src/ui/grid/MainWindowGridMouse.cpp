@@ -69,7 +69,7 @@ void MainWindow::handleGridClick(int x, int y) {
     case EditMode::ModeAuthor:
     case EditMode::ModeSolveNoAnswers: {
         if (const std::optional<SlotRef> slot = session.slotAtCell(cx, cy))
-            selectWordSlot(slot->number, slot->direction);
+            selectWordSlot(slot->number, directionIndex(slot->direction));
         break;
     }
     case EditMode::ModeSolve:
@@ -83,7 +83,7 @@ void MainWindow::handleGridClick(int x, int y) {
 
 void MainWindow::selectWordSlot(int number, int direction) {
     commitTypedClue();
-    state_.session.selectSlot(number, direction);
+    state_.session.selectSlot({number, directionAt(direction)});
     if (state_.doc().Mode == EditMode::ModeAuthor)
         showCurrentSlot();
 }

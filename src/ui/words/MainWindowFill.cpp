@@ -4,6 +4,7 @@
 #include "commands/FileCommands.h"
 #include "commands/FillCommands.h"
 #include "commands/PublishingCommands.h"
+#include "commands/SolvingCommands.h"
 #include "commands/ViewCommands.h"
 #include "grid/GridView.h"
 #include "text/CodePage.h"
@@ -39,6 +40,7 @@ void MainWindow::applyOwnCaptions() {
     fillCommands_->applyCaptions();
     fileCommands_->applyCaptions();
     publishingCommands_->applyCaptions();
+    solvingCommands_->applyCaptions();
     editMenu->setTitle(cp1251::toUnicode(state_.ownText(OwnText::editMenu)));
     editCommands_->applyCaptions();
     if (viewMenu_) {

@@ -225,7 +225,7 @@ TEST_F(Session, ImportingAnIpuzFileGivesTheAuthorAnUnsavedCrosswordOrChangesNoth
     EXPECT_EQ(doc().CurrentSlot, 0);
 
     // Otherwise the first word without one is selected, as after Grid ready.
-    session.selectSlot(3, 0);
+    session.selectSlot({3, Direction::Across});
     const QByteArray topless = houseIpuz().replace(R"([["К","О","Т"])", R"([["","",""])");
     ASSERT_TRUE(session.importIpuz(file("topless.ipuz", topless)).problem.ok());
     EXPECT_EQ(session.mode(), EditMode::ModeAuthor);
@@ -286,7 +286,7 @@ TEST_F(Session, PlacingAnswersMovesToTheNextWordWithoutOne) {
 
     EXPECT_TRUE(session.keepClue("typed clue"));
     EXPECT_EQ(doc().SlotTexts.at(2, 0, 1), QByteArray("typed clue"));
-    session.selectSlot(1, 0);
+    session.selectSlot({1, Direction::Across});
     signals_.take();
     ASSERT_TRUE(session.canDeleteAnswer());
     session.deleteAnswer();
@@ -302,7 +302,8 @@ TEST_F(Session, AWholeFillIsPlacedAsOneChangeOrNotAtAll) {
     ASSERT_TRUE(session.gridReady());
     ASSERT_EQ(session.placeAnswer("CAT", "pet").kind, PlacementOutcome::Kind::Placed);
     signals_.take();
-    const std::vector<SlotRef> refs = {{1, 1}, {2, 1}, {3, 0}};
+    const std::vector<SlotRef> refs = {
+        {1, Direction::Down}, {2, Direction::Down}, {3, Direction::Across}};
 
     // Refused whole: nothing written, nothing signalled.
     const struct {
@@ -315,7 +316,9 @@ TEST_F(Session, AWholeFillIsPlacedAsOneChangeOrNotAtAll) {
         {"against a placed answer", refs, {"BAT", "TEP", "TOP"}},
         {"words disagreeing", refs, {"CAT", "TEP", "DOG"}},
         {"a blank", refs, {"CAT", "TEP", "T P"}},
-        {"no such slot", {{1, 1}, {2, 0}, {3, 0}}, {"CAT", "TEP", "TOP"}},
+        {"no such slot",
+         {{1, Direction::Down}, {2, Direction::Across}, {3, Direction::Across}},
+         {"CAT", "TEP", "TOP"}},
     };
     for (const auto& r : refused) {
         EXPECT_FALSE(session.placeFill(r.refs, r.words)) << r.why;
@@ -331,7 +334,8 @@ TEST_F(Session, AWholeFillIsPlacedAsOneChangeOrNotAtAll) {
     EXPECT_EQ(doc().CurrentSlot, 1);
     EXPECT_EQ(doc().CurrentDirection, 1);
     for (std::size_t k = 0; k < refs.size(); ++k)
-        EXPECT_EQ(doc().SlotTexts.at(refs[k].number, 1, refs[k].direction), words[k]);
+        EXPECT_EQ(doc().SlotTexts.at(refs[k].number, 1, directionIndex(refs[k].direction)),
+                  words[k]);
     EXPECT_EQ(doc().SlotTexts.at(1, 0, 0), QByteArray("pet")); // the clue stays
     EXPECT_EQ(doc().CellMap.at(2, 2, layer::kLetter), 'P');
 
@@ -347,9 +351,11 @@ TEST_F(Session, AWholeFillIsPlacedAsOneChangeOrNotAtAll) {
     // Filled again while every word of the fill stays; not once the author changed one, nor
     // for another crossword.
     EXPECT_EQ(session.refillable(), refs);
-    session.documentForSetup().SlotTexts.set(refs[0].number, 1, refs[0].direction, "CAB");
+    session.documentForSetup().SlotTexts.set(refs[0].number, 1, directionIndex(refs[0].direction),
+                                             "CAB");
     EXPECT_TRUE(session.refillable().empty());
-    session.documentForSetup().SlotTexts.set(refs[0].number, 1, refs[0].direction, "CAR");
+    session.documentForSetup().SlotTexts.set(refs[0].number, 1, directionIndex(refs[0].direction),
+                                             "CAR");
     ASSERT_EQ(session.refillable(), refs);
     session.newGrid(3, 3, "Other", 0);
     EXPECT_TRUE(session.refillable().empty());
@@ -364,7 +370,7 @@ TEST_F(Session, AFillOfAnUnmodifiedCrosswordMarksItModified) {
     ASSERT_FALSE(doc().Modified);
     signals_.take();
     ASSERT_EQ(doc().CurrentSlot, 0); // every word had its answer when it was unlocked
-    ASSERT_TRUE(session.placeFill({{3, 0}}, {"TOP"}));
+    ASSERT_TRUE(session.placeFill({{3, Direction::Across}}, {"TOP"}));
     // Without a selection before, the first slot is selected.
     EXPECT_EQ(signals_.take(),
               QStringList({QStringLiteral("cells 0,0 3x3"), QStringLiteral("selection"),
@@ -498,24 +504,25 @@ TEST_F(Session, TheSelectionSignalTellsBeforeAndAfter) {
 
     // A slot chosen: from 1 across to 2 down; again, signalled though it stays.
     const S first = session.selection();
-    EXPECT_EQ(std::pair(first.slot, first.direction), std::pair(1, 0));
-    session.selectSlot(2, 1);
+    EXPECT_EQ(std::pair(first.slot, first.direction), std::pair(1, Direction::Across));
+    session.selectSlot({2, Direction::Down});
     const S chosen = session.selection();
-    EXPECT_EQ(std::pair(chosen.slot, chosen.direction), std::pair(2, 1));
-    session.selectSlot(2, 1);
+    EXPECT_EQ(std::pair(chosen.slot, chosen.direction), std::pair(2, Direction::Down));
+    session.selectSlot({2, Direction::Down});
     EXPECT_EQ(selections(), (std::vector<std::pair<S, S>>{{first, chosen}, {chosen, chosen}}));
 
     // Every word but the last entered: each moves on to the next open slot.
     for (const auto& [n, d, word] :
          {std::tuple{1, 0, "CAT"}, std::tuple{1, 1, "CAT"}, std::tuple{2, 1, "TEP"}}) {
-        session.selectSlot(n, d);
+        session.selectSlot({n, directionAt(d)});
         const S before = session.selection();
         signals_.take();
         ASSERT_TRUE(session.enterAnswer(word).entered) << word;
         const auto seen = selections();
         ASSERT_EQ(seen.size(), 1u) << word;
         EXPECT_EQ(seen[0].first, before) << word;
-        EXPECT_NE(seen[0].second.slot * 2 + seen[0].second.direction, n * 2 + d) << word;
+        EXPECT_NE(seen[0].second.slot * 2 + directionIndex(seen[0].second.direction), n * 2 + d)
+            << word;
         EXPECT_TRUE(seen[0].second.shown) << word;
     }
     // The last one keeps its slot, shown no more; choosing a slot shows the selection again.
@@ -527,7 +534,7 @@ TEST_F(Session, TheSelectionSignalTellsBeforeAndAfter) {
     hidden.shown = false;
     EXPECT_EQ(selections(), (std::vector<std::pair<S, S>>{{last, hidden}}));
     EXPECT_TRUE(selectedSlots(session.mode(), session.selection()).empty());
-    session.selectSlot(last.slot, last.direction);
+    session.selectSlot({last.slot, last.direction});
     EXPECT_EQ(selections(), (std::vector<std::pair<S, S>>{{hidden, last}}));
 }
 
@@ -555,11 +562,11 @@ TEST_F(Session, TheSolverSelectsThePairThroughACell) {
     EXPECT_EQ(std::pair(doc().CurrentSlot, doc().CurrentDownSlot), std::pair(0, 1));
 
     // Where a word begins as it reads: the turned style reads from the far end.
-    EXPECT_EQ(session.slotStart({3, 0}), QPoint(0, 2));
-    EXPECT_EQ(session.slotStart({2, 1}), QPoint(2, 0));
+    EXPECT_EQ(session.slotStart({3, Direction::Across}), QPoint(0, 2));
+    EXPECT_EQ(session.slotStart({2, Direction::Down}), QPoint(2, 0));
     ASSERT_TRUE(session.setStyle(1));
-    EXPECT_EQ(session.slotStart({3, 0}), QPoint(2, 0));
-    EXPECT_EQ(session.slotStart({2, 1}), QPoint(0, 2));
+    EXPECT_EQ(session.slotStart({3, Direction::Across}), QPoint(2, 0));
+    EXPECT_EQ(session.slotStart({2, Direction::Down}), QPoint(0, 2));
 }
 
 } // namespace

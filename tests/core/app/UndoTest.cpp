@@ -131,7 +131,9 @@ TEST_F(Undo, EveryStepOfTheAuthorUndoesAndRedoesExactly) {
     ASSERT_TRUE(session.unlock(""));
     ASSERT_FALSE(doc().Modified);
     EXPECT_FALSE(session.canUndo());
-    const auto select = [this](int n, int d) { return [=, this] { session.selectSlot(n, d); }; };
+    const auto select = [this](int n, int d) {
+        return [=, this] { session.selectSlot({n, directionAt(d)}); };
+    };
     undoAndRedo({
         {"delete", select(1, 0), [this] { session.deleteAnswer(); }},
         {"place", select(1, 0),
@@ -144,7 +146,7 @@ TEST_F(Undo, EveryStepOfTheAuthorUndoesAndRedoesExactly) {
         {"delete again", select(3, 0), [this] { session.deleteAnswer(); }},
         {"fill", nullptr,
          [this] {
-             ASSERT_TRUE(session.placeFill({{3, 0}}, {"TIP"}));
+             ASSERT_TRUE(session.placeFill({{3, Direction::Across}}, {"TIP"}));
          }},
     });
     // Undone back to the file's state the crossword is unmodified, and modified again after.
@@ -158,7 +160,7 @@ TEST_F(Undo, EveryStepOfTheAuthorUndoesAndRedoesExactly) {
     // Undo never moves the file the crossword is saved to.
     EXPECT_EQ(doc().CrosswordPath, path);
     // Each command that changes nothing is no step.
-    session.selectSlot(1, 0);
+    session.selectSlot({1, Direction::Across});
     const int steps = historyChanges;
     EXPECT_EQ(session.placeAnswer("CA", "x").kind, PlacementOutcome::Kind::Ignored);
     EXPECT_EQ(session.placeAnswer("BAT", "x").kind, PlacementOutcome::Kind::Conflict);
@@ -213,9 +215,12 @@ TEST_F(Undo, EachWordOfTheSolverIsAStep) {
     typed.noAnswers = 1;
     ASSERT_EQ(session.open(saved(typed)).read.status, FileStatus::Ok);
     ASSERT_EQ(session.mode(), EditMode::ModeSolveNoAnswers);
-    undoAndRedo(
-        {{"typed", nullptr, [this] { ASSERT_TRUE(session.enterAnswer("CAT").entered); }},
-         {"deleted", [this] { session.selectSlot(1, 0); }, [this] { session.deleteAnswer(); }}});
+    undoAndRedo({{"typed", nullptr, [this] { ASSERT_TRUE(session.enterAnswer("CAT").entered); }},
+                 {"deleted",
+                  [this] {
+                      session.selectSlot({1, Direction::Across});
+                  },
+                  [this] { session.deleteAnswer(); }}});
     // Undone after the style changed, the grid is shown in the style chosen now, also one
     // the history kept whole.
     const auto undoneInStyle = [this](int style) {
@@ -314,7 +319,7 @@ TEST_F(Undo, CommandsThatReplaceTheCrosswordOrItsModeStartAFreshHistory) {
     fresh("open");
     ASSERT_TRUE(session.unlock(""));
     fresh("unlock");
-    session.selectSlot(1, 0);
+    session.selectSlot({1, Direction::Across});
     session.deleteAnswer();
     undoable("deleted");
     ASSERT_EQ(session.open(dir.filePath(QStringLiteral("missing.cfw"))).read.status,

@@ -47,6 +47,9 @@ TEST(ExportNames, SuggestsTheCrosswordFileNameWithoutExtension) {
     EXPECT_EQ(suggestedExportName(QStringLiteral("C:\\x\\Зима.cfw")), QStringLiteral(u"Зима"));
     EXPECT_EQ(suggestedExportName(QString()), QString());
     EXPECT_EQ(suggestedExportName(QStringLiteral("/a/.cfw")), QString());
+    // A crossword solved from an ipuz file: its whole extension goes, not "dom." for a copy.
+    EXPECT_EQ(suggestedExportName(QStringLiteral("/a/Дом.IPUZ")), QStringLiteral(u"Дом"));
+    EXPECT_EQ(suggestedExportName(QStringLiteral("/a/.ipuz")), QString());
 }
 
 TEST(HtmlPage, IsBuiltInTheDocumentedOrder) {

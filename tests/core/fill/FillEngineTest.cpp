@@ -294,7 +294,7 @@ TEST(FillEngine, ACrosswordBeingAuthoredKeepsItsPlacedAnswers) {
     ASSERT_EQ(PlaceAnswer(doc, 1, 0, "cat", "clue").kind, PlacementOutcome::Kind::Placed);
     const fill::DocumentProblem dp = fill::problemFrom(doc);
     ASSERT_EQ(dp.refs.size(), 4u);
-    EXPECT_EQ(dp.refs[0], (SlotRef{1, 0}));
+    EXPECT_EQ(dp.refs[0], (SlotRef{1, Direction::Across}));
     EXPECT_EQ(dp.problem.fixed.left(3), QByteArray("CAT"));
 
     const Lexicon l = lexicon({"COT", "TOP", "TEA", "TAP", "CUT", "PEA", "APE"});

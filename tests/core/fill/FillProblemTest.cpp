@@ -13,7 +13,8 @@ TEST(FillProblem, ReopenedSlotsLoseTheirLettersUnlessAKeptAnswerCrossesThem) {
     ASSERT_EQ(PlaceAnswer(doc, 1, 1, "CAT", "").kind, PlacementOutcome::Kind::Placed);
     EXPECT_EQ(fill::problemFrom(doc).problem.fixed, QByteArray("CATA\0\0TOP", 9));
     // 3 across afresh: its T stays for 1 down, the rest of the row opens.
-    EXPECT_EQ(fill::problemFrom(doc, {{3, 0}}).problem.fixed, QByteArray("CATA\0\0T\0\0", 9));
-    EXPECT_EQ(fill::problemFrom(doc, {{3, 0}, {1, 1}}).problem.fixed,
+    EXPECT_EQ(fill::problemFrom(doc, {{3, Direction::Across}}).problem.fixed,
+              QByteArray("CATA\0\0T\0\0", 9));
+    EXPECT_EQ(fill::problemFrom(doc, {{3, Direction::Across}, {1, Direction::Down}}).problem.fixed,
               QByteArray("CAT\0\0\0\0\0\0", 9));
 }

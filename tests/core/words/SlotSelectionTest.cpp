@@ -9,17 +9,17 @@ const QByteArrayList kBlackCentre{"...", ".#.", "..."};
 
 TEST(NextUnanswered, AcrossBeforeDownByNumber) {
     CrosswordDocument doc = analysedGrid(kBlackCentre);
-    EXPECT_EQ(nextUnanswered(doc), (SlotRef{1, 0}));
+    EXPECT_EQ(nextUnanswered(doc), (SlotRef{1, Direction::Across}));
     doc.SlotTexts.set(1, 1, 0, "ABC");
-    EXPECT_EQ(nextUnanswered(doc), (SlotRef{1, 1}));
+    EXPECT_EQ(nextUnanswered(doc), (SlotRef{1, Direction::Down}));
     doc.SlotTexts.set(1, 1, 1, "AXY");
     // Number 2 has no across word; its down word comes next.
-    EXPECT_EQ(nextUnanswered(doc), (SlotRef{2, 1}));
+    EXPECT_EQ(nextUnanswered(doc), (SlotRef{2, Direction::Down}));
     doc.SlotTexts.set(2, 1, 1, "CDE");
     doc.SlotTexts.set(1, 0, 0, "a clue is not an answer");
-    EXPECT_EQ(nextUnanswered(doc), (SlotRef{3, 0}));
+    EXPECT_EQ(nextUnanswered(doc), (SlotRef{3, Direction::Across}));
     doc.SlotTexts.set(3, 1, 0, "YFE");
-    EXPECT_EQ(nextUnanswered(doc), (SlotRef{0, 1}));
+    EXPECT_EQ(nextUnanswered(doc), (SlotRef{0, Direction::Down}));
 }
 
 TEST(SolverPairForNumber, OnlyUnsolvedWordsOfTheNumber) {

@@ -85,21 +85,22 @@ TEST(MainWindow, ControlsFollowTheModeTable) {
     const char* items[] = {"saveAction",       "saveAsAction",     "unlockAction",
                            "propertiesAction", "wordSearchAction", "deleteAnswerAction",
                            "exportHtmlAction", "cellSizeAction",   "printAction",
-                           "exportPdfAction",  "exportSvgAction"};
+                           "exportPdfAction",  "exportSvgAction",  "revealLetterAction",
+                           "revealWordAction"};
     const struct {
         EditMode mode;
         const char* panel;
         const char* items;
     } table[] = {
         // Columns in the order of the arrays above.
-        {EditMode::ModeEmpty, "00000000000000", "00000000000"},
-        {EditMode::ModeDrawGrid, "11110000000000", "00000001000"},
-        {EditMode::ModeAuthor, "00001111111111", "11011011111"},
-        {EditMode::ModeSolveNoAnswers, "00001100001001", "11000001000"},
-        {EditMode::ModeSolve, "00001111111001", "11100001000"},
-        {EditMode::ModeIncomplete, "00001100000000", "11100001000"},
-        {EditMode::ModeOpenFailed, "00001100000000", "11000001000"},
-        {EditMode::ModeAuthorNoAnswers, "00001100000000", "11000001000"},
+        {EditMode::ModeEmpty, "00000000000000", "0000000000000"},
+        {EditMode::ModeDrawGrid, "11110000000000", "0000000100000"},
+        {EditMode::ModeAuthor, "00001111111111", "1101101111100"},
+        {EditMode::ModeSolveNoAnswers, "00001100001001", "1100000111100"},
+        {EditMode::ModeSolve, "00001111111001", "1110000111111"},
+        {EditMode::ModeIncomplete, "00001100000000", "1110000100000"},
+        {EditMode::ModeOpenFailed, "00001100000000", "1100000100000"},
+        {EditMode::ModeAuthorNoAnswers, "00001100000000", "1100000100000"},
     };
     Window w;
     for (const auto& row : table) {

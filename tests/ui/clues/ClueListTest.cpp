@@ -47,12 +47,12 @@ protected:
         for (int r = 0; r < list()->count(); ++r)
             if (list()->item(r)->isSelected()) {
                 const SlotRef s = list()->slotAt(r);
-                out << QStringLiteral("%1/%2").arg(s.number).arg(s.direction);
+                out << QStringLiteral("%1/%2").arg(s.number).arg(directionIndex(s.direction));
             }
         return out;
     }
     void clickRow(int number, int direction) {
-        const int row = list()->rowOf({number, direction});
+        const int row = list()->rowOf({number, directionAt(direction)});
         ASSERT_GE(row, 0);
         const QRect rect = list()->visualItemRect(list()->item(row));
         QTest::mouseClick(list()->viewport(), Qt::LeftButton, Qt::NoModifier, rect.center());
@@ -138,14 +138,15 @@ TEST_F(ClueListWindow, SolverSeesNumberedCluesAndSolvedMarks) {
     part::answerEdit(*form)->setFocus(Qt::OtherFocusReason);
     typeLines({QStringLiteral(u"кот")});
     EXPECT_TRUE(messageTexts().isEmpty());
-    QListWidgetItem* solved = list()->item(list()->rowOf({1, 0}));
+    QListWidgetItem* solved = list()->item(list()->rowOf({1, Direction::Across}));
     EXPECT_EQ(solved->text(), QStringLiteral(u"1. clue 1/0 \u2713"));
-    EXPECT_NE(solved->foreground(), list()->item(list()->rowOf({4, 0}))->foreground());
+    EXPECT_NE(solved->foreground(),
+              list()->item(list()->rowOf({4, Direction::Across}))->foreground());
     QAccessibleInterface* a = QAccessible::queryAccessibleInterface(list());
     ASSERT_NE(a, nullptr);
-    EXPECT_EQ(a->child(list()->rowOf({1, 0}))->text(QAccessible::Name),
+    EXPECT_EQ(a->child(list()->rowOf({1, Direction::Across}))->text(QAccessible::Name),
               QStringLiteral("1. clue 1/0, solved"));
-    EXPECT_EQ(a->child(list()->rowOf({4, 0}))->text(QAccessible::Name),
+    EXPECT_EQ(a->child(list()->rowOf({4, Direction::Across}))->text(QAccessible::Name),
               QStringLiteral("4. clue 4/0"));
 
     // A row picks the word and the one crossing its first cell, as a click there does.

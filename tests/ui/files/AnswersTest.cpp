@@ -287,7 +287,8 @@ TEST_F(AnswersFiles, SolvedCrosswordEndsWithTheCongratulation) {
         fake().messages.clear();
         openAnswers(at(u("done.otv")));
         ASSERT_EQ(fake().messages.size(), 1);
-        EXPECT_EQ(lastMessage(), u("Every word of the crossword is filled in. Well done!"));
+        EXPECT_EQ(lastMessage(),
+                  u("Every word of the crossword is filled in. Well done!\r\nTime: 0:00"));
         EXPECT_EQ(fake().messages[0].icon, platform::Icon::Information);
         EXPECT_EQ(doc().Mode, c.mode);
         EXPECT_EQ(part::wordCountLabel(*form)->text(), u("Words: 0"));

@@ -4,6 +4,7 @@
 #include "support/ui/Commands.h"
 
 #include "files/PropertiesDialog.h"
+#include "grid/ShownGrid.h"
 #include "ipuz/IpuzFile.h"
 #include "support/HouseIpuz.h"
 #include "support/ui/WindowParts.h"
@@ -12,6 +13,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 
 namespace {
 
@@ -40,15 +42,32 @@ protected:
     }
 };
 
-TEST_F(Ipuz, OpenedFileBecomesAnUnsavedAuthorsCrosswordSavedWithANewPassword) {
+TEST_F(Ipuz, OpenedFileIsSolvedAndChangeMakesItAnUnsavedAuthorsCrosswordWithoutAsking) {
     solving();
-    open(ipuzFile(u("house.ipuz"), houseIpuz()));
+    const QString path = ipuzFile(u("house.ipuz"), houseIpuz());
+    open(path);
 
     // The Open dialog offers ipuz files beside the program's own.
     const QString filter = fake().fileDialogs.last().filter;
     EXPECT_TRUE(filter.contains(u("*.cfw;*.ipuz"))) << filter.toStdString();
     EXPECT_TRUE(filter.contains(u("ipuz crossword (*.ipuz)") + QChar(0) + u("*.ipuz")));
 
+    // A file with every answer is for solving, its answers hidden.
+    EXPECT_TRUE(fake().messages.isEmpty()) << lastMessage().toStdString();
+    EXPECT_EQ(doc().Mode, EditMode::ModeSolve);
+    EXPECT_FALSE(doc().Modified);
+    EXPECT_EQ(doc().CrosswordPath, path);
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 3; ++x)
+            EXPECT_EQ(doc().CellMap.at(x, y, layer::kLetter), 0) << x << ", " << y;
+    EXPECT_TRUE(part::answerEdit(*form)->isVisible());
+    EXPECT_FALSE(part::clueEdit(*form)->isVisible());
+    EXPECT_FALSE(actionNamed(*form, "exportIpuzAction")->isEnabled());
+    EXPECT_TRUE(actionNamed(*form, "revealWordAction")->isEnabled());
+
+    // It has no password: Change asks nothing (an unscripted dialog fails the test).
+    ASSERT_TRUE(actionNamed(*form, "unlockAction")->isEnabled());
+    actionNamed(*form, "unlockAction")->trigger();
     EXPECT_TRUE(fake().messages.isEmpty()) << lastMessage().toStdString();
     EXPECT_EQ(doc().Mode, EditMode::ModeAuthor);
     EXPECT_TRUE(doc().Modified);
@@ -66,7 +85,7 @@ TEST_F(Ipuz, OpenedFileBecomesAnUnsavedAuthorsCrosswordSavedWithANewPassword) {
     EXPECT_EQ(form->windowTitle(), u("Clueforge — entering words and clues"));
 
     // A click on 1 across shows its clue to the author.
-    p.state.session.selectSlot(1, 0);
+    p.state.session.selectSlot({1, Direction::Across});
     form->showCurrentSlot();
     EXPECT_EQ(part::clueEdit(*form)->text(), u("Домашний зверь"));
 
@@ -97,6 +116,40 @@ TEST_F(Ipuz, OpenedFileBecomesAnUnsavedAuthorsCrosswordSavedWithANewPassword) {
     EXPECT_EQ(UnscrambleText(read.Scramble, read.CrosswordPassword), cp(u"Секрет"));
     EXPECT_EQ(read.SlotTexts.at(2, 1, 1), cp(u"ТОК"));
     EXPECT_EQ(read.SlotTexts.at(2, 0, 1), QByteArray("..."));
+}
+
+TEST_F(Ipuz, AnswersFileNamesTheIpuzFileAndReopensItWithTheSolvedWords) {
+    const QString path = ipuzFile(u("house.ipuz"), houseIpuz());
+    open(path);
+    ASSERT_EQ(doc().Mode, EditMode::ModeSolve);
+    QLineEdit* box = part::answerEdit(*form);
+    box->setText(u("КОТ"));
+    QTest::keyClick(box, Qt::Key_Return);
+    ASSERT_EQ(doc().SolvedFlags.at(1, 0), 1);
+    ASSERT_TRUE(doc().Modified);
+
+    // Saved under the ipuz file's name, not "house." with its extension cut short.
+    fake().paths.push_back(at(u("house")));
+    commandsOf<FileCommands>(*form).save();
+    EXPECT_EQ(fake().fileDialogs.last().defaultName, u("house"));
+    const QString answers = at(u("house.otv"));
+    ASSERT_EQ(doc().AnswersPath, answers);
+
+    // From another crossword, the answers file opens the ipuz file again, for solving.
+    FilledCrossword other = house();
+    other.title = cp(u"Другой");
+    writeCrossword(at(u("other.cfw")), other.build());
+    open(at(u("other.cfw")));
+    ASSERT_EQ(doc().CrosswordTitle, cp(u"Другой"));
+    fake().paths.push_back(answers);
+    commandsOf<FileCommands>(*form).openAnswers();
+    EXPECT_TRUE(fake().messages.isEmpty()) << lastMessage().toStdString();
+    EXPECT_EQ(doc().Mode, EditMode::ModeSolve);
+    EXPECT_EQ(doc().CrosswordPath, path);
+    EXPECT_EQ(doc().AnswersPath, answers);
+    EXPECT_EQ(doc().SolvedFlags.at(1, 0), 1);
+    EXPECT_EQ(doc().SolvedFlags.at(1, 1), 0);
+    EXPECT_EQ(doc().CellMap.at(1, 0, layer::kLetter), static_cast<unsigned char>(cp(u"О")[0]));
 }
 
 TEST_F(Ipuz, RefusedFileLeavesThePreviousCrosswordAndSaysWhy) {

@@ -180,7 +180,7 @@ TEST_F(CellSizeWindow, OkWhileSolvingHighlightsTheAcrossAndDownWordsOnly) {
     form->state().session.showForSetup(form->state().session.shownStyle());
     part::gridView(*form)->drawGrid();
     doc().CurrentDirection = 1; // left over from authoring; number 1 has a down word too
-    form->showSolverSelection(1, 2);
+    form->state().session.selectPair(1, 2);
     fromTheMenu([](CellSizeDialog& dialog) {
         typeSize(dialog, "25");
         dialog.okButton->click();

@@ -86,10 +86,10 @@ TEST_F(DrawingWindow, ClearAsksThenEmptiesMapAndPicture) {
     startDrawing({"#..", "..#"});
     const QImage drawn = pic().image();
     fake.answers = {platform::Answer::No, platform::Answer::Yes};
-    form->clearGrid();
+    part::clearGridButton(*form)->click();
     EXPECT_EQ(pic().image(), drawn);
     EXPECT_EQ(blackCells(doc()).size(), 2u);
-    form->clearGrid();
+    part::clearGridButton(*form)->click();
     EXPECT_TRUE(blackCells(doc()).empty());
     EXPECT_EQ(pic().pixel(6, 6), kWhite);
     ASSERT_EQ(fake.messages.size(), 2);

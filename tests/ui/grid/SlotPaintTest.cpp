@@ -33,18 +33,19 @@ int darkDots(const PictureBox& strip, int x0, int w) {
 }
 
 TEST_F(SlotPaintWindow, DigitStripsHoldTenDistinctDigitsOnEachBackground) {
-    // White, yellow, then the two shades of dead cells.
-    const QColor backgrounds[] = {kWhite, kYellow, QColor(255, 200, 200), QColor(255, 190, 60)};
+    // White, yellow, the two shades of dead cells, then the solver's revealed cells.
+    const QColor backgrounds[] = {kWhite, kYellow, QColor(255, 200, 200), QColor(255, 190, 60),
+                                  QColor(200, 225, 255)};
     for (int s = 1; s <= 3; ++s) {
         const PictureBox& strip = *part::digitStrips(*form)[static_cast<std::size_t>(s - 1)];
-        EXPECT_EQ(strip.pictureWidth(), 200 * s);
-        for (int set = 0; set < 4; ++set) // the blank column of digit 0
+        EXPECT_EQ(strip.pictureWidth(), 250 * s);
+        for (int set = 0; set < 5; ++set) // the blank column of digit 0
             EXPECT_EQ(strip.pixel(set * 50 * s + 5 * s - 1, 0), backgrounds[set]) << s;
         QList<QImage> seen;
         for (int k = 0; k < 10; ++k) {
             const int dots = darkDots(strip, k * 5 * s, 5 * s);
             EXPECT_GT(dots, 6 * s * s) << s << ":" << k;
-            for (int set = 1; set < 4; ++set)
+            for (int set = 1; set < 5; ++set)
                 EXPECT_EQ(darkDots(strip, set * 50 * s + k * 5 * s, 5 * s), dots) << s << ":" << k;
             const QImage digit = strip.image().copy(k * 5 * s, 0, 5 * s, strip.pictureHeight());
             EXPECT_FALSE(seen.contains(digit)) << s << ":" << k;

@@ -267,8 +267,9 @@ TEST_F(PrintWindow, TheAnswersChoiceIsRememberedInTheSettingsFile) {
     }
 }
 
-TEST_F(PrintWindow, OnlyTheAuthorsCrosswordIsPrintedOrExported) {
-    for (const EditMode mode : {EditMode::ModeSolve, EditMode::ModeSolveNoAnswers,
+TEST_F(PrintWindow, OnlyACrosswordWrittenOrSolvedIsPrintedOrExported) {
+    // The solver's paper copy is tried in the solving tests.
+    for (const EditMode mode : {EditMode::ModeIncomplete, EditMode::ModeOpenFailed,
                                 EditMode::ModeAuthorNoAnswers, EditMode::ModeDrawGrid}) {
         doc().Mode = mode;
         form().updateControlsForMode();

@@ -14,7 +14,7 @@ namespace {
 using Checking = SolvingWindow;
 
 const QString kWrong = u"Wrong answer."_s;
-const QString kSolved = u"Every word of the crossword is filled in. Well done!"_s;
+const QString kSolved = u"Every word of the crossword is filled in. Well done!\r\nTime: 0:00"_s;
 
 struct Cell {
     int x, y; // classic coordinates

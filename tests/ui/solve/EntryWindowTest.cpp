@@ -13,7 +13,7 @@ namespace {
 
 using Entry = SolvingWindow;
 
-const QString kAllFilled = u"Every word of the crossword is filled in. Well done!"_s;
+const QString kAllFilled = u"Every word of the crossword is filled in. Well done!\r\nTime: 0:00"_s;
 
 } // namespace
 

@@ -14,6 +14,11 @@ inline const std::vector<WordWindow::Word> kAnswers{
 
 class SolvingWindow : public WordWindow {
 protected:
+    void SetUp() override {
+        WordWindow::SetUp();
+        // A clock that stands still: the solved message always says "Time: 0:00".
+        program.state.session.setSolvingClock([] { return qint64{0}; });
+    }
     // Every word typed in turn, each followed by Enter.
     void typeLines(const QStringList& lines) {
         for (const QString& line : lines) {

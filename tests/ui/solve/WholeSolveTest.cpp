@@ -96,8 +96,9 @@ TEST_F(WholeSolve, SolveSaveReopenAndFinish) {
         fake().messages.clear();
         play(secondHalf);
         EXPECT_EQ(grid().join('|'), cp(u"..КОТ|.ПИКА|.СТОН|.А..К"));
-        EXPECT_EQ(messageTexts(),
-                  QStringList{u"Every word of the crossword is filled in. Well done!"_s});
+        EXPECT_EQ(
+            messageTexts(),
+            QStringList{u"Every word of the crossword is filled in. Well done!\r\nTime: 0:00"_s});
         EXPECT_EQ(part::wordCountLabel(*form)->text(), u"Words: 0");
     }
 }

@@ -33,7 +33,8 @@ namespace {
 
 // 1 across and down from (0, 0), 2 down from (2, 0), 3 across from (0, 2).
 const QByteArrayList kRing{"...", ".#.", "..."};
-const std::vector<SlotRef> kRingSlots{{1, 0}, {1, 1}, {2, 1}, {3, 0}};
+const std::vector<SlotRef> kRingSlots{
+    {1, Direction::Across}, {1, Direction::Down}, {2, Direction::Down}, {3, Direction::Across}};
 // Several fills of the ring.
 const std::initializer_list<QByteArray> kThreeLetters{"CAT", "COT", "TOP", "TAP", "TEA",
                                                       "APE", "PEA", "CUP", "PUT", "TUT"};
@@ -55,7 +56,9 @@ protected:
     void cancelIt() {
         fake().onDialog<FillProgressDialog>([](FillProgressDialog& d) { d.cancelButton->click(); });
     }
-    QByteArray answer(const SlotRef& s) { return doc().SlotTexts.at(s.number, 1, s.direction); }
+    QByteArray answer(const SlotRef& s) {
+        return doc().SlotTexts.at(s.number, 1, directionIndex(s.direction));
+    }
     std::vector<QByteArray> answers(const std::vector<SlotRef>& refs) {
         std::vector<QByteArray> out;
         for (const SlotRef& s : refs)
@@ -86,7 +89,7 @@ TEST_F(FillWindow, AFillCompletesAsOneChangeAndFillAgainGivesAnother) {
     EXPECT_EQ(action("fillAction")->text(), u"Fill &automatically");
     // The author's own word stays, though the lists do not hold it.
     placeTyped("CUT");
-    ASSERT_EQ(answer({1, 0}), QByteArray("CUT"));
+    ASSERT_EQ(answer({1, Direction::Across}), QByteArray("CUT"));
 
     int redraws = 0;
     QObject::connect(&program.state.session, &CrosswordSession::cellsChanged,
@@ -96,14 +99,14 @@ TEST_F(FillWindow, AFillCompletesAsOneChangeAndFillAgainGivesAnother) {
     EXPECT_EQ(fake().ranDialogs, QStringList{u"FillProgressDialog"_s});
     EXPECT_EQ(redraws, 1);
     EXPECT_EQ(messageTexts(), QStringList{u"Every word of the grid is filled in."_s});
-    EXPECT_EQ(answer({1, 0}), QByteArray("CUT"));
+    EXPECT_EQ(answer({1, Direction::Across}), QByteArray("CUT"));
     const std::vector<QByteArray> first = answers(kRingSlots);
     for (std::size_t k = 1; k < first.size(); ++k)
         EXPECT_TRUE(std::find(kThreeLetters.begin(), kThreeLetters.end(), first[k]) !=
                     kThreeLetters.end())
             << first[k].constData();
     for (const SlotRef& s : kRingSlots)
-        EXPECT_FALSE(letters(s.number, s.direction).contains('.'));
+        EXPECT_FALSE(letters(s.number, directionIndex(s.direction)).contains('.'));
     EXPECT_TRUE(doc().Modified);
 
     // Fill again: other words in the slots the fill filled, the author's word still there.
@@ -112,7 +115,7 @@ TEST_F(FillWindow, AFillCompletesAsOneChangeAndFillAgainGivesAnother) {
         letItFinish();
         action("fillAgainAction")->trigger();
         other = answers(kRingSlots) != first;
-        EXPECT_EQ(answer({1, 0}), QByteArray("CUT"));
+        EXPECT_EQ(answer({1, Direction::Across}), QByteArray("CUT"));
     }
     EXPECT_TRUE(other);
 }
@@ -149,7 +152,7 @@ TEST_F(FillWindow, NoFillNamesTheSlotNoWordFits) {
         letItFinish();
         action("fillAction")->trigger();
         EXPECT_EQ(messageTexts(), QStringList{c.text}) << c.language;
-        EXPECT_TRUE(answer({1, 0}).isEmpty());
+        EXPECT_TRUE(answer({1, Direction::Across}).isEmpty());
     }
 }
 
@@ -171,7 +174,7 @@ TEST_F(FillWindow, DeadCellsAreShadedAfterEachPlacementAndNotExported) {
         EXPECT_NE(background(0, y), kDead) << y;
     // XYZ across: no listed word starts with X (1 down) or with Z (2 down).
     placeTyped("XYZ");
-    ASSERT_EQ(answer({1, 0}), QByteArray("XYZ"));
+    ASSERT_EQ(answer({1, Direction::Across}), QByteArray("XYZ"));
     // The selection moved to 1 down: shaded in the selection's shade.
     ASSERT_EQ(doc().CurrentSlot, 1);
     ASSERT_EQ(doc().CurrentDirection, 1);
@@ -199,12 +202,12 @@ TEST_F(FillWindow, DeadCellsAreShadedAfterEachPlacementAndNotExported) {
 
     // Taking the word back takes the shading away.
     part::answerEdit(*form)->clear();
-    program.state.session.selectSlot(1, 0);
+    program.state.session.selectSlot({1, Direction::Across});
     ASSERT_TRUE(deleteAnswerOffered());
     fake().answers.push_back(platform::Answer::Yes);
     actionNamed(*form, "deleteAnswerAction")->trigger();
     commands().waitForLookUps();
-    ASSERT_TRUE(answer({1, 0}).isEmpty());
+    ASSERT_TRUE(answer({1, Direction::Across}).isEmpty());
     for (const auto& [x, y] : {std::pair{0, 1}, {0, 2}, {2, 1}, {2, 2}})
         EXPECT_NE(background(x, y), kDead) << x << "," << y;
     EXPECT_NE(background(2, 1), kDeadYellow);
@@ -229,7 +232,7 @@ TEST_F(FillWindow, SuggestionsFollowTheSlotAndADoubleClickPlacesOne) {
     // A double click: press, release, then the second press that Qt reports as the double one.
     QTest::mouseClick(s.wordList->viewport(), Qt::LeftButton, {}, row.center());
     QTest::mouseDClick(s.wordList->viewport(), Qt::LeftButton, {}, row.center());
-    EXPECT_EQ(answer({1, 1}), chosen);
+    EXPECT_EQ(answer({1, Direction::Down}), chosen);
     EXPECT_EQ(letters(1, 1), chosen);
     commands().waitForLookUps();
     EXPECT_EQ(s.slotLabel->text(), u"2 down");
@@ -247,10 +250,10 @@ TEST_F(FillWindow, AStaleSuggestionIsRefusedLikeATypedWord) {
     ASSERT_FALSE(s.words().isEmpty());
     // 1 across changes before the list has caught up: its words start with C, 1 down now
     // with B.
-    program.state.session.selectSlot(1, 0);
+    program.state.session.selectSlot({1, Direction::Across});
     ASSERT_EQ(program.state.session.placeAnswer("BUT", "").kind, PlacementOutcome::Kind::Placed);
     emit s.wordList->itemActivated(s.wordList->item(0));
-    EXPECT_TRUE(answer({1, 1}).isEmpty());
+    EXPECT_TRUE(answer({1, Direction::Down}).isEmpty());
     ASSERT_EQ(messageTexts().size(), 1);
     EXPECT_TRUE(messageTexts()[0].endsWith(u"B, C")) << messageTexts()[0].toStdString();
 }
@@ -264,7 +267,7 @@ TEST_F(FillWindow, NoSuggestionIsSaidSo) {
     EXPECT_EQ(commands().suggestions()->slotLabel->text(),
               u"1 down: No word of the lists fits here and leaves every crossing word possible.");
     // A slot with all its letters has nothing to choose and nothing to complain about.
-    program.state.session.selectSlot(1, 0);
+    program.state.session.selectSlot({1, Direction::Across});
     commands().waitForLookUps();
     EXPECT_EQ(commands().suggestions()->slotLabel->text(), u"1 across");
     EXPECT_TRUE(commands().suggestions()->words().isEmpty());
@@ -282,9 +285,9 @@ TEST_F(FillWindow, ShadingLookedUpForAnEarlierGridIsNotShown) {
     commandsOf<AuthoringCommands>(*form).placeTypedAnswer();
     QCoreApplication::sendPostedEvents(&commands()); // the look-up is asked for
     commands().lookUps().waitUntilIdle();
-    ASSERT_EQ(answer({1, 0}), QByteArray("XYZ"));
+    ASSERT_EQ(answer({1, Direction::Across}), QByteArray("XYZ"));
     commandsOf<EditCommands>(*form).undo();
-    ASSERT_TRUE(answer({1, 0}).isEmpty());
+    ASSERT_TRUE(answer({1, Direction::Across}).isEmpty());
     commands().waitForLookUps();
     EXPECT_EQ(shown, (std::vector<std::vector<int>>{{}}));
     EXPECT_EQ(background(0, 2), kWhite);
@@ -336,7 +339,7 @@ TEST_F(FillWindow, ACancelledFillLeavesNoMemoryHeld) {
     });
     action("fillAction")->trigger();
     // Cancelled, not filled: 400 blocks take longer than the first report.
-    ASSERT_TRUE(answer({1, 0}).isEmpty());
+    ASSERT_TRUE(answer({1, Direction::Across}).isEmpty());
     // Nothing of the fill is held any more. (What the allocator hands back to the system is
     // measured by the benchmark FillLargeGridCancelledFill, as resident memory.)
     ASSERT_GT(during, before + 1024 * 1024);

@@ -43,7 +43,7 @@ protected:
     QChar shownLetter(int x, int y) const { return part::gridView(*form)->cellInfo(x, y).letter; }
     // The author's word typed through the boxes, as the answer box places it.
     void authorThroughBoxes(int n, int d, const QString& answer) {
-        program.state.session.selectSlot(n, d);
+        program.state.session.selectSlot({n, directionAt(d)});
         form->showCurrentSlot();
         type(u"prior"_s);
         pressEnter();
@@ -218,7 +218,7 @@ TEST_F(GridKeys, AConflictGivesTheAnswerBoxMessage) {
         SCOPED_TRACE(fromGrid);
         startAuthoring(kRing);
         authorThroughBoxes(2, 1, u"УЖР"_s);
-        program.state.session.selectSlot(3, 0);
+        program.state.session.selectSlot({3, Direction::Across});
         form->showCurrentSlot();
         type(u"A clue"_s);
         fake().messages.clear();
@@ -328,7 +328,7 @@ TEST_F(GridKeys, TabAndShiftTabLeaveTheGridWhileDrawing) {
 TEST_F(GridKeys, TheCursorFollowsASelectionThatMovedAwayFromIt) {
     startAuthoring(kRing);
     // Chosen elsewhere (the clue list, a number): the cursor goes to the slot's first cell.
-    program.state.session.selectSlot(3, 0);
+    program.state.session.selectSlot({3, Direction::Across});
     EXPECT_EQ(cursor(), QPoint(0, 2));
     // A word placed from the boxes moves the selection on, and the cursor with it.
     authorThroughBoxes(3, 0, u"ДОМ"_s);
@@ -338,7 +338,7 @@ TEST_F(GridKeys, TheCursorFollowsASelectionThatMovedAwayFromIt) {
     part::answerEdit(*form)->setFocus(Qt::OtherFocusReason);
     key(Qt::Key_Escape);
     moveTo(1, 0);
-    program.state.session.selectSlot(1, 0);
+    program.state.session.selectSlot({1, Direction::Across});
     EXPECT_EQ(cursor(), QPoint(1, 0));
 }
 
