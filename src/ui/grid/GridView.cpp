@@ -140,7 +140,7 @@ void GridView::setZoom(int percent) {
         const int c = std::max(1, (state_.settings.CellSize * zoom + 50) / 100);
         return gridlimits::pictureFits(doc.GridWidth, doc.GridHeight, c);
     };
-    while (z > 100 && !fits(z))
+    while (z > 100 && doc.GridWidth > 0 && doc.GridHeight > 0 && !fits(z))
         z = std::max(100, z * 4 / 5);
     if (z == zoom_)
         return;
