@@ -21,6 +21,8 @@
 #include <QRegularExpression>
 #include <QTest>
 
+#include <memory>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -30,11 +32,14 @@ const QColor kRevealedColour(200, 225, 255);
 // The hints, the solving time in the status bar and the paper copy, through the window.
 class Hints : public SolvingWindow {
 protected:
-    qint64 now = 0; // the solving clock, in milliseconds
+    // The solving clock, in milliseconds. It lives on the heap because the window, closed by the
+    // base fixture after this one is gone, still reads the clock.
+    std::shared_ptr<qint64> clock = std::make_shared<qint64>(0);
+    qint64& now = *clock;
 
     void SetUp() override {
         SolvingWindow::SetUp();
-        program.state.session.setSolvingClock([this] { return now; });
+        program.state.session.setSolvingClock([clock = clock] { return *clock; });
     }
     void openForSolving() {
         const QString path = saveCrossword(kGrid, kAnswers);
