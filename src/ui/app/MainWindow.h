@@ -17,6 +17,7 @@
 #include <vector>
 
 class CellPainter;
+class EntryPanelView;
 class ClueList;
 class AuthoringCommands;
 class EditCommands;
@@ -63,8 +64,6 @@ public:
     // message) and shows its slots for the author.
     void acceptDrawnGrid();
     void chooseStyle(int index);
-    // The panel's texts of the author's current slot; the clue box takes the focus.
-    void showCurrentSlot();
     void selectByNumber(int number);
     void openWordSearch();
     // Loads ProgramFolder + "Language/" + fileName (Windows-1251) and applies it to the menus,
@@ -183,7 +182,9 @@ private:
     void connectWordHandlers();
     void placeTypedAnswer();
     void showPlacedAnswer();
-    void showDeletedAnswer(int direction);
+    void showDeletedAnswer();
+    // The author's clue box takes the focus while a slot is selected.
+    void focusClueBox();
     void connectFillHandlers();
     // Redraws the grid and the panel for the crossword the history went back or forward to.
     void showRestoredCrossword();
@@ -191,8 +192,6 @@ private:
     void applyOwnCaptions();
     // A suggested word, placed as typed into the answer box and entered.
     void placeSuggested(const QByteArray& word);
-    // While solving with answers the panel shows the clues of the selected pair.
-    void showSolverClues();
     void showWordsOpen(int open);
 
     // What the commands of each area need of the window.
@@ -201,6 +200,7 @@ private:
     AppState& state_;
     platform::Platform& platform_;
     GridView* gridView_ = nullptr;
+    EntryPanelView* entryPanel_ = nullptr;
     PictureBox* exportPicture_ = nullptr; // hidden: the export pictures
     EditCommands* editCommands_ = nullptr;
     FileCommands* fileCommands_ = nullptr;
@@ -241,7 +241,6 @@ private:
     // Key handlers of the two boxes: Enter acts, Escape gives the grid the focus.
     void answerEditKey(int key);
     void clueEditKey(int key);
-    void clueEditChanged();
     // Stores a clue typed into the clue box without Enter, before the slot is left or the
     // crossword is saved, exported or closed.
     void commitTypedClue();
