@@ -57,15 +57,12 @@ public:
     // How far below a cell's top its letter goes. Worked out from the letter font when first
     // asked for, since loading a font is slow and start-up shows no letters.
     int letterOffset();
-    void gridMousePressed(Qt::MouseButton button, int x, int y);
-    void gridMouseReleased(Qt::MouseButton button, int x, int y);
     void finishGrid();
+    // Also where the menu item is disabled: the search window's tests set up states of their own.
+    void openWordSearch();
     // Takes the drawn grid as ready: analyses it (a grid without words is refused with a
     // message) and shows its slots for the author.
     void acceptDrawnGrid();
-    void chooseStyle(int index);
-    void selectByNumber(int number);
-    void openWordSearch();
     // Loads ProgramFolder + "Language/" + fileName (Windows-1251) and applies it to the menus,
     // the panel and the caption; a file that cannot be opened is reported and changes nothing.
     void loadLanguage(const QByteArray& fileName);
@@ -226,6 +223,11 @@ private:
     void showUnlockedCrossword();
     // Handlers and steps the window runs itself: menu items, buttons, keys and mouse on the
     // grid, and the file commands behind them.
+    void gridMousePressed(Qt::MouseButton button, int x, int y);
+    void gridMouseReleased(Qt::MouseButton button, int x, int y);
+    void chooseStyle(int index);
+    // A number the solver typed: its unsolved words selected, the answer box emptied.
+    void selectByNumber(int number);
     // Runs the resize layout, as the commands that replace the crossword ask for.
     void relayout();
     // The caption comes in Windows-1251; converted for Qt.
