@@ -1,6 +1,7 @@
 // The main window: its panel, grid viewport and menus, their layout, and what each mode shows.
 #include "app/MainWindow.h"
 
+#include "app/EntryPanelView.h"
 #include "app/ModeTable.h"
 #include "app/Named.h"
 #include "app/StatusBarView.h"
@@ -49,6 +50,7 @@ MainWindow::MainWindow(AppState& state, platform::Platform& platform, QWidget* p
     fileCommands_ = new FileCommands(commandContext());
     createMenus();
     createPanel(central);
+    entryPanel_ = new EntryPanelView(state_, clueLabels, *clueEdit, *answerEdit, this);
     fillCommands_ = new FillCommands(commandContext());
     // Ahead of the grid view's redraw, which lets events run: a look-up for the crossword
     // replaced is dropped before its answer could be shown.
@@ -80,12 +82,6 @@ MainWindow::MainWindow(AppState& state, platform::Platform& platform, QWidget* p
     // The controls follow the mode, whichever command changed it.
     connect(&state_.session, &CrosswordSession::modeChanged, this,
             [this] { updateControlsForMode(); });
-    // The panel follows the solver's pair; the grid view and the clue list follow by themselves.
-    for (const auto signal :
-         {&CrosswordSession::documentReplaced, &CrosswordSession::pictureSettingsChanged})
-        connect(&state_.session, signal, this, &MainWindow::showSolverClues);
-    connect(&state_.session, &CrosswordSession::selectionChanged, this,
-            &MainWindow::showSolverClues);
     // The export pictures take the letter font the grid takes.
     connect(&state_.session, &CrosswordSession::pictureSettingsChanged, this,
             [this] { letterfont::apply(*exportPicture_, state_.settings); });
@@ -215,11 +211,6 @@ void MainWindow::createViewport(QWidget* central) {
 void MainWindow::updateControlsForMode() {
     using namespace modetable;
     const Row& row = rowFor(state_.doc().Mode);
-    // A new mode starts with empty clue and answer texts.
-    clueLabels[0]->clear();
-    clueLabels[1]->clear();
-    clueEdit->clear();
-    answerEdit->clear();
     const std::pair<unsigned, QWidget*> panel[] = {
         {kSymmetry, symmetryCheck},      {kCoordinates, coordinatesLabel},
         {kGridReady, gridReadyButton},   {kClearGrid, clearGridButton},
@@ -242,7 +233,7 @@ void MainWindow::updateControlsForMode() {
     solvingCommands_->updateEnabled();
     fillCommands_->updateEnabled();
     viewCommands_->updateEnabled();
-    showSolverClues();
+    entryPanel_->showSolverClues();
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
@@ -340,9 +331,7 @@ void MainWindow::showImportedCrossword() {
     updateControlsForMode();
     showModeTexts();
     if (state_.doc().Mode == EditMode::ModeAuthor) {
-        clueEdit->setFocus(Qt::OtherFocusReason);
-        if (state_.doc().CurrentSlot > 0)
-            showCurrentSlot();
+        focusClueBox();
     }
 }
 
@@ -355,7 +344,6 @@ void MainWindow::showAppliedAnswers(bool sameCrossword) {
 
 void MainWindow::showUnlockedCrossword() {
     updateControlsForMode();
-    if (state_.doc().CurrentSlot > 0)
-        showCurrentSlot();
+    focusClueBox();
     showModeTexts();
 }

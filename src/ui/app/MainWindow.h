@@ -17,6 +17,7 @@
 #include <vector>
 
 class CellPainter;
+class EntryPanelView;
 class ClueList;
 class AuthoringCommands;
 class EditCommands;
@@ -56,17 +57,12 @@ public:
     // How far below a cell's top its letter goes. Worked out from the letter font when first
     // asked for, since loading a font is slow and start-up shows no letters.
     int letterOffset();
-    void gridMousePressed(Qt::MouseButton button, int x, int y);
-    void gridMouseReleased(Qt::MouseButton button, int x, int y);
     void finishGrid();
+    // Also where the menu item is disabled: the search window's tests set up states of their own.
+    void openWordSearch();
     // Takes the drawn grid as ready: analyses it (a grid without words is refused with a
     // message) and shows its slots for the author.
     void acceptDrawnGrid();
-    void chooseStyle(int index);
-    // The panel's texts of the author's current slot; the clue box takes the focus.
-    void showCurrentSlot();
-    void selectByNumber(int number);
-    void openWordSearch();
     // Loads ProgramFolder + "Language/" + fileName (Windows-1251) and applies it to the menus,
     // the panel and the caption; a file that cannot be opened is reported and changes nothing.
     void loadLanguage(const QByteArray& fileName);
@@ -183,7 +179,9 @@ private:
     void connectWordHandlers();
     void placeTypedAnswer();
     void showPlacedAnswer();
-    void showDeletedAnswer(int direction);
+    void showDeletedAnswer();
+    // The author's clue box takes the focus while a slot is selected.
+    void focusClueBox();
     void connectFillHandlers();
     // Redraws the grid and the panel for the crossword the history went back or forward to.
     void showRestoredCrossword();
@@ -191,8 +189,6 @@ private:
     void applyOwnCaptions();
     // A suggested word, placed as typed into the answer box and entered.
     void placeSuggested(const QByteArray& word);
-    // While solving with answers the panel shows the clues of the selected pair.
-    void showSolverClues();
     void showWordsOpen(int open);
 
     // What the commands of each area need of the window.
@@ -201,6 +197,7 @@ private:
     AppState& state_;
     platform::Platform& platform_;
     GridView* gridView_ = nullptr;
+    EntryPanelView* entryPanel_ = nullptr;
     PictureBox* exportPicture_ = nullptr; // hidden: the export pictures
     EditCommands* editCommands_ = nullptr;
     FileCommands* fileCommands_ = nullptr;
@@ -226,6 +223,11 @@ private:
     void showUnlockedCrossword();
     // Handlers and steps the window runs itself: menu items, buttons, keys and mouse on the
     // grid, and the file commands behind them.
+    void gridMousePressed(Qt::MouseButton button, int x, int y);
+    void gridMouseReleased(Qt::MouseButton button, int x, int y);
+    void chooseStyle(int index);
+    // A number the solver typed: its unsolved words selected, the answer box emptied.
+    void selectByNumber(int number);
     // Runs the resize layout, as the commands that replace the crossword ask for.
     void relayout();
     // The caption comes in Windows-1251; converted for Qt.
@@ -241,7 +243,6 @@ private:
     // Key handlers of the two boxes: Enter acts, Escape gives the grid the focus.
     void answerEditKey(int key);
     void clueEditKey(int key);
-    void clueEditChanged();
     // Stores a clue typed into the clue box without Enter, before the slot is left or the
     // crossword is saved, exported or closed.
     void commitTypedClue();

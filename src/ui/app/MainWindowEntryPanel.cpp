@@ -53,7 +53,6 @@ void MainWindow::connectWordHandlers() {
         new BoxKeys(answerEdit, true, [this](int key) { answerEditKey(key); }));
     clueEdit->installEventFilter(
         new BoxKeys(clueEdit, false, [this](int key) { clueEditKey(key); }));
-    connect(clueEdit, &QLineEdit::textChanged, this, &MainWindow::clueEditChanged);
     connect(crosswordMenu, &QMenu::aboutToShow, authoringCommands_,
             &AuthoringCommands::updateDeleteOffer);
 
@@ -94,13 +93,6 @@ void MainWindow::clueEditKey(int key) {
         authoringCommands_->enterInClueBox();
 }
 
-void MainWindow::clueEditChanged() {
-    const CrosswordDocument& doc = state_.doc();
-    if (doc.Mode != EditMode::ModeAuthor)
-        return;
-    clueLabels[doc.CurrentDirection == 1 ? 1 : 0]->setText(clueEdit->text());
-}
-
 void MainWindow::commitTypedClue() {
     authoringCommands_->keepTypedClue();
 }
@@ -110,20 +102,19 @@ void MainWindow::placeTypedAnswer() {
 }
 
 void MainWindow::showPlacedAnswer() {
-    // The session moved on to the next word without an answer.
-    if (state_.doc().CurrentSlot > 0)
-        showCurrentSlot();
+    // The session moved on to the next word without an answer; the panel shows it by itself.
+    focusClueBox();
 }
 
-void MainWindow::showDeletedAnswer(int direction) {
+void MainWindow::focusClueBox() {
+    if (state_.doc().CurrentSlot > 0)
+        clueEdit->setFocus(Qt::OtherFocusReason);
+}
+
+void MainWindow::showDeletedAnswer() {
     const CrosswordDocument& doc = state_.doc();
-    if (doc.Mode == EditMode::ModeAuthor) {
-        clueLabels[direction == 1 ? 1 : 0]->clear();
-        answerEdit->clear();
-        clueEdit->clear();
-    } else {
+    if (doc.Mode != EditMode::ModeAuthor)
         showWordsOpen(doc.WordCount - doc.SolvedCount);
-    }
 }
 
 void MainWindow::showWordsOpen(int open) {

@@ -62,8 +62,6 @@ void AuthoringCommands::placeTypedAnswer() {
     case PlacementOutcome::Kind::Removed:
         break;
     }
-    answerBox_.clear();
-    clueBox_.clear();
     emit answerPlaced();
 }
 

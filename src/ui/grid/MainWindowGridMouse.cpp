@@ -19,9 +19,6 @@ void MainWindow::connectGridHandlers() {
     for (int i = 0; i < 2; ++i)
         connect(styleActions[static_cast<std::size_t>(i)], &QAction::triggered, this,
                 [this, i] { chooseStyle(i); });
-    // Clues are the author's text, never markup.
-    for (QLabel* l : clueLabels)
-        l->setTextFormat(Qt::PlainText);
     drawDigitStrips();
     connectGridKeys();
 }
@@ -85,7 +82,7 @@ void MainWindow::selectWordSlot(int number, int direction) {
     commitTypedClue();
     state_.session.selectSlot({number, directionAt(direction)});
     if (state_.doc().Mode == EditMode::ModeAuthor)
-        showCurrentSlot();
+        focusClueBox();
 }
 
 void MainWindow::clearGrid() {

@@ -36,7 +36,5 @@ void MainWindow::acceptDrawnGrid() {
                         lang.entry(LangEntry::EnteringWords));
         clueEdit->setFocus(Qt::OtherFocusReason);
         clueEditLabel->setText(cp1251::toUnicode(lang.entry(LangEntry::Clue)));
-        if (doc.CurrentSlot > 0)
-            showCurrentSlot();
     }
 }

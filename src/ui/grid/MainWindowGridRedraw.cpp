@@ -20,11 +20,6 @@ void MainWindow::showRestoredCrossword() {
     if (doc.Mode == EditMode::ModeDrawGrid)
         return;
     showModeTexts();
-    for (QLabel* l : clueLabels)
-        l->clear();
-    answerEdit->clear();
-    clueEdit->clear();
-    showSolverClues();
-    if (doc.Mode == EditMode::ModeAuthor && doc.CurrentSlot > 0)
-        showCurrentSlot();
+    if (doc.Mode == EditMode::ModeAuthor)
+        focusClueBox();
 }

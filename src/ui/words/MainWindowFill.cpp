@@ -21,11 +21,8 @@ void MainWindow::connectFillHandlers() {
     connect(fillCommands_, &FillCommands::suggestionsMade, this, [this](QDockWidget* dock) {
         addDockWidget(Qt::RightDockWidgetArea, dock, Qt::Vertical);
     });
-    // The grid shows the fill by itself; the panel shows the author's slot.
-    connect(fillCommands_, &FillCommands::filled, this, [this] {
-        if (state_.doc().CurrentSlot > 0)
-            showCurrentSlot();
-    });
+    // The grid and the panel show the fill by themselves.
+    connect(fillCommands_, &FillCommands::filled, this, &MainWindow::focusClueBox);
     // The shading of dead cells follows every new picture (a new crossword: see the
     // constructor) and the author's words.
     connect(&state_.session, &CrosswordSession::pictureSettingsChanged, this,

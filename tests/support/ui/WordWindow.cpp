@@ -59,7 +59,7 @@ QString WordWindow::saveCrossword(const QByteArrayList& rows, const std::vector<
 
 void WordWindow::openCrossword(const QString& path, int style) {
     AppState& s = program.state;
-    form->chooseStyle(style);
+    part::styleActions(*form)[static_cast<std::size_t>(style)]->trigger();
     // Through the menu, as a solver opens it: unsaved work is dropped, the dialog names path.
     if (s.doc().Modified)
         program.fake.answers.push_back(platform::Answer::No);

@@ -31,9 +31,10 @@ struct Window {
 
     Window() { form = startUp(state, fake); }
 
+    // As a session operation that changes the mode signals it.
     void enter(EditMode mode) {
         state.session.documentForSetup().Mode = mode;
-        form->updateControlsForMode();
+        emit state.session.modeChanged(mode);
     }
     bool shown(const char* name) const {
         auto* w = form->findChild<QWidget*>(QLatin1String(name));

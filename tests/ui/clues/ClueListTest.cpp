@@ -249,7 +249,7 @@ TEST_F(ClueListWindow, AccessibleNamesStayWhileTheTextsChange) {
     EXPECT_EQ(list()->item(0)->text(), QStringLiteral(u"По горизонтали"));
 
     // The search window's words are a list named by its heading.
-    form->openWordSearch();
+    part::wordSearchAction(*form)->trigger();
     ASSERT_TRUE(part::findWord(*form));
     EXPECT_EQ(accessibleText(part::findWord(*form)->wordList, QAccessible::Name),
               QStringLiteral(u"Подходящие слова:"));

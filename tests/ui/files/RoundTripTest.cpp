@@ -13,6 +13,7 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 
 namespace {
 
@@ -29,8 +30,7 @@ TEST_F(WholeProgram, CrosswordAuthoredInTheWindowOpensForSolving) {
     ASSERT_EQ(doc().Mode, EditMode::ModeDrawGrid);
     // The black centre, clicked as the author would.
     const int middle = 5 + 20 + 10;
-    form->gridMousePressed(Qt::LeftButton, middle, middle);
-    form->gridMouseReleased(Qt::LeftButton, middle, middle);
+    QTest::mouseClick(part::gridView(*form)->picture(), Qt::LeftButton, {}, QPoint(middle, middle));
     fake().answers.push_back(platform::Answer::Yes);
     form->finishGrid();
     ASSERT_EQ(doc().Mode, EditMode::ModeAuthor);

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QTest>
 
 namespace {
 
@@ -146,13 +147,13 @@ TEST_F(SolvingWindow, ClickShowsBothCluesThroughTheCell) {
 
 TEST_F(SolvingWindow, TypedNumberSelectsItsUnsolvedWords) {
     part::answerEdit(*form)->setText(QStringLiteral("1"));
-    form->selectByNumber(1);
+    QTest::keyClick(part::answerEdit(*form), Qt::Key_Return);
     EXPECT_EQ(doc().CurrentSlot, 0);
     EXPECT_EQ(doc().CurrentDownSlot, 1);
     EXPECT_TRUE(part::clueLabels(*form)[0]->text().isEmpty());
     EXPECT_TRUE(part::answerEdit(*form)->text().isEmpty());
     part::answerEdit(*form)->setText(QStringLiteral("9"));
-    form->selectByNumber(9);
+    QTest::keyClick(part::answerEdit(*form), Qt::Key_Return);
     EXPECT_EQ(doc().CurrentDownSlot, 1);
     EXPECT_EQ(part::answerEdit(*form)->text(), QStringLiteral("9"));
 }

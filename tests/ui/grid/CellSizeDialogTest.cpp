@@ -151,9 +151,7 @@ TEST_F(CellSizeWindow, OkWhileDrawingRedrawsThePatternAtTheNewSize) {
 TEST_F(CellSizeWindow, OkWhileAuthoringKeepsTheSelectionAndTheNumberSize) {
     startAuthoring({"...", ".#.", "..."});
     part::gridView(*form)->drawSlot(doc().CurrentSlot, doc().CurrentDirection, CellLook::Plain);
-    doc().CurrentSlot = 2;
-    doc().CurrentDirection = 1;
-    form->showCurrentSlot();
+    state.session.selectSlot({2, Direction::Down});
     fromTheMenu([](CellSizeDialog& dialog) {
         typeSize(dialog, "30");
         dialog.numberSizeBox->setCurrentIndex(2);

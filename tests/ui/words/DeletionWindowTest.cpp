@@ -24,16 +24,12 @@ protected:
     // Authored 1 across КОТ and 2 down ТУР (sharing the Т at (2, 0)), then 1 across selected.
     void authorTwoWords() {
         for (const auto& [n, d, word] : {std::tuple{1, 0, u"КОТ"}, std::tuple{2, 1, u"ТУР"}}) {
-            doc().CurrentSlot = n;
-            doc().CurrentDirection = d;
-            form->showCurrentSlot();
+            program.state.session.selectSlot({n, directionAt(d)});
             part::clueEdit(*form)->setText(u"clue"_s);
             part::answerEdit(*form)->setText(QString::fromUtf16(word));
             commandsOf<AuthoringCommands>(*form).placeTypedAnswer();
         }
-        doc().CurrentSlot = 1;
-        doc().CurrentDirection = 0;
-        form->showCurrentSlot();
+        program.state.session.selectSlot({1, Direction::Across});
     }
 };
 

@@ -44,7 +44,7 @@ protected:
     // The author's word typed through the boxes, as the answer box places it.
     void authorThroughBoxes(int n, int d, const QString& answer) {
         program.state.session.selectSlot({n, directionAt(d)});
-        form->showCurrentSlot();
+        part::clueEdit(*form)->setFocus();
         type(u"prior"_s);
         pressEnter();
         type(answer);
@@ -219,7 +219,7 @@ TEST_F(GridKeys, AConflictGivesTheAnswerBoxMessage) {
         startAuthoring(kRing);
         authorThroughBoxes(2, 1, u"УЖР"_s);
         program.state.session.selectSlot({3, Direction::Across});
-        form->showCurrentSlot();
+        part::clueEdit(*form)->setFocus();
         type(u"A clue"_s);
         fake().messages.clear();
         if (fromGrid) {
