@@ -114,7 +114,7 @@ void PrintCrosswordPdf(benchmark::State& state) {
     w.app.session.documentForSetup() = bench::cluedPattern(side);
     w.form.state().session.showForSetup(0);
     const CrosswordDocument& doc = w.app.session.document();
-    const CellPainter cells = w.view->cellPainter(
+    const CellPainter cells = w.view->exportPainter(
         FieldGeometry(w.app.settings.CellSize, doc.GridWidth, doc.GridHeight, 0, false));
     publish::PrintJob job;
     job.texts = {cp1251::toUnicode(doc.CrosswordTitle), cp1251::toUnicode(doc.CrosswordAuthor),

@@ -140,14 +140,14 @@ void PublishingCommands::exportHtml() {
     }
     // The export pictures have no margin; the right-to-left style turns them by 180°.
     const CellPainter painter =
-        view_.cellPainter(FieldGeometry::exported(c, w, h, state.settings.ChosenStyle));
+        view_.exportPainter(FieldGeometry::exported(c, w, h, state.settings.ChosenStyle));
     const ExportOutcome outcome = writeHtmlExport(
         names, doc, state.language, painter, view_.letterOffset(), exportPicture_, letEventsRun);
     reportFailure(outcome.path, outcome.status);
 }
 
 CellPainter PublishingCommands::printCellPainter() const {
-    return view_.cellPainter(printGeometry(context_.state.doc(), context_.state.settings));
+    return view_.exportPainter(printGeometry(context_.state.doc(), context_.state.settings));
 }
 
 publish::PrintJob PublishingCommands::printJob(bool answersPage) const {

@@ -51,10 +51,90 @@ int digitSet(CellLook look) {
     return 0;
 }
 
+// The capitals that reach furthest up, down and across: a size that fits them fits all.
+const QString& largestCapitals() {
+    static const QString capitals = QStringLiteral(u"ЖШЩЮМЙЁДЦWQ");
+    return capitals;
+}
+
 } // namespace
 
-CellPainter::CellPainter(const FieldGeometry& geometry, const PictureBox& digits, int scale)
-    : geometry_(geometry), digits_(digits), scale_(scale) {}
+CellPainter::CellPainter(const FieldGeometry& geometry, const PictureBox& digits, int scale,
+                         LetterPlace place)
+    : geometry_(geometry), digits_(digits), scale_(scale), place_(place) {}
+
+QRect CellPainter::numberBox(int cx, int cy, int n) const {
+    const int digits = static_cast<int>(QByteArray::number(n).size());
+    // Each digit's last column of dots is blank.
+    return QRect(geometry_.numberAt(cx, cy),
+                 QSize(digits * 5 * scale_ - scale_, digits_.pictureHeight()));
+}
+
+QRect CellPainter::letterRoom(int cx, int cy) const {
+    const QPoint number = geometry_.numberAt(cx, cy);
+    const int c = geometry_.cellSize();
+    // From the number's corner, as far in from the far lines as it is from the near ones,
+    // a blank row of dots below the band.
+    const int left = number.x();
+    const int right = number.x() + c - 4;
+    const int bottom = number.y() + c - 4;
+    const int top = number.y() + digits_.pictureHeight() + scale_;
+    // Numbers that leave a sliver of the cell: the letters take all of it, as nothing could
+    // be read there.
+    if (bottom - top + 1 < c / 4)
+        return QRect(number, QPoint(std::max(left, right), std::max(number.y(), bottom)));
+    return QRect(QPoint(left, top), QPoint(std::max(left, right), bottom));
+}
+
+QFont CellPainter::fittedFont(const QFont& chosen) const {
+    const QSize room = letterRoom(0, 0).size();
+    QFont font = chosen;
+    const auto inkOf = [](const QFont& f) {
+        const QFontMetrics metrics(f);
+        QRect ink;
+        for (const QChar letter : largestCapitals())
+            ink |= metrics.tightBoundingRect(QString(letter));
+        return ink;
+    };
+    font.setPixelSize(100);
+    const QRect large = inkOf(font);
+    int size = 1;
+    if (large.width() > 0 && large.height() > 0)
+        size = std::max(
+            1, std::min(room.width() * 100 / large.width(), room.height() * 100 / large.height()));
+    // Hinting does not scale: smaller until the drawn capitals fit.
+    for (font.setPixelSize(size); size > 1; font.setPixelSize(--size)) {
+        const QRect ink = inkOf(font);
+        if (ink.width() <= room.width() && ink.height() <= room.height())
+            break;
+    }
+    return font;
+}
+
+QPoint CellPainter::letterAt(const PictureBox& pic, int cx, int cy, QChar letter,
+                             int letterOffset) const {
+    if (place_ == LetterPlace::AsFont)
+        return geometry_.letterAt(cx, cy, pic.textWidth(QString(letter)), letterOffset);
+    const QRect room = letterRoom(cx, cy);
+    const QRect ink = pic.letterInk(letter);
+    // Across: the letter's own ink centred. Down: the band every capital inks centred, so
+    // that the letters share a base line; a letter reaching beyond it is moved inside.
+    QRect band;
+    for (const QChar capital : largestCapitals())
+        band |= pic.letterInk(capital);
+    const int x = room.left() + (room.width() - ink.width()) / 2 - ink.left();
+    int y = room.top() + (room.height() - band.height()) / 2 - band.top();
+    if (y + ink.bottom() > room.bottom())
+        y = room.bottom() - ink.bottom();
+    if (y + ink.top() < room.top())
+        y = room.top() - ink.top();
+    return QPoint(x, y);
+}
+
+QRect CellPainter::letterInk(const PictureBox& pic, int cx, int cy, QChar letter,
+                             int letterOffset) const {
+    return pic.letterInk(letter).translated(letterAt(pic, cx, cy, letter, letterOffset));
+}
 
 QColor CellPainter::cursorColor() {
     return slotcolor::kCursor;
@@ -103,9 +183,8 @@ void CellPainter::number(PictureBox& pic, int cx, int cy, int n, CellLook look) 
 }
 
 void CellPainter::letter(PictureBox& pic, int cx, int cy, QChar letter, int letterOffset) const {
-    const QString text(letter);
-    const QPoint at = geometry_.letterAt(cx, cy, pic.textWidth(text), letterOffset);
-    pic.printText(at.x(), at.y(), text);
+    const QPoint at = letterAt(pic, cx, cy, letter, letterOffset);
+    pic.printText(at.x(), at.y(), QString(letter));
 }
 
 void CellPainter::slotCell(PictureBox& pic, int cx, int cy, CellLook look, int n, QChar letter,
@@ -113,9 +192,7 @@ void CellPainter::slotCell(PictureBox& pic, int cx, int cy, CellLook look, int n
     const QColor inside = insideColor(look);
     const QRect square = geometry_.square(cx, cy);
     const bool lettered = !letter.isNull();
-    const QPoint letterAt =
-        lettered ? geometry_.letterAt(cx, cy, pic.textWidth(QString(letter)), letterOffset)
-                 : QPoint();
+    const QPoint letterAt = lettered ? this->letterAt(pic, cx, cy, letter, letterOffset) : QPoint();
     // The square, its inside and the letter in one copy, the letter cut at the square. A
     // number goes on before the letter, which may cover part of it: there the copy holds no
     // letter and the letter follows.
@@ -271,7 +348,7 @@ void CellPainter::paintFittedLetters(QPainter& p, const publish::GridPicture& gr
     QFont font = look.letterFont;
     font.setPixelSize(100);
     QRectF largest;
-    for (const QChar letter : QStringLiteral(u"ЖШЩЮМЙЁДЦWQ"))
+    for (const QChar letter : largestCapitals())
         largest = largest.united(QFontMetricsF(font).tightBoundingRect(letter));
     const qreal fit = std::min((right - left) / largest.width(), (bottom - top) / largest.height());
     const int screenPixels = look.letterFont.pixelSize() > 0 ? look.letterFont.pixelSize() : c;

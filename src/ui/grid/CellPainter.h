@@ -34,6 +34,10 @@ enum class CellLook {
     Revealed,     // while solving: a letter or a word a hint gave away
 };
 
+// Where a cell's letter goes: where the letter font puts it (the export pictures and the
+// cell-size preview keep that look), or fitted into the cell beside its number (the screen).
+enum class LetterPlace { AsFont, Fitted };
+
 // Draws the grid's cells, the same on the screen, in the export pictures and in the cell-size
 // preview: the square with its border, the slot number and the letter, where the geometry
 // puts them.
@@ -41,9 +45,23 @@ class CellPainter {
 public:
     // digits: the strip of slot-number digits for number size `scale` (1 to 3): the ten digits
     // on each look's inside colour in turn (see drawDigitStrip), 50 × scale apart.
-    CellPainter(const FieldGeometry& geometry, const PictureBox& digits, int scale);
+    CellPainter(const FieldGeometry& geometry, const PictureBox& digits, int scale,
+                LetterPlace place = LetterPlace::AsFont);
 
     const FieldGeometry& geometry() const { return geometry_; }
+    LetterPlace letterPlace() const { return place_; }
+
+    // The pixels slot number n inks in the cell.
+    QRect numberBox(int cx, int cy, int n) const;
+    // Fitted letters: the room left for them inside the lines, below the numbers' band, the
+    // same in every cell so that a row's letters stand on one line (all the inside where the
+    // numbers leave under a quarter of the cell).
+    QRect letterRoom(int cx, int cy) const;
+    // The chosen letter font, its family and style kept, sized so that every capital fits
+    // letterRoom; the picture drawing fitted letters takes it.
+    QFont fittedFont(const QFont& chosen) const;
+    // The pixels the letter inks, drawn in the picture's font as letter and slotCell put it.
+    QRect letterInk(const PictureBox& pic, int cx, int cy, QChar letter, int letterOffset) const;
 
     // The empty field of a new grid: white, with every grid line.
     void emptyField(PictureBox& pic, int gridWidth, int gridHeight) const;
@@ -70,10 +88,13 @@ public:
     void paint(QPainter& painter, const publish::GridPicture& grid, const VectorLook& look) const;
 
 private:
+    // Top-left corner of the letter as the picture prints it.
+    QPoint letterAt(const PictureBox& pic, int cx, int cy, QChar letter, int letterOffset) const;
     void paintFittedLetters(QPainter& p, const publish::GridPicture& grid, const VectorLook& look,
                             qreal digitHeight) const;
 
     FieldGeometry geometry_;
     const PictureBox& digits_;
     int scale_;
+    LetterPlace place_;
 };

@@ -120,6 +120,7 @@ CellSizeDialog::CellSizeDialog(AppState& state, platform::Platform& platform, QW
 
     const Settings& s = state_.settings;
     strikethroughAtStart_ = strikethrough_;
+    fontAtStart_ = letterfont::fontOf(s);
     numberSizeBox->setCurrentIndex(std::clamp(s.NumberSize, 1, 3) - 1);
     cellSizeEdit->setText(QString::number(s.CellSize));
 
@@ -197,10 +198,11 @@ void CellSizeDialog::confirm() {
 
 void CellSizeDialog::done(int result) {
     if (!confirmed_) {
-        // A font chosen here counts only with OK: take back what the grid carries.
+        // A font chosen here counts only with OK: take back the font of the start and the
+        // colour the grid carries (its letters' size follows the cells, not the font).
         Settings& s = state_.settings;
         const PictureBox& pole = grid_;
-        const QFont font = pole.pictureFont();
+        const QFont& font = fontAtStart_;
         s.LetterFontName = cp1251::fromUnicode(font.family());
         if (font.pointSizeF() > 0)
             s.LetterFontSize = static_cast<int>(seqtext::roundHalfEven(font.pointSizeF()));

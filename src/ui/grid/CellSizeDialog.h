@@ -4,6 +4,7 @@
 #include "platform/Platform.h"
 
 #include <QDialog>
+#include <QFont>
 
 #include <array>
 
@@ -60,4 +61,5 @@ private:
     bool& strikethrough_;
     bool confirmed_ = false;
     bool strikethroughAtStart_ = false;
+    QFont fontAtStart_;
 };

@@ -120,17 +120,23 @@ FieldGeometry GridView::fieldGeometry() const {
     return FieldGeometry(shownCellSize(), state_.doc().GridWidth, state_.doc().GridHeight);
 }
 
+CellPainter GridView::exportPainter(const FieldGeometry& geometry) const {
+    const int s = std::clamp(state_.settings.NumberSize, 1, 3);
+    return CellPainter(geometry, *digitStrips_[static_cast<std::size_t>(s - 1)], s);
+}
+
 CellPainter GridView::cellPainter(const FieldGeometry& geometry) const {
     const int s = std::clamp(state_.settings.NumberSize, 1, 3);
     if (zoom_ == 100)
-        return CellPainter(geometry, *digitStrips_[static_cast<std::size_t>(s - 1)], s);
+        return CellPainter(geometry, *digitStrips_[static_cast<std::size_t>(s - 1)], s,
+                           LetterPlace::Fitted);
     // The dots of the digits scaled by whole pixels, so that they stay sharp.
     const int scale = std::max(1, (s * zoom_ + 50) / 100);
     if (scale != zoomedDigitScale_) {
         drawDigitStrip(*zoomedDigits_, scale);
         const_cast<GridView*>(this)->zoomedDigitScale_ = scale;
     }
-    return CellPainter(geometry, *zoomedDigits_, scale);
+    return CellPainter(geometry, *zoomedDigits_, scale, LetterPlace::Fitted);
 }
 
 void GridView::setZoom(int percent) {
@@ -205,33 +211,18 @@ void GridView::setScrollPosition(QPoint position) {
 
 void GridView::setLetterFont(const Settings& settings) {
     letterfont::apply(*gridPicture_, settings);
-    if (zoom_ != 100) {
-        QFont font = gridPicture_->pictureFont();
-        font.setPointSizeF(font.pointSizeF() * zoom_ / 100.0);
-        gridPicture_->setPictureFont(font);
-    }
+    // The screen's letters fit the shown cell beside the number, in the settings' font.
+    gridPicture_->setPictureFont(
+        cellPainter(fieldGeometry()).fittedFont(gridPicture_->pictureFont()));
     letterOffsetKnown_ = false;
-    zoomedLetterOffset_ = -1;
-}
-
-int GridView::shownLetterOffset() {
-    if (zoom_ == 100)
-        return letterOffset();
-    if (zoomedLetterOffset_ < 0)
-        zoomedLetterOffset_ = letterfont::letterOffset(*gridPicture_, shownCellSize());
-    return zoomedLetterOffset_;
 }
 
 int GridView::letterOffset() {
     if (!letterOffsetKnown_) {
-        // At actual size: the exported pictures take it.
-        if (zoom_ == 100) {
-            state_.LetterOffset = letterfont::letterOffset(*gridPicture_, state_.settings.CellSize);
-        } else {
-            PictureBox actual;
-            letterfont::apply(actual, state_.settings);
-            state_.LetterOffset = letterfont::letterOffset(actual, state_.settings.CellSize);
-        }
+        // Of the settings' font at actual size, which the exported pictures keep.
+        PictureBox actual;
+        letterfont::apply(actual, state_.settings);
+        state_.LetterOffset = letterfont::letterOffset(actual, state_.settings.CellSize);
         letterOffsetKnown_ = true;
     }
     return state_.LetterOffset;
@@ -504,8 +495,8 @@ void GridView::paintSlotCell(const CellPainter& painter, int c, int r, CellLook 
         const int code = doc.CellMap.at(c, r, layer::kLetter);
         letter = code > 0 ? cp1251::toUnicode(static_cast<unsigned char>(code)) : QChar();
     }
-    painter.slotCell(*gridPicture_, c, r, look, doc.CellMap.at(c, r, layer::kNumber), letter,
-                     letter.isNull() ? 0 : shownLetterOffset());
+    // Fitted letters need no offset.
+    painter.slotCell(*gridPicture_, c, r, look, doc.CellMap.at(c, r, layer::kNumber), letter, 0);
 }
 
 void GridView::drawSlot(int number, int direction, CellLook look) {

@@ -45,6 +45,9 @@ public:
     // the digit strip of the current number size.
     FieldGeometry fieldGeometry() const;
     CellPainter cellPainter(const FieldGeometry& geometry) const;
+    // The painter of the exported and printed grids: the digits at actual size, the letters
+    // where the letter font puts them, whatever the zoom.
+    CellPainter exportPainter(const FieldGeometry& geometry) const;
 
     // Puts the bars and their corner at the viewport's edges, then fits them to the picture.
     void placeBars();
@@ -140,15 +143,12 @@ private:
     QChar previewLetter(int cx, int cy) const;
 
     int shownCellSize() const;
-    // The letters' offset at the shown cell size (the exports keep letterOffset's).
-    int shownLetterOffset();
 
     AppState& state_;
     std::array<PictureBox*, 3> digitStrips_;
     int zoom_ = 100;
     PictureBox* zoomedDigits_ = nullptr; // the digit strip at a zoom other than 100 %
     int zoomedDigitScale_ = 0;
-    int zoomedLetterOffset_ = -1; // -1 until worked out for the zoom and font
     qreal pinch_ = 0;
     std::vector<bool> dead_; // per cell of the shown grid; empty for none
     bool letterOffsetKnown_ = false;

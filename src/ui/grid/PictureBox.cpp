@@ -105,6 +105,7 @@ void PictureBox::setPictureFont(const QFont& font) {
     metrics_.reset();
     letters_.clear();
     letterWidths_.clear();
+    letterInks_.clear();
     clearStamps();
     batchTextReady_ = false;
 }
@@ -265,6 +266,15 @@ int PictureBox::textWidth(const QString& text) const {
     auto it = letterWidths_.constFind(text.at(0).unicode());
     if (it == letterWidths_.constEnd())
         it = letterWidths_.insert(text.at(0).unicode(), metrics().horizontalAdvance(text));
+    return *it;
+}
+
+QRect PictureBox::letterInk(QChar letter) const {
+    auto it = letterInks_.constFind(letter.unicode());
+    if (it == letterInks_.constEnd())
+        it = letterInks_.insert(
+            letter.unicode(),
+            metrics().tightBoundingRect(QString(letter)).translated(0, metrics().ascent()));
     return *it;
 }
 

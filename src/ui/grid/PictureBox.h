@@ -48,6 +48,8 @@ public:
     // Text with its top-left corner at (x, y), in the picture's font and fore colour.
     void printText(int x, int y, const QString& text);
     int textWidth(const QString& text) const;
+    // The pixels a single letter inks, relative to printText's corner.
+    QRect letterInk(QChar letter) const;
     // The grid's cell: what fillBox(square, border), fillBox(inside of square, inside) and,
     // for a letter, printText(letterAt, letter) draw inside the square, copied from a cache
     // of finished cells. The letter is cut at the square: drawn whole, a letter of a large
@@ -122,6 +124,7 @@ private:
     mutable std::optional<QFontMetrics> metrics_;
     QHash<char16_t, QStaticText> letters_;
     mutable QHash<char16_t, int> letterWidths_;
+    mutable QHash<char16_t, QRect> letterInks_;
     bool batchTextReady_ = false; // the batch painter holds our font and fore colour
     // Finished cells by letter, colours, size and letter position.
     struct StampKey {

@@ -142,7 +142,9 @@ TEST_F(CellSizeWindow, OkWhileDrawingRedrawsThePatternAtTheNewSize) {
         }
     EXPECT_EQ(pic().pixel(5 * c + 5, 3 * c + 5), kBlack);
     // Letters drawn once the grid is ready sit low in the new cells.
-    EXPECT_EQ(form->letterOffset(), c - pic().textHeight(QStringLiteral("0")));
+    EXPECT_EQ(form->letterOffset(),
+              c - form->findChild<PictureBox*>(QStringLiteral("exportPicture"))
+                      ->textHeight(QStringLiteral("0")));
     // Clicks find the cells at the new size.
     click(4 * c + 5 + c / 2, 2 * c + 5 + c / 2);
     EXPECT_EQ(doc().CellMap.at(4, 2), 1);
@@ -219,7 +221,9 @@ TEST_F(CellSizeWindow, RefusesSizesThatCannotBeDrawn) {
 TEST_F(CellSizeWindow, FontChoiceCountsOnlyWithOk) {
     startAuthoring({"..", ".."});
     const Settings original = state.settings;
-    const QFont poleFont = pic().pictureFont();
+    // The export picture keeps the chosen font as it is; the grid's is fitted to its cells.
+    const QFont poleFont =
+        form->findChild<PictureBox*>(QStringLiteral("exportPicture"))->pictureFont();
     platform::FontChoice serif;
     serif.family = QStringLiteral("DejaVu Serif");
     serif.pointSize = 16;

@@ -101,22 +101,30 @@ TEST_F(SlotPaintWindow, HighlightedSlotIsYellowInsideBlackBorders) {
     EXPECT_EQ(cellColor(1, 1), kWhite);
 }
 
-TEST_F(SlotPaintWindow, LettersAreRightAlignedInTheirCells) {
+TEST_F(SlotPaintWindow, LettersAreCentredBesideTheNumbers) {
     startAuthoring({"..", "##"});
     doc().SlotTexts.set(1, 1, 0, "\xc4\xc0"); // ДА
     doc().CurrentSlot = 0;                    // nothing selected: every cell plain
     form->state().session.showForSetup(form->state().session.shownStyle());
-    part::gridView(*form)->drawGrid();
-    // Something dark in the right half of each cell, nothing in the 2-pixel gap.
+    GridView& view = *part::gridView(*form);
+    view.drawGrid();
+    const CellPainter painter = view.cellPainter(view.fieldGeometry());
+    // Cell 0 holds number 1: every dark pixel off the number lies in the letter's room, the
+    // ink centred across it.
     for (int x = 0; x < 2; ++x) {
-        const int right = x * C + 5 + C;
-        bool ink = false;
-        for (int py = 5 + state.LetterOffset; py < 5 + C; ++py) {
-            EXPECT_EQ(pic().pixel(right - 1, py), kWhite);
-            for (int px = right - C / 2; px < right - 2; ++px)
-                ink = ink || pic().pixel(px, py).lightness() < 128;
-        }
-        EXPECT_TRUE(ink) << x;
+        const QRect inside = view.fieldGeometry().inside(x, 0);
+        const QRect number = painter.numberBox(x, 0, x == 0 ? 1 : 0);
+        const QRect room = painter.letterRoom(x, 0);
+        QRect ink;
+        for (int py = inside.top(); py <= inside.bottom(); ++py)
+            for (int px = inside.left(); px <= inside.right(); ++px)
+                if (pic().pixel(px, py).lightness() < 128 && (x != 0 || !number.contains(px, py)))
+                    ink |= QRect(px, py, 1, 1);
+        ASSERT_FALSE(ink.isEmpty()) << x;
+        EXPECT_TRUE(room.contains(ink)) << x;
+        EXPECT_FALSE(ink.intersects(painter.numberBox(x, 0, 1))) << x;
+        // Within the antialiased edge's pixel on either side.
+        EXPECT_LE(std::abs((ink.left() - room.left()) - (room.right() - ink.right())), 2) << x;
     }
 }
 
@@ -256,23 +264,29 @@ TEST_F(SlotPaintWindow, RedrawLooksLikeEverySlotPaintedWhite) {
     }
 }
 
-// A letter font far larger than the cells: each cell shows the part of its letter that falls
-// inside it, as drawing the cell alone would, and a repaint lays each letter out once instead
-// of once per cell (whose cost grew with the font: seconds for the largest grid).
-TEST_F(SlotPaintWindow, ALargeLetterFontIsCutAtEachCellAndLaidOutOncePerLetter) {
-    for (const int points : {40, 400}) {
+// Whatever size the letter font is chosen at, the screen's letters take the size the cells
+// leave them, each cell looks as drawing it alone would, and a repaint lays each letter out
+// once instead of once per cell (whose cost grew with the font: seconds for the largest grid).
+TEST_F(SlotPaintWindow, LettersFollowTheCellWhateverTheFontSizeAndAreLaidOutOncePerLetter) {
+    int fitted = 0;
+    for (const int points : {6, 40, 400}) {
         startAuthoring(blockPattern(9, 7));
         fillEverySlot(doc(), '\xd3'); // У
         doc().CurrentSlot = 0;        // nothing selected: every cell plain
         state.settings.LetterFontSize = points;
         form->applyLetterFont();
         form->state().session.showForSetup(form->state().session.shownStyle());
-        part::gridView(*form)->drawGrid();
+        GridView& view = *part::gridView(*form);
+        view.drawGrid();
         const int before = pic().lettersDrawn();
-        part::gridView(*form)->redrawGrid();
+        view.redrawGrid();
         EXPECT_LE(pic().lettersDrawn() - before, 0) << points; // all from the first drawing
+        if (fitted == 0)
+            fitted = pic().pictureFont().pixelSize();
+        EXPECT_EQ(pic().pictureFont().pixelSize(), fitted) << points;
 
-        // Each cell alone, the old way: square, inside, number, the whole letter.
+        // Each cell alone, step by step: square, inside, number, the whole letter.
+        const CellPainter painter = view.cellPainter(view.fieldGeometry());
         PictureBox alone;
         alone.setPictureSize(pic().pictureWidth(), pic().pictureHeight());
         alone.setPictureFont(pic().pictureFont());
@@ -288,12 +302,8 @@ TEST_F(SlotPaintWindow, ALargeLetterFontIsCutAtEachCellAndLaidOutOncePerLetter) 
                 alone.fillBox(left, top, left + C, top + C, Qt::black);
                 alone.fillBox(left + 1, top + 1, left + C - 1, top + C - 1, kWhite);
                 if (const int n = doc().CellMap.at(x, y, layer::kNumber); n > 0)
-                    part::gridView(*form)
-                        ->cellPainter(part::gridView(*form)->fieldGeometry())
-                        .number(alone, x, y, n, CellLook::Plain);
-                const QString letter(QChar(0x0423));
-                alone.printText(left + C - alone.textWidth(letter) - 2, top + state.LetterOffset,
-                                letter);
+                    painter.number(alone, x, y, n, CellLook::Plain);
+                painter.letter(alone, x, y, QChar(0x0423), 0);
                 // The inside: the borders are shared with the neighbours, painted after.
                 for (int py = top + 1; py < top + C; ++py)
                     for (int px = left + 1; px < left + C; ++px) {

@@ -192,6 +192,19 @@ TEST_F(ExportWindow, ClueMarkupIsEscapedInTheWrittenPage) {
     EXPECT_TRUE(QFile::exists(outPath(QStringLiteral("x.bmp"))));
 }
 
+// The zoom and the screen's fitted letters stay on the screen: the pictures keep actual size.
+TEST_F(ExportWindow, PicturesAreTheSameAtEveryZoom) {
+    author(kRing, {{1, 0, u"кот", u"a"}, {1, 1, u"кит", u"b"}, {3, 0, u"тон", u"c"}});
+    const Pictures actual = exportPictures();
+    for (const int zoom : {50, 200, 400}) {
+        part::gridView(*program.form)->setZoom(zoom);
+        const QString name = QStringLiteral("z%1").arg(zoom);
+        exportTo(outPath(name));
+        EXPECT_EQ(QImage(outPath(name + QStringLiteral(".bmp"))), actual.grid) << zoom;
+        EXPECT_EQ(QImage(outPath(name + QStringLiteral(u" (ответы).bmp"))), actual.answers) << zoom;
+    }
+}
+
 TEST_F(ExportWindow, GridPictureShowsCellsNumbersAndWhiteOutside) {
     // 2 down stays without an answer: its middle cell is enclosed by letters and stays black.
     author(kRing, {{1, 0, u"кот", u"a"}, {1, 1, u"кит", u"b"}, {3, 0, u"тон", u"c"}});
@@ -484,7 +497,8 @@ TEST_F(ExportWindow, LanguageEntriesCannotInjectMarkup) {
 // The screen and the export pictures come from one cell painter: a lettered cell, numbered or
 // not, is the same square of pixels on the screen and in the answers picture, in both styles
 // (the turned one puts it where the cell turned by 180° lies) and at other cell and number
-// sizes.
+// sizes, but for its letter: fitted beside the number on the screen, where the letter font
+// puts it in the picture.
 TEST_F(ExportWindow, AnswersPictureCellsAreTheScreensCells) {
     struct Case {
         int style, cellSize, numberSize;
@@ -508,13 +522,30 @@ TEST_F(ExportWindow, AnswersPictureCellsAreTheScreensCells) {
         for (const QPoint& cell : {QPoint(0, 0), QPoint(1, 0), QPoint(0, 2), QPoint(1, 2)}) {
             const QRect s = onScreen.square(cell.x(), cell.y());
             const QRect e = exported.square(cell.x(), cell.y());
+            // Where either letter inks, with a pixel of smoothing around.
+            const GridView& view = *part::gridView(*program.form);
+            const PictureBox& exportPicture =
+                *program.form->findChild<PictureBox*>(QStringLiteral("exportPicture"));
+            const QChar letter = cell.x() == 1   ? QChar(u'О')
+                                 : cell.y() == 0 ? QChar(u'К')
+                                                 : QChar(u'Т');
+            const QRect letters = (view.cellPainter(onScreen)
+                                       .letterInk(*view.picture(), cell.x(), cell.y(), letter, 0)
+                                       .translated(-s.topLeft()) |
+                                   view.exportPainter(exported)
+                                       .letterInk(exportPicture, cell.x(), cell.y(), letter,
+                                                  program.form->letterOffset())
+                                       .translated(-e.topLeft()))
+                                      .adjusted(-1, -1, 1, 1);
             bool ink = false;
             for (int dy = 0; dy < s.height(); ++dy)
                 for (int dx = 0; dx < s.width(); ++dx) {
                     const QColor shown(screen.pixel(s.x() + dx, s.y() + dy));
+                    ink = ink || (shown.red() > 200 && shown.green() < 120);
+                    if (letters.contains(dx, dy))
+                        continue;
                     ASSERT_EQ(shown, at(p.answers, e.x() + dx, e.y() + dy))
                         << cell.x() << "," << cell.y() << " at " << dx << "," << dy;
-                    ink = ink || (shown.red() > 200 && shown.green() < 120);
                 }
             EXPECT_TRUE(ink) << cell.x() << "," << cell.y(); // the letter is there
         }

@@ -289,7 +289,7 @@ protected:
     // The grid, empty or filled, as the SVG writer writes it.
     QString writtenSvg(bool filled) {
         const QString path = out.filePath(QStringLiteral("grid.svg"));
-        const CellPainter painter = part::gridView(*program.form)->cellPainter(svgGeometry());
+        const CellPainter painter = part::gridView(*program.form)->exportPainter(svgGeometry());
         EXPECT_EQ(publish::writeGridSvg(
                       path, program.state.doc(), painter,
                       publish::vectorLook(program.state.settings, program.form->letterOffset()),
